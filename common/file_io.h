@@ -1,0 +1,26 @@
+#pragma once
+// Whole-file reads and crash-safe whole-file replacement.
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace brolt {
+
+// A file that could not be read or written; the message names the file and the reason.
+class FileError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The whole file as bytes, or nothing when it does not exist. Never creates the file.
+// Throws FileError when the file exists but cannot be read.
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
+
+// Writes the bytes to a temporary file in the target's folder, flushes it and renames it over the
+// target, so that a crash or a failed write leaves either the old file or the new one, never half.
+// Throws FileError and leaves the target untouched when any step fails.
+void ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+}  // namespace brolt

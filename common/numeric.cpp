@@ -1,0 +1,97 @@
+#include "common/numeric.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace brolt {
+
+std::int64_t RoundHalfEven(double value) {
+  if (std::isnan(value)) return 0;
+  constexpr double kMax = 9.2233720368547748e18;
+  if (value >= kMax) return std::numeric_limits<std::int64_t>::max();
+  if (value <= -kMax) return std::numeric_limits<std::int64_t>::min();
+  double whole = std::floor(value);
+  double fraction = value - whole;
+  if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0)) whole += 1.0;
+  return static_cast<std::int64_t>(whole);
+}
+
+namespace {
+template <typename T>
+T Saturate(std::int64_t value) {
+  return static_cast<T>(std::clamp<std::int64_t>(value, std::numeric_limits<T>::min(),
+                                                 std::numeric_limits<T>::max()));
+}
+}  // namespace
+
+std::int32_t RoundToInt32(double value) { return Saturate<std::int32_t>(RoundHalfEven(value)); }
+std::int16_t RoundToInt16(double value) { return Saturate<std::int16_t>(RoundHalfEven(value)); }
+
+double LeadingValue(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  double sign = 1.0;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+    if (text[i] == '-') sign = -1.0;
+    ++i;
+  }
+  double value = 0.0;
+  while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+    value = value * 10.0 + (text[i] - '0');
+    ++i;
+  }
+  if (i < text.size() && text[i] == '.') {
+    ++i;
+    double scale = 0.1;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+      value += (text[i] - '0') * scale;
+      scale /= 10.0;
+      ++i;
+    }
+  }
+  return sign * value;
+}
+
+std::int32_t LeadingNumber(std::string_view text) { return RoundToInt32(LeadingValue(text)); }
+
+std::string PadNumber(std::int64_t value, int width) {
+  std::int64_t limit = 1;
+  for (int i = 0; i < width && limit < std::numeric_limits<std::int64_t>::max() / 10; ++i) limit *= 10;
+  std::string digits = std::to_string(std::clamp<std::int64_t>(value, 0, limit - 1));
+  if (static_cast<int>(digits.size()) < width) digits.insert(0, width - digits.size(), '0');
+  return digits;
+}
+
+std::string PadText(std::string_view text, int width) {
+  std::string out(text.substr(0, static_cast<std::size_t>(std::max(width, 0))));
+  out.resize(static_cast<std::size_t>(std::max(width, 0)), ' ');
+  return out;
+}
+
+std::string TrimSpaces(std::string_view text) {
+  std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  std::size_t last = text.find_last_not_of(' ');
+  return std::string(text.substr(first, last - first + 1));
+}
+
+std::int16_t SaturatingAdd16(std::int16_t value, std::int32_t delta) {
+  return Saturate<std::int16_t>(static_cast<std::int64_t>(value) + delta);
+}
+
+std::string ToLowerAscii(std::string_view text) {
+  std::string out(text);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return out;
+}
+
+std::string ToUpperAscii(std::string_view text) {
+  std::string out(text);
+  for (char& c : out)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return out;
+}
+
+}  // namespace brolt

@@ -1,0 +1,41 @@
+#pragma once
+// The numeric and text conventions of the level files and the settings rows.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace brolt {
+
+// Wherever a fraction becomes an integer the files round half to even: 2.5 gives 2, 3.5 gives 4.
+// Values beyond the 64-bit range saturate; NaN gives 0.
+std::int64_t RoundHalfEven(double value);
+
+// RoundHalfEven narrowed to a 32-bit or 16-bit field, saturating at the type's limits.
+std::int32_t RoundToInt32(double value);
+std::int16_t RoundToInt16(double value);
+
+// The value of the number that a text starts with: leading blanks, an optional sign, digits and an
+// optional fraction. A text that starts with anything else is worth 0.
+double LeadingValue(std::string_view text);
+
+// LeadingValue rounded half to even and saturated to 32 bits: how every numeric field is read.
+std::int32_t LeadingNumber(std::string_view text);
+
+// A whole number written as exactly `width` decimal digits, zero-padded on the left; values outside
+// 0 .. 10^width - 1 are clamped so that a field never spills into its neighbour.
+std::string PadNumber(std::int64_t value, int width);
+
+// A text cut or right-padded with spaces to exactly `width` characters.
+std::string PadText(std::string_view text, int width);
+
+// The text without leading and trailing spaces; other white space stays.
+std::string TrimSpaces(std::string_view text);
+
+// Adds to a counter that stops at the limit of its 16-bit field instead of overflowing.
+std::int16_t SaturatingAdd16(std::int16_t value, std::int32_t delta);
+
+// ASCII case changes; the files hold single-byte text, and only ASCII letters change.
+std::string ToLowerAscii(std::string_view text);
+std::string ToUpperAscii(std::string_view text);
+
+}  // namespace brolt

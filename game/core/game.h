@@ -1,0 +1,45 @@
+#pragma once
+// The whole state of one running game: one member per module, owned here and passed by reference,
+// so that a test can build a fresh game with its own random source, clock and presentation doubles.
+#include "common/random.h"
+#include "game/core/file_list.h"
+#include "game/core/frame_timing.h"
+#include "game/core/game_flags.h"
+#include "game/core/game_paths.h"
+#include "game/core/keyboard_state.h"
+#include "game/core/level_collection.h"
+#include "game/core/sound_queue.h"
+
+namespace brolt {
+
+class Clock;
+class Drawing;
+class Screens;
+class Music;
+
+// The outside world of the rules: supplied by the program, or by a test.
+struct GameServices {
+  Random* random = nullptr;
+  Clock* clock = nullptr;
+  Drawing* drawing = nullptr;
+  Screens* screens = nullptr;
+  Music* music = nullptr;
+};
+
+struct Game {
+  GameServices services;
+
+  GamePaths paths;
+  GameFlags flags;
+  FrameTiming timing;
+  CollectionState collection;
+  FileList LevelList;
+  FileList MusicList;
+  KeyboardState keys;
+  SoundQueue sounds;
+
+  Random& random() { return *services.random; }
+  Clock& clock() { return *services.clock; }
+};
+
+}  // namespace brolt

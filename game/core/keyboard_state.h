@@ -1,0 +1,38 @@
+#pragma once
+// The two key tables that the keyboard poll rewrites once per frame, by scan code.
+#include <array>
+#include <cstdint>
+
+namespace brolt {
+
+namespace scan {
+constexpr int Escape = 1;
+constexpr int Backspace = 14;
+constexpr int Enter = 28;
+constexpr int LeftCtrl = 29;
+constexpr int LeftShift = 42;
+constexpr int Space = 57;
+constexpr int F1 = 59;
+constexpr int F4 = 62;
+constexpr int F11 = 87;
+constexpr int F12 = 88;
+constexpr int Up = 200;
+constexpr int PageUp = 201;
+constexpr int Left = 203;
+constexpr int Right = 205;
+constexpr int Down = 208;
+constexpr int PageDown = 209;
+constexpr int Insert = 210;
+constexpr int Delete = 211;
+}  // namespace scan
+
+struct KeyboardState {
+  // Not 0 while the key is down (in the menus: in the frame it went down and at the repeat interval).
+  std::array<std::int32_t, 256> KeyDown{};
+  // 1 only in the frame the key went down; a consumer may clear an entry to swallow the key.
+  std::array<std::int32_t, 256> KeyPressed{};
+  // The arrow key that went down last (a scan code), for resolving diagonals.
+  std::int32_t LastArrowKey = 0;
+};
+
+}  // namespace brolt

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the program folder build/dist/ and starts the game on its default content.
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+"$here/scripts/install-deps.sh"
+"$here/scripts/build.sh"
+if [ -x "$here/build/dist/brolt" ]; then
+  exec "$here/build/dist/brolt" "$@"
+fi
+echo "Built into $here/build/dist/. The game program is not part of this build yet."
