@@ -6,6 +6,7 @@
 #include "game/core/frame_timing.h"
 #include "game/core/game_flags.h"
 #include "game/core/game_paths.h"
+#include "game/core/game_settings.h"
 #include "game/core/keyboard_state.h"
 #include "game/core/level_collection.h"
 #include "game/core/sound_queue.h"
@@ -30,6 +31,7 @@ struct Game {
   GameServices services;
 
   GamePaths paths;
+  GameSettings settings;
   GameFlags flags;
   FrameTiming timing;
   CollectionState collection;
