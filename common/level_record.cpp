@@ -29,7 +29,8 @@ std::int32_t FieldNumber(std::string_view record, RecordField field) {
 }
 
 std::string EncodeColour(RgbColour colour) {
-  return PadNumber(colour.red, 3) + PadNumber(colour.green, 3) + PadNumber(colour.blue, 3);
+  auto channel = [](int value) { return PadNumber(std::clamp(value, 0, 255), 3); };
+  return channel(colour.red) + channel(colour.green) + channel(colour.blue);
 }
 
 RgbColour DecodeColour(std::string_view record, RecordField field) {
