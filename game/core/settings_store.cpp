@@ -48,8 +48,8 @@ std::int64_t RoundedWithin(double value, std::int64_t low, std::int64_t high) {
 // Runs `action` on every row with a key, passing the key in lower case.
 template <typename Action>
 void ScanSettingsRows(Game& game, Action action) {
-  OpenSettingsRecordset(game);
   try {
+    OpenSettingsRecordset(game);
     RowSet& rows = *game.definitions.DefineRecordset;
     for (int i = 0; i < rows.Count(); ++i) {
       rows.SetPosition(i);
