@@ -2,6 +2,7 @@
 // The whole state of one running game: one member per module, owned here and passed by reference,
 // so that a test can build a fresh game with its own random source, clock and presentation doubles.
 #include "common/random.h"
+#include "game/core/definitions.h"
 #include "game/core/file_list.h"
 #include "game/core/frame_timing.h"
 #include "game/core/game_flags.h"
@@ -32,6 +33,7 @@ struct Game {
 
   GamePaths paths;
   GameSettings settings;
+  DefinitionsState definitions;
   GameFlags flags;
   FrameTiming timing;
   CollectionState collection;
