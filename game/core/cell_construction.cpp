@@ -24,6 +24,14 @@ void SetDefLook(const Game& game, LevelCell& cell, int lookType) {
   cell.FrameRow = def.StartRow;
 }
 
+// A random angle and picture, the row one of `rows` rows from `firstRow` (drawn in that order).
+void SetRandomLook(Game& game, LevelCell& cell, int rows, int firstRow, float scale) {
+  cell.Angle = RandomAngle(game);
+  cell.Frame = RandomFrame(game);
+  cell.FrameRow = static_cast<std::int16_t>(RandomBelow(game, rows) + firstRow);
+  cell.Scale = scale;
+}
+
 // The facing of a cannon or shaped wall from the digit of its code (0 up, 1 right, 2 down, 3 left).
 void SetFacing(LevelCell& cell, int quarterTurns) {
   static constexpr std::int16_t kDirX[] = {0, 1, 0, -1};
@@ -58,16 +66,10 @@ void BuildLook(Game& game, LevelCell& cell, int code) {
       cell.Frame = 6;
       return;
     case 20:
-      cell.Angle = RandomAngle(game);
-      cell.Frame = RandomFrame(game);
-      cell.FrameRow = static_cast<std::int16_t>(RandomBelow(game, 2) + 1);
-      cell.Scale = 1.1f;
+      SetRandomLook(game, cell, 2, 1, 1.1f);
       return;
     case 21:
-      cell.Angle = RandomAngle(game);
-      cell.Frame = RandomFrame(game);
-      cell.FrameRow = static_cast<std::int16_t>(RandomBelow(game, 8) + 1);
-      cell.Scale = 1.0f;
+      SetRandomLook(game, cell, 8, 1, 1.0f);
       return;
     case 22: case 23: case 25:
       cell.Angle = RandomAngle(game);
@@ -109,10 +111,7 @@ void BuildLook(Game& game, LevelCell& cell, int code) {
       cell.Scale = 1.0f;
       return;
     case 95: case 97: case 98:
-      cell.Angle = RandomAngle(game);
-      cell.Frame = RandomFrame(game);
-      cell.FrameRow = static_cast<std::int16_t>(RandomBelow(game, 2) + 3);
-      cell.Scale = 1.1f;
+      SetRandomLook(game, cell, 2, 3, 1.1f);
       return;
     default:
       break;

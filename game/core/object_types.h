@@ -36,7 +36,7 @@ enum ObjectType : std::int16_t {
   ObjSpareFaller = 30,  // defined, but nothing creates it: code 30 is a force floor
   ObjCannon = 34,
   ObjRockGenerator = 39,
-  ObjShapedWall = 40,
+  ObjShapedWall = 40,   // a gate the Thresher can jump through; its piece follows its neighbours
   ObjShapedWallB = 44,  // only lends its look to code 44, which makes an ObjShapedWall
   ObjGrass = 45,
   ObjKeyHoleA = 50,

@@ -88,32 +88,21 @@ TEST(ObjectDefsTest, FlagSetsHangTogether) {
   }
 }
 
-TEST(ObjectDefsTest, SpotValues) {
+TEST(ObjectDefsTest, SpotValuesWhereTheTableBreaksItsPattern) {
   TestGame t;
   const ObjectDefTable& defs = t.game.ObjectDefs;
-  EXPECT_EQ(defs[ObjThresher].ExplodeRadius, 2);
-  EXPECT_EQ(defs[ObjThresher].Texture, 3);
   EXPECT_EQ(defs[ObjWallF].StartRow, 8);
   EXPECT_EQ(defs[ObjWallG].StartRow, 6);
-  EXPECT_TRUE(defs[ObjWallB].Round);
   EXPECT_FALSE(defs[ObjWallB].Destroyable);
-  EXPECT_TRUE(defs[ObjWallC].Destroyable);
   EXPECT_EQ(defs[ObjShapedWallB].StartFrame, 5);
-  EXPECT_EQ(defs[ObjGrass].StartFrame, 7);
   EXPECT_EQ(defs[ObjGrass].LightDivisor, 2);
-  EXPECT_EQ(defs[ObjUnid].LightDivisor, 3);
   EXPECT_EQ(defs[ObjPushBlock].LightDivisor, 4);
-  EXPECT_TRUE(defs[ObjPushBlock].Pushable);
-  EXPECT_FALSE(defs[ObjPushBlock].Gravity);
+  EXPECT_EQ(defs[ObjPushBlock].Texture, 15);
   EXPECT_TRUE(defs[ObjBomb].ExplodesOnLanding);
   EXPECT_FALSE(defs[ObjBomb].Gravity);
-  EXPECT_FALSE(defs[ObjRockC].Destroyable);
   EXPECT_FALSE(defs[ObjRockC].ShotTarget);
   EXPECT_EQ(defs[ObjRockUp].ExplodeRadius, 1);
   EXPECT_EQ(defs[ObjBlastB].Texture, 16);
-  EXPECT_TRUE(defs[ObjSpareFaller].IdleSpin);
-  EXPECT_EQ(defs[ObjKeyBlockC].StartFrame, 6);
-  EXPECT_EQ(defs[ObjDoorClosed].StartRow, 8);
 }
 
 }  // namespace
