@@ -62,20 +62,20 @@ enum FloorKind : std::int16_t {
 // look. Reserved words that nothing reads (and a flag that is set but never read) are left out.
 struct FloorCell {
   std::int16_t Kind = FloorPlain;
-  // Drawing offset from the cell. The rules' description calls OffsetY "Shift" (and counts it as an
-  // x shift); neither is ever set.
+  // Drawing offset from the cell; neither is ever set. The rules' side calls OffsetY "Shift" (and
+  // takes it for an x shift).
   std::int16_t OffsetX = 0;
   std::int16_t OffsetY = 0;
   // Picture column of the floor animation; the play update cycles it 1..8.
   std::int16_t Frame = 0;
-  // Picture row (the rules' description calls it FrameStart).
+  // Picture row (the rules' side calls it FrameStart).
   std::int16_t FrameRow = 0;
-  // Base depth of the drawn quad (the rules' description calls it FrameRow).
+  // Base depth of the drawn quad (the rules' side calls it FrameRow).
   std::int16_t Depth = 0;
   // 0 up, 90 right, 180 down, 270 left.
   std::int16_t Angle = 0;
   std::int16_t Texture = 0;  // a TextureId
-  // Drawing scale, 0 = one cell (the rules' description calls it DrawParam).
+  // Drawing scale, 0 = one cell (the rules' side calls it DrawParam).
   std::int16_t Scale = 0;
   // Where a force floor carries the Thresher at rest: to (x + DirX, y + DirY).
   std::int16_t DirX = 0;
