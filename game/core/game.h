@@ -10,7 +10,11 @@
 #include "game/core/game_settings.h"
 #include "game/core/keyboard_state.h"
 #include "game/core/level_collection.h"
+#include "game/core/level_state.h"
+#include "game/core/object_defs.h"
 #include "game/core/sound_queue.h"
+#include "game/simulation/explosion_state.h"
+#include "game/simulation/player_state.h"
 
 namespace brolt {
 
@@ -41,6 +45,10 @@ struct Game {
   FileList MusicList;
   KeyboardState keys;
   SoundQueue sounds;
+  ObjectDefTable ObjectDefs;
+  LevelState level;
+  PlayerState player;
+  ExplosionState explosions;
 
   Random& random() { return *services.random; }
   Clock& clock() { return *services.clock; }

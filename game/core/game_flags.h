@@ -21,6 +21,8 @@ struct GameFlags {
   // Not empty in preview play: the collection named on the command line.
   std::string CommandLine;
   bool PreviewMusic = false;
+  // Why the level cannot be completed: 0 none, -1 died, 1 no exit portal left, 2 unids destroyed.
+  std::int32_t FailReason = 0;
   std::int16_t CurrentLevel = 1;
   // 0 while the menu music is to play, otherwise the level music. Also known as GameMusicOn.
   std::int16_t LevelMusic = 0;

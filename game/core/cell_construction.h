@@ -1,0 +1,25 @@
+#pragma once
+// The constructors of the grid records. Every object a level load or a rule puts into the grid is
+// built by MakeCell, so its table is the one place where an object's starting look, direction,
+// scale and random variation are decided.
+#include "game/core/level_cell.h"
+
+namespace brolt {
+
+struct Game;
+
+// A fresh cell for a tile code or object type. Unknown codes, and codes outside 0..99, give an
+// all-zero empty cell (unlike code 0, which has the empty type's picture).
+// The random draws are part of the behaviour: 3 for codes 20, 21, 95, 97, 98; 2 for 24, 45,
+// 70..74, 96; 1 for 22, 23, 25; none for the others.
+LevelCell MakeCell(Game& game, int code);
+
+// The unid that a cracked armored unid becomes: type 21 keeping the angle of the cell at (x, y).
+// Any other type gives an all-zero cell.
+LevelCell MakeCellKeepingAngle(Game& game, int type, int x, int y);
+
+// A force floor (kind FloorForce) pushing along (dirX, dirY), one of them non-zero; any other kind
+// gives plain floor.
+FloorCell MakeFloorCell(int kind, int dirX, int dirY);
+
+}  // namespace brolt

@@ -1,0 +1,22 @@
+#pragma once
+// Turning the cells of a freshly loaded level: the direction digit of each cell, and the start
+// state of the creatures from what stands around them.
+namespace brolt {
+
+struct Game;
+
+// Which record a direction digit turns.
+enum CellLayer : int {
+  LayerObject = 1,
+  LayerFloor = 2,
+};
+
+// Digits 1..4 (up, right, down, left) set the cell's Angle to (digit - 1) x 90 and turn its
+// (DirX, DirY) clockwise digit - 1 quarter turns; other digits change nothing.
+void ApplyCellDirection(Game& game, int x, int y, int digit, CellLayer layer);
+
+// Gives every creature a random frame and, unless it stands on something, turns it to cling to the
+// occupied neighbour beside or above it.
+void OrientCreatures(Game& game);
+
+}  // namespace brolt

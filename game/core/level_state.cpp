@@ -1,0 +1,23 @@
+#include "game/core/level_state.h"
+
+#include "common/numeric.h"
+#include "game/core/world_geometry.h"
+
+namespace brolt {
+
+GridBounds LevelGridBounds() {
+  // Half the view beyond each edge, so the view at the level's edge never leaves the array.
+  const double halfViewX = ViewCellsX / 2.0;
+  const double halfViewY = ViewCellsY / 2.0;
+  return {static_cast<int>(-RoundHalfEven(halfViewX)), static_cast<int>(RoundHalfEven(halfViewX + GridWidth)),
+          static_cast<int>(-RoundHalfEven(halfViewY)), static_cast<int>(RoundHalfEven(halfViewY + GridHeight))};
+}
+
+void ResetLevelGrids(LevelState& level) {
+  const GridBounds bounds = LevelGridBounds();
+  level.Grid = LevelGrid(bounds);
+  level.FloorGrid = FloorLayer(bounds);
+  level.CheckpointGrid = LevelGrid(bounds);
+}
+
+}  // namespace brolt

@@ -1,0 +1,54 @@
+#pragma once
+// The level being played: the object grid, the floor layer and the checkpoint copy, and the words
+// that a level load takes from the record's header. The level's time limit, TimeLeft, is kept with
+// the level clock (frame_timing.h).
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "common/level_record.h"
+#include "game/core/cell_grid.h"
+#include "game/core/level_cell.h"
+
+namespace brolt {
+
+using LevelGrid = CellGrid<LevelCell>;
+using FloorLayer = CellGrid<FloorCell>;
+
+struct LevelState {
+  // The live level. The level itself is x, y = 0..49 with y growing upward; around it lies a margin
+  // of empty cells wide enough for the view at the level's edge (LevelGridBounds).
+  LevelGrid Grid;
+  FloorLayer FloorGrid;
+  // The copy of Grid taken at a checkpoint; emptied by every load.
+  LevelGrid CheckpointGrid;
+
+  std::string LevelTitle;
+  RgbColour LevelColor1;
+  RgbColour LevelColor2;
+  RgbColour LevelColor3;
+  RgbColour LevelColor4;
+  // World units. The current radius of the light, grown every frame toward its target.
+  std::int16_t LightRadius = 0;
+  std::int32_t LightRadiusTarget = 0;
+  // Seconds added to the time left for each unid collected.
+  std::int16_t UnidAward = 0;
+  // Seconds between two shots of a cannon.
+  std::int16_t CannonRate = 0;
+  // Unids still to collect before the exits open.
+  std::int16_t UnidsNeeded = 0;
+  // The Thresher's cell.
+  float PlayerX = 0.0f;
+  float PlayerY = 0.0f;
+  // White, then the four level colours, as red, green, blue triples. The drawing side calls it
+  // LevelColourTable.
+  std::array<std::int16_t, 15> ColourTable{};
+};
+
+// The bounds every load gives the three grids: x -10..60, y -8..58.
+GridBounds LevelGridBounds();
+
+// Re-creates Grid, FloorGrid and CheckpointGrid with the level bounds, all cells empty.
+void ResetLevelGrids(LevelState& level);
+
+}  // namespace brolt

@@ -1,0 +1,89 @@
+#include "game/core/wall_shaping.h"
+
+#include <cmath>
+
+#include "common/numeric.h"
+#include "game/core/game.h"
+#include "game/core/world_geometry.h"
+
+namespace brolt {
+
+namespace {
+
+// The sheet column (from the type's StartFrame) and turn of a plain wall piece. An angle of -1
+// turns the piece at random.
+struct Piece {
+  std::int16_t column;
+  std::int16_t angle;
+};
+constexpr std::int16_t kRandomAngle = -1;
+
+// Indexed by the walls around the cell: above 8, left 4, right 2, below 1. The edge piece faces its
+// open side, the corner piece at 0 is open above and to the left and turns clockwise, the end piece
+// at 0 joins a wall on its right, and the straight piece at 0 runs from top to bottom.
+constexpr Piece kPlainPieces[16] = {
+    {5, 0},             // none: single
+    {3, 90},            // below: end
+    {3, 0},             // right: end
+    {0, 0},             // right, below: corner
+    {3, 180},           // left: end
+    {0, 90},            // left, below: corner
+    {4, 90},            // left, right: straight
+    {1, 0},             // left, right, below: edge
+    {3, 270},           // above: end
+    {4, 0},             // above, below: straight
+    {0, 270},           // above, right: corner
+    {1, 270},           // above, right, below: edge
+    {0, 180},           // above, left: corner
+    {1, 90},            // above, left, below: edge
+    {1, 180},           // above, left, right: edge
+    {2, kRandomAngle},  // all four: inner
+};
+
+void ShapePlainWall(Game& game, int x, int y) {
+  LevelCell& cell = game.level.Grid(x, y);
+  const int pattern = (IsBlockedAt(game, x, y + 1) ? 8 : 0) | (IsBlockedAt(game, x - 1, y) ? 4 : 0) |
+                      (IsBlockedAt(game, x + 1, y) ? 2 : 0) | (IsBlockedAt(game, x, y - 1) ? 1 : 0);
+  const Piece& piece = kPlainPieces[pattern];
+  cell.Angle = piece.angle == kRandomAngle
+                   ? static_cast<std::int16_t>(std::floor(game.random().Rnd() * 4) * 90)
+                   : piece.angle;
+  const ObjectDef& def = game.ObjectDefs[cell.Type];
+  cell.Frame = static_cast<std::int16_t>(def.StartFrame + piece.column);
+  cell.FrameRow = def.StartRow;
+}
+
+// A shaped wall looks at the two neighbours beside its facing: F a quarter turn clockwise from it,
+// S a quarter turn counter-clockwise. Its columns run: both walls, only F, only S, neither.
+void ShapeShapedWall(Game& game, int x, int y) {
+  LevelCell& cell = game.level.Grid(x, y);
+  // Offsets of F and S for the facings up, right, down, left.
+  static constexpr int kFx[] = {1, 0, -1, 0};
+  static constexpr int kFy[] = {0, -1, 0, 1};
+  if (cell.Angle % 90 != 0 || cell.Angle < 0 || cell.Angle > 270) return;
+  const int facing = cell.Angle / 90;
+  const bool f = IsBlockedAt(game, x + kFx[facing], y + kFy[facing]);
+  const bool s = IsBlockedAt(game, x - kFx[facing], y - kFy[facing]);
+  // A wall placed without a direction takes its pieces from the other half of the sheet.
+  const int lookType = (cell.DirX == 0 && cell.DirY == 0) ? ObjShapedWallB : ObjShapedWall;
+  const int column = f ? (s ? 0 : 1) : (s ? 2 : 3);
+  cell.Frame = static_cast<std::int16_t>(game.ObjectDefs[lookType].StartFrame + column);
+}
+
+}  // namespace
+
+bool IsBlockedAt(const Game& game, int x, int y) { return game.ObjectDefs[game.level.Grid(x, y).Type].IsWall; }
+
+void ShapeWalls(Game& game) {
+  const int lastX = static_cast<int>(RoundHalfEven(GridWidth));
+  const int lastY = static_cast<int>(RoundHalfEven(GridHeight));
+  for (int y = 0; y <= lastY; ++y) {
+    for (int x = 0; x <= lastX; ++x) {
+      const ObjectDef& def = game.ObjectDefs[game.level.Grid(x, y).Type];
+      if (def.ShapedWall) ShapeShapedWall(game, x, y);
+      if (def.WallEdge) ShapePlainWall(game, x, y);
+    }
+  }
+}
+
+}  // namespace brolt

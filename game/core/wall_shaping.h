@@ -1,0 +1,17 @@
+#pragma once
+// Wall shaping: after a level is loaded, every wall cell gets the piece of its sheet (and the turn
+// of it) that joins it to the walls beside it, so the walls join up on screen. Nothing reshapes the
+// walls until the next load.
+namespace brolt {
+
+struct Game;
+
+// Whether the cell at (x, y) counts as wall for its neighbours.
+bool IsBlockedAt(const Game& game, int x, int y);
+
+// Shapes the walls of the level (cells 0..50 both ways) from their four side neighbours. Only the
+// Frame, FrameRow and Angle of wall cells change; a plain wall surrounded by walls on all four
+// sides draws one random number for the turn of its inner piece.
+void ShapeWalls(Game& game);
+
+}  // namespace brolt

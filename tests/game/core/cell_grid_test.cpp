@@ -1,0 +1,42 @@
+#include "game/core/cell_grid.h"
+
+#include <gtest/gtest.h>
+
+#include "game/core/level_cell.h"
+#include "game/core/level_state.h"
+
+namespace brolt {
+namespace {
+
+TEST(CellGridTest, NegativeCoordinatesAreCellsOfTheirOwn) {
+  LevelGrid grid(GridBounds{-2, 2, -3, 1});
+  int type = 1;
+  for (int y = -3; y <= 1; ++y)
+    for (int x = -2; x <= 2; ++x) grid(x, y).Type = static_cast<std::int16_t>(type++);
+  type = 1;
+  for (int y = -3; y <= 1; ++y)
+    for (int x = -2; x <= 2; ++x) EXPECT_EQ(grid(x, y).Type, type++) << x << "," << y;
+}
+
+TEST(CellGridTest, OutsideTheBoundsReadsEmptyAndWritesAreLost) {
+  LevelGrid grid(LevelGridBounds());
+  LevelCell rock;
+  rock.Type = 20;
+  for (auto [x, y] : {std::pair{-11, 0}, std::pair{61, 0}, std::pair{0, -9}, std::pair{0, 59},
+                      std::pair{-40000, 40000}}) {
+    grid.Set(x, y, rock);
+    grid(x, y).Type = 20;
+    EXPECT_EQ(grid(x, y), LevelCell{}) << x << "," << y;
+    EXPECT_EQ(static_cast<const LevelGrid&>(grid)(x, y), LevelCell{});
+    EXPECT_FALSE(grid.Contains(x, y));
+  }
+  // No write leaked into a cell of the grid.
+  for (int y = -8; y <= 58; ++y)
+    for (int x = -10; x <= 60; ++x) ASSERT_EQ(grid(x, y), LevelCell{}) << x << "," << y;
+
+  const FloorLayer none;
+  EXPECT_EQ(none(0, 0), FloorCell{});
+}
+
+}  // namespace
+}  // namespace brolt
