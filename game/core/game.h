@@ -13,8 +13,8 @@
 #include "game/core/level_state.h"
 #include "game/core/object_defs.h"
 #include "game/core/sound_queue.h"
-#include "game/simulation/explosion_state.h"
-#include "game/simulation/player_state.h"
+#include "game/core/explosion_state.h"
+#include "game/core/player_state.h"
 
 namespace brolt {
 

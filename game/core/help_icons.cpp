@@ -1,27 +1,15 @@
 #include "game/core/help_icons.h"
 
 #include "common/numeric.h"
+#include "game/core/cell_construction.h"
 #include "game/core/game.h"
 #include "game/core/help_pages.h"
+#include "game/core/object_types.h"
 #include "game/core/presentation_services.h"
 
 namespace brolt {
 
 namespace {
-
-constexpr std::int16_t ObjThresher = 1;
-constexpr std::int16_t ObjAraneaeC = 4;
-constexpr std::int16_t ObjGnatC = 7;
-constexpr std::int16_t ObjRock = 20;
-constexpr std::int16_t ObjUnid = 21;
-constexpr std::int16_t ObjHatcher = 24;
-constexpr std::int16_t ObjCannon = 34;
-constexpr std::int16_t ObjRockGenerator = 39;
-constexpr std::int16_t ObjGrass = 45;
-constexpr std::int16_t ObjKeyBlockA = 53;
-constexpr std::int16_t ObjKeyBlockC = 55;
-constexpr std::int16_t ObjPushBlock = 96;
-constexpr std::int16_t kLastObjectType = 99;
 
 constexpr float kSheetSide = 8.0f;
 constexpr float kIconSize = 38.0f;
@@ -46,18 +34,19 @@ void AdvanceAnimation(Game& game) {
 
 }  // namespace
 
-void DrawHelpIcons(Game& game, std::string_view icons, std::int16_t y, const HelpIconLookup& lookup) {
+void DrawHelpIcons(Game& game, std::string_view icons, std::int16_t y) {
   const DefinitionsState& help = game.definitions;
   const int count = CountCommaItems(icons);
   if (game.timing.Tick30 == 0) AdvanceAnimation(game);
   for (int k = 1; k <= count; ++k) {
     const std::int16_t type = GetCommaItem(icons, k);
-    if (type < 0 || type > kLastObjectType) continue;
-    const HelpIconPicture picture = lookup(type);
-    std::int16_t frame = picture.Frame;
-    std::int16_t row = picture.FrameRow;
+    if (type < 0 || type >= kObjectTypeCount) continue;
+    const LevelCell cell = MakeCell(game, type);
+    const ObjectDef& def = game.ObjectDefs[type];
+    std::int16_t frame = cell.Frame;
+    std::int16_t row = cell.FrameRow;
     std::int16_t angle = 0;
-    if (type == ObjThresher || picture.IsCreature || type == ObjHatcher || type == ObjCannon)
+    if (type == ObjThresher || def.IsCreature || type == ObjHatcher || type == ObjCannon)
       frame = help.HelpIconFrame;
     if (type == ObjRock || type == ObjUnid) {
       frame = help.HelpRollFrame;
@@ -67,11 +56,11 @@ void DrawHelpIcons(Game& game, std::string_view icons, std::int16_t y, const Hel
     if (type == ObjRockGenerator) frame = 6;
     if (type == ObjPushBlock) frame = 1;
     if (type >= ObjKeyBlockA && type <= ObjKeyBlockC) angle = help.HelpIconAngle;
-    if (picture.IdleSpin) frame = help.HelpIconFrame;
-    if (picture.ShapedWall) frame = static_cast<std::int16_t>(frame + 3);
+    if (def.IdleSpin) frame = help.HelpIconFrame;
+    if (def.ShapedWall) frame = static_cast<std::int16_t>(frame + 3);
     const float size = (type == ObjAraneaeC || type == ObjGnatC) ? kLargeIconSize : kIconSize;
     const float x = static_cast<float>(320 - kIconSpacing / 2 * (count - 1) + kIconSpacing * (k - 1));
-    game.services.drawing->DrawQuad(kSheetSide, x, y, frame, row, angle, size, picture.Texture, kWhite);
+    game.services.drawing->DrawQuad(kSheetSide, x, y, frame, row, angle, size, def.Texture, kWhite);
   }
 }
 

@@ -3,7 +3,7 @@
 #include "common/numeric.h"
 #include "game/core/game.h"
 #include "game/core/world_geometry.h"
-#include "game/simulation/grid_queries.h"
+#include "game/core/grid_queries.h"
 
 namespace brolt {
 

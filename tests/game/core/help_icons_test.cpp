@@ -4,24 +4,14 @@
 
 #include <set>
 
+#include "game/core/cell_construction.h"
 #include "game/core/game.h"
+#include "game/core/object_defs.h"
 #include "support/fixed_random.h"
 #include "support/recording_drawing.h"
 
 namespace brolt {
 namespace {
-
-// A stand-in for the object definitions: every type starts at column 2, row 3, on a sheet of its own.
-HelpIconPicture Describe(std::int16_t type) {
-  HelpIconPicture picture;
-  picture.Frame = 2;
-  picture.FrameRow = 3;
-  picture.Texture = static_cast<std::int16_t>(type + 100);
-  picture.IsCreature = type >= 2 && type <= 8;
-  picture.IdleSpin = type == 30 || (type >= 70 && type <= 74);
-  picture.ShapedWall = type == 40 || type == 44;
-  return picture;
-}
 
 class HelpIconsTest : public ::testing::Test {
  protected:
@@ -29,9 +19,11 @@ class HelpIconsTest : public ::testing::Test {
     game.services.drawing = &drawing;
     game.services.random = &random;
     game.timing.Tick30 = 1;
+    BuildObjectDefs(game);
   }
 
-  void Draw(std::string_view icons) { DrawHelpIcons(game, icons, 110, Describe); }
+  void Draw(std::string_view icons) { DrawHelpIcons(game, icons, 110); }
+  LevelCell Fresh(int type) { return MakeCell(game, type); }
 
   Game game;
   testing::RecordingDrawing drawing;
@@ -51,7 +43,7 @@ TEST_F(HelpIconsTest, CentresTheRowFortyEightApart) {
   }
   EXPECT_EQ(drawing.quads[0].size, 38);
   EXPECT_EQ(drawing.quads[2].size, 49);
-  EXPECT_EQ(drawing.quads[1].texture, 103);
+  EXPECT_EQ(drawing.quads[1].texture, game.ObjectDefs[3].Texture);
 
   drawing.Clear();
   Draw("");
@@ -62,7 +54,7 @@ TEST_F(HelpIconsTest, NumbersOutsideTheTypesLeaveTheirPlaceEmpty) {
   Draw("150,-3,7");
   ASSERT_EQ(drawing.quads.size(), 1u);
   EXPECT_EQ(drawing.quads[0].x, 368);
-  EXPECT_EQ(drawing.quads[0].texture, 107);
+  EXPECT_EQ(drawing.quads[0].texture, game.ObjectDefs[7].Texture);
 }
 
 TEST_F(HelpIconsTest, EachKindOfTypeShowsItsOwnPicture) {
@@ -71,23 +63,38 @@ TEST_F(HelpIconsTest, EachKindOfTypeShowsItsOwnPicture) {
   help.HelpRollFrame = 6;
   help.HelpRollRow = 7;
   help.HelpIconAngle = 90;
-  Draw("1,2,24,34,20,45,39,96,53,70,40,10");
+  const std::vector<int> types = {1, 2, 24, 34, 20, 45, 39, 96, 53, 70, 40, 10};
   struct Expected {
     int frame, row, angle;
   };
-  std::vector<Expected> expected = {{5, 3, 0}, {5, 3, 0}, {5, 3, 0}, {5, 3, 0}, {6, 7, 0},  {2, 5, 0},
-                                    {6, 3, 0}, {1, 3, 0}, {2, 3, 90}, {5, 3, 0}, {5, 3, 0}, {2, 3, 0}};
+  std::vector<Expected> expected;
+  for (int type : types) {
+    const LevelCell cell = Fresh(type);
+    expected.push_back({cell.Frame, cell.FrameRow, 0});
+  }
+  for (int i : {0, 1, 2, 3, 9}) expected[static_cast<std::size_t>(i)].frame = 5;  // animated in place
+  expected[4] = {6, 7, 0};                                                       // the rolling rock
+  expected[5].row = 5;                                                           // grass
+  expected[6].frame = 6;                                                         // rock generator
+  expected[7].frame = 1;                                                         // push block
+  expected[8].angle = 90;                                                        // key block
+  expected[10].frame += 3;                                                       // shaped wall
+  std::string list;
+  for (int type : types) list += (list.empty() ? "" : ",") + std::to_string(type);
+  Draw(list);
   ASSERT_EQ(drawing.quads.size(), expected.size());
   for (std::size_t i = 0; i < expected.size(); ++i) {
-    EXPECT_EQ(drawing.quads[i].frame, expected[i].frame) << i;
-    EXPECT_EQ(drawing.quads[i].row, expected[i].row) << i;
-    EXPECT_EQ(drawing.quads[i].angle, expected[i].angle) << i;
+    EXPECT_EQ(drawing.quads[i].frame, expected[i].frame) << types[i];
+    EXPECT_EQ(drawing.quads[i].row, expected[i].row) << types[i];
+    EXPECT_EQ(drawing.quads[i].angle, expected[i].angle) << types[i];
+    EXPECT_EQ(drawing.quads[i].texture, game.ObjectDefs[types[i]].Texture) << types[i];
   }
 }
 
 TEST_F(HelpIconsTest, AnimatesOnlyOnTheThirtiethTick) {
   Draw("1");
-  EXPECT_EQ(drawing.quads.back().frame, 1);
+  EXPECT_EQ(drawing.quads.back().frame, game.definitions.HelpIconFrame);
+  game.definitions.HelpIconFrame = 1;
   game.timing.Tick30 = 0;
   std::vector<int> frames;
   for (int i = 0; i < 9; ++i) {

@@ -5,7 +5,7 @@
 #include "game/core/cell_construction.h"
 #include "game/core/level_colours.h"
 #include "game/core/level_orientation.h"
-#include "game/test_game.h"
+#include "support/test_game.h"
 
 namespace brolt {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "game/test_game.h"
+#include "support/test_game.h"
 
 namespace brolt {
 namespace {

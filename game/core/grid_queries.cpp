@@ -1,4 +1,4 @@
-#include "game/simulation/grid_queries.h"
+#include "game/core/grid_queries.h"
 
 #include "game/core/game.h"
 

@@ -1,9 +1,9 @@
-#include "game/simulation/grid_queries.h"
+#include "game/core/grid_queries.h"
 
 #include <gtest/gtest.h>
 
 #include "game/core/cell_construction.h"
-#include "game/test_game.h"
+#include "support/test_game.h"
 
 namespace brolt {
 namespace {
