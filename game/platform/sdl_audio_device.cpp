@@ -14,6 +14,12 @@ void ReportUnreadable(const char* what, const std::filesystem::path& file) {
   std::cerr << "Could not load the " << what << ' ' << file.string() << ": " << Mix_GetError() << '\n';
 }
 
+Mix_Chunk* LoadWave(const std::filesystem::path& file) {
+  // Opened here so that a missing file is reported as such rather than as an empty stream.
+  SDL_RWops* stream = SDL_RWFromFile(file.c_str(), "rb");
+  return stream ? Mix_LoadWAV_RW(stream, 1) : nullptr;
+}
+
 }  // namespace
 
 AudioStart OpenAudio() {
@@ -28,7 +34,7 @@ AudioStart OpenAudio() {
 
 std::unique_ptr<SoundBuffer> SdlAudioDevice::LoadSound(const std::filesystem::path& waveFile) {
   // The mixer reads the file's own format and converts the samples to the device's.
-  Mix_Chunk* chunk = Mix_LoadWAV(waveFile.c_str());
+  Mix_Chunk* chunk = LoadWave(waveFile);
   if (!chunk) {
     ReportUnreadable("sound", waveFile);
     return nullptr;
