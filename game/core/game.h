@@ -2,6 +2,7 @@
 // The whole state of one running game: one member per module, owned here and passed by reference,
 // so that a test can build a fresh game with its own random source, clock and presentation doubles.
 #include "common/random.h"
+#include "game/core/camera.h"
 #include "game/core/file_list.h"
 #include "game/core/frame_timing.h"
 #include "game/core/game_flags.h"
@@ -39,6 +40,7 @@ struct Game {
   FileList MusicList;
   KeyboardState keys;
   SoundQueue sounds;
+  CameraWords camera;
 
   Random& random() { return *services.random; }
   Clock& clock() { return *services.clock; }

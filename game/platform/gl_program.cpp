@@ -31,26 +31,28 @@ void main() {
 }
 )";
 
-// The compiler's or linker's message about a shader or a program.
-template <typename GetValue, typename GetLog>
-std::string InfoLog(GLuint object, GetValue getValue, GetLog getLog) {
+// The shader or program when it compiled or linked; otherwise it is deleted and the compiler's or
+// linker's message goes to `error`.
+template <typename GetValue, typename GetLog, typename Delete>
+GLuint Checked(GLuint object, GLenum status, GetValue getValue, GetLog getLog, Delete destroy,
+               const char* what, std::string& error) {
+  GLint succeeded = GL_FALSE;
+  getValue(object, status, &succeeded);
+  if (succeeded == GL_TRUE) return object;
   GLint length = 0;
   getValue(object, GL_INFO_LOG_LENGTH, &length);
   std::string log(static_cast<std::size_t>(length > 0 ? length : 1), '\0');
   getLog(object, length, nullptr, log.data());
-  return log.c_str();
+  error = std::string(what) + ": " + log.c_str();
+  destroy(object);
+  return 0;
 }
 
 GLuint CompileShader(GLenum kind, const char* source, std::string& error) {
   const GLuint shader = glCreateShader(kind);
   glShaderSource(shader, 1, &source, nullptr);
   glCompileShader(shader);
-  GLint compiled = GL_FALSE;
-  glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
-  if (compiled == GL_TRUE) return shader;
-  error = "shader: " + InfoLog(shader, glGetShaderiv, glGetShaderInfoLog);
-  glDeleteShader(shader);
-  return 0;
+  return Checked(shader, GL_COMPILE_STATUS, glGetShaderiv, glGetShaderInfoLog, glDeleteShader, "shader", error);
 }
 
 }  // namespace
@@ -69,12 +71,8 @@ unsigned BuildQuadProgram(std::string& error) {
   glLinkProgram(program);
   glDeleteShader(vertex);
   glDeleteShader(fragment);
-  GLint linked = GL_FALSE;
-  glGetProgramiv(program, GL_LINK_STATUS, &linked);
-  if (linked == GL_TRUE) return program;
-  error = "shader program: " + InfoLog(program, glGetProgramiv, glGetProgramInfoLog);
-  glDeleteProgram(program);
-  return 0;
+  return Checked(program, GL_LINK_STATUS, glGetProgramiv, glGetProgramInfoLog, glDeleteProgram,
+                 "shader program", error);
 }
 
 }  // namespace brolt

@@ -197,5 +197,24 @@ TEST_F(GlRenderDeviceTest, LaterQuadsCoverEarlierOnesAcrossSpacesAndStates) {
   ExpectPixel(310, 240, {255, 0, 0});
 }
 
+TEST(GlFullScreenTest, FrameFillsTheDesktopAtFourToThree) {
+  GraphicsStart start = OpenGraphics("Brolt test", WindowMode::FullScreen);
+  ASSERT_NE(start.device, nullptr) << start.error;
+  GlRenderDevice& device = *start.device;
+  const auto file = test::TestFolder() / "white.bmp";
+  test::WritePicture(file, 8, 8, [](int, int) { return 0xFFFFFFu; });
+  ASSERT_TRUE(device.LoadTexture(kWhite, file));
+  for (int frame = 0; frame < 2; ++frame) {
+    device.Clear();
+    device.SetTexture(kWhite);
+    // The frame's top-left quarter, whatever the size of the desktop.
+    device.DrawScreenQuad(ScreenRect(0, 0, 320, 240, 0x00FF0000));
+    EXPECT_EQ(device.ReadFramePixel(5, 5), (Rgb{255, 0, 0}));
+    EXPECT_EQ(device.ReadFramePixel(315, 235), (Rgb{255, 0, 0}));
+    EXPECT_EQ(device.ReadFramePixel(325, 245), (Rgb{0, 0, 0}));
+    device.Present();
+  }
+}
+
 }  // namespace
 }  // namespace brolt
