@@ -162,6 +162,9 @@ TEST_F(AudioDeviceTest, VolumeIsKeptWithinTheDirectSoundRange) {
   // The credits fade lowers the menu music step by step past the bottom.
   sound->SetVolume(-10150);
   EXPECT_EQ(sound->Volume(), -10000);
+  // Silenced, the buffer still plays on, as a muted music buffer keeps its place in the music.
+  sound->Play(true);
+  EXPECT_TRUE(Eventually([&] { return sound->Position() > 0; }));
 }
 
 TEST_F(AudioDeviceTest, MusicTrackRunsAndResumesWhereItStopped) {
