@@ -2,7 +2,9 @@
 // The whole state of one running game: one member per module, owned here and passed by reference,
 // so that a test can build a fresh game with its own random source, clock and presentation doubles.
 #include "common/random.h"
+#include "game/core/camera.h"
 #include "game/core/definitions.h"
+#include "game/core/explosion_state.h"
 #include "game/core/file_list.h"
 #include "game/core/frame_timing.h"
 #include "game/core/game_flags.h"
@@ -12,9 +14,8 @@
 #include "game/core/level_collection.h"
 #include "game/core/level_state.h"
 #include "game/core/object_defs.h"
-#include "game/core/sound_queue.h"
-#include "game/core/explosion_state.h"
 #include "game/core/player_state.h"
+#include "game/core/sound_queue.h"
 
 namespace brolt {
 
@@ -49,6 +50,7 @@ struct Game {
   LevelState level;
   PlayerState player;
   ExplosionState explosions;
+  CameraWords camera;
 
   Random& random() { return *services.random; }
   Clock& clock() { return *services.clock; }

@@ -1,0 +1,65 @@
+#include "game/platform/gl_context.h"
+
+#include <SDL2/SDL.h>
+
+namespace brolt {
+namespace {
+
+void RequestContext(bool accelerated) {
+  SDL_GL_ResetAttributes();
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
+  SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+  // Later quads cover earlier ones in drawing order; nothing needs a depth or stencil buffer.
+  SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
+  SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
+  SDL_GL_SetAttribute(SDL_GL_ACCELERATED_VISUAL, accelerated ? 1 : 0);
+}
+
+}  // namespace
+
+std::unique_ptr<GlContext> GlContext::Open(const std::string& title, WindowMode mode, bool accelerated,
+                                           std::string& error) {
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    error = SDL_GetError();
+    return nullptr;
+  }
+  RequestContext(accelerated);
+  Uint32 flags = SDL_WINDOW_OPENGL;
+  if (mode == WindowMode::FullScreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+  SDL_Window* window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                        kFrameWidth, kFrameHeight, flags);
+  SDL_GLContext context = window ? SDL_GL_CreateContext(window) : nullptr;
+  if (!context) {
+    error = SDL_GetError();
+    if (window) SDL_DestroyWindow(window);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    return nullptr;
+  }
+  // Presenting waits for the display, as the original full-screen swap did; drivers that cannot
+  // wait simply run free.
+  SDL_GL_SetSwapInterval(1);
+  return std::unique_ptr<GlContext>(new GlContext(window, context));
+}
+
+GlContext::~GlContext() {
+  SDL_GL_DeleteContext(context_);
+  SDL_DestroyWindow(window_);
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+PixelRect GlContext::WindowRect() const {
+  PixelRect rect;
+  SDL_GL_GetDrawableSize(window_, &rect.width, &rect.height);
+  return rect;
+}
+
+PixelRect GlContext::FrameRect() const {
+  const PixelRect window = WindowRect();
+  return LetterboxRect(window.width, window.height);
+}
+
+void GlContext::Swap() { SDL_GL_SwapWindow(window_); }
+
+}  // namespace brolt

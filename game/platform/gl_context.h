@@ -1,0 +1,37 @@
+#pragma once
+// The game's window with its OpenGL 3.3 core context.
+#include <memory>
+#include <string>
+
+#include "game/platform/letterbox.h"
+
+struct SDL_Window;
+
+namespace brolt {
+
+enum class WindowMode { Windowed, FullScreen };
+
+class GlContext {
+ public:
+  // A 640 x 480 window, or the whole desktop in full screen, with a current context. accelerated
+  // asks for a hardware-accelerated context; without it any renderer will do. nullptr and the
+  // reason in `error` when the window or the context cannot be made.
+  static std::unique_ptr<GlContext> Open(const std::string& title, WindowMode mode, bool accelerated,
+                                         std::string& error);
+  ~GlContext();
+  GlContext(const GlContext&) = delete;
+  GlContext& operator=(const GlContext&) = delete;
+
+  // The window's whole drawable area and the part of it that shows the frame.
+  PixelRect WindowRect() const;
+  PixelRect FrameRect() const;
+  void Swap();
+
+ private:
+  GlContext(SDL_Window* window, void* context) : window_(window), context_(context) {}
+
+  SDL_Window* window_;
+  void* context_;
+};
+
+}  // namespace brolt

@@ -1,0 +1,207 @@
+#include <SDL2/SDL_mixer.h>
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <thread>
+
+#include "game/platform/audio_levels.h"
+#include "game/platform/sdl_audio_device.h"
+#include "test_files.h"
+
+namespace brolt {
+namespace {
+
+TEST(AudioLevelsTest, DecibelsBecomeMixerVolumes) {
+  EXPECT_EQ(MixerVolume(0), 128);
+  EXPECT_EQ(MixerVolume(-600), 64);
+  // -50 dB is below the mixer's quietest step, yet DirectSound still plays it.
+  EXPECT_EQ(MixerVolume(-5000), 1);
+  EXPECT_EQ(MixerVolume(-10000), 0);
+  EXPECT_EQ(MixerVolume(300), 128);
+  EXPECT_EQ(MixerVolume(-20000), 0);
+}
+
+TEST(AudioLevelsTest, PanLowersTheOppositeChannel) {
+  EXPECT_EQ(PanningLevels(0).left, 255);
+  EXPECT_EQ(PanningLevels(0).right, 255);
+  // A negative pan places the sound to the left: the right channel is lowered.
+  EXPECT_EQ(PanningLevels(-600).left, 255);
+  EXPECT_EQ(PanningLevels(-600).right, 128);
+  EXPECT_EQ(PanningLevels(600).left, 128);
+  EXPECT_EQ(PanningLevels(600).right, 255);
+  EXPECT_EQ(PanningLevels(-5000).right, 1);
+  EXPECT_EQ(PanningLevels(5000).left, 1);
+  EXPECT_EQ(PanningLevels(-10000).right, 0);
+  EXPECT_EQ(PanningLevels(20000).left, 0);
+}
+
+// Waits up to two seconds of the dummy driver's real-time mixing for `done`.
+bool Eventually(const std::function<bool()>& done) {
+  const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > limit) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return true;
+}
+
+class AudioDeviceTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = test::TestFolder();
+    wave_ = folder_ / "tone.wav";
+    // A quarter of a second at a rate that the device converts.
+    test::WriteWave(wave_, 22050, 0.25);
+  }
+
+  std::filesystem::path folder_;
+  std::filesystem::path wave_;
+};
+
+TEST_F(AudioDeviceTest, WaveLoadsInTheDeviceFormatAndPlaysOnceToItsEnd) {
+  AudioStart audio = OpenAudio();
+  ASSERT_TRUE(audio.error.empty()) << audio.error;
+  auto sound = audio.device->LoadSound(wave_);
+  ASSERT_NE(sound, nullptr);
+  EXPECT_EQ(sound->BytesPerSecond(), 44100u * 4);
+  EXPECT_NEAR(sound->Size(), 44100 * 4 / 4, 64);
+
+  sound->Play(false);
+  EXPECT_TRUE(Eventually([&] { return sound->Position() > 0; }));
+  EXPECT_TRUE(Eventually([&] { return !sound->IsPlaying(); }));
+  // Played to its end, the buffer is back at its start for the next play.
+  EXPECT_EQ(sound->Position(), 0u);
+}
+
+TEST_F(AudioDeviceTest, LoopingBufferGoesOnUntilStoppedAndKeepsItsPlace) {
+  AudioStart audio = OpenAudio();
+  auto sound = audio.device->LoadSound(wave_);
+  ASSERT_NE(sound, nullptr);
+  sound->Play(true);
+  std::this_thread::sleep_for(std::chrono::milliseconds(400));
+  EXPECT_TRUE(sound->IsPlaying());
+  sound->Stop();
+  const std::uint32_t stoppedAt = sound->Position();
+  std::this_thread::sleep_for(std::chrono::milliseconds(60));
+  EXPECT_FALSE(sound->IsPlaying());
+  EXPECT_EQ(sound->Position(), stoppedAt);
+}
+
+// The loudest left and right samples that reached the device's output.
+std::atomic<int> loudestLeft{0};
+std::atomic<int> loudestRight{0};
+std::atomic<int> mixes{0};
+
+void MeasureOutput(void*, Uint8* stream, int length) {
+  ++mixes;
+  const auto* samples = reinterpret_cast<const std::int16_t*>(stream);
+  for (int i = 0; i + 1 < length / 2; i += 2) {
+    loudestLeft = std::max<int>(loudestLeft, std::abs(samples[i]));
+    loudestRight = std::max<int>(loudestRight, std::abs(samples[i + 1]));
+  }
+}
+
+TEST_F(AudioDeviceTest, SamplesReachTheOutputWithVolumeAndPan) {
+  AudioStart audio = OpenAudio();
+  auto sound = audio.device->LoadSound(wave_);
+  ASSERT_NE(sound, nullptr);
+  Mix_SetPostMix(&MeasureOutput, nullptr);
+  // Lets a change reach the output, then takes the loudest samples of the next few mixes.
+  auto measure = [&] {
+    auto waitForMixes = [&](int count) {
+      const int target = mixes + count;
+      EXPECT_TRUE(Eventually([&] { return mixes >= target; }));
+    };
+    waitForMixes(2);
+    loudestLeft = 0;
+    loudestRight = 0;
+    waitForMixes(4);
+  };
+  sound->Play(true);
+  measure();
+  EXPECT_GT(loudestLeft, 7000);
+  EXPECT_GT(loudestRight, 7000);
+
+  sound->SetPan(kPanLimit);  // fully right
+  measure();
+  EXPECT_EQ(loudestLeft, 0);
+  EXPECT_GT(loudestRight, 7000);
+
+  sound->SetPan(0);
+  sound->SetVolume(-600);
+  measure();
+  EXPECT_NEAR(loudestLeft, 4000, 300);
+
+  sound->Stop();
+  measure();
+  EXPECT_EQ(loudestLeft, 0);
+  Mix_SetPostMix(nullptr, nullptr);
+}
+
+TEST_F(AudioDeviceTest, PositionIsAWholeFrameWithinTheSamples) {
+  AudioStart audio = OpenAudio();
+  auto sound = audio.device->LoadSound(wave_);
+  ASSERT_NE(sound, nullptr);
+  sound->SetPosition(4003);
+  EXPECT_EQ(sound->Position(), 4000u);
+  sound->SetPosition(sound->Size() + 8);
+  EXPECT_EQ(sound->Position(), 8u);
+}
+
+TEST_F(AudioDeviceTest, VolumeIsKeptWithinTheDirectSoundRange) {
+  AudioStart audio = OpenAudio();
+  auto sound = audio.device->LoadSound(wave_);
+  ASSERT_NE(sound, nullptr);
+  EXPECT_EQ(sound->Volume(), 0);
+  sound->SetVolume(-2500);
+  EXPECT_EQ(sound->Volume(), -2500);
+  // The credits fade lowers the menu music step by step past the bottom.
+  sound->SetVolume(-10150);
+  EXPECT_EQ(sound->Volume(), -10000);
+  // Silenced, the buffer still plays on, as a muted music buffer keeps its place in the music.
+  sound->Play(true);
+  EXPECT_TRUE(Eventually([&] { return sound->Position() > 0; }));
+}
+
+TEST_F(AudioDeviceTest, MusicTrackRunsAndResumesWhereItStopped) {
+  AudioStart audio = OpenAudio();
+  auto track = audio.device->LoadMusic(wave_);
+  ASSERT_NE(track, nullptr);
+  EXPECT_NEAR(track->Duration(), 0.25, 0.01);
+  track->SetPosition(0.1);
+  track->Run();
+  EXPECT_TRUE(Eventually([&] { return track->Position() > 0.12; }));
+  track->Stop();
+  const double stoppedAt = track->Position();
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  EXPECT_EQ(track->Position(), stoppedAt);
+}
+
+TEST_F(AudioDeviceTest, UnreadableFilesLoadNothing) {
+  AudioStart audio = OpenAudio();
+  EXPECT_EQ(audio.device->LoadSound(folder_ / "missing.wav"), nullptr);
+  EXPECT_EQ(audio.device->LoadMusic(folder_ / "missing.mp3"), nullptr);
+}
+
+TEST_F(AudioDeviceTest, WithoutAnAudioDeviceTheGameIsSilent) {
+  const char* previous = std::getenv("SDL_AUDIODRIVER");
+  const std::string kept = previous ? previous : "";
+  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  AudioStart audio = OpenAudio();
+  if (previous) {
+    setenv("SDL_AUDIODRIVER", kept.c_str(), 1);
+  } else {
+    unsetenv("SDL_AUDIODRIVER");
+  }
+  EXPECT_FALSE(audio.error.empty());
+  ASSERT_NE(audio.device, nullptr);
+  EXPECT_NE(dynamic_cast<SilentAudioDevice*>(audio.device.get()), nullptr);
+  EXPECT_EQ(audio.device->LoadSound(wave_), nullptr);
+}
+
+}  // namespace
+}  // namespace brolt

@@ -1,0 +1,67 @@
+#pragma once
+// Pictures and sounds written for the platform tests, in a folder of the test's own.
+#include <SDL2/SDL.h>
+#include <SDL2/SDL_image.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+
+namespace brolt::test {
+
+// A fresh folder named after the running test.
+inline std::filesystem::path TestFolder() {
+  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+  const auto folder = std::filesystem::temp_directory_path() /
+                      ("brolt_" + std::string(info->test_suite_name()) + "_" + info->name());
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  return folder;
+}
+
+// A width x height picture whose pixel (x, y) has the colour 0xRRGGBB that `colour` gives, saved
+// as a BMP, or as a JPEG when the file name ends in ".jpg".
+inline void WritePicture(const std::filesystem::path& file, int width, int height,
+                         const std::function<std::uint32_t(int, int)>& colour) {
+  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGB888);
+  ASSERT_NE(surface, nullptr) << SDL_GetError();
+  for (int y = 0; y < height; ++y) {
+    auto* row = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(surface->pixels) + y * surface->pitch);
+    for (int x = 0; x < width; ++x) row[x] = colour(x, y);
+  }
+  const int result = file.extension() == ".jpg" ? IMG_SaveJPG(surface, file.c_str(), 95)
+                                                : SDL_SaveBMP(surface, file.c_str());
+  SDL_FreeSurface(surface);
+  ASSERT_EQ(result, 0) << SDL_GetError();
+}
+
+// A mono 16-bit wave file of a 440 Hz tone.
+inline void WriteWave(const std::filesystem::path& file, int samplesPerSecond, double seconds) {
+  const auto frames = static_cast<std::uint32_t>(samplesPerSecond * seconds);
+  std::ofstream out(file, std::ios::binary);
+  auto word = [&](std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) out.put(static_cast<char>((value >> (8 * i)) & 0xFF));
+  };
+  out << "RIFF";
+  word(36 + frames * 2, 4);
+  out << "WAVEfmt ";
+  word(16, 4);
+  word(1, 2);  // PCM
+  word(1, 2);  // mono
+  word(static_cast<std::uint32_t>(samplesPerSecond), 4);
+  word(static_cast<std::uint32_t>(samplesPerSecond * 2), 4);
+  word(2, 2);
+  word(16, 2);
+  out << "data";
+  word(frames * 2, 4);
+  for (std::uint32_t i = 0; i < frames; ++i) {
+    const auto sample = static_cast<std::int16_t>(8000 * std::sin(i * 2 * 3.14159265 * 440 / samplesPerSecond));
+    word(static_cast<std::uint16_t>(sample), 2);
+  }
+}
+
+}  // namespace brolt::test
