@@ -16,6 +16,7 @@
 #include "game/core/object_defs.h"
 #include "game/core/player_state.h"
 #include "game/core/sound_queue.h"
+#include "game/core/start_up_state.h"
 
 namespace brolt {
 
@@ -37,6 +38,7 @@ struct Game {
   GameServices services;
 
   GamePaths paths;
+  StartUpState startUp;
   GameSettings settings;
   DefinitionsState definitions;
   GameFlags flags;
