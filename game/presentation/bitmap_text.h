@@ -4,12 +4,14 @@
 #include <cstdint>
 #include <string_view>
 
+#include "game/core/texture_id.h"
+
 namespace brolt {
 
 class Drawing;
 
 // The texture that holds the font sheet.
-constexpr std::int16_t kFontTexture = 6;
+constexpr std::int16_t kFontTexture = TexText;
 
 // The glyph cell (column, row, both from 1) of a character, upper-cased first; false when the font
 // has no glyph for it (the character still takes its place in the line).
