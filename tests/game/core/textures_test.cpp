@@ -6,6 +6,7 @@
 #include "common/file_io.h"
 #include "game/core/game.h"
 #include "game/core/pack_file.h"
+#include "game/core/render_device.h"
 #include "game/core/texture_id.h"
 #include "support/temp_folder.h"
 
