@@ -15,6 +15,9 @@
 #include "game/core/sound_queue.h"
 #include "game/core/explosion_state.h"
 #include "game/core/player_state.h"
+#include "game/core/motion_state.h"
+#include "game/core/device_state.h"
+#include "game/core/light_state.h"
 
 namespace brolt {
 
@@ -49,6 +52,9 @@ struct Game {
   LevelState level;
   PlayerState player;
   ExplosionState explosions;
+  MotionState motion;
+  DeviceState devices;
+  LightState light;
 
   Random& random() { return *services.random; }
   Clock& clock() { return *services.clock; }
