@@ -13,8 +13,7 @@
 //
 // Rules run frame by frame as the main loop runs them:
 //
-//   t.SetFrameRate(60);
-//   t.StartPlay();                    // the get-ready second is over
+//   t.PlayPicture({"T.r"}, 60);       // loaded, 60 frames a second, the get-ready second over
 //   t.RunFrames(12);                  // ticks, UpdateGame, sounds, level clock
 //   EXPECT_EQ(t.TimesHeard(ROCK_PUSH), 1);
 //   EXPECT_EQ(t.explosions.size(), 1u);  // every ExplodeAt, with its cell
@@ -199,6 +198,12 @@ class TestGame {
   }
   // Ends the get-ready second: resting cells and the Thresher act from the next frame.
   void StartPlay() { game.timing.GetReadyCount = game.timing.GetReadyTarget; }
+  // Loads a picture and makes it ready to play at `fps` frames a second.
+  void PlayPicture(const std::vector<std::string>& picture, int fps = 60, int originX = 0, int originY = 0) {
+    LoadPicture(picture, originX, originY);
+    SetFrameRate(fps);
+    StartPlay();
+  }
 
   // One frame of play as the main loop runs it: the animation ticks advance, UpdateGame runs, the
   // queued sounds are heard and cleared, and the fake clock moves on by one frame's time, which
