@@ -4,6 +4,7 @@
 #include "common/random.h"
 #include "game/core/camera.h"
 #include "game/core/definitions.h"
+#include "game/core/device_state.h"
 #include "game/core/explosion_state.h"
 #include "game/core/file_list.h"
 #include "game/core/frame_timing.h"
@@ -13,6 +14,8 @@
 #include "game/core/keyboard_state.h"
 #include "game/core/level_collection.h"
 #include "game/core/level_state.h"
+#include "game/core/light_state.h"
+#include "game/core/motion_state.h"
 #include "game/core/object_defs.h"
 #include "game/core/player_state.h"
 #include "game/core/sound_queue.h"
@@ -53,6 +56,9 @@ struct Game {
   PlayerState player;
   ExplosionState explosions;
   CameraWords camera;
+  MotionState motion;
+  DeviceState devices;
+  LightState light;
 
   Random& random() { return *services.random; }
   Clock& clock() { return *services.clock; }

@@ -37,6 +37,10 @@ struct LevelState {
   std::int16_t CannonRate = 0;
   // Unids still to collect before the exits open.
   std::int16_t UnidsNeeded = 0;
+  // Unids and exit portals (open or closed) in the field, recounted by every play update: no portal
+  // left, or fewer unids than needed, means the level can no longer be won.
+  std::int16_t UnidCount = 0;
+  std::int16_t PortalCount = 0;
   // The Thresher's cell.
   float PlayerX = 0.0f;
   float PlayerY = 0.0f;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/numeric.h"
+#include "game/core/game.h"
 
 namespace brolt {
 
@@ -22,6 +23,10 @@ void QueueSound(SoundQueue& queue, int id, int x, int y, float playerX, float pl
     entry.Distance = distance;
     entry.Pan = pan;
   }
+}
+
+void QueueSound(Game& game, int id, int x, int y) {
+  QueueSound(game.sounds, id, x, y, game.level.PlayerX, game.level.PlayerY);
 }
 
 void ResetSoundRequest(SoundRequest& request) {

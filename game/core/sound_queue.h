@@ -6,6 +6,8 @@
 
 namespace brolt {
 
+struct Game;
+
 enum SoundId : std::int16_t {
   ARANEAE_CRAWL = 1, ARANEAE_DIE, BOMB_EXPLODE, DOOR_OPEN, EXIT_EXPLODE, EXIT_LEVEL, EXIT_OPEN,
   GAME_OVER, GNAT_DIE, GNAT_FLY, GRASS_COLLECT, KEYBOARD_INPUT, MENU_MOVE, MENU_NA, MENU_SELECT,
@@ -30,6 +32,9 @@ struct SoundQueue {
 // x or y at or below -1 means no place: full volume, centred. Of several requests in a frame the
 // nearest decides the distance and pan, and of equally near ones the last.
 void QueueSound(SoundQueue& queue, int id, int x, int y, float playerX, float playerY);
+
+// The same, heard from the Thresher's cell: how every rule asks for a sound.
+void QueueSound(Game& game, int id, int x, int y);
 
 // Clears one entry after it has been played.
 void ResetSoundRequest(SoundRequest& request);

@@ -10,6 +10,13 @@
 //   EXPECT_EQ(t.game.level.Grid(1, 1).Type, ObjThresher);
 //
 // Grid coordinates are the game's: x from the left, y from the bottom of the level (y grows up).
+//
+// Rules run frame by frame as the main loop runs them:
+//
+//   t.PlayPicture({"T.r"}, 60);       // loaded, 60 frames a second, the get-ready second over
+//   t.RunFrames(12);                  // ticks, UpdateGame, sounds, level clock
+//   EXPECT_EQ(t.TimesHeard(ROCK_PUSH), 1);
+//   EXPECT_EQ(t.explosions.size(), 1u);  // every ExplodeAt, with its cell
 #include <cstdint>
 #include <filesystem>
 #include <map>
@@ -20,9 +27,11 @@
 #include "common/collection_file.h"
 #include "common/level_record.h"
 #include "common/random.h"
+#include "game/core/cell_construction.h"
 #include "game/core/clock.h"
 #include "game/core/game.h"
 #include "game/core/level_loading.h"
+#include "game/simulation/play_update.h"
 
 namespace brolt::testing {
 
@@ -116,11 +125,27 @@ inline void PlacePicture(LevelRecord& level, const std::vector<std::string>& pic
   }
 }
 
+// A grid cell.
+struct CellPoint {
+  int x;
+  int y;
+  bool operator==(const CellPoint&) const = default;
+};
+
+// A sound the end of a frame would have played.
+struct HeardSound {
+  int frame;  // from 1
+  int id;
+  std::int16_t distance;
+  std::int16_t pan;
+};
+
 class TestGame {
  public:
   explicit TestGame(std::uint64_t seed = 1) : random(seed) {
     game.services.random = &random;
     game.services.clock = &clock;
+    game.explosions.ExplodeWatcher = [this](int x, int y) { explosions.push_back({x, y}); };
     static int counter = 0;
     levels = std::filesystem::temp_directory_path() /
              ("brolt_test_" + std::to_string(std::random_device{}()) + "_" + std::to_string(++counter));
@@ -159,10 +184,100 @@ class TestGame {
     Load(level);
   }
 
+  // Puts a fresh cell of `type` at (x, y) and returns it for further setting.
+  LevelCell& Put(int x, int y, int type) {
+    game.level.Grid.Set(x, y, MakeCell(game, type));
+    return game.level.Grid(x, y);
+  }
+  LevelCell& Cell(int x, int y) { return game.level.Grid(x, y); }
+
+  // The average frame rate every speed is divided by.
+  void SetFrameRate(int fps) {
+    game.timing.FramesPerSecond = fps;
+    game.timing.FrameRateNow = static_cast<std::int16_t>(fps);
+  }
+  // Ends the get-ready second: resting cells and the Thresher act from the next frame.
+  void StartPlay() { game.timing.GetReadyCount = game.timing.GetReadyTarget; }
+  // Loads a picture and makes it ready to play at `fps` frames a second.
+  void PlayPicture(const std::vector<std::string>& picture, int fps = 60, int originX = 0, int originY = 0) {
+    LoadPicture(picture, originX, originY);
+    SetFrameRate(fps);
+    StartPlay();
+  }
+
+  // One frame of play as the main loop runs it: the animation ticks advance, UpdateGame runs, the
+  // queued sounds are heard and cleared, and the fake clock moves on by one frame's time, which
+  // runs the level clock: a whole second sets SecondTick for the next update and counts the time
+  // limit down.
+  void PlayFrame() {
+    FrameTiming& timing = game.timing;
+    ++frame;
+    if (++timing.Tick30 >= timing.FramesPerSecond / 30.0) timing.Tick30 = 0;
+    if (++timing.Tick15 >= timing.FramesPerSecond / 15.0) timing.Tick15 = 0;
+    UpdateGame(game);
+    AdvanceLevelClock();
+    HearSounds();
+  }
+  void RunFrames(int n) {
+    for (int i = 0; i < n; ++i) PlayFrame();
+  }
+  // Plays frames until the next frame's update is the one that sees SecondTick.
+  void RunToSecondTick() {
+    do PlayFrame();
+    while (!game.timing.SecondTick);
+  }
+
+  // The frames in which sound `id` was heard.
+  int TimesHeard(int id) const {
+    int times = 0;
+    for (const HeardSound& sound : heard) times += sound.id == id ? 1 : 0;
+    return times;
+  }
+
   TestRandom random;
   FakeClock clock;
   Game game;
   std::filesystem::path levels;
+  // Frames played so far.
+  int frame = 0;
+  std::vector<HeardSound> heard;
+  // The centre cell of every explosion set off, in order.
+  std::vector<CellPoint> explosions;
+
+ private:
+  void AdvanceLevelClock() {
+    FrameTiming& timing = game.timing;
+    const GameFlags& flags = game.flags;
+    timing.SecondTick = false;
+    // Milliseconds per frame, spread so that every second of frames is exactly 1000.
+    const auto elapsed = static_cast<std::int32_t>(static_cast<std::int64_t>(frame) * 1000 / timing.FramesPerSecond -
+                                                   static_cast<std::int64_t>(frame - 1) * 1000 / timing.FramesPerSecond);
+    clock.Ticks += static_cast<std::uint32_t>(elapsed);
+    const bool running = !flags.Dead && !flags.NameEntry && timing.GetReadyCount >= timing.GetReadyTarget;
+    if (running) timing.LevelMs += elapsed;
+    if (clock.Ticks - timing.SecondBase >= 1000) {
+      timing.SecondBase = clock.Ticks;
+      if (timing.GetReadyCount < timing.GetReadyTarget) ++timing.GetReadyCount;
+    }
+    if (timing.LevelMs > 999) {
+      if (timing.TimeLeft > 0 && !flags.Dead && !flags.NameEntry) {
+        --timing.TimeLeft;
+        if (timing.TimeLeft < 11) QueueSound(game, TIME_TICKING, -1, -1);
+      }
+      timing.SecondTick = true;
+      timing.LevelMs = 0;
+      ++timing.LevelSeconds;
+    }
+  }
+
+  void HearSounds() {
+    for (int id = 1; id <= kSoundCount; ++id) {
+      SoundRequest& request = game.sounds.Entries[static_cast<std::size_t>(id)];
+      if (!request.Flag) continue;
+      heard.push_back({frame, id, request.Distance, request.Pan});
+      ResetSoundRequest(request);
+    }
+  }
 };
 
 }  // namespace brolt::testing

@@ -1,0 +1,14 @@
+#pragma once
+// Explosions and shots.
+namespace brolt {
+
+struct Game;
+
+// An explosion centred on cell (x, y), as wide as that cell's ExplodeRadius.
+void ExplodeAt(Game& game, int x, int y);
+
+// One frame of a blast cell fading out, and of a shot in flight.
+void AnimateBlast(Game& game, int x, int y);
+void AnimateShotFlight(Game& game, int x, int y);
+
+}  // namespace brolt

@@ -1,0 +1,153 @@
+#include "game/simulation/play_update.h"
+
+#include "common/numeric.h"
+#include "game/core/game.h"
+#include "game/core/world_geometry.h"
+#include "game/simulation/animate_cell.h"
+#include "game/simulation/cell_update.h"
+#include "game/simulation/explosions.h"
+#include "game/simulation/motion.h"
+#include "game/simulation/player.h"
+
+namespace brolt {
+
+namespace {
+
+// The field runs 0..50 both ways; the ring two cells wide around it is cleared every frame.
+int FieldLastX() { return static_cast<int>(RoundHalfEven(GridWidth)); }
+int FieldLastY() { return static_cast<int>(RoundHalfEven(GridHeight)); }
+
+bool LevelRunning(const Game& game) { return game.timing.GetReadyCount >= game.timing.GetReadyTarget; }
+
+// The resting power-ups and unids turn for as long as the level lasts; the angle is kept within a
+// turn so that it can never overflow.
+void Turn(LevelCell& cell, int degrees) { cell.Angle = static_cast<std::int16_t>((cell.Angle + degrees) % 360); }
+
+void CountDownPowerUps(Game& game) {
+  PlayerState& player = game.player;
+  if (!game.timing.SecondTick) return;
+  if (player.FreezeTime > 0) --player.FreezeTime;
+  if (player.ShieldTime > 0) --player.ShieldTime;
+  // A tick every second while a power-up runs.
+  if (player.FreezeTime > 0 || player.ShieldTime > 0) QueueSound(game, MENU_MOVE, -1, -1);
+}
+
+void RunRestingCells(Game& game) {
+  const bool resting = LevelRunning(game) || game.flags.Dead;
+  for (int y = FieldLastY(); y >= 0; --y) {
+    for (int x = 0; x <= FieldLastX(); ++x) {
+      if (resting && game.level.Grid(x, y).AnimTime == 0.0f) UpdateCell(game, x, y);
+      UpdateObjects(game, x, y);
+    }
+  }
+}
+
+void TimeOut(Game& game) {
+  if (game.timing.TimeLeft != 0) return;
+  game.timing.TimeLeft = -2;
+  // A running shield does not save the Thresher from the time-out.
+  game.explosions.ShieldEnabled = false;
+  ExplodeAt(game, static_cast<int>(RoundHalfEven(game.level.PlayerX)),
+            static_cast<int>(RoundHalfEven(game.level.PlayerY)));
+}
+
+// One cell of the second scan: where the Thresher is, one step of a running motion, and what is
+// left to win the level, counted on the cell as the step has left it.
+void RunMovingCell(Game& game, int x, int y) {
+  LevelState& level = game.level;
+  if (level.Grid(x, y).Type == ObjThresher && !game.flags.Dead) {
+    level.PlayerX = static_cast<float>(x);
+    level.PlayerY = static_cast<float>(y);
+  }
+  if (level.Grid(x, y).AnimTime > 0.0f) AnimateCell(game, x, y);
+  LevelCell& cell = level.Grid(x, y);
+  if (cell.AnimTime == 0.0f && cell.Type != ObjGoldUnidGnat && cell.Carried == ObjGoldUnidGnat) {
+    // The blast of a gold unid gnat has come to rest with the unid it carried: that unid is lost,
+    // and the level stays winnable without it.
+    if (level.UnidsNeeded > 0) --level.UnidsNeeded;
+    cell.Carried = 0;
+  }
+  if (cell.Type == ObjUnid || cell.Type == ObjArmoredUnid) ++level.UnidCount;
+  if (cell.Type == ObjExitPortal || cell.Type == ObjClosedPortal) ++level.PortalCount;
+  // A gold unid gnat, a blast that turns into a unid, and a blast still carrying a gnat's unid.
+  if (cell.Mark == ObjUnid || cell.Carried == ObjGoldUnidGnat) ++level.UnidCount;
+}
+
+void RunMovingCells(Game& game) {
+  for (int y = 0; y <= FieldLastY(); ++y)
+    for (int x = 0; x <= FieldLastX(); ++x) RunMovingCell(game, x, y);
+}
+
+void ClearIfOccupied(Game& game, int x, int y) {
+  if (game.level.Grid(x, y).Type != ObjEmpty) ClearCell(game, x, y);
+}
+
+// Rows below and above the field first, then the columns left and right of it.
+void ClearMarginRing(Game& game) {
+  const int lastX = FieldLastX();
+  const int lastY = FieldLastY();
+  for (int y : {-2, -1, lastY + 1, lastY + 2})
+    for (int x = -2; x <= lastX + 2; ++x) ClearIfOccupied(game, x, y);
+  for (int x : {-2, -1, lastX + 1, lastX + 2})
+    for (int y = -2; y <= lastY + 2; ++y) ClearIfOccupied(game, x, y);
+}
+
+}  // namespace
+
+void UpdateGame(Game& game) {
+  game.motion.PlayerStepX = 0.0f;
+  game.motion.PlayerStepY = 0.0f;
+  CountDownPowerUps(game);
+  game.level.UnidCount = 0;
+  game.level.PortalCount = 0;
+  RunRestingCells(game);
+  game.timing.SecondTick = false;
+  TimeOut(game);
+  if (LevelRunning(game) && !game.flags.Dead && !game.flags.NameEntry)
+    UpdatePlayer(game, static_cast<int>(RoundHalfEven(game.level.PlayerX)),
+                 static_cast<int>(RoundHalfEven(game.level.PlayerY)));
+  RunMovingCells(game);
+  ClearMarginRing(game);
+}
+
+void UpdateObjects(Game& game, int x, int y) {
+  const FrameTiming& timing = game.timing;
+  LevelGrid& grid = game.level.Grid;
+  if (grid(x, y).ChainDelay > 0) {
+    // A blast that an explosion gave a delay explodes again when it runs out.
+    if (grid(x, y).ChainDelay == 1) ExplodeAt(game, x, y);
+    --grid(x, y).ChainDelay;
+  }
+  // The fuse may have replaced the cell; the steps below look at it afresh.
+  LevelCell& cell = grid(x, y);
+  if (timing.Tick15 == 0 && cell.Type == ObjGrass && ++cell.FrameRow > 8) cell.FrameRow = 1;
+  if (timing.Tick30 == 0 && cell.Type >= ObjKeyBlockA && cell.Type <= ObjKeyBlockC) {
+    // Key blocks spin by 100 to 150 degrees a tick.
+    cell.Angle = RoundToInt16(game.random().Rnd() * 50 + cell.Angle + 100);
+    if (cell.Angle > 360) cell.Angle = static_cast<std::int16_t>(cell.Angle - 360);
+  }
+  FloorCell& floor = game.level.FloorGrid(x, y);
+  if (floor.Kind == FloorForce) {
+    // The force floor's picture cycles 1..8, one step every frame.
+    if (floor.Frame < 9) ++floor.Frame;
+    if (floor.Frame == 9) floor.Frame = 1;
+  }
+  if (cell.Type == ObjBomb) {
+    // The fuse burns only while the level clock runs; the picture shows the count.
+    if (timing.SecondTick) {
+      if (cell.Timer > 0) --cell.Timer;
+      if (cell.Frame > 1) --cell.Frame;
+    }
+    if (cell.Timer == 1) ExplodeAt(game, x, y);
+  }
+  if (game.ObjectDefs[cell.Type].IdleSpin && timing.Tick15 == 0) {
+    if (++cell.Frame > 8) cell.Frame = 1;
+    Turn(cell, 2);
+  }
+  if (cell.Type == ObjUnid) {
+    AdvanceCellFrame(game, x, y);
+    if (timing.Tick30 == 0) Turn(cell, 1);
+  }
+}
+
+}  // namespace brolt
