@@ -15,6 +15,7 @@
 #include "game/core/level_collection.h"
 #include "game/core/level_state.h"
 #include "game/core/light_state.h"
+#include "game/core/menu_state.h"
 #include "game/core/motion_state.h"
 #include "game/core/object_defs.h"
 #include "game/core/player_state.h"
@@ -59,6 +60,7 @@ struct Game {
   MotionState motion;
   DeviceState devices;
   LightState light;
+  MenuState menu;
 
   Random& random() { return *services.random; }
   Clock& clock() { return *services.clock; }
