@@ -21,6 +21,9 @@ struct FrameTiming {
   std::int32_t Tick15 = 0;
   std::int16_t SpinAngle = 0;
   std::int32_t ElapsedMs = 0;
+  // The system timer at the end of the previous frame; ElapsedMs is measured from it.
+  std::uint32_t PreviousFrameTicks = 0;
+  bool FirstFrameDone = false;
 
   std::int32_t LevelMs = 0;
   std::int16_t LevelSeconds = 0;
@@ -41,5 +44,12 @@ void ResetTickCounters(FrameTiming& timing, Clock& clock);
 
 // The level clock as "mm:ss.hh"; the hundredths are the milliseconds divided by 10.
 std::string MakeClockText(int minutes, int seconds, int milliseconds);
+
+// Measures the frame just ended and derives the rates every speed is divided by: the spin angle,
+// the instant and average frame rates (the average never below 10) and the frame's length.
+void AdvanceFrameRate(FrameTiming& timing, Clock& clock);
+
+// The 30- and 15-per-second tick counters: 0 marks the frame of a tick.
+void AdvanceTicks(FrameTiming& timing);
 
 }  // namespace brolt

@@ -30,6 +30,7 @@
 #include "game/core/cell_construction.h"
 #include "game/core/clock.h"
 #include "game/core/game.h"
+#include "game/core/level_clock.h"
 #include "game/core/level_loading.h"
 #include "game/simulation/play_update.h"
 
@@ -212,8 +213,7 @@ class TestGame {
   void PlayFrame() {
     FrameTiming& timing = game.timing;
     ++frame;
-    if (++timing.Tick30 >= timing.FramesPerSecond / 30.0) timing.Tick30 = 0;
-    if (++timing.Tick15 >= timing.FramesPerSecond / 15.0) timing.Tick15 = 0;
+    AdvanceTicks(timing);
     UpdateGame(game);
     AdvanceLevelClock();
     HearSounds();
@@ -245,29 +245,12 @@ class TestGame {
   std::vector<CellPoint> explosions;
 
  private:
+  // Milliseconds per frame, spread so that every second of frames is exactly 1000.
   void AdvanceLevelClock() {
-    FrameTiming& timing = game.timing;
-    const GameFlags& flags = game.flags;
-    timing.SecondTick = false;
-    // Milliseconds per frame, spread so that every second of frames is exactly 1000.
-    const auto elapsed = static_cast<std::int32_t>(static_cast<std::int64_t>(frame) * 1000 / timing.FramesPerSecond -
-                                                   static_cast<std::int64_t>(frame - 1) * 1000 / timing.FramesPerSecond);
-    clock.Ticks += static_cast<std::uint32_t>(elapsed);
-    const bool running = !flags.Dead && !flags.NameEntry && timing.GetReadyCount >= timing.GetReadyTarget;
-    if (running) timing.LevelMs += elapsed;
-    if (clock.Ticks - timing.SecondBase >= 1000) {
-      timing.SecondBase = clock.Ticks;
-      if (timing.GetReadyCount < timing.GetReadyTarget) ++timing.GetReadyCount;
-    }
-    if (timing.LevelMs > 999) {
-      if (timing.TimeLeft > 0 && !flags.Dead && !flags.NameEntry) {
-        --timing.TimeLeft;
-        if (timing.TimeLeft < 11) QueueSound(game, TIME_TICKING, -1, -1);
-      }
-      timing.SecondTick = true;
-      timing.LevelMs = 0;
-      ++timing.LevelSeconds;
-    }
+    const std::int32_t fps = game.timing.FramesPerSecond;
+    clock.Ticks += static_cast<std::uint32_t>(static_cast<std::int64_t>(frame) * 1000 / fps -
+                                              static_cast<std::int64_t>(frame - 1) * 1000 / fps);
+    brolt::AdvanceLevelClock(game);
   }
 
   void HearSounds() {
