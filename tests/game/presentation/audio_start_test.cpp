@@ -35,7 +35,7 @@ void PlayALevelAndReturn(Game& game, Music& music) {
 
 TEST(InitAudio, LoadsTheEffectsAndBothMusicsAndStartsTheMenuMusic) {
   AudioGame t;
-  t.AddMusicFiles({"one.mix", "two.mp3"});
+  t.AddMusicFiles({"one.mix", "two.MP3", "menu.mus", "notes.txt"});
   t.game.settings.MusicVolume = 90;
   InitAudio(t.game);
   EXPECT_TRUE(t.game.audio.Failure.empty());
