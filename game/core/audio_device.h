@@ -28,9 +28,11 @@ class SoundBuffer {
   // whole sample frame and wraps positions beyond the end to the start.
   virtual std::uint32_t Position() const = 0;
   virtual void SetPosition(std::uint32_t byte) = 0;
-  // The samples' length and rate in bytes (mix tracks are cut into segments by their byte rate).
+  // The samples' length and rate in bytes (mix tracks are cut into segments by their byte rate),
+  // and the bytes of one sample frame (one sample of every channel).
   virtual std::uint32_t Size() const = 0;
   virtual std::uint32_t BytesPerSecond() const = 0;
+  virtual std::uint32_t BytesPerFrame() const = 0;
   virtual void SetVolume(int hundredthsDb) = 0;
   virtual int Volume() const = 0;
   virtual void SetPan(int hundredthsDb) = 0;

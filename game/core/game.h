@@ -2,6 +2,7 @@
 // The whole state of one running game: one member per module, owned here and passed by reference,
 // so that a test can build a fresh game with its own random source, clock and presentation doubles.
 #include "common/random.h"
+#include "game/core/audio_state.h"
 #include "game/core/camera.h"
 #include "game/core/definitions.h"
 #include "game/core/device_state.h"
@@ -36,6 +37,8 @@ struct GameServices {
   Drawing* drawing = nullptr;
   Screens* screens = nullptr;
   Music* music = nullptr;
+  // The sound device, or nullptr when none opened.
+  AudioDevice* audio = nullptr;
 };
 
 struct Game {
@@ -52,6 +55,7 @@ struct Game {
   FileList MusicList;
   KeyboardState keys;
   SoundQueue sounds;
+  AudioState audio;
   ObjectDefTable ObjectDefs;
   LevelState level;
   PlayerState player;

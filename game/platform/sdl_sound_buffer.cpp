@@ -73,6 +73,8 @@ std::uint32_t SdlSoundBuffer::Size() const { return static_cast<std::uint32_t>(s
 
 std::uint32_t SdlSoundBuffer::BytesPerSecond() const { return session_->BytesPerSecond(); }
 
+std::uint32_t SdlSoundBuffer::BytesPerFrame() const { return session_->BytesPerFrame(); }
+
 void SdlSoundBuffer::SetVolume(int hundredthsDb) {
   volume_ = std::clamp(hundredthsDb, kSilentVolume, kFullVolume);
   Mix_Volume(channel_, MixerVolume(volume_));

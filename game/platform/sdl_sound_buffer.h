@@ -26,6 +26,7 @@ class SdlSoundBuffer final : public SoundBuffer {
   void SetPosition(std::uint32_t byte) override;
   std::uint32_t Size() const override;
   std::uint32_t BytesPerSecond() const override;
+  std::uint32_t BytesPerFrame() const override;
   void SetVolume(int hundredthsDb) override;
   int Volume() const override;
   void SetPan(int hundredthsDb) override;

@@ -15,6 +15,8 @@
 namespace brolt {
 namespace {
 
+using test::Eventually;
+
 TEST(AudioLevelsTest, DecibelsBecomeMixerVolumes) {
   EXPECT_EQ(MixerVolume(0), 128);
   EXPECT_EQ(MixerVolume(-600), 64);
@@ -37,16 +39,6 @@ TEST(AudioLevelsTest, PanLowersTheOppositeChannel) {
   EXPECT_EQ(PanningLevels(5000).left, 1);
   EXPECT_EQ(PanningLevels(-10000).right, 0);
   EXPECT_EQ(PanningLevels(20000).left, 0);
-}
-
-// Waits up to two seconds of the dummy driver's real-time mixing for `done`.
-bool Eventually(const std::function<bool()>& done) {
-  const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > limit) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  }
-  return true;
 }
 
 class AudioDeviceTest : public ::testing::Test {

@@ -4,12 +4,14 @@
 #include <SDL2/SDL_image.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
+#include <thread>
 
 namespace brolt::test {
 
@@ -62,6 +64,16 @@ inline void WriteWave(const std::filesystem::path& file, int samplesPerSecond, d
     const auto sample = static_cast<std::int16_t>(8000 * std::sin(i * 2 * 3.14159265 * 440 / samplesPerSecond));
     word(static_cast<std::uint16_t>(sample), 2);
   }
+}
+
+// Waits up to two seconds of the dummy driver's real-time mixing for `done`.
+inline bool Eventually(const std::function<bool()>& done) {
+  const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > limit) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return true;
 }
 
 }  // namespace brolt::test

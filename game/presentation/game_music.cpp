@@ -1,0 +1,33 @@
+#include "game/presentation/game_music.h"
+
+#include "game/core/game.h"
+#include "game/presentation/audio_start.h"
+#include "game/presentation/level_music.h"
+#include "game/presentation/music_fades.h"
+#include "game/presentation/playlist.h"
+#include "game/presentation/sound_effects.h"
+
+namespace brolt {
+
+void GameMusic::InitAudio() { brolt::InitAudio(game_); }
+void GameMusic::PlayQueuedSounds() { brolt::PlayQueuedSounds(game_); }
+void GameMusic::AdvancePlaylist() { brolt::AdvancePlaylist(game_); }
+void GameMusic::PlayNextTrack() { brolt::PlayNextTrack(game_); }
+void GameMusic::StartMusicTrack() { brolt::StartMusicTrack(game_); }
+void GameMusic::FadeInMenuMusic() { brolt::FadeInMenuMusic(game_); }
+void GameMusic::FadeInGameMusic() { brolt::FadeInGameMusic(game_); }
+void GameMusic::UpdateMusic() { brolt::UpdateMusic(game_); }
+
+void GameMusic::RewindMenuMusic() {
+  if (game_.audio.MenuMusicBuffer) game_.audio.MenuMusicBuffer->SetPosition(0);
+}
+
+void GameMusic::PauseMusic() {
+  if (game_.audio.MusicKind == MusicMp3 && game_.audio.MediaTrack) game_.audio.MediaTrack->Stop();
+}
+
+void GameMusic::ResumeMusic() {
+  if (game_.audio.MusicKind == MusicMp3 && game_.audio.MediaTrack) game_.audio.MediaTrack->Run();
+}
+
+}  // namespace brolt
