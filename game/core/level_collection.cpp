@@ -78,7 +78,8 @@ std::string ReadCollectionMarker(Game& game, int record) {
 }
 
 std::string ReadBestTime(Game& game, int level) {
-  std::string_view stateAndTime = RecordChars(ReadSelectedSlot(game, level), 50, 59);
+  const std::string record = ReadSelectedSlot(game, level);
+  std::string_view stateAndTime = RecordChars(record, 50, 59);
   std::string time = std::string(RecordChars(stateAndTime, 2, 6)) + "." +
                      std::string(RecordChars(stateAndTime, 8, 9));
   ClockFields fields = ParseClockFields(time);
