@@ -3,6 +3,7 @@
 // so that a test can build a fresh game with its own random source, clock and presentation doubles.
 #include "common/random.h"
 #include "game/core/camera.h"
+#include "game/core/checkpoint_state.h"
 #include "game/core/definitions.h"
 #include "game/core/device_state.h"
 #include "game/core/explosion_state.h"
@@ -55,6 +56,7 @@ struct Game {
   ObjectDefTable ObjectDefs;
   LevelState level;
   PlayerState player;
+  CheckpointState checkpoint;
   ExplosionState explosions;
   CameraWords camera;
   MotionState motion;
