@@ -17,8 +17,8 @@ namespace brolt {
 
 namespace {
 
-// How a frame of the Thresher ended: he died in it, or anything else.
-enum class FrameEnd { Done, Died };
+// How a step of the Thresher's frame ends the frame: not at all, as done, or by his death.
+enum class FrameEnd { GoesOn, Done, Died };
 
 // Frames the grab animation of a taken object lasts.
 constexpr int kGrabFrames = 5;
@@ -176,7 +176,8 @@ bool PushBlock(Game& game, int x, int y, GridPoint dir) {
   player.PushFrames = 1;
   const GridPoint target{x + dir.x, y + dir.y};
   const GridPoint beyond{x + 2 * dir.x, y + 2 * dir.y};
-  const float speed = static_cast<float>(RoundHalfEven(game.ObjectDefs[game.level.Grid(target.x, target.y).Type].Speed / 2.0));
+  const double blockSpeed = game.ObjectDefs[game.level.Grid(target.x, target.y).Type].Speed;
+  const auto speed = static_cast<float>(RoundHalfEven(blockSpeed / 2.0));
   switch (CanMoveTo(game, target.x, target.y, beyond.x, beyond.y)) {
     case MoveIntoEmpty:
       PushObject(game, target.x, target.y, dir.x, dir.y, speed);
@@ -288,20 +289,16 @@ FrameEnd ActOnKeys(Game& game, int x, int y, std::int16_t facingBefore) {
 }
 
 // A force floor carries him on at twice his speed unless its next cell is closed to him.
-bool RideForceFloor(Game& game, int x, int y, FrameEnd& end) {
+FrameEnd RideForceFloor(Game& game, int x, int y) {
   const FloorCell& floor = game.level.FloorGrid(x, y);
-  if (floor.Kind != FloorForce) return false;
+  if (floor.Kind != FloorForce) return FrameEnd::GoesOn;
   const GridPoint target{x + floor.DirX, y + floor.DirY};
-  if (IsDeadlyForPlayer(game, target.x, target.y)) {
-    end = FrameEnd::Died;
-    return true;
-  }
-  if (!CanPlayerEnter(game, target.x, target.y)) return false;
+  if (IsDeadlyForPlayer(game, target.x, target.y)) return FrameEnd::Died;
+  if (!CanPlayerEnter(game, target.x, target.y)) return FrameEnd::GoesOn;
   CollectItem(game, target, target);
   MoveObject(game, x, y, floor.DirX, floor.DirY,
              static_cast<float>(RoundHalfEven(2.0 * game.ObjectDefs[ObjThresher].Speed)));
-  end = FrameEnd::Done;
-  return true;
+  return FrameEnd::Done;
 }
 
 }  // namespace
@@ -314,8 +311,8 @@ void UpdatePlayer(Game& game, int x, int y) {
   if (game.level.Grid(x, y).AnimTime != 0.0f) return;
   const std::int16_t facingBefore = game.level.Grid(x, y).FacingLeft;
 
-  FrameEnd end = FrameEnd::Done;
-  if (!RideForceFloor(game, x, y, end)) end = ActOnKeys(game, x, y, facingBefore);
+  FrameEnd end = RideForceFloor(game, x, y);
+  if (end == FrameEnd::GoesOn) end = ActOnKeys(game, x, y, facingBefore);
   if (end == FrameEnd::Died) {
     ExplodeAt(game, x, y);
     return;
