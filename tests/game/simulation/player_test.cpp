@@ -232,37 +232,24 @@ TEST_F(PlayerTest, HeJumpsAnOpenDoorOrAGateThatLetsHimThroughOnlyOntoAFreeCell) 
 }
 
 TEST_F(PlayerTest, SomethingMovingSidewaysIntoTheCellAboveCrushesHimUnlessShielded) {
-  for (std::int16_t shield : {0, 5}) {
+  struct Case {
+    std::int16_t shield;
+    AnimKindValue above;
+    bool crushed;
+  };
+  for (const Case& c : {Case{5, AnimPushed, false}, Case{0, AnimFall, false}, Case{0, AnimPushed, true}}) {
     t.PlayPicture({".",
                    "T"});
-    t.game.player.ShieldTime = shield;
+    t.game.player.ShieldTime = c.shield;
     LevelCell& rock = t.Put(0, 1, ObjRock);
-    rock.AnimKind = AnimPushed;
+    rock.AnimKind = c.above;
     rock.AnimTime = 1;
     rock.AnimEnd = 30;
     Frame({scan::Up});
-    EXPECT_EQ(t.Cell(0, 0).AnimKind, shield == 0 ? AnimCrush : AnimNone) << shield;
+    EXPECT_EQ(t.Cell(0, 0).AnimKind, c.crushed ? AnimCrush : AnimNone) << c.shield << " " << c.above;
   }
-
-  t.PlayPicture({".", "T"});
-  LevelCell& falling = t.Put(0, 1, ObjRock);
-  falling.AnimKind = AnimFall;
-  falling.AnimTime = 1;
-  falling.AnimEnd = 12;
-  Frame({scan::Up});
-  EXPECT_EQ(t.Cell(0, 0).AnimKind, AnimNone);
-}
-
-TEST_F(PlayerTest, ACrushLastsOneStepOfHisOwn) {
-  t.PlayPicture({".", "T"});
-  LevelCell& rock = t.Put(0, 1, ObjRock);
-  rock.AnimKind = AnimPushed;
-  rock.AnimTime = 1;
-  rock.AnimEnd = 30;
-  Frame({scan::Up});
-  // Started in the update, counted once by the second scan.
+  // The crush lasts as long as one step of his.
   EXPECT_FLOAT_EQ(t.Cell(0, 0).AnimEnd, 12.0f);
-  EXPECT_FLOAT_EQ(t.Cell(0, 0).AnimTime, 2.0f);
 }
 
 // Pushing: hold the arrow frame after frame.
@@ -361,11 +348,11 @@ TEST_P(SpeedTest, FreezeAndShieldLastLongerAtSlowerGameSpeeds) {
   t.Put(1, 0, ObjFreezePowerup);
   t.Put(0, 1, ObjShieldPowerup);
   t.game.player.FreezeTime = 3;
-  const int added = GetParam() == 5 ? 18 : GetParam() == 9 ? 10 : 10 + 2 * (9 - GetParam());
+  const std::map<int, int> added = {{5, 18}, {6, 16}, {7, 14}, {8, 12}, {9, 10}};
   CollectItem(t.game, {1, 0}, {1, 0});
   CollectItem(t.game, {0, 1}, {0, 1});
-  EXPECT_EQ(t.game.player.FreezeTime, 3 + added);
-  EXPECT_EQ(t.game.player.ShieldTime, added);
+  EXPECT_EQ(t.game.player.FreezeTime, 3 + added.at(GetParam()));
+  EXPECT_EQ(t.game.player.ShieldTime, added.at(GetParam()));
 }
 
 INSTANTIATE_TEST_SUITE_P(GameSpeeds, SpeedTest, ::testing::Values(5, 6, 7, 8, 9));
