@@ -17,6 +17,13 @@ struct GridBounds {
   bool operator==(const GridBounds&) const = default;
 };
 
+// One cell of a grid.
+struct GridPoint {
+  int x = 0;
+  int y = 0;
+  bool operator==(const GridPoint&) const = default;
+};
+
 template <typename Cell>
 class CellGrid {
  public:

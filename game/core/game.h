@@ -4,6 +4,7 @@
 #include "common/random.h"
 #include "game/core/audio_state.h"
 #include "game/core/camera.h"
+#include "game/core/checkpoint_state.h"
 #include "game/core/definitions.h"
 #include "game/core/device_state.h"
 #include "game/core/explosion_state.h"
@@ -59,6 +60,7 @@ struct Game {
   ObjectDefTable ObjectDefs;
   LevelState level;
   PlayerState player;
+  CheckpointState checkpoint;
   ExplosionState explosions;
   CameraWords camera;
   MotionState motion;

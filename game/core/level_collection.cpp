@@ -73,6 +73,8 @@ int IsLevelSolved(Game& game, int level) {
   return (level == 1 && state == 0) ? 1 : state;
 }
 
+bool IsLevelHolder(Game& game, int level) { return IsHolderRecord(ReadSelectedSlot(game, level)); }
+
 std::string ReadCollectionMarker(Game& game, int record) {
   return std::string(FieldText(ReadSelectedSlot(game, record), level_field::CompiledMarker));
 }

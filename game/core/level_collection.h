@@ -24,6 +24,8 @@ bool IsCollectionCompiled(Game& game, const std::string& name);
 std::int32_t CountCollectionLevels(Game& game, const std::string& name);
 std::string ReadLevelName(Game& game, int level);
 int IsLevelSolved(Game& game, int level);
+// Whether the level's slot holds the placeholder of an emptied level space.
+bool IsLevelHolder(Game& game, int level);
 std::string ReadCollectionMarker(Game& game, int record);
 std::string ReadBestTime(Game& game, int level);
 std::string ReadBestTimeHolder(Game& game, int level);

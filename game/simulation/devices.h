@@ -11,6 +11,11 @@ void OpenExitPortal(Game& game, int x, int y);
 void UpdateCannon(Game& game, int x, int y);
 void UpdateRockGenerator(Game& game, int x, int y);
 
+// A switch is thrown: every open door closes and every closed door opens.
+void ToggleDoors(Game& game);
+// A key block reaches the key hole of its colour in (x, y): the hole starts vanishing.
+void StartKeyHoleOpen(Game& game, int x, int y);
+
 // One frame of each device animation, and of the animations the Thresher and the creatures start
 // that finish here (grab, crush, turn in place). n is the motion's AnimEnd rounded.
 void AnimatePortalOpen(Game& game, int x, int y);

@@ -11,5 +11,6 @@ void ExplodeAt(Game& game, int x, int y) {
 
 void AnimateBlast(Game&, int, int) {}
 void AnimateShotFlight(Game&, int, int) {}
+void FirePlayerShot(Game&, int, int, int, int) {}
 
 }  // namespace brolt

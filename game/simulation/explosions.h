@@ -11,4 +11,7 @@ void ExplodeAt(Game& game, int x, int y);
 void AnimateBlast(Game& game, int x, int y);
 void AnimateShotFlight(Game& game, int x, int y);
 
+// The Thresher fires: his shot enters (x, y), flying along (dx, dy).
+void FirePlayerShot(Game& game, int x, int y, int dx, int dy);
+
 }  // namespace brolt

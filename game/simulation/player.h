@@ -11,4 +11,7 @@ void UpdatePlayer(Game& game, int x, int y);
 // Turns the Thresher's cell to face its DirX/DirY. Every move of a Thresher cell calls it first.
 void SetFacingFromDirection(Game& game, int x, int y);
 
+// One frame of the Thresher's random fidgeting while he has stood still for five seconds.
+void UpdatePlayerIdle(Game& game, int x, int y);
+
 }  // namespace brolt
