@@ -152,6 +152,22 @@ TEST_F(CreatureTest, ACrawlerThatLosesItsSupportFallsInsteadOfWalking) {
   EXPECT_EQ(t.Cell(10, 6).Type, ObjEmpty);
 }
 
+TEST_F(CreatureTest, TheCellACornerStepLeavesOnAFadingFloorDoesNotFall) {
+  // The floor below is a blast in its late half: the crawler steps round it, and the contact check
+  // that then runs on the emptied cell finds no support there, but nothing is left to fall.
+  Creature(5, 6, ObjAraneaeA, 1, 0);
+  LevelCell& blast = t.Put(5, 5, ObjBlast);
+  blast.AnimTime = 20;
+  blast.AnimEnd = 32;
+  UpdateAraneaeA(t.game, 5, 6);
+  EXPECT_EQ(t.Cell(6, 5).Type, ObjAraneaeA);
+  EXPECT_EQ(t.Cell(6, 5).AnimKind, AnimArc);
+  EXPECT_EQ(t.Cell(5, 6).Type, ObjEmpty);
+  EXPECT_EQ(t.Cell(5, 6).AnimTime, 0.0f);
+  EXPECT_EQ(t.Cell(5, 5).Type, ObjBlast);
+  EXPECT_EQ(t.Cell(5, 5).AnimTime, 20.0f);
+}
+
 TEST_F(CreatureTest, AraneaeCStopsAboveAPlayerItSeesAndKeepsBothHeadingComponents) {
   Creature(5, 8, ObjAraneaeC, 0, -1);
   t.Put(4, 8, ObjWallA);
