@@ -185,6 +185,14 @@ void UpdateGnat(Game& game, int x, int y, int blockedTurn, bool chases) {
   Turn(game, x, y, blockedTurn);
 }
 
+// A marked follower whose count has run out lays its hatcher on anything but a creature, with
+// room above for itself.
+bool ReadyToHatch(const Game& game, int x, int y) {
+  const LevelCell& cell = game.level.Grid(x, y);
+  return cell.CrawlerFlag && cell.Countdown < 1 && !game.ObjectDefs[game.level.Grid(x, y - 1).Type].IsCreature &&
+         game.level.Grid(x, y + 1).Type == ObjEmpty;
+}
+
 // Whether the follower in (x, y) is held by its wall or by what is below it; a marked one on a
 // floor may lay a hatcher instead, which `hatched` reports.
 bool IsSupported(Game& game, int x, int y, bool& hatched) {
@@ -192,8 +200,7 @@ bool IsSupported(Game& game, int x, int y, bool& hatched) {
   const bool below = IsCellOccupied(game, x, y - 1);
   switch (cell.Angle) {
     case 360:
-      if (below && cell.CrawlerFlag && cell.Countdown < 1 && !game.ObjectDefs[game.level.Grid(x, y - 1).Type].IsCreature &&
-          game.level.Grid(x, y + 1).Type == ObjEmpty) {
+      if (below && ReadyToHatch(game, x, y)) {
         TurnIntoHatcher(game, x, y);
         hatched = true;
       }
