@@ -25,8 +25,9 @@ struct LevelCell {
   // Direction or step: -1, 0 or 1 each (2 or -2 for a two-cell move).
   std::int16_t DirX = 0;
   std::int16_t DirY = 0;
-  // Per-cell tick counter: cannon interval, bomb fuse.
-  std::int16_t Timer = 0;
+  // Per-cell tick counter: cannon interval, bomb fuse. 32 bits: a cannon facing a wall counts
+  // every frame without firing, which would pass 16 bits within ten minutes.
+  std::int32_t Timer = 0;
   // Object type left or carried by the cell (explosions).
   std::int16_t Carried = 0;
   // Rotation in degrees: 0 up, 90 right, 180 down, 270 left.

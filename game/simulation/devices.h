@@ -11,10 +11,20 @@ void OpenExitPortal(Game& game, int x, int y);
 void UpdateCannon(Game& game, int x, int y);
 void UpdateRockGenerator(Game& game, int x, int y);
 
-// A switch is thrown: every open door closes and every closed door opens.
-void ToggleDoors(Game& game);
-// A key block reaches the key hole of its colour in (x, y): the hole starts vanishing.
+// The marked wall follower in (x, y) moves up a cell and leaves a hatcher in its place.
+void TurnIntoHatcher(Game& game, int x, int y);
+
+// A faller in (x, y) whose next cell holds a rock generator sinks into it and is gone.
+void EnterGenerator(Game& game, int x, int y);
+
+// An armored unid, hit by a faller, cracks into a unid.
+void StartUnidCrack(Game& game, int x, int y);
+
+// A key hole vanishes under its key block.
 void StartKeyHoleOpen(Game& game, int x, int y);
+
+// A switch is thrown: every open door of the level closes and every closed one opens.
+void ToggleDoors(Game& game);
 
 // One frame of each device animation, and of the animations the Thresher and the creatures start
 // that finish here (grab, crush, turn in place). n is the motion's AnimEnd rounded.

@@ -9,6 +9,7 @@ void ExplodeAt(Game& game, int x, int y) {
   if (game.explosions.ExplodeWatcher) game.explosions.ExplodeWatcher(x, y);
 }
 
+void FireCannonShot(Game&, int, int, int, int) {}
 void AnimateBlast(Game&, int, int) {}
 void AnimateShotFlight(Game&, int, int) {}
 void FirePlayerShot(Game&, int, int, int, int) {}

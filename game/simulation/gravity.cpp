@@ -6,6 +6,7 @@ namespace brolt {
 void UpdateFaller(Game&, int, int) {}
 void UpdateFallerUp(Game&, int, int) {}
 void UpdateBomb(Game&, int, int) {}
+void StartFallDown(Game&, int, int) {}
 void AnimateFall(Game&, int, int) {}
 void AnimateFallUp(Game&, int, int) {}
 void AnimateRoll(Game&, int, int, int, float, float, int) {}

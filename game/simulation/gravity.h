@@ -11,6 +11,9 @@ void UpdateFallerUp(Game& game, int x, int y);
 // The decision of a bomb at rest: it falls only when nothing beside or above holds it.
 void UpdateBomb(Game& game, int x, int y);
 
+// Starts a fall of the object in (x, y) to (x, y - 1).
+void StartFallDown(Game& game, int x, int y);
+
 // One frame of a fall of one cell, down and up.
 void AnimateFall(Game& game, int x, int y);
 void AnimateFallUp(Game& game, int x, int y);

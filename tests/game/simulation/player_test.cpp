@@ -184,10 +184,12 @@ TEST_F(PlayerTest, ABombGoesOnlyIntoAnEmptyCellAndHeStaysPut) {
 
 TEST_F(PlayerTest, WalkingIntoACreatureOrARideOntoOneKillsHim) {
   t.PlayPicture({".Tg"});
+  t.game.player.FreezeTime = 5;  // the gnat stays where it is
   Frame({scan::Right});
   EXPECT_EQ(t.explosions, (std::vector<CellPoint>{{1, 0}}));
 
   t.PlayPicture({"Tg"});
+  t.game.player.FreezeTime = 5;
   t.game.level.FloorGrid.Set(0, 0, MakeFloorCell(FloorForce, 1, 0));
   Frame({});
   EXPECT_EQ(t.explosions.back(), (CellPoint{0, 0}));

@@ -1,0 +1,53 @@
+// Switches and doors: a thrown switch swings every door of the level.
+#include "common/numeric.h"
+#include "game/core/anim_kind.h"
+#include "game/core/cell_construction.h"
+#include "game/core/game.h"
+#include "game/core/world_geometry.h"
+#include "game/simulation/devices.h"
+
+namespace brolt {
+
+namespace {
+
+constexpr float kSwingFrames = 8.0f;
+
+// Starts one door's swing: sense -1 closing (pictures 8 down to 1), 1 opening (1 up to 8).
+void SetDoorFrame(Game& game, int x, int y, int sense) {
+  LevelCell& door = game.level.Grid(x, y);
+  door.Frame = sense == -1 ? 8 : 1;
+  door.AnimKind = AnimDoorSwing;
+  door.AnimTime = 1.0f;
+  door.AnimEnd = kSwingFrames;
+  door.DirX = static_cast<std::int16_t>(sense);
+}
+
+void SwingDoor(Game& game, int x, int y, int becomes, int sense) {
+  game.level.Grid.Set(x, y, MakeCell(game, becomes));
+  SetDoorFrame(game, x, y, sense);
+}
+
+}  // namespace
+
+void ToggleDoors(Game& game) {
+  // The level and one row and column past it.
+  const auto lastX = static_cast<int>(RoundHalfEven(GridWidth));
+  const auto lastY = static_cast<int>(RoundHalfEven(GridHeight));
+  for (int y = 0; y <= lastY; ++y) {
+    for (int x = 0; x <= lastX; ++x) {
+      const int type = game.level.Grid(x, y).Type;
+      if (type == ObjDoorOpen) SwingDoor(game, x, y, ObjDoorClosed, -1);
+      if (type == ObjDoorClosed) SwingDoor(game, x, y, ObjDoorOpen, 1);
+    }
+  }
+}
+
+void AnimateDoorSwing(Game& game, int x, int y) {
+  LevelCell& door = game.level.Grid(x, y);
+  if (door.DirX == 1 && door.Frame < 8) ++door.Frame;
+  if (door.DirX == -1 && door.Frame > 1) --door.Frame;
+  // The switches work again once a swing has run its course.
+  if (door.AnimTime == door.AnimEnd) game.devices.DoorsSwinging = false;
+}
+
+}  // namespace brolt
