@@ -11,6 +11,7 @@
 #include "game/core/game_flags.h"
 #include "game/core/game_paths.h"
 #include "game/core/game_settings.h"
+#include "game/core/gravity_state.h"
 #include "game/core/keyboard_state.h"
 #include "game/core/level_collection.h"
 #include "game/core/level_state.h"
@@ -56,6 +57,7 @@ struct Game {
   LevelState level;
   PlayerState player;
   ExplosionState explosions;
+  GravityState gravity;
   CameraWords camera;
   MotionState motion;
   DeviceState devices;

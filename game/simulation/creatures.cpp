@@ -10,5 +10,6 @@ void UpdateGnatA(Game&, int, int) {}
 void UpdateGnatB(Game&, int, int) {}
 void UpdateGnatC(Game&, int, int) {}
 void PlayCreatureSound(Game&, int, int) {}
+void PlayCreatureDeathSound(Game&, int, int) {}
 
 }  // namespace brolt

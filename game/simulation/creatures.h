@@ -14,5 +14,7 @@ void UpdateGnatC(Game& game, int x, int y);
 
 // Queues the movement sound of the creature in (x, y); its motions call it as they go.
 void PlayCreatureSound(Game& game, int x, int y);
+// Queues the death sound of the creature in (x, y); an explosion calls it for every cell it visits.
+void PlayCreatureDeathSound(Game& game, int x, int y);
 
 }  // namespace brolt

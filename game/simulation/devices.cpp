@@ -7,6 +7,8 @@ void UpdateHatcher(Game&, int, int) {}
 void OpenExitPortal(Game&, int, int) {}
 void UpdateCannon(Game&, int, int) {}
 void UpdateRockGenerator(Game&, int, int) {}
+void EnterGenerator(Game&, int, int) {}
+void StartUnidCrack(Game&, int, int) {}
 void AnimatePortalOpen(Game&, int, int) {}
 void AnimateGrab(Game&, int, int, int) {}
 void AnimateTurn(Game&, int, int) {}

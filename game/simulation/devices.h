@@ -11,6 +11,11 @@ void OpenExitPortal(Game& game, int x, int y);
 void UpdateCannon(Game& game, int x, int y);
 void UpdateRockGenerator(Game& game, int x, int y);
 
+// A faller whose next cell in its falling direction is a rock generator starts sinking into it.
+void EnterGenerator(Game& game, int x, int y);
+// The armored unid in (x, y) starts cracking into a unid.
+void StartUnidCrack(Game& game, int x, int y);
+
 // One frame of each device animation, and of the animations the Thresher and the creatures start
 // that finish here (grab, crush, turn in place). n is the motion's AnimEnd rounded.
 void AnimatePortalOpen(Game& game, int x, int y);
