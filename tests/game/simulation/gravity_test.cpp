@@ -148,19 +148,6 @@ TEST_F(GravityTest, ARockLandingOnTheThresherExplodesHim) {
   EXPECT_EQ(t.Cell(2, 1).Type, ObjBlastB);
 }
 
-TEST_F(GravityTest, AShieldedThresherCarriesTheRock) {
-  t.PlayPicture({"..r..",
-                 ".....",
-                 "..T..",
-                 "#####"});
-  t.game.player.ShieldTime = 5;
-  t.RunFrames(30);
-  EXPECT_EQ(t.explosions, (std::vector<CellPoint>{{2, 1}}));
-  EXPECT_FALSE(t.game.flags.Dead);
-  ExpectTypes(t.game, {{2, 2, ObjRock}, {2, 1, ObjThresher}});
-  EXPECT_EQ(t.Cell(2, 2).AnimTime, 0.0f);
-}
-
 TEST_F(GravityTest, ExplosivesFallThroughEmptyCellsAndExplodeOnWhatTheyLandOn) {
   t.PlayPicture({".x..b",
                  ".....",
