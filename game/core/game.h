@@ -13,6 +13,7 @@
 #include "game/core/game_flags.h"
 #include "game/core/game_paths.h"
 #include "game/core/game_settings.h"
+#include "game/core/gravity_state.h"
 #include "game/core/keyboard_state.h"
 #include "game/core/level_collection.h"
 #include "game/core/level_state.h"
@@ -62,6 +63,7 @@ struct Game {
   PlayerState player;
   CheckpointState checkpoint;
   ExplosionState explosions;
+  GravityState gravity;
   CameraWords camera;
   MotionState motion;
   DeviceState devices;

@@ -18,21 +18,21 @@ class PlayUpdateTest : public ::testing::Test {
 };
 
 TEST_F(PlayUpdateTest, UnidsAndPortalsAreRecountedEveryFrame) {
-  // Two unids, an armored unid, a gold unid gnat and two closed exits.
-  Load({"T.uu.a.G.E.E"});
+  // Two unids, an armored unid, a gold unid gnat and two closed exits, on a floor.
+  Load({"T.uu.a.G.E.E", "############"});
   t.Put(1, 3, ObjExitPortal);
   t.PlayFrame();
   EXPECT_EQ(t.game.level.UnidCount, 4);
   EXPECT_EQ(t.game.level.PortalCount, 3);
-  t.Put(2, 0, ObjEmpty);
-  t.Put(9, 0, ObjBlast);
+  t.Put(2, 1, ObjEmpty);
+  t.Put(9, 1, ObjBlast);
   t.PlayFrame();
   EXPECT_EQ(t.game.level.UnidCount, 3);
   EXPECT_EQ(t.game.level.PortalCount, 2);
 }
 
 TEST_F(PlayUpdateTest, BlastsMarkedByAUnidCountAsOneUntilTheGnatsUnidIsWrittenOff) {
-  Load({"T.u"});
+  Load({"T.u", "###"});
   t.game.level.UnidsNeeded = 2;
   LevelCell& becomesUnid = t.Put(5, 5, ObjBlast);
   becomesUnid.Mark = ObjUnid;
@@ -65,6 +65,7 @@ TEST_F(PlayUpdateTest, WhatLeavesTheFieldIsGoneInTheSameFrame) {
   for (const CellPoint& ring : std::vector<CellPoint>{{-1, 5}, {-2, -2}, {52, 52}, {20, -1}, {20, 51}})
     t.Put(ring.x, ring.y, ObjRock);
   t.Put(50, 50, ObjRock);
+  t.Put(50, 49, ObjWallA);
   t.Put(53, 5, ObjRock);
   t.PlayFrame();
   for (const CellPoint& ring : std::vector<CellPoint>{{51, 5}, {-1, 5}, {-2, -2}, {52, 52}, {20, -1}, {20, 51}})
@@ -135,8 +136,9 @@ TEST_F(PlayUpdateTest, PowerUpsTickEverySecondWhileOneRuns) {
 }
 
 TEST_F(PlayUpdateTest, SmallAnimationsAdvanceOnlyOnTheirTicksAndAlsoWhileMoving) {
-  Load({"T.%.u.k", ">......"});
-  LevelCell& powerUp = t.Put(6, 0, ObjShotPowerup);
+  // The power-up rests on a wall.
+  Load({"T.%.u.k", ">....#."});
+  LevelCell& powerUp = t.Put(5, 1, ObjShotPowerup);
   powerUp.Frame = 1;
   powerUp.Angle = 358;
   t.Cell(4, 1).Angle = 359;
@@ -155,39 +157,42 @@ TEST_F(PlayUpdateTest, SmallAnimationsAdvanceOnlyOnTheirTicksAndAlsoWhileMoving)
   EXPECT_EQ(t.Cell(4, 1).Angle, 0);
   EXPECT_EQ(t.Cell(6, 1).Angle, 65);  // 300 + 25 + 100, less a turn
   EXPECT_EQ(t.Cell(2, 1).FrameRow, grass.FrameRow);
-  EXPECT_EQ(t.Cell(6, 0).Angle, 358);
+  EXPECT_EQ(t.Cell(5, 1).Angle, 358);
   t.RunFrames(2);
   EXPECT_EQ(t.Cell(2, 1).FrameRow, grass.FrameRow % 8 + 1);
-  EXPECT_EQ(t.Cell(6, 0).Frame, 2);
-  EXPECT_EQ(t.Cell(6, 0).Angle, 0);
+  EXPECT_EQ(t.Cell(5, 1).Frame, 2);
+  EXPECT_EQ(t.Cell(5, 1).Angle, 0);
   t.RunFrames(4);
   EXPECT_EQ(t.game.level.FloorGrid(0, 0).Frame, 1);
 }
 
 TEST_F(PlayUpdateTest, ADroppedBombGoesOffOnTheFourthSecondOfTheLevelClock) {
-  Load({"T.b.b"});
-  LevelCell& dropped = t.Cell(2, 0);
+  Load({"T.b.b", "#####"});
+  LevelCell& dropped = t.Cell(2, 1);
   dropped.Timer = 5;
   dropped.Frame = 5;
   for (int second = 1; second <= 3; ++second) {
     t.RunToSecondTick();
     t.PlayFrame();
-    EXPECT_EQ(t.Cell(2, 0).Frame, 5 - second);
+    EXPECT_EQ(t.Cell(2, 1).Frame, 5 - second);
   }
   t.RunToSecondTick();
   EXPECT_TRUE(t.explosions.empty());
   t.PlayFrame();
-  EXPECT_EQ(t.explosions, (std::vector<CellPoint>{{2, 0}}));
-  // The bomb of the level has no fuse burning.
-  EXPECT_EQ(t.Cell(4, 0).Timer, 0);
+  EXPECT_EQ(t.explosions, (std::vector<CellPoint>{{2, 1}}));
+  EXPECT_EQ(t.Cell(2, 1).Type, ObjBlast);
+  EXPECT_EQ(t.Cell(2, 1).Carried, ObjBomb);
+  // The bomb of the level has no fuse burning, and stood outside the blast.
+  EXPECT_EQ(t.Cell(4, 1).Type, ObjBomb);
+  EXPECT_EQ(t.Cell(4, 1).Timer, 0);
 }
 
 TEST_F(PlayUpdateTest, FusesStandWhileTheLevelClockStands) {
-  Load({"T.b"});
-  t.Cell(2, 0).Timer = 2;
+  Load({"T.b", "###"});
+  t.Cell(2, 1).Timer = 2;
   t.game.flags.Dead = true;
   t.RunFrames(300);
-  EXPECT_EQ(t.Cell(2, 0).Timer, 2);
+  EXPECT_EQ(t.Cell(2, 1).Timer, 2);
   EXPECT_TRUE(t.explosions.empty());
 }
 
