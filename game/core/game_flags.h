@@ -26,6 +26,10 @@ struct GameFlags {
   std::int16_t CurrentLevel = 1;
   // 0 while the menu music is to play, otherwise the level music. Also known as GameMusicOn.
   std::int16_t LevelMusic = 0;
+
+  // Added by the keyboard (level completion owns it): a checkpoint snapshot exists, so Enter on a
+  // failed level restores it instead of reloading. Cleared only when a level is chosen in the menu.
+  bool CheckpointSaved = false;
 };
 
 }  // namespace brolt
