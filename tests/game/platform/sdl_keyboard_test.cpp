@@ -57,8 +57,9 @@ TEST(SdlKeyboard, WindowKeyEventsTypeTheNameAndReleaseThePush) {
     return WindowEvent{kind, 0, code, repeat};
   };
   using Kind = WindowEvent::Kind;
-  DeliverWindowKeys(game, {key(Kind::KeyDown, SDLK_a), key(Kind::KeyDown, SDLK_1), key(Kind::KeyDown, SDLK_a, true),
-                           key(Kind::KeyDown, SDLK_BACKSPACE), key(Kind::KeyDown, SDLK_z), key(Kind::KeyDown, SDLK_F1)});
+  DeliverWindowKeys(game, {key(Kind::KeyDown, SDLK_a), key(Kind::KeyDown, SDLK_1),
+                           key(Kind::KeyDown, SDLK_a, true), key(Kind::KeyDown, SDLK_BACKSPACE),
+                           key(Kind::KeyDown, SDLK_z), key(Kind::KeyDown, SDLK_F1)});
   EXPECT_EQ(game.collection.PlayerName, "A1Z");
   EXPECT_EQ(game.player.PushFrames, 4);
   DeliverWindowKeys(game, {key(Kind::KeyUp, SDLK_z)});

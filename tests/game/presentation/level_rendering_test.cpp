@@ -100,10 +100,9 @@ TEST_F(LevelRenderingTest, SevenPassesDrawTheirCellsRowByRowFromTheBottomLeft) {
   t.Put(22, 22, ObjInertTile);
   Render();
 
-  const auto firstLevelQuad =
-      std::find_if(device.quads.begin(), device.quads.end(), [](const RecordedQuad& q) { return q.texture != TexBackground; });
-  EXPECT_TRUE(std::all_of(firstLevelQuad, device.quads.end(),
-                          [](const RecordedQuad& q) { return q.texture != TexBackground; }))
+  const auto isBackdrop = [](const RecordedQuad& q) { return q.texture == TexBackground; };
+  const auto firstLevelQuad = std::find_if_not(device.quads.begin(), device.quads.end(), isBackdrop);
+  EXPECT_TRUE(std::none_of(firstLevelQuad, device.quads.end(), isBackdrop))
       << "the backdrop is drawn first, and only first";
   const std::vector<DrawnCell> expected = {
       {TexPortals, {18, 20}},                                                  // force floors
