@@ -22,6 +22,7 @@
 #include "game/core/motion_state.h"
 #include "game/core/object_defs.h"
 #include "game/core/player_state.h"
+#include "game/core/render_state.h"
 #include "game/core/sound_queue.h"
 #include "game/core/start_up_state.h"
 
@@ -69,6 +70,7 @@ struct Game {
   DeviceState devices;
   LightState light;
   MenuState menu;
+  RenderState render;
 
   Random& random() { return *services.random; }
   Clock& clock() { return *services.clock; }

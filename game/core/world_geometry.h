@@ -14,5 +14,7 @@ constexpr float GridHeight = 50.0f;
 // Cells the view shows across and up.
 constexpr std::int16_t ViewCellsX = 19;
 constexpr std::int16_t ViewCellsY = 15;
+// Cells the view may show beyond the level's edge (the level drawing calls it ViewMargin).
+constexpr std::int16_t DrawMargin = 1;
 
 }  // namespace brolt

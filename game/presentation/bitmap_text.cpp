@@ -5,6 +5,7 @@
 
 #include "common/numeric.h"
 #include "game/core/presentation_services.h"
+#include "game/presentation/sheet_frames.h"
 
 namespace brolt {
 
@@ -19,8 +20,6 @@ constexpr std::string_view kGlyphSheet =
     "?.,':%$@"
     "#&*=+<>^"
     "[]{}/\\  ";
-
-constexpr double kDegreesToRadians = 3.14159 / 180.0;
 }  // namespace
 
 bool FindGlyph(char character, std::int16_t& column, std::int16_t& row) {

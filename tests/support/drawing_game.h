@@ -1,0 +1,24 @@
+#pragma once
+// A test game ready to draw the level: the light tables built and the view placed as start-up
+// leaves them, and helpers that read back where a recorded world quad lies.
+#include "game/core/lighting.h"
+#include "game/core/render_device.h"
+#include "game/core/view_setup.h"
+#include "support/test_game.h"
+
+namespace brolt::testing {
+
+class DrawingGame : public TestGame {
+ public:
+  DrawingGame() {
+    BuildLightTable(game);
+    InitCamera(game);
+    DefaultColours(game);
+  }
+};
+
+// The centre of a quad: its corners lie symmetrically round it whatever its turn.
+inline float CentreX(const Quad& quad) { return (quad[0].x + quad[1].x + quad[2].x + quad[3].x) / 4; }
+inline float CentreY(const Quad& quad) { return (quad[0].y + quad[1].y + quad[2].y + quad[3].y) / 4; }
+
+}  // namespace brolt::testing
