@@ -10,6 +10,7 @@ struct GeneratorOptions {
   std::filesystem::path dataFolder;     // tools/content/data
   std::filesystem::path distFolder;     // the program folder to fill
   std::filesystem::path previewFolder;  // where the contact sheet goes; empty for none
+  std::filesystem::path packStagingFolder;  // the pack's entries as loose files; empty for none
   bool texturePanels = false;           // also one enlarged panel per texture, for a close look
 };
 

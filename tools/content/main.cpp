@@ -10,7 +10,8 @@
 namespace {
 void PrintUsage() {
   std::fprintf(stderr,
-               "usage: brolt_content --data <folder> --dist <program folder> [--preview <folder>] [--panels]\n");
+               "usage: brolt_content --data <folder> --dist <program folder> [--preview <folder>]\n"
+               "                    [--pack-staging <folder>] [--panels]\n");
 }
 }  // namespace
 
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
     if (arg == "--data" && hasValue) options.dataFolder = argv[++i];
     else if (arg == "--dist" && hasValue) options.distFolder = argv[++i];
     else if (arg == "--preview" && hasValue) options.previewFolder = argv[++i];
+    else if (arg == "--pack-staging" && hasValue) options.packStagingFolder = argv[++i];
     else if (arg == "--panels") options.texturePanels = true;
     else {
       PrintUsage();

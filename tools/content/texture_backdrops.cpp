@@ -60,9 +60,9 @@ QImage DrawLevelBackdrop() {
     int stone = 0;
     Flagstones(x, y, kSheetSize, 7, 170, nearest, second, stone);
     double edge = second - nearest;
-    double v = 0.24 + 0.06 * Hash01(static_cast<std::uint32_t>(stone), 171) +
-               0.05 * std::min(edge, 24.0) / 24.0 + 0.05 * (FractalNoise(x / 32, y / 32, 8, 3, 172) - 0.5);
-    if (edge < 5) v = 0.13 + 0.02 * edge;
+    double v = 0.17 + 0.03 * Hash01(static_cast<std::uint32_t>(stone), 171) +
+               0.03 * std::min(edge, 24.0) / 24.0 + 0.04 * (FractalNoise(x / 32, y / 32, 8, 3, 172) - 0.5);
+    if (edge < 4) v = 0.13 + 0.01 * edge;
     return Opaque(v * 0.92, v * 0.96, v * 1.12);
   }, 2);
   return backdrop.convertToFormat(QImage::Format_RGB888);
