@@ -48,7 +48,8 @@ QImage DrawBackTexture() {
     double clouds = FractalNoise(x / 64, y / 64, 4, 3, 82);
     double v = 0.30 * veins + 0.15 * fine + 0.10 * clouds;
     if (Hash01(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y), 83) > 0.9985) v = 0.6;
-    return Grey(v);
+    // Where it would add next to nothing, leave it black, the transparent colour.
+    return v < 0.05 ? Rgba{} : Grey(v);
   }, 1);
   return sheet;
 }
