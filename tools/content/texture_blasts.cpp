@@ -44,10 +44,36 @@ void DrawExplosionRun(QImage& sheet, int firstRow, const Palette& palette, std::
       double sparks = Hash01(static_cast<std::uint32_t>(x * 1.5), static_cast<std::uint32_t>(y * 1.5),
                              static_cast<std::uint32_t>(u * 9), seed);
       if (sparks > 0.985 && r < 15 && u > 0.3) heat = std::max(heat, 0.9 * (1.0 - u));
+      // Late in the run the cloud breaks up into drifting puffs.
+      double puffs = Noise3(dx * 0.22, dy * 0.22, u * 2 + 13, seed + 2);
+      heat *= SmoothStep(0.0, 0.25, puffs - SmoothStep(0.35, 1.0, u) * 0.6);
       heat = Clamp01(heat);
       if (heat < 0.03) return {};
       return FireColour(palette, heat);
     }, 2);
+  });
+}
+
+// The unid blast: a flash and a ring of glinting sparks flying out; the game turns its cells
+// into unids halfway through, so it is spent by then.
+void DrawCrystalBurstRun(QImage& sheet, const Palette& palette) {
+  ForEachPicture(1, [&](int column, int row, double u) {
+    double spent = Clamp01(u / 0.6);
+    ShadeFrame(sheet, column, row, [&](double x, double y) -> Rgba {
+      double dx = x - 16, dy = y - 16;
+      double r = std::hypot(dx, dy);
+      double heat = (1.0 - SmoothStep(0, 7 * (1 - spent) + 0.5, r)) * (1 - spent);
+      double ringRadius = 3 + 11 * std::sqrt(spent);
+      for (int spark = 0; spark < 8 && spent < 1; ++spark) {
+        double a = spark * kPi / 4 + u * 1.5;
+        double sx = dx - ringRadius * std::cos(a), sy = dy - ringRadius * std::sin(a);
+        double size = 3.5 * (1 - spent) + 0.5;
+        double star = std::min(std::abs(sx), std::abs(sy)) < 0.7 && std::max(std::abs(sx), std::abs(sy)) < size;
+        if (star || std::hypot(sx, sy) < size * 0.4) heat = std::max(heat, 1.0 - 0.7 * spent);
+      }
+      if (heat < 0.03) return {};
+      return FireColour(palette, heat);
+    }, 3);
   });
 }
 
@@ -80,8 +106,8 @@ QImage DrawExplogeonTexture() {
 
 QImage DrawExplogeon2Texture() {
   QImage sheet = NewSheet();
-  // The unid blast: a burst of crystal light; also the trail of a shot that broke an explosive rock.
-  DrawShotRun(sheet, {Opaque(1, 1, 1), Opaque(0.5, 0.95, 1), Opaque(0.6, 0.3, 1)}, 16);
+  // The unid blast; also the trail of a shot that has passed an explosive rock.
+  DrawCrystalBurstRun(sheet, {Opaque(1, 1, 1), Opaque(0.5, 0.95, 1), Opaque(0.6, 0.3, 1)});
   DrawExplosionRun(sheet, 5, {Opaque(0.95, 1, 0.9), Opaque(0.45, 1, 0.45), Opaque(0.05, 0.45, 0.6)}, 17);
   return sheet;
 }

@@ -20,7 +20,7 @@ QColor Shade(const QColor& c, double f) {
 
 void DrawCrawler(QPainter& p, int frame, const QColor& colour) {
   double phase = (frame - 1) * 2 * kPi / kFramesPerSide;
-  QPen legPen(Shade(colour, 0.55), 1.6);
+  QPen legPen(Shade(colour, 0.6), 1.3);
   legPen.setCapStyle(Qt::RoundCap);
   legPen.setJoinStyle(Qt::RoundJoin);
   for (int side = -1; side <= 1; side += 2) {
@@ -124,7 +124,7 @@ QImage DrawSpiderTexture() {
     QColor colour;
     bool carriesUnid, fierce;
   };
-  const Flyer flyers[] = {{QColor(255, 200, 80), false, false},
+  const Flyer flyers[] = {{QColor(255, 160, 60), false, false},
                           {QColor(110, 200, 255), false, false},
                           {QColor(255, 90, 140), false, true},
                           {QColor(255, 215, 60), true, false}};

@@ -237,7 +237,7 @@ void DrawCannons(QImage& sheet) {
     });
     if (frame >= 6) {
       FramePainter painter(sheet, frame, 8);
-      DrawSpark(*painter, QPointF(16, 2.5 + recoil - 1.5), 2.0 + (frame - 5) * 1.6);
+      DrawSpark(*painter, QPointF(16, 2.5 + recoil - 1.5), 2.5 + (frame - 5) * 2.2);
     }
   }
 }

@@ -1,5 +1,8 @@
 #include "tools/content/textures.h"
 
+#include <future>
+#include <utility>
+
 #include "tools/content/draw_kit.h"
 
 namespace brolt::content {
@@ -31,10 +34,16 @@ QImage SheetFrame(const QImage& sheet, int column, int row, const QColor& tint) 
 }
 
 std::vector<GamePicture> DrawGamePictures() {
-  const DrawnSheets sheets = {{1, DrawTilesetTexture()},  {2, DrawMiscTexture()},      {3, DrawPlayerTexture()},
-                              {4, DrawSpiderTexture()},   {5, DrawExplogeonTexture()}, {6, DrawTextTexture()},
-                              {7, DrawGemsTexture()},     {8, DrawBackTexture()},      {9, DrawPortalsTexture()},
-                              {10, DrawRocksTexture()},   {15, DrawPowerupsTexture()}, {16, DrawExplogeon2Texture()}};
+  // Each sheet is drawn on its own image and depends on nothing else, so they are drawn side by
+  // side; the font sheet stays on this thread, where the application's fonts live.
+  const std::pair<int, QImage (*)()> drawers[] = {
+      {1, DrawTilesetTexture}, {2, DrawMiscTexture},    {3, DrawPlayerTexture},    {4, DrawSpiderTexture},
+      {5, DrawExplogeonTexture}, {7, DrawGemsTexture},  {8, DrawBackTexture},      {9, DrawPortalsTexture},
+      {10, DrawRocksTexture},  {15, DrawPowerupsTexture}, {16, DrawExplogeon2Texture}};
+  std::vector<std::pair<int, std::future<QImage>>> drawing;
+  for (const auto& [id, draw] : drawers) drawing.emplace_back(id, std::async(std::launch::async, draw));
+  DrawnSheets sheets = {{6, DrawTextTexture()}};
+  for (auto& [id, image] : drawing) sheets[id] = image.get();
   const char* names[] = {"Tileset", "Misc", "Player", "Spider", "Explogeon", "Text", "Gems", "Back",
                          "Portals", "Rocks", "T_TL", "T_TR", "T_BL", "T_BR", "Powerups", "Explogeon2"};
   std::vector<QImage> quarters = TitleQuarters(DrawTitlePicture(sheets));
