@@ -80,10 +80,11 @@ void CheckShownTexts(sqlite3* db) {
 
 void WriteDefinitionsDatabase(const std::filesystem::path& file, const std::string& script,
                               const std::vector<TileRow>& tiles) {
+  // Built beside the target and renamed over it only when complete and checked.
   std::filesystem::path work = file;
   work += ".new";
   std::filesystem::remove(work);
-  {
+  try {
     sqlite3* raw = nullptr;
     int opened = sqlite3_open_v2(work.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     Database db(raw);
@@ -92,13 +93,10 @@ void WriteDefinitionsDatabase(const std::filesystem::path& file, const std::stri
     if (sqlite3_exec(db.get(), script.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) Fail(db.get(), "define.sql");
     InsertTiles(db.get(), tiles);
     if (sqlite3_exec(db.get(), "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) Fail(db.get(), "COMMIT");
-    try {
-      CheckShownTexts(db.get());
-    } catch (...) {
-      db.reset();
-      std::filesystem::remove(work);
-      throw;
-    }
+    CheckShownTexts(db.get());
+  } catch (...) {
+    std::filesystem::remove(work);
+    throw;
   }
   std::filesystem::rename(work, file);
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include <map>
 #include <set>
@@ -95,6 +96,31 @@ TEST(DefinitionsDatabase, TheTileCatalogueMatchesItsDataAndThePicture) {
   auto unique = Rows("SELECT Type FROM Tileset WHERE \"Unique\" = -1");
   ASSERT_EQ(unique.size(), 1u);
   EXPECT_EQ(unique[0][0], "1");  // only the Thresher
+}
+
+TEST(DefinitionsDatabase, AHelpPageThatCannotBeShownStopsTheWriteAndLeavesNothingBehind) {
+  std::filesystem::path file = std::filesystem::temp_directory_path() / ("brolt_define_" + std::to_string(::getpid()));
+  const std::string tables =
+      "CREATE TABLE KARVEL (Variable TEXT, Value);"
+      "INSERT INTO KARVEL VALUES ('congrats', 'Well done.');"
+      "CREATE TABLE KARVELHELP (HEADER TEXT, BODY TEXT, ICONS TEXT);"
+      "CREATE TABLE Tileset (Type, \"Desc\", \"Unique\", Rotate, X, Y, Mini, Explosive);";
+  const std::string tooLong = std::string(20, ' ') + [] {
+    std::string words;
+    for (int i = 0; i < 300; ++i) words += "word ";
+    return words;
+  }();
+  for (const std::string& body : {std::string("semi;colons have no glyph"), tooLong}) {
+    std::string script = tables + "INSERT INTO KARVELHELP VALUES ('Page', '" + body + "', '1');";
+    EXPECT_THROW(WriteDefinitionsDatabase(file, script, {}), std::runtime_error);
+    EXPECT_FALSE(std::filesystem::exists(file));
+    std::filesystem::path work = file;
+    work += ".new";
+    EXPECT_FALSE(std::filesystem::exists(work));
+  }
+  WriteDefinitionsDatabase(file, tables + "INSERT INTO KARVELHELP VALUES ('Page', 'Fine.', '1');", {});
+  EXPECT_TRUE(std::filesystem::exists(file));
+  std::filesystem::remove(file);
 }
 
 TEST(MarkupText, LinesBreakAtSixtyCharactersAndLongWordsAreCut) {

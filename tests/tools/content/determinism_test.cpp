@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <string>
 
@@ -28,7 +30,8 @@ void ExpectSameFiles(const std::filesystem::path& left, const std::filesystem::p
 }
 
 TEST(ContentGenerator, ASecondGenerationWritesTheSameBytes) {
-  std::filesystem::path scratch = std::filesystem::temp_directory_path() / "brolt_content_again";
+  std::filesystem::path scratch =
+      std::filesystem::temp_directory_path() / ("brolt_content_again_" + std::to_string(::getpid()));
   std::filesystem::remove_all(scratch);
   std::string command = std::string("\"") + BROLT_TEST_CONTENT_GENERATOR + "\" --data \"" +
                         testing::ContentData().string() + "\" --dist \"" + (scratch / "dist").string() +
