@@ -84,7 +84,7 @@ void DrawGates(QImage& sheet) {
   }
 }
 
-Rgba GeneratorPlate(double x, double y, double) {
+Rgba GeneratorPlate(double x, double y) {
   double r = std::hypot(x - 16, y - 16);
   double v = 0.40;
   for (double ring : {5.5, 10.0, 14.0}) {

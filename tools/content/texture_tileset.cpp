@@ -30,7 +30,7 @@ double TurnedNoise(double x, double y, double scale, std::uint32_t seed) {
 Rgba Tone(double v, double r, double g, double b) { return Opaque(v * r, v * g, v * b); }
 
 // Row 1, wall 10: riveted steel plates.
-Rgba SteelPlate(double x, double y, double) {
+Rgba SteelPlate(double x, double y) {
   double v = 0.70 + 0.10 * (TurnedNoise(x, y, 8, 10) - 0.5);
   if (GridLineDistance(x, y, 16) < 0.9) v *= 0.5;
   double lx = Mod(x, 16), ly = Mod(y, 16);
@@ -45,13 +45,13 @@ Rgba SteelPlate(double x, double y, double) {
 }
 
 // Row 2, wall 11: polished stone.
-Rgba PolishedStone(double x, double y, double) {
+Rgba PolishedStone(double x, double y) {
   double v = 0.80 + 0.16 * (TurnedNoise(x, y, 16, 11) - 0.5) + 0.05 * (TurnedNoise(x, y, 4, 12) - 0.5);
   return Tone(v, 1.0, 0.99, 0.97);
 }
 
 // Row 3, wall 12: cobblestones set in mortar.
-Rgba Cobbles(double x, double y, double) {
+Rgba Cobbles(double x, double y) {
   double second = 0;
   int stone = 0;
   double d = CellDistance(x, y, 3, 12, &second, &stone);
@@ -63,7 +63,7 @@ Rgba Cobbles(double x, double y, double) {
 }
 
 // Row 4, wall 13: rounded pebbles.
-Rgba Pebbles(double x, double y, double) {
+Rgba Pebbles(double x, double y) {
   double second = 0;
   int stone = 0;
   double d = CellDistance(x, y, 5, 13, &second, &stone);
@@ -75,7 +75,7 @@ Rgba Pebbles(double x, double y, double) {
 }
 
 // Row 5, wall 14: raised square blocks.
-Rgba Blocks(double x, double y, double) {
+Rgba Blocks(double x, double y) {
   double edge = 8.0 - std::max(std::abs(Mod(x, 16) - 8.0), std::abs(Mod(y, 16) - 8.0));
   double v = edge < 0.9 ? 0.38 : 0.58 + 0.30 * std::min(edge - 0.9, 3.0) / 3.0;
   v += 0.08 * (TurnedNoise(x, y, 4, 14) - 0.5);
@@ -83,7 +83,7 @@ Rgba Blocks(double x, double y, double) {
 }
 
 // Row 6, wall 16: crystal facets.
-Rgba Crystal(double x, double y, double) {
+Rgba Crystal(double x, double y) {
   double a = Mod(x + y, 16), b = Mod(x - y, 16);
   double da = std::min(a, 16 - a), db = std::min(b, 16 - b);
   double line = std::min(da, db);
@@ -93,7 +93,7 @@ Rgba Crystal(double x, double y, double) {
 }
 
 // Row 7, wall 17: a circuit of nested squares.
-Rgba Circuit(double x, double y, double) {
+Rgba Circuit(double x, double y) {
   double dx = std::abs(x - 16), dy = std::abs(y - 16);
   double ring = std::max(dx, dy);
   double v = 0.62 + 0.06 * (TurnedNoise(x, y, 8, 17) - 0.5);
@@ -105,7 +105,7 @@ Rgba Circuit(double x, double y, double) {
 }
 
 // Row 8, wall 15: mossy lumps.
-Rgba Mossy(double x, double y, double) {
+Rgba Mossy(double x, double y) {
   double n = TurnedNoise(x, y, 8, 15);
   double v = n > 0.52 ? 0.84 : 0.60;
   v += 0.12 * (TurnedNoise(x, y, 4, 16) - 0.5);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace brolt::content {
 
@@ -29,12 +30,22 @@ double WallDepth(const OpenSides& open, double radius, double x, double y) {
 
 void DrawWallPieces(QImage& sheet, int row, const WallStyle& style) {
   double radius = style.round ? kFrameSize / 2.0 : 3.0;
+  // The material is the same in all six pieces: work it out once at every sample point.
+  constexpr int kSamples = 4, kSide = kFrameSize * kSamples;
+  std::vector<Rgba> surface(static_cast<std::size_t>(kSide * kSide));
+  for (int j = 0; j < kSide; ++j) {
+    for (int i = 0; i < kSide; ++i) {
+      surface[static_cast<std::size_t>(j * kSide + i)] = style.material((i + 0.5) / kSamples, (j + 0.5) / kSamples);
+    }
+  }
   for (int piece = 1; piece <= kWallPieces; ++piece) {
     OpenSides open = PieceOpenSides(piece);
     ShadeFrame(sheet, piece, row, [&](double x, double y) -> Rgba {
       double depth = WallDepth(open, radius, x, y);
       if (depth <= 0) return {};
-      Rgba colour = style.material(x, y, depth);
+      int i = std::clamp(static_cast<int>(x * kSamples), 0, kSide - 1);
+      int j = std::clamp(static_cast<int>(y * kSamples), 0, kSide - 1);
+      Rgba colour = surface[static_cast<std::size_t>(j * kSide + i)];
       double light;
       if (style.round) {
         double t = std::min(depth, radius) / radius;
@@ -47,7 +58,7 @@ void DrawWallPieces(QImage& sheet, int row, const WallStyle& style) {
       }
       if (depth < 0.7) light *= 0.55;
       return Scaled(colour, light);
-    });
+    }, kSamples);
   }
 }
 

@@ -24,8 +24,8 @@ OpenSides PieceOpenSides(int piece);
 // Where two open sides meet, the outline is rounded with `radius`.
 double WallDepth(const OpenSides& open, double radius, double x, double y);
 
-// The surface of a wall: its colour at a frame point and a depth inside the outline.
-using WallMaterial = std::function<Rgba(double x, double y, double depth)>;
+// The surface of a wall: its colour at a point of the frame, before the piece's shading.
+using WallMaterial = std::function<Rgba(double x, double y)>;
 
 struct WallStyle {
   bool round = false;  // round walls are shaded as tubes and balls; square ones get a bevel
