@@ -39,8 +39,8 @@ std::unique_ptr<GlContext> GlContext::Open(const std::string& title, WindowMode 
   }
   // Presenting waits for the display, as the original full-screen swap did; drivers that cannot
   // wait simply run free.
-  SDL_GL_SetSwapInterval(1);
-  return std::unique_ptr<GlContext>(new GlContext(window, context));
+  const bool paced = SDL_GL_SetSwapInterval(1) == 0 && SDL_GL_GetSwapInterval() == 1;
+  return std::unique_ptr<GlContext>(new GlContext(window, context, paced));
 }
 
 GlContext::~GlContext() {
@@ -48,6 +48,8 @@ GlContext::~GlContext() {
   SDL_DestroyWindow(window_);
   SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
+
+void GlContext::HideWindow() { SDL_HideWindow(window_); }
 
 PixelRect GlContext::WindowRect() const {
   PixelRect rect;

@@ -26,12 +26,17 @@ class GlContext {
   PixelRect WindowRect() const;
   PixelRect FrameRect() const;
   void Swap();
+  // Whether presenting waits for the display; where it doesn't, the game paces its own frames.
+  bool PacedBySwap() const { return pacedBySwap_; }
+  void HideWindow();
 
  private:
-  GlContext(SDL_Window* window, void* context) : window_(window), context_(context) {}
+  GlContext(SDL_Window* window, void* context, bool pacedBySwap)
+      : window_(window), context_(context), pacedBySwap_(pacedBySwap) {}
 
   SDL_Window* window_;
   void* context_;
+  bool pacedBySwap_;
 };
 
 }  // namespace brolt

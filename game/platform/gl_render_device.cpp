@@ -2,6 +2,10 @@
 
 #include <cstddef>
 #include <iostream>
+#include <vector>
+
+#include <SDL.h>
+#include <SDL_image.h>
 
 #include "game/platform/gl_api.h"
 #include "game/platform/gl_program.h"
@@ -220,6 +224,33 @@ std::array<std::uint8_t, 3> GlRenderDevice::ReadFramePixel(int x, int y) {
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glReadPixels(windowX, windowY, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel.data());
   return {pixel[0], pixel[1], pixel[2]};
+}
+
+bool GlRenderDevice::SaveFrame(const std::filesystem::path& file) {
+  Flush();
+  const PixelRect frame = context_->FrameRect();
+  std::vector<std::uint8_t> window(static_cast<std::size_t>(frame.width) * frame.height * 4);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(frame.x, frame.y, frame.width, frame.height, GL_RGBA, GL_UNSIGNED_BYTE, window.data());
+  // The frame as the player sees it: 640 x 480, top row first, whatever the window's size.
+  std::vector<std::uint8_t> picture(static_cast<std::size_t>(kFrameWidth) * kFrameHeight * 3);
+  for (int y = 0; y < kFrameHeight; ++y) {
+    const int sourceY = frame.height - 1 - (2 * y + 1) * frame.height / (2 * kFrameHeight);
+    for (int x = 0; x < kFrameWidth; ++x) {
+      const int sourceX = (2 * x + 1) * frame.width / (2 * kFrameWidth);
+      const std::uint8_t* from = &window[(static_cast<std::size_t>(sourceY) * frame.width + sourceX) * 4];
+      std::uint8_t* to = &picture[(static_cast<std::size_t>(y) * kFrameWidth + x) * 3];
+      to[0] = from[0];
+      to[1] = from[1];
+      to[2] = from[2];
+    }
+  }
+  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(picture.data(), kFrameWidth, kFrameHeight, 24,
+                                                            kFrameWidth * 3, SDL_PIXELFORMAT_RGB24);
+  const bool saved = surface && IMG_SavePNG(surface, file.c_str()) == 0;
+  if (!saved) std::cerr << "brolt: can't save the picture '" << file.string() << "': " << SDL_GetError() << "\n";
+  SDL_FreeSurface(surface);
+  return saved;
 }
 
 }  // namespace brolt

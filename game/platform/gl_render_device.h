@@ -44,6 +44,11 @@ class GlRenderDevice final : public RenderDevice {
   // Red, green and blue of one pixel of the frame (x to the right, y down from the top-left) as
   // drawn so far in this frame.
   std::array<std::uint8_t, 3> ReadFramePixel(int x, int y);
+  // Writes the frame drawn so far as a 640 x 480 PNG picture; false with the reason on standard
+  // error when it can't.
+  bool SaveFrame(const std::filesystem::path& file);
+
+  GlContext& Context() { return *context_; }
 
  private:
   enum class Space { World, Screen };

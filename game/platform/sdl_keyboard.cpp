@@ -97,17 +97,16 @@ int WindowKeyCode(int sdlKeycode) {
   }
 }
 
-void MapHeldKeys(std::span<const std::uint8_t> sdlHeld, bool focused, HeldKeyTable& held) {
+void MapHeldKeys(std::span<const std::uint8_t> sdlHeld, HeldKeyTable& held) {
   held.fill(0);
-  if (!focused) return;
   for (const auto& [sdl, game] : kScanCodeMap) {
     const auto index = static_cast<std::size_t>(sdl);
     if (index < sdlHeld.size() && sdlHeld[index]) held[static_cast<std::size_t>(game)] = 1;
   }
 }
 
-void ReadHeldKeys(HeldKeyTable& held) {
-  MapHeldKeys(HeldKeys(), SDL_GetKeyboardFocus() != nullptr, held);
+void ReadHeldKeys(const WindowInput& input, HeldKeyTable& held) {
+  MapHeldKeys(input.Held(), held);
 }
 
 void DeliverWindowKeys(Game& game, const std::vector<WindowEvent>& events) {

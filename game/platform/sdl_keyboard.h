@@ -20,12 +20,11 @@ int GameScanCode(int sdlScancode);
 // Enter and Escape; 0 for any other key.
 int WindowKeyCode(int sdlKeycode);
 
-// The held keys in the game's numbering, from SDL's table of held keys by SDL scan code. Without
-// keyboard focus the window hears no keys, so every key reads as up.
-void MapHeldKeys(std::span<const std::uint8_t> sdlHeld, bool focused, HeldKeyTable& held);
+// The held keys in the game's numbering, from SDL's table of held keys by SDL scan code.
+void MapHeldKeys(std::span<const std::uint8_t> sdlHeld, HeldKeyTable& held);
 
-// The same from the keyboard as of the last event poll.
-void ReadHeldKeys(HeldKeyTable& held);
+// The same from the keyboard as of the last event poll (all up once the window lost the keyboard).
+void ReadHeldKeys(const WindowInput& input, HeldKeyTable& held);
 
 // Hands the key events of the window (repeats included) to the game's window key handlers.
 void DeliverWindowKeys(Game& game, const std::vector<WindowEvent>& events);

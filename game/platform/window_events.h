@@ -1,7 +1,9 @@
 #pragma once
 // The window system's events and the keyboard, polled once per frame.
+#include <array>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace brolt {
@@ -16,12 +18,25 @@ struct WindowEvent {
   bool repeat = false;
 };
 
-// Lets the pending events in and replaces `events` with those the game handles: the window being
-// closed and keys going down or up.
-void PollWindowEvents(std::vector<WindowEvent>& events);
+// The window's events and which keys are held. The held keys follow the key events the window
+// receives, so keys pushed by a test script count as held just like keys the player presses; when
+// the window loses the keyboard every key reads as up.
+class WindowInput {
+ public:
+  static constexpr std::size_t kScanCodeCount = 512;
 
-// Whether each key is held, indexed by SDL scan code, as of the last poll.
-std::span<const std::uint8_t> HeldKeys();
+  // Lets the pending events in and replaces `events` with those the game handles: the window being
+  // closed and keys going down or up.
+  void Poll(std::vector<WindowEvent>& events);
+  // Whether each key is held, indexed by SDL scan code, as of the last poll.
+  std::span<const std::uint8_t> Held() const { return held_; }
+  // Queues a key going down or up as if pressed on the keyboard, by SDL's name of its scan code
+  // ("Right", "Return", "Left Ctrl"). False for a name SDL does not know.
+  static bool PushKey(const std::string& keyName, bool down);
+
+ private:
+  std::array<std::uint8_t, kScanCodeCount> held_{};
+};
 
 void ShowMouseCursor(bool shown);
 

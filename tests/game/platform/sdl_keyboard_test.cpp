@@ -27,26 +27,18 @@ TEST(SdlKeyboard, TheKeysTheGameUsesKeepTheirNumbers) {
   EXPECT_EQ(GameScanCode(-1), 0);
 }
 
-TEST(SdlKeyboard, EveryKeyReadsAsUpOnceTheWindowLosesTheFocus) {
+TEST(SdlKeyboard, HeldKeysMapToTheGamesScanCodes) {
   std::vector<std::uint8_t> sdlHeld(SDL_NUM_SCANCODES, 0);
   sdlHeld[SDL_SCANCODE_UP] = 1;
   sdlHeld[SDL_SCANCODE_A] = 1;
   HeldKeyTable held{};
-  MapHeldKeys(sdlHeld, true, held);
+  MapHeldKeys(sdlHeld, held);
   EXPECT_EQ(held[scan::Up], 1);
   EXPECT_EQ(held[30], 1);  // A
   int heldCount = 0;
   for (std::uint8_t key : held) heldCount += key ? 1 : 0;
   EXPECT_EQ(heldCount, 2);
 
-  Game game;
-  game.flags.InMenu = false;
-  PollKeyboard(game, held);
-  EXPECT_EQ(game.keys.KeyDown[scan::Up], 1);
-  MapHeldKeys(sdlHeld, false, held);
-  for (std::uint8_t key : held) EXPECT_EQ(key, 0);
-  PollKeyboard(game, held);
-  EXPECT_EQ(game.keys.KeyDown[scan::Up], 0);
 }
 
 TEST(SdlKeyboard, WindowKeyEventsTypeTheNameAndReleaseThePush) {

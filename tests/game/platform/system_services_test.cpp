@@ -54,7 +54,8 @@ TEST(WindowEventsTest, QuitAndKeysReachTheGameInOrder) {
   GraphicsStart graphics = OpenGraphics("Brolt test", WindowMode::Windowed);
   ASSERT_NE(graphics.device, nullptr) << graphics.error;
   std::vector<WindowEvent> events;
-  PollWindowEvents(events);  // whatever the window's opening sent
+  WindowInput input;
+  input.Poll(events);  // whatever the window's opening sent
 
   SDL_Event key{};
   key.type = SDL_KEYDOWN;
@@ -69,7 +70,7 @@ TEST(WindowEventsTest, QuitAndKeysReachTheGameInOrder) {
   quit.type = SDL_QUIT;
   SDL_PushEvent(&quit);
 
-  PollWindowEvents(events);
+  input.Poll(events);
   ASSERT_EQ(events.size(), 3u);
   EXPECT_EQ(events[0].kind, WindowEvent::Kind::KeyDown);
   EXPECT_EQ(events[0].scancode, SDL_SCANCODE_A);
@@ -77,7 +78,35 @@ TEST(WindowEventsTest, QuitAndKeysReachTheGameInOrder) {
   EXPECT_TRUE(events[0].repeat);
   EXPECT_EQ(events[1].kind, WindowEvent::Kind::KeyUp);
   EXPECT_EQ(events[2].kind, WindowEvent::Kind::Quit);
-  EXPECT_EQ(HeldKeys().size(), static_cast<std::size_t>(SDL_NUM_SCANCODES));
+  EXPECT_EQ(input.Held()[SDL_SCANCODE_A], 0);
+}
+
+TEST(WindowEventsTest, ScriptedKeysAreHeldUntilReleased) {
+  GraphicsStart graphics = OpenGraphics("Brolt test", WindowMode::Windowed);
+  ASSERT_NE(graphics.device, nullptr) << graphics.error;
+  WindowInput input;
+  std::vector<WindowEvent> events;
+  input.Poll(events);
+  ASSERT_TRUE(WindowInput::PushKey("Left Ctrl", true));
+  ASSERT_TRUE(WindowInput::PushKey("Right", true));
+  input.Poll(events);
+  ASSERT_EQ(events.size(), 2u);
+  EXPECT_EQ(events[1].keycode, SDLK_RIGHT);
+  EXPECT_EQ(input.Held()[SDL_SCANCODE_LCTRL], 1);
+  EXPECT_EQ(input.Held()[SDL_SCANCODE_RIGHT], 1);
+  ASSERT_TRUE(WindowInput::PushKey("Right", false));
+  input.Poll(events);
+  EXPECT_EQ(input.Held()[SDL_SCANCODE_RIGHT], 0);
+  EXPECT_EQ(input.Held()[SDL_SCANCODE_LCTRL], 1);
+  EXPECT_FALSE(WindowInput::PushKey("No Such Key", true));
+
+  // Losing the keyboard releases every key.
+  SDL_Event focus{};
+  focus.type = SDL_WINDOWEVENT;
+  focus.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+  SDL_PushEvent(&focus);
+  input.Poll(events);
+  EXPECT_EQ(input.Held()[SDL_SCANCODE_LCTRL], 0);
 }
 
 }  // namespace

@@ -1,0 +1,201 @@
+#include "game/program/game_program.h"
+
+#include <ctime>
+#include <iostream>
+#include <memory>
+#include <optional>
+
+#include "common/database.h"
+#include "common/file_io.h"
+#include "common/random.h"
+#include "common/temporary_folder.h"
+#include "game/app/main_loop.h"
+#include "game/app/test_hooks.h"
+#include "game/core/game.h"
+#include "game/core/level_loading.h"
+#include "game/core/lighting.h"
+#include "game/core/object_defs.h"
+#include "game/core/pack_file.h"
+#include "game/core/settings_store.h"
+#include "game/core/start_up_choices.h"
+#include "game/core/textures.h"
+#include "game/core/view_setup.h"
+#include "game/platform/gl_render_device.h"
+#include "game/platform/instance_lock.h"
+#include "game/platform/message_box.h"
+#include "game/platform/program_folder.h"
+#include "game/platform/sdl_audio_device.h"
+#include "game/platform/sdl_clock.h"
+#include "game/platform/window_events.h"
+#include "game/presentation/game_music.h"
+#include "game/presentation/game_screens.h"
+#include "game/presentation/screen_drawing.h"
+#include "game/program/sdl_frame_host.h"
+
+namespace brolt {
+
+namespace {
+
+constexpr const char* kGameTitle = "Brenwick Brolt";
+
+// The platform's message boxes, or standard error and the default answers in a test run.
+class Dialogs {
+ public:
+  explicit Dialogs(bool quiet) : quiet_(quiet) {}
+  void Tell(const std::string& title, const std::string& text, MessageIcon icon = MessageIcon::None) const {
+    if (quiet_) std::cerr << title << ": " << text << "\n";
+    else ShowMessage(title, text, icon);
+  }
+  bool Ask(const std::string& title, const std::string& text) const {
+    if (quiet_) {
+      std::cerr << title << ": " << text << " (No)\n";
+      return false;
+    }
+    return AskYesNo(title, text);
+  }
+
+ private:
+  bool quiet_;
+};
+
+std::uint64_t SeedFromClock() { return static_cast<std::uint64_t>(std::time(nullptr)) ^ SdlClock().PerformanceCounter(); }
+
+void DrawBackdropLooks(Game& game, SeededRandom& random, const TestHooks& hooks) {
+  random.Seed(hooks.seed.value_or(SeedFromClock()));
+  for (float& angle : game.startUp.BackdropAngles) angle = static_cast<float>(random.Rnd() * 360.0);
+}
+
+void PrintRunSummary(const Game& game, std::int64_t frames) {
+  std::cout << "brolt: frames=" << frames << " level=" << game.flags.CurrentLevel << " dead=" << (game.flags.Dead ? 1 : 0)
+            << " unids_needed=" << game.level.UnidsNeeded << " clock=" << game.timing.ClockText << std::endl;
+}
+
+// Saves the settings as the game ends; a database that can't be written is reported, not fatal.
+void QuitGame(Game& game, GlRenderDevice& device) {
+  try {
+    SaveSettings(game);
+  } catch (const std::exception& error) {
+    std::cerr << "brolt: the settings were not saved: " << error.what() << "\n";
+  }
+  ShowMouseCursor(true);
+  device.Context().HideWindow();
+}
+
+}  // namespace
+
+int RunGame(const std::string& commandLine) {
+  TestHooks hooks;
+  try {
+    hooks = ReadTestHooks();
+  } catch (const std::exception& error) {
+    std::cerr << "brolt: " << error.what() << "\n";
+    return 2;
+  }
+  const Dialogs dialogs(hooks.noDialogs);
+  const bool fullScreenAnswer = dialogs.Ask(kGameTitle, "Run in Fullscreen?");
+
+  Game game;
+  SeededRandom random;
+  SdlClock realClock;
+  std::optional<FixedFrameClock> fixedClock;
+  if (hooks.fixedFrameMs) fixedClock.emplace(*hooks.fixedFrameMs);
+  game.services.random = &random;
+  game.services.clock = fixedClock ? static_cast<Clock*>(&*fixedClock) : &realClock;
+
+  game.paths.ProgramFolder = ProgramFolder();
+  InstanceLock lock(game.paths.ProgramFolder / kInstanceLockFile);
+  if (lock.HeldElsewhere()) return 0;
+
+  try {
+    OpenDefinitionsDatabase(game);
+  } catch (const std::exception& error) {
+    dialogs.Tell(kGameTitle, error.what(), MessageIcon::Error);
+    return 1;
+  }
+  game.paths.LevelsPath = game.paths.ProgramFolder / "Levels";
+  game.paths.MusicPath = game.paths.ProgramFolder / "Music";
+  game.LevelList.Open(game.paths.LevelsPath, {".lvl", ".clvl"});
+  game.MusicList.Open(game.paths.MusicPath, {});
+  if (game.LevelList.Names.empty()) {
+    dialogs.Tell(kGameTitle, "No level collections were found. Please re-install Brenwick Brolt.", MessageIcon::Warning);
+    return 1;
+  }
+
+  game.settings.GameSpeed = 5;
+  LoadSettings(game);
+  const CommandLineRequest request = ReadCommandLine(commandLine);
+  game.flags.CommandLine = request.collection;
+  // A pack offered on the command line becomes the default only once it has unpacked.
+  std::string packFile = game.settings.PackFile;
+  if (request.offeredPack && dialogs.Ask("Dara Vizuruzu", PackOfferQuestion(*request.offeredPack)))
+    packFile = *request.offeredPack;
+
+  ReadDeveloperSwitch(game);
+  game.startUp.Windowed = ChooseWindowed(game.settings.DeveloperMode, commandLine, fullScreenAnswer);
+  game.startUp.ShowFps = false;
+  BuildLightTable(game);
+  InitCamera(game);
+  if (!game.startUp.Windowed) ShowMouseCursor(false);
+
+  GraphicsStart graphics =
+      OpenGraphics(kGameTitle, game.startUp.Windowed ? WindowMode::Windowed : WindowMode::FullScreen);
+  if (!graphics.device) {
+    dialogs.Tell(kGameTitle, "Could not initialize the graphics (OpenGL 3.3): " + graphics.error, MessageIcon::Error);
+    return 1;
+  }
+  if (graphics.software)
+    dialogs.Tell(kGameTitle, "Error initializing 3D hardware.  Will attempt to use software rendering.  Will be slow.");
+  GlRenderDevice& device = *graphics.device;
+  DefaultColours(game);
+  DrawBackdropLooks(game, random, hooks);
+
+  SdlFrameHost host(game, device, hooks, fixedClock ? &*fixedClock : nullptr);
+  ScreenDrawing drawing(game, device);
+  GameScreens screens(game, device, host.Held());
+  GameMusic music(game);
+  game.services.drawing = &drawing;
+  game.services.screens = &screens;
+  game.services.music = &music;
+
+  AudioStart audio = OpenAudio();
+  game.services.audio = audio.error.empty() ? audio.device.get() : nullptr;
+  try {
+    TemporaryFolder unpacked;
+    UnpackPackFile(game.paths.ProgramFolder / packFile, unpacked.Path());
+    game.paths.TexturePath = unpacked.Path();
+    game.paths.SoundPath = unpacked.Path();
+    LoadTextures(device, unpacked.Path());
+    music.InitAudio();
+    screens.InitKeyboard();
+  } catch (const std::exception& error) {
+    dialogs.Tell(kGameTitle, error.what(), MessageIcon::Error);
+    return 1;
+  }
+  if (!game.audio.Failure.empty()) dialogs.Tell(kGameTitle, game.audio.Failure);
+  game.settings.PackFile = packFile;
+  SaveSettings(game);
+
+  random.Seed(hooks.seed.value_or(SeedFromClock()));
+  game.startUp.MenuColour = ChooseMenuColour(random);
+  BuildObjectDefs(game);
+  screens.InitRenderDefaults();
+
+  try {
+    StartMainLoop(game);
+    bool running = true;
+    while (running) {
+      running = RunFrame(game, host);
+      if (host.Closed()) running = false;
+      if (hooks.quitAfterFrames && host.Frames() >= *hooks.quitAfterFrames) running = false;
+    }
+  } catch (const std::exception& error) {
+    QuitGame(game, device);
+    dialogs.Tell(kGameTitle, std::string("The game stopped: ") + error.what(), MessageIcon::Error);
+    return 1;
+  }
+  QuitGame(game, device);
+  if (hooks.AnySet()) PrintRunSummary(game, host.Frames());
+  return 0;
+}
+
+}  // namespace brolt
