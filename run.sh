@@ -7,4 +7,5 @@ here="$(cd "$(dirname "$0")" && pwd)"
 if [ -x "$here/build/dist/brolt" ]; then
   exec "$here/build/dist/brolt" "$@"
 fi
-echo "Built into $here/build/dist/. The game program is not part of this build yet."
+echo "The build did not make the game program; see the output above." >&2
+exit 1
