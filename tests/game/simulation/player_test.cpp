@@ -126,14 +126,15 @@ TEST_F(PlayerTest, ASwitchFlipsOncePerPress) {
 }
 
 TEST_F(PlayerTest, AUnidGrabbedAndThenWalkedIntoCountsOnce) {
-  t.PlayPicture({"Tu"});
+  t.PlayPicture({"Tu",
+                 "##"});
   t.game.level.UnidsNeeded = 3;
   Frame({scan::Space, scan::Right});
-  EXPECT_EQ(Player(), (CellPoint{0, 0}));
-  EXPECT_EQ(t.Cell(1, 0).AnimKind, AnimGrab);
+  EXPECT_EQ(Player(), (CellPoint{0, 1}));
+  EXPECT_EQ(t.Cell(1, 1).AnimKind, AnimGrab);
   EXPECT_EQ(t.game.level.UnidsNeeded, 2);
   Frame({scan::Right});
-  EXPECT_EQ(Player(), (CellPoint{1, 0}));
+  EXPECT_EQ(Player(), (CellPoint{1, 1}));
   EXPECT_EQ(t.game.level.UnidsNeeded, 2);
   EXPECT_EQ(t.TimesHeard(UNID_COLLECT), 1);
 }
@@ -166,20 +167,22 @@ TEST_F(PlayerTest, FiringNeedsAShotAndSomethingToHitAndNeverMoves) {
 }
 
 TEST_F(PlayerTest, ABombGoesOnlyIntoAnEmptyCellAndHeStaysPut) {
-  t.PlayPicture({"Tr"});
+  t.PlayPicture({"Tr",
+                 "##"});
   t.game.player.Bombs = 1;
   Frame({scan::LeftShift, scan::Right});
   EXPECT_EQ(t.game.player.Bombs, 1);
-  EXPECT_EQ(t.Cell(1, 0).Type, ObjRock);
+  EXPECT_EQ(t.Cell(1, 1).Type, ObjRock);
 
-  t.PlayPicture({"T."});
+  t.PlayPicture({"T.",
+                 "##"});
   t.game.player.Bombs = 1;
   Frame({scan::LeftShift, scan::Right});
   EXPECT_EQ(t.game.player.Bombs, 0);
-  EXPECT_EQ(t.Cell(1, 0).Type, ObjBomb);
-  EXPECT_EQ(t.Cell(1, 0).Timer, 5);
-  EXPECT_EQ(t.Cell(1, 0).Frame, 5);
-  EXPECT_EQ(Player(), (CellPoint{0, 0}));
+  EXPECT_EQ(t.Cell(1, 1).Type, ObjBomb);
+  EXPECT_EQ(t.Cell(1, 1).Timer, 5);
+  EXPECT_EQ(t.Cell(1, 1).Frame, 5);
+  EXPECT_EQ(Player(), (CellPoint{0, 1}));
 }
 
 TEST_F(PlayerTest, WalkingIntoACreatureOrARideOntoOneKillsHim) {
@@ -294,23 +297,29 @@ TEST_F(PushTest, AKeyBlockIsUsedUpInTheHoleOfItsColour) {
 }
 
 TEST_F(PushTest, FallersRollSidewaysAfterAThirdOfASecondAndTheUpwardRockAtOnce) {
-  t.PlayPicture({"Tr."});
+  // Floors (and a ceiling for the upward rock) hold the fallers where they stand.
+  t.PlayPicture({"Tr.",
+                 "###"});
   EXPECT_EQ(HoldUntilMoved(scan::Right, 40), 21);
-  EXPECT_EQ(t.Cell(2, 0).Type, ObjRock);
-  EXPECT_FLOAT_EQ(t.Cell(2, 0).AnimEnd, 30.0f);
+  EXPECT_EQ(t.Cell(2, 1).Type, ObjRock);
+  EXPECT_FLOAT_EQ(t.Cell(2, 1).AnimEnd, 30.0f);
   // The pushing pose leans him into the rock.
-  EXPECT_EQ(t.Cell(1, 0).Angle, 40);
+  EXPECT_EQ(t.Cell(1, 1).Angle, 40);
 
-  t.PlayPicture({"T.."});
-  t.Put(1, 0, ObjRockUp);
+  t.PlayPicture({"###",
+                 "T..",
+                 "###"});
+  t.Put(1, 1, ObjRockUp);
   EXPECT_EQ(HoldUntilMoved(scan::Right, 40), 1);
-  EXPECT_FLOAT_EQ(t.Cell(2, 0).AnimEnd, 12.0f);
+  EXPECT_EQ(t.Cell(2, 1).Type, ObjRockUp);
+  EXPECT_FLOAT_EQ(t.Cell(2, 1).AnimEnd, 12.0f);
 
   // Fallers only move sideways, and only onto an empty cell.
   t.PlayPicture({"r", "T"});
   EXPECT_EQ(HoldUntilMoved(scan::Up, 40), 0);
   EXPECT_EQ(t.game.player.PushFrames, 0);
-  t.PlayPicture({"Tru"});
+  t.PlayPicture({"Tru",
+                 "###"});
   EXPECT_EQ(HoldUntilMoved(scan::Right, 40), 0);
 }
 
