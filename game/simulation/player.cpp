@@ -135,8 +135,8 @@ void ThrowSwitch(Game& game) {
   QueueSound(game, DOOR_OPEN, -1, -1);
   player.SwitchLatch = true;
   player.SwitchLatchKey = game.keys.LastArrowKey;
-  ToggleDoors(game);
-  game.devices.DoorsSwinging = true;
+  // The switches wait for a swing to end; a level without doors has none to wait for.
+  game.devices.DoorsSwinging = ToggleDoors(game);
 }
 
 // Something falling or rolling sideways into the cell he steps up into crushes him.

@@ -126,8 +126,9 @@ TEST(ExitPortalTest, OpensOnlyWhenExactlyNoUnidIsNeeded) {
 TEST(DoorTest, EachSwitchSwingsEveryDoorOnceAndLocksTheSwitchesForTheSwing) {
   TestGame t;
   t.PlayPicture({"D.d"}, 60, 5, 5);
-  t.game.devices.DoorsSwinging = true;  // as the Thresher sets it with the switch
-  ToggleDoors(t.game);
+  // As the Thresher sets it with the switch.
+  t.game.devices.DoorsSwinging = ToggleDoors(t.game);
+  EXPECT_TRUE(t.game.devices.DoorsSwinging);
   EXPECT_EQ(t.Cell(5, 5).Type, ObjDoorClosed);
   EXPECT_EQ(t.Cell(7, 5).Type, ObjDoorOpen);
   t.RunFrames(7);
@@ -138,9 +139,13 @@ TEST(DoorTest, EachSwitchSwingsEveryDoorOnceAndLocksTheSwitchesForTheSwing) {
   EXPECT_EQ(t.Cell(5, 5).Frame, 1);
   EXPECT_EQ(t.Cell(7, 5).Frame, 8);
   EXPECT_EQ(t.Cell(5, 5).AnimTime, 0.0f);
-  ToggleDoors(t.game);
+  EXPECT_TRUE(ToggleDoors(t.game));
   EXPECT_EQ(t.Cell(5, 5).Type, ObjDoorOpen);
   EXPECT_EQ(t.Cell(7, 5).Type, ObjDoorClosed);
+
+  // Without doors nothing swings.
+  t.PlayPicture({"s"}, 60, 5, 5);
+  EXPECT_FALSE(ToggleDoors(t.game));
 }
 
 TEST(DeviceAnimationTest, CrackKeyHoleGrabAndGeneratorEntryEndInTheirCells) {

@@ -4,6 +4,7 @@
 
 #include "game/core/anim_kind.h"
 #include "game/simulation/collect_item.h"
+#include "game/simulation/level_completion.h"
 #include "support/scripted_keys.h"
 #include "support/test_game.h"
 
@@ -104,13 +105,13 @@ TEST_F(PlayerTest, TheExitRefusesWhileUnidsAreNeeded) {
 }
 
 TEST_F(PlayerTest, ASwitchFlipsOncePerPress) {
-  t.PlayPicture({"Ts"});
+  t.PlayPicture({"Ts.D"});
   Frame({scan::Right});
   EXPECT_TRUE(t.game.devices.SwitchState);
   EXPECT_TRUE(t.game.devices.DoorsSwinging);
-  // Held on after the doors have swung, the arrow throws nothing more.
-  t.game.devices.DoorsSwinging = false;
+  // Held on after the door has swung, the arrow throws nothing more.
   for (int i = 0; i < 30; ++i) t.PlayFrame();
+  EXPECT_FALSE(t.game.devices.DoorsSwinging);
   EXPECT_TRUE(t.game.devices.SwitchState);
   EXPECT_EQ(t.TimesHeard(DOOR_OPEN), 1);
 
@@ -123,6 +124,42 @@ TEST_F(PlayerTest, ASwitchFlipsOncePerPress) {
   EXPECT_FALSE(t.game.devices.SwitchState);
   EXPECT_EQ(t.TimesHeard(DOOR_OPEN), 2);
   EXPECT_EQ(Player(), (CellPoint{0, 0}));
+}
+
+TEST_F(PlayerTest, ASwitchInALevelWithoutDoorsWorksAtEveryPress) {
+  t.PlayPicture({"Ts"});
+  Frame({scan::Right});
+  EXPECT_TRUE(t.game.devices.SwitchState);
+  EXPECT_FALSE(t.game.devices.DoorsSwinging);
+  Frame({});
+  Frame({scan::Right});
+  EXPECT_FALSE(t.game.devices.SwitchState);
+  EXPECT_EQ(t.TimesHeard(DOOR_OPEN), 2);
+}
+
+TEST_F(PlayerTest, ASwingCutShortByAReloadOrARestoreLeavesTheSwitchesWorking) {
+  for (const bool restore : {false, true}) {
+    keys.ReleaseAll();
+    t.PlayPicture({"Ts.D"});
+    if (restore) {
+      t.game.level.CheckpointGrid = t.game.level.Grid;
+      t.game.checkpoint.CheckpointSaved = true;
+    }
+    Frame({scan::Right});
+    ASSERT_TRUE(t.game.devices.DoorsSwinging);
+    // He dies before the swing ends, and the level starts again.
+    t.game.flags.Dead = true;
+    if (restore)
+      RestoreCheckpoint(t.game);
+    else
+      LoadLevel(t.game, 1);
+    t.StartPlay();
+    const bool before = t.game.devices.SwitchState;
+    Frame({});
+    Frame({scan::Right});
+    EXPECT_NE(t.game.devices.SwitchState, before) << restore;
+    EXPECT_EQ(t.Cell(3, 0).Type, ObjDoorClosed) << restore;
+  }
 }
 
 TEST_F(PlayerTest, AUnidGrabbedAndThenWalkedIntoCountsOnce) {
