@@ -292,6 +292,28 @@ TEST_F(PlayerTest, SomethingMovingSidewaysIntoTheCellAboveCrushesHimUnlessShield
   }
   // The crush lasts as long as one step of his.
   EXPECT_FLOAT_EQ(t.Cell(0, 0).AnimEnd, 12.0f);
+
+  // What stands still above him crushes nothing: a unid he grabbed from below he may walk into,
+  // and a cracking armoured unid only stops him.
+  t.PlayPicture({"u",
+                 "T",
+                 "#"});
+  t.game.level.UnidsNeeded = 1;
+  Frame({scan::Space, scan::Up});
+  Frame({scan::Up});
+  EXPECT_EQ(t.Cell(0, 2).AnimKind, AnimMove);
+  EXPECT_EQ(Player(), (CellPoint{0, 2}));
+  EXPECT_EQ(t.game.level.UnidsNeeded, 0);
+  t.PlayPicture({"#",
+                 "a",
+                 "T",
+                 "#"});
+  t.Cell(0, 2).AnimKind = AnimCrack;
+  t.Cell(0, 2).AnimTime = 1;
+  t.Cell(0, 2).AnimEnd = 8;
+  Frame({scan::Up});
+  EXPECT_EQ(t.Cell(0, 1).AnimKind, AnimNone);
+  EXPECT_EQ(Player(), (CellPoint{0, 1}));
 }
 
 // Pushing: hold the arrow frame after frame.
