@@ -131,16 +131,20 @@ TEST_F(CreatureTest, AMarkedCrawlerLaysAHatcherOnItsFifthContactCheck) {
 }
 
 TEST_F(CreatureTest, ACrawlerThatLosesItsSupportFallsInsteadOfWalking) {
-  // Nothing below and nothing beside: it falls a cell, turned to lie on a floor, and walks nowhere.
+  // It falls a cell from (x, 5), turned to lie on a floor and heading the way its kind walks a floor.
+  const auto expectFallen = [this](int x, int type, int dirX) {
+    const LevelCell& fallen = t.Cell(x, 4);
+    EXPECT_EQ(fallen.Type, type);
+    EXPECT_EQ(fallen.AnimKind, AnimFall);
+    EXPECT_EQ(fallen.Angle, 360);
+    EXPECT_EQ(fallen.DirX, dirX);
+    EXPECT_EQ(fallen.DirY, 0);
+    EXPECT_EQ(t.Cell(x, 5).Type, ObjVacated);
+  };
+  // Nothing below and nothing beside: it walks nowhere.
   Creature(5, 5, ObjAraneaeA, 1, 0);
   UpdateAraneaeA(t.game, 5, 5);
-  const LevelCell& fallen = t.Cell(5, 4);
-  EXPECT_EQ(fallen.Type, ObjAraneaeA);
-  EXPECT_EQ(fallen.AnimKind, AnimFall);
-  EXPECT_EQ(fallen.Angle, 360);
-  EXPECT_EQ(fallen.DirX, 1);
-  EXPECT_EQ(fallen.DirY, 0);
-  EXPECT_EQ(t.Cell(5, 5).Type, ObjVacated);
+  expectFallen(5, ObjAraneaeA, 1);
   EXPECT_EQ(t.Cell(6, 5).Type, ObjEmpty);
 
   // A creature beside is no wall to hold on to.
@@ -148,11 +152,7 @@ TEST_F(CreatureTest, ACrawlerThatLosesItsSupportFallsInsteadOfWalking) {
   t.Put(9, 5, ObjGnatA);
   t.Put(9, 6, ObjWallA);
   UpdateAraneaeB(t.game, 10, 5);
-  EXPECT_EQ(t.Cell(10, 4).Type, ObjAraneaeB);
-  EXPECT_EQ(t.Cell(10, 4).AnimKind, AnimFall);
-  EXPECT_EQ(t.Cell(10, 4).Angle, 360);
-  EXPECT_EQ(t.Cell(10, 4).DirX, -1);
-  EXPECT_EQ(t.Cell(10, 4).DirY, 0);
+  expectFallen(10, ObjAraneaeB, -1);
   EXPECT_EQ(t.Cell(10, 6).Type, ObjEmpty);
 }
 
