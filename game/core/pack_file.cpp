@@ -10,6 +10,7 @@
 
 #include "common/file_io.h"
 #include "common/pack_format.h"
+#include "game/core/game.h"
 
 namespace brolt {
 
@@ -55,6 +56,11 @@ void UnpackPackFile(const std::filesystem::path& packPath, const std::filesystem
   std::optional<Unpacked> files = ReadPack(packPath);
   if (!files) throw PackFileError(packPath);
   for (const auto& [path, data] : *files) WriteUnpackedFile(destFolder / path, data);
+}
+
+void UnpackGamePack(Game& game, const std::string& packFile, const std::filesystem::path& destFolder) {
+  UnpackPackFile(game.paths.ProgramFolder / packFile, destFolder);
+  game.settings.PackFile = packFile;
 }
 
 }  // namespace brolt

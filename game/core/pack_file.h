@@ -2,6 +2,7 @@
 // Unpacking the graphics pack into a folder, from which the textures and sounds are then loaded.
 #include <filesystem>
 #include <stdexcept>
+#include <string>
 
 namespace brolt {
 
@@ -18,5 +19,11 @@ class PackFileError : public std::runtime_error {
 // The whole pack is checked before anything is written. Throws PackFileError for an unusable pack and
 // FileError when a file can't be written.
 void UnpackPackFile(const std::filesystem::path& packPath, const std::filesystem::path& destFolder);
+
+struct Game;
+
+// Unpacks the pack `packFile` of the program folder into `destFolder` and only then makes it the
+// game's pack setting, so that a pack that fails never becomes the default. Throws as UnpackPackFile.
+void UnpackGamePack(Game& game, const std::string& packFile, const std::filesystem::path& destFolder);
 
 }  // namespace brolt

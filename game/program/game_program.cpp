@@ -161,7 +161,7 @@ int RunGame(const std::string& commandLine) {
   game.services.audio = audio.error.empty() ? audio.device.get() : nullptr;
   try {
     TemporaryFolder unpacked;
-    UnpackPackFile(game.paths.ProgramFolder / packFile, unpacked.Path());
+    UnpackGamePack(game, packFile, unpacked.Path());
     game.paths.TexturePath = unpacked.Path();
     game.paths.SoundPath = unpacked.Path();
     LoadTextures(device, unpacked.Path());
@@ -172,7 +172,6 @@ int RunGame(const std::string& commandLine) {
     return 1;
   }
   if (!game.audio.Failure.empty()) dialogs.Tell(kGameTitle, game.audio.Failure);
-  game.settings.PackFile = packFile;
   SaveSettings(game);
 
   random.Seed(hooks.seed.value_or(SeedFromClock()));

@@ -90,5 +90,16 @@ TEST_F(TexturesTest, AnUnusablePackIsReportedAndLeftAsItWas) {
   EXPECT_TRUE(device.order.empty());
 }
 
+TEST_F(TexturesTest, OnlyAPackThatUnpackedBecomesTheDefault) {
+  WritePack(program / "New.pak", true);
+  ReplaceFileAtomically(program / "Broken.pak", "garbage");
+  testing::TempFolder unpacked;
+  EXPECT_THROW(UnpackGamePack(game, "Broken.pak", unpacked.path()), PackFileError);
+  EXPECT_EQ(game.settings.PackFile, "Brolt.pak");
+  UnpackGamePack(game, "New.pak", unpacked.path());
+  EXPECT_EQ(game.settings.PackFile, "New.pak");
+  EXPECT_TRUE(std::filesystem::exists(unpacked / "Tileset.BMP"));
+}
+
 }  // namespace
 }  // namespace brolt

@@ -60,10 +60,14 @@ class ProgramRunTest : public ::testing::Test {
 
 TEST_F(ProgramRunTest, StartsOnTheDefaultContentRunsAndQuitsCleanly) {
   const auto shot = folder / "title.png";
-  RunResult run = Run("BROLT_QUIT_AFTER_FRAMES=120 BROLT_SCREENSHOT='" + shot.string() + "'");
+  const auto temporary = folder / "tmp";  // where the pack is unpacked during start-up
+  std::filesystem::create_directory(temporary);
+  RunResult run = Run("TMPDIR='" + temporary.string() + "' BROLT_QUIT_AFTER_FRAMES=120 BROLT_SCREENSHOT='" +
+                      shot.string() + "'");
   EXPECT_EQ(run.status, 0);
   EXPECT_NE(run.output.find("brolt: frames=120 level=1 dead=0"), std::string::npos) << run.output;
   EXPECT_TRUE(std::filesystem::exists(shot));
+  EXPECT_TRUE(std::filesystem::is_empty(temporary));
   EXPECT_EQ(Setting("packfile"), "Brolt.pak");
   EXPECT_EQ(Setting("gamespeed"), "6");
 }
