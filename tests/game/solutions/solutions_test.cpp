@@ -1,0 +1,50 @@
+// Every shipped level is played to its exit from its recorded key script, through the game's own
+// frame, keyboard poll and rules: proof that each level can be finished, and a guard on the rules.
+#include <gtest/gtest.h>
+
+#include "common/file_io.h"
+#include "support/level_replay.h"
+#include "support/temp_folder.h"
+
+namespace brolt {
+namespace {
+
+const std::filesystem::path kSolutions = BROLT_TEST_SOLUTIONS_DIR;
+
+// The recorded keys of one level: <solutions>/<collection>/<level, two digits>.keys
+std::filesystem::path SolutionFile(const std::string& collection, int level) {
+  return kSolutions / collection / ((level < 10 ? "0" : "") + std::to_string(level) + ".keys");
+}
+
+class SolutionsTest : public ::testing::TestWithParam<std::string> {
+ protected:
+  // A copy of the shipped collections: finishing a level writes progress into compiled ones.
+  SolutionsTest() {
+    std::filesystem::copy(std::filesystem::path(BROLT_TEST_DIST_DIR) / "Levels", levels.path(),
+                          std::filesystem::copy_options::recursive);
+  }
+  testing::TempFolder levels;
+};
+
+TEST_P(SolutionsTest, EveryLevelIsFinishedByItsRecordedKeys) {
+  const std::string collection = GetParam();
+  Game game;
+  game.paths.LevelsPath = levels.path();
+  game.LevelList.Open(levels.path(), {".lvl", ".clvl"});
+  ASSERT_TRUE(game.LevelList.Select(collection));
+  const int count = CountCollectionLevels(game, "");
+  ASSERT_GT(count, 0);
+  for (int level = 1; level <= count; ++level) {
+    SCOPED_TRACE(collection + " level " + std::to_string(level) + " \"" + ReadLevelName(game, level) + "\"");
+    const auto script = ReadWholeFile(SolutionFile(collection, level));
+    ASSERT_TRUE(script) << "no recorded solution at " << SolutionFile(collection, level);
+    const testing::ReplayResult result = testing::ReplayLevel(levels.path(), collection, level, ParseKeyScript(*script));
+    EXPECT_TRUE(result.completed) << "after " << result.frames << " frames, dead=" << result.dead;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(ShippedCollections, SolutionsTest, ::testing::Values("Tutorial.clvl", "Sandbox.lvl"),
+                         [](const auto& info) { return info.param.substr(0, info.param.find('.')); });
+
+}  // namespace
+}  // namespace brolt
