@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <optional>
+#include <regex>
 #include <sstream>
 #include <stdexcept>
 
@@ -31,7 +32,21 @@ std::optional<int> Count(const std::string& text, std::optional<int> fallback) {
   return value;
 }
 
+// "until:c@x,y", x and y the cell in grid coordinates.
+std::optional<Move> ParseUntil(const std::string& word) {
+  static const std::regex kUntil(R"(until:(.)@(\d{1,2}),(\d{1,2}))");
+  std::smatch parts;
+  if (!std::regex_match(word, parts, kUntil)) return std::nullopt;
+  Move move;
+  move.text = word;
+  move.kind = Move::Kind::Until;
+  move.shows = parts[1].str()[0];
+  move.cell = {std::stoi(parts[2].str()), std::stoi(parts[3].str())};
+  return move;
+}
+
 std::optional<Move> ParseMove(const std::string& word) {
+  if (word.rfind("until:", 0) == 0) return ParseUntil(word);
   Move move;
   move.text = word;
   if (word == "settle") {

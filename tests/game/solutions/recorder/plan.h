@@ -7,10 +7,14 @@
 //   fire:R      left ctrl and an arrow for one frame; bomb: is left shift, grab: is space,
 //   tap:L       and tap: the arrow alone (a switch, a push that should not move him)
 //   hold:R40    an arrow held for forty frames, whatever happens
+//   until:g@24,26  wait until cell (24, 26) shows 'g' (in the characters of the level maps, with
+//               '.' for nothing, '~' a blast, '!' a shot): creatures and cannons keep no clock
 //
 // Text from ';' to the end of a line is a comment.
 #include <string>
 #include <vector>
+
+#include "game/core/cell_grid.h"
 
 namespace brolt::solutions {
 
@@ -23,11 +27,14 @@ struct Arrow {
 };
 
 struct Move {
-  enum class Kind { Walk, Wait, Settle, Fire, Bomb, Grab, Tap, Hold };
+  enum class Kind { Walk, Wait, Settle, Fire, Bomb, Grab, Tap, Hold, Until };
   Kind kind = Kind::Wait;
   Arrow arrow;
   // Cells to walk, or frames to wait or hold.
   int count = 0;
+  // What an until waits for: the cell and the character it is to show.
+  GridPoint cell;
+  char shows = '.';
   // The move as the plan writes it.
   std::string text;
 };

@@ -16,6 +16,8 @@ constexpr int kStuckFrames = 180;
 constexpr int kReadyFrames = 600;
 constexpr int kSettleFrames = 900;
 constexpr int kQuietFrames = 3;
+// A creature's round or a cannon's volley comes within a minute.
+constexpr int kUntilFrames = 60 * 60;
 // The replay gives up after ten minutes; so does the plan.
 constexpr std::int64_t kFrameLimit = 60 * 60 * 10;
 
@@ -56,6 +58,7 @@ Outcome PlanPlayer::PlayMove(const Move& move) {
     case Move::Kind::Hold: return Hold(move);
     case Move::Kind::Wait: return Wait(move.count);
     case Move::Kind::Settle: return Settle();
+    case Move::Kind::Until: return Until(move);
     case Move::Kind::Fire: return Action(move, "Left Ctrl");
     case Move::Kind::Bomb: return Action(move, "Left Shift");
     case Move::Kind::Grab: return Action(move, "Space");
@@ -183,6 +186,17 @@ Outcome PlanPlayer::Settle() {
     if (const Outcome outcome = Step(); outcome != Outcome::Playing) return outcome;
     const bool running = game_.timing.GetReadyCount >= game_.timing.GetReadyTarget;
     quiet = running && !AnythingFalling() ? quiet + 1 : 0;
+  }
+  return Outcome::Playing;
+}
+
+Outcome PlanPlayer::Until(const Move& move) {
+  for (int frame = 0; view_.CellChar(game_, move.cell.x, move.cell.y) != move.shows; ++frame) {
+    if (frame == kUntilFrames) {
+      note_ = "it never came in " + std::to_string(kUntilFrames) + " frames";
+      return Outcome::Stuck;
+    }
+    if (const Outcome outcome = Step(); outcome != Outcome::Playing) return outcome;
   }
   return Outcome::Playing;
 }

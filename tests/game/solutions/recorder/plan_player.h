@@ -35,6 +35,7 @@ class PlanPlayer {
   Outcome Action(const Move& move, const char* modifier);
   Outcome Wait(int frames);
   Outcome Settle();
+  Outcome Until(const Move& move);
   Outcome WaitUntilReady();
   // Plays one frame; Completed or Died when the level has ended with it.
   Outcome Step();
