@@ -107,6 +107,7 @@ void ParseLevelRecord(Game& game, int n) {
   const std::int16_t unids = BuildCells(game, fields);
 
   game.explosions.ShieldEnabled = true;
+  game.devices.DoorsSwinging = false;
   level.UnidsNeeded = unids;
   game.player.Bombs = 0;
   game.player.ShieldTime = 0;

@@ -23,8 +23,9 @@ void StartUnidCrack(Game& game, int x, int y);
 // A key hole vanishes under its key block.
 void StartKeyHoleOpen(Game& game, int x, int y);
 
-// A switch is thrown: every open door of the level closes and every closed one opens.
-void ToggleDoors(Game& game);
+// A switch is thrown: every open door of the level closes and every closed one opens. True when a
+// door started to swing; only then will the end of a swing let the switches work again.
+bool ToggleDoors(Game& game);
 
 // One frame of each device animation, and of the animations the Thresher and the creatures start
 // that finish here (grab, crush, turn in place). n is the motion's AnimEnd rounded.

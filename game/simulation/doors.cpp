@@ -29,17 +29,20 @@ void SwingDoor(Game& game, int x, int y, int becomes, int sense) {
 
 }  // namespace
 
-void ToggleDoors(Game& game) {
+bool ToggleDoors(Game& game) {
   // The level and one row and column past it.
   const auto lastX = static_cast<int>(RoundHalfEven(GridWidth));
   const auto lastY = static_cast<int>(RoundHalfEven(GridHeight));
+  bool swinging = false;
   for (int y = 0; y <= lastY; ++y) {
     for (int x = 0; x <= lastX; ++x) {
       const int type = game.level.Grid(x, y).Type;
       if (type == ObjDoorOpen) SwingDoor(game, x, y, ObjDoorClosed, -1);
       if (type == ObjDoorClosed) SwingDoor(game, x, y, ObjDoorOpen, 1);
+      swinging = swinging || type == ObjDoorOpen || type == ObjDoorClosed;
     }
   }
+  return swinging;
 }
 
 void AnimateDoorSwing(Game& game, int x, int y) {

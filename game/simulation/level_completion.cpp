@@ -159,8 +159,10 @@ void RestoreCheckpoint(Game& game) {
       game.explosions.ShieldEnabled = true;
     }
   }
-  // The attempt starts afresh: no reason for a failure yet.
+  // The attempt starts afresh: no reason for a failure yet, and no swing of the failed attempt to
+  // wait for (a swing kept in the snapshot ends within the get-ready second).
   game.flags.FailReason = 0;
+  game.devices.DoorsSwinging = false;
   ResetTickCounters(game.timing, game.clock());
 }
 

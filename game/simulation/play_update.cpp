@@ -69,8 +69,11 @@ void RunMovingCell(Game& game, int x, int y) {
   }
   if (cell.Type == ObjUnid || cell.Type == ObjArmoredUnid) ++level.UnidCount;
   if (cell.Type == ObjExitPortal || cell.Type == ObjClosedPortal) ++level.PortalCount;
-  // A gold unid gnat, a blast that turns into a unid, and a blast still carrying a gnat's unid.
-  if (cell.Mark == ObjUnid || cell.Carried == ObjGoldUnidGnat) ++level.UnidCount;
+  // A gold unid gnat, a blast that turns into a unid, and a blast still carrying a gnat's unid. The
+  // mark a unid blast also leaves on walls and on a shielded Thresher turns them into nothing, so
+  // they count for nothing: counted, they would hide a level whose unids are gone.
+  const bool marked = cell.Mark == ObjUnid && (cell.Type == ObjGoldUnidGnat || game.ObjectDefs[cell.Type].IsBlast);
+  if (marked || cell.Carried == ObjGoldUnidGnat) ++level.UnidCount;
 }
 
 void RunMovingCells(Game& game) {

@@ -135,17 +135,26 @@ void ThrowSwitch(Game& game) {
   QueueSound(game, DOOR_OPEN, -1, -1);
   player.SwitchLatch = true;
   player.SwitchLatchKey = game.keys.LastArrowKey;
-  ToggleDoors(game);
-  game.devices.DoorsSwinging = true;
+  // The switches wait for a swing to end; a level without doors has none to wait for.
+  game.devices.DoorsSwinging = ToggleDoors(game);
 }
 
-// Something falling or rolling sideways into the cell he steps up into crushes him.
+// A faller moving sideways into the cell he steps up into crushes him. One falling or rolling down
+// onto him is left to its landing; one standing still in its cell (vanishing under his grab, or an
+// armoured unid cracking) crushes nothing.
 bool CrushedStepping(const Game& game, GridPoint target, GridPoint dir) {
   if (dir.y != 1) return false;
   const LevelCell& above = game.level.Grid(target.x, target.y);
-  const bool fallingDown = above.AnimKind == AnimFall || above.AnimKind == AnimRollLeft ||
-                           above.AnimKind == AnimRollRight;
-  return above.AnimTime > 0.0f && !fallingDown && IsSidePushableAt(game, target.x, target.y);
+  switch (above.AnimKind) {
+    case AnimFall:
+    case AnimRollLeft:
+    case AnimRollRight:
+    case AnimGrab:
+    case AnimCrack:
+      return false;
+    default:
+      return above.AnimTime > 0.0f && IsSidePushableAt(game, target.x, target.y);
+  }
 }
 
 // A gate with a direction of its own lets him through only along it; one without lets him

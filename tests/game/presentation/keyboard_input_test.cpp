@@ -202,9 +202,12 @@ TEST_F(KeyboardInputTest, EnterRestartsOnlyALevelThatCanNoLongerBeWon) {
 
 TEST_F(KeyboardInputTest, EnterAfterACheckpointRestoresItInsteadOfReloading) {
   Playing();
-  t.game.checkpoint.CheckpointSaved = true;
-  t.game.level.PortalCount = 0;
+  // The snapshot holds a rock where the level has its unid; the grid has since lost both.
   t.Put(2, 0, ObjRock);
+  t.game.level.CheckpointGrid = t.game.level.Grid;
+  t.game.checkpoint.CheckpointSaved = true;
+  t.Put(2, 0, ObjEmpty);
+  t.game.level.PortalCount = 0;
   Press(scan::Enter);
   EXPECT_EQ(t.Cell(2, 0).Type, ObjRock);
   EXPECT_EQ(Pressed(scan::Enter), 0);

@@ -4,7 +4,13 @@
 #include <array>
 #include <cstdio>
 #include <fstream>
+#include <sys/file.h>
 #include <sys/wait.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
 
 #include "common/collection_file.h"
 #include "common/database.h"
@@ -90,6 +96,37 @@ TEST_F(ProgramRunTest, PreviewOfTheFirstTutorialLevelShowsTheLitThresher) {
   RunResult run = Run("BROLT_QUIT_AFTER_FRAMES=90 BROLT_SCREENSHOT='" + shot.string() + "'", "previewplay.tmp");
   EXPECT_EQ(run.status, 0);
   EXPECT_TRUE(std::filesystem::exists(shot));
+}
+
+// Whether a running copy of the game holds the program folder's lock.
+bool LockHeld(const std::filesystem::path& file) {
+  const int descriptor = ::open(file.c_str(), O_RDONLY);
+  if (descriptor < 0) return false;
+  const bool held = ::flock(descriptor, LOCK_EX | LOCK_NB) != 0;
+  ::close(descriptor);
+  return held;
+}
+
+TEST_F(ProgramRunTest, ASecondCopyEndsAtOnceWhileTheFirstRuns) {
+  // A simple command sent to the background is the game's own process, so its number can end it.
+  const std::string first = "cd '" + folder.path().string() +
+                            "'; SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy BROLT_NO_DIALOGS=1 "
+                            "BROLT_QUIT_AFTER_FRAMES=100000 ./brolt >/dev/null 2>&1 & echo $!";
+  FILE* pipe = popen(first.c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  int pid = 0;
+  ASSERT_EQ(fscanf(pipe, "%d", &pid), 1);
+  pclose(pipe);
+  for (int wait = 0; wait < 200 && !LockHeld(folder / "brolt.lock"); ++wait)
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  ASSERT_TRUE(LockHeld(folder / "brolt.lock"));
+  const auto start = std::chrono::steady_clock::now();
+  RunResult second = Run("BROLT_QUIT_AFTER_FRAMES=100000");
+  const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  ::kill(pid, SIGTERM);
+  EXPECT_EQ(second.status, 0);
+  EXPECT_EQ(second.output, "");  // it never started a frame
+  EXPECT_LT(seconds, 5.0);
 }
 
 TEST_F(ProgramRunTest, WithoutCollectionsItSaysSoAndEnds) {

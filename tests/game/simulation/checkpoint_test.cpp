@@ -12,9 +12,10 @@ using testing::TestGame;
 
 class CheckpointTest : public ::testing::Test {
  protected:
-  // The Thresher at (5, 5), a checkpoint power-up at (6, 5), and what he holds when he takes it.
+  // The Thresher at (5, 5), a checkpoint power-up at (6, 5) resting on a wall, and what he holds
+  // when he takes it.
   void PlayBesideCheckpoint() {
-    t.LoadTiles({{5, 5, ObjThresher}, {6, 5, ObjCheckpointPowerup}});
+    t.LoadTiles({{5, 5, ObjThresher}, {6, 5, ObjCheckpointPowerup}, {6, 4, ObjWallA}});
     t.SetFrameRate(60);
     t.StartPlay();
     t.game.player.Shots = 3;

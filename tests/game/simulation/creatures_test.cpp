@@ -131,13 +131,20 @@ TEST_F(CreatureTest, AMarkedCrawlerLaysAHatcherOnItsFifthContactCheck) {
 }
 
 TEST_F(CreatureTest, ACrawlerThatLosesItsSupportFallsInsteadOfWalking) {
-  // Nothing below and nothing beside.
+  // It falls a cell from (x, 5), turned to lie on a floor and heading the way its kind walks a floor.
+  const auto expectFallen = [this](int x, int type, int dirX) {
+    const LevelCell& fallen = t.Cell(x, 4);
+    EXPECT_EQ(fallen.Type, type);
+    EXPECT_EQ(fallen.AnimKind, AnimFall);
+    EXPECT_EQ(fallen.Angle, 360);
+    EXPECT_EQ(fallen.DirX, dirX);
+    EXPECT_EQ(fallen.DirY, 0);
+    EXPECT_EQ(t.Cell(x, 5).Type, ObjVacated);
+  };
+  // Nothing below and nothing beside: it walks nowhere.
   Creature(5, 5, ObjAraneaeA, 1, 0);
   UpdateAraneaeA(t.game, 5, 5);
-  EXPECT_EQ(t.Cell(5, 5).Type, ObjAraneaeA);
-  EXPECT_EQ(t.Cell(5, 5).Angle, 360);
-  EXPECT_EQ(t.Cell(5, 5).DirX, 1);
-  EXPECT_EQ(t.Cell(5, 5).DirY, 0);
+  expectFallen(5, ObjAraneaeA, 1);
   EXPECT_EQ(t.Cell(6, 5).Type, ObjEmpty);
 
   // A creature beside is no wall to hold on to.
@@ -145,10 +152,7 @@ TEST_F(CreatureTest, ACrawlerThatLosesItsSupportFallsInsteadOfWalking) {
   t.Put(9, 5, ObjGnatA);
   t.Put(9, 6, ObjWallA);
   UpdateAraneaeB(t.game, 10, 5);
-  EXPECT_EQ(t.Cell(10, 5).Angle, 360);
-  EXPECT_EQ(t.Cell(10, 5).DirX, -1);
-  EXPECT_EQ(t.Cell(10, 5).DirY, 0);
-  EXPECT_EQ(t.Cell(10, 5).AnimTime, 0.0f);
+  expectFallen(10, ObjAraneaeB, -1);
   EXPECT_EQ(t.Cell(10, 6).Type, ObjEmpty);
 }
 
@@ -234,10 +238,11 @@ TEST_F(CreatureTest, TheGoldChaserTurnsOnlyClockwiseUntilItHeadsForThePlayer) {
     if (gnat.Type == ObjGoldUnidGnat && (headings.empty() || headings.back() != heading)) headings.push_back(heading);
   }
   EXPECT_EQ(headings, (std::vector<std::pair<int, int>>{{1, 0}, {0, -1}, {-1, 0}}));
-  // It flies at the player and kills him from the cell beside.
+  // It flies at the player and kills him from the cell beside; his blast takes the gnat too.
   for (int frame = 0; frame < 100 && t.explosions.empty(); ++frame) t.PlayFrame();
-  EXPECT_EQ(t.Cell(4, 5).Type, ObjGoldUnidGnat);
   EXPECT_EQ(t.explosions, (std::vector<CellPoint>{{3, 5}}));
+  EXPECT_EQ(t.Cell(3, 5).Carried, ObjThresher);
+  EXPECT_EQ(t.Cell(4, 5).Carried, ObjGoldUnidGnat);
 }
 
 TEST_F(CreatureTest, CreatureSoundsFollowTheKind) {

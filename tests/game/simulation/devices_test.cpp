@@ -56,7 +56,8 @@ TEST(CannonTest, ACannonFacingAWallCountsPastSixteenBitsAndFiresOnceTheWallIsGon
 
 TEST(RockGeneratorTest, SpawnsARockBelowOnItsTimerAndLosesTheRockWhenBlocked) {
   TestGame t;
-  t.PlayPicture({"R"}, 60, 5, 5);  // 60 frames a second at speed 5: every 13th frame
+  // 60 frames a second at speed 5: every 13th frame. The floor keeps the rock below the generator.
+  t.PlayPicture({"R", ".", "#"}, 60, 5, 3);
   t.RunFrames(12);
   EXPECT_EQ(t.Cell(5, 4).Type, ObjEmpty);
   t.PlayFrame();
@@ -125,8 +126,9 @@ TEST(ExitPortalTest, OpensOnlyWhenExactlyNoUnidIsNeeded) {
 TEST(DoorTest, EachSwitchSwingsEveryDoorOnceAndLocksTheSwitchesForTheSwing) {
   TestGame t;
   t.PlayPicture({"D.d"}, 60, 5, 5);
-  t.game.devices.DoorsSwinging = true;  // as the Thresher sets it with the switch
-  ToggleDoors(t.game);
+  // As the Thresher sets it with the switch.
+  t.game.devices.DoorsSwinging = ToggleDoors(t.game);
+  EXPECT_TRUE(t.game.devices.DoorsSwinging);
   EXPECT_EQ(t.Cell(5, 5).Type, ObjDoorClosed);
   EXPECT_EQ(t.Cell(7, 5).Type, ObjDoorOpen);
   t.RunFrames(7);
@@ -137,9 +139,13 @@ TEST(DoorTest, EachSwitchSwingsEveryDoorOnceAndLocksTheSwitchesForTheSwing) {
   EXPECT_EQ(t.Cell(5, 5).Frame, 1);
   EXPECT_EQ(t.Cell(7, 5).Frame, 8);
   EXPECT_EQ(t.Cell(5, 5).AnimTime, 0.0f);
-  ToggleDoors(t.game);
+  EXPECT_TRUE(ToggleDoors(t.game));
   EXPECT_EQ(t.Cell(5, 5).Type, ObjDoorOpen);
   EXPECT_EQ(t.Cell(7, 5).Type, ObjDoorClosed);
+
+  // Without doors nothing swings.
+  t.PlayPicture({"s"}, 60, 5, 5);
+  EXPECT_FALSE(ToggleDoors(t.game));
 }
 
 TEST(DeviceAnimationTest, CrackKeyHoleGrabAndGeneratorEntryEndInTheirCells) {
@@ -175,20 +181,32 @@ TEST(DeviceAnimationTest, CrackKeyHoleGrabAndGeneratorEntryEndInTheirCells) {
 }
 
 TEST(DeviceAnimationTest, ACrushedPlayerIsPushedIntoTheCellAheadAndExplodesThere) {
-  TestGame t;
-  t.PlayPicture({"r", "T"}, 60, 5, 5);
-  LevelCell& player = t.Cell(5, 5);
-  player.DirY = 1;
-  player.AnimKind = AnimCrush;
-  player.AnimTime = 1;
-  player.AnimEnd = 12;
-  t.RunFrames(10);
-  EXPECT_TRUE(t.explosions.empty());
-  EXPECT_FLOAT_EQ(t.Cell(5, 5).OffsetY, 7.5f);
-  t.PlayFrame();
-  EXPECT_EQ(t.Cell(5, 6).Type, ObjThresher);
-  EXPECT_EQ(t.Cell(5, 5).Type, ObjEmpty);
-  EXPECT_EQ(t.explosions, (std::vector<CellPoint>{{5, 6}}));
+  for (const std::int16_t shield : {0, 5}) {
+    TestGame t;
+    t.PlayPicture({"r", "T"}, 60, 5, 5);
+    t.game.player.ShieldTime = shield;
+    LevelCell& player = t.Cell(5, 5);
+    player.DirY = 1;
+    player.AnimKind = AnimCrush;
+    player.AnimTime = 1;
+    player.AnimEnd = 12;
+    t.RunFrames(10);
+    EXPECT_TRUE(t.explosions.empty());
+    EXPECT_FLOAT_EQ(t.Cell(5, 5).OffsetY, 7.5f);
+    t.PlayFrame();
+    EXPECT_EQ(t.explosions, (std::vector<CellPoint>{{5, 6}})) << shield;
+    EXPECT_EQ(t.Cell(5, 5).Type, ObjEmpty) << shield;
+    if (shield > 0) {
+      // The shield spares him in the cell he was pushed into.
+      EXPECT_EQ(t.Cell(5, 6).Type, ObjThresher);
+      EXPECT_FALSE(t.game.flags.Dead);
+      EXPECT_FLOAT_EQ(t.game.level.PlayerY, 6.0f);
+    } else {
+      EXPECT_EQ(t.Cell(5, 6).Type, ObjBlastB);
+      EXPECT_EQ(t.Cell(5, 6).Carried, ObjThresher);
+      EXPECT_TRUE(t.game.flags.Dead);
+    }
+  }
 }
 
 }  // namespace

@@ -177,6 +177,16 @@ TEST_F(GravityTest, FallersLandingOnAnArmoredUnidCrackIt) {
   EXPECT_EQ(LandingOutcome(t.game, 3, 2), Landing::CracksBelow);
   EXPECT_EQ(t.TimesHeard(UNID_HIT), 1);
   EXPECT_EQ(t.TimesHeard(ROCK_HIT), 1);
+  for (int x : {1, 3}) {
+    EXPECT_EQ(t.Cell(x, 1).Type, ObjArmoredUnid) << x;
+    EXPECT_EQ(t.Cell(x, 1).AnimKind, AnimCrack) << x;
+  }
+  EXPECT_EQ(t.TimesHeard(UNID_CRACK), 1);
+  // The crack runs its eight frames and leaves a plain unid under each faller.
+  t.RunFrames(7);
+  EXPECT_EQ(t.Cell(1, 1).Type, ObjArmoredUnid);
+  t.PlayFrame();
+  ExpectTypes(t.game, {{1, 1, ObjUnid}, {3, 1, ObjUnid}, {1, 2, ObjUnid}, {3, 2, ObjRock}});
 }
 
 TEST_F(GravityTest, TheUpwardRockRisesRollsUpAndNeverCrushes) {

@@ -40,6 +40,8 @@ TEST_F(PlayUpdateTest, BlastsMarkedByAUnidCountAsOneUntilTheGnatsUnidIsWrittenOf
   gnatBlast.Carried = ObjGoldUnidGnat;
   gnatBlast.AnimTime = 1;
   gnatBlast.AnimEnd = 3;
+  // The mark on a wall that a unid blast passed over stands for no unid.
+  t.Put(9, 5, ObjWallA).Mark = ObjUnid;
   t.RunFrames(2);
   EXPECT_EQ(t.game.level.UnidCount, 3);
   EXPECT_EQ(t.game.level.UnidsNeeded, 2);

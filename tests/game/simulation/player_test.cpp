@@ -4,6 +4,7 @@
 
 #include "game/core/anim_kind.h"
 #include "game/simulation/collect_item.h"
+#include "game/simulation/level_completion.h"
 #include "support/scripted_keys.h"
 #include "support/test_game.h"
 
@@ -104,13 +105,13 @@ TEST_F(PlayerTest, TheExitRefusesWhileUnidsAreNeeded) {
 }
 
 TEST_F(PlayerTest, ASwitchFlipsOncePerPress) {
-  t.PlayPicture({"Ts"});
+  t.PlayPicture({"Ts.D"});
   Frame({scan::Right});
   EXPECT_TRUE(t.game.devices.SwitchState);
   EXPECT_TRUE(t.game.devices.DoorsSwinging);
-  // Held on after the doors have swung, the arrow throws nothing more.
-  t.game.devices.DoorsSwinging = false;
+  // Held on after the door has swung, the arrow throws nothing more.
   for (int i = 0; i < 30; ++i) t.PlayFrame();
+  EXPECT_FALSE(t.game.devices.DoorsSwinging);
   EXPECT_TRUE(t.game.devices.SwitchState);
   EXPECT_EQ(t.TimesHeard(DOOR_OPEN), 1);
 
@@ -125,15 +126,52 @@ TEST_F(PlayerTest, ASwitchFlipsOncePerPress) {
   EXPECT_EQ(Player(), (CellPoint{0, 0}));
 }
 
+TEST_F(PlayerTest, ASwitchInALevelWithoutDoorsWorksAtEveryPress) {
+  t.PlayPicture({"Ts"});
+  Frame({scan::Right});
+  EXPECT_TRUE(t.game.devices.SwitchState);
+  EXPECT_FALSE(t.game.devices.DoorsSwinging);
+  Frame({});
+  Frame({scan::Right});
+  EXPECT_FALSE(t.game.devices.SwitchState);
+  EXPECT_EQ(t.TimesHeard(DOOR_OPEN), 2);
+}
+
+TEST_F(PlayerTest, ASwingCutShortByAReloadOrARestoreLeavesTheSwitchesWorking) {
+  for (const bool restore : {false, true}) {
+    keys.ReleaseAll();
+    t.PlayPicture({"Ts.D"});
+    if (restore) {
+      t.game.level.CheckpointGrid = t.game.level.Grid;
+      t.game.checkpoint.CheckpointSaved = true;
+    }
+    Frame({scan::Right});
+    ASSERT_TRUE(t.game.devices.DoorsSwinging);
+    // He dies before the swing ends, and the level starts again.
+    t.game.flags.Dead = true;
+    if (restore)
+      RestoreCheckpoint(t.game);
+    else
+      LoadLevel(t.game, 1);
+    t.StartPlay();
+    const bool before = t.game.devices.SwitchState;
+    Frame({});
+    Frame({scan::Right});
+    EXPECT_NE(t.game.devices.SwitchState, before) << restore;
+    EXPECT_EQ(t.Cell(3, 0).Type, ObjDoorClosed) << restore;
+  }
+}
+
 TEST_F(PlayerTest, AUnidGrabbedAndThenWalkedIntoCountsOnce) {
-  t.PlayPicture({"Tu"});
+  t.PlayPicture({"Tu",
+                 "##"});
   t.game.level.UnidsNeeded = 3;
   Frame({scan::Space, scan::Right});
-  EXPECT_EQ(Player(), (CellPoint{0, 0}));
-  EXPECT_EQ(t.Cell(1, 0).AnimKind, AnimGrab);
+  EXPECT_EQ(Player(), (CellPoint{0, 1}));
+  EXPECT_EQ(t.Cell(1, 1).AnimKind, AnimGrab);
   EXPECT_EQ(t.game.level.UnidsNeeded, 2);
   Frame({scan::Right});
-  EXPECT_EQ(Player(), (CellPoint{1, 0}));
+  EXPECT_EQ(Player(), (CellPoint{1, 1}));
   EXPECT_EQ(t.game.level.UnidsNeeded, 2);
   EXPECT_EQ(t.TimesHeard(UNID_COLLECT), 1);
 }
@@ -166,20 +204,22 @@ TEST_F(PlayerTest, FiringNeedsAShotAndSomethingToHitAndNeverMoves) {
 }
 
 TEST_F(PlayerTest, ABombGoesOnlyIntoAnEmptyCellAndHeStaysPut) {
-  t.PlayPicture({"Tr"});
+  t.PlayPicture({"Tr",
+                 "##"});
   t.game.player.Bombs = 1;
   Frame({scan::LeftShift, scan::Right});
   EXPECT_EQ(t.game.player.Bombs, 1);
-  EXPECT_EQ(t.Cell(1, 0).Type, ObjRock);
+  EXPECT_EQ(t.Cell(1, 1).Type, ObjRock);
 
-  t.PlayPicture({"T."});
+  t.PlayPicture({"T.",
+                 "##"});
   t.game.player.Bombs = 1;
   Frame({scan::LeftShift, scan::Right});
   EXPECT_EQ(t.game.player.Bombs, 0);
-  EXPECT_EQ(t.Cell(1, 0).Type, ObjBomb);
-  EXPECT_EQ(t.Cell(1, 0).Timer, 5);
-  EXPECT_EQ(t.Cell(1, 0).Frame, 5);
-  EXPECT_EQ(Player(), (CellPoint{0, 0}));
+  EXPECT_EQ(t.Cell(1, 1).Type, ObjBomb);
+  EXPECT_EQ(t.Cell(1, 1).Timer, 5);
+  EXPECT_EQ(t.Cell(1, 1).Frame, 5);
+  EXPECT_EQ(Player(), (CellPoint{0, 1}));
 }
 
 TEST_F(PlayerTest, WalkingIntoACreatureOrARideOntoOneKillsHim) {
@@ -252,6 +292,28 @@ TEST_F(PlayerTest, SomethingMovingSidewaysIntoTheCellAboveCrushesHimUnlessShield
   }
   // The crush lasts as long as one step of his.
   EXPECT_FLOAT_EQ(t.Cell(0, 0).AnimEnd, 12.0f);
+
+  // What stands still above him crushes nothing: a unid he grabbed from below he may walk into,
+  // and a cracking armoured unid only stops him.
+  t.PlayPicture({"u",
+                 "T",
+                 "#"});
+  t.game.level.UnidsNeeded = 1;
+  Frame({scan::Space, scan::Up});
+  Frame({scan::Up});
+  EXPECT_EQ(t.Cell(0, 2).AnimKind, AnimMove);
+  EXPECT_EQ(Player(), (CellPoint{0, 2}));
+  EXPECT_EQ(t.game.level.UnidsNeeded, 0);
+  t.PlayPicture({"#",
+                 "a",
+                 "T",
+                 "#"});
+  t.Cell(0, 2).AnimKind = AnimCrack;
+  t.Cell(0, 2).AnimTime = 1;
+  t.Cell(0, 2).AnimEnd = 8;
+  Frame({scan::Up});
+  EXPECT_EQ(t.Cell(0, 1).AnimKind, AnimNone);
+  EXPECT_EQ(Player(), (CellPoint{0, 1}));
 }
 
 // Pushing: hold the arrow frame after frame.
@@ -294,23 +356,29 @@ TEST_F(PushTest, AKeyBlockIsUsedUpInTheHoleOfItsColour) {
 }
 
 TEST_F(PushTest, FallersRollSidewaysAfterAThirdOfASecondAndTheUpwardRockAtOnce) {
-  t.PlayPicture({"Tr."});
+  // Floors (and a ceiling for the upward rock) hold the fallers where they stand.
+  t.PlayPicture({"Tr.",
+                 "###"});
   EXPECT_EQ(HoldUntilMoved(scan::Right, 40), 21);
-  EXPECT_EQ(t.Cell(2, 0).Type, ObjRock);
-  EXPECT_FLOAT_EQ(t.Cell(2, 0).AnimEnd, 30.0f);
+  EXPECT_EQ(t.Cell(2, 1).Type, ObjRock);
+  EXPECT_FLOAT_EQ(t.Cell(2, 1).AnimEnd, 30.0f);
   // The pushing pose leans him into the rock.
-  EXPECT_EQ(t.Cell(1, 0).Angle, 40);
+  EXPECT_EQ(t.Cell(1, 1).Angle, 40);
 
-  t.PlayPicture({"T.."});
-  t.Put(1, 0, ObjRockUp);
+  t.PlayPicture({"###",
+                 "T..",
+                 "###"});
+  t.Put(1, 1, ObjRockUp);
   EXPECT_EQ(HoldUntilMoved(scan::Right, 40), 1);
-  EXPECT_FLOAT_EQ(t.Cell(2, 0).AnimEnd, 12.0f);
+  EXPECT_EQ(t.Cell(2, 1).Type, ObjRockUp);
+  EXPECT_FLOAT_EQ(t.Cell(2, 1).AnimEnd, 12.0f);
 
   // Fallers only move sideways, and only onto an empty cell.
   t.PlayPicture({"r", "T"});
   EXPECT_EQ(HoldUntilMoved(scan::Up, 40), 0);
   EXPECT_EQ(t.game.player.PushFrames, 0);
-  t.PlayPicture({"Tru"});
+  t.PlayPicture({"Tru",
+                 "###"});
   EXPECT_EQ(HoldUntilMoved(scan::Right, 40), 0);
 }
 
