@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/file_io.h"
+#include "game/solutions/recorder/solution_file.h"
 #include "support/level_replay.h"
 #include "support/temp_folder.h"
 
@@ -11,9 +12,8 @@ namespace {
 
 const std::filesystem::path kSolutions = BROLT_TEST_SOLUTIONS_DIR;
 
-// The recorded keys of one level: <solutions>/<collection>/<level, two digits>.keys
 std::filesystem::path SolutionFile(const std::string& collection, int level) {
-  return kSolutions / collection / ((level < 10 ? "0" : "") + std::to_string(level) + ".keys");
+  return solutions::SolutionFile(kSolutions, collection, level);
 }
 
 class SolutionsTest : public ::testing::TestWithParam<std::string> {

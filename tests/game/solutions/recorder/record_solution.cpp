@@ -20,6 +20,7 @@
 #include "game/solutions/recorder/level_view.h"
 #include "game/solutions/recorder/plan.h"
 #include "game/solutions/recorder/plan_player.h"
+#include "game/solutions/recorder/solution_file.h"
 #include "support/level_replay.h"
 #include "support/temp_folder.h"
 
@@ -40,7 +41,7 @@ struct Options {
 };
 
 std::filesystem::path SolutionFile(const std::string& collection, int level) {
-  return kSolutions / collection / ((level < 10 ? "0" : "") + std::to_string(level) + ".keys");
+  return solutions::SolutionFile(kSolutions, collection, level);
 }
 
 // A copy of the shipped levels: finishing a level of a compiled collection writes to it.
