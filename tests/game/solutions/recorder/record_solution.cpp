@@ -7,7 +7,9 @@
 //   record_solution Tutorial.clvl 3                the plan kept in the level's .keys file
 //   record_solution --all                          every kept plan again
 //
-// --quiet leaves out the drawing of the level after each move; --dry-run writes nothing.
+// --quiet leaves out the drawing of the level after each move; --dry-run writes nothing;
+// --speed N plays at game speed N (5..9) instead of the 6 the solutions are kept for, to see
+// whether a plan holds at another speed, and writes nothing.
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
@@ -35,9 +37,13 @@ const std::filesystem::path kLegend = BROLT_CONTENT_LEGEND;
 // Plan lines longer than this are broken at a space when written.
 constexpr std::size_t kPlanLineWidth = 96;
 
+// The game speed the kept solutions are played at: the game's default.
+constexpr int kSolutionSpeed = 6;
+
 struct Options {
   bool quiet = false;
   bool dryRun = false;
+  int speed = kSolutionSpeed;
 };
 
 std::filesystem::path SolutionFile(const std::string& collection, int level) {
@@ -103,7 +109,7 @@ std::string KeyScriptText(const std::string& collection, int level, const std::s
 bool Record(const std::string& collection, int level, const std::string& plan, const Options& options) {
   const std::vector<Move> moves = ParsePlan(plan);
   LevelsCopy levels;
-  testing::LevelSession session(levels.path(), collection, level);
+  testing::LevelSession session(levels.path(), collection, level, {}, options.speed);
   const std::string title = ReadLevelName(session.game, level);
   std::cout << "== " << collection << " level " << level << " \"" << title << "\"\n";
   const LevelView view(session.game, Read(kLegend));
@@ -115,14 +121,14 @@ bool Record(const std::string& collection, int level, const std::string& plan, c
   const std::int64_t frames = session.Frames();
   const std::string script = KeyScriptText(collection, level, title, plan, session.Keys(), frames);
   LevelsCopy fresh;
-  const testing::ReplayResult replay = testing::ReplayLevel(fresh.path(), collection, level, ParseKeyScript(script));
+  const testing::ReplayResult replay = testing::ReplayLevel(fresh.path(), collection, level, ParseKeyScript(script), options.speed);
   if (!replay.completed || replay.frames != frames) {
     std::cout << "Not recorded: the keys replay to a different end (" << replay.frames << " frames, completed "
               << replay.completed << ").\n";
     return false;
   }
   std::cout << "Finished in " << frames << " frames (" << replay.clock << ").\n";
-  if (options.dryRun) return true;
+  if (options.dryRun || options.speed != kSolutionSpeed) return true;
   const std::filesystem::path file = SolutionFile(collection, level);
   std::filesystem::create_directories(file.parent_path());
   ReplaceFileAtomically(file, script);
@@ -155,16 +161,18 @@ int Run(const std::vector<std::string>& arguments) {
   Options options;
   std::vector<std::string> words;
   bool all = false;
-  for (const std::string& argument : arguments) {
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
     if (argument == "--quiet") options.quiet = true;
+    else if (argument == "--speed" && i + 1 < arguments.size()) options.speed = std::clamp(std::stoi(arguments[++i]), 5, 9);
     else if (argument == "--dry-run") options.dryRun = true;
     else if (argument == "--all") all = true;
     else words.push_back(argument);
   }
   if (all) return RecordAll(options) ? 0 : 1;
   if (words.size() < 2) {
-    std::cerr << "usage: record_solution [--quiet] [--dry-run] <collection> <level> [moves... | @plan file]\n"
-              << "       record_solution [--quiet] [--dry-run] --all\n";
+    std::cerr << "usage: record_solution [--quiet] [--dry-run] [--speed N] <collection> <level> [moves... | @plan file]\n"
+              << "       record_solution [--quiet] [--dry-run] [--speed N] --all\n";
     return 2;
   }
   const std::string collection = words[0];
