@@ -8,18 +8,13 @@
 #include <sstream>
 
 #include "common/file_io.h"
-#include "support/temp_folder.h"
+#include "game/solutions/recorder/shipped_levels.h"
 
 namespace brolt::solutions {
 namespace {
 
 class PlanPlayerTest : public ::testing::Test {
  protected:
-  PlanPlayerTest() {
-    std::filesystem::copy(std::filesystem::path(BROLT_TEST_DIST_DIR) / "Levels", levels.path(),
-                          std::filesystem::copy_options::recursive);
-  }
-
   Outcome Play(int level, const std::string& plan) {
     session = std::make_unique<testing::LevelSession>(levels.path(), "Tutorial.clvl", level);
     view = std::make_unique<LevelView>(session->game, *ReadWholeFile(BROLT_CONTENT_LEGEND));
@@ -31,7 +26,7 @@ class PlanPlayerTest : public ::testing::Test {
     return {static_cast<int>(game.level.PlayerX), static_cast<int>(game.level.PlayerY)};
   }
 
-  testing::TempFolder levels;
+  ShippedLevelsCopy levels{BROLT_TEST_DIST_DIR};
   std::unique_ptr<testing::LevelSession> session;
   std::unique_ptr<LevelView> view;
   std::ostringstream report;

@@ -3,9 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "common/file_io.h"
-#include "game/solutions/recorder/solution_file.h"
+#include "game/solutions/recorder/shipped_levels.h"
 #include "support/level_replay.h"
-#include "support/temp_folder.h"
 
 namespace brolt {
 namespace {
@@ -18,12 +17,7 @@ std::filesystem::path SolutionFile(const std::string& collection, int level) {
 
 class SolutionsTest : public ::testing::TestWithParam<std::string> {
  protected:
-  // A copy of the shipped collections: finishing a level writes progress into compiled ones.
-  SolutionsTest() {
-    std::filesystem::copy(std::filesystem::path(BROLT_TEST_DIST_DIR) / "Levels", levels.path(),
-                          std::filesystem::copy_options::recursive);
-  }
-  testing::TempFolder levels;
+  solutions::ShippedLevelsCopy levels{BROLT_TEST_DIST_DIR};
 };
 
 TEST_P(SolutionsTest, EveryLevelIsFinishedByItsRecordedKeys) {

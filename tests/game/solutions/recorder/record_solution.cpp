@@ -22,9 +22,8 @@
 #include "game/solutions/recorder/level_view.h"
 #include "game/solutions/recorder/plan.h"
 #include "game/solutions/recorder/plan_player.h"
-#include "game/solutions/recorder/solution_file.h"
+#include "game/solutions/recorder/shipped_levels.h"
 #include "support/level_replay.h"
-#include "support/temp_folder.h"
 
 namespace brolt::solutions {
 
@@ -49,18 +48,6 @@ struct Options {
 std::filesystem::path SolutionFile(const std::string& collection, int level) {
   return solutions::SolutionFile(kSolutions, collection, level);
 }
-
-// A copy of the shipped levels: finishing a level of a compiled collection writes to it.
-class LevelsCopy {
- public:
-  LevelsCopy() {
-    std::filesystem::copy(kDist / "Levels", folder_.path(), std::filesystem::copy_options::recursive);
-  }
-  const std::filesystem::path& path() const { return folder_.path(); }
-
- private:
-  testing::TempFolder folder_;
-};
 
 std::string Read(const std::filesystem::path& file) {
   auto text = ReadWholeFile(file);
@@ -108,7 +95,7 @@ std::string KeyScriptText(const std::string& collection, int level, const std::s
 // Plays the plan and, when he reaches the exit and the keys replay to the same end, keeps them.
 bool Record(const std::string& collection, int level, const std::string& plan, const Options& options) {
   const std::vector<Move> moves = ParsePlan(plan);
-  LevelsCopy levels;
+  ShippedLevelsCopy levels(kDist);
   testing::LevelSession session(levels.path(), collection, level, {}, options.speed);
   const std::string title = ReadLevelName(session.game, level);
   std::cout << "== " << collection << " level " << level << " \"" << title << "\"\n";
@@ -120,7 +107,7 @@ bool Record(const std::string& collection, int level, const std::string& plan, c
   }
   const std::int64_t frames = session.Frames();
   const std::string script = KeyScriptText(collection, level, title, plan, session.Keys(), frames);
-  LevelsCopy fresh;
+  ShippedLevelsCopy fresh(kDist);
   const testing::ReplayResult replay = testing::ReplayLevel(fresh.path(), collection, level, ParseKeyScript(script), options.speed);
   if (!replay.completed || replay.frames != frames) {
     std::cout << "Not recorded: the keys replay to a different end (" << replay.frames << " frames, completed "
