@@ -117,9 +117,10 @@ void DrawTimeLimitHud(Game& game) {
   std::int32_t& labelY = game.overlay.TimeLimitLabelY;
   if (labelY < kTimeLimitLabelRest)
     labelY = std::min(labelY + RoundToInt32(100.0 / timing.FrameRateNow), kTimeLimitLabelRest);
-  if (timing.TimeLeft < 11)
-    Text(game, "HURRY", 525, static_cast<std::int16_t>(labelY - 20), 20, static_cast<std::int16_t>(10 - timing.TimeLeft),
-         0, kWhiteText);
+  if (timing.TimeLeft < 11) {
+    const auto wave = static_cast<std::int16_t>(10 - timing.TimeLeft);
+    Text(game, "HURRY", 525, static_cast<std::int16_t>(labelY - 20), 20, wave, 0, kWhiteText);
+  }
   PlayerState& player = game.player;
   if (player.TimeBonusTimer > 0) {
     Text(game, "+" + std::to_string(player.TimeBonusAmount), RoundToInt16(525 - 2.0 * player.TimeBonusTimer), 440, 15,

@@ -35,7 +35,8 @@ void DrawSlider(Game&, RenderDevice& device, std::int32_t centreX, std::int32_t 
   const std::int32_t width = 12 * size;
   const std::int32_t left = centreX - width / 2;
   const std::int32_t right = centreX + width / 2;
-  const std::int32_t step = maximum == minimum ? 0 : RoundToInt32(static_cast<double>(width - 2 * size) / (maximum - minimum));
+  const std::int32_t range = maximum - minimum;
+  const std::int32_t step = range == 0 ? 0 : RoundToInt32(static_cast<double>(width - 2 * size) / range);
   auto piece = [&](std::int32_t x, std::int16_t column) {
     DrawQuad(device, 8, static_cast<float>(x), static_cast<float>(y), column, kSliderRow, 0, static_cast<float>(size),
              TexMisc, colour);

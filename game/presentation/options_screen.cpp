@@ -51,8 +51,8 @@ void ChooseLine(Game& game, MenuPage& page) {
     --page.Selected;
     QueueSound(game, MENU_MOVE, -1, -1);
   }
-  const int next = page.Selected + 1;
-  if (keyDown[scan::Down] == 1 && next < kMenuPageItems && !page.Items[static_cast<std::size_t>(next)].Caption.empty()) {
+  const auto next = static_cast<std::size_t>(page.Selected + 1);
+  if (keyDown[scan::Down] == 1 && next < page.Items.size() && !page.Items[next].Caption.empty()) {
     ++page.Selected;
     QueueSound(game, MENU_MOVE, -1, -1);
   }
