@@ -36,7 +36,7 @@ void DrawUnidCount(Game& game) {
   const LevelState& level = game.level;
   const auto& table = level.ColourTable;
   game.services.drawing->DrawQuad(8, 40, 440, 1, 1, 0, 30, TexGems, Rgb(table[11], table[10], table[9]));
-  if (game.level.PortalCount == 0 && game.timing.TimeLeft >= -1) FailWith(game, kNoPortals);
+  if (level.PortalCount == 0 && game.timing.TimeLeft >= -1) FailWith(game, kNoPortals);
   const std::string needed = std::to_string(level.UnidsNeeded);
   if (level.UnidsNeeded > level.UnidCount) {
     Text(game, needed, 75, 440, 20, 0, 5, Rgb(50, 50, 255));
