@@ -32,7 +32,8 @@ std::int64_t WholeNumber(const std::string& text, const char* what) {
 }  // namespace
 
 bool TestHooks::AnySet() const {
-  return noDialogs || quitAfterFrames || !screenshot.empty() || !keys.empty() || fixedFrameMs || seed;
+  return noDialogs || quitAfterFrames || !screenshot.empty() || !keys.empty() || fixedFrameMs || seed ||
+         startLevel;
 }
 
 std::vector<ScriptedKey> ParseKeyScript(const std::string& text) {
@@ -73,6 +74,8 @@ TestHooks ReadTestHooks() {
   if (auto ms = Environment("BROLT_FIXED_FRAME_MS"))
     hooks.fixedFrameMs = static_cast<int>(std::clamp<std::int64_t>(WholeNumber(*ms, "BROLT_FIXED_FRAME_MS"), 1, 1000));
   if (auto seed = Environment("BROLT_SEED")) hooks.seed = static_cast<std::uint64_t>(WholeNumber(*seed, "BROLT_SEED"));
+  if (auto level = Environment("BROLT_START_LEVEL"))
+    hooks.startLevel = static_cast<int>(std::clamp<std::int64_t>(WholeNumber(*level, "BROLT_START_LEVEL"), 1, 999));
   return hooks;
 }
 

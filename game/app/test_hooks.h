@@ -1,7 +1,8 @@
 #pragma once
 // Hooks for tests and benchmarks, read from the environment (not for players): answer the start-up
 // questions by themselves, quit after a number of frames, keep a screenshot of the last frame, feed
-// keys from a script, run the clock at a fixed frame length and seed the random source.
+// keys from a script, run the clock at a fixed frame length, seed the random source and go straight
+// from the start into a level of the chosen collection.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -27,6 +28,9 @@ struct TestHooks {
   std::vector<ScriptedKey> keys;                // from the file BROLT_KEY_SCRIPT names
   std::optional<int> fixedFrameMs;              // BROLT_FIXED_FRAME_MS
   std::optional<std::uint64_t> seed;            // BROLT_SEED
+  // BROLT_START_LEVEL: the number of a level of the collection the settings choose, played at once
+  // as if started from the level list, past the title and the menus.
+  std::optional<int> startLevel;
 
   bool AnySet() const;
 };

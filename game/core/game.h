@@ -21,6 +21,7 @@
 #include "game/core/menu_state.h"
 #include "game/core/motion_state.h"
 #include "game/core/object_defs.h"
+#include "game/core/overlay_state.h"
 #include "game/core/player_state.h"
 #include "game/core/render_state.h"
 #include "game/core/sound_queue.h"
@@ -71,6 +72,7 @@ struct Game {
   LightState light;
   MenuState menu;
   RenderState render;
+  OverlayState overlay;
 
   Random& random() { return *services.random; }
   Clock& clock() { return *services.clock; }

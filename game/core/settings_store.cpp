@@ -104,6 +104,17 @@ void SaveSettings(Game& game) {
   });
 }
 
+std::optional<std::string> ReadSettingText(Game& game, const std::string& key) {
+  std::optional<std::string> text;
+  bool found = false;
+  ScanSettingsRows(game, [&](RowSet& rows, const std::string& rowKey) {
+    if (found || rowKey != key) return;
+    found = true;
+    text = rows.Field("Value");
+  });
+  return text;
+}
+
 void ReadDeveloperSwitch(Game& game) {
   game.settings.DeveloperMode = false;
   ScanSettingsRows(game, [&](RowSet& rows, const std::string& key) {

@@ -6,6 +6,9 @@
 //
 // Each pass borrows the current table and makes the help table current again afterwards, also when
 // it fails. Database failures throw DatabaseError.
+#include <optional>
+#include <string>
+
 namespace brolt {
 
 struct Game;
@@ -18,6 +21,10 @@ void LoadSettings(Game& game);
 
 // Writes the same six settings back into every row that carries their key.
 void SaveSettings(Game& game);
+
+// The Value of the first row whose key is `key` (lower case); nothing when there is no such row or
+// its Value is Null.
+std::optional<std::string> ReadSettingText(Game& game, const std::string& key);
 
 // DeveloperMode is on when any "brenwick" row holds exactly the access code.
 void ReadDeveloperSwitch(Game& game);

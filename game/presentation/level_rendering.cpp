@@ -4,6 +4,7 @@
 #include "game/core/game.h"
 #include "game/core/texture_id.h"
 #include "game/core/world_geometry.h"
+#include "game/presentation/game_hud.h"
 #include "game/presentation/world_sprites.h"
 
 namespace brolt {
@@ -201,6 +202,7 @@ void RenderLevel(Game& game, RenderDevice& device) {
   }
   DrawLevelWindow(game, device, RoundToInt16(level.PlayerX - (ViewCellsX - 1) / 2.0),
                   RoundToInt16(level.PlayerY - (ViewCellsY - 1) / 2.0));
+  DrawGameHud(game);
 }
 
 void DrawLevelWindow(Game& game, RenderDevice& device, int originX, int originY) {

@@ -7,8 +7,8 @@ namespace brolt {
 struct Game;
 class RenderDevice;
 
-// Draws the window of cells centred on the Thresher. Called once per frame of play, after the
-// rules of the frame.
+// Draws the window of cells centred on the Thresher, then the play screen's read-outs over it.
+// Called once per frame of play, after the rules of the frame.
 void RenderLevel(Game& game, RenderDevice& device);
 
 // Draws the window whose bottom-left cell is (originX, originY), clamped so that the window shows

@@ -1,9 +1,11 @@
 #pragma once
 // A test game ready to draw the level: the light tables built and the view placed as start-up
-// leaves them, and helpers that read back where a recorded world quad lies.
+// leaves them, the screen layer's text and icons recorded, and helpers that read back where a
+// recorded world quad lies.
 #include "game/core/lighting.h"
 #include "game/core/render_device.h"
 #include "game/core/view_setup.h"
+#include "support/recording_drawing.h"
 #include "support/test_game.h"
 
 namespace brolt::testing {
@@ -14,7 +16,11 @@ class DrawingGame : public TestGame {
     BuildLightTable(game);
     InitCamera(game);
     DefaultColours(game);
+    game.services.drawing = &screen;
   }
+
+  // The read-outs drawn over the level.
+  RecordingDrawing screen;
 };
 
 // The centre of a quad: its corners lie symmetrically round it whatever its turn.

@@ -168,11 +168,23 @@ TEST_F(SettingsStoreTest, EveryPassLeavesTheHelpTableCurrent) {
   EXPECT_EQ(GetRecordCount(game), 2);
   ReadDeveloperSwitch(game);
   EXPECT_EQ(GetRecordCount(game), 2);
+  ReadSettingText(game, "a");
+  EXPECT_EQ(GetRecordCount(game), 2);
 
   // Also when a pass fails.
   RawDatabase(DatabaseFile()).Execute("alter table KARVEL rename to Gone");
   EXPECT_THROW(LoadSettings(game), DatabaseError);
   EXPECT_EQ(GetRecordCount(game), 2);
+}
+
+TEST_F(SettingsStoreTest, OneTextIsTheFirstRowOfItsKeyInAnyCase) {
+  AddCollections({"Alpha.lvl"});
+  Open("insert into KARVEL values ('CONGRATS', 'Well {done}');"
+       "insert into KARVEL values ('congrats', 'later row');"
+       "insert into KARVEL values ('empty', null);");
+  EXPECT_EQ(ReadSettingText(game, "congrats"), "Well {done}");
+  EXPECT_EQ(ReadSettingText(game, "empty"), std::nullopt);
+  EXPECT_EQ(ReadSettingText(game, "missing"), std::nullopt);
 }
 
 }  // namespace

@@ -4,17 +4,19 @@
 #include <array>
 #include <cstdio>
 #include <fstream>
+#include <sstream>
+#include <thread>
+#include <chrono>
+
+#include <fcntl.h>
 #include <sys/file.h>
 #include <sys/wait.h>
-#include <fcntl.h>
 #include <unistd.h>
-
-#include <chrono>
-#include <thread>
 
 #include "common/collection_file.h"
 #include "common/database.h"
 #include "common/level_record.h"
+#include "common/numeric.h"
 #include "support/temp_folder.h"
 
 namespace brolt {
@@ -55,8 +57,78 @@ class ProgramRunTest : public ::testing::Test {
     return "<missing>";
   }
 
+  void SetSetting(const std::string& key, const std::string& value) {
+    Database database(folder / "Define.qdm");
+    RowSet rows(database, "KARVEL");
+    for (int row = 0; row < rows.Count(); ++row) {
+      rows.SetPosition(row);
+      if (rows.Field("Variable").value_or("") == key) rows.UpdateField("Value", value);
+    }
+  }
+
   testing::TempFolder folder;
 };
+
+// Tutorial level 1 alone in a compiled collection that the settings choose, started at once, and a
+// key script that plays it: the lower unids, the upper ones, the last one and out through the exit,
+// then the record holder's name. `more` is appended to the script.
+class TutorialPlayThroughTest : public ProgramRunTest {
+ protected:
+  TutorialPlayThroughTest() {
+    const auto tutorial = folder / "Levels" / "Tutorial.clvl";
+    WriteCollection(collection, {ReadSlot(tutorial, 1), ReadSlot(tutorial, CountFilledSlots(tutorial))});
+    SetSetting("levelcollection", "First.clvl");
+    std::filesystem::create_directories(BROLT_TEST_SHOTS_DIR);
+  }
+
+  RunResult Play(int frames, const std::filesystem::path& shot, const std::string& more = "") {
+    std::ostringstream script;
+    // Each leg holds its arrow until the Thresher is half a cell short of its end (ten frames a
+    // cell at game speed 6), once the get-ready second is over.
+    struct Leg {
+      const char* key;
+      int cells;
+    };
+    int frame = 70;
+    for (const Leg& leg : {Leg{"Down", 2}, Leg{"Left", 9}, Leg{"Up", 5}, Leg{"Right", 19}, Leg{"Down", 5},
+                           Leg{"Left", 3}, Leg{"Right", 4}}) {
+      const int hold = 10 * leg.cells - 5;
+      script << frame << " down " << leg.key << "\n" << frame + hold << " up " << leg.key << "\n";
+      frame += hold + 6;
+    }
+    // The exit is reached at frame 537: a name of six letters and a mistake, of which five stay.
+    frame = 538;
+    for (const char* key : {"B", "R", "X", "Backspace", "O", "L", "T", "Z"}) {
+      script << frame << " down " << key << "\n" << frame + 1 << " up " << key << "\n";
+      frame += 2;
+    }
+    std::ofstream(folder / "keys.txt") << script.str() << more;
+    return Run("BROLT_START_LEVEL=1 BROLT_KEY_SCRIPT=keys.txt BROLT_QUIT_AFTER_FRAMES=" + std::to_string(frames) +
+               " BROLT_SCREENSHOT='" + shot.string() + "'");
+  }
+
+  LevelRecord Level() { return DecodeLevelRecord(ReadSlot(collection, 1)); }
+
+  std::filesystem::path collection = folder / "Levels" / "First.clvl";
+  std::filesystem::path shots = BROLT_TEST_SHOTS_DIR;
+};
+
+TEST_F(TutorialPlayThroughTest, TheExitShowsTheLevelCompleteScreenOverTheLevel) {
+  RunResult run = Play(556, shots / "level-complete.png");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.output.find("unids_needed=0 clock=00:07.56"), std::string::npos) << run.output;
+  EXPECT_TRUE(std::filesystem::exists(shots / "level-complete.png"));
+  EXPECT_EQ(Level().openState, '2');
+  EXPECT_EQ(TrimSpaces(Level().bestTimeHolder), "");  // the name is still being typed
+}
+
+TEST_F(TutorialPlayThroughTest, EnterStoresTheNewBestAndTheLastLevelEndsTheCollection) {
+  RunResult run = Play(600, shots / "congratulations.png", "560 down Return\n562 up Return\n");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(Level().bestTimeHolder, "BROLT");
+  EXPECT_EQ(TrimSpaces(Level().bestTime), "00:07.56");
+  EXPECT_TRUE(std::filesystem::exists(shots / "congratulations.png"));
+}
 
 TEST_F(ProgramRunTest, StartsOnTheDefaultContentRunsAndQuitsCleanly) {
   const auto shot = folder / "title.png";
