@@ -1,7 +1,11 @@
 #include "game/presentation/game_screens.h"
 
+#include "game/presentation/credits_screen.h"
 #include "game/presentation/keyboard_input.h"
 #include "game/presentation/level_rendering.h"
+#include "game/presentation/main_menu.h"
+#include "game/presentation/menu_backdrop.h"
+#include "game/presentation/title_picture.h"
 #include "game/presentation/world_sprites.h"
 
 namespace brolt {
@@ -10,16 +14,18 @@ void GameScreens::InitKeyboard() { brolt::InitKeyboard(game_); }
 void GameScreens::PollKeyboard() { brolt::PollKeyboard(game_, held_); }
 void GameScreens::InitRenderDefaults() { brolt::InitRenderDefaults(game_); }
 void GameScreens::RenderLevel() { brolt::RenderLevel(game_, device_); }
+void GameScreens::InitMenuItems() { brolt::InitMenuItems(game_); }
+void GameScreens::RunMainMenu() { brolt::RunMainMenu(game_, device_); }
+void GameScreens::ShowCredits() { brolt::ShowCredits(game_, device_); }
+void GameScreens::DrawFadeOverlay(std::int16_t target, std::int16_t grey) {
+  brolt::DrawFadeOverlay(game_, device_, target, grey);
+}
+void GameScreens::DrawCreditsBackground() { brolt::DrawCreditsBackground(game_, device_); }
+void GameScreens::DrawMenuBackground() { brolt::DrawMenuBackground(game_, device_); }
 
-// The menus, the title, the credits and the overlay screens of play come with their own modules.
-void GameScreens::InitMenuItems() {}
-void GameScreens::RunMainMenu() {}
-void GameScreens::ShowCredits() {}
+// The overlay screens of play come with their own modules.
 void GameScreens::DrawHelpScreen() {}
 void GameScreens::DrawOptionsScreen() {}
-void GameScreens::DrawFadeOverlay(std::int16_t, std::int16_t) {}
-void GameScreens::DrawCreditsBackground() {}
-void GameScreens::DrawMenuBackground() {}
 void GameScreens::DrawCongratsScreen() {}
 void GameScreens::DrawLevelCompleteScreen() {}
 void GameScreens::DrawFailureMessage() {}
