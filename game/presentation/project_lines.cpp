@@ -4,7 +4,7 @@ namespace brolt {
 
 std::string VersionLine(int year) {
   return "Brolt version " + std::to_string(BROLT_VERSION_MAJOR) + "." + std::to_string(BROLT_VERSION_MINOR) +
-         "  (c) " + std::to_string(year);
+         " (c) " + kMakers + " " + std::to_string(year);
 }
 
 }  // namespace brolt

@@ -9,7 +9,7 @@ namespace brolt {
 inline constexpr const char* kProjectLine = "the Brolt project";
 inline constexpr const char* kMakers = "the Brolt team";
 
-// "Brolt version " with the program's major and minor version, a short notice and the year.
+// "Brolt version " with the program's major and minor version, the makers' notice and the year.
 std::string VersionLine(int year);
 
 }  // namespace brolt
