@@ -6,7 +6,6 @@
 #include <regex>
 
 #include "game/core/object_defs.h"
-#include "game/core/texture_id.h"
 #include "game/presentation/option_sliders.h"
 #include "game/presentation/screen_colour.h"
 #include "support/menu_game.h"
@@ -55,16 +54,6 @@ TEST_F(MainMenuTest, EscapeHighlightsExitAndEnterThenOpensTheCredits) {
   EXPECT_TRUE(game.flags.ShowingCredits);
   EXPECT_TRUE(Page(MainPage).Active);
   EXPECT_EQ(game.keys.KeyPressed[scan::Enter], 0);
-}
-
-TEST_F(MainMenuTest, TheCollectionNameShowsOnlyWhilePlayOrCollectionIsHighlighted) {
-  Frame();
-  ASSERT_NE(Text("free.lvl"), nullptr);
-  EXPECT_EQ(Text("free.lvl")->y, 375);
-  Frame({scan::Down});
-  EXPECT_NE(Text("free.lvl"), nullptr);
-  Frame({scan::Down});
-  EXPECT_EQ(Text("free.lvl"), nullptr);
 }
 
 TEST_F(MainMenuTest, TheVersionLineNamesTheProgramsVersionAndTheYearAndNoAddress) {
@@ -126,16 +115,6 @@ TEST_F(MainMenuTest, LeavingTheOptionsWithEscapeTakesTheNewSpeedIntoTheObjectSpe
   EXPECT_EQ(Selected(MainPage), 2);
 }
 
-TEST_F(MainMenuTest, TheSelectedOptionRowIsDrawnWhite) {
-  OpenOptions();
-  Frame({scan::Down});
-  std::vector<std::uint32_t> knobColours;
-  for (const QuadCall& quad : drawing.quads)
-    if (quad.texture == TexMisc && quad.frame == 4) knobColours.push_back(quad.colour);
-  const std::uint32_t plain = ScreenRgb(255, 200, 100);
-  EXPECT_EQ(knobColours, (std::vector<std::uint32_t>{plain, kScreenWhite, plain}));
-}
-
 std::vector<float> PieceXs(const std::vector<QuadCall>& quads, std::int16_t frame) {
   std::vector<float> xs;
   for (const QuadCall& quad : quads)
@@ -165,21 +144,6 @@ TEST_F(MainMenuTest, ASliderRunsTwelvePiecesAndPlacesItsKnobByValue) {
   drawing.Clear();
   DrawSlider(game, 320, 340, 20, 5, 5, 5, kScreenWhite);
   EXPECT_EQ(PieceXs(drawing.quads, 4), std::vector<float>{220});
-}
-
-TEST_F(MainMenuTest, TheGameSpeedLabelWobblesTheMoreTheSlowerTheGame) {
-  const std::pair<int, const char*> kLabels[] = {{5, "drank too much"},  {6, "feeling better"}, {7, "average reflex"},
-                                                 {8, "too much coffee"}, {9, "insanity"},       {4, ""}};
-  for (const auto& [speed, label] : kLabels) {
-    drawing.Clear();
-    game.settings.GameSpeed = speed;
-    DrawGameSpeedLabel(game);
-    ASSERT_EQ(drawing.texts.size(), 1u);
-    EXPECT_EQ(drawing.texts[0].text, label);
-    EXPECT_EQ(drawing.texts[0].y, 370);
-    EXPECT_EQ(drawing.texts[0].wave, (9 - speed) * 2);
-    EXPECT_EQ(drawing.texts[0].sizeWave, (9 - speed) * 2);
-  }
 }
 
 }  // namespace

@@ -113,14 +113,6 @@ TEST_F(TitleScreensTest, TheBackdropWaitsForAFrameRateAndThenTurnsADegreeASecond
   }
 }
 
-TEST_F(TitleScreensTest, TheTurnsWrapRoundAFullCircle) {
-  game.startUp.BackdropAngles = {-359.99f, 359.99f, -359.99f};
-  game.menu.BackdropWobble = 359.0f;
-  DrawCreditsBackground(game, screen);
-  EXPECT_EQ(game.startUp.BackdropAngles, (std::array<float, 3>{0.0f, 0.0f, 0.0f}));
-  EXPECT_NEAR(game.menu.BackdropWobble, 359.0f + 10.0f / 60 - 360.0f, 1e-3);
-}
-
 TEST_F(TitleScreensTest, TheCreditsLowerTheMusicByTenDecibelsASecond) {
   game.audio.MenuMusicBuffer = device.LoadSound("menu.mus");
   game.audio.MediaTrack = device.LoadMusic("track.mp3");
