@@ -12,6 +12,8 @@ class Clock {
   virtual std::int64_t PerformanceFrequency() = 0;
   // Milliseconds since an arbitrary start (the level clock and the get-ready second).
   virtual std::uint32_t TickCount() = 0;
+  // The year of the system date (the menu's version line).
+  virtual int CurrentYear();
 };
 
 }  // namespace brolt

@@ -1,27 +1,32 @@
 #pragma once
-// The menus' state that level completion also writes: the launch animation of the level list.
+// The menus' state: the pages of the title menu with their items, the launch animation of the level
+// list (which level completion also writes), what the collection list has read of the collections,
+// and the turning of the menu backdrop.
 #include <array>
 #include <cstdint>
+#include <map>
+#include <optional>
 #include <string>
 
 namespace brolt {
 
-// One line of a menu page; an empty caption means no item.
+constexpr int kMenuPageCount = 11;
+constexpr int kMenuItemCount = 11;
+
+// The pages that have a use; the others stay empty and inactive.
+enum MenuPageId : int { MainPage = 0, LevelListPage = 1, OptionsPage = 2, CollectionListPage = 3 };
+
 struct MenuItem {
+  // "" for no item.
   std::string Caption;
-  // Screen position of the caption; X 0 centres it.
+  // Always 0: the caption is centred.
   float X = 0.0f;
+  // The caption's height on the screen.
   float Y = 0.0f;
 };
 
-constexpr int kMenuPageItems = 11;
-constexpr int kMenuPageCount = 11;
-// The page of the sound volume, music volume and game speed, shared by the title menu and the
-// options of play.
-constexpr int kOptionsPage = 2;
-
 struct MenuPage {
-  std::array<MenuItem, kMenuPageItems> Items{};
+  std::array<MenuItem, kMenuItemCount> Items{};
   // The highlighted item.
   std::int16_t Selected = 0;
   bool Active = false;
@@ -39,9 +44,22 @@ struct MenuState {
   // The list moves its selection on by one level once (LevelListStepNext of the rules).
   bool AdvanceAfterFinish = false;
 
-  // Page 0 the main page, 1 the level list, 2 the options, 3 the collection list; the others stay
-  // empty. The options of play show and move the options page too.
   std::array<MenuPage, kMenuPageCount> MenuPages{};
+  // Every level of the list can be started (Tab and F9 held while choosing "play").
+  bool AllLevelsOpen = false;
+  // What Escape from the collection list restores: the collection highlighted when the list
+  // opened, with its current level and level count.
+  int SavedCollectionIndex = 0;
+  std::int16_t SavedCurrentLevel = 1;
+  std::int32_t SavedLevelCount = 0;
+
+  // Whether each collection is compiled, and the highlighted one's description, as read since the
+  // collection list last moved; read again after every move, never every frame.
+  std::map<std::string, bool> CompiledCollections;
+  std::optional<std::string> CollectionDescription;
+
+  // The slow sway of the backdrop's texture span, in degrees (BackdropWobble of the backdrop).
+  float BackdropWobble = 0.0f;
 };
 
 }  // namespace brolt

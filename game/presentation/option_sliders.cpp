@@ -5,15 +5,13 @@
 #include "game/core/presentation_services.h"
 #include "game/core/texture_id.h"
 #include "game/presentation/screen_colours.h"
-#include "game/presentation/screen_quads.h"
 
 namespace brolt {
 
 namespace {
 
-// The slider's pieces: columns 1 to 4 of row 7 of the misc sheet.
 constexpr std::int16_t kSliderRow = 7;
-enum SliderPiece : std::int16_t { kLeftCap = 1, kTrack, kRightCap, kKnob };
+enum SliderPiece : std::int16_t { LeftCap = 1, Track = 2, RightCap = 3, Knob = 4 };
 
 const char* GameSpeedName(std::int32_t speed) {
   switch (speed) {
@@ -28,31 +26,30 @@ const char* GameSpeedName(std::int32_t speed) {
 
 }  // namespace
 
-void DrawSlider(Game&, RenderDevice& device, std::int32_t centreX, std::int32_t y, std::int32_t size,
-                std::int32_t minimum, std::int32_t maximum, std::int32_t value, std::uint32_t colour) {
-  // The track is laid in steps of the size: a slider without a size would never end it.
-  if (size <= 0) return;
-  const std::int32_t width = 12 * size;
-  const std::int32_t left = centreX - width / 2;
-  const std::int32_t right = centreX + width / 2;
-  const std::int32_t range = maximum - minimum;
-  const std::int32_t step = range == 0 ? 0 : RoundToInt32(static_cast<double>(width - 2 * size) / range);
-  auto piece = [&](std::int32_t x, std::int16_t column) {
-    DrawQuad(device, 8, static_cast<float>(x), static_cast<float>(y), column, kSliderRow, 0, static_cast<float>(size),
-             TexMisc, colour);
+void DrawSlider(Game& game, std::int32_t centreX, std::int32_t y, std::int32_t size, std::int32_t min,
+                std::int32_t max, std::int32_t value, std::uint32_t colour) {
+  Drawing& drawing = *game.services.drawing;
+  const double width = 12.0 * size;
+  const double left = centreX - width / 2;
+  const double right = centreX + width / 2;
+  const std::int32_t step = max == min ? 0 : RoundToInt32((width - 2.0 * size) / (max - min));
+  const auto piece = [&](double x, std::int16_t column) {
+    drawing.DrawQuad(8.0f, static_cast<float>(x), static_cast<float>(y), column, kSliderRow, 0,
+                     static_cast<float>(size), TexMisc, colour);
   };
-  piece(left, kLeftCap);
-  for (std::int32_t x = left + size; x <= right - size; x += size) piece(x, kTrack);
-  piece(right, kRightCap);
-  piece(left + size + (value - minimum) * step, kKnob);
+  piece(left, LeftCap);
+  if (size > 0)
+    for (double x = left + size; x <= right - size; x += size) piece(x, Track);
+  piece(right, RightCap);
+  piece(left + size + static_cast<double>(value - min) * step, Knob);
 }
 
 void DrawGameSpeedLabel(Game& game) {
-  const std::int32_t speed = game.settings.GameSpeed;
-  const auto wobble = static_cast<std::int16_t>((9 - speed) * 2);
+  const auto wobble = static_cast<std::int16_t>((9 - game.settings.GameSpeed) * 2);
   std::int16_t x = 0;
   std::int16_t y = 370;
-  game.services.drawing->DrawText(GameSpeedName(speed), x, y, 15, 0, wobble, wobble, kOrangeText);
+  game.services.drawing->DrawText(GameSpeedName(game.settings.GameSpeed), x, y, 15, 0, wobble, wobble,
+                                  Rgb(255, 200, 100));
 }
 
 }  // namespace brolt

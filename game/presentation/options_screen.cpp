@@ -27,7 +27,7 @@ void Text(Game& game, const std::string& text, std::int16_t x, std::int16_t y, s
 }
 
 void DrawItems(Game& game, const MenuPage& page) {
-  for (int i = 0; i < kMenuPageItems; ++i) {
+  for (int i = 0; i < kMenuItemCount; ++i) {
     const MenuItem& item = page.Items[static_cast<std::size_t>(i)];
     if (item.Caption.empty()) continue;
     const std::int16_t x = RoundToInt16(item.X), y = RoundToInt16(item.Y);
@@ -37,12 +37,12 @@ void DrawItems(Game& game, const MenuPage& page) {
   }
 }
 
-void DrawSliders(Game& game, RenderDevice& device, std::int16_t selected) {
+void DrawSliders(Game& game, std::int16_t selected) {
   const GameSettings& settings = game.settings;
   auto colour = [&](std::int16_t line) { return line == selected ? kWhiteText : kOrangeText; };
-  DrawSlider(game, device, 320, 140, 20, 0, kMaxVolume, settings.SoundVolume, colour(kSoundLine));
-  DrawSlider(game, device, 320, 240, 20, 0, kMaxVolume, settings.MusicVolume, colour(kMusicLine));
-  DrawSlider(game, device, 320, 340, 20, kMinGameSpeed, kMaxGameSpeed, settings.GameSpeed, kOrangeText);
+  DrawSlider(game, 320, 140, 20, 0, kMaxVolume, settings.SoundVolume, colour(kSoundLine));
+  DrawSlider(game, 320, 240, 20, 0, kMaxVolume, settings.MusicVolume, colour(kMusicLine));
+  DrawSlider(game, 320, 340, 20, kMinGameSpeed, kMaxGameSpeed, settings.GameSpeed, kOrangeText);
 }
 
 void ChooseLine(Game& game, MenuPage& page) {
@@ -72,12 +72,12 @@ void StepVolume(Game& game, std::int16_t& volume) {
 
 }  // namespace
 
-void DrawOptionsScreen(Game& game, RenderDevice& device) {
-  MenuPage& page = game.menu.MenuPages[kOptionsPage];
+void DrawOptionsScreen(Game& game) {
+  MenuPage& page = game.menu.MenuPages[OptionsPage];
   game.services.screens->DrawMenuBackground();
   Text(game, "paused", 0, 20, 30, 2, kOrangeText);
   DrawItems(game, page);
-  DrawSliders(game, device, page.Selected);
+  DrawSliders(game, page.Selected);
   ChooseLine(game, page);
   if (page.Selected == kSoundLine) {
     StepVolume(game, game.settings.SoundVolume);

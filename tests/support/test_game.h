@@ -65,10 +65,12 @@ class FakeClock : public Clock {
   std::int64_t PerformanceCounter() override { return Counter; }
   std::int64_t PerformanceFrequency() override { return Frequency; }
   std::uint32_t TickCount() override { return Ticks; }
+  int CurrentYear() override { return Year; }
 
   std::int64_t Counter = 0;
   std::int64_t Frequency = 1000000;
   std::uint32_t Ticks = 0;
+  int Year = 2024;
 };
 
 // One tile placed in grid coordinates; direction 0 none, 1 up, 2 right, 3 down, 4 left.

@@ -2,11 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <string>
 #include <thread>
-#include <chrono>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -203,6 +205,37 @@ TEST_F(ProgramRunTest, ASecondCopyEndsAtOnceWhileTheFirstRuns) {
   EXPECT_EQ(second.status, 0);
   EXPECT_EQ(second.output, "");  // it never started a frame
   EXPECT_LT(seconds, 5.0);
+}
+
+// Title, main page, level list, level 1, self-destruction and back into the list, whose Down key
+// then moves the highlight: the run stops at each stage in turn and keeps its picture.
+TEST_F(ProgramRunTest, GoesFromTheTitleThroughTheMenuIntoLevelOneAndBackToTheList) {
+  std::ofstream(folder / "keys.txt") << "# leave the title, choose play, start level 1\n"
+                                        "110 down Return\n112 up Return\n"
+                                        "170 down Return\n172 up Return\n"
+                                        "200 down Return\n202 up Return\n"
+                                        "# explode, go back to the menu, move down the list\n"
+                                        "300 down Escape\n302 up Escape\n"
+                                        "400 down Escape\n402 up Escape\n"
+                                        "420 down Down\n422 up Down\n";
+  std::filesystem::create_directories(BROLT_TEST_SHOTS_DIR);
+  const std::pair<int, const char*> kStages[] = {
+      {105, "title"}, {160, "main-menu"}, {195, "level-list"}, {260, "level-1-from-the-list"}, {440, "back-in-the-list"}};
+  for (const auto& [frames, name] : kStages) {
+    const auto shot = std::filesystem::path(BROLT_TEST_SHOTS_DIR) / (std::string(name) + ".png");
+    std::filesystem::remove(shot);
+    RunResult run = Run("BROLT_KEY_SCRIPT=keys.txt BROLT_QUIT_AFTER_FRAMES=" + std::to_string(frames) +
+                        " BROLT_SCREENSHOT='" + shot.string() + "'");
+    EXPECT_EQ(run.status, 0) << name;
+    EXPECT_TRUE(std::filesystem::exists(shot)) << name;
+    if (frames == 260) {
+      EXPECT_NE(run.output.find("level=1 dead=0"), std::string::npos) << run.output;
+      EXPECT_EQ(run.output.find("unids_needed=0"), std::string::npos) << run.output;
+    }
+    if (frames == 440) {
+      EXPECT_NE(run.output.find("level=2 dead=1"), std::string::npos) << run.output;
+    }
+  }
 }
 
 TEST_F(ProgramRunTest, WithoutCollectionsItSaysSoAndEnds) {
