@@ -16,9 +16,11 @@
 #include <unistd.h>
 
 #include "common/collection_file.h"
+#include "common/file_io.h"
 #include "common/database.h"
 #include "common/level_record.h"
 #include "common/numeric.h"
+#include "game/app/test_hooks.h"
 #include "support/temp_folder.h"
 
 namespace brolt {
@@ -130,6 +132,67 @@ TEST_F(TutorialPlayThroughTest, EnterStoresTheNewBestAndTheLastLevelEndsTheColle
   EXPECT_EQ(Level().bestTimeHolder, "BROLT");
   EXPECT_EQ(TrimSpaces(Level().bestTime), "00:07.56");
   EXPECT_TRUE(std::filesystem::exists(shots / "congratulations.png"));
+}
+
+// The shipped tutorial played as a player would: from the title through the menu into level 1,
+// played to the exit by its recorded solution, a name typed, and back to the list.
+class TutorialFromTheMenuTest : public ProgramRunTest {
+ protected:
+  // The frame in which Enter on the level list has loaded level 1: the recorded keys count from it.
+  static constexpr int kLevelLoaded = 204;
+
+  // Menu keys, the level's recorded keys `delay` frames late, then a name and Enter.
+  RunResult PlayLevelOne(int delay, const std::string& name) {
+    std::ostringstream script;
+    script << "110 down Return\n112 up Return\n170 down Return\n172 up Return\n200 down Return\n202 up Return\n";
+    std::istringstream solution(
+        ReadWholeFile(std::filesystem::path(BROLT_TEST_SOLUTIONS_DIR) / "Tutorial.clvl" / "01.keys").value_or(""));
+    int last = 0;
+    for (const ScriptedKey& key : ParseKeyScript(solution.str())) {
+      last = static_cast<int>(key.frame) + kLevelLoaded + delay;
+      script << last << (key.down ? " down " : " up ") << key.key << "\n";
+    }
+    int frame = last + 10;
+    for (char letter : name) {
+      script << frame << " down " << letter << "\n" << frame + 1 << " up " << letter << "\n";
+      frame += 2;
+    }
+    script << frame + 5 << " down Return\n" << frame + 6 << " up Return\n";
+    std::ofstream(folder / "keys.txt") << script.str();
+    return Run("BROLT_KEY_SCRIPT=keys.txt BROLT_QUIT_AFTER_FRAMES=" + std::to_string(frame + 60));
+  }
+
+  LevelRecord Level(int level) { return DecodeLevelRecord(ReadSlot(folder / "Levels" / "Tutorial.clvl", level)); }
+};
+
+TEST_F(TutorialFromTheMenuTest, AFinishedLevelKeepsItsBestTimeAndOpensTheNext) {
+  ASSERT_EQ(Level(2).openState, '0');
+  RunResult first = PlayLevelOne(0, "ANN");
+  EXPECT_EQ(first.status, 0);
+  EXPECT_EQ(Level(1).openState, '2');
+  EXPECT_EQ(Level(2).openState, '1');
+  EXPECT_EQ(Level(1).bestTimeHolder, "ANN  ");
+  const std::string best = Level(1).bestTime;
+  EXPECT_NE(LeadingNumber(best.substr(3, 2)) + LeadingNumber(best.substr(6, 2)), 0) << best;
+
+  // A slower second run stores nothing over the first.
+  RunResult second = PlayLevelOne(90, "BOB");
+  EXPECT_EQ(second.status, 0);
+  EXPECT_EQ(Level(1).bestTimeHolder, "ANN  ");
+  EXPECT_EQ(Level(1).bestTime, best);
+  EXPECT_EQ(Level(3).openState, '0');
+}
+
+TEST_F(TutorialFromTheMenuTest, EscapeExplodesTheThresherAndEnterStartsTheLevelAgain) {
+  std::ofstream(folder / "keys.txt") << "110 down Return\n112 up Return\n170 down Return\n172 up Return\n"
+                                        "200 down Return\n202 up Return\n"
+                                        "300 down Escape\n302 up Escape\n";
+  RunResult dead = Run("BROLT_KEY_SCRIPT=keys.txt BROLT_QUIT_AFTER_FRAMES=360");
+  EXPECT_NE(dead.output.find("level=1 dead=1"), std::string::npos) << dead.output;
+  std::ofstream(folder / "keys.txt", std::ios::app) << "380 down Return\n382 up Return\n";
+  RunResult again = Run("BROLT_KEY_SCRIPT=keys.txt BROLT_QUIT_AFTER_FRAMES=400");
+  EXPECT_NE(again.output.find("level=1 dead=0"), std::string::npos) << again.output;
+  EXPECT_EQ(Level(1).openState, '1');  // nothing was written
 }
 
 TEST_F(ProgramRunTest, StartsOnTheDefaultContentRunsAndQuitsCleanly) {
