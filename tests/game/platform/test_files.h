@@ -66,7 +66,7 @@ inline void WriteWave(const std::filesystem::path& file, int samplesPerSecond, d
   }
 }
 
-// Waits up to two seconds of the dummy driver's real-time mixing for `done`.
+// Waits, up to ten seconds of the dummy driver's real-time mixing, for `done`.
 inline bool Eventually(const std::function<bool()>& done) {
   // Generous, for a machine busy with other builds and tests; it returns as soon as it is done.
   const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(10);
