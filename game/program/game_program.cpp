@@ -95,17 +95,9 @@ void QuitGame(Game& game, GlRenderDevice& device) {
   device.Context().HideWindow();
 }
 
-}  // namespace
-
-int RunGame(const std::string& commandLine) {
-  TestHooks hooks;
-  try {
-    hooks = ReadTestHooks();
-  } catch (const std::exception& error) {
-    std::cerr << "brolt: " << error.what() << "\n";
-    return 2;
-  }
-  const Dialogs dialogs(hooks.noDialogs);
+// Starts the game and plays it until the player quits. A start-up step that fails for want of a
+// file (the database, the collections, the pack) throws, and the caller reports it.
+int StartAndPlay(const std::string& commandLine, const TestHooks& hooks, const Dialogs& dialogs) {
   const bool fullScreenAnswer = dialogs.Ask(kGameTitle, "Run in Fullscreen?");
 
   Game game;
@@ -120,12 +112,7 @@ int RunGame(const std::string& commandLine) {
   InstanceLock lock(game.paths.ProgramFolder / kInstanceLockFile);
   if (lock.HeldElsewhere()) return 0;
 
-  try {
-    OpenDefinitionsDatabase(game);
-  } catch (const std::exception& error) {
-    dialogs.Tell(kGameTitle, error.what(), MessageIcon::Error);
-    return 1;
-  }
+  OpenDefinitionsDatabase(game);
   game.paths.LevelsPath = game.paths.ProgramFolder / "Levels";
   game.paths.MusicPath = game.paths.ProgramFolder / "Music";
   game.LevelList.Open(game.paths.LevelsPath, {".lvl", ".clvl"});
@@ -173,7 +160,7 @@ int RunGame(const std::string& commandLine) {
 
   AudioStart audio = OpenAudio();
   game.services.audio = audio.error.empty() ? audio.device.get() : nullptr;
-  try {
+  {
     TemporaryFolder unpacked;
     UnpackGamePack(game, packFile, unpacked.Path());
     game.paths.TexturePath = unpacked.Path();
@@ -181,9 +168,6 @@ int RunGame(const std::string& commandLine) {
     LoadTextures(device, unpacked.Path());
     music.InitAudio();
     screens.InitKeyboard();
-  } catch (const std::exception& error) {
-    dialogs.Tell(kGameTitle, error.what(), MessageIcon::Error);
-    return 1;
   }
   if (!game.audio.Failure.empty()) dialogs.Tell(kGameTitle, game.audio.Failure);
   SaveSettings(game);
@@ -210,6 +194,25 @@ int RunGame(const std::string& commandLine) {
   QuitGame(game, device);
   if (hooks.AnySet()) PrintRunSummary(game, host.Frames());
   return 0;
+}
+
+}  // namespace
+
+int RunGame(const std::string& commandLine) {
+  TestHooks hooks;
+  try {
+    hooks = ReadTestHooks();
+  } catch (const std::exception& error) {
+    std::cerr << "brolt: " << error.what() << "\n";
+    return 2;
+  }
+  const Dialogs dialogs(hooks.noDialogs);
+  try {
+    return StartAndPlay(commandLine, hooks, dialogs);
+  } catch (const std::exception& error) {
+    dialogs.Tell(kGameTitle, error.what(), MessageIcon::Error);
+    return 1;
+  }
 }
 
 }  // namespace brolt

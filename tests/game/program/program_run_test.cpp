@@ -13,6 +13,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/wait.h>
+#include <sqlite3.h>
 #include <unistd.h>
 
 #include "common/collection_file.h"
@@ -299,6 +300,18 @@ TEST_F(ProgramRunTest, GoesFromTheTitleThroughTheMenuIntoLevelOneAndBackToTheLis
       EXPECT_NE(run.output.find("level=2 dead=1"), std::string::npos) << run.output;
     }
   }
+}
+
+TEST_F(ProgramRunTest, ADamagedDatabaseIsReportedAndEndsTheGame) {
+  {
+    Database database(folder / "Define.qdm");
+    sqlite3_exec(database.Handle(), "DROP TABLE KARVEL", nullptr, nullptr, nullptr);
+  }
+  RunResult noSettings = Run("BROLT_QUIT_AFTER_FRAMES=10");
+  EXPECT_EQ(noSettings.status, 1);
+  std::ofstream(folder / "Define.qdm", std::ios::trunc) << "not a database";
+  RunResult garbage = Run("BROLT_QUIT_AFTER_FRAMES=10");
+  EXPECT_EQ(garbage.status, 1);
 }
 
 TEST_F(ProgramRunTest, WithoutCollectionsItSaysSoAndEnds) {
