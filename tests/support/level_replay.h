@@ -19,7 +19,7 @@
 #include "game/platform/sdl_keyboard.h"
 #include "game/presentation/keyboard_input.h"
 #include "support/recording_drawing.h"
-#include "support/recording_music.h"
+#include "support/recording_services.h"
 
 namespace brolt::testing {
 

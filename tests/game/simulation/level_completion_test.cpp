@@ -4,7 +4,7 @@
 
 #include "common/file_io.h"
 #include "support/file_size_limit.h"
-#include "support/recording_music.h"
+#include "support/recording_services.h"
 #include "support/test_game.h"
 
 namespace brolt {
