@@ -58,7 +58,7 @@ class Music {
   virtual void UpdateMusic() = 0;
   // Sets the menu music's play position back to its start (level completion).
   virtual void RewindMenuMusic() = 0;
-  virtual void PauseMusic() = 0;
+  // Lets the level music run on after the graphics are reloaded.
   virtual void ResumeMusic() = 0;
 };
 

@@ -22,10 +22,6 @@ void GameMusic::RewindMenuMusic() {
   if (game_.audio.MenuMusicBuffer) game_.audio.MenuMusicBuffer->SetPosition(0);
 }
 
-void GameMusic::PauseMusic() {
-  if (game_.audio.MusicKind == MusicMp3 && game_.audio.MediaTrack) game_.audio.MediaTrack->Stop();
-}
-
 void GameMusic::ResumeMusic() {
   if (game_.audio.MusicKind == MusicMp3 && game_.audio.MediaTrack) game_.audio.MediaTrack->Run();
 }

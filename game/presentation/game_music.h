@@ -21,7 +21,6 @@ class GameMusic final : public Music {
   void RewindMenuMusic() override;
   // Only a lost display device pauses the music, and the OpenGL window never loses it; these stop
   // and run the mp3 track all the same.
-  void PauseMusic() override;
   void ResumeMusic() override;
 
  private:

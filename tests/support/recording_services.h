@@ -53,7 +53,6 @@ class RecordingMusic : public Music {
     ++rewinds;
     Log("RewindMenuMusic");
   }
-  void PauseMusic() override { Log("PauseMusic"); }
   void ResumeMusic() override { Log("ResumeMusic"); }
 
   int rewinds = 0;

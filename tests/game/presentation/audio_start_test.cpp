@@ -26,7 +26,6 @@ void PlayALevelAndReturn(Game& game, Music& music) {
     QueueSound(game.sounds, UNID_COLLECT, 3, 3, 4, 4);
     music.PlayQueuedSounds();
   }
-  music.PauseMusic();
   music.ResumeMusic();
   game.flags.LevelMusic = 0;
   music.RewindMenuMusic();
