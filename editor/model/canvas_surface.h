@@ -1,0 +1,15 @@
+#pragma once
+// What the rules tell the canvas and minimap after they change the map or the view. The canvas
+// paints from the model; these calls only say what to repaint. Defaults do nothing.
+namespace brolt::editor {
+
+class CanvasSurface {
+ public:
+  virtual ~CanvasSurface() = default;
+  virtual void RedrawCell(int /*x*/, int /*y*/) {}
+  virtual void RedrawLevel() {}
+  virtual void RedrawSelection() {}
+  virtual void ViewMoved() {}
+};
+
+}  // namespace brolt::editor

@@ -1,0 +1,28 @@
+#pragma once
+// The editor's own boxes and help window as the rules see them. The Qt layer implements this; tests
+// script the answers. Every method has a harmless default so that a test fakes only what it needs.
+#include <string>
+#include <string_view>
+
+namespace brolt::editor {
+
+// The button sets of the message box. Results are the index of the button pressed:
+// OK -> 1; YesNo -> 1 Yes, 2 No; OKCancel -> 1 OK, 2 Cancel; YesNoCancel -> 0 Yes, 1 No, 2 Cancel.
+enum class ButtonSet { OK, YesNo, OKCancel, YesNoCancel };
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  virtual int ShowMessageBox(std::string_view /*text*/, ButtonSet /*buttons*/, std::string_view /*helpKey*/) {
+    return 1;
+  }
+  // The typed text, or "" on Cancel. A default beginning "[PROPER]", "[NUM]" or "[FILE]" selects the
+  // input mode; maxLength 0 means no limit.
+  virtual std::string ShowInputBox(std::string_view /*prompt*/, std::string_view /*defaultText*/, int /*maxLength*/) {
+    return {};
+  }
+  // Opens the help window on the topic with this key; the empty key opens the index.
+  virtual void ShowHelpTopic(std::string_view /*key*/) {}
+};
+
+}  // namespace brolt::editor

@@ -1,0 +1,53 @@
+#pragma once
+// The editor's whole state: one instance, owned by the program and passed by reference, so that a
+// test can build a fresh editor with its own database, random source and fake windows.
+#include <filesystem>
+#include <memory>
+
+#include "common/database.h"
+#include "common/random.h"
+#include "editor/model/canvas_surface.h"
+#include "editor/model/dialogs.h"
+#include "editor/model/input_state.h"
+#include "editor/model/level_state.h"
+#include "editor/model/preferences.h"
+#include "editor/model/selection_state.h"
+#include "editor/model/tile_catalogue.h"
+#include "editor/model/tool_state.h"
+#include "editor/model/undo_ring.h"
+#include "editor/model/view_state.h"
+#include "editor/model/window_controls.h"
+
+namespace brolt::editor {
+
+// The windows the rules talk to. Each starts as a do-nothing default; the program and the tests
+// point them at real or fake ones.
+struct EditorUi {
+  Dialogs* dialogs = &defaultDialogs;
+  CanvasSurface* canvas = &defaultCanvas;
+  WindowControls* window = &defaultWindow;
+
+ private:
+  static inline Dialogs defaultDialogs;
+  static inline CanvasSurface defaultCanvas;
+  static inline WindowControls defaultWindow;
+};
+
+struct Editor {
+  std::filesystem::path AppPath;           // the program folder
+  std::unique_ptr<Database> DefineDb;      // open for the editor's whole run
+  bool DeveloperMode = false;
+  Preferences prefs;
+  TileCatalogue tiles;
+  LevelState level;
+  UndoRing undo;
+  ViewState view;
+  ToolState tools;
+  InputState input;
+  SelectionState selection;
+  ClipboardState clipboard;
+  SeededRandom random;
+  EditorUi ui;
+};
+
+}  // namespace brolt::editor

@@ -1,0 +1,22 @@
+#pragma once
+// The canvas input state that the main window sets and the tools read.
+#include <cstdint>
+
+namespace brolt::editor {
+
+constexpr std::int16_t kCtrlKey = 17;
+constexpr std::int16_t kSpaceKey = 32;
+constexpr std::int16_t kPickKey = 83;  // S: pick the tile under the mouse
+
+struct InputState {
+  std::int16_t MouseX = 0;      // canvas pixels, clamped to the level
+  std::int16_t MouseY = 0;
+  std::int16_t MouseState = 0;  // 1 or 2 while a button is down; -1 or -2 after release
+  bool ShiftAtPress = false;
+  bool MouseIsDown = false;
+  std::int16_t HeldKey = 0;     // 17 Ctrl, 32 Space, 83 S; -1 in paste mode
+  std::int16_t LastPaintX = -1;
+  std::int16_t LastPaintY = -1;
+};
+
+}  // namespace brolt::editor
