@@ -29,7 +29,7 @@ void WarnSkippedRow(const Database& database, int position, const std::string& r
 // The reason the current row can't be taken, or nothing when it can.
 std::optional<std::string> RowFault(const RowSet& rows, const std::array<bool, kTileCodes>& taken) {
   for (const char* field : kRequiredFields) {
-    if (!rows.Field(field)) return std::string("its field ") + field + " is empty";
+    if (!rows.Field(field)) return std::string("its field ") + field + " has no value";
   }
   const std::int32_t code = LeadingNumber(*rows.Field("Type"));
   if (code < 0 || code >= kTileCodes) return "its tile code " + std::to_string(code) + " is outside 0..999";

@@ -10,6 +10,7 @@ namespace brolt::editor {
 namespace {
 
 constexpr const char* kCodeProperty = "tileCode";
+constexpr int kRowTopToStripEnd = 36;  // the last row's buttons and a little room below them
 
 // A graphical option button: the tile's picture at its top-left corner, drawn sunken while pressed
 // or chosen.
@@ -49,7 +50,7 @@ TilePalette::TilePalette(const TileCatalogue& catalogue, const TilesetPictures& 
     button->move(kMargin + (n % kColumns) * kColumnPitch, top);
     button->installEventFilter(this);
     buttons_[code] = button;
-    bottom = top + 36;
+    bottom = top + kRowTopToStripEnd;
   }
   // The strip ends just below its last row, so the scroll range follows the catalogue.
   setFixedSize(kMargin + kColumns * kColumnPitch, bottom);

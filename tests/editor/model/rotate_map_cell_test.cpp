@@ -47,11 +47,9 @@ struct TurnCase {
 };
 
 TEST_F(RotateMapCellTest, TurnsASelectedTurningTileByItsModeAndRedrawsIt) {
-  const TurnCase cases[] = {
-      {kTurnClockwise, 1, 2},        {kTurnClockwise, 4, 1},        {kTurnCounterClockwise, 1, 4},
-      {kTurnCounterClockwise, 3, 2}, {kTurnHalf, 3, 1},             {kTurnHalf, 4, 2},
-      {kTurnHalf, 1, 3},             {1, 2, 2},                     {5, 4, 4},
-  };
+  const TurnCase cases[] = {{kTurnClockwise, 1, 2},        {kTurnClockwise, 4, 1}, {kTurnCounterClockwise, 1, 4},
+                            {kTurnCounterClockwise, 3, 2}, {kTurnHalf, 3, 1},      {kTurnHalf, 4, 2},
+                            {kTurnHalf, 1, 3},             {1, 2, 2},              {5, 4, 4}};
   for (const TurnCase& c : cases) {
     MapCell& cell = PutCell(7, 49, kTurningTile, c.from, true);
     canvas.redrawn.clear();

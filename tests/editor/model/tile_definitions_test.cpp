@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "common/test_database.h"
@@ -20,8 +21,7 @@ class TileDefinitionsTest : public ::testing::Test {
     std::filesystem::create_directory(file.parent_path());
     {
       testing::RawDatabase raw(file);
-      raw.Execute(
-          "CREATE TABLE Tileset (Type, \"Desc\", \"Unique\", Rotate, X, Y, Mini, Explosive)");
+      raw.Execute("CREATE TABLE Tileset (Type, \"Desc\", \"Unique\", Rotate, X, Y, Mini, Explosive)");
       for (const std::string& row : rows) raw.Execute("INSERT INTO Tileset VALUES (" + row + ")");
     }
     editor_->DefineDb = std::make_unique<Database>(file);
@@ -38,6 +38,10 @@ class TileDefinitionsTest : public ::testing::Test {
     return {editor_->tiles.PaletteOrder.begin(), editor_->tiles.PaletteOrder.begin() + editor_->tiles.PaletteCount};
   }
 
+  static auto Fields(const TileDef& t) {
+    return std::tuple(t.Desc, t.Unique, t.Rotate, int{t.X}, int{t.Y}, int{t.Mini}, t.Explosive);
+  }
+
   testing::TempFolder folder_;
   int opened_ = 0;
   std::unique_ptr<Editor> editor_ = std::make_unique<Editor>();
@@ -47,22 +51,10 @@ TEST_F(TileDefinitionsTest, ReadsEveryFieldOfARowIntoItsCode) {
   OpenWithRows({"45, 'Dirt', 0, 0, 3, 2, 6, 0", "'2 tank' , 'Tank', -1, -1, ' 4', '1.5', 12, -1", "0, 'Empty', 0, 0, 1, 1, 0, NULL"});
   EXPECT_EQ(Load(), "");
 
-  const TileDef& tank = editor_->tiles[2];
-  EXPECT_EQ(tank.Desc, "Tank");
-  EXPECT_TRUE(tank.Unique);
-  EXPECT_TRUE(tank.Rotate);
-  EXPECT_TRUE(tank.Explosive);
-  EXPECT_EQ(tank.X, 4);
-  EXPECT_EQ(tank.Y, 2);  // 1.5 to the even neighbour
-  EXPECT_EQ(tank.Mini, 12);
-
-  const TileDef& dirt = editor_->tiles[45];
-  EXPECT_EQ(dirt.Desc, "Dirt");
-  EXPECT_FALSE(dirt.Unique);
-  EXPECT_FALSE(dirt.Rotate);
-  EXPECT_EQ(dirt.X, 3);
-  EXPECT_EQ(dirt.Y, 2);
-  EXPECT_FALSE(editor_->tiles[0].Explosive);  // an empty Explosive is No
+  // Desc, Unique, Rotate, X, Y, Mini, Explosive; an empty Explosive is No, a Y of 1.5 goes to 2.
+  EXPECT_EQ(Fields(editor_->tiles[2]), std::tuple("Tank", true, true, 4, 2, 12, true));
+  EXPECT_EQ(Fields(editor_->tiles[45]), std::tuple("Dirt", false, false, 3, 2, 6, false));
+  EXPECT_EQ(Fields(editor_->tiles[0]), std::tuple("Empty", false, false, 1, 1, 0, false));
   EXPECT_EQ(PaletteCodes(), (std::vector<int>{45, 2, 0}));
   EXPECT_EQ(editor_->tiles[3].Desc, "");  // codes without a row stay empty
 }
@@ -77,10 +69,10 @@ TEST_F(TileDefinitionsTest, LeavesOutRowsThatCannotDescribeATileAndSaysWhich) {
       {"1000, 'Too far', 0, 0, 1, 1, 0, 0", "row 2 left out: its tile code 1000 is outside 0..999"},
       {"-1, 'Negative', 0, 0, 1, 1, 0, 0", "row 2 left out: its tile code -1 is outside 0..999"},
       {"5, 'Second five', -1, -1, 2, 2, 3, 0", "row 2 left out: its tile code 5 is already used"},
-      {"6, NULL, 0, 0, 1, 1, 0, 0", "row 2 left out: its field Desc is empty"},
-      {"NULL, 'No code', 0, 0, 1, 1, 0, 0", "its field Type is empty"},
-      {"7, 'No place', 0, 0, NULL, 1, 0, 0", "its field X is empty"},
-      {"8, 'No turn', 0, NULL, 1, 1, 0, 0", "its field Rotate is empty"},
+      {"6, NULL, 0, 0, 1, 1, 0, 0", "row 2 left out: its field Desc has no value"},
+      {"NULL, 'No code', 0, 0, 1, 1, 0, 0", "its field Type has no value"},
+      {"7, 'No place', 0, 0, NULL, 1, 0, 0", "its field X has no value"},
+      {"8, 'No turn', 0, NULL, 1, 1, 0, 0", "its field Rotate has no value"},
   };
   for (const BadRowCase& c : cases) {
     editor_ = std::make_unique<Editor>();

@@ -37,10 +37,6 @@ TEST(DrawColorGradients, TheTriangleMixesItsCornersInsideAndLeavesTheRestClear) 
   EXPECT_EQ(triangle.size(), kTriangle);
   EXPECT_EQ(qAlpha(triangle.pixel(0, 0)), 0);
   EXPECT_EQ(qAlpha(triangle.pixel(100, 0)), 0);
-  const QRgb middleOfBase = triangle.pixel(50, 89);
-  EXPECT_EQ(qRed(middleOfBase), 0);
-  EXPECT_NEAR(qGreen(middleOfBase), 127, 1);
-  EXPECT_NEAR(qBlue(middleOfBase), 127, 1);
   const QRgb centre = triangle.pixel(50, 60);  // two thirds down: each corner weighs about a third
   for (int channel : {qRed(centre), qGreen(centre), qBlue(centre)}) EXPECT_NEAR(channel, 85, 2);
 }

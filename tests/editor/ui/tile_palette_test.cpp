@@ -50,13 +50,6 @@ TEST_F(TilePaletteTest, SetsOutTheButtonsFourToARowInTableOrder) {
   EXPECT_EQ(palette.TileButton(2), nullptr);
 }
 
-TEST_F(TilePaletteTest, ASingleTileSitsAtTheTopLeft) {
-  AddTiles({45});
-  const TilePalette palette(catalogue_, pictures_);
-  EXPECT_EQ(palette.TileButton(45)->pos(), QPoint(2, 2));
-  EXPECT_EQ(palette.height(), 38);
-}
-
 TEST_F(TilePaletteTest, ShowsEachTilesPictureAndNamesItInItsTooltip) {
   AddTiles({45, 1, 9});
   catalogue_.TileDefs[9].X = 12;  // beyond the picture: a black tile
@@ -80,13 +73,12 @@ TEST_F(TilePaletteTest, ReportsPressReleaseAndMovesWithTheTileCode) {
   QObject::connect(&palette, &TilePalette::TileMouseUp, [&](int code, Qt::MouseButton b) { up.emplace_back(code, b); });
   QObject::connect(&palette, &TilePalette::TileMouseMove, [&](int code) { moved.push_back(code); });
   QAbstractButton* button = palette.TileButton(1);
-  const QPointF at(5, 5);
-  QMouseEvent press(QEvent::MouseButtonPress, at, button->mapToGlobal(at), Qt::RightButton, Qt::RightButton, Qt::NoModifier);
-  QMouseEvent release(QEvent::MouseButtonRelease, at, button->mapToGlobal(at), Qt::RightButton, Qt::NoButton, Qt::NoModifier);
-  QMouseEvent move(QEvent::MouseMove, at, button->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(button, &press);
-  QApplication::sendEvent(button, &release);
-  QApplication::sendEvent(button, &move);
+  for (const auto& [type, pressed] : {std::pair{QEvent::MouseButtonPress, Qt::RightButton},
+                                      std::pair{QEvent::MouseButtonRelease, Qt::RightButton},
+                                      std::pair{QEvent::MouseMove, Qt::NoButton}}) {
+    QMouseEvent event(type, QPointF(5, 5), QPointF(5, 5), pressed, pressed, Qt::NoModifier);
+    QApplication::sendEvent(button, &event);
+  }
   EXPECT_EQ(down, (std::vector<std::pair<int, Qt::MouseButton>>{{1, Qt::RightButton}}));
   EXPECT_EQ(up, (std::vector<std::pair<int, Qt::MouseButton>>{{1, Qt::RightButton}}));
   EXPECT_EQ(moved, std::vector<int>{1});
