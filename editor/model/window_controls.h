@@ -17,6 +17,8 @@ class WindowControls {
   virtual void SetMousePointer(int /*pointer*/) {}
   virtual void ShowTileCounter(int /*tile*/, int /*count*/) {}
   virtual void ShowDeveloperItems(bool /*visible*/) {}
+  // Hides the brush square drawn over the canvas, as after a turned cell is drawn again.
+  virtual void HideBrushOutline() {}
 };
 
 }  // namespace brolt::editor

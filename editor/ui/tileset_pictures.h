@@ -23,6 +23,9 @@ struct TilesetPictures {
   const QImage& ForDirection(int direction) const {
     return imgBuffer[static_cast<std::size_t>(direction >= 1 && direction <= 4 ? direction : 0)];
   }
+  // A tile's 32 x 32 picture turned to `direction`; what lies outside the tileset picture is black,
+  // so a catalogue row with a position beyond it shows a black tile.
+  QImage TileImage(const TileDef& tile, int direction) const { return ForDirection(direction).copy(TileSource(tile)); }
 };
 
 }  // namespace brolt::editor
