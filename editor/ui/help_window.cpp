@@ -97,7 +97,9 @@ void HelpWindow::ConnectControls() {
   connect(cmdClose_, &QPushButton::clicked, this, &QDialog::reject);
   connect(cmdUpdate_, &QPushButton::clicked, this, [this] {
     pages_.TopicText = FromQString(cmbTopic_->currentText());
+    askingName_ = true;
     SaveHelpTopic(editor_, pages_, FromQString(txtHelp_->toPlainText()));
+    askingName_ = false;
   });
 }
 
@@ -185,6 +187,8 @@ void HelpWindow::OpenRecentEntry(int entry) {
 
 void HelpWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  // The frame is known only once the window is up.
+  PlaceOverMainWindow();
   cmbTopic_->setFocus();
   if (pages_.Recent.empty()) {
     AddRecentHelpTopic(pages_, kHelpIndexEntry);

@@ -28,6 +28,9 @@ class HelpWindow : public QDialog {
   // whether a page was opened.
   bool ShowTopic(std::string_view key);
 
+  // True while "Save Topic" asks for the topic's name: the question belongs to this window.
+  bool AsksForTopicName() const { return askingName_; }
+
   const HelpPages& Pages() const { return pages_; }
   QComboBox* TopicBox() const { return cmbTopic_; }
   HelpPageView* Page() const { return txtHelp_; }
@@ -66,6 +69,7 @@ class HelpWindow : public QDialog {
   QListWidget* lstR_ = nullptr;
   QPushButton* cmdClose_ = nullptr;
   QPushButton* cmdUpdate_ = nullptr;
+  bool askingName_ = false;
 };
 
 }  // namespace brolt::editor

@@ -16,9 +16,9 @@ int QtDialogs::ShowMessageBox(std::string_view text, ButtonSet buttons, std::str
 }
 
 std::string QtDialogs::ShowInputBox(std::string_view prompt, std::string_view defaultText, int maxLength) {
-  // Help opened for an earlier window would stand over the question; the help window keeps itself
-  // open when it is the one asking (a topic's new name).
-  if (HelpVisible() && !help_->isActiveWindow()) HideHelp();
+  // Help opened for an earlier window would stand over the question; the help window stays open
+  // when it is the one asking (a topic's new name).
+  if (HelpVisible() && !help_->AsksForTopicName()) HideHelp();
   return InputBox().Ask(prompt, defaultText, maxLength);
 }
 
