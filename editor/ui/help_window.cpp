@@ -23,6 +23,13 @@ namespace {
 // caret it reports is a position in the text it shows.
 QString ForDisplay(const std::string& page) { return ToQString(page).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
 
+// A one-line caption as wide as its text, which the system's font may draw wider than designed.
+void FitOneLine(QLabel* label, const QString& text) {
+  label->setWordWrap(false);
+  label->setText(text);
+  label->resize(label->sizeHint().width(), label->height());
+}
+
 QString ColouredBack(const QString& widget, const QColor& back) {
   return QStringLiteral("%1 { background: %2; color: white; }").arg(widget, back.name());
 }
@@ -40,9 +47,9 @@ void HelpWindow::BuildControls() {
   const BoxColours colours = ColoursOf(editor_.prefs);
   new FrameShape(this, TwipsRect(120, 120, 5370, 5610), colours.border, 2);
   QLabel* header = MakeBoxLabel(this, TwipsRect(240, 0, 420, 240));
-  header->setText(QStringLiteral("Help"));
   header->setStyleSheet(QStringLiteral("color: white; background: black;"));
-  MakeBoxLabel(this, TwipsRect(360, 360, 960, 240))->setText(QStringLiteral("Find Topic:"));
+  FitOneLine(header, QStringLiteral("Help"));
+  FitOneLine(MakeBoxLabel(this, TwipsRect(360, 360, 960, 240)), QStringLiteral("Find Topic:"));
   new FrameShape(this, TwipsRect(360, 630, 4875, 405), colours.gridDark, 1);
   cmbTopic_ = new QComboBox(this);
   cmbTopic_->setGeometry(TwipsRect(405, 675, 3840, 315));
@@ -57,6 +64,7 @@ void HelpWindow::BuildControls() {
   txtHelp_->setGeometry(TwipsRect(480, 1320, 4695, 3615));
   txtHelp_->setFont(EditorFont(9.75, true));
   txtHelp_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  txtHelp_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   txtHelp_->setPlainText(ForDisplay(pages_.PageText));
   txtHelp_->setReadOnly(!editor_.DeveloperMode);
   cmdClose_ = MakeBoxButton(this, TwipsRect(2400, 5160, 855, 375), QStringLiteral("Close"), colours.border);

@@ -36,7 +36,8 @@ WaitWindow::WaitWindow(Editor& editor, QWidget* parent) : QDialog(parent) {
   const BoxColours colours = ColoursOf(editor.prefs);
   new FrameShape(this, TwipsRect(120, 120, 4905, 1425), colours.border, 2);
   new FrameShape(this, TwipsRect(345, 825, 4470, 420), colours.gridDark, 1);
-  QLabel* message = MakeBoxLabel(this, TwipsRect(120, 360, 4935, 375));
+  // Two lines' room above the track: the system's font may not fit the message on one.
+  QLabel* message = MakeBoxLabel(this, TwipsRect(120, 180, 4935, 630));
   message->setAlignment(Qt::AlignCenter);
   message->setText(QStringLiteral("Please wait while the action is being performed."));
   track_ = MakePanel(this, TwipsRect(360, 840, 4410, 375), Qt::black);

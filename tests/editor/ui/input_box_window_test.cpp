@@ -17,13 +17,24 @@ namespace {
 
 using Keys = std::function<void(InputBoxWindow&)>;
 
-Keys Typing(const QString& keys, Qt::Key finish = Qt::Key_Return) {
-  return [keys, finish](InputBoxWindow& box) {
-    // QTest types ASCII only; other characters arrive as a keyboard with them would send them.
-    for (QChar key : keys) QTest::sendKeyEvent(QTest::Click, box.Line(), Qt::Key_unknown, QString(key), {});
+// Types the keys ("\b" for Backspace) over the selected default text, or after it with `atEnd`,
+// then presses `finish`.
+Keys Typing(const QString& keys, Qt::Key finish = Qt::Key_Return, bool atEnd = false) {
+  return [keys, finish, atEnd](InputBoxWindow& box) {
+    if (atEnd) QTest::keyClick(box.Line(), Qt::Key_End);
+    for (QChar key : keys) {
+      if (key == QLatin1Char('\b')) {
+        QTest::keyClick(box.Line(), Qt::Key_Backspace);
+        continue;
+      }
+      // QTest types ASCII only; other characters arrive as a keyboard with them would send them.
+      QTest::sendKeyEvent(QTest::Click, box.Line(), Qt::Key_unknown, QString(key), {});
+    }
     QTest::keyClick(box.Line(), finish);
   };
 }
+
+Keys TypingAtEnd(const QString& keys) { return Typing(keys, Qt::Key_Return, true); }
 
 struct InputCase {
   const char* name;
@@ -35,21 +46,9 @@ struct InputCase {
 
 TEST(InputBoxWindow, TypingGoesThroughTheModeOfTheDefaultText) {
   const InputCase cases[] = {
-      {"number prefix in any case", "[nUm]12", 0,
-       [](InputBoxWindow& box) {
-         QTest::keyClick(box.Line(), Qt::Key_End);
-         QTest::keyClicks(box.Line(), "3a-4. ");
-         QTest::keyClick(box.Line(), Qt::Key_Return);
-       },
-       "1234"},
+      {"number prefix in any case", "[nUm]12", 0, TypingAtEnd("3a-4. "), "1234"},
       {"the default is selected and typed over", "[NUM]12", 0, Typing("7"), "7"},
-      {"proper capitalises words", "[PROPER]my level", 0,
-       [](InputBoxWindow& box) {
-         QTest::keyClick(box.Line(), Qt::Key_End);
-         QTest::keyClicks(box.Line(), " x-y");
-         QTest::keyClick(box.Line(), Qt::Key_Return);
-       },
-       "my level X-Y"},
+      {"proper capitalises words", "[PROPER]my level", 0, TypingAtEnd(" x-y"), "my level X-Y"},
       {"file builds the name", "[FILE]", 0, Typing("ab"), "Ab.lvl"},
       {"file refuses a separator", "[file]", 0, Typing("a/b"), "Ab.lvl"},
       {"file refuses a lone dot", "[FILE]", 0, Typing("."), ""},
@@ -58,13 +57,13 @@ TEST(InputBoxWindow, TypingGoesThroughTheModeOfTheDefaultText) {
       {"the caller's limit", "", 3, Typing("abcd"), "abc"},
       {"cancel forgets the text", "", 0, Typing("typed", Qt::Key_Escape), ""},
       {"ok on an empty box", "", 0, Typing(""), ""},
-      {"backspace", "[NUM]123", 0,
+      {"backspace", "[NUM]123", 0, TypingAtEnd("\b"), "12"},
+      {"file: backspace passes beyond the length", "[FILE]" + std::string(32, 'x') + ".lvl", 0,
        [](InputBoxWindow& box) {
-         QTest::keyClick(box.Line(), Qt::Key_End);
-         QTest::keyClick(box.Line(), Qt::Key_Backspace);
-         QTest::keyClick(box.Line(), Qt::Key_Return);
+         box.Line()->setCursorPosition(32);
+         Typing("y\b", Qt::Key_Return)(box);
        },
-       "12"},
+       std::string(31, 'x') + ".lvl"},
   };
   Editor editor;
   InputBoxWindow box(editor);
