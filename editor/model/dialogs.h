@@ -23,6 +23,8 @@ class Dialogs {
   }
   // Opens the help window on the topic with this key; the empty key opens the index.
   virtual void ShowHelpTopic(std::string_view /*key*/) {}
+  // Shows or hides the error picture of the message box, around the report of an unexpected error.
+  virtual void ShowErrorIcon(bool /*visible*/) {}
 };
 
 }  // namespace brolt::editor

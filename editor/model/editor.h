@@ -1,6 +1,7 @@
 #pragma once
 // The editor's whole state: one instance, owned by the program and passed by reference, so that a
 // test can build a fresh editor with its own database, random source and fake windows.
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 
@@ -8,6 +9,7 @@
 #include "common/random.h"
 #include "editor/model/canvas_surface.h"
 #include "editor/model/dialogs.h"
+#include "editor/model/help_topics.h"
 #include "editor/model/input_state.h"
 #include "editor/model/level_state.h"
 #include "editor/model/preferences.h"
@@ -47,6 +49,11 @@ struct Editor {
   SelectionState selection;
   ClipboardState clipboard;
   SeededRandom random;
+  HelpTopics help;
+  // The own boxes' final opacities and the longest collection file name the input box takes.
+  std::int16_t DialogAlpha = 230;
+  std::int16_t WaitAlpha = 200;
+  std::int16_t MaxFileNameLength = 30;
   EditorUi ui;
 };
 

@@ -1,0 +1,19 @@
+#pragma once
+// Which names a collection file may have. The editor creates, renames and writes these files inside
+// the Levels folder, so a name must stay a plain file name there on any system.
+#include <string_view>
+
+namespace brolt::editor {
+
+// A character that may stand in a file name: no control character, no path separator and none of
+// the characters that file systems reserve (< > : " | ? *).
+bool IsFileNameCharacter(int character);
+
+// A whole collection file name: not empty, only file-name characters, and a name part (the text
+// before a ".lvl" or ".clvl" extension) that is neither empty nor made only of dots.
+bool IsValidCollectionName(std::string_view name);
+
+// The name without a ".lvl" or ".clvl" extension in any letter case.
+std::string_view CollectionNamePart(std::string_view name);
+
+}  // namespace brolt::editor

@@ -1,0 +1,18 @@
+#pragma once
+// The report of an unexpected error: the one way the commands tell the designer that something
+// failed that they did not foresee.
+#include <exception>
+#include <string_view>
+
+namespace brolt::editor {
+
+struct Editor;
+
+// Shows "ERROR:  " & description & ". " & context in the message box with the error picture, the
+// button "OK" and no help. Error numbers 0 (no error) and 453 show nothing.
+void ShowErrorMessage(Editor& editor, int errorNumber, std::string_view description, std::string_view context);
+
+// The same report for a failure thrown as an exception; its message is the description.
+void ShowErrorMessage(Editor& editor, const std::exception& error, std::string_view context);
+
+}  // namespace brolt::editor

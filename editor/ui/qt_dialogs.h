@@ -1,0 +1,46 @@
+#pragma once
+// The editor's own boxes and help window behind the rules' Dialogs interface. Each window is made
+// on its first use and kept, hidden, between uses.
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "editor/model/dialogs.h"
+
+namespace brolt::editor {
+
+struct Editor;
+class HelpWindow;
+class HelpWindowHost;
+class InputBoxWindow;
+class MessageBoxWindow;
+class WaitWindow;
+
+class QtDialogs : public Dialogs {
+ public:
+  QtDialogs(Editor& editor, HelpWindowHost& host);
+  ~QtDialogs() override;
+
+  int ShowMessageBox(std::string_view text, ButtonSet buttons, std::string_view helpKey) override;
+  std::string ShowInputBox(std::string_view prompt, std::string_view defaultText, int maxLength) override;
+  void ShowHelpTopic(std::string_view key) override;
+  void ShowErrorIcon(bool visible) override;
+
+  bool HelpVisible() const;
+  void HideHelp();
+
+  MessageBoxWindow& MessageBox();
+  InputBoxWindow& InputBox();
+  WaitWindow& Wait();
+  HelpWindow& Help();
+
+ private:
+  Editor& editor_;
+  HelpWindowHost& host_;
+  std::unique_ptr<MessageBoxWindow> messageBox_;
+  std::unique_ptr<InputBoxWindow> inputBox_;
+  std::unique_ptr<WaitWindow> wait_;
+  std::unique_ptr<HelpWindow> help_;
+};
+
+}  // namespace brolt::editor

@@ -1,0 +1,185 @@
+#include "editor/ui/help_window.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include "editor/support/fake_help_host.h"
+#include "editor/support/help_database.h"
+#include "editor/support/modal_script.h"
+#include "editor/ui/help_page_view.h"
+#include "editor/ui/input_box_window.h"
+#include "editor/ui/message_box_window.h"
+#include "editor/ui/qt_dialogs.h"
+
+namespace brolt::editor {
+namespace {
+
+class HelpWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    database_.OpenInto(editor_);
+    editor_.ui.dialogs = &dialogs_;
+  }
+
+  HelpWindow& Help() { return dialogs_.Help(); }
+  std::string TopicText() { return Help().TopicBox()->currentText().toStdString(); }
+  std::string PageText() { return Help().Page()->toPlainText().toStdString(); }
+
+  // Clicks into the middle of the first link naming `header` on the page.
+  void ClickLink(const QString& header) {
+    HelpPageView* page = Help().Page();
+    const int at = page->toPlainText().indexOf(QLatin1Char('<') + header + QLatin1Char('>'));
+    ASSERT_GE(at, 0) << header.toStdString();
+    QTextCursor cursor = page->textCursor();
+    cursor.setPosition(at + 2);
+    QTest::mouseClick(page->viewport(), Qt::LeftButton, {}, page->cursorRect(cursor).center());
+  }
+
+  testing::HelpDatabase database_{testing::SampleTopics()};
+  Editor editor_;
+  testing::FakeHelpHost host_;
+  QtDialogs dialogs_{editor_, host_};
+};
+
+TEST_F(HelpWindowTest, OpensATopicByKeyCentredOverTheMainWindow) {
+  dialogs_.ShowHelpTopic("MINIMAP");
+  EXPECT_TRUE(Help().isVisible());
+  EXPECT_FALSE(Help().isModal());
+  EXPECT_EQ(TopicText(), "Minimap");
+  EXPECT_EQ(PageText(), "The small map.\nBack to <zoom>, or <Secret Page>, or <Nowhere>.");
+  EXPECT_LE((Help().frameGeometry().center() - host_.frame.center()).manhattanLength(), 2);
+  EXPECT_EQ(Help().size(), QSize(373, 390)) << "5595 x 5850 twips";
+  dialogs_.HideHelp();
+  EXPECT_FALSE(dialogs_.HelpVisible());
+}
+
+TEST_F(HelpWindowTest, AKeyWithoutATopicShowsNothing) {
+  dialogs_.ShowHelpTopic("nosuchkey");
+  EXPECT_FALSE(Help().isVisible());
+}
+
+TEST_F(HelpWindowTest, TheIndexListsTheVisibleHeaders) {
+  dialogs_.ShowHelpTopic("");
+  EXPECT_EQ(TopicText(), kHelpIndexEntry);
+  EXPECT_EQ(PageText(), "<---- Tools ---->\n<Brush>\n<Capital Key>\n<Getting Started>\n<Minimap>\n<zoom>\n");
+  EXPECT_EQ(Help().TopicBox()->count(), 7);
+  EXPECT_EQ(Help().TopicBox()->itemText(6), "zoom");
+}
+
+TEST_F(HelpWindowTest, ClickingALinkOpensItsTopicAndABrokenOneSaysSo) {
+  dialogs_.ShowHelpTopic("zoom");
+  ClickLink("Minimap");
+  EXPECT_EQ(TopicText(), "Minimap");
+  ClickLink("Nowhere");
+  EXPECT_EQ(PageText(), "Topic not found.");
+  EXPECT_EQ(TopicText(), "Click Back to return to previous topic --->");
+  QTest::mouseClick(Help().BackButton(), Qt::LeftButton);
+  EXPECT_EQ(TopicText(), "zoom");
+}
+
+TEST_F(HelpWindowTest, APressOnALinkSelectsItWithItsBrackets) {
+  dialogs_.ShowHelpTopic("zoom");
+  HelpPageView* page = Help().Page();
+  QTextCursor cursor = page->textCursor();
+  cursor.setPosition(page->toPlainText().indexOf('<') + 3);
+  QTest::mousePress(page->viewport(), Qt::LeftButton, {}, page->cursorRect(cursor).center());
+  EXPECT_EQ(page->textCursor().selectedText(), "<Minimap>");
+  QTest::mouseRelease(page->viewport(), Qt::LeftButton, {}, page->cursorRect(cursor).center());
+  EXPECT_EQ(TopicText(), "Minimap");
+}
+
+TEST_F(HelpWindowTest, EnterInTheTopicBoxSearchesHeadersBeforeBodies) {
+  dialogs_.ShowHelpTopic("tools");
+  Help().TopicBox()->setEditText("zoom");
+  QTest::keyClick(Help().TopicBox()->lineEdit(), Qt::Key_Return);
+  EXPECT_EQ(TopicText(), "4 Topic(s) Found For: \"zoom\"");
+  EXPECT_EQ(PageText(), "<zoom>\n<Brush>\n<Getting Started>\n<Minimap>\n");
+  EXPECT_TRUE(Help().isVisible()) << "Enter searches; it does not close the window";
+  ClickLink("Brush");
+  QTest::mouseClick(Help().BackButton(), Qt::LeftButton);
+  EXPECT_EQ(TopicText(), "4 Topic(s) Found For: \"zoom\"");
+}
+
+TEST_F(HelpWindowTest, TheRecentPanelListsEachPageOnceAndOpensTheOneClicked) {
+  for (const char* key : {"zoom", "minimap", "zoom", "tools"}) dialogs_.ShowHelpTopic(key);
+  QTest::mouseClick(Help().RecentButton(), Qt::LeftButton);
+  EXPECT_TRUE(Help().RecentPanel()->isVisible());
+  QListWidget* list = Help().RecentList();
+  ASSERT_EQ(list->count(), 3);
+  EXPECT_EQ(list->item(0)->text(), "Brush");
+  EXPECT_EQ(list->item(2)->text(), "Minimap");
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
+  EXPECT_EQ(TopicText(), "Minimap");
+  EXPECT_FALSE(Help().RecentPanel()->isVisible());
+}
+
+TEST_F(HelpWindowTest, HelpAskedForOverABlockedMainWindowIsModal) {
+  host_.enabled = false;
+  bool modal = false;
+  testing::WhenModalShown([&](QWidget* window) {
+    modal = window == &Help();
+    QTest::mouseClick(Help().CloseButton(), Qt::LeftButton);
+  });
+  dialogs_.ShowHelpTopic("zoom");
+  EXPECT_TRUE(modal);
+  EXPECT_FALSE(Help().isVisible());
+}
+
+TEST_F(HelpWindowTest, TheMessageBoxHelpButtonOpensHelpOverTheBox) {
+  bool helpOverBox = false;
+  bool boxStillUp = false;
+  testing::WhenModalShown([&](QWidget* box) {
+    testing::WhenModalShown([&](QWidget* help) {
+      helpOverBox = help == &Help() && TopicText() == "Brush";
+      QTest::keyClick(help, Qt::Key_Escape);
+    });
+    QTest::mouseClick(dialogs_.MessageBox().HelpButton(), Qt::LeftButton);
+    boxStillUp = box->isVisible();
+    QTest::keyClick(box, Qt::Key_Return);
+  });
+  EXPECT_EQ(dialogs_.ShowMessageBox("Pick a tool first.", ButtonSet::OK, "tools"), 1);
+  EXPECT_TRUE(helpOverBox);
+  EXPECT_TRUE(boxStillUp);
+}
+
+TEST_F(HelpWindowTest, OnlyDeveloperModeEditsAndSavesTopics) {
+  dialogs_.ShowHelpTopic("zoom");
+  EXPECT_TRUE(Help().Page()->isReadOnly());
+  EXPECT_FALSE(Help().SaveButton()->isVisible());
+}
+
+TEST(HelpWindowDeveloper, SaveTopicAsksForTheNameAndWritesTheEditedPage) {
+  testing::HelpDatabase database(testing::SampleTopics());
+  Editor editor;
+  database.OpenInto(editor);
+  editor.DeveloperMode = true;
+  testing::FakeHelpHost host;
+  QtDialogs dialogs(editor, host);
+  editor.ui.dialogs = &dialogs;
+  dialogs.ShowHelpTopic("zoom");
+  HelpWindow& help = dialogs.Help();
+  ASSERT_TRUE(help.SaveButton()->isVisible());
+  ASSERT_FALSE(help.Page()->isReadOnly());
+  help.Page()->setPlainText("Zoom with the wheel.\nOr the menu.");
+  std::string prompt;
+  testing::WhenModalShown([&](QWidget* box) {
+    prompt = dialogs.InputBox().Prompt()->text().toStdString();
+    QTest::keyClicks(box->focusWidget(), "Zooming");
+    QTest::keyClick(box->focusWidget(), Qt::Key_Return);
+  });
+  QTest::mouseClick(help.SaveButton(), Qt::LeftButton);
+  EXPECT_EQ(prompt, "Topic name:");
+  EXPECT_EQ(database.Stored("Header", "zoom"), "Zooming");
+  EXPECT_EQ(database.Stored("Body", "zoom"), "Zoom with the wheel.\r\nOr the menu.");
+  EXPECT_TRUE(help.isVisible()) << "asking for the name does not close the help window";
+}
+
+}  // namespace
+}  // namespace brolt::editor
