@@ -11,7 +11,7 @@
 namespace brolt::testing {
 
 inline QColor SyntheticTileColour(int column, int row, int item) {
-  return QColor(column * 30 + 20, row * 30 + 20, item * 50);
+  return QColor(column * 28 + 10, row * 28 + 10, item * 50);
 }
 
 inline editor::TilesetPictures SyntheticTileset() {
