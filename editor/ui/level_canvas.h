@@ -1,17 +1,17 @@
 #pragma once
-// The canvas viewport (LevelBack): shows the level from the view origin at the current zoom, with
-// the scroll bars along its right and bottom edges. It paints only what it shows, so a level of any
+// The canvas viewport (LevelBack): the level from the view origin at the current zoom, with the
+// scroll bars along its right and bottom edges. Only what it shows is painted, so a level at any
 // zoom costs no more than the viewport. It is the rules' CanvasSurface; minimap notifications go on
 // to the minimap when one is attached.
 #include <QWidget>
 
 #include "editor/model/canvas_surface.h"
 #include "editor/model/editor.h"
-#include "editor/ui/scaled_tile_pictures.h"
 #include "editor/ui/tileset_pictures.h"
 
 namespace brolt::editor {
 
+class CanvasViewport;
 class MiniLevel;
 class ViewScrollBar;
 
@@ -28,8 +28,8 @@ class LevelCanvas : public QWidget, public CanvasSurface {
   ViewScrollBar& ScrX() { return *scrX_; }
   ViewScrollBar& ScrY() { return *scrY_; }
 
-  // Canvas pixels of the widget's top left corner.
-  QPoint CanvasOrigin() const;
+  // Where the level shows, beside the bars; the canvas' mouse events arrive there.
+  CanvasViewport& Viewport() { return *viewport_; }
 
   void RedrawCell(int x, int y) override;
   void RedrawLevel() override;
@@ -42,14 +42,13 @@ class LevelCanvas : public QWidget, public CanvasSurface {
   void SetPointer(int pointer) override;
 
  protected:
-  void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
   void UpdateMiniLevel(const QRect& area);
 
   Editor& editor_;
-  ScaledTilePictures pictures_;
+  CanvasViewport* viewport_;
   ViewScrollBar* scrX_;
   ViewScrollBar* scrY_;
   QWidget* corner_;

@@ -15,9 +15,11 @@ const QPixmap& ScaledTilePictures::Picture(const TileDef& tile, int direction, i
                             static_cast<std::uint64_t>(static_cast<std::uint16_t>(tile.Y));
   auto found = scaled_.find(key);
   if (found == scaled_.end()) {
-    // Nearest pixels, as a plain stretched copy gives them.
+    // Nearest pixels, as a plain stretched copy gives them, in the window's own pixel format so that
+    // drawing is a plain copy.
     const QImage scaled = source.copy(TilesetPictures::TileSource(tile))
-                              .scaled(side, side, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+                              .scaled(side, side, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                              .convertToFormat(QImage::Format_ARGB32_Premultiplied);
     found = scaled_.emplace(key, QPixmap::fromImage(scaled)).first;
   }
   return found->second;
