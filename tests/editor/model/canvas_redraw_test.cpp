@@ -11,17 +11,12 @@
 namespace brolt::editor {
 namespace {
 
-struct RedrawFixture : ::testing::Test {
+struct RedrawFixture : ::testing::Test, testing::RecordingEditor {
   RedrawFixture() {
-    editor.ui.canvas = &canvas;
-    editor.ui.window = &window;
     ResetUndoRing(editor.undo, 5);
     editor.tiles.TileDefs[7].Mini = 12;
     editor.tiles.TileDefs[9].Mini = 3;
   }
-  Editor editor;
-  testing::RecordingCanvas canvas;
-  testing::RecordingWindow window;
 };
 
 TEST_F(RedrawFixture, AnUndoThatDiffersInOneCellRepaintsOnlyThatCell) {

@@ -7,20 +7,13 @@
 namespace brolt::editor {
 namespace {
 
-struct ScrollFixture : ::testing::Test {
-  ScrollFixture() {
-    editor.ui.canvas = &canvas;
-    editor.ui.window = &window;
-  }
+struct ScrollFixture : ::testing::Test, testing::RecordingEditor {
   void Viewport(int width, int height, float zoom) {
     editor.view.ViewportWidth = width;
     editor.view.ViewportHeight = height;
     editor.view.TileSize = zoom;
     editor.view.LevelExtent = static_cast<std::int32_t>(zoom * 50);
   }
-  Editor editor;
-  testing::RecordingCanvas canvas;
-  testing::RecordingWindow window;
 };
 
 TEST_F(ScrollFixture, AViewportOf600By400AtZoom20) {

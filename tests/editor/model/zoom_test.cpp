@@ -10,17 +10,12 @@
 namespace brolt::editor {
 namespace {
 
-struct ZoomFixture : ::testing::Test {
+struct ZoomFixture : ::testing::Test, testing::RecordingEditor {
   ZoomFixture() {
-    editor.ui.canvas = &canvas;
-    editor.ui.window = &window;
     editor.ui.dialogs = &dialogs;
     editor.view.ViewportWidth = 600;
     editor.view.ViewportHeight = 400;
   }
-  Editor editor;
-  testing::RecordingCanvas canvas;
-  testing::RecordingWindow window;
   testing::ScriptedDialogs dialogs;
 };
 

@@ -6,8 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "editor/model/canvas_surface.h"
-#include "editor/model/window_controls.h"
+#include "editor/model/editor.h"
 
 namespace brolt::testing {
 
@@ -49,6 +48,17 @@ class RecordingWindow : public editor::WindowControls {
   std::pair<int, int> ToolPanelHeights() override { return toolPanelHeights; }
   void SetToolScrollMax(int maximum) override { toolScrollMax = maximum; }
   void ShowThicknessMenu(const editor::ThicknessMenu& menu) override { thicknessMenu = menu; }
+};
+
+// An editor whose canvas and main window record.
+struct RecordingEditor {
+  RecordingEditor() {
+    editor.ui.canvas = &canvas;
+    editor.ui.window = &window;
+  }
+  editor::Editor editor;
+  RecordingCanvas canvas;
+  RecordingWindow window;
 };
 
 }  // namespace brolt::testing
