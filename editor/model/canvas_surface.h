@@ -10,6 +10,13 @@ class CanvasSurface {
   virtual void RedrawLevel() {}
   virtual void RedrawSelection() {}
   virtual void ViewMoved() {}
+  // The overlays of canvas_shapes.h, the scroll bars' ranges and values, and the minimap.
+  virtual void RedrawOverlays() {}
+  virtual void ScrollBarsChanged() {}
+  virtual void RedrawMiniLevel() {}
+  virtual void RedrawMiniDot(int /*x*/, int /*y*/) {}
+  // The pointer over the canvas: 0 default, 1 arrow, 2 cross, 5 size-all, 11 hourglass.
+  virtual void SetPointer(int /*pointer*/) {}
 };
 
 }  // namespace brolt::editor

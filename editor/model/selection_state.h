@@ -1,5 +1,6 @@
 #pragma once
 // The state of the drag tools, the selection marquee, the clipboard and paste mode.
+#include <array>
 #include <cstdint>
 
 #include "editor/model/map_cell.h"
@@ -10,6 +11,9 @@ struct SelectionState {
   bool ToolDragActive = false;
   std::int16_t DragStartX = 0;
   std::int16_t DragStartY = 0;
+  // The marker of each level cell, [x][y]: shown exactly when the cell is selected, except while
+  // the paste and line previews borrow the markers.
+  std::array<std::array<bool, kLevelSize>, kLevelSize> MarkerVisible{};
 };
 
 struct ClipboardState {

@@ -1,11 +1,25 @@
 #pragma once
 // The main window's controls that the rules set: status texts, captions, menu states, pointers and
 // the tile counter. The Qt main window implements this; tests record the calls. Defaults do nothing.
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace brolt::editor {
+
+// The thickness menu's items 1 to 15 (index 0 is item 1), and the text of the thickness label;
+// an empty label leaves the label as it is.
+struct ThicknessItem {
+  int Caption = 0;
+  bool Visible = false;
+  bool Checked = false;
+};
+struct ThicknessMenu {
+  std::array<ThicknessItem, 15> Items{};
+  std::string Label;
+};
 
 class WindowControls {
  public:
@@ -19,6 +33,17 @@ class WindowControls {
   virtual void ShowDeveloperItems(bool /*visible*/) {}
   // Hides the brush square drawn over the canvas, as after a turned cell is drawn again.
   virtual void HideBrushOutline() {}
+  // The view controls that follow the zoom, the window's size and the tool.
+  virtual bool IsMainWindowVisible() { return true; }
+  virtual void ShowZoom(std::string_view /*text*/) {}
+  // Checks item `index` of the zoom menu alone; -1 checks the custom item.
+  virtual void CheckZoomMenuItem(int /*index*/) {}
+  // The brush-size bar's maximum; a large change of 0 leaves its large change as it is.
+  virtual void SetBrushSizeRange(int /*maximum*/, int /*largeChange*/) {}
+  // Heights in pixels of the tile palette and of the frame it scrolls in.
+  virtual std::pair<int, int> ToolPanelHeights() { return {0, 0}; }
+  virtual void SetToolScrollMax(int /*maximum*/) {}
+  virtual void ShowThicknessMenu(const ThicknessMenu& /*menu*/) {}
 };
 
 }  // namespace brolt::editor

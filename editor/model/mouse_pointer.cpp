@@ -1,0 +1,14 @@
+#include "editor/model/mouse_pointer.h"
+
+namespace brolt::editor {
+
+void SetMousePointer(Editor& editor, int pointer) {
+  editor.ui.canvas->SetPointer(pointer);
+  if (pointer == kHourglassPointer || pointer == kDefaultPointer) editor.ui.window->SetMousePointer(pointer);
+}
+
+void SetToolPointer(Editor& editor) {
+  SetMousePointer(editor, editor.tools.CurrentTool == kSelectorTool ? kArrowPointer : kCrossPointer);
+}
+
+}  // namespace brolt::editor

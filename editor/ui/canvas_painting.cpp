@@ -1,0 +1,125 @@
+#include "editor/ui/canvas_painting.h"
+
+#include <QImage>
+#include <QPen>
+#include <QPoint>
+#include <algorithm>
+#include <vector>
+
+#include "editor/model/canvas_geometry.h"
+#include "editor/ui/qt_colors.h"
+
+namespace brolt::editor {
+
+namespace {
+
+const QColor kMarkerColour(255, 255, 255);
+const QColor kOutlineColour(255, 255, 255);
+const QColor kBandColour(255, 255, 255, 40);
+constexpr double kStartMarkerOpacity = 0.6;
+
+// The cells that meet an area of the canvas, clamped to the level.
+struct CellRange {
+  int left, top, right, bottom;
+  CellRange(const QRect& area, int side)
+      : left(area.left() / side),
+        top(area.top() / side),
+        right(std::min(kLevelSize - 1, area.right() / side)),
+        bottom(std::min(kLevelSize - 1, area.bottom() / side)) {}
+};
+
+// Grid lines every `side` pixels from 0 to the level's extent, with a light dot at each crossing.
+// Every horizontal line is the same row of pixels, dots included, so it is made once and copied.
+void PaintGrid(QPainter& painter, const Editor& editor, const QRect& area, int side) {
+  const int firstLine = (area.top() + side - 1) / side;
+  const int lastLine = std::min(kLevelSize, area.bottom() / side);
+  const int firstColumn = (area.left() + side - 1) / side;
+  const int lastColumn = std::min(kLevelSize, area.right() / side);
+  const QColor dark = ColorFromText(editor.prefs.GridDark);
+  for (int k = firstColumn; k <= lastColumn; ++k) painter.fillRect(k * side, area.top(), 1, area.height(), dark);
+  QImage line(area.width(), 1, QImage::Format_RGB32);
+  line.fill(dark);
+  const QRgb light = ColorFromText(editor.prefs.GridLight).rgb();
+  for (int k = firstColumn; k <= lastColumn; ++k) line.setPixel(k * side - area.left(), 0, light);
+  for (int k = firstLine; k <= lastLine; ++k) painter.drawImage(area.left(), k * side, line);
+}
+
+void PaintCells(QPainter& painter, const Editor& editor, ScaledTilePictures& pictures, const CellRange& cells,
+                int side) {
+  for (int x = cells.left; x <= cells.right; ++x) {
+    for (int y = cells.top; y <= cells.bottom; ++y) {
+      const MapCell& cell = editor.level.Cell(x, y);
+      if (cell.TileCode == 0) continue;
+      painter.drawPixmap(x * side + 1, y * side + 1, pictures.Picture(editor.tiles[cell.TileCode], cell.Direction, side - 1));
+    }
+  }
+}
+
+void PaintStartMarker(QPainter& painter, const Editor& editor, ScaledTilePictures& pictures, int side) {
+  const LevelState& level = editor.level;
+  if (!level.StartMarkerPlaced || !IsLevelCell(level.StartMarkerX, level.StartMarkerY)) return;
+  painter.setOpacity(kStartMarkerOpacity);
+  painter.drawPixmap(level.StartMarkerX * side + 1, level.StartMarkerY * side + 1,
+                     pictures.Picture(editor.tiles[kThresherTile], 0, side - 1));
+  painter.setOpacity(1.0);
+}
+
+// Each marker outlines its cell's inner square, inside the grid lines.
+void PaintMarkers(QPainter& painter, const Editor& editor, const CellRange& cells, int side) {
+  std::vector<QRect> markers;
+  for (int x = cells.left; x <= cells.right; ++x) {
+    for (int y = cells.top; y <= cells.bottom; ++y) {
+      if (editor.selection.MarkerVisible[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)])
+        markers.emplace_back(x * side + 1, y * side + 1, side - 2, side - 2);
+    }
+  }
+  if (markers.empty()) return;
+  painter.setPen(QPen(kMarkerColour, 0));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRects(markers.data(), static_cast<int>(markers.size()));
+}
+
+void PaintOutline(QPainter& painter, const CanvasShape& shape) {
+  if (shape.Visible && shape.Width > 0 && shape.Height > 0)
+    painter.drawRect(shape.Left, shape.Top, shape.Width - 1, shape.Height - 1);
+}
+
+void PaintBand(QPainter& painter, const CanvasShape& shape) {
+  if (shape.Visible) painter.fillRect(shape.Left, shape.Top, shape.Width, shape.Height, kBandColour);
+}
+
+void PaintOverlays(QPainter& painter, const CanvasOverlays& overlays) {
+  PaintBand(painter, overlays.shpSelectX);
+  PaintBand(painter, overlays.shpSelectY);
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(kOutlineColour, 0));
+  for (const CanvasShape& square : overlays.shpSquare) PaintOutline(painter, square);
+  PaintOutline(painter, overlays.shpSelect);
+  if (overlays.shpLine.Visible)
+    painter.drawLine(overlays.shpLine.X1, overlays.shpLine.Y1, overlays.shpLine.X2, overlays.shpLine.Y2);
+  painter.setPen(QPen(kOutlineColour, 0, Qt::DashLine));
+  PaintOutline(painter, overlays.shpMultiSelect);
+}
+
+}  // namespace
+
+void PaintCanvas(QPainter& painter, const Editor& editor, ScaledTilePictures& pictures, const QRect& area) {
+  const ViewState& view = editor.view;
+  const QRect visible = area & QRect(0, 0, view.LevelExtent + 1, view.LevelExtent + 1);
+  if (visible.isEmpty()) return;
+  const int side = std::max(1, CellPixels(view));
+  painter.save();
+  painter.setClipRect(visible, Qt::IntersectClip);
+  painter.fillRect(visible, Qt::black);
+  if (view.GridShown) PaintGrid(painter, editor, visible, side);
+  const CellRange cells(visible, side);
+  if (side > 1) {
+    PaintCells(painter, editor, pictures, cells, side);
+    PaintStartMarker(painter, editor, pictures, side);
+    PaintMarkers(painter, editor, cells, side);
+  }
+  PaintOverlays(painter, view.Overlays);
+  painter.restore();
+}
+
+}  // namespace brolt::editor

@@ -1,0 +1,84 @@
+#include "editor/ui/level_canvas.h"
+
+#include "editor/model/canvas_geometry.h"
+#include "editor/model/minimap.h"
+#include "editor/model/mouse_pointer.h"
+#include "editor/model/scrolling.h"
+#include "editor/ui/canvas_viewport.h"
+#include "editor/ui/mini_level.h"
+#include "editor/ui/pointer_shape.h"
+#include "editor/ui/view_scroll_bar.h"
+
+namespace brolt::editor {
+
+namespace {
+constexpr int kScrollBarThickness = 11;
+}  // namespace
+
+LevelCanvas::LevelCanvas(Editor& editor, const TilesetPictures& pictures, QWidget* parent)
+    : QWidget(parent),
+      editor_(editor),
+      viewport_(new CanvasViewport(editor, pictures, this)),
+      scrX_(new ViewScrollBar(editor, editor.view.ScrX, Qt::Horizontal, this)),
+      scrY_(new ViewScrollBar(editor, editor.view.ScrY, Qt::Vertical, this)),
+      corner_(new QWidget(this)) {
+  corner_->setAutoFillBackground(true);
+}
+
+void LevelCanvas::PicturesChanged() { viewport_->PicturesChanged(); }
+
+void LevelCanvas::RedrawCell(int x, int y) {
+  const int side = CellPixels(editor_.view);
+  viewport_->UpdateCanvasRect(QRect(x * side + 1, y * side + 1, side - 1, side - 1));
+}
+
+void LevelCanvas::RedrawLevel() { viewport_->update(); }
+void LevelCanvas::RedrawSelection() { viewport_->update(); }
+void LevelCanvas::RedrawOverlays() { viewport_->update(); }
+
+void LevelCanvas::ViewMoved() {
+  viewport_->update();
+  UpdateMiniLevel(QRect());
+}
+
+void LevelCanvas::ScrollBarsChanged() {
+  scrX_->ShowState();
+  scrY_->ShowState();
+}
+
+void LevelCanvas::RedrawMiniLevel() { UpdateMiniLevel(QRect()); }
+
+void LevelCanvas::RedrawMiniDot(int x, int y) {
+  UpdateMiniLevel(QRect(kMiniCellPixels * x + 1, kMiniCellPixels * y + 1, 1, 1));
+}
+
+void LevelCanvas::UpdateMiniLevel(const QRect& area) {
+  if (miniLevel_ == nullptr) return;
+  if (area.isNull()) {
+    miniLevel_->update();
+  } else {
+    miniLevel_->update(area);
+  }
+}
+
+void LevelCanvas::SetPointer(int pointer) {
+  if (pointer == kDefaultPointer) {
+    viewport_->unsetCursor();
+  } else {
+    viewport_->setCursor(PointerCursor(pointer));
+  }
+}
+
+void LevelCanvas::resizeEvent(QResizeEvent*) {
+  const int w = width();
+  const int h = height();
+  viewport_->setGeometry(0, 0, w - kScrollBarThickness, h - kScrollBarThickness);
+  scrX_->setGeometry(0, h - kScrollBarThickness, w - kScrollBarThickness, kScrollBarThickness);
+  scrY_->setGeometry(w - kScrollBarThickness, 0, kScrollBarThickness, h - kScrollBarThickness);
+  corner_->setGeometry(w - kScrollBarThickness, h - kScrollBarThickness, kScrollBarThickness, kScrollBarThickness);
+  editor_.view.ViewportWidth = w;
+  editor_.view.ViewportHeight = h;
+  RefreshViewControls(editor_);
+}
+
+}  // namespace brolt::editor

@@ -1,0 +1,37 @@
+#include "editor/ui/mini_level.h"
+
+#include <QPainter>
+#include <QPen>
+
+#include "editor/model/minimap.h"
+#include "editor/ui/qt_colors.h"
+
+namespace brolt::editor {
+
+namespace {
+const QColor kViewBoxColour(255, 255, 255);
+}  // namespace
+
+MiniLevel::MiniLevel(const Editor& editor, QWidget* parent) : QWidget(parent), editor_(editor) {
+  setFixedSize(kMiniLevelPixels, kMiniLevelPixels);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void MiniLevel::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), Qt::black);
+  const ViewState& view = editor_.view;
+  for (int x = 0; x < kLevelSize; ++x) {
+    for (int y = 0; y < kLevelSize; ++y) {
+      const std::int32_t dot = view.MiniLevel[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];
+      if (dot != 0) painter.fillRect(kMiniCellPixels * x + 1, kMiniCellPixels * y + 1, 1, 1, ColorFromRgb(dot));
+    }
+  }
+  const CanvasShape& box = view.shpMiniSelect;
+  if (box.Width > 0 && box.Height > 0) {
+    painter.setPen(QPen(kViewBoxColour, 0));
+    painter.drawRect(box.Left, box.Top, box.Width - 1, box.Height - 1);
+  }
+}
+
+}  // namespace brolt::editor

@@ -1,0 +1,17 @@
+#include "editor/ui/pointer_shape.h"
+
+#include "editor/model/mouse_pointer.h"
+
+namespace brolt::editor {
+
+QCursor PointerCursor(int pointer) {
+  switch (pointer) {
+    case kArrowPointer: return QCursor(Qt::ArrowCursor);
+    case kCrossPointer: return QCursor(Qt::CrossCursor);
+    case kSizeAllPointer: return QCursor(Qt::SizeAllCursor);
+    case kHourglassPointer: return QCursor(Qt::WaitCursor);
+    default: return QCursor();
+  }
+}
+
+}  // namespace brolt::editor

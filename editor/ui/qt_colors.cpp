@@ -1,0 +1,21 @@
+#include "editor/ui/qt_colors.h"
+
+#include <algorithm>
+
+#include "editor/model/get_color_component.h"
+
+namespace brolt::editor {
+
+namespace {
+int Component(int value) { return std::clamp(value, 0, 255); }
+}  // namespace
+
+QColor ColorFromText(std::string_view colorText) {
+  return QColor(Component(GetColorComponent(colorText, true, false, false)),
+                Component(GetColorComponent(colorText, false, true, false)),
+                Component(GetColorComponent(colorText, false, false, true)));
+}
+
+QColor ColorFromRgb(std::int32_t rgb) { return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF); }
+
+}  // namespace brolt::editor

@@ -1,0 +1,111 @@
+#include "editor/model/canvas_redraw.h"
+
+#include <gtest/gtest.h>
+
+#include "editor/model/minimap.h"
+#include "editor/model/minimap_palette.h"
+#include "editor/model/mouse_pointer.h"
+#include "editor/model/undo_recording.h"
+#include "editor/support/recording_canvas.h"
+
+namespace brolt::editor {
+namespace {
+
+struct RedrawFixture : ::testing::Test, testing::RecordingEditor {
+  RedrawFixture() {
+    ResetUndoRing(editor.undo, 5);
+    editor.tiles.TileDefs[7].Mini = 12;
+    editor.tiles.TileDefs[9].Mini = 3;
+  }
+};
+
+TEST_F(RedrawFixture, AnUndoThatDiffersInOneCellRepaintsOnlyThatCell) {
+  editor.level.Cell(4, 4) = MapCell{7, 2, 0, false};
+  editor.level.Cell(10, 3) = MapCell{9, 1, 0, false};
+  StoreUndoState(editor.undo, editor.level.Map);
+  editor.level.Cell(10, 3).Direction = 3;  // only the direction differs
+  editor.level.Cell(8, 8).Selected = true;
+  editor.selection.MarkerVisible[8][8] = true;
+
+  RedrawChangedCells(editor, editor.undo.UndoIndex);
+
+  EXPECT_EQ(canvas.redrawnCells, (std::vector<std::pair<int, int>>{{10, 3}}));
+  EXPECT_EQ(editor.level.Cell(10, 3).Direction, 1);
+  EXPECT_EQ(canvas.levelRedraws, 0);
+  EXPECT_EQ(canvas.miniLevelRedraws, 1);
+  EXPECT_EQ(editor.view.MiniLevel[4][4], MiniPaletteColour(12));
+  EXPECT_EQ(editor.view.MiniLevel[10][3], MiniPaletteColour(3));
+  EXPECT_FALSE(editor.level.Cell(8, 8).Selected);
+  EXPECT_FALSE(editor.selection.MarkerVisible[8][8]);
+  // The hourglass stays until the canvas next sets its pointer.
+  EXPECT_EQ(canvas.pointers, (std::vector<int>{kHourglassPointer}));
+}
+
+TEST_F(RedrawFixture, EmptiedAndFilledCellsAreRepaintedAndTheLevelTakesTheSlotsState) {
+  StoreUndoState(editor.undo, editor.level.Map);  // slot 0: empty
+  editor.level.Cell(0, 0).TileCode = 7;
+  editor.level.Cell(49, 49).TileCode = 9;
+  RecordUndo(editor);  // slot 1
+  RedrawChangedCells(editor, 0);
+  EXPECT_EQ(canvas.redrawnCells, (std::vector<std::pair<int, int>>{{0, 0}, {49, 49}}));
+  EXPECT_EQ(editor.level.Cell(49, 49).TileCode, 0);
+  EXPECT_EQ(editor.view.MiniLevel[49][49], 0);
+  canvas.redrawnCells.clear();
+  RedrawChangedCells(editor, 1);
+  EXPECT_EQ(canvas.redrawnCells.size(), 2u);
+  EXPECT_EQ(editor.level.Cell(0, 0).TileCode, 7);
+}
+
+TEST_F(RedrawFixture, ASlotOutsideTheRingChangesNothing) {
+  editor.level.Cell(1, 1).TileCode = 7;
+  for (const int slot : {-1, 6, 1000}) RedrawChangedCells(editor, slot);
+  EXPECT_EQ(editor.level.Cell(1, 1).TileCode, 7);
+  EXPECT_EQ(canvas.Calls(), 0);
+}
+
+TEST_F(RedrawFixture, TheGridShowsAsThePreferenceSaysUntilDrawnOrCleared) {
+  editor.prefs.ShowGrid = false;
+  RedrawLevel(editor);
+  EXPECT_FALSE(editor.view.GridShown);
+  DrawGrid(editor);
+  EXPECT_TRUE(editor.view.GridShown);
+  ClearGrid(editor);
+  EXPECT_FALSE(editor.view.GridShown);
+  editor.prefs.ShowGrid = true;
+  RedrawLevel(editor);
+  EXPECT_TRUE(editor.view.GridShown);
+  EXPECT_EQ(canvas.levelRedraws, 4);
+}
+
+struct DotCase {
+  int paletteIndex;
+  std::int32_t colour;
+  std::int32_t shown;
+};
+
+TEST_F(RedrawFixture, AMiniDotTakesThePaletteOrTheGivenColour) {
+  for (const DotCase& c : {DotCase{0, 0, 0x000000}, DotCase{15, 0, 0xFFFFFF}, DotCase{12, 0, 0x0000FF},
+                           DotCase{0, 0x00FF80, 0x00FF80}, DotCase{4, 0x00FF80, 0x000080}, DotCase{16, 0, 0},
+                           DotCase{-1, 0, 0}}) {
+    DrawMiniTile(editor, 3, 5, c.paletteIndex, c.colour);
+    EXPECT_EQ(editor.view.MiniLevel[3][5], c.shown) << c.paletteIndex << " " << c.colour;
+  }
+}
+
+TEST_F(RedrawFixture, CellsOutsideTheLevelHaveNoDot) {
+  for (const auto& [x, y] : {std::pair{50, 0}, std::pair{0, 50}, std::pair{-1, 3}}) DrawMiniTile(editor, x, y, 15, 0);
+  EXPECT_EQ(canvas.Calls(), 0);
+}
+
+TEST_F(RedrawFixture, TheToolPointerIsTheArrowForTheSelectorAndTheCrossOtherwise) {
+  editor.tools.CurrentTool = kSelectorTool;
+  SetToolPointer(editor);
+  editor.tools.CurrentTool = kLineTool;
+  SetToolPointer(editor);
+  EXPECT_EQ(canvas.pointers, (std::vector<int>{kArrowPointer, kCrossPointer}));
+  // Only the hourglass and the default reach the whole window.
+  EXPECT_TRUE(window.windowPointers.empty());
+}
+
+}  // namespace
+}  // namespace brolt::editor
