@@ -26,13 +26,6 @@ QFont EditorFont(double points, bool bold) {
   return font;
 }
 
-QColor ColorFromText(std::string_view colorText) {
-  auto component = [colorText](bool red, bool green, bool blue) {
-    return std::clamp(GetColorComponent(colorText, red, green, blue).value_or(0), 0, 255);
-  };
-  return QColor(component(true, false, false), component(false, true, false), component(false, false, true));
-}
-
 BoxColours ColoursOf(const Preferences& prefs) {
   return {ColorFromText(prefs.BorderColor), ColorFromText(prefs.GridDark), ColorFromText(prefs.GridLight)};
 }

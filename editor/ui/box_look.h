@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <string_view>
 
+#include "editor/ui/qt_colors.h"
+
 class QLabel;
 class QPushButton;
 
@@ -20,9 +22,6 @@ QRect TwipsRect(int left, int top, int width, int height);
 
 // The system's sans-serif family at a point size.
 QFont EditorFont(double points, bool bold);
-
-// A ColorText ("r,g,b") as a colour; missing components are 0.
-QColor ColorFromText(std::string_view colorText);
 
 struct BoxColours {
   QColor border;
