@@ -9,6 +9,8 @@ class CanvasSurface {
   virtual void RedrawCell(int /*x*/, int /*y*/) {}
   virtual void RedrawLevel() {}
   virtual void RedrawSelection() {}
+  // The brush outline, marquee, box outlines or minimap box moved, showed or hid.
+  virtual void RedrawOutlines() {}
   virtual void ViewMoved() {}
 };
 

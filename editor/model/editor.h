@@ -6,6 +6,7 @@
 
 #include "common/database.h"
 #include "common/random.h"
+#include "editor/model/canvas_preview.h"
 #include "editor/model/canvas_surface.h"
 #include "editor/model/dialogs.h"
 #include "editor/model/input_state.h"
@@ -46,6 +47,7 @@ struct Editor {
   InputState input;
   SelectionState selection;
   ClipboardState clipboard;
+  CanvasPreview preview;
   SeededRandom random;
   EditorUi ui;
 };

@@ -13,8 +13,15 @@ struct SelectionState {
 };
 
 struct ClipboardState {
-  LevelMap Clipboard{};
+  LevelMap Clipboard{};  // copied cells at their map positions; TileCode -1 where nothing was copied
   bool Filled = false;
+  // The bounds of the copied cells, and the cell that lands on the pointer's cell when placed.
+  std::int16_t ClipboardLeft = 0;
+  std::int16_t ClipboardTop = 0;
+  std::int16_t ClipboardRight = 0;
+  std::int16_t ClipboardBottom = 0;
+  std::int16_t ClipboardCentreX = 0;
+  std::int16_t ClipboardCentreY = 0;
   bool PasteMode = false;
   std::int16_t PasteCellX = -1;
   std::int16_t PasteCellY = -1;

@@ -1,0 +1,16 @@
+#include "editor/model/mouse_pointer.h"
+
+#include "editor/model/tool_state.h"
+
+namespace brolt::editor {
+
+void SetMousePointer(Editor& editor, int pointer) {
+  editor.preview.CanvasPointer = static_cast<std::int16_t>(pointer);
+  editor.ui.window->SetMousePointer(pointer);
+}
+
+void SetToolPointer(Editor& editor) {
+  SetMousePointer(editor, editor.tools.CurrentTool == kSelectorTool ? kArrowPointer : kCrossPointer);
+}
+
+}  // namespace brolt::editor
