@@ -39,6 +39,7 @@ bool IsErasing(const Editor& editor) { return editor.input.HeldKey == kSpaceKey;
 bool IsUniqueTile(const Editor& editor, int code) { return code != 0 && editor.tiles[code].Unique; }
 
 bool MayPaintOver(const Editor& editor, int x, int y, int code) {
+  if (!IsLevelCell(x, y)) return false;
   return code == 0 || editor.level.Cell(x, y).TileCode == 0 || editor.tools.Overwrite || IsErasing(editor);
 }
 

@@ -19,7 +19,7 @@ bool IsErasing(const Editor& editor);
 // A tile that a level holds at most once, such as the Thresher.
 bool IsUniqueTile(const Editor& editor, int code);
 
-// Whether painting `code` may write cell (x, y): an empty cell always, an occupied one only with
+// Whether painting `code` may write cell (x, y) of the level: an empty cell always, an occupied one only with
 // Overwrite on, when painting the empty tile, or when erasing.
 bool MayPaintOver(const Editor& editor, int x, int y, int code);
 

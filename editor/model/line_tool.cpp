@@ -99,9 +99,7 @@ void ApplyLineTool(Editor& editor, bool secondary) {
   const CellPosition start = LineStart(editor);
   const CellPosition end = LineEnd(editor);
   for (const CellPosition cell : LineCells(start.x, start.y, end.x, end.y)) {
-    if (IsLevelCell(cell.x, cell.y) && MayPaintOver(editor, cell.x, cell.y, code)) {
-      PlaceTile(editor, cell.x, cell.y, true, secondary);
-    }
+    if (MayPaintOver(editor, cell.x, cell.y, code)) PlaceTile(editor, cell.x, cell.y, true, secondary);
   }
   RecordUndo(editor);
 }

@@ -143,6 +143,17 @@ TEST(RectangleTools, AReleaseRecordsOneStepEvenWhenNoCellCouldBePainted) {
   EXPECT_EQ(t.UndoSteps(), 1);
 }
 
+TEST(RectangleAndLineTools, ADragStartedOffTheLevelPaintsOnlyLevelCells) {
+  for (const int tool : {kFilledRectangleTool, kLineTool}) {
+    CanvasTestEditor t;
+    t.editor.tools.PrimaryTile = kWall;
+    DragBox(t, tool, {-2, -2}, {1, 1}, false);
+    Release(t, false);
+    EXPECT_EQ(t.CountTile(kWall), tool == kLineTool ? 2 : 4) << tool;
+    EXPECT_EQ(t.Tile(1, 1), kWall) << tool;
+  }
+}
+
 TEST(LineTool, ThePreviewMarksTheLinesCellsAndAPressOnItCancelsTheDrag) {
   CanvasTestEditor t;
   t.Select(20, 20);
