@@ -106,14 +106,6 @@ TEST(PlaceTile, ACellOutsideTheLevelChangesNothingButIsRememberedAsTheLastPainte
   EXPECT_EQ(t.UndoSteps(), 0);
 }
 
-TEST(PlaceTile, ShowsTheBrushOutlineAfterABrushStrokeAndRecordsNoUndoStep) {
-  CanvasTestEditor t;
-  t.editor.tools.CurrentTool = kBrushTool;
-  PlaceTile(t.editor, 3, 3, false, false);
-  EXPECT_TRUE(t.editor.preview.BrushOutline.Visible);
-  EXPECT_EQ(t.UndoSteps(), 0);
-}
-
 struct EdgeCase {
   int cell;
   int first;

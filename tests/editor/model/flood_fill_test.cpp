@@ -121,15 +121,5 @@ TEST(FillArea, AUniqueTileEndsOnTheLastCellInPaintingOrder) {
   EXPECT_EQ(t.Tile(13, 13), kThresher);
 }
 
-TEST(FillArea, ErasingEmptiesTheRegionWhateverTheSaturation) {
-  CanvasTestEditor t;
-  BuildWalledRoom(t);
-  t.editor.input.HeldKey = kSpaceKey;
-  t.editor.tools.Saturation = 10;
-  t.PointAt(10, 12);
-  FillArea(t.editor, false, false);
-  EXPECT_EQ(t.CountTile(kWall), 0);
-}
-
 }  // namespace
 }  // namespace brolt::editor

@@ -100,16 +100,6 @@ TEST(Marquee, ARightPressDuringTheDragCancelsItAndTheReleaseSelectsNothing) {
   EXPECT_FALSE(CancelMultiSelect(t.editor));
 }
 
-TEST(Marquee, OnlyTheSelectorDrawsAMarquee) {
-  CanvasTestEditor t;
-  t.editor.tools.CurrentTool = kBrushTool;
-  Press(t, 2, 2, false);
-  DragTo(t, 6, 6);
-  EndMultiSelect(t.editor);
-  EXPECT_FALSE(t.editor.preview.Marquee.Visible);
-  EXPECT_EQ(SelectedCount(t.editor), 0);
-}
-
 struct WholeLevelCase {
   const char* name;
   void (*select)(Editor&);
