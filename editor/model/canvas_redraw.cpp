@@ -1,9 +1,9 @@
 #include "editor/model/canvas_redraw.h"
 
-#include "editor/model/clear_selection.h"
+#include "editor/model/selection_marks.h"
 #include "editor/model/minimap.h"
 #include "editor/model/mouse_pointer.h"
-#include "editor/model/show_selection_marks.h"
+#include "editor/model/selection_marks.h"
 #include "editor/model/undo_recording.h"
 
 namespace brolt::editor {

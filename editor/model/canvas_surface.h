@@ -10,8 +10,9 @@ class CanvasSurface {
   virtual void RedrawLevel() {}
   virtual void RedrawSelection() {}
   virtual void ViewMoved() {}
-  // The overlays of canvas_shapes.h, the scroll bars' ranges and values, and the minimap.
+  // The brush outline, marquee, box outlines (CanvasPreview) or the minimap box moved, showed or hid.
   virtual void RedrawOverlays() {}
+  // The scroll bars' ranges and values, and the minimap.
   virtual void ScrollBarsChanged() {}
   virtual void RedrawMiniLevel() {}
   virtual void RedrawMiniDot(int /*x*/, int /*y*/) {}

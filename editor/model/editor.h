@@ -7,6 +7,7 @@
 
 #include "common/database.h"
 #include "common/random.h"
+#include "editor/model/canvas_preview.h"
 #include "editor/model/canvas_surface.h"
 #include "editor/model/dialogs.h"
 #include "editor/model/help_topics.h"
@@ -48,6 +49,7 @@ struct Editor {
   InputState input;
   SelectionState selection;
   ClipboardState clipboard;
+  CanvasPreview preview;
   SeededRandom random;
   HelpTopics help;
   // The own boxes' final opacities and the longest collection file name the input box takes.

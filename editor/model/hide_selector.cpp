@@ -1,10 +1,16 @@
 #include "editor/model/hide_selector.h"
 
+#include "editor/model/window_controls.h"
+
 namespace brolt::editor {
 
-// Completed later with the main window's status bar, which also clears the tip text.
 void HideSelector(Editor& editor) {
-  editor.view.Overlays.shpSelect.Visible = false;
+  CanvasPreview& preview = editor.preview;
+  preview.BrushOutline.Visible = false;
+  // The brush keeps a rectangle it is dragging; every other tool loses it with the pointer.
+  if (editor.tools.CurrentTool != kBrushTool) preview.SquareOutline.Visible = false;
+  preview.SquareInner.Visible = false;
+  for (int field = 0; field < 4; ++field) editor.ui.window->ShowStatusText("", field, false, false, kStatusWhite);
   editor.ui.canvas->RedrawOverlays();
 }
 

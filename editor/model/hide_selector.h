@@ -1,5 +1,6 @@
 #pragma once
-// Hides the brush outline over the canvas before the view moves.
+// Takes the brush and box outlines off the canvas and blanks the status bar, as when the pointer
+// leaves the canvas or the view moves under it.
 #include "editor/model/editor.h"
 
 namespace brolt::editor {

@@ -1,8 +1,11 @@
 #include "editor/model/mouse_pointer.h"
 
+#include "editor/model/tool_state.h"
+
 namespace brolt::editor {
 
 void SetMousePointer(Editor& editor, int pointer) {
+  editor.preview.CanvasPointer = static_cast<std::int16_t>(pointer);
   editor.ui.canvas->SetPointer(pointer);
   if (pointer == kHourglassPointer || pointer == kDefaultPointer) editor.ui.window->SetMousePointer(pointer);
 }

@@ -25,7 +25,8 @@ bool RotateMapCell(Editor& editor, int x, int y, int mode) {
   if (!cell.Selected || !editor.tiles[cell.TileCode].Rotate) return false;
   cell.Direction = TurnedDirection(cell.Direction, mode);
   editor.ui.canvas->RedrawCell(x, y);
-  editor.ui.window->HideBrushOutline();
+  editor.preview.BrushOutline.Visible = false;
+  editor.ui.canvas->RedrawOverlays();
   return true;
 }
 

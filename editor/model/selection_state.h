@@ -11,14 +11,18 @@ struct SelectionState {
   bool ToolDragActive = false;
   std::int16_t DragStartX = 0;
   std::int16_t DragStartY = 0;
-  // The marker of each level cell, [x][y]: shown exactly when the cell is selected, except while
-  // the paste and line previews borrow the markers.
-  std::array<std::array<bool, kLevelSize>, kLevelSize> MarkerVisible{};
 };
 
 struct ClipboardState {
-  LevelMap Clipboard{};
+  LevelMap Clipboard{};  // copied cells at their map positions; TileCode -1 where nothing was copied
   bool Filled = false;
+  // The bounds of the copied cells, and the cell that lands on the pointer's cell when placed.
+  std::int16_t ClipboardLeft = 0;
+  std::int16_t ClipboardTop = 0;
+  std::int16_t ClipboardRight = 0;
+  std::int16_t ClipboardBottom = 0;
+  std::int16_t ClipboardCentreX = 0;
+  std::int16_t ClipboardCentreY = 0;
   bool PasteMode = false;
   std::int16_t PasteCellX = -1;
   std::int16_t PasteCellY = -1;

@@ -32,7 +32,6 @@ struct ViewState {
   ScrollBarState ScrY;
   CanvasShape shpMiniSelect;     // the viewport box on the minimap, in minimap pixels
   MiniDots MiniLevel{};
-  CanvasOverlays Overlays;
 };
 
 }  // namespace brolt::editor

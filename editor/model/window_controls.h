@@ -21,6 +21,26 @@ struct ThicknessMenu {
   std::string Label;
 };
 
+constexpr std::int32_t kStatusWhite = 0xFFFFFF;
+
+// Menu items and tool-panel controls whose enabled state follows the current tool.
+enum class ToolControl {
+  ToolsRotate,           // turning the primary tile
+  ToolsRotateSecondary,  // turning the secondary tile
+  EditCopy,
+  EditCut,
+  EditRotateMenu,  // turning the selection
+  EditPaste,
+  EditDeleteSelected,
+  EditInvertSelection,
+  EditSelectAll,
+  SelectTilesOnly,
+  EditClearLevel,
+  Thickness,     // the thickness menu, its button and its label
+  Saturation,    // the saturation menu, its button and its label
+  BrushSizeBar,  // the brush size or thickness scroll bar
+};
+
 class WindowControls {
  public:
   virtual ~WindowControls() = default;
@@ -31,8 +51,6 @@ class WindowControls {
   virtual void SetMousePointer(int /*pointer*/) {}
   virtual void ShowTileCounter(int /*tile*/, int /*count*/) {}
   virtual void ShowDeveloperItems(bool /*visible*/) {}
-  // Hides the brush square drawn over the canvas, as after a turned cell is drawn again.
-  virtual void HideBrushOutline() {}
   // The view controls that follow the zoom, the window's size and the tool.
   virtual bool IsMainWindowVisible() { return true; }
   virtual void ShowZoom(std::string_view /*text*/) {}
@@ -44,6 +62,21 @@ class WindowControls {
   virtual std::pair<int, int> ToolPanelHeights() { return {0, 0}; }
   virtual void SetToolScrollMax(int /*maximum*/) {}
   virtual void ShowThicknessMenu(const ThicknessMenu& /*menu*/) {}
+
+  // The tool panel and the tile previews, as tool and tile selection leave them.
+  virtual void EnableToolControl(ToolControl /*control*/, bool /*enabled*/) {}
+  // Presses the tool's button, moves the tool marker over it and checks its menu item.
+  virtual void ShowCurrentTool(int /*tool*/) {}
+  // Moves the palette marker over the tile's button and shows it, or hides it and presses the empty
+  // tile's button.
+  virtual void ShowPaletteMarker(bool /*shown*/, int /*tile*/) {}
+  // The primary or secondary tile's preview, turned to its direction.
+  virtual void ShowTilePreview(bool /*secondary*/, int /*tile*/, int /*direction*/) {}
+  // Checks the saturation menu's item for the percent, when it has one, and shows the caption.
+  virtual void ShowSaturation(int /*percent*/, std::string_view /*caption*/) {}
+  // The brush size or thickness scroll bar's value.
+  virtual void ShowBrushSize(int /*value*/) {}
+  virtual void SetMinimapPointer(int /*pointer*/) {}
 };
 
 }  // namespace brolt::editor

@@ -5,15 +5,15 @@
 #include <string>
 
 #include "common/numeric.h"
-#include "editor/model/cancel_paste_mode.h"
+#include "editor/model/paste_mode.h"
 #include "editor/model/canvas_geometry.h"
 #include "editor/model/canvas_redraw.h"
-#include "editor/model/clear_selection.h"
+#include "editor/model/selection_marks.h"
 #include "editor/model/draw_selection_boxes.h"
 #include "editor/model/hide_selector.h"
 #include "editor/model/mouse_pointer.h"
 #include "editor/model/scrolling.h"
-#include "editor/model/show_error_message.h"
+#include "editor/model/error_report.h"
 
 namespace brolt::editor {
 
@@ -56,8 +56,6 @@ ZoomSteps ApplyZoom(Editor& editor, int zoom) {
   view.TileSize = static_cast<float>(zoom);
   view.LevelExtent = RoundToInt32(view.TileSize * kLevelSize);
   step([&] { HideSelector(editor); });
-  view.Overlays.shpSelect.Width = zoom + 1;
-  view.Overlays.shpSelect.Height = zoom + 1;
   step([&] { ClearSelection(editor, false); });
   step([&] { DrawSelectionBoxes(editor); });
   step([&] { RedrawLevel(editor); });

@@ -15,7 +15,6 @@ namespace {
 
 const QColor kMarkerColour(255, 255, 255);
 const QColor kOutlineColour(255, 255, 255);
-const QColor kBandColour(255, 255, 255, 40);
 constexpr double kStartMarkerOpacity = 0.6;
 
 // The cells that meet an area of the canvas, clamped to the level.
@@ -69,7 +68,7 @@ void PaintMarkers(QPainter& painter, const Editor& editor, const CellRange& cell
   std::vector<QRect> markers;
   for (int x = cells.left; x <= cells.right; ++x) {
     for (int y = cells.top; y <= cells.bottom; ++y) {
-      if (editor.selection.MarkerVisible[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)])
+      if (editor.preview.Marker(x, y))
         markers.emplace_back(x * side + 1, y * side + 1, side - 2, side - 2);
     }
   }
@@ -79,26 +78,20 @@ void PaintMarkers(QPainter& painter, const Editor& editor, const CellRange& cell
   painter.drawRects(markers.data(), static_cast<int>(markers.size()));
 }
 
-void PaintOutline(QPainter& painter, const CanvasShape& shape) {
-  if (shape.Visible && shape.Width > 0 && shape.Height > 0)
-    painter.drawRect(shape.Left, shape.Top, shape.Width - 1, shape.Height - 1);
+// A box of whole cells, drawn on the grid lines around them.
+void PaintOutline(QPainter& painter, const CellBox& box, int side) {
+  if (box.Visible)
+    painter.drawRect(box.Left * side, box.Top * side, (box.Right - box.Left + 1) * side, (box.Bottom - box.Top + 1) * side);
 }
 
-void PaintBand(QPainter& painter, const CanvasShape& shape) {
-  if (shape.Visible) painter.fillRect(shape.Left, shape.Top, shape.Width, shape.Height, kBandColour);
-}
-
-void PaintOverlays(QPainter& painter, const CanvasOverlays& overlays) {
-  PaintBand(painter, overlays.shpSelectX);
-  PaintBand(painter, overlays.shpSelectY);
+void PaintOverlays(QPainter& painter, const CanvasPreview& preview, int side) {
   painter.setBrush(Qt::NoBrush);
   painter.setPen(QPen(kOutlineColour, 0));
-  for (const CanvasShape& square : overlays.shpSquare) PaintOutline(painter, square);
-  PaintOutline(painter, overlays.shpSelect);
-  if (overlays.shpLine.Visible)
-    painter.drawLine(overlays.shpLine.X1, overlays.shpLine.Y1, overlays.shpLine.X2, overlays.shpLine.Y2);
+  PaintOutline(painter, preview.SquareOutline, side);
+  PaintOutline(painter, preview.SquareInner, side);
+  PaintOutline(painter, preview.BrushOutline, side);
   painter.setPen(QPen(kOutlineColour, 0, Qt::DashLine));
-  PaintOutline(painter, overlays.shpMultiSelect);
+  PaintOutline(painter, preview.Marquee, side);
 }
 
 }  // namespace
@@ -118,7 +111,7 @@ void PaintCanvas(QPainter& painter, const Editor& editor, ScaledTilePictures& pi
     PaintStartMarker(painter, editor, pictures, side);
     PaintMarkers(painter, editor, cells, side);
   }
-  PaintOverlays(painter, view.Overlays);
+  PaintOverlays(painter, editor.preview, side);
   painter.restore();
 }
 

@@ -6,7 +6,7 @@
 #include "editor/model/minimap_palette.h"
 #include "editor/model/mouse_pointer.h"
 #include "editor/model/undo_recording.h"
-#include "editor/support/recording_canvas.h"
+#include "editor/support/recording_window.h"
 
 namespace brolt::editor {
 namespace {
@@ -25,7 +25,7 @@ TEST_F(RedrawFixture, AnUndoThatDiffersInOneCellRepaintsOnlyThatCell) {
   StoreUndoState(editor.undo, editor.level.Map);
   editor.level.Cell(10, 3).Direction = 3;  // only the direction differs
   editor.level.Cell(8, 8).Selected = true;
-  editor.selection.MarkerVisible[8][8] = true;
+  editor.preview.Marker(8, 8) = true;
 
   RedrawChangedCells(editor, editor.undo.UndoIndex);
 
@@ -36,7 +36,7 @@ TEST_F(RedrawFixture, AnUndoThatDiffersInOneCellRepaintsOnlyThatCell) {
   EXPECT_EQ(editor.view.MiniLevel[4][4], MiniPaletteColour(12));
   EXPECT_EQ(editor.view.MiniLevel[10][3], MiniPaletteColour(3));
   EXPECT_FALSE(editor.level.Cell(8, 8).Selected);
-  EXPECT_FALSE(editor.selection.MarkerVisible[8][8]);
+  EXPECT_FALSE(editor.preview.Marker(8, 8));
   // The hourglass stays until the canvas next sets its pointer.
   EXPECT_EQ(canvas.pointers, (std::vector<int>{kHourglassPointer}));
 }
@@ -104,7 +104,7 @@ TEST_F(RedrawFixture, TheToolPointerIsTheArrowForTheSelectorAndTheCrossOtherwise
   SetToolPointer(editor);
   EXPECT_EQ(canvas.pointers, (std::vector<int>{kArrowPointer, kCrossPointer}));
   // Only the hourglass and the default reach the whole window.
-  EXPECT_TRUE(window.windowPointers.empty());
+  EXPECT_TRUE(window.pointers.empty());
 }
 
 }  // namespace

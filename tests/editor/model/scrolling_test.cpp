@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/support/recording_canvas.h"
+#include "editor/support/recording_window.h"
 
 namespace brolt::editor {
 namespace {

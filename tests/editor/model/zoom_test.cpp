@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "editor/support/recording_canvas.h"
+#include "editor/support/recording_window.h"
 #include "editor/support/scripted_dialogs.h"
 
 namespace brolt::editor {
@@ -49,7 +49,6 @@ TEST_F(ZoomFixture, SetsTheExtentTheLabelAndTheMatchingMenuItem) {
     EXPECT_EQ(window.zoomText, std::to_string(c.zoom));
     EXPECT_EQ(window.zoomItem, c.menuItem) << c.zoom;
     EXPECT_EQ(editor.prefs.ZoomPreference, c.zoom);
-    EXPECT_EQ(editor.view.Overlays.shpSelect.Width, c.zoom + 1);
     EXPECT_FALSE(editor.view.ViewChanging);
   }
 }
@@ -57,19 +56,19 @@ TEST_F(ZoomFixture, SetsTheExtentTheLabelAndTheMatchingMenuItem) {
 TEST_F(ZoomFixture, LeavesPasteModeClearsTheSelectionAndKeepsTheOriginCell) {
   editor.clipboard.PasteMode = true;
   editor.level.Cell(2, 2).Selected = true;
-  editor.selection.MarkerVisible[2][2] = true;
+  editor.preview.Marker(2, 2) = true;
   editor.view.ScrX.Max = 21;
   editor.view.ViewX = 5;
   editor.view.ViewY = 3;
   SetZoom(editor, 40);
   EXPECT_FALSE(editor.clipboard.PasteMode);
   EXPECT_FALSE(editor.level.Cell(2, 2).Selected);
-  EXPECT_FALSE(editor.selection.MarkerVisible[2][2]);
+  EXPECT_FALSE(editor.preview.Marker(2, 2));
   EXPECT_EQ(editor.view.ViewX, 5);
   EXPECT_EQ(editor.view.ViewY, 3);
   EXPECT_EQ(canvas.levelRedraws, 1);
   // The hourglass covers the window while the view is rebuilt.
-  EXPECT_EQ(window.windowPointers, (std::vector<int>{11, 0}));
+  EXPECT_EQ(window.pointers, (std::vector<int>{0, 11, 0}));  // leaving paste mode puts the default pointer back first
 }
 
 // A canvas that fails to repaint at one zoom, or at every zoom.

@@ -1,0 +1,229 @@
+#include <gtest/gtest.h>
+
+#include "editor/model/line_tool.h"
+#include "editor/model/square_tool.h"
+#include "editor/support/canvas_test_editor.h"
+
+namespace brolt::editor {
+namespace {
+
+using testing::CanvasTestEditor;
+using testing::kGrass;
+using testing::kThresher;
+using testing::kWall;
+
+struct LineCase {
+  CellPosition start;
+  CellPosition end;
+  std::vector<CellPosition> cells;
+};
+
+TEST(LineCells, VisitsOneCellPerColumnOrRowRoundingHalfToEven) {
+  const LineCase cases[] = {
+      {{0, 0}, {3, 1}, {{0, 0}, {1, 0}, {2, 1}, {3, 1}}},
+      {{0, 0}, {2, 1}, {{0, 0}, {1, 0}, {2, 1}}},
+      {{0, 1}, {2, 2}, {{0, 1}, {1, 2}, {2, 2}}},
+      {{0, 0}, {2, 2}, {{0, 0}, {1, 1}, {2, 2}}},
+      {{9, 5}, {5, 5}, {{9, 5}, {8, 5}, {7, 5}, {6, 5}, {5, 5}}},
+      {{4, 4}, {4, 4}, {{4, 4}}},
+      {{3, 6}, {2, 3}, {{3, 6}, {3, 5}, {2, 4}, {2, 3}}},
+  };
+  for (const LineCase& c : cases) {
+    EXPECT_EQ(LineCells(c.start.x, c.start.y, c.end.x, c.end.y), c.cells) << c.end.x << "," << c.end.y;
+  }
+}
+
+// A rectangle or line gesture as the main window drives it: press, move, release.
+void DragBox(CanvasTestEditor& t, int tool, CellPosition from, CellPosition to, bool secondary) {
+  t.editor.tools.CurrentTool = static_cast<std::int16_t>(tool);
+  t.editor.input.MouseState = secondary ? 2 : 1;
+  t.PointAt(from.x, from.y);
+  BeginSquareTool(t.editor);
+  BeginLineTool(t.editor);
+  t.PointAt(to.x, to.y);
+  DragSquareTool(t.editor);
+  DragLineTool(t.editor);
+}
+
+void Release(CanvasTestEditor& t, bool secondary) {
+  ApplySquareTool(t.editor, secondary);
+  ApplyLineTool(t.editor, secondary);
+  t.editor.selection.ToolDragActive = false;
+}
+
+struct RectangleCase {
+  const char* name;
+  int tool;
+  int thickness;
+  int expectedCount;
+  bool innerShown;
+};
+
+TEST(RectangleTools, PaintTheBorderOrTheWholeRectangle) {
+  for (const RectangleCase& c : {RectangleCase{"outline", kRectangleTool, 1, 14, true},
+                                 RectangleCase{"thick outline", kRectangleTool, 2, 20, false},
+                                 RectangleCase{"filled", kFilledRectangleTool, 1, 20, false}}) {
+    CanvasTestEditor t;
+    t.editor.tools.BrushSize = static_cast<std::int16_t>(c.thickness);
+    t.editor.tools.PrimaryTile = kWall;
+    DragBox(t, c.tool, {2, 2}, {6, 5}, false);
+    const CellBox& inner = t.editor.preview.SquareInner;
+    EXPECT_EQ(inner.Visible, c.innerShown) << c.name;
+    if (c.innerShown) {
+      EXPECT_EQ(inner.Left, 3);
+      EXPECT_EQ(inner.Right, 5);
+      EXPECT_EQ(inner.Top, 3);
+      EXPECT_EQ(inner.Bottom, 4);
+    }
+    Release(t, false);
+    EXPECT_EQ(t.CountTile(kWall), c.expectedCount) << c.name;
+    EXPECT_EQ(t.Tile(2, 3), kWall) << c.name;
+    EXPECT_EQ(t.Tile(6, 5), kWall) << c.name;
+    EXPECT_EQ(t.Tile(4, 3) == kWall, c.expectedCount == 20) << c.name;
+    EXPECT_FALSE(t.editor.preview.SquareOutline.Visible) << c.name;
+    EXPECT_EQ(t.UndoSteps(), 1) << c.name;
+  }
+}
+
+struct CoverCase {
+  const char* name;
+  int tool;
+  bool overwrite;
+  int paintedTile;
+  bool erase;
+  int expectedOnWall;
+  int expectedOnEmpty;
+};
+
+TEST(RectangleAndLineTools, LeaveOccupiedCellsUnlessOverwritingErasingOrPaintingTheEmptyTile) {
+  const CoverCase cases[] = {
+      {"rectangle, overwrite off", kFilledRectangleTool, false, kGrass, false, kWall, kGrass},
+      {"rectangle, overwrite on", kFilledRectangleTool, true, kGrass, false, kGrass, kGrass},
+      {"rectangle, erasing", kFilledRectangleTool, false, kGrass, true, 0, 0},
+      {"rectangle, the empty tile", kFilledRectangleTool, false, 0, false, 0, 0},
+      {"line, overwrite off", kLineTool, false, kGrass, false, kWall, kGrass},
+      {"line, erasing", kLineTool, false, kGrass, true, 0, 0},
+      {"line, the empty tile", kLineTool, false, 0, false, 0, 0},
+  };
+  for (const CoverCase& c : cases) {
+    CanvasTestEditor t;
+    t.editor.tools.Overwrite = c.overwrite;
+    t.editor.tools.SecondaryTile = static_cast<std::int16_t>(c.paintedTile);
+    if (c.erase) t.editor.input.HeldKey = kSpaceKey;
+    t.Cell(3, 0).TileCode = kWall;
+    t.Cell(5, 0).TileCode = kGrass;
+    DragBox(t, c.tool, {0, 0}, {6, 0}, true);
+    Release(t, true);
+    EXPECT_EQ(t.Tile(3, 0), c.expectedOnWall) << c.name;
+    EXPECT_EQ(t.Tile(4, 0), c.expectedOnEmpty) << c.name;
+    EXPECT_EQ(t.UndoSteps(), 1) << c.name;
+  }
+}
+
+TEST(RectangleTools, ASecondPressDuringTheDragCancelsItAndTheReleasePaintsNothing) {
+  CanvasTestEditor t;
+  t.editor.tools.PrimaryTile = kWall;
+  DragBox(t, kRectangleTool, {2, 2}, {6, 5}, false);
+  EXPECT_TRUE(ResetSquareTool(t.editor));
+  EXPECT_EQ(t.editor.input.MouseState, -2);
+  EXPECT_FALSE(t.editor.preview.SquareOutline.Visible);
+  Release(t, false);
+  EXPECT_EQ(t.CountTile(kWall), 0);
+  EXPECT_EQ(t.UndoSteps(), 0);
+  EXPECT_FALSE(ResetSquareTool(t.editor));
+}
+
+TEST(RectangleTools, AReleaseRecordsOneStepEvenWhenNoCellCouldBePainted) {
+  CanvasTestEditor t;
+  t.editor.tools.PrimaryTile = kGrass;
+  for (int x = 0; x < 3; ++x) t.Cell(x, 0).TileCode = kWall;
+  DragBox(t, kFilledRectangleTool, {0, 0}, {2, 0}, false);
+  Release(t, false);
+  EXPECT_EQ(t.CountTile(kGrass), 0);
+  EXPECT_EQ(t.UndoSteps(), 1);
+}
+
+TEST(RectangleAndLineTools, ADragStartedOffTheLevelPaintsOnlyLevelCells) {
+  for (const int tool : {kFilledRectangleTool, kLineTool}) {
+    CanvasTestEditor t;
+    t.editor.tools.PrimaryTile = kWall;
+    DragBox(t, tool, {-2, -2}, {1, 1}, false);
+    Release(t, false);
+    EXPECT_EQ(t.CountTile(kWall), tool == kLineTool ? 2 : 4) << tool;
+    EXPECT_EQ(t.Tile(1, 1), kWall) << tool;
+  }
+}
+
+TEST(LineTool, ThePreviewMarksTheLinesCellsAndAPressOnItCancelsTheDrag) {
+  CanvasTestEditor t;
+  t.Select(20, 20);
+  t.editor.tools.PrimaryTile = kWall;
+  DragBox(t, kLineTool, {0, 0}, {3, 1}, false);
+  EXPECT_FALSE(t.Cell(20, 20).Selected);
+  for (const CellPosition cell : LineCells(0, 0, 3, 1)) {
+    EXPECT_TRUE(t.editor.preview.Marker(cell.x, cell.y));
+  }
+  EXPECT_FALSE(t.editor.preview.Marker(2, 0));
+  t.PointAt(10, 10);
+  EXPECT_FALSE(CancelLineDrag(t.editor));
+  t.PointAt(2, 1);
+  EXPECT_TRUE(CancelLineDrag(t.editor));
+  EXPECT_EQ(t.editor.input.MouseState, 0);
+  EXPECT_FALSE(t.editor.preview.Marker(2, 1));
+  Release(t, false);
+  EXPECT_EQ(t.CountTile(kWall), 0);
+  EXPECT_EQ(t.UndoSteps(), 0);
+}
+
+struct StartCellCase {
+  const char* name;
+  int tile;
+  CellPosition end;
+  int saturation;
+  bool erase;
+  int expectedStart;
+  int expectedCount;
+};
+
+TEST(LineTool, AUniqueTileOrAOneCellLinePaintsOnlyItsStartCellAndAlwaysPaintsIt) {
+  const StartCellCase cases[] = {
+      {"unique tile", kThresher, {8, 3}, 100, false, kThresher, 1},
+      {"one cell at low saturation", kWall, {1, 1}, 1, false, kWall, 1},
+      {"one cell erasing", kWall, {1, 1}, 100, true, 0, 0},
+      {"unique tile erasing", kThresher, {8, 3}, 100, true, 0, 0},
+  };
+  for (const StartCellCase& c : cases) {
+    CanvasTestEditor t;
+    t.editor.random.Seed(3);
+    t.editor.tools.Saturation = static_cast<std::int16_t>(c.saturation);
+    t.editor.tools.PrimaryTile = static_cast<std::int16_t>(c.tile);
+    t.editor.tools.PrimaryDirection = 3;
+    t.Cell(1, 1) = MapCell{kGrass, 0, 0, false};
+    t.editor.tools.Overwrite = true;
+    if (c.erase) t.editor.input.HeldKey = kSpaceKey;
+    DragBox(t, kLineTool, {1, 1}, c.end, false);
+    int marked = 0;
+    for (int x = 0; x < kLevelSize; ++x) {
+      for (int y = 0; y < kLevelSize; ++y) marked += t.editor.preview.Marker(x, y) ? 1 : 0;
+    }
+    EXPECT_EQ(marked, 1) << c.name;
+    Release(t, false);
+    EXPECT_EQ(t.Tile(1, 1), c.expectedStart) << c.name;
+    EXPECT_EQ(t.Cell(1, 1).Direction, c.expectedStart == 0 ? 0 : 3) << c.name;
+    EXPECT_EQ(t.CountTile(c.tile), c.expectedCount) << c.name;
+    EXPECT_EQ(t.UndoSteps(), 1) << c.name;
+  }
+}
+
+TEST(LineTool, AStartCellThatMayNotBePaintedRecordsNoStep) {
+  CanvasTestEditor t;
+  t.editor.tools.PrimaryTile = kWall;
+  t.Cell(1, 1).TileCode = kGrass;
+  DragBox(t, kLineTool, {1, 1}, {1, 1}, false);
+  Release(t, false);
+  EXPECT_EQ(t.Tile(1, 1), kGrass);
+  EXPECT_EQ(t.UndoSteps(), 0);
+}
+
+}  // namespace
+}  // namespace brolt::editor

@@ -1,0 +1,97 @@
+#pragma once
+// Stand-ins for the main window's controls and the canvas that record what the rules told them, so
+// that a test can check what was repainted and what the controls were set to.
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "editor/model/canvas_surface.h"
+#include "editor/model/editor.h"
+#include "editor/model/window_controls.h"
+
+namespace brolt::testing {
+
+class RecordingWindow : public editor::WindowControls {
+ public:
+  struct StatusText {
+    std::string text;
+    bool bold = false;
+    std::int32_t colour = 0;
+  };
+
+  std::map<int, StatusText> status;  // by panel
+  std::map<editor::ToolControl, bool> enabled;
+  std::vector<int> pointers;
+  int minimapPointer = -1;
+  int currentTool = -1;
+  bool paletteMarkerShown = false;
+  int paletteMarkerTile = -1;
+  std::map<bool, std::pair<int, int>> previews;  // by secondary: tile and direction
+  std::string saturationCaption;
+  int brushSizeShown = 0;
+  bool visible = true;
+  std::pair<int, int> toolPanelHeights{0, 0};
+  std::string zoomText;
+  std::optional<int> zoomItem;
+  std::optional<std::pair<int, int>> brushSizeRange;
+  std::optional<int> toolScrollMax;
+  std::optional<editor::ThicknessMenu> thicknessMenu;
+
+  void ShowStatusText(std::string_view text, int index, bool bold, bool, std::int32_t colour) override {
+    status[index] = {std::string(text), bold, colour};
+  }
+  void SetMousePointer(int pointer) override { pointers.push_back(pointer); }
+  void EnableToolControl(editor::ToolControl control, bool on) override { enabled[control] = on; }
+  void ShowCurrentTool(int tool) override { currentTool = tool; }
+  void ShowPaletteMarker(bool shown, int tile) override {
+    paletteMarkerShown = shown;
+    paletteMarkerTile = tile;
+  }
+  void ShowTilePreview(bool secondary, int tile, int direction) override { previews[secondary] = {tile, direction}; }
+  void ShowSaturation(int, std::string_view caption) override { saturationCaption = caption; }
+  void ShowBrushSize(int value) override { brushSizeShown = value; }
+  void SetMinimapPointer(int pointer) override { minimapPointer = pointer; }
+  bool IsMainWindowVisible() override { return visible; }
+  void ShowZoom(std::string_view text) override { zoomText = text; }
+  void CheckZoomMenuItem(int index) override { zoomItem = index; }
+  void SetBrushSizeRange(int maximum, int largeChange) override { brushSizeRange = {maximum, largeChange}; }
+  std::pair<int, int> ToolPanelHeights() override { return toolPanelHeights; }
+  void SetToolScrollMax(int maximum) override { toolScrollMax = maximum; }
+  void ShowThicknessMenu(const editor::ThicknessMenu& menu) override { thicknessMenu = menu; }
+};
+
+class RecordingCanvas : public editor::CanvasSurface {
+ public:
+  std::vector<std::pair<int, int>> redrawnCells;
+  int levelRedraws = 0;
+  int miniLevelRedraws = 0;
+  int viewMoves = 0;
+  std::vector<int> pointers;
+
+  void RedrawCell(int x, int y) override { redrawnCells.emplace_back(x, y); }
+  void RedrawLevel() override { ++levelRedraws; }
+  void RedrawMiniLevel() override { ++miniLevelRedraws; }
+  void ViewMoved() override { ++viewMoves; }
+  void SetPointer(int pointer) override { pointers.push_back(pointer); }
+  int Calls() const {
+    return static_cast<int>(redrawnCells.size()) + levelRedraws + miniLevelRedraws + viewMoves +
+           static_cast<int>(pointers.size());
+  }
+};
+
+// An editor whose canvas and main window record.
+struct RecordingEditor {
+  RecordingEditor() {
+    editor.ui.canvas = &canvas;
+    editor.ui.window = &window;
+  }
+  editor::Editor editor;
+  RecordingCanvas canvas;
+  RecordingWindow window;
+};
+
+}  // namespace brolt::testing
