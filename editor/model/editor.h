@@ -12,6 +12,7 @@
 #include "editor/model/level_state.h"
 #include "editor/model/preferences.h"
 #include "editor/model/selection_state.h"
+#include "editor/model/splash_progress.h"
 #include "editor/model/tile_catalogue.h"
 #include "editor/model/tool_state.h"
 #include "editor/model/undo_ring.h"
@@ -26,11 +27,13 @@ struct EditorUi {
   Dialogs* dialogs = &defaultDialogs;
   CanvasSurface* canvas = &defaultCanvas;
   WindowControls* window = &defaultWindow;
+  SplashDisplay* splash = &defaultSplash;
 
  private:
   static inline Dialogs defaultDialogs;
   static inline CanvasSurface defaultCanvas;
   static inline WindowControls defaultWindow;
+  static inline SplashDisplay defaultSplash;
 };
 
 struct Editor {
@@ -47,6 +50,7 @@ struct Editor {
   SelectionState selection;
   ClipboardState clipboard;
   SeededRandom random;
+  SplashProgress splash;
   EditorUi ui;
 };
 
