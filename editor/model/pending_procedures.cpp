@@ -1,5 +1,7 @@
 #include "editor/model/pending_procedures.h"
 
+#include "editor/model/undo_recording.h"
+
 namespace brolt::editor {
 
 void LoadTileDefinitions(Editor&) {}
@@ -9,6 +11,11 @@ void DrawGrid(Editor&) {}
 void SelectTool(Editor&, int, int, bool) {}
 void SetSaturation(Editor&, int) {}
 void DrawSelectionBoxes(Editor&) {}
+void RedrawChangedCells(Editor& editor, int slot) {
+  RestoreUndoState(editor.undo.UndoBuffer[static_cast<std::size_t>(slot)], editor.level.Map);
+  editor.ui.canvas->RedrawLevel();
+  CountTiles(editor);
+}
 void PaintBorders(Editor&) {}
 void OpenHelpRecordset(Editor&) {}
 void RefreshRecentMenu(Editor&) {}

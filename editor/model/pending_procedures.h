@@ -1,7 +1,7 @@
 #pragma once
-// Procedures of the start-up whose owners are building them now, under their final names and
-// signatures. Each body here is empty and is completed later by its owner; the entry goes when the
-// owner's work lands.
+// Procedures of the start-up and of undo whose owners are building them now, under their final
+// names and signatures. Each body here is empty, or as small as its callers need, and is completed
+// later by its owner; the entry goes when the owner's work lands.
 #include <cstdint>
 
 #include "editor/model/editor.h"
@@ -22,6 +22,10 @@ void SetSaturation(Editor& editor, int percent);
 
 // Places every selection marker on its cell at the current zoom.
 void DrawSelectionBoxes(Editor& editor);
+
+// Puts the state of an undo slot on the map and redraws what changed, with the minimap, the
+// selection marks and the tile counter.
+void RedrawChangedCells(Editor& editor, int slot);
 
 // The main window's border and grid colours.
 void PaintBorders(Editor& editor);
