@@ -17,9 +17,7 @@ void RequireTiles(Editor& editor) {
 
 }  // namespace
 
-void OpenDefinitionsDatabase(Editor& editor) {
-  editor.DefineDb = std::make_unique<Database>(DefinitionsFile(editor));
-}
+void OpenDefinitionsDatabase(Editor& editor) { editor.DefineDb = std::make_unique<Database>(DefinitionsFile(editor)); }
 
 void ScanTable(Editor& editor, std::string_view table, const std::function<void(RowSet&)>& visit) {
   if (!editor.DefineDb) throw DatabaseError("The definitions database is not open");

@@ -103,7 +103,8 @@ const std::map<std::string, Loader>& PreferenceLoaders() {
          e.tools.Overwrite = e.prefs.OverwriteTiles;
        }},
       {"levelfile", [](Editor& e, const SettingValue& v) { e.prefs.LevelFile = v.text; }},
-      {"fadeinspeed", [](Editor& e, const SettingValue& v) { SetClamped(e.prefs.FadeInSpeed, v, kMinFadeInSpeed, kMaxFadeInSpeed); }},
+      {"fadeinspeed",
+       [](Editor& e, const SettingValue& v) { SetClamped(e.prefs.FadeInSpeed, v, kMinFadeInSpeed, kMaxFadeInSpeed); }},
       {"undomax",
        [](Editor& e, const SettingValue& v) {
          SetClamped(e.prefs.UndoMax, v, kMinUndoStates, kMaxUndoStates);
@@ -132,19 +133,28 @@ const std::map<std::string, Loader>& PreferenceLoaders() {
       {"windowy", [](Editor& e, const SettingValue& v) { SetWithin(e.prefs.Window.Top, v, -32768, 32767); }},
       {"windoww", [](Editor& e, const SettingValue& v) { LoadWindowSize(e.prefs.Window.Width, v); }},
       {"windowh", [](Editor& e, const SettingValue& v) { LoadWindowSize(e.prefs.Window.Height, v); }},
-      {"windowstate", [](Editor& e, const SettingValue& v) { SetWithin(e.prefs.Window.WindowState, v, 0, kMaxWindowState); }},
+      {"windowstate",
+       [](Editor& e, const SettingValue& v) { SetWithin(e.prefs.Window.WindowState, v, 0, kMaxWindowState); }},
       {"centerwindow", [](Editor& e, const SettingValue& v) { SetSwitch(e.prefs.CenterWindow, v); }},
       {"miniwidth", [](Editor& e, const SettingValue& v) { SetWithin(e.prefs.MiniWidth, v, 1, 32767); }},
       {"tool",
        [](Editor& e, const SettingValue& v) {
-         e.prefs.CurrentTool = static_cast<std::int16_t>(v.Within(kSelectorTool, kPreviewStartTool).value_or(kBrushTool));
+         e.prefs.CurrentTool =
+             static_cast<std::int16_t>(v.Within(kSelectorTool, kPreviewStartTool).value_or(kBrushTool));
        }},
       {"statusbar", [](Editor& e, const SettingValue& v) { e.prefs.StatusBarText = v.text; }},
-      {"lightraddef", [](Editor& e, const SettingValue& v) { SetWithin(e.prefs.LightRadiusDefault, v, kMinLightRadius, kMaxLightRadius); }},
+      {"lightraddef",
+       [](Editor& e, const SettingValue& v) {
+         SetWithin(e.prefs.LightRadiusDefault, v, kMinLightRadius, kMaxLightRadius);
+       }},
       {"showgrid", [](Editor& e, const SettingValue& v) { SetSwitch(e.prefs.ShowGrid, v); }},
-      {"cannonrate", [](Editor& e, const SettingValue& v) { SetClamped(e.prefs.CannonRateDefault, v, kMinCannonRate, kMaxCannonRate); }},
+      {"cannonrate",
+       [](Editor& e, const SettingValue& v) {
+         SetClamped(e.prefs.CannonRateDefault, v, kMinCannonRate, kMaxCannonRate);
+       }},
       {"mutemusic", [](Editor& e, const SettingValue& v) { SetSwitch(e.prefs.MuteMusic, v); }},
-      {"useprimaryfortilecounter", [](Editor& e, const SettingValue& v) { SetSwitch(e.prefs.UsePrimaryForCounter, v); }},
+      {"useprimaryfortilecounter",
+       [](Editor& e, const SettingValue& v) { SetSwitch(e.prefs.UsePrimaryForCounter, v); }},
   };
   return loaders;
 }

@@ -14,7 +14,8 @@ void StartSplashProgress(Editor& editor) {
 
 void UpdateSplashProgress(Editor& editor) {
   ++editor.splash.Steps;
-  editor.ui.splash->ShowProgress(std::min(kSplashBarFullWidth, editor.splash.Steps * kSplashBarFullWidth / kSplashSteps));
+  editor.ui.splash->ShowProgress(
+      std::min(kSplashBarFullWidth, editor.splash.Steps * kSplashBarFullWidth / kSplashSteps));
 }
 
 void ShowLoadingText(Editor& editor, std::string_view text) { editor.ui.splash->ShowLoadingText(text); }

@@ -7,8 +7,8 @@ namespace brolt::editor {
 
 struct Editor;
 
-constexpr int kSplashSteps = 5;               // the stages of a normal start-up
-constexpr double kSplashBarFullWidth = 441;   // the bar's length once every stage has begun
+constexpr int kSplashSteps = 5;              // the stages of a normal start-up
+constexpr double kSplashBarFullWidth = 441;  // the bar's length once every stage has begun
 
 struct SplashProgress {
   int Steps = 0;  // stages begun so far

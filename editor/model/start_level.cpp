@@ -5,7 +5,8 @@ namespace brolt::editor {
 void NumberSelectionMarkers(LevelMap& map) {
   std::int16_t marker = 1;
   for (int x = 0; x < kLevelSize; ++x) {
-    for (int y = 0; y < kLevelSize; ++y) map[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)].MarkerIndex = marker++;
+    for (int y = 0; y < kLevelSize; ++y)
+      map[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)].MarkerIndex = marker++;
   }
 }
 

@@ -46,9 +46,11 @@ void CheckLinks(const std::vector<HelpTopic>& topics, const std::set<std::string
   for (const HelpTopic& topic : topics) {
     for (std::size_t open = topic.body.find('<'); open != std::string::npos; open = topic.body.find('<', open + 1)) {
       const std::size_t close = topic.body.find('>', open);
-      const std::string target = topic.body.substr(open + 1, close == std::string::npos ? std::string::npos : close - open - 1);
+      const std::string target =
+          topic.body.substr(open + 1, close == std::string::npos ? std::string::npos : close - open - 1);
       if (!headers.contains(target)) {
-        throw std::runtime_error("editor_help.txt: topic '" + topic.header + "' links to '" + target + "', which no topic has");
+        throw std::runtime_error("editor_help.txt: topic '" + topic.header + "' links to '" + target +
+                                 "', which no topic has");
       }
     }
   }
@@ -64,7 +66,8 @@ std::vector<HelpTopic> ParseEditorHelp(const std::string& text) {
   int lineNumber = 0;
   bool paragraphOpen = false;
   auto finishTopic = [&] {
-    if (!topics.empty() && topics.back().body.empty()) Fail(lineNumber, "topic '" + topics.back().key + "' has no text");
+    if (!topics.empty() && topics.back().body.empty())
+      Fail(lineNumber, "topic '" + topics.back().key + "' has no text");
   };
   while (std::getline(stream, line)) {
     ++lineNumber;
@@ -91,7 +94,8 @@ std::vector<HelpTopic> ParseEditorHelp(const std::string& text) {
     while (topic.body.ends_with(kLineEnd)) topic.body.resize(topic.body.size() - kLineEnd.size());
   }
   for (std::string_view key : kEditorHelpKeys) {
-    if (!keys.contains(std::string(key))) throw std::runtime_error("editor_help.txt: no topic for '" + std::string(key) + "'");
+    if (!keys.contains(std::string(key)))
+      throw std::runtime_error("editor_help.txt: no topic for '" + std::string(key) + "'");
   }
   CheckLinks(topics, headers);
   return topics;

@@ -13,7 +13,8 @@ TEST(NumberSelectionMarkers, EveryLevelCellOwnsOneMarker) {
   struct Case {
     int x, y, marker;
   };
-  for (const Case& c : {Case{0, 0, 1}, Case{0, 1, 2}, Case{1, 0, 51}, Case{49, 49, 2500}, Case{50, 50, 0}, Case{50, 0, 0}}) {
+  for (const Case& c :
+       {Case{0, 0, 1}, Case{0, 1, 2}, Case{1, 0, 51}, Case{49, 49, 2500}, Case{50, 50, 0}, Case{50, 0, 0}}) {
     EXPECT_EQ(map[c.x][c.y].MarkerIndex, c.marker) << c.x << "," << c.y;
   }
 }

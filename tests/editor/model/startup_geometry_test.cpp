@@ -13,10 +13,9 @@ TEST(StartViewOrigin, CentresTheMiddleOfTheLevelInTheViewport) {
     int x, y;
   };
   const Case cases[] = {
-      {600, 600, 20, 9, 9},
-      {600, 620, 20, 9, 8},   // 31 cells down: 15.5, 8.5 rounds to even
-      {600, 700, 20, 9, 6},   // 35 cells down: 17.5, 6.5 rounds to even
-      {2000, 2000, 20, -26, -26},  // larger than the level: ScrollTo clamps
+      {600, 600, 20, 9, 9},       {600, 620, 20, 9, 8},  // 31 cells down: 15.5, 8.5 rounds to even
+      {600, 700, 20, 9, 6},                              // 35 cells down: 17.5, 6.5 rounds to even
+      {2000, 2000, 20, -26, -26},                        // larger than the level: ScrollTo clamps
       {0, 0, 20, 24, 24},
   };
   for (const Case& c : cases) {

@@ -22,7 +22,8 @@ struct RunResult {
 RunResult RunEditorIn(const std::filesystem::path& folder) {
   const std::filesystem::path editor = folder / "brolt-editor";
   std::filesystem::copy_file(BROLT_TEST_EDITOR, editor);
-  const std::string command = "cd / && QT_QPA_PLATFORM=offscreen BROLT_NO_DIALOGS=1 '" + editor.string() + "' 2>&1 >/dev/null";
+  const std::string command =
+      "cd / && QT_QPA_PLATFORM=offscreen BROLT_NO_DIALOGS=1 '" + editor.string() + "' 2>&1 >/dev/null";
   RunResult result;
   FILE* pipe = popen(command.c_str(), "r");
   std::array<char, 256> buffer{};

@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
+#include "common/test_database.h"
 #include "editor/model/definitions_database.h"
 #include "editor/model/editor.h"
-#include "common/test_database.h"
 #include "support/temp_folder.h"
 
 namespace brolt::testing {
@@ -32,10 +32,14 @@ class DefinitionsFixture {
       raw.Execute("INSERT INTO " + table + " VALUES (" + Quoted(key) + ", " + (value ? Quoted(*value) : "NULL") + ")");
     }
   }
-  void AddSettings(const std::vector<std::pair<std::string, std::optional<std::string>>>& rows) { AddRows("Settings", rows); }
+  void AddSettings(const std::vector<std::pair<std::string, std::optional<std::string>>>& rows) {
+    AddRows("Settings", rows);
+  }
 
   // The Value of every Settings row, in table order.
-  std::vector<std::optional<std::string>> SettingValues() { return raw.Column("SELECT Value FROM Settings ORDER BY rowid"); }
+  std::vector<std::optional<std::string>> SettingValues() {
+    return raw.Column("SELECT Value FROM Settings ORDER BY rowid");
+  }
 
   editor::Editor& Open() {
     editor::OpenDefinitionsDatabase(editor);

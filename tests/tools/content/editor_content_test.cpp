@@ -38,10 +38,21 @@ TEST(EditorContent, EveryPreferenceHasOneRowWithAValueThatWorks) {
     EXPECT_TRUE(settings.emplace(row[0], row[1]).second) << "two rows for " << row[0];
   }
   const std::map<std::string, std::string> expected = {
-      {"graphicspath", "/Graphics/"}, {"levelspath", "/Levels/"}, {"len", "10101"}, {"undomax", "20"},
-      {"tilewidth", "20"}, {"fadeinspeed", "15"}, {"miniwidth", "150"}, {"levelname", "Untitled"},
-      {"default levelname", "Untitled"}, {"formcaption", "Brolt Editor"}, {"windoww", "632"},
-      {"windowh", "532"}, {"windowstate", "0"}, {"centerwindow", "0"}, {"tool", "1"},
+      {"graphicspath", "/Graphics/"},
+      {"levelspath", "/Levels/"},
+      {"len", "10101"},
+      {"undomax", "20"},
+      {"tilewidth", "20"},
+      {"fadeinspeed", "15"},
+      {"miniwidth", "150"},
+      {"levelname", "Untitled"},
+      {"default levelname", "Untitled"},
+      {"formcaption", "Brolt Editor"},
+      {"windoww", "632"},
+      {"windowh", "532"},
+      {"windowstate", "0"},
+      {"centerwindow", "0"},
+      {"tool", "1"},
   };
   for (const auto& [key, value] : expected) EXPECT_EQ(settings[key], value) << key;
   for (const char* key : {"tilesetimagefile", "soundpath", "musicpath", "levelfile", "statusbar", "overwritetiles",
@@ -49,7 +60,8 @@ TEST(EditorContent, EveryPreferenceHasOneRowWithAValueThatWorks) {
                           "bordercolor", "gridlight", "griddark", "rndbordercolor", "windowx", "windowy"}) {
     EXPECT_TRUE(settings.contains(key)) << key;
   }
-  for (const char* key : {"overwritetiles", "showgrid", "mutemusic", "useprimaryfortilecounter", "rndbordercolor", "centerwindow"}) {
+  for (const char* key :
+       {"overwritetiles", "showgrid", "mutemusic", "useprimaryfortilecounter", "rndbordercolor", "centerwindow"}) {
     EXPECT_TRUE(settings[key] == "0" || settings[key] == "-1") << key;
   }
   const int lightRadius = std::stoi(settings["lightraddef"]);
@@ -81,10 +93,12 @@ TEST(EditorContent, EveryHelpKeyHasExactlyOneVisibleTopic) {
 TEST(ParseEditorHelp, JoinsParagraphsAndRefusesWhatTheHelpWindowCouldNotShow) {
   // One topic per key, "about" first as the key list has it.
   std::string complete;
-  for (std::string_view key : kEditorHelpKeys) complete += "@ " + std::string(key) + " | Topic " + std::string(key) + "\nText.\n";
+  for (std::string_view key : kEditorHelpKeys)
+    complete += "@ " + std::string(key) + " | Topic " + std::string(key) + "\nText.\n";
   const std::string withoutAbout = complete.substr(complete.find("@ button_cancel"));
   const std::vector<HelpTopic> topics = ParseEditorHelp(
-      "# a comment\n@ about | About\nOne line\nand its end.\n\nSecond paragraph.\n- an item\n- <Topic help>\n\n" + withoutAbout);
+      "# a comment\n@ about | About\nOne line\nand its end.\n\nSecond paragraph.\n- an item\n- <Topic help>\n\n" +
+      withoutAbout);
   EXPECT_EQ(topics.front().body, "One line and its end.\r\n\r\nSecond paragraph.\r\n- an item\r\n- <Topic help>");
 
   struct Case {
