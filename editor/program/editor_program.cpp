@@ -1,6 +1,7 @@
 #include "editor/program/editor_program.h"
 
 #include <QApplication>
+#include <chrono>
 #include <exception>
 
 #include "editor/program/app_path.h"
@@ -13,6 +14,8 @@ int RunEditor(int argc, char** argv) {
   QApplication application(argc, argv);
   EditorProgram program;
   program.editor.AppPath = AppPath();
+  // The editor's one random source, seeded once per run.
+  program.editor.random.Seed(static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
   try {
     Main(program);
   } catch (const std::exception& failure) {

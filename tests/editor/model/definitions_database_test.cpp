@@ -75,14 +75,5 @@ TEST(LoadDefinitions, AnEmptyTilesetStopsTheStartUpAndEmptySettingsGiveTheDefaul
   EXPECT_EQ(editor.level.LevelTitle, "Untitled");
 }
 
-TEST(ScanTable, NullFieldsReadAsEmptyText) {
-  DefinitionsFixture fixture;
-  fixture.AddSettings({{"statusbar", std::nullopt}});
-  Editor& editor = fixture.Open();
-  std::vector<std::string> values;
-  ScanTable(editor, "Settings", [&](RowSet& rows) { values.push_back(FieldText(rows, "Value")); });
-  EXPECT_EQ(values, std::vector<std::string>{""});
-}
-
 }  // namespace
 }  // namespace brolt::editor
