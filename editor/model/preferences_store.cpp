@@ -46,7 +46,7 @@ struct SettingValue {
   bool Blank() const { return TrimSpaces(text).empty(); }
 };
 
-// Stored as a number, the way the database keeps the Part's inverted switches.
+// A switch as stored: a number, -1 for off and 0 for on.
 std::int64_t StoredSwitch(bool on) { return on ? 0 : -1; }
 
 void SetText(std::string& target, const SettingValue& value) {
