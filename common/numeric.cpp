@@ -53,6 +53,19 @@ double LeadingValue(std::string_view text) {
   return sign * value;
 }
 
+std::optional<double> WholeTextNumber(std::string_view text) {
+  const std::string trimmed = TrimSpaces(text);
+  std::size_t i = (!trimmed.empty() && (trimmed[0] == '-' || trimmed[0] == '+')) ? 1 : 0;
+  bool digits = false, point = false;
+  for (; i < trimmed.size(); ++i) {
+    if (trimmed[i] >= '0' && trimmed[i] <= '9') digits = true;
+    else if (trimmed[i] == '.' && !point) point = true;
+    else return std::nullopt;
+  }
+  if (!digits) return std::nullopt;
+  return LeadingValue(trimmed);
+}
+
 std::int32_t LeadingNumber(std::string_view text) { return RoundToInt32(LeadingValue(text)); }
 
 std::string PadNumber(std::int64_t value, int width) {

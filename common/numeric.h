@@ -1,6 +1,7 @@
 #pragma once
 // The numeric and text conventions of the level files and the settings rows.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,10 @@ std::int16_t RoundToInt16(double value);
 // The value of the number that a text starts with: leading blanks, an optional sign, digits and an
 // optional fraction. A text that starts with anything else is worth 0.
 double LeadingValue(std::string_view text);
+
+// The value of a text that is one number and nothing else (spaces around it aside): an optional sign,
+// digits and an optional fraction. Nothing for any other text, the empty text included.
+std::optional<double> WholeTextNumber(std::string_view text);
 
 // LeadingValue rounded half to even and saturated to 32 bits: how every numeric field is read.
 std::int32_t LeadingNumber(std::string_view text);

@@ -15,6 +15,7 @@
 #include "editor/model/level_state.h"
 #include "editor/model/preferences.h"
 #include "editor/model/selection_state.h"
+#include "editor/model/splash_progress.h"
 #include "editor/model/tile_catalogue.h"
 #include "editor/model/tool_state.h"
 #include "editor/model/undo_ring.h"
@@ -29,11 +30,13 @@ struct EditorUi {
   Dialogs* dialogs = &defaultDialogs;
   CanvasSurface* canvas = &defaultCanvas;
   WindowControls* window = &defaultWindow;
+  SplashDisplay* splash = &defaultSplash;
 
  private:
   static inline Dialogs defaultDialogs;
   static inline CanvasSurface defaultCanvas;
   static inline WindowControls defaultWindow;
+  static inline SplashDisplay defaultSplash;
 };
 
 struct Editor {
@@ -56,6 +59,7 @@ struct Editor {
   std::int16_t DialogAlpha = 230;
   std::int16_t WaitAlpha = 200;
   std::int16_t MaxFileNameLength = 30;
+  SplashProgress splash;
   EditorUi ui;
 };
 

@@ -1,16 +1,26 @@
 #include "editor/program/editor_program.h"
 
 #include <QApplication>
-#include <QMainWindow>
+#include <chrono>
+#include <exception>
+
+#include "editor/program/app_path.h"
+#include "editor/program/editor_startup.h"
+#include "editor/program/startup_failure.h"
 
 namespace brolt::editor {
 
 int RunEditor(int argc, char** argv) {
   QApplication application(argc, argv);
-  QMainWindow window;
-  window.setWindowTitle("Brolt Editor");
-  window.resize(632, 532);
-  window.show();
+  EditorProgram program;
+  program.editor.AppPath = AppPath();
+  // The editor's one random source, seeded once per run.
+  program.editor.random.Seed(static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+  try {
+    Main(program);
+  } catch (const std::exception& failure) {
+    return ReportStartupFailure(failure.what());
+  }
   return QApplication::exec();
 }
 

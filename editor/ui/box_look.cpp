@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "editor/model/color_component.h"
+#include "editor/model/colour_scheme.h"
 #include "editor/model/preferences.h"
 
 namespace brolt::editor {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "editor/model/color_component.h"
+#include "editor/model/colour_scheme.h"
 
 namespace brolt::editor {
 

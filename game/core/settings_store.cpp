@@ -25,20 +25,9 @@ constexpr const char* kDeveloperCode = "zq";
 constexpr std::int64_t kMinGameSpeed = 5, kMaxGameSpeed = 9;
 constexpr std::int64_t kMinVolume = 0, kMaxVolume = 100;
 
-// The value of a numeric setting when the whole text (spaces around it aside) is one number;
-// nothing for Null or any other text.
+// The value of a numeric setting; nothing for Null or a text that is not one number.
 std::optional<double> NumericValue(const std::optional<std::string>& value) {
-  if (!value) return std::nullopt;
-  std::string text = TrimSpaces(*value);
-  std::size_t i = (!text.empty() && (text[0] == '-' || text[0] == '+')) ? 1 : 0;
-  bool digits = false, point = false;
-  for (; i < text.size(); ++i) {
-    if (text[i] >= '0' && text[i] <= '9') digits = true;
-    else if (text[i] == '.' && !point) point = true;
-    else return std::nullopt;
-  }
-  if (!digits) return std::nullopt;
-  return LeadingValue(text);
+  return value ? WholeTextNumber(*value) : std::nullopt;
 }
 
 std::int64_t RoundedWithin(double value, std::int64_t low, std::int64_t high) {

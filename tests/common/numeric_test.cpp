@@ -40,6 +40,18 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStartOfAField) {
   EXPECT_EQ(LeadingNumber("99999999999999"), std::numeric_limits<std::int32_t>::max());
 }
 
+TEST(WholeTextNumber, AcceptsOnlyATextThatIsOneNumber) {
+  struct Case {
+    const char* text;
+    std::optional<double> value;
+  };
+  for (const Case& c : {Case{"20", 20.0}, Case{" -1 ", -1.0}, Case{"+2.5", 2.5}, Case{"15px", std::nullopt},
+                        Case{"", std::nullopt}, Case{"-", std::nullopt}, Case{"1.2.3", std::nullopt},
+                        Case{"True", std::nullopt}}) {
+    EXPECT_EQ(WholeTextNumber(c.text), c.value) << c.text;
+  }
+}
+
 TEST(FixedWidthFields, NumbersAreClampedAndTextsCutOrPadded) {
   EXPECT_EQ(PadNumber(7, 3), "007");
   EXPECT_EQ(PadNumber(0, 2), "00");

@@ -9,6 +9,7 @@
 #include "common/numeric.h"
 #include "tools/content/contact_sheet.h"
 #include "tools/content/definitions_database.h"
+#include "tools/content/editor_help.h"
 #include "tools/content/editor_tileset.h"
 #include "tools/content/image_files.h"
 #include "tools/content/level_maps.h"
@@ -87,7 +88,8 @@ void GenerateContent(const GeneratorOptions& options) {
 
   std::vector<TileRow> tiles = ParseTileCatalogue(ReadData(options.dataFolder / "tiles.txt"));
   WriteOutput(options.distFolder / "Graphics" / "Tileset.bmp", EncodeBmp(DrawEditorTileset(tiles, pictures)));
-  WriteDefinitionsDatabase(options.distFolder / "Define.qdm", ReadData(options.dataFolder / "define.sql"), tiles);
+  WriteDefinitionsDatabase(options.distFolder / "Define.qdm", ReadData(options.dataFolder / "define.sql"), tiles,
+                           ParseEditorHelp(ReadData(options.dataFolder / "editor_help.txt")));
 
   std::vector<CollectionFile> collections = WriteLevels(options);
 

@@ -54,6 +54,17 @@ void InsertTiles(sqlite3* db, const std::vector<TileRow>& tiles) {
   }
 }
 
+void InsertHelpTopics(sqlite3* db, const std::vector<HelpTopic>& topics) {
+  Statement insert = Prepare(db, "INSERT INTO EditorHelp (Header, Body, Hide, HelpIndex) VALUES (?, ?, 0, ?)");
+  for (const HelpTopic& topic : topics) {
+    sqlite3_reset(insert.get());
+    sqlite3_bind_text(insert.get(), 1, topic.header.c_str(), -1, SQLITE_TRANSIENT);
+    sqlite3_bind_text(insert.get(), 2, topic.body.c_str(), -1, SQLITE_TRANSIENT);
+    sqlite3_bind_text(insert.get(), 3, topic.key.c_str(), -1, SQLITE_TRANSIENT);
+    if (sqlite3_step(insert.get()) != SQLITE_DONE) Fail(db, "adding help topic " + topic.key);
+  }
+}
+
 void CheckShownText(const std::string& where, const std::string& text, int maxLines) {
   if (!IsDrawableText(text)) throw std::runtime_error("Define.qdm: " + where + " holds a character the font lacks");
   if (maxLines > 0 && !MarkupFits(text, maxLines)) {
@@ -79,7 +90,7 @@ void CheckShownTexts(sqlite3* db) {
 }  // namespace
 
 void WriteDefinitionsDatabase(const std::filesystem::path& file, const std::string& script,
-                              const std::vector<TileRow>& tiles) {
+                              const std::vector<TileRow>& tiles, const std::vector<HelpTopic>& help) {
   // Built beside the target and renamed over it only when complete and checked.
   std::filesystem::path work = file;
   work += ".new";
@@ -92,6 +103,7 @@ void WriteDefinitionsDatabase(const std::filesystem::path& file, const std::stri
     if (sqlite3_exec(db.get(), "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK) Fail(db.get(), "BEGIN");
     if (sqlite3_exec(db.get(), script.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) Fail(db.get(), "define.sql");
     InsertTiles(db.get(), tiles);
+    InsertHelpTopics(db.get(), help);
     if (sqlite3_exec(db.get(), "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) Fail(db.get(), "COMMIT");
     CheckShownTexts(db.get());
   } catch (...) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/content/editor_help.h"
 #include "tools/content/tile_catalogue.h"
 
 namespace brolt::content {
@@ -13,9 +14,9 @@ constexpr int kHelpBodyLines = 15;
 constexpr int kCongratsLines = 16;
 
 // Creates the database at `file` afresh (replacing one that is there): runs `script`, adds one
-// Tileset row per tile, and checks that every help page and the congratulations text can be drawn
+// Tileset row per tile and one visible EditorHelp row per help topic, and checks that every help page and the congratulations text can be drawn
 // and fit their screens. Throws std::runtime_error naming what failed; then `file` is untouched.
 void WriteDefinitionsDatabase(const std::filesystem::path& file, const std::string& script,
-                              const std::vector<TileRow>& tiles);
+                              const std::vector<TileRow>& tiles, const std::vector<HelpTopic>& help);
 
 }  // namespace brolt::content

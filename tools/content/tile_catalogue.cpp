@@ -89,6 +89,9 @@ std::vector<TileRow> ParseTileCatalogue(const std::string& text) {
     if (tile.code < 0 || tile.code > 999 || !codes.insert(tile.code).second) {
       throw std::runtime_error("tiles.txt line " + std::to_string(lineNumber) + ": bad or repeated tile code");
     }
+    if (tile.description.empty() || tile.description.size() > kMaxTileDescription) {
+      throw std::runtime_error("tiles.txt line " + std::to_string(lineNumber) + ": a description of 1 to 27 characters");
+    }
     if (tile.minimapColour < 0 || tile.minimapColour > 15) {
       throw std::runtime_error("tiles.txt line " + std::to_string(lineNumber) + ": minimap colour outside 0..15");
     }

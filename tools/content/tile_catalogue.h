@@ -7,6 +7,9 @@
 
 namespace brolt::content {
 
+// The longest tile name: the tile count list lines its counts up after 28 columns of name and dots.
+constexpr std::size_t kMaxTileDescription = 27;
+
 struct TilePicture {
   enum class Kind { None, Hatch, Frame } kind = Kind::None;
   int texture = 0, column = 0, row = 0;

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 #include <unistd.h>
 
 #include <map>
@@ -18,29 +17,11 @@ namespace {
 
 using testing::DistFolder;
 
-// All rows of a query as text, in the order the database returns them.
-std::vector<std::vector<std::string>> Rows(const std::string& sql) {
-  sqlite3* db = nullptr;
-  std::vector<std::vector<std::string>> rows;
-  EXPECT_EQ(sqlite3_open_v2((DistFolder() / "Define.qdm").c_str(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
-  sqlite3_stmt* statement = nullptr;
-  EXPECT_EQ(sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
-  while (statement && sqlite3_step(statement) == SQLITE_ROW) {
-    std::vector<std::string> row;
-    for (int i = 0; i < sqlite3_column_count(statement); ++i) {
-      const unsigned char* text = sqlite3_column_text(statement, i);
-      row.emplace_back(text ? reinterpret_cast<const char*>(text) : "");
-    }
-    rows.push_back(row);
-  }
-  sqlite3_finalize(statement);
-  sqlite3_close(db);
-  return rows;
-}
+using testing::DefinitionsRows;
 
 TEST(DefinitionsDatabase, TheGameSettingsHoldEveryKeyTheGameReadsWithSensibleValues) {
   std::map<std::string, std::string> settings;
-  for (const auto& row : Rows("SELECT Variable, Value FROM KARVEL")) settings[row[0]] = row[1];
+  for (const auto& row : DefinitionsRows("SELECT Variable, Value FROM KARVEL")) settings[row[0]] = row[1];
   for (const char* key : {"gamespeed", "musicvolume", "soundvolume", "levelcollection", "packfile", "ShowBG", "congrats"}) {
     EXPECT_TRUE(settings.count(key)) << key;
   }
@@ -61,7 +42,7 @@ TEST(DefinitionsDatabase, EveryHelpPageFitsItsScreenAndShowsDefinedObjects) {
   const std::set<int> defined = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17, 20,
                                  21, 22, 23, 24, 25, 29, 30, 34, 39, 40, 44, 45, 50, 51, 52, 53, 54, 55, 56,
                                  57, 58, 59, 60, 61, 62, 63, 64, 70, 71, 72, 73, 74, 95, 96, 97, 98, 99};
-  auto pages = Rows("SELECT HEADER, BODY, ICONS FROM KARVELHELP");
+  auto pages = DefinitionsRows("SELECT HEADER, BODY, ICONS FROM KARVELHELP");
   ASSERT_GE(pages.size(), 8u);
   for (const auto& page : pages) {
     SCOPED_TRACE(page[0]);
@@ -82,7 +63,7 @@ TEST(DefinitionsDatabase, EveryHelpPageFitsItsScreenAndShowsDefinedObjects) {
 TEST(DefinitionsDatabase, TheTileCatalogueMatchesItsDataAndThePicture) {
   std::vector<TileRow> tiles =
       ParseTileCatalogue(testing::FileBytes(testing::ContentData() / "tiles.txt"));
-  auto rows = Rows("SELECT Type, \"Desc\", \"Unique\", Rotate, X, Y, Mini, Explosive FROM Tileset");
+  auto rows = DefinitionsRows("SELECT Type, \"Desc\", \"Unique\", Rotate, X, Y, Mini, Explosive FROM Tileset");
   ASSERT_EQ(rows.size(), tiles.size());
   std::set<std::pair<int, int>> places;
   for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -93,7 +74,7 @@ TEST(DefinitionsDatabase, TheTileCatalogueMatchesItsDataAndThePicture) {
     EXPECT_TRUE(places.insert({x, y}).second) << "two tiles share a picture";
     EXPECT_TRUE(rows[i][2] == "0" || rows[i][2] == "-1");
   }
-  auto unique = Rows("SELECT Type FROM Tileset WHERE \"Unique\" = -1");
+  auto unique = DefinitionsRows("SELECT Type FROM Tileset WHERE \"Unique\" = -1");
   ASSERT_EQ(unique.size(), 1u);
   EXPECT_EQ(unique[0][0], "1");  // only the Thresher
 }
@@ -104,7 +85,8 @@ TEST(DefinitionsDatabase, AHelpPageThatCannotBeShownStopsTheWriteAndLeavesNothin
       "CREATE TABLE KARVEL (Variable TEXT, Value);"
       "INSERT INTO KARVEL VALUES ('congrats', 'Well done.');"
       "CREATE TABLE KARVELHELP (HEADER TEXT, BODY TEXT, ICONS TEXT);"
-      "CREATE TABLE Tileset (Type, \"Desc\", \"Unique\", Rotate, X, Y, Mini, Explosive);";
+      "CREATE TABLE Tileset (Type, \"Desc\", \"Unique\", Rotate, X, Y, Mini, Explosive);"
+      "CREATE TABLE EditorHelp (Header, Body, Hide, HelpIndex);";
   const std::string tooLong = std::string(20, ' ') + [] {
     std::string words;
     for (int i = 0; i < 300; ++i) words += "word ";
@@ -112,13 +94,13 @@ TEST(DefinitionsDatabase, AHelpPageThatCannotBeShownStopsTheWriteAndLeavesNothin
   }();
   for (const std::string& body : {std::string("semi;colons have no glyph"), tooLong}) {
     std::string script = tables + "INSERT INTO KARVELHELP VALUES ('Page', '" + body + "', '1');";
-    EXPECT_THROW(WriteDefinitionsDatabase(file, script, {}), std::runtime_error);
+    EXPECT_THROW(WriteDefinitionsDatabase(file, script, {}, {}), std::runtime_error);
     EXPECT_FALSE(std::filesystem::exists(file));
     std::filesystem::path work = file;
     work += ".new";
     EXPECT_FALSE(std::filesystem::exists(work));
   }
-  WriteDefinitionsDatabase(file, tables + "INSERT INTO KARVELHELP VALUES ('Page', 'Fine.', '1');", {});
+  WriteDefinitionsDatabase(file, tables + "INSERT INTO KARVELHELP VALUES ('Page', 'Fine.', '1');", {}, {});
   EXPECT_TRUE(std::filesystem::exists(file));
   std::filesystem::remove(file);
 }

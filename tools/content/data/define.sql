@@ -1,6 +1,7 @@
 -- The definitions database Define.qdm as shipped: the game's settings (KARVEL) and help pages
--- (KARVELHELP), and the table of the editor's tile catalogue (Tileset), whose rows the generator
--- adds from tiles.txt. Text shown by the game uses only the letters, digits and signs of its font;
+-- (KARVELHELP), the editor's preferences (Settings) and recent levels (Recent), and the tables of
+-- the editor's tile catalogue (Tileset) and help topics (EditorHelp), whose rows the generator adds
+-- from tiles.txt and editor_help.txt. Text shown by the game uses only the letters, digits and signs of its font;
 -- words between braces are highlighted.
 
 CREATE TABLE KARVEL (Variable TEXT, Value);
@@ -83,3 +84,48 @@ INSERT INTO KARVELHELP VALUES ('Floors and machines',
 
 CREATE TABLE Tileset (Type INTEGER, "Desc" TEXT, "Unique" INTEGER, Rotate INTEGER, X INTEGER,
                       Y INTEGER, Mini INTEGER, Explosive INTEGER);
+
+-- The editor's preferences. Switches are stored inverted: -1 is off, 0 is on. The window opens
+-- centred with the client area the editor is designed for; the colours are a border colour and the
+-- two grid colours 75 and 155 darker per component, as the random scheme makes them.
+CREATE TABLE Settings (Variable TEXT, Value TEXT);
+
+INSERT INTO Settings VALUES ('tilesetimagefile', 'Tileset.bmp');
+INSERT INTO Settings VALUES ('graphicspath', '/Graphics/');
+INSERT INTO Settings VALUES ('soundpath', '/Sounds/');
+INSERT INTO Settings VALUES ('musicpath', '/Music/');
+INSERT INTO Settings VALUES ('levelspath', '/Levels/');
+INSERT INTO Settings VALUES ('levelfile', 'Sandbox.lvl');
+INSERT INTO Settings VALUES ('len', '10101');
+INSERT INTO Settings VALUES ('formcaption', 'Brolt Editor');
+INSERT INTO Settings VALUES ('levelname', 'Untitled');
+INSERT INTO Settings VALUES ('default levelname', 'Untitled');
+INSERT INTO Settings VALUES ('undomax', '20');
+INSERT INTO Settings VALUES ('tilewidth', '20');
+INSERT INTO Settings VALUES ('fadeinspeed', '15');
+INSERT INTO Settings VALUES ('miniwidth', '150');
+INSERT INTO Settings VALUES ('tool', '1');
+INSERT INTO Settings VALUES ('statusbar', 'Right-click any control for help.');
+INSERT INTO Settings VALUES ('overwritetiles', '-1');
+INSERT INTO Settings VALUES ('showgrid', '0');
+INSERT INTO Settings VALUES ('mutemusic', '-1');
+INSERT INTO Settings VALUES ('useprimaryfortilecounter', '-1');
+INSERT INTO Settings VALUES ('lightraddef', '5');
+INSERT INTO Settings VALUES ('lightdef', '');
+INSERT INTO Settings VALUES ('cannonrate', '5');
+INSERT INTO Settings VALUES ('bordercolor', '090,150,255');
+INSERT INTO Settings VALUES ('gridlight', '015,075,180');
+INSERT INTO Settings VALUES ('griddark', '000,000,100');
+INSERT INTO Settings VALUES ('rndbordercolor', '-1');
+INSERT INTO Settings VALUES ('windowx', '0');
+INSERT INTO Settings VALUES ('windowy', '0');
+INSERT INTO Settings VALUES ('windoww', '632');
+INSERT INTO Settings VALUES ('windowh', '532');
+INSERT INTO Settings VALUES ('windowstate', '0');
+INSERT INTO Settings VALUES ('centerwindow', '0');
+
+-- The editor's recently opened levels; empty until the designer opens one.
+CREATE TABLE Recent ("Index" INTEGER, File TEXT, Level INTEGER, Title TEXT);
+
+-- Hide holds the system's truth values: -1 hides a topic from the list and index, 0 shows it.
+CREATE TABLE EditorHelp (Header TEXT, Body TEXT, Hide INTEGER, HelpIndex TEXT);

@@ -1,0 +1,130 @@
+#include "editor/program/editor_startup.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "common/numeric.h"
+#include "editor/model/definitions_database.h"
+#include "editor/model/canvas_redraw.h"
+#include "editor/model/draw_selection_boxes.h"
+#include "editor/model/pending_procedures.h"
+#include "editor/model/saturation.h"
+#include "editor/model/scrolling.h"
+#include "editor/model/tool_selection.h"
+#include "editor/model/zoom.h"
+#include "editor/model/splash_progress.h"
+#include "editor/model/start_level.h"
+#include "editor/model/start_view.h"
+#include "editor/model/undo_recording.h"
+#include "editor/model/window_placement.h"
+#include "editor/ui/pause.h"
+#include "editor/ui/pending_widgets.h"
+#include "editor/ui/qt_text.h"
+
+namespace brolt::editor {
+
+namespace {
+
+constexpr int kHourglassPointer = 11;
+constexpr int kDefaultPointer = 0;
+constexpr int kStartPrimaryTile = 45;
+constexpr int kStartCounterTile = kUnidTile;
+constexpr double kSplashPaintPause = 0.01;
+constexpr double kSplashClosePause = 0.15;
+constexpr int kMaximised = 2;
+
+ScreenArea AvailableScreen() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return {0, 0, 632, 532};
+  const QRect area = screen->availableGeometry();
+  return {area.x(), area.y(), area.width(), area.height()};
+}
+
+void ShowMainWindow(EditorProgram& program) {
+  const Preferences& prefs = program.editor.prefs;
+  const WindowPlacement placed = PlaceOnScreen(prefs.Window, prefs.CenterWindow, AvailableScreen());
+  program.mainWindow.setGeometry(placed.Left, placed.Top, placed.Width, placed.Height);
+  if (placed.WindowState == kMaximised) {
+    program.mainWindow.showMaximized();
+  } else {
+    program.mainWindow.show();
+  }
+}
+
+// The splash window, shown and receiving the start-up's progress for as long as this lives.
+class ShownSplash {
+ public:
+  explicit ShownSplash(Editor& editor) : editor_(editor), withoutSplash_(editor.ui.splash) {
+    editor.ui.splash = &window_;
+    StartSplashProgress(editor);
+    window_.show();
+  }
+  ~ShownSplash() {
+    editor_.ui.splash = withoutSplash_;
+    window_.close();
+  }
+  ShownSplash(const ShownSplash&) = delete;
+  ShownSplash& operator=(const ShownSplash&) = delete;
+
+ private:
+  Editor& editor_;
+  SplashDisplay* withoutSplash_;
+  SplashWindow window_;
+};
+
+void CentreView(Editor& editor) {
+  ViewOrigin origin = StartViewOrigin(editor.view.ViewportWidth, editor.view.ViewportHeight, editor.view.TileSize);
+  ScrollTo(editor, origin.x, origin.y);
+}
+
+}  // namespace
+
+void Main(EditorProgram& program) {
+  Editor& editor = program.editor;
+  OpenDefinitionsDatabase(editor);
+  ReadDeveloperSwitch(editor);
+
+  {
+    ShownSplash splash(editor);
+    Pause(kSplashPaintPause);
+    editor.ui.window->SetMousePointer(kHourglassPointer);
+    InitEditor(program);
+    UpdateSplashProgress(editor);
+    ShowLoadingText(editor, "Starting...");
+    OpenHelpRecordset(editor);
+    RefreshRecentMenu(editor);
+    if (editor.prefs.ShowGrid) DrawGrid(editor);
+    ShowMainWindow(program);
+    CentreView(editor);
+    editor.ui.window->SetMousePointer(kDefaultPointer);
+  }
+  Pause(kSplashClosePause);
+  PurgeEmptyCollectionFiles(editor);
+  ListCollectionFiles(editor, false, true);
+}
+
+void InitEditor(EditorProgram& program) {
+  Editor& editor = program.editor;
+  LoadDefinitions(editor);
+  PrepareStartLevel(editor);
+  UpdateSplashProgress(editor);
+  ShowLoadingText(editor, "Drawing the grid...");
+
+  ScrollTo(editor, editor.view.ViewX, editor.view.ViewY);
+  SelectTool(editor, editor.prefs.CurrentTool, 0, true);
+  SelectTool(editor, editor.prefs.CurrentTool, kStartPrimaryTile, false);
+  editor.view.LevelExtent = RoundToInt32(editor.view.TileSize * kLevelSize);
+  SetZoom(editor, RoundToInt32(editor.view.TileSize));
+  SetSaturation(editor, 100);
+  PaintBorders(editor);
+
+  UpdateSplashProgress(editor);
+  ShowLoadingText(editor, "Loading selections...");
+  NumberSelectionMarkers(editor.level.Map);
+  DrawSelectionBoxes(editor);
+  SetCounterTile(editor, kStartCounterTile);
+  program.mainWindow.setWindowTitle(ToQString(editor.prefs.FormCaption));
+  UpdateLevelCaption(editor);
+}
+
+}  // namespace brolt::editor
