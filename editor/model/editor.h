@@ -7,6 +7,7 @@
 #include "common/database.h"
 #include "common/random.h"
 #include "editor/model/canvas_surface.h"
+#include "editor/model/collection_state.h"
 #include "editor/model/dialogs.h"
 #include "editor/model/input_state.h"
 #include "editor/model/level_state.h"
@@ -46,6 +47,7 @@ struct Editor {
   InputState input;
   SelectionState selection;
   ClipboardState clipboard;
+  CollectionState collections;
   SeededRandom random;
   EditorUi ui;
 };

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace brolt::editor {
 
@@ -17,6 +18,21 @@ class WindowControls {
   virtual void SetMousePointer(int /*pointer*/) {}
   virtual void ShowTileCounter(int /*tile*/, int /*count*/) {}
   virtual void ShowDeveloperItems(bool /*visible*/) {}
+
+  // The level and its collection: captions, the roll-down list, the recent menu, paste mode's menus.
+  virtual void ShowLevelCaption(std::string_view /*title*/, std::string_view /*number*/,
+                                std::string_view /*file*/) {}
+  // Drops the level roll-down list down; its entries are Editor::collections' DropDown fields.
+  virtual void DropDownLevelList() {}
+  // The recent levels' menu captions, newest first; none hides the entries and their separator.
+  virtual void ShowRecentLevels(const std::vector<std::string>& /*captions*/) {}
+  // True shows only "Exit Paste Mode" on the menu bar; false the five menus again.
+  virtual void ShowPasteModeMenus(bool /*pasteMode*/) {}
+  // After the colour preferences change: repaint the borders, and build every dialog anew.
+  virtual void PaintBorders() {}
+  virtual void UnloadDialogs() {}
+  // Ends the program once the exit has cleaned up.
+  virtual void EndProgram() {}
 };
 
 }  // namespace brolt::editor
