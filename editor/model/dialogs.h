@@ -26,6 +26,8 @@ class Dialogs {
   }
   // Opens the help window on the topic with this key; the empty key opens the index.
   virtual void ShowHelpTopic(std::string_view /*key*/) {}
+  // Hides the help window if it is open, as a dialog does when it comes up.
+  virtual void HideHelp() {}
   // The save and load dialogs over states the commands filled; true when accepted with OK, and the
   // state then holds the choice. The defaults cancel.
   virtual bool ShowSaveDialog(SaveDialogState& /*state*/) { return false; }
