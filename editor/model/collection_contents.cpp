@@ -52,4 +52,9 @@ std::string EntryTitle(std::string_view entry) { return entry.size() > 6 ? std::
 
 int EntrySlot(std::string_view entry) { return LeadingNumber(entry.substr(0, 3)); }
 
+std::string ChosenEntry(const std::vector<std::string>& entries, int index) {
+  return index >= 0 && index < static_cast<int>(entries.size()) ? entries[static_cast<std::size_t>(index)]
+                                                                : std::string();
+}
+
 }  // namespace brolt::editor

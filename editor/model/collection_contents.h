@@ -32,4 +32,7 @@ std::string EntryTitle(std::string_view entry);
 // The slot number an entry starts with.
 int EntrySlot(std::string_view entry);
 
+// The entry at `index` of a list, or "" when the index chooses none.
+std::string ChosenEntry(const std::vector<std::string>& entries, int index);
+
 }  // namespace brolt::editor

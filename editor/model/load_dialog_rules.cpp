@@ -10,10 +10,7 @@
 
 namespace brolt::editor {
 
-std::string LoadDialogState::File() const {
-  return FileIndex >= 0 && FileIndex < static_cast<int>(Files.size()) ? Files[static_cast<std::size_t>(FileIndex)]
-                                                                      : std::string();
-}
+std::string LoadDialogState::File() const { return ChosenEntry(Files, FileIndex); }
 
 bool PrepareLoadDialog(Editor& editor, LoadDialogState& state) {
   const CollectionFileList list = ListCollectionFiles(editor, true, false);

@@ -1,5 +1,6 @@
 #include "editor/model/open_level.h"
 
+#include <optional>
 #include <string>
 
 #include "common/collection_file.h"
@@ -44,26 +45,31 @@ void ShowMissingLevel(Editor& editor, int number) {
   editor.ui.dialogs->ShowMessageBox("Level " + PadNumber(number, 3) + " does not exist.", ButtonSet::OK, "");
 }
 
-// Reads the slot and puts it into the editor; a file that can't be read leaves the level as it was.
-void ReadLevel(Editor& editor, const LevelSlot& slot, bool refillDropDown) {
+// The record of a slot: nothing after reporting a file that can't be read, "" after reporting an
+// empty slot.
+std::optional<std::string> ReadStoredLevel(Editor& editor, const std::string& file, int number) {
   std::string record;
   try {
-    record = ReadSlot(CollectionPath(editor, slot.File), slot.Number);
+    record = ReadSlot(CollectionPath(editor, file), number);
   } catch (const FileError& error) {
     ShowErrorMessage(editor, error.what(), "Cannot open the level.");
-    return;
+    return std::nullopt;
   }
-  if (record.empty()) {
-    ShowMissingLevel(editor, slot.Number);
-    return;
-  }
+  if (record.empty()) ShowMissingLevel(editor, number);
+  return record;
+}
+
+// Reads the slot and puts it into the editor; a file that can't be read leaves the level as it was.
+void ReadLevel(Editor& editor, const LevelSlot& slot, bool refillDropDown) {
+  const std::optional<std::string> record = ReadStoredLevel(editor, slot.File, slot.Number);
+  if (!record || record->empty()) return;
   editor.ui.window->SetMousePointer(11);
   editor.prefs.LevelFile = slot.File;
   editor.level.LevelNumber = static_cast<std::int16_t>(slot.Number);
   editor.level.LevelTitle = slot.Title;
   editor.tools.Saturation = 100;
   editor.level.StartMarkerPlaced = false;
-  ApplyLevelRecord(DecodeLevelRecord(record), editor.level);
+  ApplyLevelRecord(DecodeLevelRecord(*record), editor.level);
   ResetUndoRing(editor.undo, editor.prefs.UndoMax);
   UpdateLevelCaption(editor);
   AddRecentLevel(editor);
@@ -91,19 +97,13 @@ void OpenWithDialog(Editor& editor) {
 void OpenRecent(Editor& editor, int recentIndex) {
   for (const RecentLevel& recent : ReadRecentLevels(editor)) {
     if (recent.Index != recentIndex) continue;
-    std::string record;
-    try {
-      record = ReadSlot(CollectionPath(editor, recent.File), recent.Level);
-    } catch (const FileError& error) {
-      ShowErrorMessage(editor, error.what(), "Cannot open the level.");
-      return;
-    }
-    if (record.empty()) {
-      ShowMissingLevel(editor, recent.Level);
+    const std::optional<std::string> record = ReadStoredLevel(editor, recent.File, recent.Level);
+    if (!record) return;
+    if (record->empty()) {
       RemoveRecentLevel(editor, recent.File, recent.Level);
       return;
     }
-    const std::string title = TrimTrailingSpaces(record);
+    const std::string title = TrimTrailingSpaces(*record);
     // Another level now in that slot: the entry under the old title goes.
     if (ToLowerAscii(recent.Title) != ToLowerAscii(title)) RemoveRecentLevel(editor, recent.File, recent.Level);
     ReadLevel(editor, {recent.File, recent.Level, title}, true);

@@ -12,10 +12,7 @@
 
 namespace brolt::editor {
 
-std::string SaveDialogState::File() const {
-  return FileIndex >= 0 && FileIndex < static_cast<int>(Files.size()) ? Files[static_cast<std::size_t>(FileIndex)]
-                                                                      : std::string();
-}
+std::string SaveDialogState::File() const { return ChosenEntry(Files, FileIndex); }
 
 bool PrepareSaveDialog(Editor& editor, SaveDialogState& state) {
   const CollectionFileList list = ListCollectionFiles(editor, false, false);

@@ -4,7 +4,6 @@
 #include <QGridLayout>
 #include <QPainter>
 
-#include "editor/model/pending_procedures.h"
 #include "editor/ui/collection_widgets.h"
 #include "editor/ui/preview_palette.h"
 #include "editor/ui/qt_text.h"
@@ -97,11 +96,7 @@ void LoadDialog::Accept() {
 }
 
 void LoadDialog::ManageLevels() {
-  const std::string remembered = state_.File();
-  const int level = state_.LevelIndex;
-  std::string file = remembered;
-  OpenLevelManagement(editor_, file);
-  ReselectAfterManagement(editor_, state_, remembered, level);
+  ManageChosenCollection(editor_, state_, state_.LevelIndex);
   FillStrings(files_, state_.Files, state_.FileIndex);
   FillLevels();
 }

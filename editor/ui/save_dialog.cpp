@@ -2,7 +2,6 @@
 
 #include <QGridLayout>
 
-#include "editor/model/pending_procedures.h"
 #include "editor/ui/collection_widgets.h"
 #include "editor/ui/qt_text.h"
 
@@ -71,11 +70,7 @@ void SaveDialog::Accept() {
 }
 
 void SaveDialog::ManageLevels() {
-  const std::string remembered = state_.File();
-  const int slot = state_.SlotIndex;
-  std::string file = remembered;
-  OpenLevelManagement(editor_, file);
-  ReselectAfterManagement(editor_, state_, remembered, slot);
+  ManageChosenCollection(editor_, state_, state_.SlotIndex);
   Refill();
 }
 

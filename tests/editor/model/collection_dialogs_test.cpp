@@ -9,6 +9,12 @@ namespace {
 
 using CollectionDialogs = testing::CollectionFixture;
 
+std::string BlankLevel() {
+  LevelRecord level;
+  level.title = "blank";
+  return EncodeLevelRecord(level);
+}
+
 TEST_F(CollectionDialogs, TheLoadDialogListsLevelsWithNoneChosenAndRefusesNoChoiceAndTheTag) {
   WriteCompiled("game.lvl", {"one", "two"});
   editor.DeveloperMode = true;
@@ -35,7 +41,7 @@ TEST_F(CollectionDialogs, ThePreviewDrawsMinimapColoursKeyedByFileAndSlot) {
   editor.tiles.TileDefs[1].Mini = 14;
   editor.tiles.TileDefs[9].Mini = 40;  // outside the 16 colours: clamped
   WriteLevels("a.lvl", {"same", "same"});
-  WriteCollection(Levels("b.lvl"), {LevelTitled("same"), EncodeLevelRecord(LevelRecord{.title = "blank"})});
+  WriteCollection(Levels("b.lvl"), {LevelTitled("same"), BlankLevel()});
   LoadDialogState state;
   ASSERT_TRUE(PrepareLoadDialog(editor, state));
   ShowPreview(editor, state);

@@ -11,7 +11,7 @@ namespace {
 class OpenLevelTest : public testing::CollectionFixture {
  protected:
   void PickInLoadDialog(const std::string& file, int levelIndex) {
-    dialogs.loadDialog = [=](LoadDialogState& state) {
+    dialogs.loadDialog = [this, file, levelIndex](LoadDialogState& state) {
       state.FileIndex = static_cast<int>(std::find(state.Files.begin(), state.Files.end(), file) - state.Files.begin());
       ListLoadLevels(editor, state);
       state.LevelIndex = levelIndex;

@@ -80,7 +80,9 @@ TEST_F(SaveLevelTest, APlainSaveWritesStraightOnlyIntoASlotBothProgramsSee) {
     SaveLevel(editor, false);
     EXPECT_EQ(dialogs.saveDialogsShown, c.straight ? 0 : 1) << c.file << " " << c.number;
     EXPECT_EQ(editor.level.LevelSaved, c.straight);
-    if (c.straight) EXPECT_EQ(TrimSpaces(FieldText(ReadSlot(Levels(c.file), std::max(c.number, 1)), level_field::Title)), "Mine");
+    if (c.straight) {
+      EXPECT_EQ(TrimSpaces(FieldText(ReadSlot(Levels(c.file), std::max(c.number, 1)), level_field::Title)), "Mine");
+    }
   }
   EXPECT_FALSE(std::filesystem::exists(Levels("missing.lvl")));
   EXPECT_EQ(CountFilledSlots(Levels("a.lvl")), 3);
