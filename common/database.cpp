@@ -132,4 +132,43 @@ void RowSet::UpdateField(std::string_view name, std::int64_t value) {
   Update(name, std::to_string(value), [&](sqlite3_stmt* statement) { sqlite3_bind_int64(statement, 1, value); });
 }
 
+void RowSet::AddRow(const FieldValues& fields) {
+  std::string action = "Can't add a row to table '" + table_ + "' of";
+  Row row{0, std::vector<std::optional<std::string>>(columns_.size())};
+  std::string names;
+  std::string parameters;
+  for (const auto& [name, value] : fields) {
+    std::size_t column = ColumnIndex(name);
+    row.values[column] = value;
+    names += (names.empty() ? "" : ", ") + QuoteIdentifier(columns_[column]);
+    parameters += parameters.empty() ? "?" : ", ?";
+  }
+  std::string sql = fields.empty() ? "insert into " + QuoteIdentifier(table_) + " default values"
+                                   : "insert into " + QuoteIdentifier(table_) + " (" + names + ") values (" +
+                                         parameters + ")";
+  Statement statement = Prepare(*database_, sql, action);
+  int parameter = 1;
+  for (const auto& field : fields) {
+    const std::optional<std::string>& value = field.second;
+    if (value) sqlite3_bind_text(statement.get(), parameter, value->data(), static_cast<int>(value->size()),
+                                 SQLITE_TRANSIENT);
+    else sqlite3_bind_null(statement.get(), parameter);
+    ++parameter;
+  }
+  if (sqlite3_step(statement.get()) != SQLITE_DONE) throw database_->Failure(action);
+  row.rowid = sqlite3_last_insert_rowid(database_->Handle());
+  rows_.push_back(std::move(row));
+  position_ = Count() - 1;
+}
+
+void RowSet::DeleteRow() {
+  std::string action = "Can't delete a row of table '" + table_ + "' of";
+  if (position_ < 0) throw DatabaseError(action + " '" + database_->File().string() + "': no current row");
+  Statement statement = Prepare(*database_, "delete from " + QuoteIdentifier(table_) + " where rowid = ?1", action);
+  sqlite3_bind_int64(statement.get(), 1, rows_[static_cast<std::size_t>(position_)].rowid);
+  if (sqlite3_step(statement.get()) != SQLITE_DONE) throw database_->Failure(action);
+  rows_.erase(rows_.begin() + position_);
+  position_ = -1;
+}
+
 }  // namespace brolt

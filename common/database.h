@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 struct sqlite3;
@@ -67,6 +68,14 @@ class RowSet {
   // Throws DatabaseError when there is no current row, the field is unknown or the write fails.
   void UpdateField(std::string_view name, const std::optional<std::string>& value);
   void UpdateField(std::string_view name, std::int64_t value);
+
+  // Adds a row to the table holding these fields (every other field Null) and makes it the set's last
+  // and current row. Throws DatabaseError for an unknown field or a failed write.
+  using FieldValues = std::vector<std::pair<std::string, std::optional<std::string>>>;
+  void AddRow(const FieldValues& fields);
+  // Deletes the current row from the table and the set; no row is current afterwards. Throws
+  // DatabaseError when there is no current row or the write fails.
+  void DeleteRow();
 
  private:
   struct Row {

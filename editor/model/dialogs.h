@@ -6,6 +6,9 @@
 
 namespace brolt::editor {
 
+struct SaveDialogState;
+struct LoadDialogState;
+
 // The button sets of the message box. Results are the index of the button pressed:
 // OK -> 1; YesNo -> 1 Yes, 2 No; OKCancel -> 1 OK, 2 Cancel; YesNoCancel -> 0 Yes, 1 No, 2 Cancel.
 enum class ButtonSet { OK, YesNo, OKCancel, YesNoCancel };
@@ -25,6 +28,12 @@ class Dialogs {
   virtual void ShowHelpTopic(std::string_view /*key*/) {}
   // Shows or hides the error picture of the message box, around the report of an unexpected error.
   virtual void ShowErrorIcon(bool /*visible*/) {}
+  // Hides the help window if it is open, as a dialog does when it comes up.
+  virtual void HideHelp() {}
+  // The save and load dialogs over states the commands filled; true when accepted with OK, and the
+  // state then holds the choice. The defaults cancel.
+  virtual bool ShowSaveDialog(SaveDialogState& /*state*/) { return false; }
+  virtual bool ShowLoadDialog(LoadDialogState& /*state*/) { return false; }
 };
 
 }  // namespace brolt::editor

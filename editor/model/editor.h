@@ -9,6 +9,7 @@
 #include "common/random.h"
 #include "editor/model/canvas_preview.h"
 #include "editor/model/canvas_surface.h"
+#include "editor/model/collection_state.h"
 #include "editor/model/dialogs.h"
 #include "editor/model/help_topics.h"
 #include "editor/model/input_state.h"
@@ -53,6 +54,7 @@ struct Editor {
   SelectionState selection;
   ClipboardState clipboard;
   CanvasPreview preview;
+  CollectionState collections;
   SeededRandom random;
   HelpTopics help;
   // The own boxes' final opacities and the longest collection file name the input box takes.

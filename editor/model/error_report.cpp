@@ -11,7 +11,7 @@ namespace {
 
 // 453: a function missing from a system library, which the editor's callers pass over.
 constexpr int kMissingEntryPoint = 453;
-// Thrown failures carry no number of their own; any number but the two passed over will do.
+// Failures without a number of their own, thrown or found; any number but the two passed over will do.
 constexpr int kThrownFailure = -1;
 
 }  // namespace
@@ -26,6 +26,10 @@ void ShowErrorMessage(Editor& editor, int errorNumber, std::string_view descript
 
 void ShowErrorMessage(Editor& editor, const std::exception& error, std::string_view context) {
   ShowErrorMessage(editor, kThrownFailure, error.what(), context);
+}
+
+void ShowErrorMessage(Editor& editor, std::string_view description, std::string_view context) {
+  ShowErrorMessage(editor, kThrownFailure, description, context);
 }
 
 }  // namespace brolt::editor

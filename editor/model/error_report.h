@@ -12,7 +12,9 @@ struct Editor;
 // button "OK" and no help. Error numbers 0 (no error) and 453 show nothing.
 void ShowErrorMessage(Editor& editor, int errorNumber, std::string_view description, std::string_view context);
 
-// The same report for a failure thrown as an exception; its message is the description.
+// The same report for a failure that has no number: one thrown as an exception, whose message is
+// the description, or one the editor found itself.
 void ShowErrorMessage(Editor& editor, const std::exception& error, std::string_view context);
+void ShowErrorMessage(Editor& editor, std::string_view description, std::string_view context);
 
 }  // namespace brolt::editor

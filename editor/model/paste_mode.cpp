@@ -2,7 +2,7 @@
 
 #include "editor/model/brush_painting.h"
 #include "editor/model/mouse_pointer.h"
-#include "editor/model/pending_procedures.h"
+#include "editor/model/paste_mode_menus.h"
 #include "editor/model/pointer_cells.h"
 #include "editor/model/selection_marks.h"
 #include "editor/model/undo_recording.h"

@@ -2,7 +2,7 @@
 
 #include "editor/model/brush_size.h"
 #include "editor/model/paste_mode.h"
-#include "editor/model/pending_procedures.h"
+#include "editor/model/rotate_selection.h"
 #include "editor/model/scrolling.h"
 #include "editor/model/pointer_cells.h"
 #include "editor/model/selection_marks.h"

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace brolt::editor {
 
@@ -77,6 +78,21 @@ class WindowControls {
   // The brush size or thickness scroll bar's value.
   virtual void ShowBrushSize(int /*value*/) {}
   virtual void SetMinimapPointer(int /*pointer*/) {}
+
+  // The level and its collection: captions, the roll-down list, the recent menu, paste mode's menus.
+  virtual void ShowLevelCaption(std::string_view /*title*/, std::string_view /*number*/,
+                                std::string_view /*file*/) {}
+  // Drops the level roll-down list down; its entries are Editor::collections' DropDown fields.
+  virtual void DropDownLevelList() {}
+  // The recent levels' menu captions, newest first; none hides the entries and their separator.
+  virtual void ShowRecentLevels(const std::vector<std::string>& /*captions*/) {}
+  // True shows only "Exit Paste Mode" on the menu bar; false the five menus again.
+  virtual void ShowPasteModeMenus(bool /*pasteMode*/) {}
+  // After the colour preferences change: repaint the borders, and build every dialog anew.
+  virtual void PaintBorders() {}
+  virtual void UnloadDialogs() {}
+  // Ends the program once the exit has cleaned up.
+  virtual void EndProgram() {}
 };
 
 }  // namespace brolt::editor

@@ -7,7 +7,10 @@
 #include "editor/model/definitions_database.h"
 #include "editor/model/canvas_redraw.h"
 #include "editor/model/draw_selection_boxes.h"
-#include "editor/model/pending_procedures.h"
+#include "editor/model/collection_lists.h"
+#include "editor/model/exit_editor.h"
+#include "editor/model/help_topics.h"
+#include "editor/model/recent_levels.h"
 #include "editor/model/saturation.h"
 #include "editor/model/scrolling.h"
 #include "editor/model/tool_selection.h"
@@ -91,7 +94,7 @@ void Main(EditorProgram& program) {
     InitEditor(program);
     UpdateSplashProgress(editor);
     ShowLoadingText(editor, "Starting...");
-    OpenHelpRecordset(editor);
+    OpenHelpTopics(editor);
     RefreshRecentMenu(editor);
     if (editor.prefs.ShowGrid) DrawGrid(editor);
     ShowMainWindow(program);
@@ -116,7 +119,7 @@ void InitEditor(EditorProgram& program) {
   editor.view.LevelExtent = RoundToInt32(editor.view.TileSize * kLevelSize);
   SetZoom(editor, RoundToInt32(editor.view.TileSize));
   SetSaturation(editor, 100);
-  PaintBorders(editor);
+  editor.ui.window->PaintBorders();
 
   UpdateSplashProgress(editor);
   ShowLoadingText(editor, "Loading selections...");

@@ -104,6 +104,34 @@ TEST_F(DatabaseTest, UpdatesReachTheFileAndTheSet) {
   EXPECT_EQ(raw.Column("select count(*) from Recent").at(0), "3");
 }
 
+TEST_F(DatabaseTest, AddedRowsTakeTheirFieldsAndDeletedRowsLeaveTheFileAndTheSet) {
+  {
+    Database database(file);
+    RowSet rows(database, "Recent");
+    rows.AddRow({{"index", "0"}, {"File", "d.lvl"}, {"Level", "4"}, {"Title", std::nullopt}});
+    EXPECT_EQ(rows.Count(), 4);
+    EXPECT_EQ(rows.Position(), 3);
+    EXPECT_EQ(rows.Field("File"), "d.lvl");
+    EXPECT_EQ(rows.Field("Title"), std::nullopt);
+    rows.UpdateField("Title", std::string("Fourth"));  // the new row can be rewritten at once
+
+    ASSERT_TRUE(rows.SetPosition(0));
+    rows.DeleteRow();
+    EXPECT_EQ(rows.Position(), -1);
+    EXPECT_EQ(rows.Count(), 3);
+    EXPECT_THROW(rows.DeleteRow(), DatabaseError);
+    ASSERT_TRUE(rows.SetPosition(0));
+    EXPECT_EQ(rows.Field("File"), "b.lvl");
+    EXPECT_THROW(rows.AddRow({{"Nonsense", "x"}}), DatabaseError);
+    EXPECT_EQ(rows.Count(), 3);
+  }
+  RawDatabase raw(file);
+  EXPECT_EQ(raw.Column("select File from Recent order by rowid"),
+            (std::vector<std::optional<std::string>>{"b.lvl", "c.lvl", "d.lvl"}));
+  EXPECT_EQ(raw.TypeOf("select Level from Recent where File = 'd.lvl'"), "integer");
+  EXPECT_EQ(raw.Column("select Title from Recent where File = 'd.lvl'").at(0), "Fourth");
+}
+
 TEST_F(DatabaseTest, UpdateOfARowDeletedMeanwhileFails) {
   Database database(file);
   RowSet rows(database, "Recent");

@@ -40,6 +40,11 @@ class RecordingWindow : public editor::WindowControls {
   std::optional<std::pair<int, int>> brushSizeRange;
   std::optional<int> toolScrollMax;
   std::optional<editor::ThicknessMenu> thicknessMenu;
+  std::vector<std::string> caption{"", "", ""};  // title, "(n of m)", file
+  std::vector<std::string> recent;
+  int dropDowns = 0;
+  bool pasteMenus = false;
+  bool ended = false;
 
   void ShowStatusText(std::string_view text, int index, bool bold, bool, std::int32_t colour) override {
     status[index] = {std::string(text), bold, colour};
@@ -62,6 +67,13 @@ class RecordingWindow : public editor::WindowControls {
   std::pair<int, int> ToolPanelHeights() override { return toolPanelHeights; }
   void SetToolScrollMax(int maximum) override { toolScrollMax = maximum; }
   void ShowThicknessMenu(const editor::ThicknessMenu& menu) override { thicknessMenu = menu; }
+  void ShowLevelCaption(std::string_view title, std::string_view number, std::string_view file) override {
+    caption = {std::string(title), std::string(number), std::string(file)};
+  }
+  void DropDownLevelList() override { ++dropDowns; }
+  void ShowRecentLevels(const std::vector<std::string>& captions) override { recent = captions; }
+  void ShowPasteModeMenus(bool pasteMode) override { pasteMenus = pasteMode; }
+  void EndProgram() override { ended = true; }
 };
 
 class RecordingCanvas : public editor::CanvasSurface {

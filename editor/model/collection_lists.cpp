@@ -1,0 +1,86 @@
+#include "editor/model/collection_lists.h"
+
+#include "common/file_io.h"
+#include "editor/model/collection_commands.h"
+#include "editor/model/collection_contents.h"
+#include "editor/model/level_files.h"
+#include "editor/model/paste_mode.h"
+#include "editor/model/state_checks.h"
+
+namespace brolt::editor {
+
+std::string CollectionFileList::SelectedFile() const {
+  return Selected >= 0 && Selected < static_cast<int>(Files.size()) ? Files[static_cast<std::size_t>(Selected)]
+                                                                      : std::string();
+}
+
+namespace {
+bool Offered(const Editor& editor, const std::string& file) {
+  if (editor.DeveloperMode) return true;
+  try {
+    return !ReadCollectionContents(editor, file).Compiled;
+  } catch (const FileError&) {
+    return false;
+  }
+}
+}  // namespace
+
+CollectionFileList ListCollectionFiles(Editor& editor, bool quiet, bool showHelp) {
+  CollectionFileList list;
+  std::vector<std::string> files = CollectionFilesInFolder(editor);
+  if (files.empty()) {
+    if (showHelp) editor.ui.dialogs->ShowHelpTopic("gettingstarted");
+    if (quiet) return list;
+    editor.ui.dialogs->ShowMessageBox(
+        "No level collections are present in the Levels folder. Click Ok to create one.", ButtonSet::OK, "");
+    const std::string created = NewCollectionFile(editor);
+    if (created.empty()) return list;
+    editor.prefs.LevelFile = created;
+    files = CollectionFilesInFolder(editor);
+  }
+  for (std::string& file : files)
+    if (Offered(editor, file)) list.Files.push_back(std::move(file));
+  if (list.Files.empty()) return list;
+  list.Selected = 0;
+  for (std::size_t i = 0; i < list.Files.size(); ++i) {
+    if (!editor.prefs.LevelFile.empty() && SameFileName(list.Files[i], editor.prefs.LevelFile)) {
+      list.Selected = static_cast<int>(i);
+      break;
+    }
+  }
+  return list;
+}
+
+void ShowLevelDropDown(Editor& editor, bool fillOnly) {
+  if (ConfirmExitPasteMode(editor)) return;
+  CollectionState& state = editor.collections;
+  state.DropDownEntries.clear();
+  state.DropDownIndex = -1;
+  if (!editor.prefs.LevelFile.empty()) {
+    try {
+      state.DropDownEntries = LevelListEntries(ReadCollectionContents(editor, editor.prefs.LevelFile));
+    } catch (const FileError&) {
+      state.DropDownEntries.clear();
+    }
+  }
+  const int current = editor.level.LevelNumber - 1;
+  if (current >= 0 && current < static_cast<int>(state.DropDownEntries.size())) state.DropDownIndex = current;
+  if (!fillOnly) editor.ui.window->DropDownLevelList();
+}
+
+void UpdateLevelCaption(Editor& editor) {
+  int count = 0;
+  try {
+    if (!editor.prefs.LevelFile.empty()) count = CountCollectionLevels(editor, editor.prefs.LevelFile);
+  } catch (const FileError&) {
+    count = 0;
+  }
+  if (count < 1) return;
+  const int number = editor.level.LevelNumber;
+  const int shown = number >= 1 && number <= count ? number : 0;
+  editor.ui.window->ShowLevelCaption(editor.level.LevelTitle,
+                                     "(" + std::to_string(shown) + " of " + std::to_string(count) + ")",
+                                     editor.prefs.LevelFile);
+}
+
+}  // namespace brolt::editor

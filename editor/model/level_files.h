@@ -1,0 +1,33 @@
+#pragma once
+// Where the editor's collection files live and which names count as collections. The file system is
+// case-sensitive, the designer's names are not: extensions match and names compare in any case.
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "editor/model/editor.h"
+
+namespace brolt::editor {
+
+// The collections folder: the program folder and the preference "levelspath".
+std::filesystem::path LevelsFolder(const Editor& editor);
+std::filesystem::path CollectionPath(const Editor& editor, std::string_view file);
+
+// "previewplay.tmp" in the Levels folder beside the editor, where the game looks for it whatever
+// "levelspath" says.
+std::filesystem::path PreviewFilePath(const Editor& editor);
+
+bool SameFileName(std::string_view a, std::string_view b);
+bool HasExtension(std::string_view name, std::string_view extension);  // extension with its dot
+
+// ".lvl" always, ".clvl" only in developer mode.
+bool MatchesCollectionPattern(std::string_view name, bool developerMode);
+
+// The regular files of the collections folder that match the pattern, sorted without regard to case.
+std::vector<std::string> CollectionFilesInFolder(const Editor& editor);
+
+// The name of a file in the folder that equals `name` without regard to case, or "" when none does.
+std::string FindFileIgnoringCase(const Editor& editor, std::string_view name);
+
+}  // namespace brolt::editor

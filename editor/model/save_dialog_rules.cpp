@@ -1,0 +1,80 @@
+#include "editor/model/save_dialog_rules.h"
+
+#include <algorithm>
+
+#include "common/collection_file.h"
+#include "common/file_io.h"
+#include "common/numeric.h"
+#include "editor/model/collection_contents.h"
+#include "editor/model/collection_lists.h"
+#include "editor/model/level_files.h"
+#include "editor/model/state_checks.h"
+
+namespace brolt::editor {
+
+std::string SaveDialogState::File() const { return ChosenEntry(Files, FileIndex); }
+
+bool PrepareSaveDialog(Editor& editor, SaveDialogState& state) {
+  const CollectionFileList list = ListCollectionFiles(editor, false, false);
+  state = {};
+  state.Files = list.Files;
+  state.FileIndex = list.Selected;
+  state.Title = editor.level.LevelTitle.substr(0, kMaxTitleLength);
+  if (state.Files.empty()) return false;
+  ListSaveSlots(editor, state);
+  return true;
+}
+
+void ListSaveSlots(Editor& editor, SaveDialogState& state) {
+  state.Slots.clear();
+  state.SlotIndex = -1;
+  state.FreeSlot = 0;
+  state.LevelSlots = 0;
+  try {
+    const CollectionContents contents = ReadCollectionContents(editor, state.File());
+    state.Slots = LevelListEntries(contents);
+    state.LevelSlots = contents.Compiled ? contents.LevelsBeforeTag() : static_cast<int>(contents.Records.size());
+    const int count = static_cast<int>(contents.Records.size());
+    if (!contents.Compiled && count < kMaxCollectionLevels) {
+      state.FreeSlot = count + 1;
+      state.Slots.push_back(PadNumber(state.FreeSlot, 3) + "   ");
+      state.SlotIndex = count;
+    }
+  } catch (const FileError&) {
+    state.Slots.clear();
+  }
+}
+
+void ChooseSaveSlot(Editor& editor, SaveDialogState& state, int index) {
+  if (index < 0 || index >= static_cast<int>(state.Slots.size())) return;
+  state.SlotIndex = index;
+  const std::string& entry = state.Slots[static_cast<std::size_t>(index)];
+  state.Title = EntrySlot(entry) == state.FreeSlot ? editor.level.LevelTitle.substr(0, kMaxTitleLength) : EntryTitle(entry);
+}
+
+bool AcceptSaveDialog(Editor& editor, SaveDialogState& state) {
+  if (!ValidateLevelTitle(editor, state.Title, false)) return false;
+  const bool chosen = !state.File().empty() && state.SlotIndex >= 0 && state.SlotIndex < static_cast<int>(state.Slots.size());
+  const int slot = chosen ? EntrySlot(state.Slots[static_cast<std::size_t>(state.SlotIndex)]) : 0;
+  if (!chosen || (slot != state.FreeSlot && slot > state.LevelSlots)) {
+    editor.ui.dialogs->ShowMessageBox("Cannot save. Check that a level slot is selected.", ButtonSet::OK, "");
+    return false;
+  }
+  if (slot != state.FreeSlot) {
+    const std::string question = "Overwrite '" + EntryTitle(state.Slots[static_cast<std::size_t>(state.SlotIndex)]) + "'?";
+    if (editor.ui.dialogs->ShowMessageBox(question, ButtonSet::YesNo, "") == 2) return false;
+  }
+  return true;
+}
+
+void ReselectAfterManagement(Editor& editor, SaveDialogState& state, const std::string& file, int slotIndex) {
+  const auto found = std::find_if(state.Files.begin(), state.Files.end(),
+                                  [&](const std::string& name) { return SameFileName(name, file); });
+  if (found == state.Files.end() && state.Files.empty()) return;
+  state.FileIndex = found == state.Files.end() ? 0 : static_cast<int>(found - state.Files.begin());
+  ListSaveSlots(editor, state);
+  if (found != state.Files.end() && slotIndex >= 0 && slotIndex < static_cast<int>(state.Slots.size()))
+    ChooseSaveSlot(editor, state, slotIndex);
+}
+
+}  // namespace brolt::editor

@@ -1,0 +1,34 @@
+#pragma once
+// Filling the dialogs' combo boxes and lists from the model's strings, with the model's choice.
+#include <QComboBox>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+#include "editor/model/pending_procedures.h"
+#include "editor/ui/qt_text.h"
+
+namespace brolt::editor {
+
+template <typename Widget>
+void FillStrings(Widget* widget, const std::vector<std::string>& entries, int chosen) {
+  const QSignalBlocker quiet(widget);
+  widget->clear();
+  for (const std::string& entry : entries) widget->addItem(ToQString(entry));
+  if constexpr (std::is_same_v<Widget, QListWidget>) widget->setCurrentRow(chosen);
+  else widget->setCurrentIndex(chosen);
+}
+
+// The dialogs' "..." button: level management on the chosen collection, then the same collection
+// (any case) and entry chosen again where they still exist.
+template <typename State>
+void ManageChosenCollection(Editor& editor, State& state, int chosenIndex) {
+  const std::string remembered = state.File();
+  std::string file = remembered;
+  OpenLevelManagement(editor, file);
+  ReselectAfterManagement(editor, state, remembered, chosenIndex);
+}
+
+}  // namespace brolt::editor
