@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "editor/model/compile_choices.h"
+
 namespace brolt::editor {
 
 // The button sets of the message box. Results are the index of the button pressed:
@@ -23,6 +25,12 @@ class Dialogs {
   }
   // Opens the help window on the topic with this key; the empty key opens the index.
   virtual void ShowHelpTopic(std::string_view /*key*/) {}
+  // The compile dialog, filled from `choices`; true when the designer chose Compile, with the
+  // choices read back into `choices`.
+  virtual bool ShowCompileDialog(CompileChoices& /*choices*/) { return false; }
+  // The level management dialog on the collection `collectionFile` (may be empty); returns when the
+  // designer has closed it.
+  virtual void ShowLevelManagement(std::string_view /*collectionFile*/) {}
 };
 
 }  // namespace brolt::editor

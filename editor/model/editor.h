@@ -3,13 +3,17 @@
 // test can build a fresh editor with its own database, random source and fake windows.
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "common/database.h"
 #include "common/random.h"
 #include "editor/model/canvas_surface.h"
 #include "editor/model/dialogs.h"
+#include "editor/model/game_launcher.h"
 #include "editor/model/input_state.h"
 #include "editor/model/level_state.h"
+#include "editor/model/manage_state.h"
 #include "editor/model/preferences.h"
 #include "editor/model/selection_state.h"
 #include "editor/model/tile_catalogue.h"
@@ -26,11 +30,13 @@ struct EditorUi {
   Dialogs* dialogs = &defaultDialogs;
   CanvasSurface* canvas = &defaultCanvas;
   WindowControls* window = &defaultWindow;
+  GameLauncher* launcher = &defaultLauncher;
 
  private:
   static inline Dialogs defaultDialogs;
   static inline CanvasSurface defaultCanvas;
   static inline WindowControls defaultWindow;
+  static inline GameLauncher defaultLauncher;
 };
 
 struct Editor {
@@ -46,6 +52,10 @@ struct Editor {
   InputState input;
   SelectionState selection;
   ClipboardState clipboard;
+  ManageState manage;
+  // "NAME=value" entries added to the game's environment when the editor starts it; empty in a
+  // designer's run, set by tests that drive the game headless.
+  std::vector<std::string> GameEnvironment;
   SeededRandom random;
   EditorUi ui;
 };
