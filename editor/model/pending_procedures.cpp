@@ -9,20 +9,18 @@
 namespace brolt::editor {
 
 namespace {
-RgbColour ParseColorText(std::string_view text) {
-  int parts[3] = {0, 0, 0};
-  for (int& part : parts) {
-    std::size_t comma = text.find(',');
-    part = LeadingNumber(text.substr(0, comma));
-    text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
-  }
-  return {parts[0], parts[1], parts[2]};
-}
-
 bool EndsWithLowerCase(std::string_view name, std::string_view ending) {
   return name.size() >= ending.size() && ToLowerAscii(name.substr(name.size() - ending.size())) == ending;
 }
 }  // namespace
+
+int GetColorComponent(std::string_view colorText, int component) {
+  for (int skipped = 0; skipped < component; ++skipped) {
+    const std::size_t comma = colorText.find(',');
+    colorText = comma == std::string_view::npos ? std::string_view() : colorText.substr(comma + 1);
+  }
+  return LeadingNumber(colorText.substr(0, colorText.find(',')));
+}
 
 std::filesystem::path CollectionPath(const Editor& editor, std::string_view file) {
   std::string folder = editor.prefs.LevelsPath;
@@ -36,7 +34,10 @@ LevelRecord MapToLevelRecord(const Editor& editor) {
   const LevelState& level = editor.level;
   LevelRecord record;
   record.title = level.LevelTitle;
-  for (std::size_t i = 0; i < record.colours.size(); ++i) record.colours[i] = ParseColorText(level.LevelColor[i]);
+  for (std::size_t i = 0; i < record.colours.size(); ++i) {
+    const std::string& colour = level.LevelColor[i];
+    record.colours[i] = {GetColorComponent(colour, 0), GetColorComponent(colour, 1), GetColorComponent(colour, 2)};
+  }
   record.lightRadius = level.LightRadius;
   record.timeLimit = level.TimeLimit;
   record.unidAward = level.UnidAward;

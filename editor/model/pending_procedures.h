@@ -19,6 +19,9 @@ std::filesystem::path CollectionPath(const Editor& editor, std::string_view file
 // "previewplay.tmp" in the levels folder.
 std::filesystem::path PreviewFilePath(const Editor& editor);
 
+// One component of a ColorText ("r,g,b"): 0 red, 1 green, 2 blue, by its numeric value.
+int GetColorComponent(std::string_view colorText, int component);
+
 // The level being edited as a level record, as the save writes it.
 LevelRecord MapToLevelRecord(const Editor& editor);
 

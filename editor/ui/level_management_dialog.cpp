@@ -1,0 +1,317 @@
+#include "editor/ui/level_management_dialog.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "common/collection_file.h"
+#include "common/numeric.h"
+#include "editor/model/collection_records.h"
+#include "editor/model/level_management.h"
+#include "editor/model/level_preview.h"
+#include "editor/model/pending_procedures.h"
+#include "editor/ui/level_preview_widget.h"
+#include "editor/ui/pending_widgets.h"
+#include "editor/ui/qt_text.h"
+
+namespace brolt::editor {
+
+namespace {
+constexpr const char* kHelpKey = "helpKey";
+
+struct CommandButton {
+  const char* caption;
+  const char* tooltip;
+};
+
+// Index i is the button cmdCom(i), its help topic "lvlmanage" & i.
+constexpr CommandButton kCommandButtons[] = {
+    {"Copy", " Copies level to the level bin (Space) "},
+    {"Paste", " Pastes level from the level bin into levels (Enter) "},
+    {"Rename", " Renames the level (Shift) "},
+    {"Delete", " Deletes a level and leaves a blank space (Backspace) "},
+    {"Insert", " Inserts an empty space before selected level (Insert) "},
+    {"Remove", " Removes a level and the selected space (Delete) "},
+    {"Up", " Moves a level up (Left) "},
+    {"Down", " Moves a level down (Right) "},
+    {"Delete", ""},
+    {"Clear", ""},
+};
+constexpr int kRemoveButton = 5;
+
+QPushButton* Button(const QString& caption, const QString& name, const QString& helpKey, QWidget* parent) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  button->setProperty(kHelpKey, helpKey);
+  button->setAutoDefault(false);
+  return button;
+}
+
+QString HelpKeyOf(QObject* object) {
+  for (; object; object = object->parent())
+    if (object->property(kHelpKey).isValid()) return object->property(kHelpKey).toString();
+  return {};
+}
+
+bool IsWithin(QObject* object, QObject* ancestor) {
+  for (; object; object = object->parent())
+    if (object == ancestor) return true;
+  return false;
+}
+}  // namespace
+
+LevelManagementDialog::LevelManagementDialog(Editor& editor, std::string_view requestedCollection, QWidget* parent)
+    : QDialog(parent), editor_(editor) {
+  setWindowTitle("Level Management");
+  SkinDialog(*this, editor.prefs);
+  const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+
+  collections_ = new QComboBox(this);
+  collections_->setObjectName("txtFile");
+  collections_->setProperty(kHelpKey, "collectioncombo");
+  levels_ = new QListWidget(this);
+  levels_->setObjectName("txtLevels");
+  levels_->setProperty(kHelpKey, "levels");
+  levels_->setFont(fixed);
+  bin_ = new QListWidget(this);
+  bin_->setObjectName("txtBin");
+  bin_->setProperty(kHelpKey, "clipboard");
+  preview_ = new LevelPreviewWidget(this);
+  preview_->setObjectName("txtPreview");
+  preview_->setProperty(kHelpKey, "preview");
+
+  auto* commandPanel = new QWidget(this);
+  BuildCommandButtons(commandPanel);
+  auto* filePanel = new QWidget(this);
+  BuildFileButtons(filePanel);
+  auto* done = Button("Done", "cmdOK", "button_ok", this);
+
+  auto* layout = new QGridLayout(this);
+  layout->addWidget(new QLabel("Level Management", this), 0, 0, 1, 3);
+  layout->addWidget(new QLabel("Level Collections", this), 1, 0);
+  layout->addWidget(collections_, 2, 0);
+  layout->addWidget(filePanel, 3, 0);
+  layout->addWidget(new QLabel("Levels", this), 4, 0);
+  layout->addWidget(levels_, 5, 0, 3, 1);
+  layout->addWidget(commandPanel, 5, 1);
+  layout->addWidget(new QLabel("Preview", this), 1, 2);
+  layout->addWidget(preview_, 2, 2, 3, 1);
+  layout->addWidget(new QLabel("Clipboard", this), 5, 2);
+  layout->addWidget(bin_, 6, 2);
+  auto* binButtons = new QHBoxLayout;
+  binButtons->addWidget(commands_[8]);
+  binButtons->addWidget(commands_[9]);
+  layout->addLayout(binButtons, 7, 2);
+  layout->addWidget(new QLabel("WARNING:  No undos so manage carefully!", this), 8, 0, 1, 2);
+  layout->addWidget(done, 8, 2);
+
+  connect(done, &QPushButton::clicked, this, &LevelManagementDialog::accept);
+  connect(collections_, &QComboBox::currentIndexChanged, this, &LevelManagementDialog::ListLevels);
+  connect(levels_, &QListWidget::currentRowChanged, this, [this] { ShowPreview(true); });
+  connect(bin_, &QListWidget::currentRowChanged, this, [this] { ShowPreview(false); });
+  for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+
+  RefreshLists({});
+  const CollectionList list = ListCollectionFiles(editor_, false, false);
+  const int start = InitialManagedCollection(editor_, requestedCollection, list);
+  if (start >= 0) SelectCollection(list.files[static_cast<std::size_t>(start)]);
+  levels_->setFocus();
+}
+
+void LevelManagementDialog::BuildCommandButtons(QWidget* panel) {
+  auto* column = new QVBoxLayout(panel);
+  using Command = ManageOutcome (*)(Editor&, const ManageSelection&);
+  const Command run[] = {CopyLevelToBin, PasteLevelFromBin, RenameLevel, DeleteLevel, InsertHolderSpace,
+                         RemoveLevelSpace};
+  for (int index = 0; index < static_cast<int>(std::size(kCommandButtons)); ++index) {
+    auto* button = Button(kCommandButtons[index].caption, QString("cmdCom%1").arg(index),
+                          QString("lvlmanage%1").arg(index), panel);
+    button->setToolTip(kCommandButtons[index].tooltip);
+    if (index < 8) column->addWidget(button);
+    commands_.push_back(button);
+    if (index < static_cast<int>(std::size(run)))
+      connect(button, &QPushButton::clicked, this, [this, command = run[index]] { RunCommand(command(editor_, Selection())); });
+  }
+  connect(commands_[6], &QPushButton::clicked, this, [this] { RunCommand(MoveLevelUp(editor_, Selection(), false)); });
+  connect(commands_[7], &QPushButton::clicked, this, [this] { RunCommand(MoveLevelDown(editor_, Selection(), false)); });
+  connect(commands_[8], &QPushButton::clicked, this, [this] { RunCommand(DeleteBinLevel(editor_, Selection())); });
+  connect(commands_[9], &QPushButton::clicked, this, [this] { RunCommand(ClearBin(editor_)); });
+}
+
+void LevelManagementDialog::BuildFileButtons(QWidget* panel) {
+  auto* row = new QHBoxLayout(panel);
+  auto* create = Button("New", "cmdFileNew", "lvlmanage_new", panel);
+  auto* rename = Button("Rename", "cmdFileEdit", "lvlmanage_rename", panel);
+  auto* copy = Button("Copy", "cmdFileCopy", "lvlmanage_copycolfile", panel);
+  auto* remove = Button("Delete", "cmdFileDelete", "lvlmanage_delete", panel);
+  for (QPushButton* button : {create, rename, copy, remove}) row->addWidget(button);
+  auto selectNew = [this](const std::string& name) {
+    if (name.empty()) return;
+    RefreshLists({});
+    SelectCollection(name);
+  };
+  connect(create, &QPushButton::clicked, this, [this, selectNew] { selectNew(NewCollectionFile(editor_)); });
+  connect(rename, &QPushButton::clicked, this, [this, selectNew] {
+    selectNew(RenameCollectionFile(editor_, FromQString(collections_->currentText())));
+  });
+  connect(copy, &QPushButton::clicked, this, [this, selectNew] {
+    if (collections_->count() > 0) selectNew(CopyCollectionFile(editor_, FromQString(collections_->currentText())));
+  });
+  connect(remove, &QPushButton::clicked, this, [this] {
+    if (DeleteCollectionFile(editor_, FromQString(collections_->currentText())) == "ok") RefreshLists({});
+  });
+}
+
+void LevelManagementDialog::ListLevels() {
+  shown_.reset();
+  preview_->ShowPreview(LevelPreview{});
+  levels_->clear();
+  const std::string name = FromQString(collections_->currentText());
+  if (name.empty()) return;
+  try {
+    for (const std::string& entry : LevelListEntries(ReadCollectionRecords(CollectionPath(editor_, name))))
+      levels_->addItem(ToQString(entry));
+  } catch (const std::exception& error) {
+    ShowErrorMessage(editor_, error.what(), "Cannot read the collection.");
+  }
+  levels_->setCurrentRow(-1);
+}
+
+void LevelManagementDialog::RefreshLists(const ManageOutcome& outcome) {
+  const std::string chosen = FromQString(collections_->currentText());
+  const int row = levels_->currentRow();
+  shown_.reset();
+  bin_->clear();
+  for (const std::string& title : LevelBinTitles(editor_.manage)) bin_->addItem(ToQString(title));
+  {
+    const QSignalBlocker blocker(collections_);
+    collections_->clear();
+    for (const std::string& name : ListCollectionFiles(editor_, false, false).files) collections_->addItem(ToQString(name));
+  }
+  SelectCollection(chosen);
+  if (row >= 0) levels_->setCurrentRow(std::min(row, levels_->count() - 1));
+  if (outcome.levelPosition) levels_->setCurrentRow(*outcome.levelPosition);
+  if (outcome.binPosition) bin_->setCurrentRow(*outcome.binPosition);
+}
+
+void LevelManagementDialog::SelectCollection(const std::string& name) {
+  int index = collections_->count() > 0 ? 0 : -1;
+  for (int i = 0; i < collections_->count(); ++i)
+    if (ToLowerAscii(FromQString(collections_->itemText(i))) == ToLowerAscii(name)) {
+      index = i;
+      break;
+    }
+  {
+    const QSignalBlocker blocker(collections_);
+    collections_->setCurrentIndex(index);
+  }
+  ListLevels();
+}
+
+void LevelManagementDialog::RunCommand(const ManageOutcome& outcome) {
+  if (outcome.refresh) RefreshLists(outcome);
+}
+
+ManageSelection LevelManagementDialog::Selection() const {
+  return {FromQString(collections_->currentText()), levels_->currentRow() + 1, levels_->count(), bin_->currentRow()};
+}
+
+std::vector<std::string> LevelManagementDialog::LevelEntries() const {
+  std::vector<std::string> entries;
+  for (int i = 0; i < levels_->count(); ++i) entries.push_back(FromQString(levels_->item(i)->text()));
+  return entries;
+}
+
+void LevelManagementDialog::ShowPreview(bool levelList) {
+  const int binSlot = BinSlotOfEntry(editor_.manage, bin_->currentRow());
+  const PreviewKey key = levelList ? PreviewKey{false, FromQString(collections_->currentText()), levels_->currentRow() + 1}
+                                   : PreviewKey{true, {}, binSlot};
+  if (shown_ == key) return;
+  shown_ = key;
+  std::string record;
+  try {
+    if (key.bin && key.slot > 0) record = editor_.manage.LevelBin[static_cast<std::size_t>(key.slot - 1)];
+    if (!key.bin && key.slot > 0) record = ReadSlot(CollectionPath(editor_, key.file), key.slot);
+  } catch (const std::exception& error) {
+    ShowErrorMessage(editor_, error.what(), "Cannot show preview.");
+  }
+  preview_->ShowPreview(MakeLevelPreview(record, editor_.tiles));
+}
+
+bool LevelManagementDialog::HandleCommandKey(int key) {
+  const int row = levels_->currentRow();
+  if (row < 0) return false;
+  // The keys do what the buttons do; the arrows move the selection with the level, as a list's own
+  // arrow keys would.
+  switch (key) {
+    case Qt::Key_Space: commands_[0]->click(); return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: commands_[1]->click(); return true;
+    case Qt::Key_Shift: commands_[2]->click(); return true;
+    case Qt::Key_Backspace: commands_[3]->click(); return true;
+    case Qt::Key_Insert: commands_[4]->click(); return true;
+    case Qt::Key_Delete: commands_[kRemoveButton]->click(); return true;
+    case Qt::Key_Left:
+      RunCommand(MoveLevelUp(editor_, Selection(), true));
+      levels_->setCurrentRow(std::max(row - 1, 0));
+      return true;
+    case Qt::Key_Right:
+      RunCommand(MoveLevelDown(editor_, Selection(), true));
+      levels_->setCurrentRow(std::min(row + 1, levels_->count() - 1));
+      return true;
+    default: return false;
+  }
+}
+
+bool LevelManagementDialog::GuardCollectionChoice() {
+  const std::vector<std::string> entries = LevelEntries();
+  if (std::none_of(entries.begin(), entries.end(), IsHolderEntry)) return false;
+  // The focus leaves the collection list before the message, so that getting it back after the
+  // message does not ask again.
+  commands_[kRemoveButton]->setFocus();
+  GuardHolderSpaces(editor_, entries, HolderGuard::ChoosingCollection);
+  return true;
+}
+
+bool LevelManagementDialog::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress:
+      return HandleCommandKey(static_cast<QKeyEvent*>(event)->key());
+    case QEvent::FocusIn:
+    case QEvent::MouseButtonPress:
+      if (IsWithin(watched, collections_) && GuardCollectionChoice()) return true;
+      break;
+    case QEvent::MouseButtonRelease:
+      if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton && !HelpKeyOf(watched).isEmpty()) {
+        editor_.ui.dialogs->ShowHelpTopic(FromQString(HelpKeyOf(watched)));
+        return true;
+      }
+      break;
+    default:
+      break;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void LevelManagementDialog::accept() {
+  if (!GuardHolderSpaces(editor_, LevelEntries(), HolderGuard::Closing)) QDialog::accept();
+}
+
+void LevelManagementDialog::reject() {
+  if (!GuardHolderSpaces(editor_, LevelEntries(), HolderGuard::Closing)) QDialog::reject();
+}
+
+void RunLevelManagementDialog(Editor& editor, std::string_view collectionFile, QWidget* parent) {
+  LevelManagementDialog dialog(editor, collectionFile, parent);
+  dialog.exec();
+}
+
+}  // namespace brolt::editor
