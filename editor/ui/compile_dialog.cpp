@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <algorithm>
 
 #include "common/collection_file.h"
 #include "editor/model/compile_collection.h"
@@ -83,7 +85,12 @@ CompileDialog::CompileDialog(Editor& editor, CompileChoices& choices, QWidget* p
   connect(cancel, &QPushButton::clicked, this, &CompileDialog::reject);
   introduction_->setPlainText(ToQString(choices.introduction));
   congratulations_->setPlainText(ToQString(choices.congratulations));
-  file_->setCurrentIndex(file_->findText(ToQString(choices.file)));
+  {
+    // The first collection added is already current, so choosing it raises no change.
+    const QSignalBlocker blocker(file_);
+    file_->setCurrentIndex(std::max(file_->findText(ToQString(choices.file)), 0));
+  }
+  ChooseCollection();
   file_->setFocus();
 }
 

@@ -61,6 +61,13 @@ QString HelpKeyOf(QObject* object) {
   return {};
 }
 
+// The selected row, or -1. A list that gets the focus makes its first row current without
+// selecting it; only a selected row counts.
+int SelectedRow(const QListWidget* list) {
+  const QListWidgetItem* item = list->currentItem();
+  return item && item->isSelected() ? list->currentRow() : -1;
+}
+
 bool IsWithin(QObject* object, QObject* ancestor) {
   for (; object; object = object->parent())
     if (object == ancestor) return true;
@@ -115,8 +122,8 @@ LevelManagementDialog::LevelManagementDialog(Editor& editor, std::string_view re
 
   connect(done, &QPushButton::clicked, this, &LevelManagementDialog::accept);
   connect(collections_, &QComboBox::currentIndexChanged, this, &LevelManagementDialog::ListLevels);
-  connect(levels_, &QListWidget::currentRowChanged, this, [this] { ShowPreview(true); });
-  connect(bin_, &QListWidget::currentRowChanged, this, [this] { ShowPreview(false); });
+  connect(levels_, &QListWidget::itemSelectionChanged, this, [this] { ShowPreview(true); });
+  connect(bin_, &QListWidget::itemSelectionChanged, this, [this] { ShowPreview(false); });
   for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
 
   RefreshLists({});
@@ -187,7 +194,7 @@ void LevelManagementDialog::ListLevels() {
 
 void LevelManagementDialog::RefreshLists(const ManageOutcome& outcome) {
   const std::string chosen = FromQString(collections_->currentText());
-  const int row = levels_->currentRow();
+  const int row = SelectedRow(levels_);
   shown_.reset();
   bin_->clear();
   for (const std::string& title : LevelBinTitles(editor_.manage)) bin_->addItem(ToQString(title));
@@ -221,7 +228,7 @@ void LevelManagementDialog::RunCommand(const ManageOutcome& outcome) {
 }
 
 ManageSelection LevelManagementDialog::Selection() const {
-  return {FromQString(collections_->currentText()), levels_->currentRow() + 1, levels_->count(), bin_->currentRow()};
+  return {FromQString(collections_->currentText()), SelectedRow(levels_) + 1, levels_->count(), SelectedRow(bin_)};
 }
 
 std::vector<std::string> LevelManagementDialog::LevelEntries() const {
@@ -231,8 +238,8 @@ std::vector<std::string> LevelManagementDialog::LevelEntries() const {
 }
 
 void LevelManagementDialog::ShowPreview(bool levelList) {
-  const int binSlot = BinSlotOfEntry(editor_.manage, bin_->currentRow());
-  const PreviewKey key = levelList ? PreviewKey{false, FromQString(collections_->currentText()), levels_->currentRow() + 1}
+  const int binSlot = BinSlotOfEntry(editor_.manage, SelectedRow(bin_));
+  const PreviewKey key = levelList ? PreviewKey{false, FromQString(collections_->currentText()), SelectedRow(levels_) + 1}
                                    : PreviewKey{true, {}, binSlot};
   if (shown_ == key) return;
   shown_ = key;
@@ -247,7 +254,7 @@ void LevelManagementDialog::ShowPreview(bool levelList) {
 }
 
 bool LevelManagementDialog::HandleCommandKey(int key) {
-  const int row = levels_->currentRow();
+  const int row = SelectedRow(levels_);
   if (row < 0) return false;
   // The keys do what the buttons do; the arrows move the selection with the level, as a list's own
   // arrow keys would.
