@@ -51,7 +51,9 @@ CompileDialog::CompileDialog(Editor& editor, CompileChoices& choices, QWidget* p
   countLine_ = new QLabel(this);
   countLine_->setObjectName("labCount");
   introduction_ = TagBox("txtCmnts", kIntroductionLength, this);
+  introduction_->setFixedHeight(70);
   congratulations_ = TagBox("txtCongrats", kCongratulationsLength, this);
+  congratulations_->setFixedHeight(140);
   auto* compile = new QPushButton("Compile", this);
   compile->setObjectName("cmdOK");
   compile->setDefault(true);
@@ -78,6 +80,7 @@ CompileDialog::CompileDialog(Editor& editor, CompileChoices& choices, QWidget* p
   layout->addWidget(congratulations_, 8, 0);
   layout->addLayout(buttons, 9, 0);
 
+  resize(420, sizeHint().height());
   count_->setEditText("5");
   connect(file_, &QComboBox::currentIndexChanged, this, &CompileDialog::ChooseCollection);
   connect(count_->lineEdit(), &QLineEdit::editingFinished, this, &CompileDialog::ClampCount);

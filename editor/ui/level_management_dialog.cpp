@@ -3,13 +3,12 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFontDatabase>
-#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QVBoxLayout>
+#include <QBoxLayout>
 #include <algorithm>
 
 #include "common/collection_file.h"
@@ -47,10 +46,16 @@ constexpr CommandButton kCommandButtons[] = {
 };
 constexpr int kRemoveButton = 5;
 
+// A control with its name and the help topic its right-click opens.
+template <typename Widget>
+Widget* Named(Widget* widget, const QString& name, const QString& helpKey) {
+  widget->setObjectName(name);
+  widget->setProperty(kHelpKey, helpKey);
+  return widget;
+}
+
 QPushButton* Button(const QString& caption, const QString& name, const QString& helpKey, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
-  button->setProperty(kHelpKey, helpKey);
+  auto* button = Named(new QPushButton(caption, parent), name, helpKey);
   button->setAutoDefault(false);
   return button;
 }
@@ -79,21 +84,11 @@ LevelManagementDialog::LevelManagementDialog(Editor& editor, std::string_view re
     : QDialog(parent), editor_(editor) {
   setWindowTitle("Level Management");
   SkinDialog(*this, editor.prefs);
-  const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-
-  collections_ = new QComboBox(this);
-  collections_->setObjectName("txtFile");
-  collections_->setProperty(kHelpKey, "collectioncombo");
-  levels_ = new QListWidget(this);
-  levels_->setObjectName("txtLevels");
-  levels_->setProperty(kHelpKey, "levels");
-  levels_->setFont(fixed);
-  bin_ = new QListWidget(this);
-  bin_->setObjectName("txtBin");
-  bin_->setProperty(kHelpKey, "clipboard");
-  preview_ = new LevelPreviewWidget(this);
-  preview_->setObjectName("txtPreview");
-  preview_->setProperty(kHelpKey, "preview");
+  collections_ = Named(new QComboBox(this), "txtFile", "collectioncombo");
+  levels_ = Named(new QListWidget(this), "txtLevels", "levels");
+  levels_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));  // the entries' columns align
+  bin_ = Named(new QListWidget(this), "txtBin", "clipboard");
+  preview_ = Named(new LevelPreviewWidget(this), "txtPreview", "preview");
 
   auto* commandPanel = new QWidget(this);
   BuildCommandButtons(commandPanel);
@@ -101,24 +96,33 @@ LevelManagementDialog::LevelManagementDialog(Editor& editor, std::string_view re
   BuildFileButtons(filePanel);
   auto* done = Button("Done", "cmdOK", "button_ok", this);
 
-  auto* layout = new QGridLayout(this);
-  layout->addWidget(new QLabel("Level Management", this), 0, 0, 1, 3);
-  layout->addWidget(new QLabel("Level Collections", this), 1, 0);
-  layout->addWidget(collections_, 2, 0);
-  layout->addWidget(filePanel, 3, 0);
-  layout->addWidget(new QLabel("Levels", this), 4, 0);
-  layout->addWidget(levels_, 5, 0, 3, 1);
-  layout->addWidget(commandPanel, 5, 1);
-  layout->addWidget(new QLabel("Preview", this), 1, 2);
-  layout->addWidget(preview_, 2, 2, 3, 1);
-  layout->addWidget(new QLabel("Clipboard", this), 5, 2);
-  layout->addWidget(bin_, 6, 2);
+  auto* left = new QVBoxLayout;
+  left->addWidget(new QLabel("Level Collections", this));
+  left->addWidget(collections_);
+  left->addWidget(filePanel);
+  left->addWidget(new QLabel("Levels", this));
+  left->addWidget(levels_, 1);
+  auto* right = new QVBoxLayout;
+  right->addWidget(new QLabel("Preview", this));
+  right->addWidget(preview_);
+  right->addWidget(new QLabel("Clipboard", this));
+  right->addWidget(bin_, 1);
   auto* binButtons = new QHBoxLayout;
   binButtons->addWidget(commands_[8]);
   binButtons->addWidget(commands_[9]);
-  layout->addLayout(binButtons, 7, 2);
-  layout->addWidget(new QLabel("WARNING:  No undos so manage carefully!", this), 8, 0, 1, 2);
-  layout->addWidget(done, 8, 2);
+  right->addLayout(binButtons);
+  auto* columns = new QHBoxLayout;
+  columns->addLayout(left, 1);
+  columns->addWidget(commandPanel, 0, Qt::AlignBottom);
+  columns->addLayout(right);
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(new QLabel("WARNING:  No undos so manage carefully!", this), 1);
+  bottom->addWidget(done);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(new QLabel("Level Management", this));
+  layout->addLayout(columns, 1);
+  layout->addLayout(bottom);
+  resize(540, 480);
 
   connect(done, &QPushButton::clicked, this, &LevelManagementDialog::accept);
   connect(collections_, &QComboBox::currentIndexChanged, this, &LevelManagementDialog::ListLevels);
