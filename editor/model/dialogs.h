@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "editor/model/compile_choices.h"
+
 namespace brolt::editor {
 
 struct SaveDialogState;
@@ -34,6 +36,12 @@ class Dialogs {
   // state then holds the choice. The defaults cancel.
   virtual bool ShowSaveDialog(SaveDialogState& /*state*/) { return false; }
   virtual bool ShowLoadDialog(LoadDialogState& /*state*/) { return false; }
+  // The compile dialog, filled from `choices`; true when the designer chose Compile, with the
+  // choices read back into `choices`.
+  virtual bool ShowCompileDialog(CompileChoices& /*choices*/) { return false; }
+  // The level management dialog on the collection `collectionFile` (may be empty); returns when the
+  // designer has closed it.
+  virtual void ShowLevelManagement(std::string_view /*collectionFile*/) {}
 };
 
 }  // namespace brolt::editor

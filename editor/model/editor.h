@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "common/database.h"
 #include "common/random.h"
@@ -12,8 +14,10 @@
 #include "editor/model/collection_state.h"
 #include "editor/model/dialogs.h"
 #include "editor/model/help_topics.h"
+#include "editor/model/game_launcher.h"
 #include "editor/model/input_state.h"
 #include "editor/model/level_state.h"
+#include "editor/model/manage_state.h"
 #include "editor/model/preferences.h"
 #include "editor/model/selection_state.h"
 #include "editor/model/splash_progress.h"
@@ -32,12 +36,14 @@ struct EditorUi {
   CanvasSurface* canvas = &defaultCanvas;
   WindowControls* window = &defaultWindow;
   SplashDisplay* splash = &defaultSplash;
+  GameLauncher* launcher = &defaultLauncher;
 
  private:
   static inline Dialogs defaultDialogs;
   static inline CanvasSurface defaultCanvas;
   static inline WindowControls defaultWindow;
   static inline SplashDisplay defaultSplash;
+  static inline GameLauncher defaultLauncher;
 };
 
 struct Editor {
@@ -55,6 +61,10 @@ struct Editor {
   ClipboardState clipboard;
   CanvasPreview preview;
   CollectionState collections;
+  ManageState manage;
+  // "NAME=value" entries added to the game's environment when the editor starts it; empty in a
+  // designer's run, set by tests that drive the game headless.
+  std::vector<std::string> GameEnvironment;
   SeededRandom random;
   HelpTopics help;
   // The own boxes' final opacities and the longest collection file name the input box takes.

@@ -50,16 +50,9 @@ void ShowPreview(Editor& editor, LoadDialogState& state) {
   } catch (const FileError&) {
     record.clear();
   }
-  preview = {};
+  preview = MakeLevelPreview(record, editor.tiles);
   preview.File = state.File();
   preview.Slot = slot;
-  preview.HasData = !record.empty();
-  const LevelRecord level = DecodeLevelRecord(record);
-  for (std::size_t i = 0; i < level.cells.size(); ++i) {
-    const int code = level.cells[i].tileCode;
-    preview.Colours[i] = static_cast<std::int8_t>(
-        code > 0 && code < kTileCodes ? std::clamp<int>(editor.tiles[code].Mini, 0, 15) : -1);
-  }
 }
 
 bool AcceptLoadDialog(Editor& editor, const LoadDialogState& state) {

@@ -8,16 +8,9 @@
 
 #include "common/level_record.h"
 #include "editor/model/editor.h"
+#include "editor/model/level_preview.h"
 
 namespace brolt::editor {
-
-// The map preview: one minimap colour (0..15) per cell, row by row, -1 for an empty cell.
-struct LevelPreview {
-  bool HasData = false;  // false shows "No Data"
-  std::string File;      // the level on show, by collection and slot
-  int Slot = 0;
-  std::array<std::int8_t, kLevelCells> Colours{};
-};
 
 struct LoadDialogState {
   std::vector<std::string> Files;

@@ -7,7 +7,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "editor/model/pending_procedures.h"
+#include "editor/model/level_management.h"
 #include "editor/ui/qt_text.h"
 
 namespace brolt::editor {

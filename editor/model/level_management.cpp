@@ -1,0 +1,103 @@
+#include "editor/model/level_management.h"
+
+#include <algorithm>
+#include <exception>
+#include <system_error>
+
+#include "editor/model/error_report.h"
+#include "editor/model/level_files.h"
+#include "editor/model/new_level.h"
+#include "editor/model/paste_mode.h"
+#include "editor/model/save_level.h"
+#include "editor/model/state_checks.h"
+#include "editor/model/trim_trailing_spaces.h"
+
+#include "common/collection_file.h"
+#include "common/numeric.h"
+#include "editor/model/collection_records.h"
+
+namespace brolt::editor {
+
+namespace {
+constexpr const char* kCloseLevelFirst = "The current level should be closed before you can edit this level collection.";
+
+// Closes the current level as level management needs it; false when the designer cancelled.
+bool CloseLevelForManagement(Editor& editor) {
+  LevelState& level = editor.level;
+  if (level.LevelSaved) {
+    if (editor.ui.dialogs->ShowMessageBox(std::string(kCloseLevelFirst) + " Click Ok to continue.",
+                                          ButtonSet::OKCancel, "") == 2)
+      return false;
+    NewLevel(editor);
+    return true;
+  }
+  if (level.LevelTitle == "Untitled") return true;
+  switch (ConfirmSaveChanges(editor, std::string(kCloseLevelFirst) + " Save changes?", ButtonSet::YesNoCancel)) {
+    case 2:
+      return false;
+    case 0:
+      SaveLevel(editor, false);
+      break;
+    default:
+      level.LevelSaved = true;
+      break;
+  }
+  NewLevel(editor);
+  return true;
+}
+
+int FindName(const std::vector<std::string>& names, std::string_view name) {
+  for (std::size_t i = 0; i < names.size(); ++i)
+    if (ToLowerAscii(names[i]) == ToLowerAscii(name)) return static_cast<int>(i);
+  return -1;
+}
+}  // namespace
+
+void OpenLevelManagement(Editor& editor, std::string_view collectionFile) {
+  if (ConfirmExitPasteMode(editor) || !CloseLevelForManagement(editor)) return;
+  editor.ui.dialogs->ShowLevelManagement(collectionFile);
+  if (editor.prefs.LevelFile.empty() || editor.level.LevelNumber < 1) return;
+  try {
+    editor.level.LevelTitle =
+        TrimTrailingSpaces(ReadSlot(CollectionPath(editor, editor.prefs.LevelFile), editor.level.LevelNumber));
+  } catch (const std::exception& error) {
+    ShowErrorMessage(editor, error.what(), "Cannot read the level's title.");
+  }
+  UpdateLevelCaption(editor);
+}
+
+int InitialManagedCollection(const Editor& editor, std::string_view requested, const CollectionFileList& list) {
+  if (editor.DeveloperMode) {
+    const int found = FindName(list.Files, requested.empty() ? std::string_view(editor.prefs.LevelFile) : requested);
+    if (found >= 0) return found;
+  }
+  return list.Selected;
+}
+
+bool GuardHolderSpaces(Editor& editor, const std::vector<std::string>& levelEntries, HolderGuard guard) {
+  if (std::none_of(levelEntries.begin(), levelEntries.end(), IsHolderEntry)) return false;
+  editor.ui.dialogs->ShowMessageBox(
+      guard == HolderGuard::Closing
+          ? "You must either fill or delete the [HOLDER] spaces before you can close level management."
+          : "You must either fill or delete the [HOLDER] spaces before you can choose another level collection.",
+      ButtonSet::OK, "");
+  return true;
+}
+
+std::string CopyCollectionFile(Editor& editor, std::string_view file) {
+  if (file.empty()) return {};
+  const std::string copy = "Copy of " + std::string(file);
+  std::error_code error;
+  if (std::filesystem::exists(CollectionPath(editor, copy), error) &&
+      editor.ui.dialogs->ShowMessageBox("'" + copy + "' already exists. Replace it?", ButtonSet::YesNo, "") == 2)
+    return {};
+  try {
+    WriteCollection(CollectionPath(editor, copy), ReadCollectionRecords(CollectionPath(editor, file)));
+  } catch (const std::exception& failure) {
+    ShowErrorMessage(editor, failure.what(), "Cannot copy collection file.");
+    return {};
+  }
+  return copy;
+}
+
+}  // namespace brolt::editor

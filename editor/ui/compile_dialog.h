@@ -1,0 +1,41 @@
+#pragma once
+// The compile dialog: which collection, how many of its levels are open when play starts, and the
+// two texts of its tag record.
+#include <QDialog>
+
+#include "editor/model/compile_choices.h"
+#include "editor/model/editor.h"
+
+class QComboBox;
+class QLabel;
+class QPlainTextEdit;
+
+namespace brolt::editor {
+
+class CompileDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  CompileDialog(Editor& editor, CompileChoices& choices, QWidget* parent = nullptr);
+
+  // OK ("Compile"), also when pressed with Enter: holds the count in its range, then the checks.
+  void accept() override;
+
+ private:
+  void ChooseCollection();
+  void ClampCount();
+
+  Editor& editor_;
+  CompileChoices& choices_;
+  int levelCount_ = 0;
+  QComboBox* file_;
+  QComboBox* count_;
+  QLabel* countLine_;
+  QPlainTextEdit* introduction_;
+  QPlainTextEdit* congratulations_;
+};
+
+// Shows the compile dialog modally; true when the designer chose Compile.
+bool RunCompileDialog(Editor& editor, CompileChoices& choices, QWidget* parent);
+
+}  // namespace brolt::editor

@@ -1,0 +1,331 @@
+#include "editor/ui/level_management_dialog.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QBoxLayout>
+#include <algorithm>
+
+#include "common/collection_file.h"
+#include "common/numeric.h"
+#include "editor/model/collection_records.h"
+#include "editor/model/level_management.h"
+#include "editor/model/level_preview.h"
+#include "editor/model/collection_commands.h"
+#include "editor/model/collection_lists.h"
+#include "editor/model/error_report.h"
+#include "editor/model/level_files.h"
+#include "editor/ui/dialog_skin.h"
+#include "editor/ui/level_preview_widget.h"
+#include "editor/ui/qt_text.h"
+
+namespace brolt::editor {
+
+namespace {
+constexpr const char* kHelpKey = "helpKey";
+
+struct CommandButton {
+  const char* caption;
+  const char* tooltip;
+};
+
+// Index i is the button cmdCom(i), its help topic "lvlmanage" & i.
+constexpr CommandButton kCommandButtons[] = {
+    {"Copy", " Copies level to the level bin (Space) "},
+    {"Paste", " Pastes level from the level bin into levels (Enter) "},
+    {"Rename", " Renames the level (Shift) "},
+    {"Delete", " Deletes a level and leaves a blank space (Backspace) "},
+    {"Insert", " Inserts an empty space before selected level (Insert) "},
+    {"Remove", " Removes a level and the selected space (Delete) "},
+    {"Up", " Moves a level up (Left) "},
+    {"Down", " Moves a level down (Right) "},
+    {"Delete", ""},
+    {"Clear", ""},
+};
+constexpr int kRemoveButton = 5;
+
+// A control with its name and the help topic its right-click opens.
+template <typename Widget>
+Widget* Named(Widget* widget, const QString& name, const QString& helpKey) {
+  widget->setObjectName(name);
+  widget->setProperty(kHelpKey, helpKey);
+  return widget;
+}
+
+QPushButton* Button(const QString& caption, const QString& name, const QString& helpKey, QWidget* parent) {
+  auto* button = Named(new QPushButton(caption, parent), name, helpKey);
+  button->setAutoDefault(false);
+  return button;
+}
+
+QString HelpKeyOf(QObject* object) {
+  for (; object; object = object->parent())
+    if (object->property(kHelpKey).isValid()) return object->property(kHelpKey).toString();
+  return {};
+}
+
+// The selected row, or -1. A list that gets the focus makes its first row current without
+// selecting it; only a selected row counts.
+int SelectedRow(const QListWidget* list) {
+  const QListWidgetItem* item = list->currentItem();
+  return item && item->isSelected() ? list->currentRow() : -1;
+}
+
+bool IsWithin(QObject* object, QObject* ancestor) {
+  for (; object; object = object->parent())
+    if (object == ancestor) return true;
+  return false;
+}
+}  // namespace
+
+LevelManagementDialog::LevelManagementDialog(Editor& editor, std::string_view requestedCollection, QWidget* parent)
+    : QDialog(parent), editor_(editor) {
+  setWindowTitle("Level Management");
+  SkinDialog(*this, editor.prefs);
+  collections_ = Named(new QComboBox(this), "txtFile", "collectioncombo");
+  levels_ = Named(new QListWidget(this), "txtLevels", "levels");
+  levels_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));  // the entries' columns align
+  bin_ = Named(new QListWidget(this), "txtBin", "clipboard");
+  preview_ = Named(new LevelPreviewWidget(this), "txtPreview", "preview");
+
+  auto* commandPanel = new QWidget(this);
+  BuildCommandButtons(commandPanel);
+  auto* filePanel = new QWidget(this);
+  BuildFileButtons(filePanel);
+  auto* done = Button("Done", "cmdOK", "button_ok", this);
+
+  auto* left = new QVBoxLayout;
+  left->addWidget(new QLabel("Level Collections", this));
+  left->addWidget(collections_);
+  left->addWidget(filePanel);
+  left->addWidget(new QLabel("Levels", this));
+  left->addWidget(levels_, 1);
+  auto* right = new QVBoxLayout;
+  right->addWidget(new QLabel("Preview", this));
+  right->addWidget(preview_);
+  right->addWidget(new QLabel("Clipboard", this));
+  right->addWidget(bin_, 1);
+  auto* binButtons = new QHBoxLayout;
+  binButtons->addWidget(commands_[8]);
+  binButtons->addWidget(commands_[9]);
+  right->addLayout(binButtons);
+  auto* columns = new QHBoxLayout;
+  columns->addLayout(left, 1);
+  columns->addWidget(commandPanel, 0, Qt::AlignBottom);
+  columns->addLayout(right);
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(new QLabel("WARNING:  No undos so manage carefully!", this), 1);
+  bottom->addWidget(done);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(new QLabel("Level Management", this));
+  layout->addLayout(columns, 1);
+  layout->addLayout(bottom);
+  resize(540, 480);
+
+  connect(done, &QPushButton::clicked, this, &LevelManagementDialog::accept);
+  connect(collections_, &QComboBox::currentIndexChanged, this, &LevelManagementDialog::ListLevels);
+  connect(levels_, &QListWidget::itemSelectionChanged, this, [this] { ShowPreview(true); });
+  connect(bin_, &QListWidget::itemSelectionChanged, this, [this] { ShowPreview(false); });
+  for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+
+  RefreshLists({});
+  const CollectionFileList list = ListCollectionFiles(editor_, false, false);
+  const int start = InitialManagedCollection(editor_, requestedCollection, list);
+  if (start >= 0) SelectCollection(list.Files[static_cast<std::size_t>(start)]);
+  levels_->setFocus();
+}
+
+void LevelManagementDialog::BuildCommandButtons(QWidget* panel) {
+  auto* column = new QVBoxLayout(panel);
+  using Command = ManageOutcome (*)(Editor&, const ManageSelection&);
+  const Command run[] = {CopyLevelToBin, PasteLevelFromBin, RenameLevel, DeleteLevel, InsertHolderSpace,
+                         RemoveLevelSpace};
+  for (int index = 0; index < static_cast<int>(std::size(kCommandButtons)); ++index) {
+    auto* button = Button(kCommandButtons[index].caption, QString("cmdCom%1").arg(index),
+                          QString("lvlmanage%1").arg(index), panel);
+    button->setToolTip(kCommandButtons[index].tooltip);
+    if (index < 8) column->addWidget(button);
+    commands_.push_back(button);
+    if (index < static_cast<int>(std::size(run)))
+      connect(button, &QPushButton::clicked, this, [this, command = run[index]] { RunCommand(command(editor_, Selection())); });
+  }
+  connect(commands_[6], &QPushButton::clicked, this, [this] { RunCommand(MoveLevelUp(editor_, Selection(), false)); });
+  connect(commands_[7], &QPushButton::clicked, this, [this] { RunCommand(MoveLevelDown(editor_, Selection(), false)); });
+  connect(commands_[8], &QPushButton::clicked, this, [this] { RunCommand(DeleteBinLevel(editor_, Selection())); });
+  connect(commands_[9], &QPushButton::clicked, this, [this] { RunCommand(ClearBin(editor_)); });
+}
+
+void LevelManagementDialog::BuildFileButtons(QWidget* panel) {
+  auto* row = new QHBoxLayout(panel);
+  auto* create = Button("New", "cmdFileNew", "lvlmanage_new", panel);
+  auto* rename = Button("Rename", "cmdFileEdit", "lvlmanage_rename", panel);
+  auto* copy = Button("Copy", "cmdFileCopy", "lvlmanage_copycolfile", panel);
+  auto* remove = Button("Delete", "cmdFileDelete", "lvlmanage_delete", panel);
+  for (QPushButton* button : {create, rename, copy, remove}) row->addWidget(button);
+  auto selectNew = [this](const std::string& name) {
+    if (name.empty()) return;
+    RefreshLists({});
+    SelectCollection(name);
+  };
+  connect(create, &QPushButton::clicked, this, [this, selectNew] { selectNew(NewCollectionFile(editor_)); });
+  connect(rename, &QPushButton::clicked, this, [this, selectNew] {
+    selectNew(RenameCollectionFile(editor_, FromQString(collections_->currentText())));
+  });
+  connect(copy, &QPushButton::clicked, this, [this, selectNew] {
+    if (collections_->count() > 0) selectNew(CopyCollectionFile(editor_, FromQString(collections_->currentText())));
+  });
+  connect(remove, &QPushButton::clicked, this, [this] {
+    if (DeleteCollectionFile(editor_, FromQString(collections_->currentText())) == "ok") RefreshLists({});
+  });
+}
+
+void LevelManagementDialog::ListLevels() {
+  shown_.reset();
+  preview_->ShowPreview(LevelPreview{});
+  levels_->clear();
+  const std::string name = FromQString(collections_->currentText());
+  if (name.empty()) return;
+  try {
+    for (const std::string& entry : LevelListEntries(ReadCollectionRecords(CollectionPath(editor_, name))))
+      levels_->addItem(ToQString(entry));
+  } catch (const std::exception& error) {
+    ShowErrorMessage(editor_, error.what(), "Cannot read the collection.");
+  }
+  levels_->setCurrentRow(-1);
+}
+
+void LevelManagementDialog::RefreshLists(const ManageOutcome& outcome) {
+  const std::string chosen = FromQString(collections_->currentText());
+  const int row = SelectedRow(levels_);
+  shown_.reset();
+  bin_->clear();
+  for (const std::string& title : LevelBinTitles(editor_.manage)) bin_->addItem(ToQString(title));
+  {
+    const QSignalBlocker blocker(collections_);
+    collections_->clear();
+    for (const std::string& name : ListCollectionFiles(editor_, false, false).Files) collections_->addItem(ToQString(name));
+  }
+  SelectCollection(chosen);
+  if (row >= 0) levels_->setCurrentRow(std::min(row, levels_->count() - 1));
+  if (outcome.levelPosition) levels_->setCurrentRow(*outcome.levelPosition);
+  if (outcome.binPosition) bin_->setCurrentRow(*outcome.binPosition);
+}
+
+void LevelManagementDialog::SelectCollection(const std::string& name) {
+  int index = collections_->count() > 0 ? 0 : -1;
+  for (int i = 0; i < collections_->count(); ++i)
+    if (ToLowerAscii(FromQString(collections_->itemText(i))) == ToLowerAscii(name)) {
+      index = i;
+      break;
+    }
+  {
+    const QSignalBlocker blocker(collections_);
+    collections_->setCurrentIndex(index);
+  }
+  ListLevels();
+}
+
+void LevelManagementDialog::RunCommand(const ManageOutcome& outcome) {
+  if (outcome.refresh) RefreshLists(outcome);
+}
+
+ManageSelection LevelManagementDialog::Selection() const {
+  return {FromQString(collections_->currentText()), SelectedRow(levels_) + 1, levels_->count(), SelectedRow(bin_)};
+}
+
+std::vector<std::string> LevelManagementDialog::LevelEntries() const {
+  std::vector<std::string> entries;
+  for (int i = 0; i < levels_->count(); ++i) entries.push_back(FromQString(levels_->item(i)->text()));
+  return entries;
+}
+
+void LevelManagementDialog::ShowPreview(bool levelList) {
+  const int binSlot = BinSlotOfEntry(editor_.manage, SelectedRow(bin_));
+  const PreviewKey key = levelList ? PreviewKey{false, FromQString(collections_->currentText()), SelectedRow(levels_) + 1}
+                                   : PreviewKey{true, {}, binSlot};
+  if (shown_ == key) return;
+  shown_ = key;
+  std::string record;
+  try {
+    if (key.bin && key.slot > 0) record = editor_.manage.LevelBin[static_cast<std::size_t>(key.slot - 1)];
+    if (!key.bin && key.slot > 0) record = ReadSlot(CollectionPath(editor_, key.file), key.slot);
+  } catch (const std::exception& error) {
+    ShowErrorMessage(editor_, error.what(), "Cannot show preview.");
+  }
+  preview_->ShowPreview(MakeLevelPreview(record, editor_.tiles));
+}
+
+bool LevelManagementDialog::HandleCommandKey(int key) {
+  const int row = SelectedRow(levels_);
+  if (row < 0) return false;
+  // The keys do what the buttons do; the arrows move the selection with the level, as a list's own
+  // arrow keys would.
+  switch (key) {
+    case Qt::Key_Space: commands_[0]->click(); return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: commands_[1]->click(); return true;
+    case Qt::Key_Shift: commands_[2]->click(); return true;
+    case Qt::Key_Backspace: commands_[3]->click(); return true;
+    case Qt::Key_Insert: commands_[4]->click(); return true;
+    case Qt::Key_Delete: commands_[kRemoveButton]->click(); return true;
+    case Qt::Key_Left:
+      RunCommand(MoveLevelUp(editor_, Selection(), true));
+      levels_->setCurrentRow(std::max(row - 1, 0));
+      return true;
+    case Qt::Key_Right:
+      RunCommand(MoveLevelDown(editor_, Selection(), true));
+      levels_->setCurrentRow(std::min(row + 1, levels_->count() - 1));
+      return true;
+    default: return false;
+  }
+}
+
+bool LevelManagementDialog::GuardCollectionChoice() {
+  const std::vector<std::string> entries = LevelEntries();
+  if (std::none_of(entries.begin(), entries.end(), IsHolderEntry)) return false;
+  // The focus leaves the collection list before the message, so that getting it back after the
+  // message does not ask again.
+  commands_[kRemoveButton]->setFocus();
+  GuardHolderSpaces(editor_, entries, HolderGuard::ChoosingCollection);
+  return true;
+}
+
+bool LevelManagementDialog::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress:
+      return HandleCommandKey(static_cast<QKeyEvent*>(event)->key());
+    case QEvent::FocusIn:
+    case QEvent::MouseButtonPress:
+      if (IsWithin(watched, collections_) && GuardCollectionChoice()) return true;
+      break;
+    case QEvent::MouseButtonRelease:
+      if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton && !HelpKeyOf(watched).isEmpty()) {
+        editor_.ui.dialogs->ShowHelpTopic(FromQString(HelpKeyOf(watched)));
+        return true;
+      }
+      break;
+    default:
+      break;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void LevelManagementDialog::accept() {
+  if (!GuardHolderSpaces(editor_, LevelEntries(), HolderGuard::Closing)) QDialog::accept();
+}
+
+void LevelManagementDialog::reject() {
+  if (!GuardHolderSpaces(editor_, LevelEntries(), HolderGuard::Closing)) QDialog::reject();
+}
+
+void RunLevelManagementDialog(Editor& editor, std::string_view collectionFile, QWidget* parent) {
+  LevelManagementDialog dialog(editor, collectionFile, parent);
+  dialog.exec();
+}
+
+}  // namespace brolt::editor

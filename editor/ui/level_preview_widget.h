@@ -1,0 +1,28 @@
+#pragma once
+// Level management's small level picture: 159 x 159 pixels, one dot per non-empty cell in its
+// tile's minimap colour, with "No Data" over it when there is no level.
+#include <QWidget>
+
+#include "editor/model/level_preview.h"
+
+class QLabel;
+
+namespace brolt::editor {
+
+class LevelPreviewWidget : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit LevelPreviewWidget(QWidget* parent = nullptr);
+  void ShowPreview(const LevelPreview& preview);
+  bool NoDataShown() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  LevelPreview preview_;
+  QLabel* noData_;
+};
+
+}  // namespace brolt::editor
