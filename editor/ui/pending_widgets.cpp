@@ -1,0 +1,147 @@
+#include "editor/ui/pending_widgets.h"
+
+#include <QMouseEvent>
+
+#include "editor/ui/color_text.h"
+#include "editor/ui/qt_text.h"
+
+namespace brolt::editor {
+namespace {
+
+constexpr const char* kRightClickHelpProperty = "rightClickHelp";
+constexpr const char* kDialogBackground = "16,16,16";
+
+}  // namespace
+
+void HideHelp() {}
+
+HelpLabel::HelpLabel(Editor& editor, const QString& text, std::string helpKey, bool lights, QWidget* parent)
+    : QLabel(text, parent), editor_(editor), helpKey_(std::move(helpKey)), lights_(lights) {
+  setMouseTracking(true);
+  SetTextColor(Qt::white);
+  if (!helpKey_.empty()) setToolTip(" Right-click here for help ");
+}
+
+void HelpLabel::SetTextColor(const QColor& colour) {
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  setPalette(palette);
+}
+
+void HelpLabel::Darken() { SetTextColor(Qt::white); }
+
+void HelpLabel::mouseMoveEvent(QMouseEvent* event) {
+  if (!helpKey_.empty() && lights_) SetTextColor(ColorFromText(editor_.prefs.GridLight));
+  QLabel::mouseMoveEvent(event);
+}
+
+void HelpLabel::mouseReleaseEvent(QMouseEvent* event) {
+  if (!helpKey_.empty()) editor_.ui.dialogs->ShowHelpTopic(helpKey_);
+  QLabel::mouseReleaseEvent(event);
+}
+
+DialogFrame::DialogFrame(Editor& editor, std::string helpKey, QWidget* parent)
+    : QDialog(parent), editor_(editor), helpKey_(std::move(helpKey)), fade_(this) {
+  setMouseTracking(true);
+  PaintFace(this, kDialogBackground);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::WindowText, Qt::white);
+  setPalette(palette);
+  connect(&fade_, &WindowFade::Finished, this, [this] { faded_ = true; });
+}
+
+bool DialogFrame::RunModal() {
+  faded_ = false;
+  okTag_ = false;
+  MakeWindowLayered(this);
+  SetWindowAlpha(this, 0);
+  exec();
+  return okTag_;
+}
+
+QFrame* DialogFrame::AddPanel(const QRect& area, const std::string& colour) {
+  auto* panel = new QFrame(this);
+  panel->setGeometry(area);
+  PaintFace(panel, colour);
+  panel->lower();
+  return panel;
+}
+
+HelpLabel* DialogFrame::AddLabel(const QString& text, const QRect& area, std::string helpKey, bool lights) {
+  auto* label = new HelpLabel(editor_, text, std::move(helpKey), lights, this);
+  label->setGeometry(area);
+  labels_.push_back(label);
+  return label;
+}
+
+void DialogFrame::AddButtons(const QString& okCaption, bool withCancel, int top) {
+  const int right = width() - 8;
+  okButton_ = new QPushButton(okCaption, this);
+  okButton_->setDefault(true);
+  connect(okButton_, &QPushButton::clicked, this, &DialogFrame::OkClicked);
+  OpenHelpOnRightClick(okButton_, "button_ok");
+  int left = right - 75;
+  if (withCancel) {
+    cancelButton_ = new QPushButton("Cancel", this);
+    cancelButton_->setAutoDefault(false);
+    cancelButton_->setGeometry(left, top, 75, 24);
+    connect(cancelButton_, &QPushButton::clicked, this, &DialogFrame::CancelClicked);
+    OpenHelpOnRightClick(cancelButton_, "button_cancel");
+    left -= 81;
+  }
+  okButton_->setGeometry(left, top, 75, 24);
+  helpButton_ = new QPushButton("?", this);
+  helpButton_->setAutoDefault(false);
+  helpButton_->setToolTip(" Help Index ");
+  helpButton_->setGeometry(8, top, 24, 24);
+  connect(helpButton_, &QPushButton::clicked, this, [this] { ShowHelp(helpKey_); });
+  for (QPushButton* button : {okButton_, cancelButton_}) {
+    if (button != nullptr) PaintFace(button, editor_.prefs.BorderColor);
+  }
+}
+
+void DialogFrame::OpenHelpOnRightClick(QWidget* widget, std::string helpKey) {
+  widget->setProperty(kRightClickHelpProperty, ToQString(helpKey));
+  widget->installEventFilter(this);
+}
+
+void DialogFrame::ShowHelp(const std::string& key) const { editor_.ui.dialogs->ShowHelpTopic(key); }
+
+bool DialogFrame::eventFilter(QObject* watched, QEvent* event) {
+  const QVariant key = watched->property(kRightClickHelpProperty);
+  if (key.isValid() && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease) &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+    if (event->type() == QEvent::MouseButtonRelease) ShowHelp(FromQString(key.toString()));
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void DialogFrame::showEvent(QShowEvent* event) {
+  HideHelp();
+  if (!faded_ && !fade_.IsRunning()) fade_.Start(0, editor_.prefs.FadeInSpeed, 255);
+  QDialog::showEvent(event);
+}
+
+void DialogFrame::DarkenLabels() {
+  for (HelpLabel* label : labels_) label->Darken();
+}
+
+void DialogFrame::mouseMoveEvent(QMouseEvent* event) {
+  DarkenLabels();
+  QDialog::mouseMoveEvent(event);
+}
+
+void DialogFrame::OkClicked() {
+  if (!CheckBeforeOk()) return;
+  okTag_ = true;
+  hide();
+  done(QDialog::Accepted);
+}
+
+void DialogFrame::CancelClicked() {
+  okTag_ = false;
+  reject();
+}
+
+}  // namespace brolt::editor
