@@ -11,7 +11,7 @@
 namespace brolt::editor {
 namespace {
 
-constexpr int kBarLeft = 110;
+constexpr int kBarLeft = 128;
 constexpr int kBarWidth = 150;
 
 }  // namespace
@@ -19,37 +19,37 @@ constexpr int kBarWidth = 150;
 LevelPropertiesWindow::LevelPropertiesWindow(Editor& editor, QWidget* parent)
     : DialogFrame(editor, "toolbar3", parent) {
   setWindowTitle("Level Properties");
-  setFixedSize(360, 372);
+  setFixedSize(380, 372);
   const Preferences& prefs = editor.prefs;
-  AddPanel({0, 0, 360, 28}, prefs.BorderColor);
-  AddPanel({8, 36, 344, 34}, prefs.GridDark);
-  AddPanel({8, 76, 344, 54}, prefs.GridDark);
-  AddPanel({8, 136, 344, 54}, prefs.GridDark);
-  AddPanel({8, 196, 344, 54}, prefs.GridDark);
-  AddPanel({8, 256, 344, 72}, prefs.GridLight);
+  AddPanel({0, 0, 380, 28}, prefs.BorderColor);
+  AddPanel({8, 36, 364, 34}, prefs.GridDark);
+  AddPanel({8, 76, 364, 54}, prefs.GridDark);
+  AddPanel({8, 136, 364, 54}, prefs.GridDark);
+  AddPanel({8, 196, 364, 54}, prefs.GridDark);
+  AddPanel({8, 256, 364, 72}, prefs.GridLight);
   AddLabel("Level Properties", {10, 5, 250, 18}, "toolbar3");
 
   AddLabel("Title", {16, 44, 80, 18}, "level_title");
   title_ = new QLineEdit(this);
-  title_->setGeometry(kBarLeft, 42, 234, 22);
+  title_->setGeometry(kBarLeft, 42, 236, 22);
   title_->setMaxLength(kMaxLevelTitleLength);
   title_->setText("Untitled");
   OpenHelpOnRightClick(title_, "level_title");
 
-  AddLabel("Set Time", {16, 82, 90, 18}, "level_timelimit");
+  AddLabel("Set Time", {16, 82, 110, 18}, "level_timelimit");
   time_ = AddBar(82, 0, kMaxTimeLimit, 450, timeValue_, "level_timelimit");
   timeText_ = AddLabel("(Infinite)", {kBarLeft, 106, 150, 18}, "level_timelimit");
   AddLabel("Seconds Awarded For Each Unid", {16, 142, 250, 18}, "level_unidaward");
   unid_ = AddBar(164, 0, kMaxUnidAward, 100, unidValue_, "level_unidaward");
-  AddLabel("Cannon Fire Rate", {16, 202, 90, 18}, "level_cannonrate");
+  AddLabel("Cannon Fire Rate", {16, 202, 110, 18}, "level_cannonrate");
   cannon_ = AddBar(202, 0, kMaxCannonRate, 50, cannonValue_, "level_cannonrate");
-  AddLabel("Light Radius", {16, 226, 90, 18}, "level_lightradius");
+  AddLabel("Light Radius", {16, 226, 110, 18}, "level_lightradius");
   radius_ = AddBar(226, kMinLightRadius, kMaxLightRadius, 10, radiusValue_, "level_lightradius");
 
   AddLabel("Level Color", {16, 260, 150, 18});
   for (int i = 0; i < 4; ++i) {
     auto* button = new ColorButton(this);
-    button->setGeometry(16 + 84 * i, 280, 78, 24);
+    button->setGeometry(16 + 88 * i, 280, 84, 24);
     button->SetColorText("0,0,0");
     connect(button, &QPushButton::clicked, this, [this, i] { ChooseLevelColor(i); });
     colors_[static_cast<std::size_t>(i)] = button;
