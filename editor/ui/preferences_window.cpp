@@ -30,21 +30,21 @@ void ShowInList(QComboBox* list, const std::string& value) {
 
 PreferencesWindow::PreferencesWindow(Editor& editor, QWidget* parent) : DialogFrame(editor, "preferences", parent) {
   setWindowTitle("Preferences");
-  setFixedSize(440, 318);
+  setFixedSize(470, 318);
   const Preferences& prefs = editor.prefs;
-  AddPanel({0, 0, 440, 28}, prefs.BorderColor);
-  AddPanel({8, 36, 170, 164}, prefs.GridDark);
-  AddPanel({186, 36, 246, 164}, prefs.GridDark);
-  AddPanel({8, 206, 424, 68}, prefs.GridLight);
+  AddPanel({0, 0, 470, 28}, prefs.BorderColor);
+  AddPanel({8, 36, 228, 164}, prefs.GridDark);
+  AddPanel({242, 36, 220, 164}, prefs.GridDark);
+  AddPanel({8, 206, 454, 68}, prefs.GridLight);
   AddLabel("Preferences", {10, 5, 250, 18}, "preferences");
   AddLabel("Editor Color Scheme", {16, 40, 150, 18});
-  AddLabel("Editor Properties", {194, 40, 200, 18});
+  AddLabel("Editor Properties", {250, 40, 200, 18});
   AddLabel("Default Level Properties", {16, 210, 200, 18});
 
   auto addColorButton = [this](const QString& label, int top, std::string helpKey) {
     AddLabel(label, {16, top + 3, 80, 18}, std::move(helpKey));
     auto* button = new ColorButton(this);
-    button->setGeometry(96, top, 76, 24);
+    button->setGeometry(100, top, 120, 24);
     button->SetColorText("255,255,255");
     return button;
   };
@@ -55,20 +55,20 @@ PreferencesWindow::PreferencesWindow(Editor& editor, QWidget* parent) : DialogFr
   connect(gridLight_, &QPushButton::clicked, this, [this] { ChooseGridColor(gridLight_); });
   connect(gridDark_, &QPushButton::clicked, this, [this] { ChooseGridColor(gridDark_); });
   random_ = new QCheckBox("Choose Random Color on Startup", this);
-  random_->setGeometry(16, 156, 160, 36);
+  random_->setGeometry(14, 160, 220, 24);
   random_->setStyleSheet("QCheckBox { color: white; }");
   OpenHelpOnRightClick(random_, "prefs_chooserandomcolor");
   connect(random_, &QCheckBox::toggled, this, &PreferencesWindow::RandomBoxChanged);
 
-  fade_ = AddList("Form Fade-In Speed", {194, 66, 170, 18}, 364, "prefs_formfadein",
+  fade_ = AddList("Form Fade-In Speed", {250, 66, 140, 18}, 396, "prefs_formfadein",
                   {"1", "5", "10", "15", "20", "25", "30", "50", "255"});
-  centered_ = AddList("Center on Screen", {194, 96, 170, 18}, 364, "prefs_centeronscreen", kTrueFalse);
-  maximize_ = AddList("Maximize Editor", {194, 126, 170, 18}, 364, "prefs_maximizeeditor", kTrueFalse);
-  mute_ = AddList("Mute Music While Previewing Level", {194, 156, 170, 30}, 364, "prefs_mutemusic", kTrueFalse);
+  centered_ = AddList("Center on Screen", {250, 96, 140, 18}, 396, "prefs_centeronscreen", kTrueFalse);
+  maximize_ = AddList("Maximize Editor", {250, 126, 140, 18}, 396, "prefs_maximizeeditor", kTrueFalse);
+  mute_ = AddList("Mute Music While Previewing Level", {250, 156, 140, 30}, 396, "prefs_mutemusic", kTrueFalse);
   mute_->move(mute_->x(), 160);
   lightRadius_ = AddList("Level Light Radius", {16, 240, 110, 18}, 130, "level_lightradius",
                          {"3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "20", "25"});
-  cannonRate_ = AddList("Cannon Fire Rate (Sec.)", {210, 240, 150, 18}, 364, "level_cannonrate",
+  cannonRate_ = AddList("Cannon Fire Rate (Sec.)", {240, 240, 150, 18}, 396, "level_cannonrate",
                         {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "15", "20", "25", "30", "60"});
   cannonRate_->setEditable(true);
   cannonRate_->setInsertPolicy(QComboBox::NoInsert);
