@@ -43,7 +43,7 @@ QImage DrawSplashPicture() {
     // A glow across the upper part, and a darkening towards the bottom where the labels stand.
     const double glow = std::exp(-std::pow((y - 70) / 55.0, 2)) * (0.55 + 0.45 * std::sin(x / 80.0));
     colour = Mix(colour, Opaque(0.35, 0.55, 0.95), Clamp01(glow * 0.45));
-    const double quiet = SmoothStep(150, 200, y);
+    const double quiet = SmoothStep(110, 165, y);
     return Mix(colour, Opaque(0.02, 0.02, 0.04), quiet * 0.85);
   }, 2);
   return picture;
