@@ -16,13 +16,11 @@ ColorPickerWindow::ColorPickerWindow(Editor& editor, QWidget* parent)
     : DialogFrame(editor, "color_picker", parent),
       shade_(kInitialShadeLevel),
       saturation_(SaturationAtHeight(kSaturationSize.height() * kInitialSaturationHeight, kSaturationSize.height())) {
-  setWindowTitle("Color Picker");
   setFixedSize(340, 230);
+  AddTitleBar("Color Picker");
   const Preferences& prefs = editor.prefs;
-  AddPanel({0, 0, 340, 28}, prefs.BorderColor);
   AddPanel({8, 36, 172, 150}, prefs.GridDark);
   AddPanel({186, 36, 146, 150}, prefs.GridDark);
-  AddLabel("Color Picker", {10, 5, 200, 18}, "color_picker");
   AddLabel("Color Sample", {16, 40, 150, 16});
 
   sample_ = new QLabel(this);

@@ -18,16 +18,14 @@ constexpr int kBarWidth = 150;
 
 LevelPropertiesWindow::LevelPropertiesWindow(Editor& editor, QWidget* parent)
     : DialogFrame(editor, "toolbar3", parent) {
-  setWindowTitle("Level Properties");
   setFixedSize(380, 372);
+  AddTitleBar("Level Properties");
   const Preferences& prefs = editor.prefs;
-  AddPanel({0, 0, 380, 28}, prefs.BorderColor);
   AddPanel({8, 36, 364, 34}, prefs.GridDark);
   AddPanel({8, 76, 364, 54}, prefs.GridDark);
   AddPanel({8, 136, 364, 54}, prefs.GridDark);
   AddPanel({8, 196, 364, 54}, prefs.GridDark);
   AddPanel({8, 256, 364, 72}, prefs.GridLight);
-  AddLabel("Level Properties", {10, 5, 250, 18}, "toolbar3");
 
   AddLabel("Title", {16, 44, 80, 18}, "level_title");
   title_ = new QLineEdit(this);

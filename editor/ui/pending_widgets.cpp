@@ -59,6 +59,12 @@ bool DialogFrame::RunModal() {
   return okTag_;
 }
 
+void DialogFrame::AddTitleBar(const QString& title) {
+  setWindowTitle(title);
+  AddPanel({0, 0, width(), 28}, editor_.prefs.BorderColor);
+  AddLabel(title, {10, 5, 250, 18}, helpKey_);
+}
+
 QFrame* DialogFrame::AddPanel(const QRect& area, const std::string& colour) {
   auto* panel = new QFrame(this);
   panel->setGeometry(area);

@@ -53,6 +53,9 @@ class DialogFrame : public QDialog {
   // The dialog's own checks when OK is pressed, by click or by Enter; false keeps it open.
   virtual bool CheckBeforeOk() { return true; }
 
+  // The window's title, and the same on a bar in BorderColor across the top, opening the dialog's
+  // help topic; call once sized.
+  void AddTitleBar(const QString& title);
   QFrame* AddPanel(const QRect& area, const std::string& colour);
   HelpLabel* AddLabel(const QString& text, const QRect& area, std::string helpKey = {}, bool lights = true);
   // OK (and Cancel, when it has one) in BorderColor, and the help button opening the dialog's topic.

@@ -29,14 +29,12 @@ void ShowInList(QComboBox* list, const std::string& value) {
 }  // namespace
 
 PreferencesWindow::PreferencesWindow(Editor& editor, QWidget* parent) : DialogFrame(editor, "preferences", parent) {
-  setWindowTitle("Preferences");
   setFixedSize(470, 318);
+  AddTitleBar("Preferences");
   const Preferences& prefs = editor.prefs;
-  AddPanel({0, 0, 470, 28}, prefs.BorderColor);
   AddPanel({8, 36, 228, 164}, prefs.GridDark);
   AddPanel({242, 36, 220, 164}, prefs.GridDark);
   AddPanel({8, 206, 454, 68}, prefs.GridLight);
-  AddLabel("Preferences", {10, 5, 250, 18}, "preferences");
   AddLabel("Editor Color Scheme", {16, 40, 150, 18});
   AddLabel("Editor Properties", {250, 40, 200, 18});
   AddLabel("Default Level Properties", {16, 210, 200, 18});

@@ -9,11 +9,9 @@
 namespace brolt::editor {
 
 TileCounterWindow::TileCounterWindow(Editor& editor, QWidget* parent) : DialogFrame(editor, "tilecount", parent) {
-  setWindowTitle("Tile Count Summary");
   setFixedSize(320, 392);
-  AddPanel({0, 0, 320, 28}, editor.prefs.BorderColor);
+  AddTitleBar("Tile Count Summary");
   AddPanel({8, 52, 304, 262}, editor.prefs.GridDark);
-  AddLabel("Tile Count Summary", {10, 5, 250, 18}, "tilecount");
   AddLabel("Click on a tile to select it for the tile counter.", {10, 32, 300, 18}, "tilecounter");
 
   lines_ = new QListWidget(this);
