@@ -93,6 +93,11 @@ class WindowControls {
   virtual void UnloadDialogs() {}
   // Ends the program once the exit has cleaned up.
   virtual void EndProgram() {}
+  // Hides the brush square drawn over the canvas, as after a turned cell is drawn again.
+  virtual void HideBrushOutline() {}
+  // The main window's state as the preferences speak of it: 0 normal, 2 maximized.
+  virtual int MainWindowState() const { return 0; }
+  virtual void SetMainWindowState(int /*state*/) {}
 };
 
 }  // namespace brolt::editor

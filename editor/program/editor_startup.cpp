@@ -21,7 +21,7 @@
 #include "editor/model/undo_recording.h"
 #include "editor/model/window_placement.h"
 #include "editor/ui/pause.h"
-#include "editor/ui/pending_widgets.h"
+#include "editor/ui/splash_window.h"
 #include "editor/ui/qt_text.h"
 
 namespace brolt::editor {
@@ -55,19 +55,28 @@ void ShowMainWindow(EditorProgram& program) {
 }
 
 // The splash window, shown and receiving the start-up's progress for as long as this lives.
-class ShownSplash {
+class ShownSplash : public SplashDisplay {
  public:
-  explicit ShownSplash(Editor& editor) : editor_(editor), withoutSplash_(editor.ui.splash) {
-    editor.ui.splash = &window_;
-    StartSplashProgress(editor);
+  explicit ShownSplash(EditorProgram& program)
+      : editor_(program.editor),
+        withoutSplash_(program.editor.ui.splash),
+        window_(program.editor, [&program] { return program.mainWindow.isVisible(); }) {
+    editor_.ui.splash = this;
+    StartSplashProgress(editor_);
     window_.show();
   }
-  ~ShownSplash() {
+  ~ShownSplash() override {
     editor_.ui.splash = withoutSplash_;
     window_.close();
   }
   ShownSplash(const ShownSplash&) = delete;
   ShownSplash& operator=(const ShownSplash&) = delete;
+
+  void ShowProgress(double barWidth) override {
+    const int steps = RoundToInt32(barWidth * kSplashSteps / kSplashBarFullWidth);
+    while (window_.ProgressSteps() < steps) window_.UpdateSplashProgress();
+  }
+  void ShowLoadingText(std::string_view text) override { window_.SetLoadingText(ToQString(text)); }
 
  private:
   Editor& editor_;
@@ -88,7 +97,7 @@ void Main(EditorProgram& program) {
   ReadDeveloperSwitch(editor);
 
   {
-    ShownSplash splash(editor);
+    ShownSplash splash(program);
     Pause(kSplashPaintPause);
     editor.ui.window->SetMousePointer(kHourglassPointer);
     InitEditor(program);

@@ -27,7 +27,7 @@ class QtDialogs : public Dialogs {
   void ShowErrorIcon(bool visible) override;
 
   bool HelpVisible() const;
-  void HideHelp();
+  void HideHelp() override;
 
   MessageBoxWindow& MessageBox();
   InputBoxWindow& InputBox();
