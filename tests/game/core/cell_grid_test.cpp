@@ -38,5 +38,20 @@ TEST(CellGridTest, OutsideTheBoundsReadsEmptyAndWritesAreLost) {
   EXPECT_EQ(none(0, 0), FloorCell{});
 }
 
+TEST(CellGridTest, AResetEmptiesEveryCellWithinTheNewBounds) {
+  for (const GridBounds bounds : {GridBounds{-2, 2, -3, 1}, GridBounds{0, 3, 0, 0}}) {
+    LevelGrid grid(GridBounds{-2, 2, -3, 1});
+    for (int y = -3; y <= 1; ++y)
+      for (int x = -2; x <= 2; ++x) grid(x, y).Type = 20;
+    grid.Reset(bounds);
+    EXPECT_EQ(grid.Bounds(), bounds);
+    for (int y = -4; y <= 2; ++y)
+      for (int x = -3; x <= 4; ++x) {
+        EXPECT_EQ(grid(x, y), LevelCell{}) << x << "," << y;
+        EXPECT_EQ(grid.Contains(x, y), x >= bounds.MinX && x <= bounds.MaxX && y >= bounds.MinY && y <= bounds.MaxY);
+      }
+  }
+}
+
 }  // namespace
 }  // namespace brolt
