@@ -34,18 +34,6 @@ double LeadingValue(std::string_view text) {
   return sign * value;
 }
 
-std::int32_t LeadingNumber(std::string_view text) {
-  // Most fields are a few plain digits (the 2500 cells of a level are read this way): their value
-  // is the whole number they spell, without the general reading in floating point.
-  constexpr std::size_t kExactDigits = 9;
-  if (text.size() <= kExactDigits && std::all_of(text.begin(), text.end(), IsDigit)) {
-    std::int32_t value = 0;
-    for (char c : text) value = value * 10 + (c - '0');
-    return value;
-  }
-  return RoundToInt32(LeadingValue(text));
-}
-
 std::string PadNumber(std::int64_t value, int width) {
   std::int64_t limit = 1;
   for (int i = 0; i < width && limit < std::numeric_limits<std::int64_t>::max() / 10; ++i) limit *= 10;

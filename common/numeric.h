@@ -37,7 +37,18 @@ inline std::int16_t RoundToInt16(double value) { return SaturateTo<std::int16_t>
 double LeadingValue(std::string_view text);
 
 // LeadingValue rounded half to even and saturated to 32 bits: how every numeric field is read.
-std::int32_t LeadingNumber(std::string_view text);
+// Most fields are a few plain digits (a level's 2500 cells are read this way): their value is the
+// whole number they spell, read inline without the general reading in floating point.
+inline std::int32_t LeadingNumber(std::string_view text) {
+  constexpr std::size_t kExactDigits = 9;
+  std::int32_t value = 0;
+  bool plainDigits = text.size() <= kExactDigits;
+  for (std::size_t i = 0; plainDigits && i < text.size(); ++i) {
+    plainDigits = text[i] >= '0' && text[i] <= '9';
+    value = value * 10 + (text[i] - '0');
+  }
+  return plainDigits ? value : RoundToInt32(LeadingValue(text));
+}
 
 // A whole number written as exactly `width` decimal digits, zero-padded on the left; values outside
 // 0 .. 10^width - 1 are clamped so that a field never spills into its neighbour.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "game/core/cell_construction.h"
 #include "game/core/level_cell.h"
 #include "game/core/level_state.h"
 
@@ -39,10 +40,18 @@ TEST(CellGridTest, OutsideTheBoundsReadsEmptyAndWritesAreLost) {
 }
 
 TEST(CellGridTest, AResetEmptiesEveryCellWithinTheNewBounds) {
+  FloorLayer floor(GridBounds{0, 1, 0, 1});
+  floor(1, 1) = MakeFloorCell(FloorForce, 1, 0);
+  floor.Reset(GridBounds{0, 1, 0, 1});
+  EXPECT_EQ(floor(1, 1), FloorCell{});
   for (const GridBounds bounds : {GridBounds{-2, 2, -3, 1}, GridBounds{0, 3, 0, 0}}) {
     LevelGrid grid(GridBounds{-2, 2, -3, 1});
     for (int y = -3; y <= 1; ++y)
-      for (int x = -2; x <= 2; ++x) grid(x, y).Type = 20;
+      for (int x = -2; x <= 2; ++x) {
+        grid(x, y).Type = 20;
+        grid(x, y).AnimTime = 1.5f;
+        grid(x, y).CrawlerFlag = true;
+      }
     grid.Reset(bounds);
     EXPECT_EQ(grid.Bounds(), bounds);
     for (int y = -4; y <= 2; ++y)
