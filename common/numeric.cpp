@@ -1,32 +1,13 @@
 #include "common/numeric.h"
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 
 namespace brolt {
 
-std::int64_t RoundHalfEven(double value) {
-  if (std::isnan(value)) return 0;
-  constexpr double kMax = 9.2233720368547748e18;
-  if (value >= kMax) return std::numeric_limits<std::int64_t>::max();
-  if (value <= -kMax) return std::numeric_limits<std::int64_t>::min();
-  double whole = std::floor(value);
-  double fraction = value - whole;
-  if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0)) whole += 1.0;
-  return static_cast<std::int64_t>(whole);
-}
-
 namespace {
-template <typename T>
-T Saturate(std::int64_t value) {
-  return static_cast<T>(std::clamp<std::int64_t>(value, std::numeric_limits<T>::min(),
-                                                 std::numeric_limits<T>::max()));
-}
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 }  // namespace
-
-std::int32_t RoundToInt32(double value) { return Saturate<std::int32_t>(RoundHalfEven(value)); }
-std::int16_t RoundToInt16(double value) { return Saturate<std::int16_t>(RoundHalfEven(value)); }
 
 double LeadingValue(std::string_view text) {
   std::size_t i = 0;
@@ -37,14 +18,14 @@ double LeadingValue(std::string_view text) {
     ++i;
   }
   double value = 0.0;
-  while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+  while (i < text.size() && IsDigit(text[i])) {
     value = value * 10.0 + (text[i] - '0');
     ++i;
   }
   if (i < text.size() && text[i] == '.') {
     ++i;
     double scale = 0.1;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+    while (i < text.size() && IsDigit(text[i])) {
       value += (text[i] - '0') * scale;
       scale /= 10.0;
       ++i;
@@ -65,8 +46,6 @@ std::optional<double> WholeTextNumber(std::string_view text) {
   if (!digits) return std::nullopt;
   return LeadingValue(trimmed);
 }
-
-std::int32_t LeadingNumber(std::string_view text) { return RoundToInt32(LeadingValue(text)); }
 
 std::string PadNumber(std::int64_t value, int width) {
   std::int64_t limit = 1;
@@ -90,7 +69,7 @@ std::string TrimSpaces(std::string_view text) {
 }
 
 std::int16_t SaturatingAdd16(std::int16_t value, std::int32_t delta) {
-  return Saturate<std::int16_t>(static_cast<std::int64_t>(value) + delta);
+  return SaturateTo<std::int16_t>(static_cast<std::int64_t>(value) + delta);
 }
 
 std::string ToLowerAscii(std::string_view text) {

@@ -1,19 +1,37 @@
 #pragma once
 // The numeric and text conventions of the level files and the settings rows.
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace brolt {
 
+// A whole number held to the range of T.
+template <typename T>
+constexpr T SaturateTo(std::int64_t value) {
+  return static_cast<T>(std::clamp<std::int64_t>(value, std::numeric_limits<T>::min(), std::numeric_limits<T>::max()));
+}
+
 // Wherever a fraction becomes an integer the files round half to even: 2.5 gives 2, 3.5 gives 4.
-// Values beyond the 64-bit range saturate; NaN gives 0.
-std::int64_t RoundHalfEven(double value);
+// Values beyond the 64-bit range saturate; NaN gives 0. Every corner of every quad drawn and most
+// rules round, so this is inline and cheap: under the default rounding mode std::rint rounds half
+// to even in a few instructions (std::nearbyint rounds the same, but through a library call).
+inline std::int64_t RoundHalfEven(double value) {
+  // 2^63 - 1024, the largest double below 2^63: it and everything beyond saturate.
+  constexpr double kLimit = 9.2233720368547748e18;
+  if (std::isnan(value)) return 0;
+  if (value >= kLimit) return std::numeric_limits<std::int64_t>::max();
+  if (value <= -kLimit) return std::numeric_limits<std::int64_t>::min();
+  return static_cast<std::int64_t>(std::rint(value));
+}
 
 // RoundHalfEven narrowed to a 32-bit or 16-bit field, saturating at the type's limits.
-std::int32_t RoundToInt32(double value);
-std::int16_t RoundToInt16(double value);
+inline std::int32_t RoundToInt32(double value) { return SaturateTo<std::int32_t>(RoundHalfEven(value)); }
+inline std::int16_t RoundToInt16(double value) { return SaturateTo<std::int16_t>(RoundHalfEven(value)); }
 
 // The value of the number that a text starts with: leading blanks, an optional sign, digits and an
 // optional fraction. A text that starts with anything else is worth 0.
@@ -24,7 +42,18 @@ double LeadingValue(std::string_view text);
 std::optional<double> WholeTextNumber(std::string_view text);
 
 // LeadingValue rounded half to even and saturated to 32 bits: how every numeric field is read.
-std::int32_t LeadingNumber(std::string_view text);
+// Most fields are a few plain digits (a level's 2500 cells are read this way): their value is the
+// whole number they spell, read inline without the general reading in floating point.
+inline std::int32_t LeadingNumber(std::string_view text) {
+  constexpr std::size_t kExactDigits = 9;
+  std::int32_t value = 0;
+  bool plainDigits = text.size() <= kExactDigits;
+  for (std::size_t i = 0; plainDigits && i < text.size(); ++i) {
+    plainDigits = text[i] >= '0' && text[i] <= '9';
+    value = value * 10 + (text[i] - '0');
+  }
+  return plainDigits ? value : RoundToInt32(LeadingValue(text));
+}
 
 // A whole number written as exactly `width` decimal digits, zero-padded on the left; values outside
 // 0 .. 10^width - 1 are clamped so that a field never spills into its neighbour.

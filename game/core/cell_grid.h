@@ -3,6 +3,7 @@
 // This is the one place where grid access is bounds-checked: a cell outside the bounds reads as an
 // empty cell and a write to it is lost, so a rule that looks or moves past the edge of the grid can
 // never read or corrupt memory.
+#include <algorithm>
 #include <cstddef>
 #include <vector>
 
@@ -33,6 +34,16 @@ class CellGrid {
   explicit CellGrid(GridBounds bounds) : bounds_(bounds) {
     if (bounds.MaxX >= bounds.MinX && bounds.MaxY >= bounds.MinY)
       cells_.resize(static_cast<std::size_t>(Width()) * static_cast<std::size_t>(Height()));
+  }
+
+  // Empties every cell within new bounds. The storage is kept when the size stays, so that loading
+  // a level does not hand large blocks back to the system and fault them in again.
+  void Reset(GridBounds bounds) {
+    if (bounds == bounds_) {
+      std::fill(cells_.begin(), cells_.end(), Cell{});
+    } else {
+      *this = CellGrid(bounds);
+    }
   }
 
   const GridBounds& Bounds() const { return bounds_; }

@@ -16,7 +16,8 @@ struct FrameTiming {
   // 64-bit so that a game left running for days cannot overflow the average.
   std::int64_t FpsSum = 0;
   std::int64_t FpsFrames = 0;
-  std::int32_t FramesPerSecond = 10;
+  // 0 until the first frame has been measured: the play update waits for it.
+  std::int32_t FramesPerSecond = 0;
   std::int32_t Tick30 = 0;
   std::int32_t Tick15 = 0;
   std::int16_t SpinAngle = 0;

@@ -31,8 +31,12 @@ constexpr int Delete = 211;
 
 constexpr int kScanCodes = 256;
 
-// Not 0 while the key with that scan code is held, as the platform read the keyboard this frame.
+// What the platform read of each key this frame, by scan code: 0 for a key that is up and did not
+// go down since the last read. KeyHeld marks a key held now; KeyWentDown a key that went down since
+// the last read, so that a key pressed and released between two reads still counts as pressed once.
 using HeldKeyTable = std::array<std::uint8_t, kScanCodes>;
+constexpr std::uint8_t KeyHeld = 1;
+constexpr std::uint8_t KeyWentDown = 2;
 
 struct KeyboardState {
   // Not 0 while the key is down (in the menus: in the frame it went down and at the repeat interval).

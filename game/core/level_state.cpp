@@ -15,9 +15,9 @@ GridBounds LevelGridBounds() {
 
 void ResetLevelGrids(LevelState& level) {
   const GridBounds bounds = LevelGridBounds();
-  level.Grid = LevelGrid(bounds);
-  level.FloorGrid = FloorLayer(bounds);
-  level.CheckpointGrid = LevelGrid(bounds);
+  level.Grid.Reset(bounds);
+  level.FloorGrid.Reset(bounds);
+  level.CheckpointGrid.Reset(bounds);
 }
 
 }  // namespace brolt

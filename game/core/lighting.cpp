@@ -14,6 +14,8 @@ namespace {
 
 // The light reaches 20 cells each way from its centre.
 constexpr int kLightReachCells = 20;
+// The distance of the table's corner is its largest entry, and must fit in the entry's byte.
+static_assert(kLightReachCells * CellSize * 1.4143 < 255.5);
 // The colour classes: white and the four level colours.
 constexpr int kColourClasses = 5;
 
@@ -24,7 +26,7 @@ RadialTable MakeDistanceTable(int reach) {
   table.Values.reserve(static_cast<std::size_t>(side) * static_cast<std::size_t>(side));
   for (int j = -reach; j <= reach; ++j)
     for (int i = -reach; i <= reach; ++i)
-      table.Values.push_back(static_cast<std::int32_t>(RoundHalfEven(std::sqrt(static_cast<double>(i * i + j * j)))));
+      table.Values.push_back(static_cast<std::uint8_t>(RoundHalfEven(std::sqrt(static_cast<double>(i * i + j * j)))));
   return table;
 }
 

@@ -1,5 +1,8 @@
 #include "game/core/object_types.h"
 
+#include <array>
+#include <cstddef>
+
 namespace brolt {
 
 namespace {
@@ -18,14 +21,21 @@ constexpr CodeRange kCodeRanges[] = {
     {70, 74, ObjEmpty}, {85, 94, ObjInertTile},     {95, 99, ObjEmpty},
 };
 
+constexpr int kCodeCount = 100;
+
+// The type of every code, worked out from the ranges once: every cell of a level load asks.
+constexpr std::array<ObjectType, kCodeCount> kCodeTypes = [] {
+  std::array<ObjectType, kCodeCount> types{};
+  for (const CodeRange& range : kCodeRanges)
+    for (int code = range.first; code <= range.last; ++code)
+      types[static_cast<std::size_t>(code)] = range.shared != ObjEmpty ? range.shared : static_cast<ObjectType>(code);
+  return types;
+}();
+
 }  // namespace
 
 ObjectType TileCodeType(int code) {
-  for (const CodeRange& range : kCodeRanges) {
-    if (code < range.first || code > range.last) continue;
-    return range.shared != ObjEmpty ? range.shared : static_cast<ObjectType>(code);
-  }
-  return ObjEmpty;
+  return code >= 0 && code < kCodeCount ? kCodeTypes[static_cast<std::size_t>(code)] : ObjEmpty;
 }
 
 }  // namespace brolt

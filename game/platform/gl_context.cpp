@@ -51,6 +51,14 @@ GlContext::~GlContext() {
 
 void GlContext::HideWindow() { SDL_HideWindow(window_); }
 
+int GlContext::RefreshRate() const {
+  constexpr int kUsualRefreshRate = 60;
+  SDL_DisplayMode mode{};
+  const int display = SDL_GetWindowDisplayIndex(window_);
+  const bool known = display >= 0 && SDL_GetCurrentDisplayMode(display, &mode) == 0 && mode.refresh_rate > 0;
+  return known ? mode.refresh_rate : kUsualRefreshRate;
+}
+
 PixelRect GlContext::WindowRect() const {
   PixelRect rect;
   SDL_GL_GetDrawableSize(window_, &rect.width, &rect.height);

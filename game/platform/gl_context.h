@@ -28,6 +28,8 @@ class GlContext {
   void Swap();
   // Whether presenting waits for the display; where it doesn't, the game paces its own frames.
   bool PacedBySwap() const { return pacedBySwap_; }
+  // Frames a second of the display that shows the window; 60 when the display does not say.
+  int RefreshRate() const;
   void HideWindow();
 
  private:

@@ -97,17 +97,21 @@ int WindowKeyCode(int sdlKeycode) {
   }
 }
 
-void MapHeldKeys(std::span<const std::uint8_t> sdlHeld, HeldKeyTable& held) {
+void MapHeldKeys(std::span<const std::uint8_t> sdlHeld, std::span<const std::uint8_t> sdlWentDown,
+                 HeldKeyTable& held) {
   held.fill(0);
+  const auto marked = [](std::span<const std::uint8_t> table, std::size_t index) {
+    return index < table.size() && table[index] != 0;
+  };
   for (const auto& [sdl, game] : kScanCodeMap) {
     const auto index = static_cast<std::size_t>(sdl);
-    if (index < sdlHeld.size() && sdlHeld[index]) held[static_cast<std::size_t>(game)] = 1;
+    std::uint8_t& read = held[static_cast<std::size_t>(game)];
+    if (marked(sdlHeld, index)) read |= KeyHeld;
+    if (marked(sdlWentDown, index)) read |= KeyWentDown;
   }
 }
 
-void ReadHeldKeys(const WindowInput& input, HeldKeyTable& held) {
-  MapHeldKeys(input.Held(), held);
-}
+void ReadHeldKeys(const WindowInput& input, HeldKeyTable& held) { MapHeldKeys(input.Held(), input.WentDown(), held); }
 
 void DeliverWindowKeys(Game& game, const std::vector<WindowEvent>& events) {
   for (const WindowEvent& event : events) {

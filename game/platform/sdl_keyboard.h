@@ -20,8 +20,10 @@ int GameScanCode(int sdlScancode);
 // Enter and Escape; 0 for any other key.
 int WindowKeyCode(int sdlKeycode);
 
-// The held keys in the game's numbering, from SDL's table of held keys by SDL scan code.
-void MapHeldKeys(std::span<const std::uint8_t> sdlHeld, HeldKeyTable& held);
+// The keys read in the game's numbering, from SDL's tables by SDL scan code of the keys held and
+// of the keys that went down since the last read.
+void MapHeldKeys(std::span<const std::uint8_t> sdlHeld, std::span<const std::uint8_t> sdlWentDown,
+                 HeldKeyTable& held);
 
 // The same from the keyboard as of the last event poll (all up once the window lost the keyboard).
 void ReadHeldKeys(const WindowInput& input, HeldKeyTable& held);

@@ -8,6 +8,7 @@ static_assert(WindowInput::kScanCodeCount == SDL_NUM_SCANCODES);
 
 void WindowInput::Poll(std::vector<WindowEvent>& events) {
   events.clear();
+  wentDown_.fill(0);
   SDL_Event event;
   while (SDL_PollEvent(&event)) {
     switch (event.type) {
@@ -18,7 +19,10 @@ void WindowInput::Poll(std::vector<WindowEvent>& events) {
       case SDL_KEYUP: {
         const bool down = event.type == SDL_KEYDOWN;
         const auto scancode = static_cast<std::size_t>(event.key.keysym.scancode);
-        if (scancode < held_.size()) held_[scancode] = down ? 1 : 0;
+        if (scancode < held_.size()) {
+          held_[scancode] = down ? 1 : 0;
+          if (down && event.key.repeat == 0) wentDown_[scancode] = 1;
+        }
         events.push_back({down ? WindowEvent::Kind::KeyDown : WindowEvent::Kind::KeyUp, event.key.keysym.scancode,
                           event.key.keysym.sym, event.key.repeat != 0});
         break;

@@ -30,12 +30,15 @@ class WindowInput {
   void Poll(std::vector<WindowEvent>& events);
   // Whether each key is held, indexed by SDL scan code, as of the last poll.
   std::span<const std::uint8_t> Held() const { return held_; }
+  // Whether each key went down during the last poll, held still or not (key repeats don't count).
+  std::span<const std::uint8_t> WentDown() const { return wentDown_; }
   // Queues a key going down or up as if pressed on the keyboard, by SDL's name of its scan code
   // ("Right", "Return", "Left Ctrl"). False for a name SDL does not know.
   static bool PushKey(const std::string& keyName, bool down);
 
  private:
   std::array<std::uint8_t, kScanCodeCount> held_{};
+  std::array<std::uint8_t, kScanCodeCount> wentDown_{};
 };
 
 void ShowMouseCursor(bool shown);

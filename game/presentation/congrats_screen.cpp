@@ -39,8 +39,7 @@ void DrawCongratsScreen(Game& game) {
   const std::string endText = ReadCollectionEndText(game);
   if (!endText.empty()) DrawMarkupText(game, endText, 150, help.HelpTextColour, help.HelpHighlightColour);
   else DrawMarkupText(game, congrats, 200, help.HelpTextColour, help.HelpHighlightColour);
-  // Fifteen units above the last line, as the other screens keep their two hint lines.
-  DrawMarkupText(game, "Build more {Brenwick Brolt} levels with the level editor", 450, kLightBlueText,
+  DrawMarkupText(game, "Build more {Brenwick Brolt} levels with the level editor", 455, kLightBlueText,
                  kPaleYellowText);
   DrawMarkupText(game, "Press {escape} to go back", 465, kLightBlueText, kPaleYellowText);
   Thanks(game, "thank you", 30, 20, 0, 2);

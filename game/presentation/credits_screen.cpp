@@ -22,7 +22,8 @@ struct CreditRow {
 constexpr std::uint32_t kRoleColour = Rgb(155, 155, 155);
 
 constexpr CreditRow Role(std::int16_t y, const char* text) { return {y, text, 15, kRoleColour}; }
-constexpr CreditRow Makers(std::int16_t y) { return {y, kMakers, 20, kWhiteText}; }
+constexpr CreditRow Name(std::int16_t y, const char* text) { return {y, text, 20, kWhiteText}; }
+constexpr CreditRow Makers(std::int16_t y) { return Name(y, kMakers); }
 
 constexpr CreditRow kCredits[] = {
     {30, kProjectLine, 15, Rgb(195, 195, 195)},
@@ -37,6 +38,7 @@ constexpr CreditRow kCredits[] = {
     Makers(315),
     Role(355, "level design"),
     Makers(375),
+    Name(395, kGuestDesigners),
 };
 
 void DrawCentred(Game& game, const char* text, std::int16_t y, std::int16_t size, std::int16_t sizeWave,

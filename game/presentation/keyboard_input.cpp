@@ -19,9 +19,11 @@ bool IsArrowKey(int key) {
   return key == scan::Up || key == scan::Down || key == scan::Left || key == scan::Right;
 }
 
-// Rewrites KeyDown and KeyPressed from the held keys; true when any key is held. In play a held key
+// Rewrites KeyDown and KeyPressed from the keys read; true when any key is held. In play a held key
 // reads 1 in every frame; elsewhere it reads 1 when it goes down and again each time its count
 // runs out, the count starting at a third of a second and shrinking to a tenth while keys are held.
+// A key that went down since the last read is pressed in this frame even when it is up again by
+// now (it reads as held for this one frame) or was held already before (released and pressed again).
 bool UpdateKeyTables(Game& game, const HeldKeyTable& held) {
   KeyboardState& keys = game.keys;
   const GameFlags& flags = game.flags;
@@ -39,7 +41,7 @@ bool UpdateKeyTables(Game& game, const HeldKeyTable& held) {
       continue;
     }
     anyHeld = true;
-    if (down != 0) {
+    if (down != 0 && (held[k] & KeyWentDown) == 0) {
       if (down == 1) down = keys.RepeatDelay;
       if (down > 1) --down;
     } else {

@@ -1,7 +1,9 @@
 #include "game/presentation/world_sprites.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstddef>
 
 #include "common/numeric.h"
 #include "game/core/game.h"
@@ -26,8 +28,40 @@ struct SpriteStyle {
 bool IsTextureSlot(int texture) { return texture >= 1 && texture <= kTextureSlots; }
 
 // Corners 0 to 3 (bottom-left, top-left, bottom-right, top-right at angle 0) lie at these turns
-// from the picture's angle. Summed in double so that no angle can overflow.
-constexpr double kCornerTurns[4] = {45.0, 135.0, -45.0, -135.0};
+// from the picture's angle.
+constexpr int kCornerTurns[4] = {45, 135, -45, -135};
+
+struct SineAndCosine {
+  double sine;
+  double cosine;
+};
+
+// The sine and cosine of a whole number of degrees, exactly as std::sin and std::cos give them.
+// Sprites turn by whole degrees and most share a few angles, so the values of the turns within
+// three turns either way come from a table built once; any other turn is worked out.
+class WholeDegreeTurns {
+ public:
+  WholeDegreeTurns() {
+    for (int degrees = -kReach; degrees <= kReach; ++degrees) table_[Index(degrees)] = Compute(degrees);
+  }
+  SineAndCosine operator()(int degrees) const {
+    return degrees < -kReach || degrees > kReach ? Compute(degrees) : table_[Index(degrees)];
+  }
+
+ private:
+  static constexpr int kReach = 1080;
+  static std::size_t Index(int degrees) { return static_cast<std::size_t>(degrees + kReach); }
+  static SineAndCosine Compute(int degrees) {
+    const double t = degrees * kDegreesToRadians;
+    return {std::sin(t), std::cos(t)};
+  }
+  std::array<SineAndCosine, 2 * kReach + 1> table_;
+};
+
+const WholeDegreeTurns& Turns() {
+  static const WholeDegreeTurns turns;
+  return turns;
+}
 
 int WholeUnits(double v) { return RoundToInt16(v); }
 
@@ -41,11 +75,12 @@ void DrawSprite(Game& game, RenderDevice& device, const WorldSprite& sprite, std
   } else if (sprite.scale < 0 && style.negativeScaleDivides) {
     radius /= sprite.scale;
   }
+  const WholeDegreeTurns& turns = Turns();
   Quad quad{};
   for (int corner = 0; corner < 4; ++corner) {
-    const double t = (sprite.angle + kCornerTurns[corner]) * kDegreesToRadians;
-    const double x = sprite.x - radius * std::sin(t);
-    const double y = sprite.y - radius * std::cos(t) / aspect;
+    const SineAndCosine turn = turns(sprite.angle + kCornerTurns[corner]);
+    const double x = sprite.x - radius * turn.sine;
+    const double y = sprite.y - radius * turn.cosine / aspect;
     QuadVertex& vertex = quad[static_cast<std::size_t>(corner)];
     vertex.x = static_cast<float>(x);
     vertex.y = static_cast<float>(y);

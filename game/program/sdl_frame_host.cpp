@@ -2,6 +2,7 @@
 
 #include <SDL2/SDL.h>
 
+#include <algorithm>
 #include <iostream>
 
 #include "game/core/camera.h"
@@ -10,11 +11,6 @@
 #include "game/platform/sdl_keyboard.h"
 
 namespace brolt {
-
-namespace {
-// Without a display that paces presenting, frames are held to this rate rather than burning a core.
-constexpr std::uint64_t kShortestFrameMs = 8;
-}  // namespace
 
 void SdlFrameHost::PushScriptedKeys() {
   while (nextScriptedKey_ < hooks_.keys.size() && hooks_.keys[nextScriptedKey_].frame <= frames_) {
@@ -47,12 +43,17 @@ void SdlFrameHost::EndScene() {
   else PaceFrame();
 }
 
+// Without a display that paces presenting, frames are held to the display's own rate: drawing
+// more frames than the screen shows would only keep the processor busy.
 void SdlFrameHost::PaceFrame() {
   if (device_.Context().PacedBySwap()) return;
-  const std::uint64_t now = SDL_GetTicks64();
-  if (lastPresentTicks_ != 0 && now - lastPresentTicks_ < kShortestFrameMs)
-    SDL_Delay(static_cast<Uint32>(kShortestFrameMs - (now - lastPresentTicks_)));
-  lastPresentTicks_ = SDL_GetTicks64();
+  const std::uint64_t frequency = SDL_GetPerformanceFrequency();
+  if (framePeriod_ == 0) framePeriod_ = frequency / static_cast<std::uint64_t>(device_.Context().RefreshRate());
+  const std::uint64_t now = SDL_GetPerformanceCounter();
+  if (nextFrame_ > now) SDL_Delay(static_cast<Uint32>((nextFrame_ - now) * 1000 / frequency));
+  // Frames follow a steady beat; a frame that ran late starts the beat afresh rather than hurrying
+  // the frames after it.
+  nextFrame_ = std::max(nextFrame_, now) + framePeriod_;
 }
 
 }  // namespace brolt

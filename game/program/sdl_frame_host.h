@@ -44,7 +44,10 @@ class SdlFrameHost final : public FrameHost {
   HeldKeyTable held_{};
   std::size_t nextScriptedKey_ = 0;
   std::int64_t frames_ = 0;
-  std::uint64_t lastPresentTicks_ = 0;
+  // The pace of frames where presenting does not wait for the display, in performance-counter
+  // ticks: the length of a frame, and when the next frame is due.
+  std::uint64_t framePeriod_ = 0;
+  std::uint64_t nextFrame_ = 0;
   bool closed_ = false;
 };
 

@@ -49,12 +49,15 @@ void StartMotion(Game& game, int x, int y, int dx, const FallWay& way, float fra
   LeaveVacatedCell(game, x, y);
 }
 
+// A fall of one cell along the way: StartFallDown, and StartFallUp for the upward rock.
 void StartFall(Game& game, int x, int y, const FallWay& way) {
   const double frames = game.timing.FramesPerSecond / WholeSpeed(FallerSpeed(game, x, y));
   StartMotion(game, x, y, 0, way, static_cast<float>(RoundHalfEven(frames)), way.fall);
 }
 
-// A roll runs at half the object's speed, and up to three frames longer at random.
+// A roll off a round object to side dx: StartRollLeft and StartRollRight, and StartRollLeftUp and
+// StartRollRightUp for the upward rock. It runs at half the object's speed, and up to three frames
+// longer at random.
 void StartRoll(Game& game, int x, int y, int dx, const FallWay& way) {
   const double half = WholeSpeed(FallerSpeed(game, x, y) / 2.0);
   const double frames = game.random().Rnd() * 3 + game.timing.FramesPerSecond / half;

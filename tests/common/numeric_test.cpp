@@ -2,10 +2,52 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
+#include <random>
 
 namespace brolt {
 namespace {
+
+// Rounding half to even as it was first written, with floor and fmod: the inline rounding must
+// give exactly its results.
+std::int64_t FloorRoundHalfEven(double value) {
+  if (std::isnan(value)) return 0;
+  constexpr double kMax = 9.2233720368547748e18;
+  if (value >= kMax) return std::numeric_limits<std::int64_t>::max();
+  if (value <= -kMax) return std::numeric_limits<std::int64_t>::min();
+  double whole = std::floor(value);
+  double fraction = value - whole;
+  if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0)) whole += 1.0;
+  return static_cast<std::int64_t>(whole);
+}
+
+TEST(RoundHalfEven, GivesTheResultsOfFloorAndFmodAtEveryEdge) {
+  constexpr double kInfinity = std::numeric_limits<double>::infinity();
+  constexpr double kTwo63 = 9223372036854775808.0;
+  constexpr double kTwo52 = 4503599627370496.0;
+  const double edges[] = {0.0, -0.0, 0.5, -0.5, 1.5, -1.5, 2.5, -2.5, 3.5, -3.5, 0.49999999999999994,
+                          -0.49999999999999994, 1e-300, -1e-300, 32767.5, 32766.5, -32768.5, -32767.5, 32768.0,
+                          2147483647.5, 2147483646.5, -2147483648.5, -2147483647.5, kTwo52 - 0.5, kTwo52 + 1,
+                          -kTwo52 + 0.5, std::nextafter(kTwo63, 0.0), -std::nextafter(kTwo63, 0.0), kTwo63, -kTwo63,
+                          1e300, -1e300, kInfinity, -kInfinity, std::numeric_limits<double>::quiet_NaN()};
+  for (double value : edges) {
+    EXPECT_EQ(RoundHalfEven(value), FloorRoundHalfEven(value)) << value;
+    EXPECT_EQ(RoundToInt32(value), SaturateTo<std::int32_t>(FloorRoundHalfEven(value))) << value;
+    EXPECT_EQ(RoundToInt16(value), SaturateTo<std::int16_t>(FloorRoundHalfEven(value))) << value;
+  }
+  // Halves and values near them across the ranges the game rounds in.
+  std::mt19937_64 generator(7);
+  std::uniform_int_distribution<int> whole(-70000, 70000);
+  std::uniform_real_distribution<double> fraction(0.0, 1.0);
+  for (int i = 0; i < 100000; ++i) {
+    const double half = whole(generator) + 0.5;
+    const double near[] = {half, std::nextafter(half, 0.0), std::nextafter(half, 1e9),
+                           whole(generator) + fraction(generator)};
+    for (double value : near)
+      ASSERT_EQ(RoundHalfEven(value), FloorRoundHalfEven(value)) << value;
+  }
+}
 
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
   EXPECT_EQ(RoundHalfEven(2.5), 2);
@@ -38,6 +80,10 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStartOfAField) {
   EXPECT_EQ(LeadingNumber("2.5"), 2);
   EXPECT_EQ(LeadingNumber("3.5"), 4);
   EXPECT_EQ(LeadingNumber("99999999999999"), std::numeric_limits<std::int32_t>::max());
+  EXPECT_EQ(LeadingNumber("000"), 0);
+  EXPECT_EQ(LeadingNumber("999999999"), 999999999);
+  EXPECT_EQ(LeadingNumber("2147483648"), std::numeric_limits<std::int32_t>::max());
+  EXPECT_EQ(LeadingNumber("7 "), 7);
 }
 
 TEST(WholeTextNumber, AcceptsOnlyATextThatIsOneNumber) {

@@ -49,17 +49,22 @@ class KeyboardOnlyScreens : public Screens {
 };
 
 // Presses and releases the scripted keys at their frames, in the game's scan codes, the way the
-// game's window hands them on: a release also reaches the window's key-up handler, which ends a
+// game's window hands them on: a key that went down in the frame counts as pressed even when it is
+// released in the same frame, and a release also reaches the window's key-up handler, which ends a
 // push and frees the switches.
 class ScriptedHost : public FrameHost {
  public:
   ScriptedHost(Game& game, std::vector<ScriptedKey> keys, FixedFrameClock& clock)
       : game_(game), keys_(std::move(keys)), clock_(clock) {}
   void ProcessWindowMessages() override {
+    for (std::uint8_t& key : held) key &= static_cast<std::uint8_t>(~KeyWentDown);
     while (next_ < keys_.size() && keys_[next_].frame <= frame) {
       const ScriptedKey& key = keys_[next_++];
       const int code = GameScanCode(SDL_GetScancodeFromName(key.key.c_str()));
-      if (code > 0) held[static_cast<std::size_t>(code)] = key.down ? 1 : 0;
+      if (code > 0) {
+        std::uint8_t& read = held[static_cast<std::size_t>(code)];
+        read = key.down ? KeyHeld | KeyWentDown : read & static_cast<std::uint8_t>(~KeyHeld);
+      }
       // The key-up handler reads no key code during play.
       if (!key.down) Form_KeyUp(game_, 0);
     }

@@ -151,6 +151,23 @@ TEST_F(MainLoopTest, APreviewSkipsTheMenusAndStartsLevelOneWithMusic) {
   EXPECT_EQ(log, (CallLog{"InitMenuItems", "AdvancePlaylist", "PlayNextTrack", "StartMusicTrack"}));
 }
 
+TEST_F(MainLoopTest, APreviewRunsNoRulesUntilTheFrameRateHasBeenMeasured) {
+  LevelRecord level = testing::PlainLevel();
+  testing::PlaceTiles(level, {{10, 10, 1}, {12, 10, 31}});  // a force floor, whose picture moves every update
+  t.WriteCollection({EncodePreviewRecord(level), EncodePreviewMusicRecord(true)}, "previewplay.tmp");
+  t.game.flags.CommandLine = "previewplay.tmp";
+  StartMainLoop(t.game);
+  std::vector<int> pictures;
+  for (int frame = 0; frame < 4; ++frame) {
+    RunFrame(t.game, host);
+    pictures.push_back(t.game.level.FloorGrid(12, 10).Frame);
+    t.clock.Counter += 16000;  // 16 ms a frame
+  }
+  // The first interval ends in the first frame, and the second frame measures the first 16 ms.
+  EXPECT_EQ(pictures, (std::vector<int>{1, 1, 2, 3}));
+  EXPECT_EQ(t.game.timing.FramesPerSecond, 62);
+}
+
 TEST_F(MainLoopTest, ASilentPreviewStartsNoMusic) {
   LevelRecord level = testing::PlainLevel();
   t.WriteCollection({EncodePreviewRecord(level), EncodePreviewMusicRecord(true)}, "previewplay.tmp");

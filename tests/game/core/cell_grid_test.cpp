@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "game/core/cell_construction.h"
 #include "game/core/level_cell.h"
 #include "game/core/level_state.h"
 
@@ -36,6 +37,29 @@ TEST(CellGridTest, OutsideTheBoundsReadsEmptyAndWritesAreLost) {
 
   const FloorLayer none;
   EXPECT_EQ(none(0, 0), FloorCell{});
+}
+
+TEST(CellGridTest, AResetEmptiesEveryCellWithinTheNewBounds) {
+  FloorLayer floor(GridBounds{0, 1, 0, 1});
+  floor(1, 1) = MakeFloorCell(FloorForce, 1, 0);
+  floor.Reset(GridBounds{0, 1, 0, 1});
+  EXPECT_EQ(floor(1, 1), FloorCell{});
+  for (const GridBounds bounds : {GridBounds{-2, 2, -3, 1}, GridBounds{0, 3, 0, 0}}) {
+    LevelGrid grid(GridBounds{-2, 2, -3, 1});
+    for (int y = -3; y <= 1; ++y)
+      for (int x = -2; x <= 2; ++x) {
+        grid(x, y).Type = 20;
+        grid(x, y).AnimTime = 1.5f;
+        grid(x, y).CrawlerFlag = true;
+      }
+    grid.Reset(bounds);
+    EXPECT_EQ(grid.Bounds(), bounds);
+    for (int y = -4; y <= 2; ++y)
+      for (int x = -3; x <= 4; ++x) {
+        EXPECT_EQ(grid(x, y), LevelCell{}) << x << "," << y;
+        EXPECT_EQ(grid.Contains(x, y), x >= bounds.MinX && x <= bounds.MaxX && y >= bounds.MinY && y <= bounds.MaxY);
+      }
+  }
 }
 
 }  // namespace

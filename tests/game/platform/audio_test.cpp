@@ -44,13 +44,12 @@ TEST(AudioLevelsTest, PanLowersTheOppositeChannel) {
 class AudioDeviceTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = test::TestFolder();
     wave_ = folder_ / "tone.wav";
     // A quarter of a second at a rate that the device converts.
     test::WriteWave(wave_, 22050, 0.25);
   }
 
-  std::filesystem::path folder_;
+  testing::TempFolder folder_;
   std::filesystem::path wave_;
 };
 

@@ -35,7 +35,6 @@ class GlRenderDeviceTest : public ::testing::Test {
     GraphicsStart start = OpenGraphics("Brolt test", WindowMode::Windowed);
     ASSERT_NE(start.device, nullptr) << start.error;
     device_ = std::move(start.device);
-    folder_ = test::TestFolder();
     LoadPicture(kWhite, [](int, int) { return 0xFFFFFFu; });
     LoadPicture(kHalfBlack, [](int x, int) { return x < 16 ? 0x000000u : 0xFFFFFFu; });
     LoadPicture(kRedGreen, [](int x, int) { return x < 16 ? 0xFF0000u : 0x00FF00u; });
@@ -63,7 +62,7 @@ class GlRenderDeviceTest : public ::testing::Test {
   }
 
   std::unique_ptr<GlRenderDevice> device_;
-  std::filesystem::path folder_;
+  testing::TempFolder folder_;
 };
 
 TEST_F(GlRenderDeviceTest, BlendModesCombineSourceAndDestination) {
@@ -201,7 +200,8 @@ TEST(GlFullScreenTest, FrameFillsTheDesktopAtFourToThree) {
   GraphicsStart start = OpenGraphics("Brolt test", WindowMode::FullScreen);
   ASSERT_NE(start.device, nullptr) << start.error;
   GlRenderDevice& device = *start.device;
-  const auto file = test::TestFolder() / "white.bmp";
+  const testing::TempFolder folder;
+  const auto file = folder / "white.bmp";
   test::WritePicture(file, 8, 8, [](int, int) { return 0xFFFFFFu; });
   ASSERT_TRUE(device.LoadTexture(kWhite, file));
   for (int frame = 0; frame < 2; ++frame) {

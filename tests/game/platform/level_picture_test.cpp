@@ -20,7 +20,7 @@ class LevelPictureTest : public ::testing::Test {
     GraphicsStart start = OpenGraphics("Brolt test", WindowMode::Windowed);
     ASSERT_NE(start.device, nullptr) << start.error;
     device_ = std::move(start.device);
-    const auto folder = test::TestFolder();
+    const testing::TempFolder folder;
     const std::pair<int, std::uint32_t> textures[] = {
         {TexPlayer, 0xFF0000}, {TexTileset, 0x00FF00}, {TexBackground, 0x0000FF}};
     for (const auto& [id, colour] : textures) {

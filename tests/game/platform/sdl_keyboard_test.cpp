@@ -27,18 +27,21 @@ TEST(SdlKeyboard, TheKeysTheGameUsesKeepTheirNumbers) {
   EXPECT_EQ(GameScanCode(-1), 0);
 }
 
-TEST(SdlKeyboard, HeldKeysMapToTheGamesScanCodes) {
+TEST(SdlKeyboard, HeldKeysAndKeysThatWentDownMapToTheGamesScanCodes) {
   std::vector<std::uint8_t> sdlHeld(SDL_NUM_SCANCODES, 0);
+  std::vector<std::uint8_t> sdlWentDown(SDL_NUM_SCANCODES, 0);
   sdlHeld[SDL_SCANCODE_UP] = 1;
   sdlHeld[SDL_SCANCODE_A] = 1;
+  sdlWentDown[SDL_SCANCODE_A] = 1;
+  sdlWentDown[SDL_SCANCODE_RETURN] = 1;  // tapped between two reads
   HeldKeyTable held{};
-  MapHeldKeys(sdlHeld, held);
-  EXPECT_EQ(held[scan::Up], 1);
-  EXPECT_EQ(held[30], 1);  // A
-  int heldCount = 0;
-  for (std::uint8_t key : held) heldCount += key ? 1 : 0;
-  EXPECT_EQ(heldCount, 2);
-
+  MapHeldKeys(sdlHeld, sdlWentDown, held);
+  EXPECT_EQ(held[scan::Up], KeyHeld);
+  EXPECT_EQ(held[30], KeyHeld | KeyWentDown);  // A
+  EXPECT_EQ(held[scan::Enter], KeyWentDown);
+  int marked = 0;
+  for (std::uint8_t key : held) marked += key ? 1 : 0;
+  EXPECT_EQ(marked, 3);
 }
 
 TEST(SdlKeyboard, WindowKeyEventsTypeTheNameAndReleaseThePush) {

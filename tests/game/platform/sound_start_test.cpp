@@ -12,7 +12,7 @@ namespace {
 using test::Eventually;
 
 TEST(SoundStart, TheEffectsLoadFromTheSoundFolderAndPlayOnTheDevice) {
-  const std::filesystem::path folder = test::TestFolder();
+  const testing::TempFolder folder;
   Game game;
   SeededRandom random;
   game.services.random = &random;

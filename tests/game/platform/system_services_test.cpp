@@ -29,7 +29,8 @@ TEST(LetterboxTest, FrameKeepsFourToThreeCentredInAnyWindow) {
 }
 
 TEST(InstanceLockTest, SecondCopyFindsTheLockHeldUntilTheFirstEnds) {
-  const auto file = test::TestFolder() / kInstanceLockFile;
+  const testing::TempFolder folder;
+  const auto file = folder / kInstanceLockFile;
   {
     InstanceLock first(file);
     EXPECT_FALSE(first.HeldElsewhere());
@@ -41,7 +42,8 @@ TEST(InstanceLockTest, SecondCopyFindsTheLockHeldUntilTheFirstEnds) {
 }
 
 TEST(InstanceLockTest, UnopenableLockFileDoesNotStopTheGame) {
-  InstanceLock lock(test::TestFolder() / "no such folder" / kInstanceLockFile);
+  const testing::TempFolder folder;
+  InstanceLock lock(folder / "no such folder" / kInstanceLockFile);
   EXPECT_FALSE(lock.HeldElsewhere());
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// Pictures and sounds written for the platform tests, in a folder of the test's own.
+// Pictures and sounds written for the platform tests, into a folder the test gives (a
+// testing::TempFolder, which takes them away again).
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_image.h>
 #include <gtest/gtest.h>
@@ -13,17 +14,9 @@
 #include <string>
 #include <thread>
 
-namespace brolt::test {
+#include "support/temp_folder.h"
 
-// A fresh folder named after the running test.
-inline std::filesystem::path TestFolder() {
-  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-  const auto folder = std::filesystem::temp_directory_path() /
-                      ("brolt_" + std::string(info->test_suite_name()) + "_" + info->name());
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder);
-  return folder;
-}
+namespace brolt::test {
 
 // A width x height picture whose pixel (x, y) has the colour 0xRRGGBB that `colour` gives, saved
 // as a BMP, or as a JPEG when the file name ends in ".jpg".

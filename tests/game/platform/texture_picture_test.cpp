@@ -39,7 +39,8 @@ TEST(TextureImageTest, OnlyOpaquePureBlackBecomesTransparent) {
 }
 
 TEST(TexturePictureTest, BitmapIsScaledAndKeyed) {
-  const auto file = test::TestFolder() / "Misc.BMP";
+  const testing::TempFolder folder;
+  const auto file = folder / "Misc.BMP";
   test::WritePicture(file, 32, 32, [](int x, int y) { return x < 16 && y < 16 ? 0x000000u : 0x204060u; });
   std::string error;
   const auto texels = LoadTexturePicture(file, error);
@@ -51,7 +52,8 @@ TEST(TexturePictureTest, BitmapIsScaledAndKeyed) {
 }
 
 TEST(TexturePictureTest, JpegLoadsAndItsPureBlackIsKeyedToo) {
-  const auto file = test::TestFolder() / "wall1.jpg";
+  const testing::TempFolder folder;
+  const auto file = folder / "wall1.jpg";
   test::WritePicture(file, 64, 64, [](int x, int) { return x < 32 ? 0x000000u : 0x808080u; });
   std::string error;
   const auto texels = LoadTexturePicture(file, error);
@@ -63,7 +65,7 @@ TEST(TexturePictureTest, JpegLoadsAndItsPureBlackIsKeyedToo) {
 }
 
 TEST(TexturePictureTest, UnreadablePictureGivesItsReason) {
-  const auto folder = test::TestFolder();
+  const testing::TempFolder folder;
   std::string error;
   EXPECT_FALSE(LoadTexturePicture(folder / "Gems.BMP", error));
   EXPECT_FALSE(error.empty());

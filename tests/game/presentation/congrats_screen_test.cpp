@@ -57,7 +57,7 @@ TEST_F(CongratsScreenTest, TheCollectionsEndTextComesFirst) {
   EXPECT_EQ(Drawn("thank you")->colour, kPaleYellowText);
   EXPECT_EQ(Drawn("for playing brenwick brolt")->y, 50);
   // The invitation names the game and no address.
-  const std::vector<std::string> invitation = TextsAt(450);
+  const std::vector<std::string> invitation = TextsAt(455);
   ASSERT_EQ(invitation.size(), 2u);
   EXPECT_NE(invitation[1].find("Brenwick Brolt"), std::string::npos);
   EXPECT_EQ(invitation[0].find("www"), std::string::npos);

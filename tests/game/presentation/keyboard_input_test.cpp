@@ -78,6 +78,36 @@ TEST_F(KeyboardInputTest, InPlayAHeldKeyReadsOneInEveryFrameAndIsPressedOnlyInTh
   EXPECT_EQ(Pressed(scan::LeftCtrl), 0);
 }
 
+TEST_F(KeyboardInputTest, AKeyThatWentDownSinceTheLastReadIsPressedInThisFrameAlone) {
+  for (const bool inMenu : {true, false}) {
+    SCOPED_TRACE(inMenu ? "in the menu" : "in play");
+    InitKeyboard(t.game);
+    t.game.flags.InMenu = inMenu;
+    // Pressed and released again between two reads.
+    held[scan::Space] = KeyWentDown;
+    Poll();
+    EXPECT_EQ(Pressed(scan::Space), 1);
+    EXPECT_EQ(Down(scan::Space), 1);
+    held[scan::Space] = 0;
+    Poll();
+    EXPECT_EQ(Pressed(scan::Space), 0);
+    EXPECT_EQ(Down(scan::Space), 0);
+    // Released and pressed again between two reads while it was held: a new press, acting at once.
+    Hold(scan::Down);
+    for (int frame = 0; frame < 5; ++frame) Poll();
+    EXPECT_EQ(Pressed(scan::Down), 0);
+    held[scan::Down] = KeyHeld | KeyWentDown;
+    Poll();
+    EXPECT_EQ(Pressed(scan::Down), 1);
+    EXPECT_EQ(Down(scan::Down), 1);
+    EXPECT_EQ(t.game.keys.LastArrowKey, scan::Down);
+    Hold(scan::Down);
+    Poll();
+    EXPECT_EQ(Pressed(scan::Down), 0);
+    Release(scan::Down);
+  }
+}
+
 TEST_F(KeyboardInputTest, OnlyANewPressOfTheArrowThatThrewASwitchReleasesTheLatch) {
   Playing();
   PlayerState& player = t.game.player;

@@ -259,11 +259,18 @@ TEST_F(MusicTest, UnreadableTracksArePassedOver) {
   EXPECT_EQ(game.audio.MusicKind, MusicMix);
   EXPECT_EQ(game.MusicList.SelectedName(), "b.mix");
 
+  // With nothing readable the last track stays stopped: neither the start nor the frames' music
+  // update take it up again.
   device.unreadable = {"a.mp3", "b.mix"};
   StartLevel();
   EXPECT_EQ(game.audio.MusicKind, MusicNone);
+  RecordingSoundBuffer& stale = GameBuffer();
+  EXPECT_FALSE(stale.playing);
+  stale.position = static_cast<std::uint32_t>(game.audio.SegmentStart + game.audio.SegmentBytes + 4);
+  const std::vector<std::uint32_t> jumps = stale.positionsSet;
   music.UpdateMusic();
-  music.FadeInGameMusic();
+  EXPECT_EQ(stale.positionsSet, jumps);
+  EXPECT_FALSE(stale.playing);
 }
 
 }  // namespace

@@ -140,13 +140,21 @@ TEST_F(TitleScreensTest, TheCreditsNameTheTeamWaitForAKeyAndEndAtOnceInDeveloper
   EXPECT_TRUE(game.flags.ExitOnKey);
   EXPECT_FALSE(game.flags.QuitRequested);
   std::vector<std::string> roles;
+  std::vector<int> nameRows;
   for (const testing::TextCall& call : drawing.texts) {
     if (call.colour == Rgb(155, 155, 155)) roles.push_back(call.text);
+    if (call.colour == kWhiteText) {
+      nameRows.push_back(call.y);
+      EXPECT_EQ(call.size, 20) << call.text;
+      EXPECT_FALSE(call.text.empty()) << call.y;
+    }
     EXPECT_EQ(call.text.find("www"), std::string::npos);
     EXPECT_EQ(call.text.find("://"), std::string::npos);
     EXPECT_EQ(call.text.find('@'), std::string::npos);
   }
   EXPECT_EQ(roles, (std::vector<std::string>{"program", "Music/sfx", "graphics", "level editor", "level design"}));
+  // One name under each role, and a second level designer.
+  EXPECT_EQ(nameRows, (std::vector<int>{120, 180, 255, 315, 375, 395}));
   EXPECT_EQ(drawing.texts.back().text, "press any key to exit");
   EXPECT_EQ(drawing.texts.back().y, 455);
 

@@ -210,23 +210,52 @@ TEST_F(ProgramRunTest, StartsOnTheDefaultContentRunsAndQuitsCleanly) {
   EXPECT_EQ(Setting("gamespeed"), "6");
 }
 
-TEST_F(ProgramRunTest, APreviewEndsWhenTheThresherReachesTheExit) {
+// A preview of a level with the Thresher at (10, 10) and the exit two cells to his right.
+class WalkOutPreviewTest : public ProgramRunTest {
+ protected:
+  WalkOutPreviewTest() {
+    level.title = "Walk out";
+    level.colours = {RgbColour{255, 255, 255}, RgbColour{200, 100, 50}, RgbColour{50, 200, 100},
+                     RgbColour{100, 50, 200}};
+    level.lightRadius = 5;
+    level.Cell(10, 39) = {1, 0};
+    level.Cell(12, 39) = {9, 0};
+    for (int column = 8; column <= 14; ++column) level.Cell(column, 40) = {10, 0};
+    WriteCollection(folder / "Levels" / "previewplay.tmp", {EncodePreviewRecord(level), EncodePreviewMusicRecord(true)});
+  }
+
+  // The frames the preview ran with these keys, at most `limit`.
+  int FramesPlayed(const std::string& keys, int limit) {
+    std::ofstream(folder / "keys.txt") << keys;
+    RunResult run = Run("BROLT_QUIT_AFTER_FRAMES=" + std::to_string(limit) + " BROLT_KEY_SCRIPT=keys.txt", "previewplay.tmp");
+    EXPECT_EQ(run.status, 0);
+    const std::size_t frames = run.output.find("brolt: frames=");
+    if (frames == std::string::npos) {
+      ADD_FAILURE() << run.output;
+      return -1;
+    }
+    return std::stoi(run.output.substr(frames + 14));
+  }
+
   LevelRecord level;
-  level.title = "Walk out";
-  level.colours = {RgbColour{255, 255, 255}, RgbColour{200, 100, 50}, RgbColour{50, 200, 100},
-                   RgbColour{100, 50, 200}};
-  level.lightRadius = 5;
-  level.Cell(10, 39) = {1, 0};  // the Thresher at (10, 10), the exit two cells to his right
-  level.Cell(12, 39) = {9, 0};
-  for (int column = 8; column <= 14; ++column) level.Cell(column, 40) = {10, 0};
-  WriteCollection(folder / "Levels" / "previewplay.tmp", {EncodePreviewRecord(level), EncodePreviewMusicRecord(true)});
-  std::ofstream(folder / "keys.txt") << "# walk right once the level runs\n90 down Right\n";
-  RunResult run = Run("BROLT_QUIT_AFTER_FRAMES=600 BROLT_KEY_SCRIPT=keys.txt", "previewplay.tmp");
-  EXPECT_EQ(run.status, 0);
-  ASSERT_NE(run.output.find("brolt: frames="), std::string::npos) << run.output;
-  const int frames = std::stoi(run.output.substr(run.output.find("frames=") + 7));
-  EXPECT_LT(frames, 600) << run.output;
+};
+
+TEST_F(WalkOutPreviewTest, APreviewEndsWhenTheThresherReachesTheExit) {
+  EXPECT_LT(FramesPlayed("# walk right once the level runs\n90 down Right\n", 600), 600);
   EXPECT_EQ(ReadSlot(folder / "Levels" / "previewplay.tmp", 1), EncodePreviewRecord(level));
+}
+
+TEST_F(WalkOutPreviewTest, EachArrowTappedWithinAFrameStepsTheThresherOneCell) {
+  EXPECT_EQ(FramesPlayed("90 down Right\n90 up Right\n", 300), 300);
+  EXPECT_LT(FramesPlayed("90 down Right\n90 up Right\n120 down Right\n120 up Right\n", 300), 300);
+}
+
+TEST_F(ProgramRunTest, EnterTappedWithinAFrameLeavesTheTitleAndChoosesMenuItems) {
+  std::ofstream(folder / "keys.txt") << "110 down Return\n110 up Return\n170 down Return\n170 up Return\n"
+                                        "200 down Return\n200 up Return\n";
+  RunResult run = Run("BROLT_KEY_SCRIPT=keys.txt BROLT_QUIT_AFTER_FRAMES=260");
+  EXPECT_NE(run.output.find("level=1 dead=0"), std::string::npos) << run.output;
+  EXPECT_EQ(run.output.find("unids_needed=0"), std::string::npos) << "still in the menus: " << run.output;
 }
 
 TEST_F(ProgramRunTest, PreviewOfTheFirstTutorialLevelShowsTheLitThresher) {

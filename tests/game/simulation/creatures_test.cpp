@@ -102,7 +102,9 @@ TEST_F(CreatureTest, AFreezeStopsCreaturesAtRestAndAShieldStopsKillingAndMarking
   t.Put(10, 4, ObjWallA);
   t.Put(11, 6, ObjWallA);
   UpdateAraneaeA(t.game, 10, 5);
+  ASSERT_EQ(t.Cell(10, 6).Type, ObjAraneaeA) << "the crawler goes on under the shield";
   EXPECT_FALSE(t.Cell(10, 6).CrawlerFlag);
+  EXPECT_EQ(t.Cell(10, 6).Countdown, 0);
 }
 
 TEST_F(CreatureTest, AMarkedCrawlerLaysAHatcherOnItsFifthContactCheck) {

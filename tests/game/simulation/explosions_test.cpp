@@ -190,9 +190,10 @@ TEST_F(ExplosionTest, NothingBeyondTheGridIsTouched) {
   ExplodeAt(t.game, bounds.MaxX, bounds.MaxY);
   EXPECT_EQ(t.Cell(bounds.MinX + 2, bounds.MinY + 2).Type, ObjBlastB);
   EXPECT_EQ(t.Cell(bounds.MaxX - 1, bounds.MaxY - 1).Type, ObjBlast);
-  // An explosion centred outside has nothing to explode.
+  // An explosion centred outside has nothing to explode, not even what lies next to its centre.
+  t.Put(bounds.MaxX, bounds.MaxY, ObjRock);
   ExplodeAt(t.game, bounds.MaxX + 1, bounds.MaxY);
-  EXPECT_EQ(t.Cell(bounds.MaxX, bounds.MaxY).Type, ObjBlast);
+  EXPECT_EQ(t.Cell(bounds.MaxX, bounds.MaxY).Type, ObjRock);
 }
 
 }  // namespace

@@ -17,6 +17,15 @@ class ShotTest : public ::testing::Test {
     t.PlayPicture({corridor, std::string(corridor.size(), '#')});
   }
   bool Queued(int sound) const { return t.game.sounds.Entries[static_cast<std::size_t>(sound)].Flag; }
+  // The cells of the grid that differ from those of `before`.
+  std::vector<CellPoint> Changed(const LevelGrid& before) const {
+    std::vector<CellPoint> changed;
+    const GridBounds bounds = before.Bounds();
+    for (int y = bounds.MinY; y <= bounds.MaxY; ++y)
+      for (int x = bounds.MinX; x <= bounds.MaxX; ++x)
+        if (!(t.game.level.Grid(x, y) == before(x, y))) changed.push_back({x, y});
+    return changed;
+  }
   TestGame t;
 };
 
@@ -111,7 +120,11 @@ TEST_F(ShotTest, AShotStopsAtABlastAheadAndTriesOnlyOnce) {
 TEST_F(ShotTest, AShotAtTheEdgeOfTheGridEnds) {
   Load("T");
   const GridBounds bounds = t.game.level.Grid.Bounds();
+  const LevelGrid before = t.game.level.Grid;
+  // Fired beyond the edge it never starts.
   FireCannonShot(t.game, bounds.MaxX + 1, 5, 1, 0);
+  EXPECT_TRUE(Changed(before).empty());
+  // From the last column its step goes nowhere: not round into the next row, nor anywhere else.
   FireCannonShot(t.game, bounds.MaxX, 5, 1, 0);
   LevelCell& last = t.Cell(bounds.MaxX, 5);
   last.AnimTime = 2;
@@ -119,6 +132,7 @@ TEST_F(ShotTest, AShotAtTheEdgeOfTheGridEnds) {
   AnimateShotFlight(t.game, bounds.MaxX, 5);
   EXPECT_EQ(t.Cell(bounds.MaxX, 5).FirstStepDone, 1);
   EXPECT_EQ(t.Cell(bounds.MaxX, 5).Type, ObjCannonShot);
+  EXPECT_EQ(Changed(before), (std::vector<CellPoint>{{bounds.MaxX, 5}}));
 }
 
 }  // namespace

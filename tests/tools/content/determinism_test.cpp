@@ -33,8 +33,12 @@ TEST(ContentGenerator, ASecondGenerationWritesTheSameBytes) {
   std::filesystem::path scratch =
       std::filesystem::temp_directory_path() / ("brolt_content_again_" + std::to_string(::getpid()));
   std::filesystem::remove_all(scratch);
-  std::string command = std::string("\"") + BROLT_TEST_CONTENT_GENERATOR + "\" --data \"" +
-                        testing::ContentData().string() + "\" --dist \"" + (scratch / "dist").string() +
+  // Qt keeps a runtime folder of its own, by default in the temporary folder; this one goes with the rest.
+  const std::filesystem::path runtime = scratch / "runtime";
+  std::filesystem::create_directories(runtime);
+  std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
+  std::string command = "XDG_RUNTIME_DIR=\"" + runtime.string() + "\" \"" + BROLT_TEST_CONTENT_GENERATOR +
+                        "\" --data \"" + testing::ContentData().string() + "\" --dist \"" + (scratch / "dist").string() +
                         "\" --pack-staging \"" + (scratch / "pack").string() + "\" 2>/dev/null";
   ASSERT_EQ(std::system(command.c_str()), 0);
   ExpectSameFiles(testing::DistFolder(), scratch / "dist");

@@ -22,8 +22,8 @@ CREATE TABLE KARVELHELP (HEADER TEXT, BODY TEXT, ICONS TEXT);
 INSERT INTO KARVELHELP VALUES ('Controls',
   'Steer the Thresher with the {arrow keys}. Hold {left ctrl} and an arrow to fire a shot, ' ||
   '{left shift} and an arrow to drop a bomb, {space} and an arrow to grab what lies next to you ' ||
-  'without moving. {F1} pauses and shows this help, {F4} shows the sound options, {F11} turns ' ||
-  'the background on or off, {insert} and {delete} tilt the view. When a level can no longer be ' ||
+  'without moving. {F1} pauses and shows this help, {F4} shows the sound options, {insert} and ' ||
+  '{delete} tilt the view. When a level can no longer be ' ||
   'won, press {enter} to try again. {escape} blows the Thresher up, and once more takes you back ' ||
   'to the menu.',
   '1');
