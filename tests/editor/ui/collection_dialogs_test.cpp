@@ -51,20 +51,7 @@ TEST_F(CollectionDialogWidgets, EveryShowingFadesInFromTransparent) {
   }
 }
 
-TEST_F(CollectionDialogWidgets, ARightClickOnCancelOpensItsHelpAndDoesNotPressIt) {
-  WriteLevels("a.lvl", {"one"});
-  LoadDialogState state;
-  ASSERT_TRUE(PrepareLoadDialog(editor, state));
-  LoadDialog dialog(editor, state);
-  dialog.show();
-  auto* cancel = dialog.findChildren<QPushButton*>().at(1);
-  ASSERT_EQ(cancel->text(), "Cancel");
-  Click(cancel, Qt::RightButton);
-  EXPECT_EQ(dialogs.helpTopics, std::vector<std::string>{"button_cancel"});
-  EXPECT_TRUE(dialog.isVisible());
-}
-
-TEST_F(CollectionDialogWidgets, HelpLabelsOpenTheirTopicAndHeadingsNothing) {
+TEST_F(CollectionDialogWidgets, HelpLabelsAndARightClickOnCancelOpenTheirTopicAndHeadingsNothing) {
   WriteLevels("a.lvl", {"one"});
   LoadDialogState state;
   ASSERT_TRUE(PrepareLoadDialog(editor, state));
@@ -72,6 +59,13 @@ TEST_F(CollectionDialogWidgets, HelpLabelsOpenTheirTopicAndHeadingsNothing) {
   dialog.show();
   for (QLabel* label : dialog.findChildren<QLabel*>()) Click(label, Qt::LeftButton);
   EXPECT_EQ(dialogs.helpTopics, (std::vector<std::string>{"collectioncombo", "levels", "preview"}));
+
+  dialogs.helpTopics.clear();
+  auto* cancel = dialog.findChildren<QPushButton*>().at(1);
+  ASSERT_EQ(cancel->text(), "Cancel");
+  Click(cancel, Qt::RightButton);
+  EXPECT_EQ(dialogs.helpTopics, std::vector<std::string>{"button_cancel"});
+  EXPECT_TRUE(dialog.isVisible());
 }
 
 TEST_F(CollectionDialogWidgets, TheLoadDialogListsTheLevelsAndDrawsThePressedOne) {
