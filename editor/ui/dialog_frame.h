@@ -50,6 +50,10 @@ class DialogFrame : public QDialog {
   // OK, by click or by Enter: the dialog's own checks, then accepted; a refusal keeps it open.
   void accept() override;
 
+  // A right click on the widget, or on anything inside it, opens the help topic and does nothing
+  // else.
+  void OpenHelpOnRightClick(QWidget* widget, std::string helpKey);
+
  protected:
   // The dialog's own checks when OK is pressed; false keeps it open.
   virtual bool CheckBeforeOk() { return true; }
@@ -70,9 +74,6 @@ class DialogFrame : public QDialog {
   // The faces of the Skin table: the dialog's widgets in BorderColor, GridDark and GridLight.
   void Skin(const std::vector<QWidget*>& border, const std::vector<QWidget*>& dark,
             const std::vector<QWidget*>& light);
-  // A right click on the widget, or on anything inside it, opens the help topic and does nothing
-  // else.
-  void OpenHelpOnRightClick(QWidget* widget, std::string helpKey);
   void ShowHelp(const std::string& key) const;
   // Every label back to white, as when the mouse crosses the dialog's background.
   void DarkenLabels();

@@ -20,9 +20,7 @@ LoadDialog::LoadDialog(Editor& editor, LoadDialogState& state, QWidget* parent)
       preview_(new LevelPreviewWidget(kPreviewSide, this)) {
   setWindowTitle("Load Level");
   AddButtons("Load", true);
-  auto* manage = new QPushButton("...", this);
-  manage->setToolTip(" Level Management ");
-  OpenHelpOnRightClick(manage, "toolbar4");
+  QPushButton* manage = AddManageButton(*this);
   auto* layout = new QGridLayout(this);
   layout->addWidget(AddLabel("Load Level"), 0, 0, 1, 3);
   layout->addWidget(AddLabel("Load from File", "collectioncombo"), 1, 0);

@@ -16,9 +16,7 @@ SaveDialog::SaveDialog(Editor& editor, SaveDialogState& state, QWidget* parent)
   setWindowTitle("Save Level As");
   AddButtons("Save", true);
   title_->setMaxLength(kMaxTitleLength);
-  auto* manage = new QPushButton("...", this);
-  manage->setToolTip(" Level Management ");
-  OpenHelpOnRightClick(manage, "toolbar4");
+  QPushButton* manage = AddManageButton(*this);
   auto* layout = new QGridLayout(this);
   layout->addWidget(AddLabel("Save Level As"), 0, 0, 1, 3);
   layout->addWidget(AddLabel("Title", "level_title"), 1, 0);
