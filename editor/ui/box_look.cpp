@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "editor/model/colour_scheme.h"
 #include "editor/model/preferences.h"
 
 namespace brolt::editor {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "editor/model/level_management.h"
+#include "editor/ui/dialog_frame.h"
 #include "editor/ui/qt_text.h"
 
 namespace brolt::editor {
@@ -21,7 +22,15 @@ void FillStrings(Widget* widget, const std::vector<std::string>& entries, int ch
   else widget->setCurrentIndex(chosen);
 }
 
-// The dialogs' "..." button: level management on the chosen collection, then the same collection
+// The dialogs' "..." button, its right click opening level management's help.
+inline QPushButton* AddManageButton(DialogFrame& dialog) {
+  auto* button = new QPushButton("...", &dialog);
+  button->setToolTip(" Level Management ");
+  dialog.OpenHelpOnRightClick(button, "toolbar4");
+  return button;
+}
+
+// What the "..." button does: level management on the chosen collection, then the same collection
 // (any case) and entry chosen again where they still exist.
 template <typename State>
 void ManageChosenCollection(Editor& editor, State& state, int chosenIndex) {

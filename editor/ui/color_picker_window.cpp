@@ -13,7 +13,7 @@ constexpr std::array<const char*, 3> kBarFaces{"255,192,192", "192,255,192", "19
 }  // namespace
 
 ColorPickerWindow::ColorPickerWindow(Editor& editor, QWidget* parent)
-    : PropertyDialogFrame(editor, "color_picker", parent),
+    : DialogFrame(editor, "color_picker", parent),
       shade_(kInitialShadeLevel),
       saturation_(SaturationAtHeight(kSaturationSize.height() * kInitialSaturationHeight, kSaturationSize.height())) {
   setFixedSize(340, 230);
@@ -21,15 +21,15 @@ ColorPickerWindow::ColorPickerWindow(Editor& editor, QWidget* parent)
   const Preferences& prefs = editor.prefs;
   AddPanel({8, 36, 172, 150}, prefs.GridDark);
   AddPanel({186, 36, 146, 150}, prefs.GridDark);
-  AddLabel("Color Sample", {16, 40, 150, 16});
+  PlaceLabel("Color Sample", {16, 40, 150, 16});
 
   sample_ = new QLabel(this);
   sample_->setGeometry(16, 58, 156, 30);
   sample_->setToolTip(" Color Preview ");
   for (int i = 0; i < 3; ++i) {
     const int top = 96 + 28 * i;
-    PropertyHelpLabel* heading = AddLabel(kBarNames[i], {16, top, 44, 20}, "color_rgb", false);
-    QLabel* value = AddLabel("0", {144, top, 28, 20}, "color_rgb", false);
+    HelpLabel* heading = PlaceLabel(kBarNames[i], {16, top, 44, 20}, "color_rgb", false);
+    QLabel* value = PlaceLabel("0", {144, top, 28, 20}, "color_rgb", false);
     for (QLabel* label : {static_cast<QLabel*>(heading), value}) {
       PaintFace(label, kBarFaces[i]);
       QPalette palette = label->palette();
@@ -67,7 +67,8 @@ ColorPickerWindow::ColorPickerWindow(Editor& editor, QWidget* parent)
   connect(saturationBar_, &GradientPicture::Picked, this, &ColorPickerWindow::PickOnSaturation);
 
   saturationBar_->ShowLineMarker(static_cast<int>(kSaturationSize.height() * kInitialSaturationHeight));
-  AddButtons("OK", true, 196);
+  AddButtons("OK", true);
+  PlaceButtons(196);
   Repaint();
   BarChanged(0);
 }
@@ -87,7 +88,7 @@ void ColorPickerWindow::showEvent(QShowEvent* event) {
   // level stays as it was left.
   triangle_->HideMarker();
   shader_->ShowLineMarker(0);
-  PropertyDialogFrame::showEvent(event);
+  DialogFrame::showEvent(event);
 }
 
 void ColorPickerWindow::Repaint() {

@@ -8,11 +8,11 @@
 
 #include "editor/model/color_chooser.h"
 #include "editor/ui/gradient_picture.h"
-#include "editor/ui/property_dialog_frame.h"
+#include "editor/ui/dialog_frame.h"
 
 namespace brolt::editor {
 
-class ColorPickerWindow : public PropertyDialogFrame, public ColorPicker {
+class ColorPickerWindow : public DialogFrame, public ColorPicker {
  public:
   static constexpr QSize kTriangleSize{128, 127};
   static constexpr QSize kShaderSize{15, 39};

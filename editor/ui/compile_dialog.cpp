@@ -14,7 +14,6 @@
 #include "editor/model/compile_collection.h"
 #include "editor/model/error_report.h"
 #include "editor/model/level_files.h"
-#include "editor/ui/dialog_skin.h"
 #include "editor/ui/qt_text.h"
 
 namespace brolt::editor {
@@ -38,9 +37,8 @@ QPlainTextEdit* TagBox(const char* name, int maxLength, QWidget* parent) {
 }  // namespace
 
 CompileDialog::CompileDialog(Editor& editor, CompileChoices& choices, QWidget* parent)
-    : QDialog(parent), editor_(editor), choices_(choices) {
+    : DialogFrame(editor, "toolbar8", parent), choices_(choices) {
   setWindowTitle("Compile Level Collection");
-  SkinDialog(*this, editor.prefs);
 
   file_ = new QComboBox(this);
   file_->setObjectName("txtFile");
@@ -49,44 +47,42 @@ CompileDialog::CompileDialog(Editor& editor, CompileChoices& choices, QWidget* p
   count_->setObjectName("txtLevs");
   count_->setEditable(true);
   count_->setInsertPolicy(QComboBox::NoInsert);
-  countLine_ = new QLabel(this);
+  countLine_ = AddLabel("", "compile_availablelevels");
   countLine_->setObjectName("labCount");
   introduction_ = TagBox("txtCmnts", kIntroductionLength, this);
   introduction_->setFixedHeight(70);
   congratulations_ = TagBox("txtCongrats", kCongratulationsLength, this);
   congratulations_->setFixedHeight(140);
-  auto* compile = new QPushButton("Compile", this);
-  compile->setObjectName("cmdOK");
-  compile->setDefault(true);
-  auto* cancel = new QPushButton("Cancel", this);
-  cancel->setObjectName("cmdCancel");
+  AddButtons("Compile", true);
+  OkButton()->setObjectName("cmdOK");
+  CancelButton()->setObjectName("cmdCancel");
 
   auto* countRow = new QHBoxLayout;
-  countRow->addWidget(new QLabel("Allow", this));
+  countRow->addWidget(AddLabel("Allow", "compile_availablelevels"));
   countRow->addWidget(count_);
   countRow->addWidget(countLine_, 1);
   auto* buttons = new QHBoxLayout;
+  buttons->addWidget(HelpButton());
   buttons->addStretch();
-  buttons->addWidget(compile);
-  buttons->addWidget(cancel);
+  buttons->addWidget(OkButton());
+  buttons->addWidget(CancelButton());
   auto* layout = new QGridLayout(this);
-  layout->addWidget(new QLabel("Compile Level Collection", this), 0, 0);
-  layout->addWidget(new QLabel("Collection To Compile", this), 1, 0);
+  layout->addWidget(AddLabel("Compile Level Collection", "toolbar8"), 0, 0);
+  layout->addWidget(AddLabel("Collection To Compile", "collectioncombo"), 1, 0);
   layout->addWidget(file_, 2, 0);
-  layout->addWidget(new QLabel("Properties", this), 3, 0);
+  layout->addWidget(AddLabel("Properties"), 3, 0);
   layout->addLayout(countRow, 4, 0);
-  layout->addWidget(new QLabel("Introductory Tag  (240 Chrs. Max)", this), 5, 0);
+  layout->addWidget(AddLabel("Introductory Tag  (240 Chrs. Max)", "compile_comments"), 5, 0);
   layout->addWidget(introduction_, 6, 0);
-  layout->addWidget(new QLabel("Congratulations Tag  (720 Chrs. Max)", this), 7, 0);
+  layout->addWidget(AddLabel("Congratulations Tag  (720 Chrs. Max)", "compile_congrats"), 7, 0);
   layout->addWidget(congratulations_, 8, 0);
   layout->addLayout(buttons, 9, 0);
+  PaintBackground(editor.prefs.GridDark);
 
   resize(420, sizeHint().height());
   count_->setEditText("5");
   connect(file_, &QComboBox::currentIndexChanged, this, &CompileDialog::ChooseCollection);
   connect(count_->lineEdit(), &QLineEdit::editingFinished, this, &CompileDialog::ClampCount);
-  connect(compile, &QPushButton::clicked, this, &CompileDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &CompileDialog::reject);
   introduction_->setPlainText(ToQString(choices.introduction));
   congratulations_->setPlainText(ToQString(choices.congratulations));
   {
@@ -117,20 +113,20 @@ void CompileDialog::ClampCount() {
   count_->setEditText(QString::number(ClampOpenLevels(FromQString(count_->currentText()), levelCount_)));
 }
 
-void CompileDialog::accept() {
+bool CompileDialog::CheckBeforeOk() {
   ClampCount();
   const std::string file = FromQString(file_->currentText());
-  if (!AcceptCompileChoice(editor_, file)) return;
+  if (!AcceptCompileChoice(editor_, file)) return false;
   choices_.file = file;
   choices_.openLevels = count_->currentText().toInt();
   choices_.introduction = FromQString(introduction_->toPlainText());
   choices_.congratulations = FromQString(congratulations_->toPlainText());
-  QDialog::accept();
+  return true;
 }
 
 bool RunCompileDialog(Editor& editor, CompileChoices& choices, QWidget* parent) {
   CompileDialog dialog(editor, choices, parent);
-  return dialog.exec() == QDialog::Accepted;
+  return dialog.RunModal();
 }
 
 }  // namespace brolt::editor

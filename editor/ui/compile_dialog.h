@@ -1,10 +1,8 @@
 #pragma once
 // The compile dialog: which collection, how many of its levels are open when play starts, and the
 // two texts of its tag record.
-#include <QDialog>
-
 #include "editor/model/compile_choices.h"
-#include "editor/model/editor.h"
+#include "editor/ui/dialog_frame.h"
 
 class QComboBox;
 class QLabel;
@@ -12,20 +10,20 @@ class QPlainTextEdit;
 
 namespace brolt::editor {
 
-class CompileDialog : public QDialog {
+class CompileDialog : public DialogFrame {
   Q_OBJECT
 
  public:
   CompileDialog(Editor& editor, CompileChoices& choices, QWidget* parent = nullptr);
 
+ protected:
   // OK ("Compile"), also when pressed with Enter: holds the count in its range, then the checks.
-  void accept() override;
+  bool CheckBeforeOk() override;
 
  private:
   void ChooseCollection();
   void ClampCount();
 
-  Editor& editor_;
   CompileChoices& choices_;
   int levelCount_ = 0;
   QComboBox* file_;

@@ -1,53 +1,61 @@
 #include "editor/ui/dialog_frame.h"
 
 #include <QMouseEvent>
-#include <algorithm>
 
-#include "editor/model/level_conversion.h"
+#include "editor/ui/color_text.h"
 #include "editor/ui/qt_text.h"
 
 namespace brolt::editor {
-
 namespace {
-constexpr int kFadeIntervalMs = 10;
-const QColor kLabelColour = Qt::white;
 
-void SetBackground(QWidget* widget, const QColor& colour) {
+constexpr const char* kRightClickHelpProperty = "rightClickHelp";
+constexpr const char* kDialogBackground = "16,16,16";
+constexpr int kButtonWidth = 75;
+constexpr int kButtonHeight = 24;
+constexpr int kButtonGap = 6;
+constexpr int kMargin = 8;
+
+// The help topic a right click on this object opens: its own or the nearest one around it.
+QVariant RightClickHelpOf(QObject* object) {
+  for (; object != nullptr; object = object->parent())
+    if (const QVariant key = object->property(kRightClickHelpProperty); key.isValid()) return key;
+  return {};
+}
+
+// A skinned control shows its text in white on its colour, lists and boxes included.
+void PaintControl(QWidget* widget, std::string_view colour) {
+  PaintFace(widget, colour);
   QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, colour);
-  palette.setColor(QPalette::Button, colour);
-  palette.setColor(QPalette::Base, colour);
+  palette.setColor(QPalette::Base, palette.color(QPalette::Window));
   for (QPalette::ColorRole text : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-    palette.setColor(text, kLabelColour);
-  widget->setAutoFillBackground(true);
+    palette.setColor(text, Qt::white);
   widget->setPalette(palette);
 }
 
-void SetTextColour(QWidget* widget, const QColor& colour) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::WindowText, colour);
-  widget->setPalette(palette);
+bool IsRightButton(QEvent* event) {
+  return (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease) &&
+         static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;
 }
+
 }  // namespace
 
-QColor PreferenceColour(const std::string& colorText) {
-  const RgbColour rgb = ColorTextToRgb(colorText);
-  return QColor(rgb.red, rgb.green, rgb.blue);
-}
-
-HelpLabel::HelpLabel(Editor& editor, const QString& text, std::string helpKey, QWidget* parent)
-    : QLabel(text, parent), editor_(editor), helpKey_(std::move(helpKey)) {
+HelpLabel::HelpLabel(Editor& editor, const QString& text, std::string helpKey, bool lights, QWidget* parent)
+    : QLabel(text, parent), editor_(editor), helpKey_(std::move(helpKey)), lights_(lights) {
   setMouseTracking(true);
-  SetTextColour(this, kLabelColour);
+  SetTextColor(Qt::white);
   if (!helpKey_.empty()) setToolTip(" Right-click here for help ");
 }
 
-void HelpLabel::SetLit(bool lit) {
-  SetTextColour(this, lit && !helpKey_.empty() ? PreferenceColour(editor_.prefs.GridLight) : kLabelColour);
+void HelpLabel::SetTextColor(const QColor& colour) {
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  setPalette(palette);
 }
 
+void HelpLabel::Darken() { SetTextColor(Qt::white); }
+
 void HelpLabel::mouseMoveEvent(QMouseEvent* event) {
-  SetLit(true);
+  if (!helpKey_.empty() && lights_) SetTextColor(ColorFromText(editor_.prefs.GridLight));
   QLabel::mouseMoveEvent(event);
 }
 
@@ -56,70 +64,126 @@ void HelpLabel::mouseReleaseEvent(QMouseEvent* event) {
   QLabel::mouseReleaseEvent(event);
 }
 
-FrameButton::FrameButton(Editor& editor, const QString& text, std::string helpKey, QWidget* parent)
-    : QPushButton(text, parent), editor_(editor), helpKey_(std::move(helpKey)) {}
-
-void FrameButton::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::RightButton) return;
-  QPushButton::mousePressEvent(event);
-}
-
-void FrameButton::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::RightButton) {
-    editor_.ui.dialogs->ShowHelpTopic(helpKey_);
-    return;
-  }
-  QPushButton::mouseReleaseEvent(event);
-}
-
-DialogFrame::DialogFrame(Editor& editor, const QString& title, QWidget* parent)
-    : QDialog(parent),
-      editor_(editor),
-      okButton_(new FrameButton(editor, "OK", "button_ok", this)),
-      cancelButton_(new FrameButton(editor, "Cancel", "button_cancel", this)) {
-  setWindowTitle(title);
+DialogFrame::DialogFrame(Editor& editor, std::string helpKey, QWidget* parent)
+    : QDialog(parent), editor_(editor), helpKey_(std::move(helpKey)), fade_(this) {
   setMouseTracking(true);
-  okButton_->setDefault(true);
-  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
-  fade_.setInterval(kFadeIntervalMs);
-  connect(&fade_, &QTimer::timeout, this, &DialogFrame::FadeTick);
+  PaintBackground(kDialogBackground);
+  connect(&fade_, &WindowFade::Finished, this, [this] { fadedIn_ = true; });
 }
 
-int DialogFrame::FadeStep() const { return std::max<int>(1, editor_.prefs.FadeInSpeed); }
+bool DialogFrame::RunModal() { return exec() == QDialog::Accepted; }
 
-HelpLabel* DialogFrame::AddLabel(const QString& text, const std::string& helpKey) {
-  auto* label = new HelpLabel(editor_, text, helpKey, this);
+void DialogFrame::accept() {
+  if (CheckBeforeOk()) QDialog::accept();
+}
+
+void DialogFrame::AddTitleBar(const QString& title) {
+  setWindowTitle(title);
+  AddPanel({0, 0, width(), 28}, editor_.prefs.BorderColor);
+  PlaceLabel(title, {10, 5, 250, 18}, helpKey_);
+}
+
+QFrame* DialogFrame::AddPanel(const QRect& area, const std::string& colour) {
+  auto* panel = new QFrame(this);
+  panel->setGeometry(area);
+  PaintFace(panel, colour);
+  panel->lower();
+  return panel;
+}
+
+HelpLabel* DialogFrame::AddLabel(const QString& text, std::string helpKey, bool lights) {
+  auto* label = new HelpLabel(editor_, text, std::move(helpKey), lights, this);
   labels_.push_back(label);
   return label;
 }
 
-void DialogFrame::Skin(QWidget* panel, const std::vector<QWidget*>& dark, const std::vector<QWidget*>& light) {
-  SetBackground(panel, PreferenceColour(editor_.prefs.BorderColor));
-  SetBackground(okButton_, PreferenceColour(editor_.prefs.BorderColor));
-  SetBackground(cancelButton_, PreferenceColour(editor_.prefs.BorderColor));
-  for (QWidget* widget : dark) SetBackground(widget, PreferenceColour(editor_.prefs.GridDark));
-  for (QWidget* widget : light) SetBackground(widget, PreferenceColour(editor_.prefs.GridLight));
+HelpLabel* DialogFrame::PlaceLabel(const QString& text, const QRect& area, std::string helpKey, bool lights) {
+  HelpLabel* label = AddLabel(text, std::move(helpKey), lights);
+  label->setGeometry(area);
+  return label;
+}
+
+void DialogFrame::AddButtons(const QString& okCaption, bool withCancel) {
+  okButton_ = new QPushButton(okCaption, this);
+  okButton_->setDefault(true);
+  connect(okButton_, &QPushButton::clicked, this, &DialogFrame::accept);
+  OpenHelpOnRightClick(okButton_, "button_ok");
+  PaintFace(okButton_, editor_.prefs.BorderColor);
+  if (withCancel) {
+    cancelButton_ = new QPushButton("Cancel", this);
+    cancelButton_->setAutoDefault(false);
+    connect(cancelButton_, &QPushButton::clicked, this, &DialogFrame::reject);
+    OpenHelpOnRightClick(cancelButton_, "button_cancel");
+    PaintFace(cancelButton_, editor_.prefs.BorderColor);
+  }
+  if (helpKey_.empty()) return;
+  helpButton_ = new QPushButton("?", this);
+  helpButton_->setAutoDefault(false);
+  helpButton_->setToolTip(" Help Index ");
+  helpButton_->setFixedSize(kButtonHeight, kButtonHeight);
+  connect(helpButton_, &QPushButton::clicked, this, [this] { ShowHelp(helpKey_); });
+}
+
+void DialogFrame::PlaceButtons(int top) {
+  int left = width() - kMargin;
+  for (QPushButton* button : {cancelButton_, okButton_}) {
+    if (button == nullptr) continue;
+    left -= kButtonWidth;
+    button->setGeometry(left, top, kButtonWidth, kButtonHeight);
+    left -= kButtonGap;
+  }
+  if (helpButton_ != nullptr) helpButton_->move(kMargin, top);
+}
+
+void DialogFrame::PaintBackground(const std::string& colour) {
+  PaintFace(this, colour);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::WindowText, Qt::white);
+  setPalette(palette);
+}
+
+void DialogFrame::Skin(const std::vector<QWidget*>& border, const std::vector<QWidget*>& dark,
+                       const std::vector<QWidget*>& light) {
+  for (QWidget* widget : border) PaintControl(widget, editor_.prefs.BorderColor);
+  for (QWidget* widget : dark) PaintControl(widget, editor_.prefs.GridDark);
+  for (QWidget* widget : light) PaintControl(widget, editor_.prefs.GridLight);
+}
+
+void DialogFrame::OpenHelpOnRightClick(QWidget* widget, std::string helpKey) {
+  widget->setProperty(kRightClickHelpProperty, ToQString(helpKey));
+  widget->installEventFilter(this);
+  for (QWidget* inner : widget->findChildren<QWidget*>()) inner->installEventFilter(this);
+}
+
+void DialogFrame::ShowHelp(const std::string& key) const { editor_.ui.dialogs->ShowHelpTopic(key); }
+
+bool DialogFrame::eventFilter(QObject* watched, QEvent* event) {
+  if (IsRightButton(event)) {
+    const QVariant key = RightClickHelpOf(watched);
+    if (key.isValid()) {
+      if (event->type() == QEvent::MouseButtonRelease) ShowHelp(FromQString(key.toString()));
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 void DialogFrame::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
   editor_.ui.dialogs->HideHelp();
-  alpha_ = 0;
-  fadedIn_ = false;
-  setWindowOpacity(0.0);
-  fade_.start();
+  // A command's showing fades in from transparent; the window coming back from the task bar does not.
+  if (!event->spontaneous()) {
+    fadedIn_ = false;
+    fade_.Start(0, editor_.prefs.FadeInSpeed, 255);
+  }
+  QDialog::showEvent(event);
 }
 
-void DialogFrame::FadeTick() {
-  alpha_ = std::min(255, alpha_ + FadeStep());
-  setWindowOpacity(alpha_ / 255.0);
-  if (alpha_ < 255) return;
-  fade_.stop();
-  fadedIn_ = true;
+void DialogFrame::DarkenLabels() {
+  for (HelpLabel* label : labels_) label->Darken();
 }
 
 void DialogFrame::mouseMoveEvent(QMouseEvent* event) {
-  for (HelpLabel* label : labels_) label->SetLit(false);
+  DarkenLabels();
   QDialog::mouseMoveEvent(event);
 }
 

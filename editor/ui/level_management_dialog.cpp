@@ -4,9 +4,7 @@
 #include <QEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QBoxLayout>
 #include <algorithm>
@@ -20,14 +18,14 @@
 #include "editor/model/collection_lists.h"
 #include "editor/model/error_report.h"
 #include "editor/model/level_files.h"
-#include "editor/ui/dialog_skin.h"
+#include "editor/ui/color_text.h"
 #include "editor/ui/level_preview_widget.h"
 #include "editor/ui/qt_text.h"
 
 namespace brolt::editor {
 
 namespace {
-constexpr const char* kHelpKey = "helpKey";
+constexpr int kPreviewSide = 159;
 
 struct CommandButton {
   const char* caption;
@@ -49,26 +47,6 @@ constexpr CommandButton kCommandButtons[] = {
 };
 constexpr int kRemoveButton = 5;
 
-// A control with its name and the help topic its right-click opens.
-template <typename Widget>
-Widget* Named(Widget* widget, const QString& name, const QString& helpKey) {
-  widget->setObjectName(name);
-  widget->setProperty(kHelpKey, helpKey);
-  return widget;
-}
-
-QPushButton* Button(const QString& caption, const QString& name, const QString& helpKey, QWidget* parent) {
-  auto* button = Named(new QPushButton(caption, parent), name, helpKey);
-  button->setAutoDefault(false);
-  return button;
-}
-
-QString HelpKeyOf(QObject* object) {
-  for (; object; object = object->parent())
-    if (object->property(kHelpKey).isValid()) return object->property(kHelpKey).toString();
-  return {};
-}
-
 // The selected row, or -1. A list that gets the focus makes its first row current without
 // selecting it; only a selected row counts.
 int SelectedRow(const QListWidget* list) {
@@ -84,31 +62,39 @@ bool IsWithin(QObject* object, QObject* ancestor) {
 }  // namespace
 
 LevelManagementDialog::LevelManagementDialog(Editor& editor, std::string_view requestedCollection, QWidget* parent)
-    : QDialog(parent), editor_(editor) {
+    : DialogFrame(editor, "toolbar4", parent) {
   setWindowTitle("Level Management");
-  SkinDialog(*this, editor.prefs);
-  collections_ = Named(new QComboBox(this), "txtFile", "collectioncombo");
-  levels_ = Named(new QListWidget(this), "txtLevels", "levels");
+  collections_ = new QComboBox(this);
+  collections_->setObjectName("txtFile");
+  levels_ = new QListWidget(this);
+  levels_->setObjectName("txtLevels");
   levels_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));  // the entries' columns align
-  bin_ = Named(new QListWidget(this), "txtBin", "clipboard");
-  preview_ = Named(new LevelPreviewWidget(this), "txtPreview", "preview");
+  bin_ = new QListWidget(this);
+  bin_->setObjectName("txtBin");
+  preview_ = new LevelPreviewWidget(kPreviewSide, this);
+  preview_->setObjectName("txtPreview");
+  OpenHelpOnRightClick(collections_, "collectioncombo");
+  OpenHelpOnRightClick(levels_, "levels");
+  OpenHelpOnRightClick(bin_, "clipboard");
+  OpenHelpOnRightClick(preview_, "preview");
 
   auto* commandPanel = new QWidget(this);
   BuildCommandButtons(commandPanel);
   auto* filePanel = new QWidget(this);
   BuildFileButtons(filePanel);
-  auto* done = Button("Done", "cmdOK", "button_ok", this);
+  AddButtons("Done", false);
+  OkButton()->setObjectName("cmdOK");
 
   auto* left = new QVBoxLayout;
-  left->addWidget(new QLabel("Level Collections", this));
+  left->addWidget(AddLabel("Level Collections", "collectioncombo"));
   left->addWidget(collections_);
   left->addWidget(filePanel);
-  left->addWidget(new QLabel("Levels", this));
+  left->addWidget(AddLabel("Levels", "levels"));
   left->addWidget(levels_, 1);
   auto* right = new QVBoxLayout;
-  right->addWidget(new QLabel("Preview", this));
+  right->addWidget(AddLabel("Preview", "preview"));
   right->addWidget(preview_);
-  right->addWidget(new QLabel("Clipboard", this));
+  right->addWidget(AddLabel("Clipboard", "clipboard"));
   right->addWidget(bin_, 1);
   auto* binButtons = new QHBoxLayout;
   binButtons->addWidget(commands_[8]);
@@ -119,15 +105,16 @@ LevelManagementDialog::LevelManagementDialog(Editor& editor, std::string_view re
   columns->addWidget(commandPanel, 0, Qt::AlignBottom);
   columns->addLayout(right);
   auto* bottom = new QHBoxLayout;
-  bottom->addWidget(new QLabel("WARNING:  No undos so manage carefully!", this), 1);
-  bottom->addWidget(done);
+  bottom->addWidget(HelpButton());
+  bottom->addWidget(AddLabel("WARNING:  No undos so manage carefully!"), 1);
+  bottom->addWidget(OkButton());
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel("Level Management", this));
+  layout->addWidget(AddLabel("Level Management", "toolbar4"));
   layout->addLayout(columns, 1);
   layout->addLayout(bottom);
   resize(540, 480);
+  PaintBackground(editor.prefs.GridDark);
 
-  connect(done, &QPushButton::clicked, this, &LevelManagementDialog::accept);
   connect(collections_, &QComboBox::currentIndexChanged, this, &LevelManagementDialog::ListLevels);
   connect(levels_, &QListWidget::itemSelectionChanged, this, [this] { ShowPreview(true); });
   connect(bin_, &QListWidget::itemSelectionChanged, this, [this] { ShowPreview(false); });
@@ -140,14 +127,24 @@ LevelManagementDialog::LevelManagementDialog(Editor& editor, std::string_view re
   levels_->setFocus();
 }
 
+QPushButton* LevelManagementDialog::AddNamedButton(const QString& caption, const QString& name,
+                                                   const std::string& helpKey, QWidget* panel) {
+  auto* button = new QPushButton(caption, panel);
+  button->setObjectName(name);
+  button->setAutoDefault(false);
+  PaintFace(button, editor_.prefs.BorderColor);
+  OpenHelpOnRightClick(button, helpKey);
+  return button;
+}
+
 void LevelManagementDialog::BuildCommandButtons(QWidget* panel) {
   auto* column = new QVBoxLayout(panel);
   using Command = ManageOutcome (*)(Editor&, const ManageSelection&);
   const Command run[] = {CopyLevelToBin, PasteLevelFromBin, RenameLevel, DeleteLevel, InsertHolderSpace,
                          RemoveLevelSpace};
   for (int index = 0; index < static_cast<int>(std::size(kCommandButtons)); ++index) {
-    auto* button = Button(kCommandButtons[index].caption, QString("cmdCom%1").arg(index),
-                          QString("lvlmanage%1").arg(index), panel);
+    auto* button = AddNamedButton(kCommandButtons[index].caption, QString("cmdCom%1").arg(index),
+                                  "lvlmanage" + std::to_string(index), panel);
     button->setToolTip(kCommandButtons[index].tooltip);
     if (index < 8) column->addWidget(button);
     commands_.push_back(button);
@@ -162,10 +159,10 @@ void LevelManagementDialog::BuildCommandButtons(QWidget* panel) {
 
 void LevelManagementDialog::BuildFileButtons(QWidget* panel) {
   auto* row = new QHBoxLayout(panel);
-  auto* create = Button("New", "cmdFileNew", "lvlmanage_new", panel);
-  auto* rename = Button("Rename", "cmdFileEdit", "lvlmanage_rename", panel);
-  auto* copy = Button("Copy", "cmdFileCopy", "lvlmanage_copycolfile", panel);
-  auto* remove = Button("Delete", "cmdFileDelete", "lvlmanage_delete", panel);
+  auto* create = AddNamedButton("New", "cmdFileNew", "lvlmanage_new", panel);
+  auto* rename = AddNamedButton("Rename", "cmdFileEdit", "lvlmanage_rename", panel);
+  auto* copy = AddNamedButton("Copy", "cmdFileCopy", "lvlmanage_copycolfile", panel);
+  auto* remove = AddNamedButton("Delete", "cmdFileDelete", "lvlmanage_delete", panel);
   for (QPushButton* button : {create, rename, copy, remove}) row->addWidget(button);
   auto selectNew = [this](const std::string& name) {
     if (name.empty()) return;
@@ -303,29 +300,21 @@ bool LevelManagementDialog::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonPress:
       if (IsWithin(watched, collections_) && GuardCollectionChoice()) return true;
       break;
-    case QEvent::MouseButtonRelease:
-      if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton && !HelpKeyOf(watched).isEmpty()) {
-        editor_.ui.dialogs->ShowHelpTopic(FromQString(HelpKeyOf(watched)));
-        return true;
-      }
-      break;
     default:
       break;
   }
-  return QDialog::eventFilter(watched, event);
+  return DialogFrame::eventFilter(watched, event);
 }
 
-void LevelManagementDialog::accept() {
-  if (!GuardHolderSpaces(editor_, LevelEntries(), HolderGuard::Closing)) QDialog::accept();
-}
+bool LevelManagementDialog::CheckBeforeOk() { return !GuardHolderSpaces(editor_, LevelEntries(), HolderGuard::Closing); }
 
 void LevelManagementDialog::reject() {
-  if (!GuardHolderSpaces(editor_, LevelEntries(), HolderGuard::Closing)) QDialog::reject();
+  if (!GuardHolderSpaces(editor_, LevelEntries(), HolderGuard::Closing)) DialogFrame::reject();
 }
 
 void RunLevelManagementDialog(Editor& editor, std::string_view collectionFile, QWidget* parent) {
   LevelManagementDialog dialog(editor, collectionFile, parent);
-  dialog.exec();
+  dialog.RunModal();
 }
 
 }  // namespace brolt::editor

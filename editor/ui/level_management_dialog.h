@@ -2,7 +2,6 @@
 // The level management dialog: the levels of one collection at a time with the level commands and
 // the level bin, a preview of the level under the pointer, and the collection file commands. It
 // cannot be closed while a holder space is listed.
-#include <QDialog>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,6 +9,7 @@
 
 #include "editor/model/editor.h"
 #include "editor/model/level_slot_commands.h"
+#include "editor/ui/dialog_frame.h"
 
 class QComboBox;
 class QListWidget;
@@ -19,17 +19,17 @@ namespace brolt::editor {
 
 class LevelPreviewWidget;
 
-class LevelManagementDialog : public QDialog {
+class LevelManagementDialog : public DialogFrame {
   Q_OBJECT
 
  public:
   LevelManagementDialog(Editor& editor, std::string_view requestedCollection, QWidget* parent = nullptr);
 
-  // Done, Escape and the close box all run the holder guard first.
-  void accept() override;
+  // Escape and the close box run the holder guard first, as Done does.
   void reject() override;
 
  protected:
+  bool CheckBeforeOk() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -41,6 +41,8 @@ class LevelManagementDialog : public QDialog {
     bool operator==(const PreviewKey&) const = default;
   };
 
+  // A button with its name whose right click opens its help topic.
+  QPushButton* AddNamedButton(const QString& caption, const QString& name, const std::string& helpKey, QWidget* panel);
   void BuildCommandButtons(QWidget* panel);
   void BuildFileButtons(QWidget* panel);
   void ListLevels();
@@ -53,7 +55,6 @@ class LevelManagementDialog : public QDialog {
   bool HandleCommandKey(int key);
   bool GuardCollectionChoice();
 
-  Editor& editor_;
   QComboBox* collections_;
   QListWidget* levels_;
   QListWidget* bin_;

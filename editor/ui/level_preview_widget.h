@@ -1,6 +1,7 @@
 #pragma once
-// Level management's small level picture: 159 x 159 pixels, one dot per non-empty cell in its
-// tile's minimap colour, with "No Data" over it when there is no level.
+// The small level picture of the load dialog and level management: a square of `side` pixels,
+// one dot per non-empty cell in its tile's minimap colour, with "No Data" over it when there is
+// no level.
 #include <QWidget>
 
 #include "editor/model/level_preview.h"
@@ -13,7 +14,7 @@ class LevelPreviewWidget : public QWidget {
   Q_OBJECT
 
  public:
-  explicit LevelPreviewWidget(QWidget* parent = nullptr);
+  LevelPreviewWidget(int side, QWidget* parent);
   void ShowPreview(const LevelPreview& preview);
   bool NoDataShown() const;
 

@@ -17,7 +17,7 @@ constexpr int kBarWidth = 150;
 }  // namespace
 
 LevelPropertiesWindow::LevelPropertiesWindow(Editor& editor, QWidget* parent)
-    : PropertyDialogFrame(editor, "toolbar3", parent) {
+    : DialogFrame(editor, "toolbar3", parent) {
   setFixedSize(380, 372);
   AddTitleBar("Level Properties");
   const Preferences& prefs = editor.prefs;
@@ -27,24 +27,24 @@ LevelPropertiesWindow::LevelPropertiesWindow(Editor& editor, QWidget* parent)
   AddPanel({8, 196, 364, 54}, prefs.GridDark);
   AddPanel({8, 256, 364, 72}, prefs.GridLight);
 
-  AddLabel("Title", {16, 44, 80, 18}, "level_title");
+  PlaceLabel("Title", {16, 44, 80, 18}, "level_title");
   title_ = new QLineEdit(this);
   title_->setGeometry(kBarLeft, 42, 236, 22);
   title_->setMaxLength(kMaxLevelTitleLength);
   title_->setText("Untitled");
   OpenHelpOnRightClick(title_, "level_title");
 
-  AddLabel("Set Time", {16, 82, 110, 18}, "level_timelimit");
+  PlaceLabel("Set Time", {16, 82, 110, 18}, "level_timelimit");
   time_ = AddBar(82, 0, kMaxTimeLimit, 450, timeValue_, "level_timelimit");
-  timeText_ = AddLabel("(Infinite)", {kBarLeft, 106, 150, 18}, "level_timelimit");
-  AddLabel("Seconds Awarded For Each Unid", {16, 142, 250, 18}, "level_unidaward");
+  timeText_ = PlaceLabel("(Infinite)", {kBarLeft, 106, 150, 18}, "level_timelimit");
+  PlaceLabel("Seconds Awarded For Each Unid", {16, 142, 250, 18}, "level_unidaward");
   unid_ = AddBar(164, 0, kMaxUnidAward, 100, unidValue_, "level_unidaward");
-  AddLabel("Cannon Fire Rate", {16, 202, 110, 18}, "level_cannonrate");
+  PlaceLabel("Cannon Fire Rate", {16, 202, 110, 18}, "level_cannonrate");
   cannon_ = AddBar(202, 0, kMaxCannonRate, 50, cannonValue_, "level_cannonrate");
-  AddLabel("Light Radius", {16, 226, 110, 18}, "level_lightradius");
+  PlaceLabel("Light Radius", {16, 226, 110, 18}, "level_lightradius");
   radius_ = AddBar(226, kMinLightRadius, kMaxLightRadius, 10, radiusValue_, "level_lightradius");
 
-  AddLabel("Level Color", {16, 260, 150, 18});
+  PlaceLabel("Level Color", {16, 260, 150, 18});
   for (int i = 0; i < 4; ++i) {
     auto* button = new ColorButton(this);
     button->setGeometry(16 + 88 * i, 280, 84, 24);
@@ -58,7 +58,8 @@ LevelPropertiesWindow::LevelPropertiesWindow(Editor& editor, QWidget* parent)
   OpenHelpOnRightClick(random_, "level_randomcolor");
   connect(random_, &QCheckBox::toggled, this, &LevelPropertiesWindow::RandomBoxChanged);
 
-  AddButtons("Apply", true, 338);
+  AddButtons("Apply", true);
+  PlaceButtons(338);
   ShowBarValues();
 }
 
@@ -69,7 +70,7 @@ QScrollBar* LevelPropertiesWindow::AddBar(int top, int minimum, int maximum, int
   bar->setPageStep(pageStep);
   bar->setSingleStep(1);
   bar->setGeometry(kBarLeft, top, kBarWidth, 18);
-  value = AddLabel("", {kBarLeft + kBarWidth + 8, top, 60, 18}, helpKey);
+  value = PlaceLabel("", {kBarLeft + kBarWidth + 8, top, 60, 18}, helpKey);
   connect(bar, &QScrollBar::valueChanged, this, &LevelPropertiesWindow::ShowBarValues);
   return bar;
 }
@@ -128,7 +129,7 @@ bool LevelPropertiesWindow::CheckBeforeOk() { return ValidateLevelTitle(editor_,
 void LevelPropertiesWindow::showEvent(QShowEvent* event) {
   title_->setFocus();
   title_->selectAll();
-  PropertyDialogFrame::showEvent(event);
+  DialogFrame::showEvent(event);
 }
 
 }  // namespace brolt::editor

@@ -8,11 +8,11 @@
 
 #include "editor/model/level_properties.h"
 #include "editor/ui/color_text.h"
-#include "editor/ui/property_dialog_frame.h"
+#include "editor/ui/dialog_frame.h"
 
 namespace brolt::editor {
 
-class LevelPropertiesWindow : public PropertyDialogFrame, public LevelPropertiesView {
+class LevelPropertiesWindow : public DialogFrame, public LevelPropertiesView {
  public:
   LevelPropertiesWindow(Editor& editor, QWidget* parent);
 

@@ -5,20 +5,9 @@
 
 #include "editor/model/load_dialog_rules.h"
 #include "editor/ui/dialog_frame.h"
+#include "editor/ui/level_preview_widget.h"
 
 namespace brolt::editor {
-
-// The 80 x 80 map preview: each cell a 1.6-pixel dot in its minimap colour.
-class LevelPreviewBox : public QWidget {
- public:
-  LevelPreviewBox(const LevelPreview& preview, QWidget* parent);
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
- private:
-  const LevelPreview& preview_;
-};
 
 class LoadDialog : public DialogFrame {
   Q_OBJECT
@@ -27,19 +16,20 @@ class LoadDialog : public DialogFrame {
 
   QComboBox* Files() const { return files_; }
   QListWidget* Levels() const { return levels_; }
-  QLabel* NoData() const { return noData_; }
+  LevelPreviewWidget* Preview() const { return preview_; }
   void ShowChosenPreview();
+
+ protected:
+  bool CheckBeforeOk() override;
 
  private:
   void FillLevels();
-  void Accept();
   void ManageLevels();
 
   LoadDialogState& state_;
   QComboBox* files_;
   QListWidget* levels_;
-  LevelPreviewBox* preview_;
-  QLabel* noData_;
+  LevelPreviewWidget* preview_;
 };
 
 // Shows the dialog modally over `state`; true when the designer pressed Load on a level.

@@ -28,19 +28,19 @@ void ShowInList(QComboBox* list, const std::string& value) {
 
 }  // namespace
 
-PreferencesWindow::PreferencesWindow(Editor& editor, QWidget* parent) : PropertyDialogFrame(editor, "preferences", parent) {
+PreferencesWindow::PreferencesWindow(Editor& editor, QWidget* parent) : DialogFrame(editor, "preferences", parent) {
   setFixedSize(470, 318);
   AddTitleBar("Preferences");
   const Preferences& prefs = editor.prefs;
   AddPanel({8, 36, 228, 164}, prefs.GridDark);
   AddPanel({242, 36, 220, 164}, prefs.GridDark);
   AddPanel({8, 206, 454, 68}, prefs.GridLight);
-  AddLabel("Editor Color Scheme", {16, 40, 150, 18});
-  AddLabel("Editor Properties", {250, 40, 200, 18});
-  AddLabel("Default Level Properties", {16, 210, 200, 18});
+  PlaceLabel("Editor Color Scheme", {16, 40, 150, 18});
+  PlaceLabel("Editor Properties", {250, 40, 200, 18});
+  PlaceLabel("Default Level Properties", {16, 210, 200, 18});
 
   auto addColorButton = [this](const QString& label, int top, std::string helpKey) {
-    AddLabel(label, {16, top + 3, 80, 18}, std::move(helpKey));
+    PlaceLabel(label, {16, top + 3, 80, 18}, std::move(helpKey));
     auto* button = new ColorButton(this);
     button->setGeometry(100, top, 120, 24);
     button->SetColorText("255,255,255");
@@ -72,13 +72,14 @@ PreferencesWindow::PreferencesWindow(Editor& editor, QWidget* parent) : Property
   cannonRate_->setInsertPolicy(QComboBox::NoInsert);
   cannonRate_->lineEdit()->installEventFilter(this);
 
-  AddButtons("OK", true, 284);
+  AddButtons("OK", true);
+  PlaceButtons(284);
   for (QComboBox* list : {fade_, centered_, maximize_, mute_, lightRadius_, cannonRate_}) list->setCurrentIndex(-1);
 }
 
 QComboBox* PreferencesWindow::AddList(const QString& label, const QRect& labelArea, int listLeft, std::string helpKey,
                                       const QStringList& entries) {
-  PropertyHelpLabel* heading = AddLabel(label, labelArea, std::move(helpKey));
+  HelpLabel* heading = PlaceLabel(label, labelArea, std::move(helpKey));
   heading->setWordWrap(true);
   auto* list = new QComboBox(this);
   list->addItems(entries);
@@ -158,7 +159,7 @@ bool PreferencesWindow::CheckBeforeOk() {
 
 bool PreferencesWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == cannonRate_->lineEdit() && event->type() == QEvent::FocusOut) ClampCannonRate();
-  return PropertyDialogFrame::eventFilter(watched, event);
+  return DialogFrame::eventFilter(watched, event);
 }
 
 }  // namespace brolt::editor

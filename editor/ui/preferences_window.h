@@ -6,11 +6,11 @@
 
 #include "editor/model/preferences_command.h"
 #include "editor/ui/color_text.h"
-#include "editor/ui/property_dialog_frame.h"
+#include "editor/ui/dialog_frame.h"
 
 namespace brolt::editor {
 
-class PreferencesWindow : public PropertyDialogFrame, public PreferencesView {
+class PreferencesWindow : public DialogFrame, public PreferencesView {
  public:
   PreferencesWindow(Editor& editor, QWidget* parent);
 

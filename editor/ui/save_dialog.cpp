@@ -8,17 +8,17 @@
 namespace brolt::editor {
 
 SaveDialog::SaveDialog(Editor& editor, SaveDialogState& state, QWidget* parent)
-    : DialogFrame(editor, "Save Level As", parent),
+    : DialogFrame(editor, "", parent),
       state_(state),
       files_(new QComboBox(this)),
       slots_(new QListWidget(this)),
       title_(new QLineEdit(this)) {
-  okButton_->setText("Save");
+  setWindowTitle("Save Level As");
+  AddButtons("Save", true);
   title_->setMaxLength(kMaxTitleLength);
-  auto* manage = new FrameButton(editor, "...", "toolbar4", this);
-  manage->setToolTip(" Level Management ");
+  QPushButton* manage = AddManageButton(*this);
   auto* layout = new QGridLayout(this);
-  layout->addWidget(AddLabel("Save Level As", ""), 0, 0, 1, 3);
+  layout->addWidget(AddLabel("Save Level As"), 0, 0, 1, 3);
   layout->addWidget(AddLabel("Title", "level_title"), 1, 0);
   layout->addWidget(title_, 2, 0, 1, 3);
   layout->addWidget(AddLabel("Level", "levels"), 3, 0);
@@ -26,9 +26,9 @@ SaveDialog::SaveDialog(Editor& editor, SaveDialogState& state, QWidget* parent)
   layout->addWidget(AddLabel("Save into File", "collectioncombo"), 5, 0);
   layout->addWidget(files_, 6, 0, 1, 2);
   layout->addWidget(manage, 6, 2);
-  layout->addWidget(okButton_, 7, 1);
-  layout->addWidget(cancelButton_, 7, 2);
-  Skin(this, {files_}, {manage});
+  layout->addWidget(OkButton(), 7, 1);
+  layout->addWidget(CancelButton(), 7, 2);
+  Skin({this, OkButton(), CancelButton()}, {files_}, {manage});
 
   Refill();
   connect(files_, &QComboBox::activated, this, [this](int index) {
@@ -42,8 +42,7 @@ SaveDialog::SaveDialog(Editor& editor, SaveDialogState& state, QWidget* parent)
     ShowTitle();
   });
   connect(title_, &QLineEdit::textEdited, this, [this](const QString& text) { state_.Title = FromQString(text); });
-  connect(slots_, &QListWidget::itemDoubleClicked, this, [this] { Accept(); });
-  connect(okButton_, &QPushButton::clicked, this, [this] { Accept(); });
+  connect(slots_, &QListWidget::itemDoubleClicked, this, &SaveDialog::accept);
   connect(manage, &QPushButton::clicked, this, [this] { ManageLevels(); });
 }
 
@@ -64,9 +63,9 @@ void SaveDialog::showEvent(QShowEvent* event) {
   title_->selectAll();
 }
 
-void SaveDialog::Accept() {
+bool SaveDialog::CheckBeforeOk() {
   state_.Title = FromQString(title_->text());
-  if (AcceptSaveDialog(editor_, state_)) accept();
+  return AcceptSaveDialog(editor_, state_);
 }
 
 void SaveDialog::ManageLevels() {
@@ -76,7 +75,7 @@ void SaveDialog::ManageLevels() {
 
 bool RunSaveDialog(Editor& editor, SaveDialogState& state, QWidget* parent) {
   SaveDialog dialog(editor, state, parent);
-  return dialog.exec() == QDialog::Accepted;
+  return dialog.RunModal();
 }
 
 }  // namespace brolt::editor

@@ -19,12 +19,12 @@ class SaveDialog : public DialogFrame {
   QLineEdit* Title() const { return title_; }
 
  protected:
+  bool CheckBeforeOk() override;
   void showEvent(QShowEvent* event) override;
 
  private:
   void Refill();
   void ShowTitle();
-  void Accept();
   void ManageLevels();
 
   SaveDialogState& state_;

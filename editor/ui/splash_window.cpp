@@ -7,7 +7,6 @@
 #include "common/numeric.h"
 #include "editor/model/about_text.h"
 #include "editor/ui/color_text.h"
-#include "editor/ui/property_dialog_frame.h"
 #include "editor/ui/qt_text.h"
 
 namespace brolt::editor {

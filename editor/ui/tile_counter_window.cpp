@@ -8,11 +8,11 @@
 
 namespace brolt::editor {
 
-TileCounterWindow::TileCounterWindow(Editor& editor, QWidget* parent) : PropertyDialogFrame(editor, "tilecount", parent) {
+TileCounterWindow::TileCounterWindow(Editor& editor, QWidget* parent) : DialogFrame(editor, "tilecount", parent) {
   setFixedSize(320, 392);
   AddTitleBar("Tile Count Summary");
   AddPanel({8, 52, 304, 262}, editor.prefs.GridDark);
-  AddLabel("Click on a tile to select it for the tile counter.", {10, 32, 300, 18}, "tilecounter");
+  PlaceLabel("Click on a tile to select it for the tile counter.", {10, 32, 300, 18}, "tilecounter");
 
   lines_ = new QListWidget(this);
   lines_->setGeometry(12, 56, 296, 254);
@@ -33,7 +33,8 @@ TileCounterWindow::TileCounterWindow(Editor& editor, QWidget* parent) : Property
   connect(usePrimary_, &QCheckBox::clicked, this,
           [this](bool on) { SetUsePrimaryForCounter(editor_, on); });
 
-  AddButtons("Done", false, 356);
+  AddButtons("Done", false);
+  PlaceButtons(356);
 }
 
 void TileCounterWindow::FillLines(const TileCountSummary& summary, bool usePrimaryForCounter) {
@@ -58,7 +59,7 @@ void TileCounterWindow::LineClicked() {
 bool TileCounterWindow::eventFilter(QObject* watched, QEvent* event) {
   // Moving over the list darkens the labels, as moving over the dialog does.
   if (watched == lines_->viewport() && event->type() == QEvent::MouseMove) DarkenLabels();
-  return PropertyDialogFrame::eventFilter(watched, event);
+  return DialogFrame::eventFilter(watched, event);
 }
 
 }  // namespace brolt::editor

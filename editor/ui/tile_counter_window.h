@@ -5,11 +5,11 @@
 #include <QListWidget>
 
 #include "editor/model/tile_count_command.h"
-#include "editor/ui/property_dialog_frame.h"
+#include "editor/ui/dialog_frame.h"
 
 namespace brolt::editor {
 
-class TileCounterWindow : public PropertyDialogFrame, public TileCountView {
+class TileCounterWindow : public DialogFrame, public TileCountView {
  public:
   TileCounterWindow(Editor& editor, QWidget* parent);
 

@@ -1,23 +1,8 @@
-// Widgets need one QApplication for the whole test program; the platform is offscreen (ctest sets
-// QT_QPA_PLATFORM), so no display is needed.
-#include <QApplication>
-#include <gtest/gtest.h>
+#include "editor/support/qt_application_environment.h"
 
 namespace {
 
-class QtApplicationEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override {
-    if (QApplication::instance() == nullptr) application_ = new QApplication(argc_, argv_);
-  }
-
- private:
-  int argc_ = 1;
-  char name_[16] = "test_editor_pro";
-  char* argv_[2] = {name_, nullptr};
-  QApplication* application_ = nullptr;
-};
-
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
+const auto* const kEnvironment =
+    ::testing::AddGlobalTestEnvironment(new brolt::testing::QtApplicationEnvironment("test_editor_program"));
 
 }  // namespace

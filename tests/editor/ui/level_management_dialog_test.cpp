@@ -128,6 +128,30 @@ TEST_F(ManageDialogTest, CopyAsksBeforeReplacingAnExistingCopy) {
   EXPECT_EQ(Find<QListWidget>(dialog, "txtLevels")->item(0)->text(), "001   X");
 }
 
+TEST_F(ManageDialogTest, ARightClickOpensTheHelpOfTheControlOrOfTheListAroundIt) {
+  LevelManagementDialog dialog(editor, "");
+  dialog.show();
+  auto* levels = Find<QListWidget>(dialog, "txtLevels");
+  levels->setCurrentRow(0);
+  struct Case {
+    QWidget* widget;
+    const char* topic;
+  };
+  for (const Case& c : {Case{levels->viewport(), "levels"}, Case{Find<QListWidget>(dialog, "txtBin")->viewport(), "clipboard"},
+                        Case{Find<QPushButton>(dialog, "cmdCom0"), "lvlmanage0"},
+                        Case{Find<QPushButton>(dialog, "cmdOK"), "button_ok"}}) {
+    dialogs.helpTopics.clear();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+      QMouseEvent event(type, QPointF(5, 5), c.widget->mapToGlobal(QPointF(5, 5)), Qt::RightButton,
+                        type == QEvent::MouseButtonPress ? Qt::RightButton : Qt::NoButton, Qt::NoModifier);
+      QApplication::sendEvent(c.widget, &event);
+    }
+    EXPECT_EQ(dialogs.helpTopics, std::vector<std::string>{c.topic}) << c.topic;
+  }
+  EXPECT_EQ(Find<QListWidget>(dialog, "txtBin")->count(), 0);  // the right click did not copy
+  EXPECT_TRUE(dialog.isVisible());
+}
+
 TEST_F(ManageDialogTest, ThePreviewFollowsTheSlotNotTheTitle) {
   WriteRecords("Set.lvl", {LevelText("Same", 45), LevelText("Same", 46)});
   editor.tiles.TileDefs[45].Mini = 12;  // light red
