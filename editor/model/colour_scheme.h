@@ -15,7 +15,7 @@ namespace brolt::editor {
 std::optional<int> GetColorComponent(std::string_view text, bool wantRed, bool wantGreen, bool wantBlue);
 
 // A colour text as 0xBBGGRR, from its three components; a missing component counts 0.
-std::int32_t ColorTextToRgb(std::string_view text);
+std::int32_t ColorTextToRgbValue(std::string_view text);
 
 // Draws a light border colour with its strongest component at 255 (unless two tie for strongest)
 // and derives the grid colours from it: GridLight 75 darker per component, GridDark 155 darker,

@@ -51,7 +51,7 @@ void StepThroughCollection(Editor& editor, int step) {
 
 void ShowHeldModeText(Editor& editor, std::string_view text) {
   editor.ui.window->UpdateStatusBar();
-  ShowStatusText(editor, text, 0, true, false, ColorTextToRgb(editor.prefs.BorderColor));
+  ShowStatusText(editor, text, 0, true, false, ColorTextToRgbValue(editor.prefs.BorderColor));
 }
 
 // The keys that act once the list is closed; each key meets at most one of these.

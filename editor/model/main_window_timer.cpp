@@ -77,8 +77,8 @@ void ScrollHeldArrows(Editor& editor) {
 }  // namespace
 
 std::array<std::int32_t, 6> PulseColors(const Preferences& prefs) {
-  return {0, kDarkGrey, ColorTextToRgb(prefs.GridDark), ColorTextToRgb(prefs.GridLight),
-          ColorTextToRgb(prefs.BorderColor), kWhite};
+  return {0, kDarkGrey, ColorTextToRgbValue(prefs.GridDark), ColorTextToRgbValue(prefs.GridLight),
+          ColorTextToRgbValue(prefs.BorderColor), kWhite};
 }
 
 void TimerTick(Editor& editor) {
