@@ -56,6 +56,8 @@ constexpr int kToolsBottom = kMargin + kToolRows * kToolPitch;
 constexpr int kOverwriteTop = kToolsBottom + kMargin;
 constexpr int kPreviewTop = kOverwriteTop + 20 + kCaptionHeight;
 constexpr int kPaletteTop = kPreviewTop + kPreviewSide + 2 * kMargin;
+constexpr int kSecondaryLeft = kMargin + kPreviewSide + 24;
+constexpr int kSizeBarLeft = kSecondaryLeft + kPreviewSide + 22;
 
 }  // namespace
 
@@ -74,13 +76,12 @@ ToolPanel::ToolPanel(Editor& editor, const QMenuBar& menuBar, const TilesetPictu
 
   picPreTile_ = AddPreview(kMargin, kPreviewTop, "Primary",
                            " Primary selected tile (Left-click to draw) (Rotate Shortcut Key: >) ", "selectedtile");
-  picPreTile_RMB_ = AddPreview(kMargin + 2 * kToolPitch, kPreviewTop, "Secondary",
+  picPreTile_RMB_ = AddPreview(kSecondaryLeft, kPreviewTop, "Secondary",
                                " Secondary selected tile (Right-click to draw) (Rotate Shortcut Key: <) ",
                                "selectedtile2");
 
   cmdTool1SizeX_ = new QScrollBar(Qt::Vertical, this);
-  cmdTool1SizeX_->setGeometry(kMargin + kToolPitch + kPreviewSide + 4, kPreviewTop - kCaptionHeight, kBarWidth,
-                              kPreviewSide + kCaptionHeight);
+  cmdTool1SizeX_->setGeometry(kSizeBarLeft, kPreviewTop - kCaptionHeight, kBarWidth, kPreviewSide + kCaptionHeight);
   cmdTool1SizeX_->setRange(1, 1);
   cmdTool1SizeX_->setFocusPolicy(Qt::NoFocus);
   connect(cmdTool1SizeX_, &QScrollBar::valueChanged, this, [this](int value) {
@@ -112,7 +113,7 @@ void ToolPanel::AddToolButtons() {
 QLabel* ToolPanel::AddPreview(int left, int top, const QString& caption, const std::string& tip,
                               const std::string& helpKey) {
   auto* label = new QLabel(caption, this);
-  label->setGeometry(left, top - kCaptionHeight, 2 * kToolPitch - kMargin, kCaptionHeight);
+  label->setGeometry(left, top - kCaptionHeight, kPreviewSide + 22, kCaptionHeight);
   auto* preview = new QLabel(this);
   preview->setGeometry(left, top, kPreviewSide, kPreviewSide);
   preview->setFrameShape(QFrame::Panel);
