@@ -3,24 +3,16 @@
 #include <gtest/gtest.h>
 
 #include "editor/support/input_window.h"
-#include "editor/support/scripted_dialogs.h"
 
 namespace brolt::editor {
 namespace {
 
-struct KeyboardFixture : ::testing::Test {
+struct KeyboardFixture : ::testing::Test, testing::InputEditor {
   KeyboardFixture() {
-    editor.ui.window = &window;
-    editor.ui.canvas = &canvas;
-    editor.ui.dialogs = &dialogs;
     editor.view.ViewportWidth = 600;
     editor.view.ViewportHeight = 400;
     editor.tiles.TileDefs[45].Rotate = true;
   }
-  Editor editor;
-  testing::InputWindow window;
-  testing::RecordingCanvas canvas;
-  testing::ScriptedDialogs dialogs;
 };
 
 struct ToolKey {

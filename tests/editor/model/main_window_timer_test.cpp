@@ -9,10 +9,8 @@
 namespace brolt::editor {
 namespace {
 
-struct TimerFixture : ::testing::Test {
+struct TimerFixture : ::testing::Test, testing::InputEditor {
   TimerFixture() {
-    editor.ui.window = &window;
-    editor.ui.canvas = &canvas;
     editor.prefs.GridDark = "10,20,30";
     editor.prefs.GridLight = "40,50,60";
     editor.prefs.BorderColor = "70,80,90";
@@ -26,9 +24,6 @@ struct TimerFixture : ::testing::Test {
     }
     return colours;
   }
-  Editor editor;
-  testing::InputWindow window;
-  testing::RecordingCanvas canvas;
 };
 
 TEST_F(TimerFixture, TheMarkerPulsesFromBlackToWhiteAndBack) {

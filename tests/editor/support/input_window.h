@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "editor/support/recording_window.h"
+#include "editor/support/scripted_dialogs.h"
 
 namespace brolt::testing {
 
@@ -29,6 +30,19 @@ class InputWindow : public RecordingWindow {
     RecordingWindow::DropDownLevelList();
     listOpen = true;
   }
+};
+
+// An editor wired to an input window, a recording canvas and scripted boxes.
+struct InputEditor {
+  InputEditor() {
+    editor.ui.window = &window;
+    editor.ui.canvas = &canvas;
+    editor.ui.dialogs = &dialogs;
+  }
+  editor::Editor editor;
+  InputWindow window;
+  RecordingCanvas canvas;
+  ScriptedDialogs dialogs;
 };
 
 }  // namespace brolt::testing
