@@ -38,7 +38,7 @@
 namespace brolt::editor {
 
 namespace {
-constexpr const char* kConnectedMark = "broltMenuCommand";
+constexpr const char* kWatchedMark = "broltMenuCommands";
 constexpr std::string_view kSaturationItem = "mnuToolsSaturationValue";
 
 void RedrawAtSameZoom(Editor& editor) { SetZoom(editor, RoundToInt32(editor.view.TileSize)); }
@@ -48,8 +48,10 @@ MenuCommands::MenuCommands(Editor& editor, QMenuBar& menuBar) : QObject(&menuBar
   AddFileAndEditCommands();
   AddToolCommands();
   AddViewAndHelpCommands();
+  // Items straight on the bar, such as "Exit Paste Mode", and the menus' items.
+  menuBar_.installEventFilter(this);
+  connect(&menuBar_, &QMenuBar::triggered, this, [this](QAction* item) { Triggered(menuBar_, *item); });
   for (QAction* top : menuBar_.actions()) {
-    Connect(*top);
     if (top->menu() != nullptr) Watch(*top->menu());
   }
 }
@@ -166,30 +168,30 @@ bool MenuCommands::Run(std::string_view name) {
 }
 
 void MenuCommands::Watch(QMenu& menu) {
+  if (menu.property(kWatchedMark).toBool()) return;
+  menu.setProperty(kWatchedMark, true);
   menu.installEventFilter(this);
+  connect(&menu, &QMenu::triggered, this, [this, &menu](QAction* item) { Triggered(menu, *item); });
   for (QAction* item : menu.actions()) {
-    Connect(*item);
     if (item->menu() != nullptr) Watch(*item->menu());
   }
 }
 
-void MenuCommands::Connect(QAction& item) {
-  if (item.property(kConnectedMark).toBool()) return;
+// A menu reports its own items and, after them, the items of its submenus; each runs once, as an
+// item of the menu that holds it. The name is read only now, so an item named after it was added
+// runs too.
+void MenuCommands::Triggered(const QWidget& container, QAction& item) {
+  if (!container.actions().contains(&item)) return;
   int index = 0;
-  if (Find(FromQString(item.objectName()), index) == nullptr) return;
-  item.setProperty(kConnectedMark, true);
-  connect(&item, &QAction::triggered, this, [this, name = FromQString(item.objectName())] {
-    int index = 0;
-    const Command* command = Find(name, index);
-    if (command->gated && ConfirmExitPasteMode(editor_)) return;
-    command->run(index);
-  });
+  const Command* command = Find(FromQString(item.objectName()), index);
+  if (command == nullptr) return;
+  if (command->gated && ConfirmExitPasteMode(editor_)) return;
+  command->run(index);
 }
 
 bool MenuCommands::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::ActionAdded) {
     QAction* item = static_cast<QActionEvent*>(event)->action();
-    Connect(*item);
     if (item->menu() != nullptr) Watch(*item->menu());
   }
   return QObject::eventFilter(watched, event);

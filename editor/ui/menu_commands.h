@@ -1,7 +1,8 @@
 #pragma once
 // The menu bar's commands, each found by its item's control name: "mnuFileSave" for one item,
 // "mnuViewZoomLevel2" for item 2 of an item array. Items added to the menus later (a custom
-// saturation, the thickness items, recent levels) are connected as they arrive.
+// saturation, the thickness items, recent levels) run as well: an item's name is read when it is
+// chosen.
 #include <QObject>
 #include <functional>
 #include <map>
@@ -38,7 +39,7 @@ class MenuCommands : public QObject {
   void AddToolCommands();
   void AddViewAndHelpCommands();
   void Watch(QMenu& menu);
-  void Connect(QAction& item);
+  void Triggered(const QWidget& container, QAction& item);
   // The command of a control name and the item's index in its array (0 for a single item).
   const Command* Find(std::string_view name, int& index) const;
   void ChooseCustomSaturation();

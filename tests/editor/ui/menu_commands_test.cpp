@@ -55,6 +55,7 @@ struct MenuFixture : ::testing::Test, testing::LevelsFolderEditor {
     QMenu* help = bar.addMenu("Help");
     AddItem(*help, "mnuHelpIndex");
     AddItem(*help, "mnuHelpTips");
+    bar.addAction("Exit Paste Mode")->setObjectName("mnuCancelPasteMode");
 
     commands = new MenuCommands(editor, bar);
     toolBar = new ToolBar(editor, *commands, bar, pictures, &window);
@@ -101,6 +102,17 @@ TEST_F(MenuFixture, GatedItemsAskToLeavePasteModeFirst) {
   Trigger("mnuEditSelectAll");  // OK: leaves paste mode, then selects
   EXPECT_FALSE(editor.clipboard.PasteMode);
   EXPECT_TRUE(editor.level.Cell(49, 49).Selected);
+  editor.clipboard.PasteMode = true;
+  Trigger("mnuCancelPasteMode");
+  EXPECT_FALSE(editor.clipboard.PasteMode);
+  EXPECT_EQ(dialogs.messages.size(), 2U);
+}
+
+TEST_F(MenuFixture, AnItemAddedLaterAndNamedAfterwardsRunsToo) {
+  QMenu* thickness = FindSubmenu(*window.menuBar(), "mnuToolsSaturation")->addMenu("Thickness");
+  thickness->addAction("3")->setObjectName("mnuToolsThickValue3");
+  FindMenuItem(*window.menuBar(), "mnuToolsThickValue3")->trigger();
+  EXPECT_EQ(editor.tools.BrushSize, 3);
 }
 
 TEST_F(MenuFixture, ACustomSaturationAddsItsItemOnce) {
