@@ -28,16 +28,19 @@ CellBox BrushSquareAround(const ToolState& tools, int column, int row) {
                  static_cast<std::int16_t>(std::min(top + width, kLevelSize) - 1), true};
 }
 
+std::string BrushSizeHint(int tool, int size) {
+  const std::string width = std::to_string(2 * size - 1);
+  return tool == kBrushTool ? "Selects the brush size of " + width + "x" + width
+                            : "Selects thickness of " + std::to_string(size);
+}
+
 void SetBrushSize(Editor& editor, int size) {
   CancelPasteMode(editor);
   // The bar has no use beyond a brush that covers the whole level.
   size = std::clamp(size, 1, kLevelSize);
   editor.tools.BrushSize = static_cast<std::int16_t>(size);
   editor.ui.window->ShowBrushSize(size);
-  const std::string width = std::to_string(BrushWidth(editor.tools));
-  const std::string text = editor.tools.CurrentTool == kBrushTool ? "Selects the brush size of " + width + "x" + width
-                                                                  : "Selects thickness of " + std::to_string(size);
-  editor.ui.window->ShowStatusText(text, 0, true, false, kStatusWhite);
+  editor.ui.window->ShowStatusText(BrushSizeHint(editor.tools.CurrentTool, size), 0, true, false, kStatusWhite);
 }
 
 }  // namespace brolt::editor

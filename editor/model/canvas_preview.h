@@ -50,6 +50,12 @@ struct CanvasPreview {
   // 5 size-all).
   std::int16_t CanvasPointer = 0;
   std::int16_t MinimapPointer = 0;
+  // The pulsing outline on the first Thresher, its colour (0xBBGGRR), the main window timer's tick
+  // count (0 on every sixth tick) and the pulse phase, -4..5, whose absolute value picks the colour.
+  CellBox PlayerMarker;
+  std::int32_t PlayerMarkerColour = 0;
+  std::int16_t TimerTick = 0;
+  std::int16_t PulsePhase = 0;
 
   bool& Marker(int x, int y) { return MarkerShown[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)]; }
   bool Marker(int x, int y) const { return MarkerShown[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)]; }

@@ -23,6 +23,13 @@ void ClearGrid(Editor& editor) {
   editor.ui.canvas->RedrawLevel();
 }
 
+void ShowGridLines(Editor& editor, bool shown) {
+  BusyPointer busy(editor);
+  if (shown) DrawGrid(editor);
+  else ClearGrid(editor);
+  editor.prefs.ShowGrid = shown;
+}
+
 void RedrawChangedCells(Editor& editor, int slot) {
   if (slot < 0 || slot >= static_cast<int>(editor.undo.UndoBuffer.size())) return;
   SetMousePointer(editor, kHourglassPointer);

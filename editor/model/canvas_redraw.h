@@ -14,6 +14,9 @@ void DrawGrid(Editor& editor);
 // Paints the grid lines over in black: the grid disappears, the cells stay.
 void ClearGrid(Editor& editor);
 
+// The grid shown or hidden as the designer chose it, kept in the preferences.
+void ShowGridLines(Editor& editor, bool shown);
+
 // Brings the map to the state of an undo slot, repainting only the cells whose tile or direction
 // differ; then clears the selection and refreshes the tile counter and the minimap. The pointer is
 // left as the hourglass until the canvas next sets it. A slot the ring does not hold changes nothing.

@@ -57,6 +57,13 @@ std::optional<int> GetColorComponent(std::string_view text, bool wantRed, bool w
   return std::nullopt;
 }
 
+std::int32_t ColorTextToRgbValue(std::string_view text) {
+  const int red = GetColorComponent(text, true, false, false).value_or(0);
+  const int green = GetColorComponent(text, false, true, false).value_or(0);
+  const int blue = GetColorComponent(text, false, false, true).value_or(0);
+  return red | green << 8 | blue << 16;
+}
+
 void RandomBorderColor(Editor& editor) {
   Rgb border{};
   do {

@@ -42,6 +42,8 @@ class Dialogs {
   // The level management dialog on the collection `collectionFile` (may be empty); returns when the
   // designer has closed it.
   virtual void ShowLevelManagement(std::string_view /*collectionFile*/) {}
+  // The level properties command with its dialog, for callers that have no window of their own.
+  virtual void OpenLevelProperties() {}
 };
 
 }  // namespace brolt::editor

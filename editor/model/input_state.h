@@ -17,6 +17,15 @@ struct InputState {
   std::int16_t HeldKey = 0;     // 17 Ctrl, 32 Space, 83 S; -1 in paste mode
   std::int16_t LastPaintX = -1;
   std::int16_t LastPaintY = -1;
+  // Arrow keys held down: the main window's timer scrolls the view one cell a tick each way.
+  bool ScrollUpHeld = false;
+  bool ScrollDownHeld = false;
+  bool ScrollLeftHeld = false;
+  bool ScrollRightHeld = false;
+
+  std::int16_t MiniMouseButton = 0;  // the button pressed on the minimap, 0 once released there
+
+  void ReleaseArrowKeys() { ScrollUpHeld = ScrollDownHeld = ScrollLeftHeld = ScrollRightHeld = false; }
 };
 
 }  // namespace brolt::editor

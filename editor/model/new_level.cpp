@@ -45,6 +45,7 @@ void NewLevel(Editor& editor) {
   level.UnidAward = 0;
   level.CannonRate = editor.prefs.CannonRateDefault;
   editor.tools.Saturation = 100;
+  editor.input.ReleaseArrowKeys();
   for (auto& column : level.Map)
     for (MapCell& cell : column) cell.TileCode = 0;
   ResetUndoRing(editor.undo, editor.prefs.UndoMax);

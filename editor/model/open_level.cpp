@@ -71,6 +71,7 @@ void ReadLevel(Editor& editor, const LevelSlot& slot, bool refillDropDown) {
   editor.level.LevelNumber = static_cast<std::int16_t>(slot.Number);
   editor.level.LevelTitle = slot.Title;
   editor.tools.Saturation = 100;
+  editor.input.ReleaseArrowKeys();
   editor.level.StartMarkerPlaced = false;
   ApplyLevelRecord(DecodeLevelRecord(*record), editor.level);
   ResetUndoRing(editor.undo, editor.prefs.UndoMax);

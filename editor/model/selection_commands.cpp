@@ -46,6 +46,10 @@ void SelectAllTiles(Editor& editor, bool tilesOnly) {
   SelectWhere(editor, [tilesOnly](const MapCell& cell) { return !tilesOnly || cell.TileCode != 0; });
 }
 
+void InvertSelection(Editor& editor) {
+  SelectWhere(editor, [](const MapCell& cell) { return !cell.Selected; });
+}
+
 void SelectTilesLikeButton(Editor& editor, bool secondary) {
   BusyPointer busy(editor);
   SelectTile(editor, secondary ? editor.tools.SecondaryTile : editor.tools.PrimaryTile);

@@ -6,6 +6,8 @@ namespace brolt::editor {
 
 // Selects every cell, or with `tilesOnly` every non-empty cell.
 void SelectAllTiles(Editor& editor, bool tilesOnly);
+// Selects every level cell that is not selected and deselects the others.
+void InvertSelection(Editor& editor);
 // Selects exactly the cells holding the primary tile, or the secondary one.
 void SelectTilesLikeButton(Editor& editor, bool secondary);
 // Selects exactly the cells holding the tile under the pointer.

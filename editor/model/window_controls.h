@@ -98,6 +98,17 @@ class WindowControls {
   // The main window's state as the preferences speak of it: 0 normal, 2 maximized.
   virtual int MainWindowState() const { return 0; }
   virtual void SetMainWindowState(int /*state*/) {}
+
+  // The keyboard, the timer and the tool panel's share of the window.
+  // Writes the tool and the cell under the pointer into the status bar again.
+  virtual void UpdateStatusBar() {}
+  // The canvas takes the keyboard focus, which also closes the level roll-down list.
+  virtual void FocusCanvas() {}
+  virtual bool LevelDropDownShown() const { return false; }
+  // Returns after `seconds`, letting window events run meanwhile.
+  virtual void Pause(double /*seconds*/) {}
+  // The overwrite check box and the check mark of its menu item.
+  virtual void ShowOverwrite(bool /*on*/) {}
 };
 
 }  // namespace brolt::editor

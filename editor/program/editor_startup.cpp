@@ -93,6 +93,7 @@ void CentreView(Editor& editor) {
 
 void Main(EditorProgram& program) {
   Editor& editor = program.editor;
+  editor.ui.launcher = &program.launcher;
   OpenDefinitionsDatabase(editor);
   ReadDeveloperSwitch(editor);
 

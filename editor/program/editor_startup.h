@@ -4,12 +4,14 @@
 #include <QMainWindow>
 
 #include "editor/model/editor.h"
+#include "editor/ui/qprocess_game_launcher.h"
 
 namespace brolt::editor {
 
 struct EditorProgram {
   Editor editor;
   QMainWindow mainWindow;  // the editor's main window
+  QProcessGameLauncher launcher;
 };
 
 // The whole start-up, in order. Throws DatabaseError (naming the file) when the definitions

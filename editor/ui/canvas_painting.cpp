@@ -84,8 +84,17 @@ void PaintOutline(QPainter& painter, const CellBox& box, int side) {
     painter.drawRect(box.Left * side, box.Top * side, (box.Right - box.Left + 1) * side, (box.Bottom - box.Top + 1) * side);
 }
 
+// One pixel inside the grid lines of the Thresher's cell, in the pulse's colour.
+void PaintPlayerMarker(QPainter& painter, const CanvasPreview& preview, int side) {
+  const CellBox& marker = preview.PlayerMarker;
+  if (!marker.Visible || side < 3) return;
+  painter.setPen(QPen(ColorFromRgb(preview.PlayerMarkerColour), 0));
+  painter.drawRect(marker.Left * side + 1, marker.Top * side + 1, side - 2, side - 2);
+}
+
 void PaintOverlays(QPainter& painter, const CanvasPreview& preview, int side) {
   painter.setBrush(Qt::NoBrush);
+  PaintPlayerMarker(painter, preview, side);
   painter.setPen(QPen(kOutlineColour, 0));
   PaintOutline(painter, preview.SquareOutline, side);
   PaintOutline(painter, preview.SquareInner, side);

@@ -1,9 +1,13 @@
 #include "editor/ui/mini_level.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
 
 #include "editor/model/minimap.h"
+#include "editor/model/minimap_mouse.h"
+#include "editor/ui/mouse_buttons.h"
+#include "editor/ui/pointer_shape.h"
 #include "editor/ui/qt_colors.h"
 
 namespace brolt::editor {
@@ -12,10 +16,30 @@ namespace {
 const QColor kViewBoxColour(255, 255, 255);
 }  // namespace
 
-MiniLevel::MiniLevel(const Editor& editor, QWidget* parent) : QWidget(parent), editor_(editor) {
+MiniLevel::MiniLevel(Editor& editor, QWidget* parent) : QWidget(parent), editor_(editor) {
   setFixedSize(kMiniLevelPixels, kMiniLevelPixels);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
 }
+
+void MiniLevel::mousePressEvent(QMouseEvent* event) {
+  MiniLevelMouseDown(editor_, ButtonNumber(event->button()), static_cast<float>(event->position().x()),
+                     static_cast<float>(event->position().y()));
+  ShowPointer();
+}
+
+void MiniLevel::mouseMoveEvent(QMouseEvent* event) {
+  MiniLevelMouseMove(editor_, static_cast<float>(event->position().x()), static_cast<float>(event->position().y()));
+  ShowPointer();
+}
+
+void MiniLevel::mouseReleaseEvent(QMouseEvent* event) {
+  MiniLevelMouseUp(editor_, ButtonNumber(event->button()), static_cast<float>(event->position().x()),
+                   static_cast<float>(event->position().y()));
+  ShowPointer();
+}
+
+void MiniLevel::ShowPointer() { setCursor(PointerCursor(editor_.preview.MinimapPointer)); }
 
 void MiniLevel::paintEvent(QPaintEvent*) {
   QPainter painter(this);

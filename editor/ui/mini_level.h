@@ -13,13 +13,19 @@ class MiniLevel : public QWidget {
   Q_OBJECT
 
  public:
-  explicit MiniLevel(const Editor& editor, QWidget* parent = nullptr);
+  explicit MiniLevel(Editor& editor, QWidget* parent = nullptr);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // A left press or drag moves the view; a right click opens the minimap's help.
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  const Editor& editor_;
+  void ShowPointer();
+
+  Editor& editor_;
 };
 
 }  // namespace brolt::editor

@@ -1,6 +1,13 @@
 #include "editor/ui/qt_dialogs.h"
 
+#include <QApplication>
+
+#include "editor/ui/compile_dialog.h"
 #include "editor/ui/help_window.h"
+#include "editor/ui/level_management_dialog.h"
+#include "editor/ui/load_dialog.h"
+#include "editor/ui/property_commands.h"
+#include "editor/ui/save_dialog.h"
 #include "editor/ui/input_box_window.h"
 #include "editor/ui/message_box_window.h"
 #include "editor/ui/wait_window.h"
@@ -25,6 +32,24 @@ std::string QtDialogs::ShowInputBox(std::string_view prompt, std::string_view de
 void QtDialogs::ShowHelpTopic(std::string_view key) { Help().ShowTopic(key); }
 
 void QtDialogs::ShowErrorIcon(bool visible) { MessageBox().SetErrorIconVisible(visible); }
+
+bool QtDialogs::ShowSaveDialog(SaveDialogState& state) {
+  return RunSaveDialog(editor_, state, QApplication::activeWindow());
+}
+
+bool QtDialogs::ShowLoadDialog(LoadDialogState& state) {
+  return RunLoadDialog(editor_, state, QApplication::activeWindow());
+}
+
+bool QtDialogs::ShowCompileDialog(CompileChoices& choices) {
+  return RunCompileDialog(editor_, choices, QApplication::activeWindow());
+}
+
+void QtDialogs::ShowLevelManagement(std::string_view collectionFile) {
+  RunLevelManagementDialog(editor_, collectionFile, QApplication::activeWindow());
+}
+
+void QtDialogs::OpenLevelProperties() { RunLevelProperties(editor_, QApplication::activeWindow()); }
 
 bool QtDialogs::HelpVisible() const { return help_ && help_->isVisible(); }
 

@@ -25,6 +25,12 @@ class QtDialogs : public Dialogs {
   std::string ShowInputBox(std::string_view prompt, std::string_view defaultText, int maxLength) override;
   void ShowHelpTopic(std::string_view key) override;
   void ShowErrorIcon(bool visible) override;
+  // The collection dialogs and the level properties, over the window that is active.
+  bool ShowSaveDialog(SaveDialogState& state) override;
+  bool ShowLoadDialog(LoadDialogState& state) override;
+  bool ShowCompileDialog(CompileChoices& choices) override;
+  void ShowLevelManagement(std::string_view collectionFile) override;
+  void OpenLevelProperties() override;
 
   bool HelpVisible() const;
   void HideHelp() override;

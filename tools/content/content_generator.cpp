@@ -18,6 +18,7 @@
 #include "tools/content/pack_step.h"
 #include "tools/content/sound_effects.h"
 #include "tools/content/splash_picture.h"
+#include "tools/content/tool_icons.h"
 #include "tools/content/textures.h"
 
 namespace brolt::content {
@@ -90,6 +91,7 @@ void GenerateContent(const GeneratorOptions& options) {
   std::vector<TileRow> tiles = ParseTileCatalogue(ReadData(options.dataFolder / "tiles.txt"));
   WriteOutput(options.distFolder / "Graphics" / "Tileset.bmp", EncodeBmp(DrawEditorTileset(tiles, pictures)));
   WriteOutput(options.distFolder / "Graphics" / "Splash.jpg", EncodeJpeg(DrawSplashPicture(), kBackdropJpegQuality));
+  for (const NamedFile& icon : DrawToolIcons()) WriteOutput(options.distFolder / "Graphics" / "Icons" / icon.name, icon.bytes);
   WriteDefinitionsDatabase(options.distFolder / "Define.qdm", ReadData(options.dataFolder / "define.sql"), tiles,
                            ParseEditorHelp(ReadData(options.dataFolder / "editor_help.txt")));
 

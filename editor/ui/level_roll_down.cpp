@@ -1,0 +1,54 @@
+#include "editor/ui/level_roll_down.h"
+
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+
+#include "editor/model/open_level.h"
+#include "editor/ui/qt_text.h"
+
+namespace brolt::editor {
+
+namespace {
+constexpr int kVisibleEntries = 12;
+}  // namespace
+
+LevelRollDown::LevelRollDown(Editor& editor, QWidget* parent) : QFrame(parent), editor_(editor) {
+  setFrameShape(QFrame::Box);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(1, 1, 1, 1);
+  lstDropDown_ = new QListWidget(this);
+  layout->addWidget(lstDropDown_);
+  lstDropDown_->viewport()->installEventFilter(this);
+  lstDropDown_->installEventFilter(this);
+  connect(lstDropDown_, &QListWidget::currentRowChanged, this,
+          [this](int row) { editor_.collections.DropDownIndex = row; });
+  hide();
+}
+
+void LevelRollDown::DropDown() {
+  const CollectionState& state = editor_.collections;
+  {
+    const QSignalBlocker blocker(lstDropDown_);
+    lstDropDown_->clear();
+    for (const std::string& entry : state.DropDownEntries) lstDropDown_->addItem(ToQString(entry));
+    lstDropDown_->setCurrentRow(state.DropDownIndex);
+  }
+  const int rows = std::clamp(static_cast<int>(state.DropDownEntries.size()), 1, kVisibleEntries);
+  resize(width(), rows * lstDropDown_->fontMetrics().height() + 8);
+  show();
+  raise();
+  lstDropDown_->setFocus();
+}
+
+bool LevelRollDown::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == lstDropDown_ && event->type() == QEvent::FocusOut) {
+    hide();
+  } else if (watched == lstDropDown_->viewport() && event->type() == QEvent::MouseButtonRelease &&
+             lstDropDown_->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint()) != nullptr) {
+    OpenLevelNumber(editor_);
+  }
+  return QFrame::eventFilter(watched, event);
+}
+
+}  // namespace brolt::editor

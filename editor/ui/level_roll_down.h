@@ -1,0 +1,30 @@
+#pragma once
+// The level roll-down (picDropDown with its list lstDropDown): the levels of the current
+// collection dropped down under the level title. Releasing the mouse on an entry opens that level;
+// the list closes as soon as it loses the focus.
+#include <QFrame>
+
+#include "editor/model/editor.h"
+
+class QListWidget;
+
+namespace brolt::editor {
+
+class LevelRollDown : public QFrame {
+ public:
+  explicit LevelRollDown(Editor& editor, QWidget* parent = nullptr);
+
+  // Shows the entries and the chosen one of Editor::collections, and takes the focus.
+  void DropDown();
+
+  QListWidget* List() const { return lstDropDown_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  Editor& editor_;
+  QListWidget* lstDropDown_;
+};
+
+}  // namespace brolt::editor

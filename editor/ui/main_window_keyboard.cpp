@@ -1,0 +1,35 @@
+#include "editor/ui/main_window_keyboard.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWidget>
+
+#include "editor/model/keyboard_shortcuts.h"
+#include "editor/ui/key_codes.h"
+
+namespace brolt::editor {
+
+MainWindowKeyboard::MainWindowKeyboard(Editor& editor, QWidget& mainWindow) : editor_(editor), mainWindow_(mainWindow) {
+  QApplication::instance()->installEventFilter(this);
+}
+
+MainWindowKeyboard::~MainWindowKeyboard() { QApplication::instance()->removeEventFilter(this); }
+
+bool MainWindowKeyboard::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
+  // A key the focused control passes on reaches its parents too; it counts once, at the first.
+  QWidget* first = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &mainWindow_;
+  if (watched != first || first->window() != &mainWindow_) return false;
+  const auto& keyEvent = static_cast<const QKeyEvent&>(*event);
+  if (type == QEvent::KeyPress) {
+    KeyDown(editor_, VirtualKeyCode(keyEvent));
+  } else if (!keyEvent.isAutoRepeat()) {
+    // The platform's key repeat sends a release before every repeated press; a held Space or S
+    // must stay held until the key really comes up.
+    KeyUp(editor_, VirtualKeyCode(keyEvent));
+  }
+  return false;
+}
+
+}  // namespace brolt::editor

@@ -1,0 +1,202 @@
+#include "editor/ui/tool_bar.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QToolButton>
+#include <string>
+
+#include "editor/model/collection_lists.h"
+#include "editor/model/paste_mode.h"
+#include "editor/ui/control_help.h"
+#include "editor/ui/menu_commands.h"
+#include "editor/ui/menu_lookup.h"
+#include "editor/ui/property_commands.h"
+#include "editor/ui/qt_text.h"
+#include "editor/ui/tool_icons.h"
+
+namespace brolt::editor {
+
+namespace {
+
+constexpr int kButtonSide = 28;
+constexpr int kButtonPitch = 30;
+constexpr int kMargin = 4;
+constexpr int kChooserWidth = 22;
+constexpr int kValueWidth = 38;
+constexpr int kChooserPitch = kChooserWidth + kValueWidth + 6;
+constexpr int kBarHeight = kButtonSide + 2 * kMargin;
+
+struct CommandSpec {
+  const char* menuItem;  // the menu item whose command the button runs
+  const char* icon;
+  const char* caption;   // shown when the picture is missing
+  const char* tip;
+};
+
+constexpr std::array<CommandSpec, ToolBar::kCommandCount> kCommands{{
+    {"mnuFileNew", "command_new", "New", " New Level (Shortcut Keys: Ctrl+N) "},
+    {"mnuFileSave", "command_save", "Save", " Save Level (Shortcut Keys: Ctrl+S) "},
+    {"mnuFileLoad", "command_load", "Load", " Load Level (Shortcut Keys: Ctrl+L) "},
+    {"mnuToolProperties", "command_properties", "Prop", " Level Properties (Shortcut Key: Backspace) "},
+    {"mnuFileLevelManagement", "command_management", "Mng", " Level Management (Shortcut Keys: Ctrl+M) "},
+    {"mnuEditUndo", "command_undo", "Undo", " Undo (Shortcut Keys: Ctrl+Z) "},
+    {"mnuEditRedo", "command_redo", "Redo", " Redo (Shortcut Keys: Ctrl+Y) "},
+    {"mnuToolsPlay", "command_play", "Play", " Play Level (Shortcut Key: Enter) "},
+    {"mnuToolsCompile", "command_compile", "Cmp", " Compile Level Collection "},
+    {"mnuEditCopy", "command_copy", "Copy", " Copy Selection (Shortcut Keys: Ctrl+C) "},
+    {"mnuHelpIndex", "command_help", "?", " Help Index (Shortcut Key: F1) "},
+}};
+
+// The chooser buttons' pop-up menus and their default items.
+struct Chooser {
+  const char* submenu;
+  const char* defaultItem;
+};
+constexpr Chooser kZoomChooser{"mnuViewZoom", "mnuViewZoomLevel4"};
+constexpr Chooser kSizeChooser{"mnuToolsThick", "mnuToolsThickValue1"};
+constexpr Chooser kSaturationChooser{"mnuToolsSaturation", "mnuToolsSaturationValue100"};
+
+QToolButton* NewButton(QWidget* parent, QRect area) {
+  auto* button = new QToolButton(parent);
+  button->setGeometry(area);
+  button->setAutoRaise(true);
+  button->setFocusPolicy(Qt::NoFocus);
+  return button;
+}
+
+}  // namespace
+
+ToolBar::ToolBar(Editor& editor, MenuCommands& commands, const QMenuBar& menuBar, const TilesetPictures& pictures,
+                 QWidget* parent)
+    : QWidget(parent),
+      editor_(editor),
+      commands_(commands),
+      menuBar_(menuBar),
+      pictures_(pictures),
+      help_(new ControlHelp(editor, this)) {
+  AddCommandButtons();
+  int left = kMargin + kCommandCount * kButtonPitch + 2 * kMargin;
+  cmdZoom_ = AddChooser(left, "chooser_zoom", "Z", " Zoom: Sets the zoom in pixels per tile (Shortcut Keys: + / -) ",
+                        "zoom", txtZoom_, "100");
+  left += kChooserPitch;
+  cmdSize_ = AddChooser(left, "chooser_size", "T", " Thickness: Sets the brush thickness in tiles across ", "thickness",
+                        txtThickness_, "99");
+  left += kChooserPitch;
+  cmdSaturation_ = AddChooser(left, "chooser_saturation", "S", " Saturation: Sets the saturation in percent ",
+                              "saturation", txtSaturation_, "100%");
+  left += kChooserPitch;
+  AddTileCounter(left);
+  left += kChooserPitch;
+  cmdDropDown_ = NewButton(this, QRect(left, kMargin, kChooserWidth, kButtonSide));
+  SetButtonPicture(editor_, *cmdDropDown_, "chooser_levels", "v");
+  help_->Add(*cmdDropDown_, " Load Level (Shortcut Keys: Ctrl+L) ", "levelrolldown");
+  cmdDropDown_->installEventFilter(this);
+  setFixedHeight(kBarHeight);
+  setMinimumWidth(left + kChooserWidth + kMargin);
+}
+
+void ToolBar::AddCommandButtons() {
+  for (int index = 0; index < kCommandCount; ++index) {
+    const CommandSpec& spec = kCommands[static_cast<std::size_t>(index)];
+    QToolButton* button = NewButton(this, QRect(kMargin + index * kButtonPitch, kMargin, kButtonSide, kButtonSide));
+    SetButtonPicture(editor_, *button, spec.icon, spec.caption);
+    help_->Add(*button, spec.tip, {});
+    button->installEventFilter(this);
+    cmdCommand_[static_cast<std::size_t>(index)] = button;
+  }
+}
+
+QToolButton* ToolBar::AddChooser(int left, const char* icon, const QString& caption, const std::string& tip,
+                                 const std::string& helpKey, QLabel*& value, const QString& initial) {
+  QToolButton* button = NewButton(this, QRect(left, kMargin, kChooserWidth, kButtonSide));
+  SetButtonPicture(editor_, *button, icon, caption);
+  help_->Add(*button, tip, helpKey);
+  button->installEventFilter(this);
+  value = new QLabel(initial, this);
+  value->setGeometry(left + kChooserWidth + 2, kMargin, kValueWidth, kButtonSide);
+  value->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  return button;
+}
+
+void ToolBar::AddTileCounter(int left) {
+  picTileCount_ = new QLabel(this);
+  picTileCount_->setGeometry(left, kMargin + 2, kIconPixels + 4, kIconPixels + 4);
+  picTileCount_->setScaledContents(true);
+  txtTileCount_ = new QLabel("2500", this);
+  txtTileCount_->setGeometry(left + kIconPixels + 6, kMargin, kValueWidth, kButtonSide);
+  for (QLabel* part : {picTileCount_, txtTileCount_}) {
+    help_->Add(*part, " Tile Counter ", "tilecounter");
+    part->installEventFilter(this);
+  }
+}
+
+void ToolBar::ShowZoom(const QString& text) { txtZoom_->setText(text); }
+void ToolBar::ShowThickness(const QString& text) { txtThickness_->setText(text); }
+void ToolBar::ShowSaturation(const QString& text) { txtSaturation_->setText(text); }
+
+void ToolBar::ShowTileCounter(int tile, int count) {
+  const TileDef& def = editor_.tiles[tile];
+  picTileCount_->setPixmap(QPixmap::fromImage(pictures_.TileImage(def, 0)));
+  const QString tip = ToQString(" Tile Counter (" + def.Desc + ") ");
+  picTileCount_->setToolTip(tip);
+  txtTileCount_->setText(QString::number(count));
+  // The hint follows the counted tile too.
+  help_->Add(*picTileCount_, FromQString(tip), "tilecounter");
+}
+
+void ToolBar::EnableThickness(bool enabled) {
+  cmdSize_->setEnabled(enabled);
+  txtThickness_->setEnabled(enabled);
+}
+
+void ToolBar::EnableSaturation(bool enabled) {
+  cmdSaturation_->setEnabled(enabled);
+  txtSaturation_->setEnabled(enabled);
+}
+
+bool ToolBar::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease) return false;
+  const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+  const bool press = type == QEvent::MouseButtonPress;
+  for (int index = 0; index < kCommandCount; ++index) {
+    if (watched != cmdCommand_[static_cast<std::size_t>(index)]) continue;
+    if (!press) CommandReleased(index, button);
+    return false;
+  }
+  if (button == Qt::RightButton) return false;  // their help comes with the release
+  if (press && (watched == cmdZoom_ || watched == cmdSize_ || watched == cmdSaturation_)) {
+    PopUpChooser(*static_cast<QToolButton*>(watched));
+    return true;
+  }
+  if (press && button == Qt::LeftButton && (watched == picTileCount_ || watched == txtTileCount_)) {
+    RunTileCount(editor_, window());
+  } else if (!press && watched == cmdDropDown_) {
+    ShowLevelDropDown(editor_, false);
+  }
+  return false;
+}
+
+void ToolBar::CommandReleased(int index, Qt::MouseButton button) {
+  if (index == kHelpIndex && editor_.clipboard.PasteMode) {
+    editor_.ui.dialogs->ShowHelpTopic("pastemode");
+    return;
+  }
+  if (button == Qt::RightButton) {
+    editor_.ui.dialogs->ShowHelpTopic(index == kHelpIndex ? "help" : "toolbar" + std::to_string(index));
+    return;
+  }
+  if (ConfirmExitPasteMode(editor_)) return;
+  commands_.Run(kCommands[static_cast<std::size_t>(index)].menuItem);
+  if (index != kHelpIndex) editor_.ui.window->FocusCanvas();
+}
+
+void ToolBar::PopUpChooser(QToolButton& button) {
+  if (ConfirmExitPasteMode(editor_)) return;
+  const Chooser& chooser = &button == cmdZoom_ ? kZoomChooser : &button == cmdSize_ ? kSizeChooser : kSaturationChooser;
+  PopUpSubmenu(menuBar_, chooser.submenu, chooser.defaultItem, button.mapToGlobal(QPoint(0, button.height())));
+  button.setDown(false);
+  editor_.ui.window->FocusCanvas();
+}
+
+}  // namespace brolt::editor
