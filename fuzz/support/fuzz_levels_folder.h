@@ -1,6 +1,8 @@
 #pragma once
 // An editor over a temporary program folder whose Levels folder receives the fuzzed collection,
 // with a tile catalogue whose minimap colours run past both ends of their range.
+#include <stdlib.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -13,7 +15,18 @@
 
 namespace brolt::fuzzing {
 
+// Every input writes files, and on a disk each flush of them would slow the fuzzer down a
+// hundredfold: the folder goes into memory where the system has a memory file system, unless
+// TMPDIR says otherwise.
+struct TemporaryFilesInMemory {
+  TemporaryFilesInMemory() {
+    std::error_code ignored;
+    if (std::filesystem::is_directory("/dev/shm", ignored)) ::setenv("TMPDIR", "/dev/shm", 0);
+  }
+};
+
 struct FuzzLevelsFolder {
+  TemporaryFilesInMemory inMemory;
   TemporaryFolder folder;
   editor::Editor editor;
 
