@@ -10,6 +10,12 @@
 namespace brolt {
 
 namespace {
+ReplaceStepObserver stepObserver = nullptr;
+
+void Reached(ReplaceStep step) {
+  if (stepObserver) stepObserver(step);
+}
+
 std::string Describe(const std::filesystem::path& path, const char* what) {
   return std::string(what) + " '" + path.string() + "': " + std::strerror(errno);
 }
@@ -37,6 +43,7 @@ void ReplaceFileAtomically(const std::filesystem::path& path, std::string_view b
   std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
   int fd = ::mkstemp(pattern.data());
   if (fd < 0) throw FileError(Describe(path, "Can't write"));
+  Reached(ReplaceStep::TemporaryCreated);
   const char* data = bytes.data();
   std::size_t left = bytes.size();
   bool ok = true;
@@ -49,6 +56,7 @@ void ReplaceFileAtomically(const std::filesystem::path& path, std::string_view b
       left -= static_cast<std::size_t>(written);
     }
   }
+  if (ok) Reached(ReplaceStep::BytesWritten);
   ok = ok && ::fsync(fd) == 0;
   int saved = errno;
   ok = (::close(fd) == 0) && ok;
@@ -56,11 +64,17 @@ void ReplaceFileAtomically(const std::filesystem::path& path, std::string_view b
   struct stat info {};
   if (ok && ::stat(path.c_str(), &info) == 0) ::chmod(pattern.c_str(), info.st_mode & 07777);
   else if (ok) ::chmod(pattern.c_str(), 0644);
-  if (ok && ::rename(pattern.c_str(), path.c_str()) == 0) return;
+  if (ok) Reached(ReplaceStep::Flushed);
+  if (ok && ::rename(pattern.c_str(), path.c_str()) == 0) {
+    Reached(ReplaceStep::Renamed);
+    return;
+  }
   if (!ok) errno = saved ? saved : errno;
   std::string message = Describe(path, "Can't write");
   ::unlink(pattern.c_str());
   throw FileError(message);
 }
+
+void SetReplaceStepObserver(ReplaceStepObserver observer) { stepObserver = observer; }
 
 }  // namespace brolt

@@ -23,4 +23,11 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
 // Throws FileError and leaves the target untouched when any step fails.
 void ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
+// The points between the steps of ReplaceFileAtomically. A test stops the writer at one of them, as
+// a crash would, to see that the target holds the old bytes or the new ones; the programs never set
+// an observer.
+enum class ReplaceStep { TemporaryCreated, BytesWritten, Flushed, Renamed };
+using ReplaceStepObserver = void (*)(ReplaceStep step);
+void SetReplaceStepObserver(ReplaceStepObserver observer);
+
 }  // namespace brolt

@@ -30,6 +30,10 @@ CollectionContents ReadCollectionContents(const Editor& editor, std::string_view
   return contents;
 }
 
+bool IsCompiledCollection(const Editor& editor, std::string_view file) {
+  return IsCompiledMarker(FieldText(ReadSlot(CollectionPath(editor, file), 1), level_field::CompiledMarker));
+}
+
 bool HoldsAnyRecord(std::string_view fileBytes) {
   const long slots = static_cast<long>((fileBytes.size() + kSlotLength - 1) / kSlotLength);
   for (long slot = 1; slot <= slots; ++slot)

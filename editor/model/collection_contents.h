@@ -20,6 +20,11 @@ struct CollectionContents {
 // Reads the collection in one go; a missing file has no records. Throws FileError when it can't be read.
 CollectionContents ReadCollectionContents(const Editor& editor, std::string_view file);
 
+// Whether record 1 of the collection carries the compiled marker, in either case. Reads that record
+// only, so that listing the collections stays cheap however full they are. Throws FileError when
+// the file can't be read.
+bool IsCompiledCollection(const Editor& editor, std::string_view file);
+
 // Whether any slot of a collection file's bytes holds a record, not only the slots before the first
 // empty one.
 bool HoldsAnyRecord(std::string_view fileBytes);

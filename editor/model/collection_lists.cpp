@@ -18,7 +18,7 @@ namespace {
 bool Offered(const Editor& editor, const std::string& file) {
   if (editor.DeveloperMode) return true;
   try {
-    return !ReadCollectionContents(editor, file).Compiled;
+    return !IsCompiledCollection(editor, file);
   } catch (const FileError&) {
     return false;
   }

@@ -8,6 +8,7 @@
 #include "common/level_record.h"
 #include "common/numeric.h"
 #include "editor/model/collection_records.h"
+#include "editor/model/collection_contents.h"
 #include "editor/model/collection_lists.h"
 #include "editor/model/error_report.h"
 #include "editor/model/level_files.h"
@@ -94,8 +95,7 @@ bool AcceptCompileChoice(Editor& editor, std::string_view file) {
   std::error_code error;
   bool replacesCompiledFile = std::filesystem::exists(CollectionPath(editor, CompileBaseName(file) + ".clvl"), error);
   try {
-    replacesCompiledFile = replacesCompiledFile ||
-        IsCompiledMarker(FieldText(ReadSlot(CollectionPath(editor, file), 1), level_field::CompiledMarker));
+    replacesCompiledFile = replacesCompiledFile || IsCompiledCollection(editor, file);
   } catch (const std::exception&) {
     // An unreadable source is reported by the compile itself.
   }
