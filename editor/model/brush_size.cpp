@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "editor/model/brush_outline.h"
 #include "editor/model/paste_mode.h"
 
 namespace brolt::editor {
@@ -34,6 +35,8 @@ void SetBrushSize(Editor& editor, int size) {
   size = std::clamp(size, 1, kLevelSize);
   editor.tools.BrushSize = static_cast<std::int16_t>(size);
   editor.ui.window->ShowBrushSize(size);
+  // The outline shows the new size at once, even while the pointer rests in its cell.
+  if (editor.preview.GuideRow.Visible) MoveBrush(editor);
   const std::string width = std::to_string(BrushWidth(editor.tools));
   const std::string text = editor.tools.CurrentTool == kBrushTool ? "Selects the brush size of " + width + "x" + width
                                                                   : "Selects thickness of " + std::to_string(size);

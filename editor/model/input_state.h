@@ -17,6 +17,7 @@ struct InputState {
   std::int16_t HeldKey = 0;     // 17 Ctrl, 32 Space, 83 S; -1 in paste mode
   std::int16_t LastPaintX = -1;
   std::int16_t LastPaintY = -1;
+  bool StrokeOpen = false;  // a brush stroke or fill began at the press; its release records the undo step
 };
 
 }  // namespace brolt::editor

@@ -27,6 +27,12 @@ LevelCanvas::LevelCanvas(Editor& editor, const TilesetPictures& pictures, QWidge
 
 void LevelCanvas::PicturesChanged() { viewport_->PicturesChanged(); }
 
+void LevelCanvas::SetCornerColour(const QColor& colour) {
+  QPalette corner = corner_->palette();
+  corner.setColor(QPalette::Window, colour);
+  corner_->setPalette(corner);
+}
+
 void LevelCanvas::RedrawCell(int x, int y) {
   const int side = CellPixels(editor_.view);
   viewport_->UpdateCanvasRect(QRect(x * side + 1, y * side + 1, side - 1, side - 1));

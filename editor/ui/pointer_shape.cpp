@@ -10,6 +10,7 @@ QCursor PointerCursor(int pointer) {
     case kCrossPointer: return QCursor(Qt::CrossCursor);
     case kSizeAllPointer: return QCursor(Qt::SizeAllCursor);
     case kHourglassPointer: return QCursor(Qt::WaitCursor);
+    case kNoDropPointer: return QCursor(Qt::ForbiddenCursor);
     default: return QCursor();
   }
 }
