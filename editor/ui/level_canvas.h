@@ -19,6 +19,8 @@ class LevelCanvas : public QWidget, public CanvasSurface {
   Q_OBJECT
 
  public:
+  static constexpr int kScrollBarThickness = 11;
+
   LevelCanvas(Editor& editor, const TilesetPictures& pictures, QWidget* parent = nullptr);
 
   void AttachMiniLevel(MiniLevel* miniLevel) { miniLevel_ = miniLevel; }

@@ -10,7 +10,6 @@
 #include "editor/model/canvas_mouse.h"
 #include "editor/model/exit_editor.h"
 #include "editor/model/hide_selector.h"
-#include "editor/model/mouse_pointer.h"
 #include "editor/model/scrolling.h"
 #include "editor/model/zoom.h"
 #include "editor/ui/canvas_mouse_events.h"
@@ -29,7 +28,7 @@ namespace brolt::editor {
 
 namespace {
 
-constexpr int kScrollBarThickness = 11;
+constexpr int kScrollBarThickness = LevelCanvas::kScrollBarThickness;  // ScrTools as thick as the canvas's bars
 constexpr int kStatusFieldTop = 4;
 constexpr int kStatusFieldHeight = 14;
 constexpr int kLevelLabelsFrame = 5;
@@ -137,6 +136,8 @@ void MainWindow::BuildToolBar() {
   levelTitle_ = AddLabel(toolBar_, "txtLevel", "Untitled");
   levelNumber_ = AddLabel(toolBar_, "txtLevelNum", "(Unsaved)");
   levelNumber_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  // Where the two overlap the number covers the title, so a narrow window shows no cut letters.
+  levelNumber_->setAutoFillBackground(true);
   levelFile_ = AddLabel(toolBar_, "txtLevelFile", "(Unavailable)");
   levelFile_->setGeometry(kLevelFileArea);
   QFont small = levelFile_->font();
@@ -264,13 +265,7 @@ void MainWindow::ShowStatusText(std::string_view text, int index, bool bold, boo
   field.setVisible(!text.empty() || index == 0);
 }
 
-void MainWindow::SetMousePointer(int pointer) {
-  if (pointer == kDefaultPointer) {
-    unsetCursor();
-  } else {
-    setCursor(PointerCursor(pointer));
-  }
-}
+void MainWindow::SetMousePointer(int pointer) { ApplyPointer(*this, pointer); }
 
 void MainWindow::ShowTileCounter(int tile, int count) {
   const TileDef& def = editor_.tiles[tile];
@@ -362,13 +357,7 @@ void MainWindow::ShowBrushSize(int value) {
   bar->setValue(value);
 }
 
-void MainWindow::SetMinimapPointer(int pointer) {
-  if (pointer == kDefaultPointer) {
-    miniLevel_->unsetCursor();
-  } else {
-    miniLevel_->setCursor(PointerCursor(pointer));
-  }
-}
+void MainWindow::SetMinimapPointer(int pointer) { ApplyPointer(*miniLevel_, pointer); }
 
 void MainWindow::ShowLevelCaption(std::string_view title, std::string_view number, std::string_view file) {
   levelTitle_->setText(ToQString(title));

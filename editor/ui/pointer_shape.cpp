@@ -15,4 +15,12 @@ QCursor PointerCursor(int pointer) {
   }
 }
 
+void ApplyPointer(QWidget& widget, int pointer) {
+  if (pointer == kDefaultPointer) {
+    widget.unsetCursor();
+  } else {
+    widget.setCursor(PointerCursor(pointer));
+  }
+}
+
 }  // namespace brolt::editor
