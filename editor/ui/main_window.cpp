@@ -116,6 +116,9 @@ MainWindow::MainWindow(Editor& editor, const TilesetPictures& pictures)
   BuildToolBar();
   BuildStatusBar();
   BuildToolsBack();
+  // The tile palette's panel comes out a few pixels too tall on the first layout; the status bar
+  // stays on top of it.
+  statusBar_->raise();
 
   QPalette viewport = canvas_->palette();
   viewport.setColor(QPalette::Window, kViewportBackground);
@@ -399,8 +402,8 @@ void MainWindow::ShowPasteModeMenus(bool pasteMode) {
 
 void MainWindow::EndProgram() {
   ended_ = true;
-  hide();
-  QCoreApplication::exit(0);
+  close();
+  emit ProgramEnded();
 }
 
 void MainWindow::HideBrushOutline() {
@@ -427,12 +430,12 @@ bool MainWindow::HelpOrSplashShown() {
 
 // Form_Unload: the window never closes by itself; the exit asks, cleans up and ends the program.
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!ended_) ExitEditor(editor_);
   if (ended_) {
     event->accept();
-    return;
+  } else {
+    event->ignore();
   }
-  event->ignore();
-  ExitEditor(editor_);
 }
 
 // Form_Activate: the canvas takes the keys; help and the splash or about window give way.

@@ -89,6 +89,8 @@ class MainWindow : public QMainWindow, public WindowControls, public HelpWindowH
  signals:
   // The border colours changed; the tool bar's and tool panel's own frames follow them.
   void BordersPainted();
+  // The exit has cleaned up: the program's event loop ends on this.
+  void ProgramEnded();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

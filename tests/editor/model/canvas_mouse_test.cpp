@@ -128,32 +128,5 @@ TEST(CanvasMouse, HoldingSPicksTheButtonsTileFromTheLevel) {
   }
 }
 
-TEST(CanvasMouse, FillAndBoxToolsPutAUniquePrimaryTileIntoThePressedCellWithEitherButton) {
-  for (const int tool : {kFillTool, kRectangleTool, kFilledRectangleTool}) {
-    for (const int button : {kLeftButton, kRightButton}) {
-      SCOPED_TRACE(::testing::Message() << tool << " " << button);
-      MouseCanvas t;
-      t.editor.tools.CurrentTool = static_cast<std::int16_t>(tool);
-      t.editor.tools.PrimaryTile = testing::kThresher;
-      t.Click(button, 7, 8);
-      EXPECT_EQ(t.Tile(7, 8), testing::kThresher);
-      EXPECT_EQ(t.CountTile(testing::kThresher), 1);
-      EXPECT_EQ(t.UndoSteps(), 1);
-    }
-  }
-}
-
-TEST(CanvasMouse, ADoubleClickSelectsLikeCellsOnlyAfterALeftClickWithTheSelector) {
-  for (const int button : {kLeftButton, kRightButton}) {
-    MouseCanvas t;
-    t.editor.tools.CurrentTool = kSelectorTool;
-    t.Cell(1, 1).TileCode = kWall;
-    t.Cell(9, 9).TileCode = kWall;
-    t.Click(button, 1, 1);
-    Level_DblClick(t.editor);
-    EXPECT_EQ(t.Cell(9, 9).Selected, button == kLeftButton);
-  }
-}
-
 }  // namespace
 }  // namespace brolt::editor

@@ -39,26 +39,6 @@ TEST(UpdateStatusBar, DescribesTheCellUnderThePointer) {
   }
 }
 
-TEST(UpdateStatusBar, NamesTheToolAndItsSize) {
-  struct Case {
-    int tool;
-    const char* text;
-  };
-  const Case cases[] = {
-      {kSelectorTool, "Tool: Selector"}, {kBrushTool, "Tool: Brush (5)"}, {kFillTool, "Tool: Fill"},
-      {kRectangleTool, "Tool: Rect. (3)"}, {kFilledRectangleTool, "Tool: Rect. Fill"}, {kLineTool, "Tool: Line (3)"},
-      {kPreviewStartTool, "kept"},
-  };
-  for (const Case& c : cases) {
-    CanvasTestEditor t;
-    t.window.status[3].text = "kept";
-    t.editor.tools.CurrentTool = static_cast<std::int16_t>(c.tool);
-    t.editor.tools.BrushSize = 3;
-    UpdateStatusBar(t.editor);
-    EXPECT_EQ(t.window.status[3].text, c.text);
-  }
-}
-
 TEST(UpdateStatusBar, BeyondTheCanvasOnlyTheColumnAndRowChange) {
   CanvasTestEditor t;
   t.window.status[0].text = "before";

@@ -68,35 +68,6 @@ TEST(MainWindow, FramesThePanelsInThePreferenceColours) {
   t.window.Canvas().grab().save(BROLT_TEST_SHOTS_DIR "/main_window_frames.png");
 }
 
-TEST(MainWindow, KeepsTheLayoutThroughResizes) {
-  ShownMainWindow t;
-  const QRect before = t.window.ControlGeometry("MiniLevel");
-  const QRect canvas = t.window.ControlGeometry("LevelBack");
-  t.window.resize(t.window.width() + 100, t.window.height());
-  QApplication::processEvents();
-  EXPECT_EQ(t.window.ControlGeometry("MiniLevel"), before.translated(100, 0));
-  EXPECT_EQ(t.window.ControlGeometry("LevelBack").width(), canvas.width() + 100);
-  EXPECT_EQ(t.window.ControlGeometry("panToolsBack").bottom(), t.window.ControlGeometry("LevelBack").bottom());
-  EXPECT_EQ(t.editor.view.ViewportWidth, canvas.width() + 100);
-}
-
-TEST(MainWindow, StatusFieldsShowTheTextAndHideWhenEmpty) {
-  ShownMainWindow t;
-  struct Case {
-    int field;
-    const char* text;
-    const char* caption;
-    bool visible;
-  };
-  const Case cases[] = {{0, "Tile: Wall", "Tile: Wall ", true}, {0, "", " ", true}, {2, "Row: 4", "Row: 4 ", true},
-                        {2, "", " ", false}};
-  for (const Case& c : cases) {
-    t.window.ShowStatusText(c.text, c.field, true, false, kStatusWhite);
-    EXPECT_EQ(t.window.StatusField(c.field).text(), c.caption);
-    EXPECT_EQ(t.window.StatusField(c.field).isVisible(), c.visible);
-  }
-}
-
 TEST(MainWindow, TheMenuTreeNamesEveryItemForItsHandler) {
   ShownMainWindow t;
   struct Case {
@@ -108,15 +79,11 @@ TEST(MainWindow, TheMenuTreeNamesEveryItemForItsHandler) {
   const Case cases[] = {
       {"mnuFileSave", "Save", "Ctrl+S", true, false},
       {"mnuEditCopy", "Copy", "Ctrl+C", true, false},
-      {"mnuToolProperties", "Level Properties...  (Backspace)", "", true, false},
       {"mnuToolsToolsSelect0", "Selector  (Pointer)  (1)", "", true, true},
-      {"mnuToolsToolsSelect3", "Rectangle  (4)", "", true, false},
       {"mnuToolsThickValue1", "1", "", true, true},
       {"mnuToolsSaturationValue100", "100%", "", true, false},
       {"mnuViewZoomLevel2", "20", "", true, false},
       {"mnuViewGrid", "Show Grid", "Ctrl+G", true, true},
-      {"mnuHelpIndex", "Help Index...", "F1", true, false},
-      {"mnuRotate180", "180 Degees", "", true, false},
       {"mnuToolsBan2", "Edit Define...", "", false, false},
       {"mnuFileRecent0", "[Recent]", "", false, false},
       {"mnuCancelPasteMode", "Exit Paste Mode", "", false, false},
