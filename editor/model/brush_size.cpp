@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "editor/model/brush_outline.h"
 #include "editor/model/paste_mode.h"
 
 namespace brolt::editor {
@@ -40,6 +41,8 @@ void SetBrushSize(Editor& editor, int size) {
   size = std::clamp(size, 1, kLevelSize);
   editor.tools.BrushSize = static_cast<std::int16_t>(size);
   editor.ui.window->ShowBrushSize(size);
+  // The outline shows the new size at once, even while the pointer rests in its cell.
+  if (editor.preview.GuideRow.Visible) MoveBrush(editor);
   editor.ui.window->ShowStatusText(BrushSizeHint(editor.tools.CurrentTool, size), 0, true, false, kStatusWhite);
 }
 

@@ -32,6 +32,11 @@ struct CanvasPreview {
   CellBox Marquee;        // the selector's rubber band
   CellBox SquareOutline;  // the rectangle being dragged
   CellBox SquareInner;    // the interior an outlined rectangle leaves untouched
+  // The guide bands through the pointer's cell or the brush square, across the whole level, and the
+  // outline of the cell the S key picks a tile from.
+  CellBox GuideRow;
+  CellBox GuideColumn;
+  CellBox PickOutline;
   // The line being dragged, from the pressed cell to the pointer's cell; never drawn itself, its
   // cells are shown through the selection markers.
   std::int16_t LineStartX = 0;

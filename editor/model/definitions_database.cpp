@@ -38,10 +38,11 @@ void ReadDeveloperSwitch(Editor& editor) {
   });
 }
 
-void LoadDefinitions(Editor& editor) {
+void LoadDefinitions(Editor& editor, const std::function<void()>& loadTileset) {
   LoadPaths(editor);
   RequireTiles(editor);
   LoadTileDefinitions(editor);
+  if (loadTileset) loadTileset();
   LoadPreferences(editor);
 }
 

@@ -31,8 +31,9 @@ std::string FieldText(const RowSet& rows, std::string_view field);
 void ReadDeveloperSwitch(Editor& editor);
 
 // The paths, the tile catalogue with its pictures and palette, then the preferences, in that order:
-// the palette needs the paths, and the preferences come after the catalogue. Throws DatabaseError
-// when the Tileset table holds no tile, which leaves the editor nothing to paint with.
-void LoadDefinitions(Editor& editor);
+// the palette needs the paths, and the preferences come after the catalogue. `loadTileset`, when
+// given, runs between the catalogue and the preferences, to read the tileset picture. Throws
+// DatabaseError when the Tileset table holds no tile, which leaves the editor nothing to paint with.
+void LoadDefinitions(Editor& editor, const std::function<void()>& loadTileset = {});
 
 }  // namespace brolt::editor

@@ -7,6 +7,8 @@ namespace brolt::editor {
 void HideSelector(Editor& editor) {
   CanvasPreview& preview = editor.preview;
   preview.BrushOutline.Visible = false;
+  preview.GuideRow.Visible = false;
+  preview.GuideColumn.Visible = false;
   // The brush keeps a rectangle it is dragging; every other tool loses it with the pointer.
   if (editor.tools.CurrentTool != kBrushTool) preview.SquareOutline.Visible = false;
   preview.SquareInner.Visible = false;

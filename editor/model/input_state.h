@@ -26,6 +26,7 @@ struct InputState {
   std::int16_t MiniMouseButton = 0;  // the button pressed on the minimap, 0 once released there
 
   void ReleaseArrowKeys() { ScrollUpHeld = ScrollDownHeld = ScrollLeftHeld = ScrollRightHeld = false; }
+  bool StrokeOpen = false;  // a brush stroke or fill began at the press; its release records the undo step
 };
 
 }  // namespace brolt::editor

@@ -9,6 +9,7 @@ constexpr int kArrowPointer = 1;
 constexpr int kCrossPointer = 2;
 constexpr int kSizeAllPointer = 5;
 constexpr int kHourglassPointer = 11;
+constexpr int kNoDropPointer = 12;
 
 // The canvas takes the pointer; the hourglass and the default also apply to the whole main window.
 void SetMousePointer(Editor& editor, int pointer);

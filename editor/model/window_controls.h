@@ -95,6 +95,10 @@ class WindowControls {
   virtual void EndProgram() {}
   // Hides the brush square drawn over the canvas, as after a turned cell is drawn again.
   virtual void HideBrushOutline() {}
+  // The canvas's pop-up menu over a selected cell: the Edit menu at the pointer.
+  virtual void PopUpEditMenu() {}
+  // True while the help window or the splash and about window is up: the canvas ignores the mouse.
+  virtual bool HelpOrSplashShown() { return false; }
   // The main window's state as the preferences speak of it: 0 normal, 2 maximized.
   virtual int MainWindowState() const { return 0; }
   virtual void SetMainWindowState(int /*state*/) {}

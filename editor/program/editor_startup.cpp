@@ -21,7 +21,9 @@
 #include "editor/model/undo_recording.h"
 #include "editor/model/window_placement.h"
 #include "editor/ui/pause.h"
+#include "editor/ui/level_canvas.h"
 #include "editor/ui/splash_window.h"
+#include "editor/ui/tileset_loading.h"
 #include "editor/ui/qt_text.h"
 
 namespace brolt::editor {
@@ -89,7 +91,21 @@ void CentreView(Editor& editor) {
   ScrollTo(editor, origin.x, origin.y);
 }
 
+// The picture the canvas, the palette and the previews draw from, read once the catalogue stands.
+void LoadTileset(EditorProgram& program) {
+  UpdateSplashProgress(program.editor);
+  ShowLoadingText(program.editor, "Loading tileset...");
+  program.pictures = LoadTilesetPictures(TilesetPictureFile(program.editor));
+  program.mainWindow.TilesetLoaded();
+}
+
 }  // namespace
+
+EditorProgram::EditorProgram() {
+  editor.ui.window = &mainWindow;
+  editor.ui.canvas = &mainWindow.Canvas();
+  editor.ui.dialogs = &dialogs;
+}
 
 void Main(EditorProgram& program) {
   Editor& editor = program.editor;
@@ -118,7 +134,7 @@ void Main(EditorProgram& program) {
 
 void InitEditor(EditorProgram& program) {
   Editor& editor = program.editor;
-  LoadDefinitions(editor);
+  LoadDefinitions(editor, [&program] { LoadTileset(program); });
   PrepareStartLevel(editor);
   UpdateSplashProgress(editor);
   ShowLoadingText(editor, "Drawing the grid...");

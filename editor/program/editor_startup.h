@@ -1,16 +1,25 @@
 #pragma once
 // The editor's start-up: the database, the splash window with its progress, the catalogue and the
 // preferences, the start level and view, then the main window and the collection list.
-#include <QMainWindow>
-
 #include "editor/model/editor.h"
+#include "editor/ui/main_window.h"
 #include "editor/ui/qprocess_game_launcher.h"
+#include "editor/ui/qt_dialogs.h"
+#include "editor/ui/tileset_pictures.h"
 
 namespace brolt::editor {
 
+// The editor and its windows, wired together: the main window is the rules' window and canvas, the
+// editor's own boxes their dialogs.
 struct EditorProgram {
+  EditorProgram();
+  EditorProgram(const EditorProgram&) = delete;
+  EditorProgram& operator=(const EditorProgram&) = delete;
+
   Editor editor;
-  QMainWindow mainWindow;  // the editor's main window
+  TilesetPictures pictures;  // read at start-up, after the catalogue
+  MainWindow mainWindow{editor, pictures};
+  QtDialogs dialogs{editor, mainWindow};
   QProcessGameLauncher launcher;
 };
 

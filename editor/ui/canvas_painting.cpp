@@ -92,10 +92,27 @@ void PaintPlayerMarker(QPainter& painter, const CanvasPreview& preview, int side
   painter.drawRect(marker.Left * side + 1, marker.Top * side + 1, side - 2, side - 2);
 }
 
-void PaintOverlays(QPainter& painter, const CanvasPreview& preview, int side) {
+// The guide bands run across the whole level and two pixels past its edges.
+void PaintGuideBands(QPainter& painter, const Editor& editor, int side) {
+  const CanvasPreview& preview = editor.preview;
+  const int extent = editor.view.LevelExtent;
+  painter.setPen(QPen(ColorFromText(editor.prefs.BorderColor), 0));
+  if (preview.GuideRow.Visible) {
+    painter.drawRect(-2, preview.GuideRow.Top * side, extent + 5, (preview.GuideRow.Bottom - preview.GuideRow.Top + 1) * side);
+  }
+  if (preview.GuideColumn.Visible) {
+    painter.drawRect(preview.GuideColumn.Left * side, -2, (preview.GuideColumn.Right - preview.GuideColumn.Left + 1) * side,
+                     extent + 5);
+  }
+}
+
+void PaintOverlays(QPainter& painter, const Editor& editor, int side) {
+  const CanvasPreview& preview = editor.preview;
   painter.setBrush(Qt::NoBrush);
   PaintPlayerMarker(painter, preview, side);
+  PaintGuideBands(painter, editor, side);
   painter.setPen(QPen(kOutlineColour, 0));
+  PaintOutline(painter, preview.PickOutline, side);
   PaintOutline(painter, preview.SquareOutline, side);
   PaintOutline(painter, preview.SquareInner, side);
   PaintOutline(painter, preview.BrushOutline, side);
@@ -120,7 +137,7 @@ void PaintCanvas(QPainter& painter, const Editor& editor, ScaledTilePictures& pi
     PaintStartMarker(painter, editor, pictures, side);
     PaintMarkers(painter, editor, cells, side);
   }
-  PaintOverlays(painter, editor.preview, side);
+  PaintOverlays(painter, editor, side);
   painter.restore();
 }
 

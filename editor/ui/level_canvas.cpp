@@ -2,7 +2,6 @@
 
 #include "editor/model/canvas_geometry.h"
 #include "editor/model/minimap.h"
-#include "editor/model/mouse_pointer.h"
 #include "editor/model/scrolling.h"
 #include "editor/ui/canvas_viewport.h"
 #include "editor/ui/mini_level.h"
@@ -10,10 +9,6 @@
 #include "editor/ui/view_scroll_bar.h"
 
 namespace brolt::editor {
-
-namespace {
-constexpr int kScrollBarThickness = 11;
-}  // namespace
 
 LevelCanvas::LevelCanvas(Editor& editor, const TilesetPictures& pictures, QWidget* parent)
     : QWidget(parent),
@@ -26,6 +21,12 @@ LevelCanvas::LevelCanvas(Editor& editor, const TilesetPictures& pictures, QWidge
 }
 
 void LevelCanvas::PicturesChanged() { viewport_->PicturesChanged(); }
+
+void LevelCanvas::SetCornerColour(const QColor& colour) {
+  QPalette corner = corner_->palette();
+  corner.setColor(QPalette::Window, colour);
+  corner_->setPalette(corner);
+}
 
 void LevelCanvas::RedrawCell(int x, int y) {
   const int side = CellPixels(editor_.view);
@@ -61,13 +62,7 @@ void LevelCanvas::UpdateMiniLevel(const QRect& area) {
   }
 }
 
-void LevelCanvas::SetPointer(int pointer) {
-  if (pointer == kDefaultPointer) {
-    viewport_->unsetCursor();
-  } else {
-    viewport_->setCursor(PointerCursor(pointer));
-  }
-}
+void LevelCanvas::SetPointer(int pointer) { ApplyPointer(*viewport_, pointer); }
 
 void LevelCanvas::resizeEvent(QResizeEvent*) {
   const int w = width();

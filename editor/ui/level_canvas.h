@@ -19,11 +19,15 @@ class LevelCanvas : public QWidget, public CanvasSurface {
   Q_OBJECT
 
  public:
+  static constexpr int kScrollBarThickness = 11;
+
   LevelCanvas(Editor& editor, const TilesetPictures& pictures, QWidget* parent = nullptr);
 
   void AttachMiniLevel(MiniLevel* miniLevel) { miniLevel_ = miniLevel; }
   // After the tileset pictures were built again.
   void PicturesChanged();
+  // The square between the two scroll bars takes the window's border colour.
+  void SetCornerColour(const QColor& colour);
 
   ViewScrollBar& ScrX() { return *scrX_; }
   ViewScrollBar& ScrY() { return *scrY_; }

@@ -13,7 +13,7 @@
 namespace brolt::editor {
 
 namespace {
-const QColor kViewBoxColour(255, 255, 255);
+const QColor kStartMarkerColour(255, 255, 255);
 }  // namespace
 
 MiniLevel::MiniLevel(Editor& editor, QWidget* parent) : QWidget(parent), editor_(editor) {
@@ -51,9 +51,14 @@ void MiniLevel::paintEvent(QPaintEvent*) {
       if (dot != 0) painter.fillRect(kMiniCellPixels * x + 1, kMiniCellPixels * y + 1, 1, 1, ColorFromRgb(dot));
     }
   }
+  const LevelState& level = editor_.level;
+  if (level.StartMarkerPlaced) {
+    painter.fillRect(kMiniCellPixels * level.StartMarkerX, kMiniCellPixels * level.StartMarkerY, kMiniCellPixels,
+                     kMiniCellPixels, kStartMarkerColour);
+  }
   const CanvasShape& box = view.shpMiniSelect;
   if (box.Width > 0 && box.Height > 0) {
-    painter.setPen(QPen(kViewBoxColour, 0));
+    painter.setPen(QPen(ColorFromText(editor_.prefs.GridLight), 0));
     painter.drawRect(box.Left, box.Top, box.Width - 1, box.Height - 1);
   }
 }

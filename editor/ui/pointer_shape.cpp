@@ -10,7 +10,16 @@ QCursor PointerCursor(int pointer) {
     case kCrossPointer: return QCursor(Qt::CrossCursor);
     case kSizeAllPointer: return QCursor(Qt::SizeAllCursor);
     case kHourglassPointer: return QCursor(Qt::WaitCursor);
+    case kNoDropPointer: return QCursor(Qt::ForbiddenCursor);
     default: return QCursor();
+  }
+}
+
+void ApplyPointer(QWidget& widget, int pointer) {
+  if (pointer == kDefaultPointer) {
+    widget.unsetCursor();
+  } else {
+    widget.setCursor(PointerCursor(pointer));
   }
 }
 

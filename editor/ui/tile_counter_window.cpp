@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFontDatabase>
+#include <QFontInfo>
 
 #include "editor/ui/color_text.h"
 #include "editor/ui/qt_text.h"
@@ -16,8 +17,12 @@ TileCounterWindow::TileCounterWindow(Editor& editor, QWidget* parent) : DialogFr
 
   lines_ = new QListWidget(this);
   lines_->setGeometry(12, 56, 296, 254);
-  // The counts line up only in a font whose letters are all one width.
-  lines_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  // The counts line up only in a font whose letters are all one width. The platform's fixed font is
+  // taken first; where it names a family the machine lacks, the type-writer hint finds one that is.
+  QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  fixed.setStyleHint(QFont::TypeWriter);
+  if (!QFontInfo(fixed).fixedPitch()) fixed.setFamily("DejaVu Sans Mono");
+  lines_->setFont(fixed);
   lines_->setMouseTracking(true);
   lines_->viewport()->installEventFilter(this);
   connect(lines_, &QListWidget::itemClicked, this, &TileCounterWindow::LineClicked);

@@ -1,8 +1,18 @@
 #include "editor/program/editor_startup.h"
 
+#include <QImage>
+#include <QMenuBar>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "common/numeric.h"
+#include "editor/model/canvas_geometry.h"
+#include "editor/model/collection_lists.h"
+#include "editor/model/open_level.h"
 #include "editor/support/definitions_fixture.h"
+#include "editor/support/scripted_dialogs.h"
+#include "support/temp_folder.h"
 
 namespace brolt::editor {
 namespace {
@@ -19,17 +29,23 @@ TEST(EditorStartup, OpensTheMainWindowOnABlankLevelThatCanBeUndoneTo) {
   testing::DefinitionsFixture fixture;
   fixture.AddRows("KARVEL", {{"brenwick", "zq"}});
   fixture.AddSettings({{"formcaption", "My Editor"}, {"undomax", "4"}, {"tilewidth", "25"}, {"windowstate", "0"}});
+  std::filesystem::create_directory(fixture.folder / "Graphics");
+  QImage tileset(256, 256, QImage::Format_RGB32);
+  tileset.fill(Qt::darkGreen);
+  ASSERT_TRUE(tileset.save(QString::fromStdString((fixture.folder / "Graphics" / "Tileset.bmp").string())));
   RecordingWindow window;
+  brolt::testing::ScriptedDialogs dialogs;  // the empty levels folder asks for a first collection
   EditorProgram program;
   program.editor.AppPath = fixture.folder.path();
   program.editor.ui.window = &window;
+  program.editor.ui.dialogs = &dialogs;
 
   Main(program);
 
   const Editor& editor = program.editor;
   EXPECT_TRUE(editor.DeveloperMode);
   EXPECT_EQ(window.developerItems, std::vector<bool>{true});
-  EXPECT_EQ(editor.splash.Steps, 4);  // the tileset's step belongs to the catalogue's loading
+  EXPECT_EQ(editor.splash.Steps, 5);
   ASSERT_FALSE(window.pointers.empty());  // the hourglass over the start-up, the default after it
   EXPECT_EQ(window.pointers.front(), 11);
   EXPECT_EQ(window.pointers.back(), 0);
@@ -42,8 +58,62 @@ TEST(EditorStartup, OpensTheMainWindowOnABlankLevelThatCanBeUndoneTo) {
   EXPECT_TRUE(editor.level.LevelSaved);
   EXPECT_EQ(editor.level.Cell(49, 49).MarkerIndex, 2500);
   EXPECT_EQ(editor.tools.CounterTile, 21);
-  program.mainWindow.close();
+  program.mainWindow.hide();
 }
+
+#ifdef BROLT_TEST_DIST_DIR
+// The shipped program folder's database, tileset and levels, copied so the run changes nothing.
+struct GeneratedProgramFolder {
+  brolt::testing::TempFolder folder;
+  GeneratedProgramFolder() {
+    const std::filesystem::path dist(BROLT_TEST_DIST_DIR);
+    for (const char* part : {"Define.qdm", "Graphics", "Levels"}) {
+      std::filesystem::copy(dist / part, folder / part, std::filesystem::copy_options::recursive);
+    }
+  }
+};
+
+TEST(EditorStartup, StartsOnTheGeneratedContentAndOpensALevel) {
+  GeneratedProgramFolder shipped;
+  brolt::testing::ScriptedDialogs dialogs;
+  EditorProgram program;
+  program.editor.AppPath = shipped.folder.path();
+  program.editor.ui.dialogs = &dialogs;
+
+  Main(program);
+
+  const Editor& editor = program.editor;
+  MainWindow& window = program.mainWindow;
+  EXPECT_EQ(editor.splash.Steps, 5);
+  EXPECT_EQ(window.windowTitle(), "Brolt Editor");
+  for (int item = 0; item < 8; ++item) {
+    EXPECT_EQ(window.MenuItem(QString("mnuViewZoomLevel%1").arg(item))->text(), QString::number((item + 2) * 5));
+  }
+  for (int percent = 10; percent <= 100; percent += 10) {
+    EXPECT_EQ(window.MenuItem(QString("mnuToolsSaturationValue%1").arg(percent))->text(), QString("%1%").arg(percent));
+  }
+  EXPECT_TRUE(window.MenuItem("mnuToolsSaturationValue100")->isChecked());
+  EXPECT_EQ(editor.tools.PrimaryTile, 45);
+  EXPECT_EQ(editor.tools.SecondaryTile, 0);
+  EXPECT_EQ(editor.tools.CounterTile, 21);
+  // The middle of the level in the middle of the viewport.
+  const int halfWide = PixelToTile(editor.view, editor.view.ViewportWidth / 2.0);
+  const double halfHigh = PixelToTile(editor.view, editor.view.ViewportHeight) / 2.0;
+  EXPECT_EQ(editor.view.ViewX, std::max(0, 25 - halfWide - 1));
+  EXPECT_EQ(editor.view.ViewY, std::max<std::int64_t>(0, RoundHalfEven(25 - halfHigh - 1)));
+  EXPECT_EQ(window.ControlGeometry("LevelBack").width(), editor.view.ViewportWidth);
+
+  ShowLevelDropDown(program.editor, true);
+  program.editor.collections.DropDownIndex = 0;
+  OpenLevelNumber(program.editor);
+  EXPECT_EQ(window.findChild<QLabel*>("txtLevelFile")->text(), QString::fromStdString(editor.prefs.LevelFile));
+  EXPECT_NE(window.findChild<QLabel*>("txtTileCount")->text(), "");
+  std::filesystem::create_directories(BROLT_TEST_SHOTS_DIR);
+  EXPECT_TRUE(window.grab().save(BROLT_TEST_SHOTS_DIR "/main_window.png"));
+  EXPECT_TRUE(dialogs.messages.empty());
+  window.hide();
+}
+#endif
 
 }  // namespace
 }  // namespace brolt::editor

@@ -9,6 +9,7 @@
 #include "editor/model/zoom.h"
 #include "editor/support/synthetic_tileset.h"
 #include "editor/ui/mini_level.h"
+#include "editor/ui/qt_colors.h"
 #include "editor/ui/view_scroll_bar.h"
 
 namespace brolt::editor {
@@ -121,9 +122,11 @@ TEST_F(CanvasFixture, TheMinimapShowsADotPerCellAndTheViewBox) {
   EXPECT_EQ(image.size(), QSize(156, 156));
   EXPECT_EQ(image.pixelColor(1, 1), QColor(Qt::white));
   EXPECT_EQ(image.pixelColor(148, 31), QColor(255, 0, 0));
-  EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::white));    // the view box's corner
-  EXPECT_EQ(image.pixelColor(89, 30), QColor(Qt::white));   // its right edge: 30 cells
-  EXPECT_EQ(image.pixelColor(30, 59), QColor(Qt::white));   // its bottom edge: 20 cells
+  // The view box is drawn in the light grid colour.
+  const QColor box = ColorFromText(editor.prefs.GridLight);
+  EXPECT_EQ(image.pixelColor(0, 0), box);    // the view box's corner
+  EXPECT_EQ(image.pixelColor(89, 30), box);  // its right edge: 30 cells
+  EXPECT_EQ(image.pixelColor(30, 59), box);  // its bottom edge: 20 cells
   EXPECT_EQ(image.pixelColor(100, 100), QColor(Qt::black));
 }
 

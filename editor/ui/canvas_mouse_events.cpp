@@ -1,0 +1,72 @@
+#include "editor/ui/canvas_mouse_events.h"
+
+#include <QMouseEvent>
+
+#include "editor/model/canvas_mouse.h"
+#include "editor/model/hide_selector.h"
+#include "editor/ui/canvas_viewport.h"
+
+namespace brolt::editor {
+
+namespace {
+
+int ButtonCode(Qt::MouseButtons buttons) {
+  int code = 0;
+  if (buttons & Qt::LeftButton) code += kLeftButton;
+  if (buttons & Qt::RightButton) code += kRightButton;
+  if (buttons & Qt::MiddleButton) code += 4;
+  return code;
+}
+
+int ShiftCode(Qt::KeyboardModifiers modifiers) {
+  int code = 0;
+  if (modifiers & Qt::ShiftModifier) code += 1;
+  if (modifiers & Qt::ControlModifier) code += 2;
+  if (modifiers & Qt::AltModifier) code += 4;
+  return code;
+}
+
+}  // namespace
+
+CanvasMouseEvents::CanvasMouseEvents(Editor& editor, CanvasViewport& viewport, QObject* parent)
+    : QObject(parent), editor_(editor), viewport_(viewport) {}
+
+bool CanvasMouseEvents::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != &viewport_) return false;
+  if (event->type() == QEvent::Leave) {
+    if (!editor_.input.MouseIsDown) HideSelector(editor_);
+    return false;
+  }
+  const QEvent::Type type = event->type();
+  if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease &&
+      type != QEvent::MouseButtonDblClick) {
+    return false;
+  }
+  const auto* mouse = static_cast<QMouseEvent*>(event);
+  const QPointF canvas = mouse->position() + QPointF(viewport_.CanvasOrigin());
+  const auto x = static_cast<float>(canvas.x());
+  const auto y = static_cast<float>(canvas.y());
+  const int shift = ShiftCode(mouse->modifiers());
+  const bool overLevel = x >= 0 && y >= 0 && x < editor_.view.LevelExtent && y < editor_.view.LevelExtent;
+  switch (type) {
+    case QEvent::MouseButtonPress:
+      if (overLevel) Level_MouseDown(editor_, ButtonCode(mouse->button()), shift, x, y);
+      break;
+    case QEvent::MouseMove:
+      if (overLevel || editor_.input.MouseIsDown) {
+        Level_MouseMove(editor_, ButtonCode(mouse->buttons()), shift, x, y);
+      } else {
+        LevelBack_MouseMove(editor_);
+      }
+      break;
+    case QEvent::MouseButtonRelease:
+      if (editor_.input.MouseIsDown) Level_MouseUp(editor_, ButtonCode(mouse->button()), shift, x, y);
+      break;
+    default:
+      if (overLevel) Level_DblClick(editor_);
+      break;
+  }
+  return true;
+}
+
+}  // namespace brolt::editor

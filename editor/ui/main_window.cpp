@@ -1,0 +1,463 @@
+#include "editor/ui/main_window.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QMenuBar>
+#include <QSignalBlocker>
+
+#include "editor/model/canvas_mouse.h"
+#include "editor/model/exit_editor.h"
+#include "editor/model/hide_selector.h"
+#include "editor/model/scrolling.h"
+#include "editor/model/zoom.h"
+#include "editor/ui/canvas_mouse_events.h"
+#include "editor/ui/canvas_viewport.h"
+#include "editor/ui/help_window.h"
+#include "editor/ui/level_canvas.h"
+#include "editor/ui/menu_tree.h"
+#include "editor/ui/mini_level.h"
+#include "editor/ui/pointer_shape.h"
+#include "editor/ui/qt_colors.h"
+#include "editor/ui/qt_text.h"
+#include "editor/ui/splash_window.h"
+#include "editor/ui/tile_palette.h"
+
+namespace brolt::editor {
+
+namespace {
+
+constexpr int kScrollBarThickness = LevelCanvas::kScrollBarThickness;  // ScrTools as thick as the canvas's bars
+constexpr int kStatusFieldTop = 4;
+constexpr int kStatusFieldHeight = 14;
+constexpr int kLevelLabelsFrame = 5;
+constexpr int kLevelLabelsTop = 3;
+constexpr int kLevelLabelsHeight = 26;
+constexpr int kLevelLineTop = 15;
+constexpr int kLevelLineHeight = 13;
+constexpr int kCounterPictureSide = 24;
+constexpr int kMaximised = 2;
+const QRect kLevelFileArea(561, 4, 68, 11);
+const QRect kCounterPictureArea(470, 4, kCounterPictureSide, kCounterPictureSide);
+const QRect kCounterTextArea(497, 9, 56, 13);
+const QRect kDropDownArea(376, 44, 153, 129);
+const QRect kDropDownListArea(8, 8, 112, 67);
+const QColor kViewportBackground(64, 64, 64);
+
+// The controls each enabled state reaches: menu items and, when built, tool bar and panel controls.
+std::vector<const char*> ControlNames(ToolControl control) {
+  switch (control) {
+    case ToolControl::ToolsRotate: return {"mnuToolsRotate"};
+    case ToolControl::ToolsRotateSecondary: return {"mnuToolsRotate_RMB"};
+    case ToolControl::EditCopy: return {"mnuEditCopy"};
+    case ToolControl::EditCut: return {"mnuEditCut"};
+    case ToolControl::EditRotateMenu: return {"mnuEditRotateMenu"};
+    case ToolControl::EditPaste: return {"mnuEditPaste"};
+    case ToolControl::EditDeleteSelected: return {"mnuEditDelSelected"};
+    case ToolControl::EditInvertSelection: return {"mnuEditInvertSelection"};
+    case ToolControl::EditSelectAll: return {"mnuEditSelectAll"};
+    case ToolControl::SelectTilesOnly: return {"mnuFileSelTilesOnly"};
+    case ToolControl::EditClearLevel: return {"mnuEditClearLevel"};
+    case ToolControl::Thickness: return {"mnuToolsThick", "cmdSize", "txtThickness"};
+    case ToolControl::Saturation: return {"mnuToolsSaturation", "cmdSaturation", "txtSaturation"};
+    case ToolControl::BrushSizeBar: return {"cmdTool1SizeX"};
+  }
+  return {};
+}
+
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& text) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  return label;
+}
+
+void SetGeometry(QWidget* widget, const LaidOut& area) {
+  if (area) widget->setGeometry(area->Left, area->Top, area->Width, area->Height);
+}
+
+QRect ToQRect(const LayoutRect& area) { return QRect(area.Left, area.Top, area.Width, area.Height); }
+
+}  // namespace
+
+MainWindow::MainWindow(Editor& editor, const TilesetPictures& pictures)
+    : editor_(editor),
+      pictures_(pictures),
+      client_(new FramedPanel(this)),
+      toolBar_(new FramedPanel(client_)),
+      statusBar_(new QWidget(client_)),
+      canvas_(new LevelCanvas(editor, pictures, client_)),
+      miniLevel_(new MiniLevel(editor, client_)),
+      toolPanel_(new QWidget(client_)),
+      toolsBack_(new QWidget(client_)),
+      toolsFrame_(new QWidget(toolsBack_)),
+      toolsScroll_(new QScrollBar(Qt::Vertical, toolsBack_)),
+      dropDown_(new QWidget(client_)),
+      dropDownList_(new QListWidget(dropDown_)) {
+  setFont(QFont("Tahoma", 8));
+  setCentralWidget(client_);
+  BuildMenuBar(*menuBar());
+  client_->setObjectName("frmMain");
+  toolBar_->setObjectName("panBar0");
+  statusBar_->setObjectName("panBar1");
+  canvas_->setObjectName("LevelBack");
+  miniLevel_->setObjectName("MiniLevel");
+  toolPanel_->setObjectName("panCmdTools");
+  toolsBack_->setObjectName("panToolsBack");
+  toolsFrame_->setObjectName("panToolsFrame");
+  toolsScroll_->setObjectName("ScrTools");
+  dropDown_->setObjectName("picDropDown");
+  dropDownList_->setObjectName("lstDropDown");
+  canvas_->AttachMiniLevel(miniLevel_);
+  toolPanel_->resize(kMiniLevelSide, kToolPanelHeight);
+  dropDown_->setGeometry(kDropDownArea);
+  dropDownList_->setGeometry(kDropDownListArea);
+  dropDown_->hide();
+  BuildToolBar();
+  BuildStatusBar();
+  BuildToolsBack();
+  // The tile palette's panel comes out a few pixels too tall on the first layout; the status bar
+  // stays on top of it.
+  statusBar_->raise();
+
+  QPalette viewport = canvas_->palette();
+  viewport.setColor(QPalette::Window, kViewportBackground);
+  canvas_->setPalette(viewport);
+  canvas_->setAutoFillBackground(true);
+  client_->setMouseTracking(true);
+  client_->installEventFilter(this);
+  CanvasViewport& level = canvas_->Viewport();
+  level.setMouseTracking(true);
+  level.setFocusPolicy(Qt::StrongFocus);
+  level.installEventFilter(new CanvasMouseEvents(editor_, level, this));
+  resize(WindowPlacement{}.Width, WindowPlacement{}.Height);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildToolBar() {
+  levelTitle_ = AddLabel(toolBar_, "txtLevel", "Untitled");
+  levelNumber_ = AddLabel(toolBar_, "txtLevelNum", "(Unsaved)");
+  levelNumber_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  // Where the two overlap the number covers the title, so a narrow window shows no cut letters.
+  levelNumber_->setAutoFillBackground(true);
+  levelFile_ = AddLabel(toolBar_, "txtLevelFile", "(Unavailable)");
+  levelFile_->setGeometry(kLevelFileArea);
+  QFont small = levelFile_->font();
+  small.setPointSize(7);
+  levelFile_->setFont(small);
+  dropDownButton_ = new QToolButton(toolBar_);
+  dropDownButton_->setObjectName("cmdDropDown");
+  dropDownButton_->setArrowType(Qt::DownArrow);
+  dropDownButton_->setAutoRaise(true);
+  counterPicture_ = AddLabel(toolBar_, "picTileCount", "");
+  counterPicture_->setGeometry(kCounterPictureArea);
+  counterText_ = AddLabel(toolBar_, "txtTileCount", "2500");
+  counterText_->setGeometry(kCounterTextArea);
+}
+
+void MainWindow::BuildStatusBar() {
+  statusBar_->setAutoFillBackground(true);
+  QPalette colours = statusBar_->palette();
+  colours.setColor(QPalette::Window, Qt::black);
+  colours.setColor(QPalette::WindowText, Qt::white);
+  statusBar_->setPalette(colours);
+  statusBar_->setMouseTracking(true);
+  statusBar_->installEventFilter(this);
+  for (std::size_t field = 0; field < statusFields_.size(); ++field) {
+    statusFields_[field] = AddLabel(statusBar_, ("StatusText" + std::to_string(field)).c_str(), " ");
+    statusFields_[field]->setGeometry(0, kStatusFieldTop, kStatusFieldWidths[field], kStatusFieldHeight);
+  }
+}
+
+void MainWindow::BuildToolsBack() {
+  toolsBack_->resize(kMiniLevelSide, 0);
+  toolsFrame_->move(0, 0);
+  toolsFrame_->resize(kMiniLevelSide - kScrollBarThickness - 2, 0);
+  toolsScroll_->move(kMiniLevelSide - kScrollBarThickness - 2, kToolsScrollTop);
+  toolsScroll_->resize(kScrollBarThickness, 0);
+  toolsScroll_->setRange(0, 0);
+  connect(toolsScroll_, &QScrollBar::valueChanged, this, [this](int row) {
+    if (palette_ != nullptr) palette_->move(0, -row * (TilePalette::kButtonSize + TilePalette::kMargin));
+  });
+}
+
+void MainWindow::TilesetLoaded() {
+  delete palette_;
+  palette_ = new TilePalette(editor_.tiles, pictures_, toolsFrame_);
+  palette_->setObjectName("panTools");
+  palette_->show();
+  canvas_->PicturesChanged();
+  RefreshViewControls(editor_);
+}
+
+QAction* MainWindow::MenuItem(const QString& name) const { return brolt::editor::MenuItem(*menuBar(), name); }
+
+QMenu* MainWindow::EditMenu() const { return SubMenu(*menuBar(), "mnuEdit"); }
+
+template <typename T>
+T* MainWindow::Named(const QString& name) const {
+  return findChild<T*>(name);
+}
+
+QRect MainWindow::ControlGeometry(const QString& name) const {
+  const QWidget* control = Named<QWidget>(name);
+  if (control == nullptr) return {};
+  return QRect(control->mapTo(client_, QPoint(0, 0)), control->size());
+}
+
+// Form_Resize: the layout, then the view controls refitted to the new sizes.
+void MainWindow::LayOut() {
+  dropDown_->hide();
+  ApplyLayout(LayOutMainWindow(client_->width(), client_->height(), toolsBackTop_));
+  RefreshViewControls(editor_);
+}
+
+void MainWindow::ApplyLayout(const MainWindowLayout& layout) {
+  const int width = client_->width();
+  toolBar_->setGeometry(0, 0, width, kToolBarHeight);
+  statusBar_->setGeometry(0, client_->height() - kStatusBarHeight, width, kStatusBarHeight);
+  SetGeometry(miniLevel_, layout.MiniLevel);
+  SetGeometry(canvas_, layout.LevelBack);
+  SetGeometry(toolPanel_, layout.CmdTools);
+  SetGeometry(toolsBack_, layout.ToolsBack);
+  if (layout.ToolsBack) toolsBackTop_ = layout.ToolsBack->Top;
+  if (layout.ToolsFrameHeight) toolsFrame_->resize(toolsFrame_->width(), *layout.ToolsFrameHeight);
+  if (layout.ToolsScrollHeight) toolsScroll_->resize(kScrollBarThickness, *layout.ToolsScrollHeight);
+  for (std::size_t frame = 0; frame < layout.Frames.size(); ++frame) {
+    if (layout.Frames[frame]) client_->SetFrame(static_cast<int>(frame), ToQRect(*layout.Frames[frame]));
+  }
+  for (std::size_t field = 0; field < statusFields_.size(); ++field) {
+    const LaidOut& area = layout.StatusFields[field];
+    if (area) statusFields_[field]->setGeometry(area->Left, kStatusFieldTop, area->Width, kStatusFieldHeight);
+  }
+  if (layout.LevelLabelsFrame) {
+    toolBar_->SetFrame(kLevelLabelsFrame, QRect(layout.LevelLabelsFrame->Left, kLevelLabelsTop,
+                                                layout.LevelLabelsFrame->Width, kLevelLabelsHeight));
+  }
+  if (layout.LevelTitle) levelTitle_->setGeometry(layout.LevelTitle->Left, kLevelLineTop, layout.LevelTitle->Width, kLevelLineHeight);
+  if (layout.LevelNumber) levelNumber_->setGeometry(layout.LevelNumber->Left, kLevelLineTop, layout.LevelNumber->Width, kLevelLineHeight);
+  if (layout.DropDown) dropDownButton_->setGeometry(layout.DropDown->Left, kLevelLabelsTop + 2, layout.DropDown->Width, kLevelLabelsHeight - 4);
+}
+
+void MainWindow::PaintBorders() {
+  borderColour_ = ColorFromText(editor_.prefs.BorderColor);
+  gridLightColour_ = ColorFromText(editor_.prefs.GridLight);
+  for (int frame = 0; frame < 4; ++frame) client_->SetFrameColour(frame, borderColour_);
+  toolBar_->SetFrameColour(kLevelLabelsFrame, gridLightColour_);
+  canvas_->SetCornerColour(borderColour_);
+  canvas_->RedrawOverlays();
+  miniLevel_->update();
+  emit BordersPainted();
+}
+
+void MainWindow::ShowStatusText(std::string_view text, int index, bool bold, bool italic, std::int32_t colour) {
+  if (index < 0 || index >= static_cast<int>(statusFields_.size())) return;
+  QLabel& field = *statusFields_[static_cast<std::size_t>(index)];
+  const QString caption = ToQString(text) + " ";
+  if (field.text() != caption) field.setText(caption);
+  QFont font = field.font();
+  if (font.bold() != bold || font.italic() != italic) {
+    font.setBold(bold);
+    font.setItalic(italic);
+    field.setFont(font);
+  }
+  QPalette colours = field.palette();
+  colours.setColor(QPalette::WindowText, ColorFromRgb(colour));
+  field.setPalette(colours);
+  field.setVisible(!text.empty() || index == 0);
+}
+
+void MainWindow::SetMousePointer(int pointer) { ApplyPointer(*this, pointer); }
+
+void MainWindow::ShowTileCounter(int tile, int count) {
+  const TileDef& def = editor_.tiles[tile];
+  counterPicture_->setPixmap(QPixmap::fromImage(pictures_.TileImage(def, 0).scaled(kCounterPictureSide, kCounterPictureSide)));
+  counterPicture_->setToolTip(ToQString(" Tile Counter (" + def.Desc + ") "));
+  counterText_->setText(QString::number(count));
+}
+
+void MainWindow::ShowDeveloperItems(bool visible) {
+  for (const char* name : {"mnuToolsBan1", "mnuToolsBan2"}) MenuItem(name)->setVisible(visible);
+}
+
+void MainWindow::ShowZoom(std::string_view text) {
+  if (auto* label = Named<QLabel>("txtZoom")) label->setText(ToQString(text));
+}
+
+void MainWindow::CheckOnly(const char* array, int first, int last, int checked) {
+  for (int index = first; index <= last; ++index) {
+    if (QAction* item = MenuItem(ArrayItemName(array, index))) item->setChecked(index == checked);
+  }
+}
+
+void MainWindow::CheckZoomMenuItem(int index) {
+  CheckOnly("mnuViewZoomLevel", 0, kZoomMenuItems - 1, index);
+  MenuItem("mnuViewZoomCustom")->setChecked(index < 0);
+}
+
+void MainWindow::SetBrushSizeRange(int maximum, int largeChange) {
+  auto* bar = Named<QScrollBar>("cmdTool1SizeX");
+  if (bar == nullptr) return;
+  const QSignalBlocker quiet(bar);
+  bar->setRange(1, std::max(1, maximum));
+  if (largeChange > 0) bar->setPageStep(largeChange);
+}
+
+std::pair<int, int> MainWindow::ToolPanelHeights() {
+  return {palette_ == nullptr ? 0 : palette_->height(), toolsFrame_->height()};
+}
+
+void MainWindow::SetToolScrollMax(int maximum) { toolsScroll_->setMaximum(std::max(0, maximum)); }
+
+void MainWindow::ShowThicknessMenu(const ThicknessMenu& menu) {
+  for (std::size_t n = 0; n < menu.Items.size(); ++n) {
+    QAction* item = MenuItem(ArrayItemName("mnuToolsThickValue", static_cast<int>(n) + 1));
+    item->setText(QString::number(menu.Items[n].Caption));
+    item->setVisible(menu.Items[n].Visible);
+    item->setChecked(menu.Items[n].Checked);
+  }
+  auto* label = Named<QLabel>("txtThickness");
+  if (label != nullptr && !menu.Label.empty()) label->setText(ToQString(menu.Label));
+}
+
+void MainWindow::EnableToolControl(ToolControl control, bool enabled) {
+  for (const char* name : ControlNames(control)) {
+    if (QAction* item = MenuItem(name)) item->setEnabled(enabled);
+    if (auto* widget = Named<QWidget>(name)) widget->setEnabled(enabled);
+  }
+}
+
+void MainWindow::ShowCurrentTool(int tool) {
+  CheckOnly("mnuToolsToolsSelect", 0, kPreviewStartTool, tool);
+  if (auto* button = Named<QAbstractButton>(ArrayItemName("cmdTool", tool))) button->setChecked(true);
+}
+
+void MainWindow::ShowPaletteMarker(bool shown, int tile) {
+  if (palette_ == nullptr) return;
+  QAbstractButton* button = palette_->TileButton(shown ? tile : 0);
+  if (button != nullptr) button->setChecked(true);
+}
+
+void MainWindow::ShowTilePreview(bool secondary, int tile, int direction) {
+  auto* preview = Named<QLabel>(secondary ? "picPreTile_RMB" : "picPreTile");
+  if (preview != nullptr) preview->setPixmap(QPixmap::fromImage(pictures_.TileImage(editor_.tiles[tile], direction)));
+}
+
+void MainWindow::ShowSaturation(int percent, std::string_view caption) {
+  for (QAction* item : menuBar()->findChildren<QAction*>()) {
+    if (item->objectName().startsWith("mnuToolsSaturationValue")) {
+      item->setChecked(item->objectName() == ArrayItemName("mnuToolsSaturationValue", percent));
+    }
+  }
+  if (auto* label = Named<QLabel>("txtSaturation")) label->setText(ToQString(caption));
+}
+
+void MainWindow::ShowBrushSize(int value) {
+  auto* bar = Named<QScrollBar>("cmdTool1SizeX");
+  if (bar == nullptr) return;
+  const QSignalBlocker quiet(bar);
+  bar->setValue(value);
+}
+
+void MainWindow::SetMinimapPointer(int pointer) { ApplyPointer(*miniLevel_, pointer); }
+
+void MainWindow::ShowLevelCaption(std::string_view title, std::string_view number, std::string_view file) {
+  levelTitle_->setText(ToQString(title));
+  levelNumber_->setText(ToQString(number));
+  levelFile_->setText(ToQString(file));
+}
+
+void MainWindow::DropDownLevelList() {
+  dropDownList_->clear();
+  for (const std::string& entry : editor_.collections.DropDownEntries) dropDownList_->addItem(ToQString(entry));
+  dropDownList_->setCurrentRow(editor_.collections.DropDownIndex);
+  dropDown_->raise();
+  dropDown_->show();
+  dropDownList_->setFocus();
+}
+
+void MainWindow::ShowRecentLevels(const std::vector<std::string>& captions) {
+  QMenu* file = SubMenu(*menuBar(), "mnuFile");
+  QAction* separator = MenuItem("mnuFile7");
+  for (int index = 0;; ++index) {
+    QAction* item = MenuItem(ArrayItemName("mnuFileRecent", index));
+    const bool used = index < static_cast<int>(captions.size());
+    if (item == nullptr && !used) break;
+    if (item == nullptr) {
+      item = new QAction(file);
+      item->setObjectName(ArrayItemName("mnuFileRecent", index));
+      file->insertAction(separator, item);
+    }
+    if (used) item->setText(ToQString(captions[static_cast<std::size_t>(index)]));
+    item->setVisible(used);
+  }
+  separator->setVisible(!captions.empty());
+}
+
+void MainWindow::ShowPasteModeMenus(bool pasteMode) {
+  for (const char* menu : {"mnuFile", "mnuEdit", "mnuTools", "mnuView", "mnuHelp"}) MenuItem(menu)->setVisible(!pasteMode);
+  MenuItem("mnuCancelPasteMode")->setVisible(pasteMode);
+}
+
+void MainWindow::EndProgram() {
+  ended_ = true;
+  close();
+  emit ProgramEnded();
+}
+
+void MainWindow::HideBrushOutline() {
+  editor_.preview.BrushOutline.Visible = false;
+  canvas_->RedrawOverlays();
+}
+
+int MainWindow::MainWindowState() const { return isMaximized() ? kMaximised : 0; }
+
+void MainWindow::SetMainWindowState(int state) {
+  if (state == kMaximised) showMaximized();
+}
+
+void MainWindow::PopUpEditMenu() { EditMenu()->popup(QCursor::pos()); }
+
+bool MainWindow::HelpOrSplashShown() {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->isVisible() && (dynamic_cast<HelpWindow*>(window) != nullptr || dynamic_cast<SplashWindow*>(window) != nullptr)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// Form_Unload: the window never closes by itself; the exit asks, cleans up and ends the program.
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!ended_) ExitEditor(editor_);
+  if (ended_) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+// Form_Activate: the canvas takes the keys; help and the splash or about window give way.
+void MainWindow::Activated() {
+  canvas_->Viewport().setFocus();
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (!window->isVisible()) continue;
+    if (dynamic_cast<HelpWindow*>(window) != nullptr) editor_.ui.dialogs->HideHelp();
+    if (auto* splash = dynamic_cast<SplashWindow*>(window)) splash->close();
+  }
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) Activated();
+  QMainWindow::changeEvent(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == client_ && event->type() == QEvent::Resize) LayOut();
+  // Form_MouseMove and the status bar's: the pointer left the canvas for the bare window.
+  if (event->type() == QEvent::MouseMove && (watched == client_ || watched == statusBar_)) HideSelector(editor_);
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace brolt::editor
