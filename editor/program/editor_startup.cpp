@@ -23,6 +23,9 @@
 #include "editor/ui/pause.h"
 #include "editor/ui/level_canvas.h"
 #include "editor/ui/splash_window.h"
+#include "editor/ui/tool_bar.h"
+#include "editor/ui/tool_panel.h"
+#include "editor/ui/canvas_viewport.h"
 #include "editor/ui/tileset_loading.h"
 #include "editor/ui/qt_text.h"
 
@@ -101,8 +104,12 @@ void LoadTileset(EditorProgram& program) {
 
 }  // namespace
 
-EditorProgram::EditorProgram() {
-  editor.ui.window = &mainWindow;
+EditorProgram::EditorProgram()
+    : menuCommands(new MenuCommands(editor, *mainWindow.menuBar())),
+      toolBar(new ToolBar(editor, *menuCommands, *mainWindow.menuBar(), &mainWindow.ToolBar())),
+      toolPanel(new ToolPanel(editor, *mainWindow.menuBar(), pictures, &mainWindow.ToolPanel())),
+      controls(mainWindow, PanelWidgets{*toolBar, *toolPanel, *mainWindow.menuBar(), mainWindow.Canvas().Viewport()}) {
+  editor.ui.window = &controls;
   editor.ui.canvas = &mainWindow.Canvas();
   editor.ui.dialogs = &dialogs;
 }

@@ -3,14 +3,18 @@
 // preferences, the start level and view, then the main window and the collection list.
 #include "editor/model/editor.h"
 #include "editor/ui/main_window.h"
+#include "editor/ui/main_window_keyboard.h"
+#include "editor/ui/main_window_timer.h"
+#include "editor/ui/menu_commands.h"
+#include "editor/ui/panel_controls.h"
 #include "editor/ui/qprocess_game_launcher.h"
 #include "editor/ui/qt_dialogs.h"
 #include "editor/ui/tileset_pictures.h"
 
 namespace brolt::editor {
 
-// The editor and its windows, wired together: the main window is the rules' window and canvas, the
-// editor's own boxes their dialogs.
+// The editor and its windows, wired together: the main window with the tool bar and tool panel in
+// it is the rules' window and canvas, the editor's own boxes their dialogs.
 struct EditorProgram {
   EditorProgram();
   EditorProgram(const EditorProgram&) = delete;
@@ -20,6 +24,12 @@ struct EditorProgram {
   TilesetPictures pictures;  // read at start-up, after the catalogue
   MainWindow mainWindow{editor, pictures};
   QtDialogs dialogs{editor, mainWindow};
+  MenuCommands* menuCommands;  // these three belong to the main window's menu bar and strips
+  ToolBar* toolBar;
+  ToolPanel* toolPanel;
+  PanelControls controls;
+  MainWindowKeyboard keyboard{editor, mainWindow};
+  MainWindowTimer timer{editor};
   QProcessGameLauncher launcher;
 };
 

@@ -4,25 +4,33 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QListWidget>
+#include <QMouseEvent>
 #include <QMenuBar>
 #include <QSignalBlocker>
 
 #include "editor/model/canvas_mouse.h"
+#include "editor/model/collection_lists.h"
 #include "editor/model/exit_editor.h"
 #include "editor/model/hide_selector.h"
+#include "editor/model/paste_mode.h"
 #include "editor/model/scrolling.h"
 #include "editor/model/zoom.h"
 #include "editor/ui/canvas_mouse_events.h"
 #include "editor/ui/canvas_viewport.h"
+#include "editor/ui/control_help.h"
 #include "editor/ui/help_window.h"
 #include "editor/ui/level_canvas.h"
+#include "editor/ui/level_roll_down.h"
 #include "editor/ui/menu_tree.h"
 #include "editor/ui/mini_level.h"
 #include "editor/ui/pointer_shape.h"
+#include "editor/ui/property_commands.h"
 #include "editor/ui/qt_colors.h"
 #include "editor/ui/qt_text.h"
 #include "editor/ui/splash_window.h"
 #include "editor/ui/tile_palette.h"
+#include "editor/ui/tile_palette_commands.h"
 
 namespace brolt::editor {
 
@@ -42,11 +50,10 @@ const QRect kLevelFileArea(561, 4, 68, 11);
 const QRect kCounterPictureArea(470, 4, kCounterPictureSide, kCounterPictureSide);
 const QRect kCounterTextArea(497, 9, 56, 13);
 const QRect kDropDownArea(376, 44, 153, 129);
-const QRect kDropDownListArea(8, 8, 112, 67);
 const QColor kViewportBackground(64, 64, 64);
 
-// The controls each enabled state reaches: menu items and, when built, tool bar and panel controls.
-std::vector<const char*> ControlNames(ToolControl control) {
+// The menu items each enabled state reaches; the tool bar's and panel's controls follow elsewhere.
+std::vector<const char*> MenuItemNames(ToolControl control) {
   switch (control) {
     case ToolControl::ToolsRotate: return {"mnuToolsRotate"};
     case ToolControl::ToolsRotateSecondary: return {"mnuToolsRotate_RMB"};
@@ -59,9 +66,9 @@ std::vector<const char*> ControlNames(ToolControl control) {
     case ToolControl::EditSelectAll: return {"mnuEditSelectAll"};
     case ToolControl::SelectTilesOnly: return {"mnuFileSelTilesOnly"};
     case ToolControl::EditClearLevel: return {"mnuEditClearLevel"};
-    case ToolControl::Thickness: return {"mnuToolsThick", "cmdSize", "txtThickness"};
-    case ToolControl::Saturation: return {"mnuToolsSaturation", "cmdSaturation", "txtSaturation"};
-    case ToolControl::BrushSizeBar: return {"cmdTool1SizeX"};
+    case ToolControl::Thickness: return {"mnuToolsThick"};
+    case ToolControl::Saturation: return {"mnuToolsSaturation"};
+    case ToolControl::BrushSizeBar: return {};
   }
   return {};
 }
@@ -92,8 +99,8 @@ MainWindow::MainWindow(Editor& editor, const TilesetPictures& pictures)
       toolsBack_(new QWidget(client_)),
       toolsFrame_(new QWidget(toolsBack_)),
       toolsScroll_(new QScrollBar(Qt::Vertical, toolsBack_)),
-      dropDown_(new QWidget(client_)),
-      dropDownList_(new QListWidget(dropDown_)) {
+      rollDown_(new LevelRollDown(editor, client_)),
+      help_(new ControlHelp(editor, this)) {
   setFont(QFont("Tahoma", 8));
   setCentralWidget(client_);
   BuildMenuBar(*menuBar());
@@ -106,13 +113,11 @@ MainWindow::MainWindow(Editor& editor, const TilesetPictures& pictures)
   toolsBack_->setObjectName("panToolsBack");
   toolsFrame_->setObjectName("panToolsFrame");
   toolsScroll_->setObjectName("ScrTools");
-  dropDown_->setObjectName("picDropDown");
-  dropDownList_->setObjectName("lstDropDown");
+  rollDown_->setObjectName("picDropDown");
+  rollDown_->List()->setObjectName("lstDropDown");
   canvas_->AttachMiniLevel(miniLevel_);
   toolPanel_->resize(kMiniLevelSide, kToolPanelHeight);
-  dropDown_->setGeometry(kDropDownArea);
-  dropDownList_->setGeometry(kDropDownListArea);
-  dropDown_->hide();
+  rollDown_->setGeometry(kDropDownArea);
   BuildToolBar();
   BuildStatusBar();
   BuildToolsBack();
@@ -154,6 +159,27 @@ void MainWindow::BuildToolBar() {
   counterPicture_->setGeometry(kCounterPictureArea);
   counterText_ = AddLabel(toolBar_, "txtTileCount", "2500");
   counterText_->setGeometry(kCounterTextArea);
+  help_->Add(*dropDownButton_, " Load Level (Shortcut Keys: Ctrl+L) ", "levelrolldown");
+  for (QLabel* part : {counterPicture_, counterText_}) help_->Add(*part, " Tile Counter ", "tilecounter");
+  for (QLabel* line : {levelTitle_, levelNumber_}) help_->Add(*line, {}, "levelrolldown");
+  for (QWidget* control : std::initializer_list<QWidget*>{dropDownButton_, counterPicture_, counterText_, levelTitle_, levelNumber_}) {
+    control->installEventFilter(this);
+  }
+}
+
+// The level labels, the roll-down's arrow and the tile counter; their hints and help come from help_.
+void MainWindow::ToolBarMouse(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease) return;
+  const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+  const bool press = type == QEvent::MouseButtonPress;
+  if (press && (watched == levelTitle_ || watched == levelNumber_)) {
+    if (!ConfirmExitPasteMode(editor_)) ShowLevelDropDown(editor_, false);
+  } else if (press && button == Qt::LeftButton && (watched == counterPicture_ || watched == counterText_)) {
+    RunTileCount(editor_, this);
+  } else if (!press && button != Qt::RightButton && watched == dropDownButton_) {
+    ShowLevelDropDown(editor_, false);
+  }
 }
 
 void MainWindow::BuildStatusBar() {
@@ -178,7 +204,7 @@ void MainWindow::BuildToolsBack() {
   toolsScroll_->resize(kScrollBarThickness, 0);
   toolsScroll_->setRange(0, 0);
   connect(toolsScroll_, &QScrollBar::valueChanged, this, [this](int row) {
-    if (palette_ != nullptr) palette_->move(0, -row * (TilePalette::kButtonSize + TilePalette::kMargin));
+    if (palette_ != nullptr) palette_->move(0, -row * TilePalette::kRowScrollPixels);
   });
 }
 
@@ -186,6 +212,7 @@ void MainWindow::TilesetLoaded() {
   delete palette_;
   palette_ = new TilePalette(editor_.tiles, pictures_, toolsFrame_);
   palette_->setObjectName("panTools");
+  ConnectTilePalette(editor_, *palette_);
   palette_->show();
   canvas_->PicturesChanged();
   RefreshViewControls(editor_);
@@ -208,7 +235,7 @@ QRect MainWindow::ControlGeometry(const QString& name) const {
 
 // Form_Resize: the layout, then the view controls refitted to the new sizes.
 void MainWindow::LayOut() {
-  dropDown_->hide();
+  rollDown_->hide();
   ApplyLayout(LayOutMainWindow(client_->width(), client_->height(), toolsBackTop_));
   RefreshViewControls(editor_);
 }
@@ -275,14 +302,11 @@ void MainWindow::ShowTileCounter(int tile, int count) {
   counterPicture_->setPixmap(QPixmap::fromImage(pictures_.TileImage(def, 0).scaled(kCounterPictureSide, kCounterPictureSide)));
   counterPicture_->setToolTip(ToQString(" Tile Counter (" + def.Desc + ") "));
   counterText_->setText(QString::number(count));
+  help_->Add(*counterPicture_, FromQString(counterPicture_->toolTip()), "tilecounter");
 }
 
 void MainWindow::ShowDeveloperItems(bool visible) {
   for (const char* name : {"mnuToolsBan1", "mnuToolsBan2"}) MenuItem(name)->setVisible(visible);
-}
-
-void MainWindow::ShowZoom(std::string_view text) {
-  if (auto* label = Named<QLabel>("txtZoom")) label->setText(ToQString(text));
 }
 
 void MainWindow::CheckOnly(const char* array, int first, int last, int checked) {
@@ -294,14 +318,6 @@ void MainWindow::CheckOnly(const char* array, int first, int last, int checked) 
 void MainWindow::CheckZoomMenuItem(int index) {
   CheckOnly("mnuViewZoomLevel", 0, kZoomMenuItems - 1, index);
   MenuItem("mnuViewZoomCustom")->setChecked(index < 0);
-}
-
-void MainWindow::SetBrushSizeRange(int maximum, int largeChange) {
-  auto* bar = Named<QScrollBar>("cmdTool1SizeX");
-  if (bar == nullptr) return;
-  const QSignalBlocker quiet(bar);
-  bar->setRange(1, std::max(1, maximum));
-  if (largeChange > 0) bar->setPageStep(largeChange);
 }
 
 std::pair<int, int> MainWindow::ToolPanelHeights() {
@@ -317,20 +333,16 @@ void MainWindow::ShowThicknessMenu(const ThicknessMenu& menu) {
     item->setVisible(menu.Items[n].Visible);
     item->setChecked(menu.Items[n].Checked);
   }
-  auto* label = Named<QLabel>("txtThickness");
-  if (label != nullptr && !menu.Label.empty()) label->setText(ToQString(menu.Label));
 }
 
 void MainWindow::EnableToolControl(ToolControl control, bool enabled) {
-  for (const char* name : ControlNames(control)) {
+  for (const char* name : MenuItemNames(control)) {
     if (QAction* item = MenuItem(name)) item->setEnabled(enabled);
-    if (auto* widget = Named<QWidget>(name)) widget->setEnabled(enabled);
   }
 }
 
 void MainWindow::ShowCurrentTool(int tool) {
   CheckOnly("mnuToolsToolsSelect", 0, kPreviewStartTool, tool);
-  if (auto* button = Named<QAbstractButton>(ArrayItemName("cmdTool", tool))) button->setChecked(true);
 }
 
 void MainWindow::ShowPaletteMarker(bool shown, int tile) {
@@ -339,25 +351,12 @@ void MainWindow::ShowPaletteMarker(bool shown, int tile) {
   if (button != nullptr) button->setChecked(true);
 }
 
-void MainWindow::ShowTilePreview(bool secondary, int tile, int direction) {
-  auto* preview = Named<QLabel>(secondary ? "picPreTile_RMB" : "picPreTile");
-  if (preview != nullptr) preview->setPixmap(QPixmap::fromImage(pictures_.TileImage(editor_.tiles[tile], direction)));
-}
-
-void MainWindow::ShowSaturation(int percent, std::string_view caption) {
+void MainWindow::ShowSaturation(int percent, std::string_view /*caption*/) {
   for (QAction* item : menuBar()->findChildren<QAction*>()) {
     if (item->objectName().startsWith("mnuToolsSaturationValue")) {
       item->setChecked(item->objectName() == ArrayItemName("mnuToolsSaturationValue", percent));
     }
   }
-  if (auto* label = Named<QLabel>("txtSaturation")) label->setText(ToQString(caption));
-}
-
-void MainWindow::ShowBrushSize(int value) {
-  auto* bar = Named<QScrollBar>("cmdTool1SizeX");
-  if (bar == nullptr) return;
-  const QSignalBlocker quiet(bar);
-  bar->setValue(value);
 }
 
 void MainWindow::SetMinimapPointer(int pointer) { ApplyPointer(*miniLevel_, pointer); }
@@ -368,14 +367,9 @@ void MainWindow::ShowLevelCaption(std::string_view title, std::string_view numbe
   levelFile_->setText(ToQString(file));
 }
 
-void MainWindow::DropDownLevelList() {
-  dropDownList_->clear();
-  for (const std::string& entry : editor_.collections.DropDownEntries) dropDownList_->addItem(ToQString(entry));
-  dropDownList_->setCurrentRow(editor_.collections.DropDownIndex);
-  dropDown_->raise();
-  dropDown_->show();
-  dropDownList_->setFocus();
-}
+void MainWindow::DropDownLevelList() { rollDown_->DropDown(); }
+
+bool MainWindow::LevelDropDownShown() const { return rollDown_->isVisible(); }
 
 void MainWindow::ShowRecentLevels(const std::vector<std::string>& captions) {
   QMenu* file = SubMenu(*menuBar(), "mnuFile");
@@ -454,6 +448,7 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  ToolBarMouse(watched, event);
   if (watched == client_ && event->type() == QEvent::Resize) LayOut();
   // Form_MouseMove and the status bar's: the pointer left the canvas for the bare window.
   if (event->type() == QEvent::MouseMove && (watched == client_ || watched == statusBar_)) HideSelector(editor_);

@@ -4,13 +4,10 @@
 // anew at every resize and framed in the preference colours. It is the rules' WindowControls.
 //
 // The tool bar's command buttons and the tool panel's controls are added into ToolBar() and
-// ToolPanel() by their own code; the window finds them by control name (objectName) when the rules
-// change them: "cmdTool0".."cmdTool6" (checkable buttons), "cmdTool1SizeX" (QScrollBar), "picPreTile"
-// and "picPreTile_RMB" (QLabel pictures), "txtZoom", "txtThickness", "txtSaturation" (QLabel),
-// "cmdSize", "cmdSaturation" (widgets enabled by tool). Menu items are found the same way through
-// MenuItem().
+// ToolPanel() by their own code, and shown by the window controls put in front of this window's
+// (PanelControls); this window shows its own controls and the menu items, found by control name
+// (objectName) through MenuItem().
 #include <QLabel>
-#include <QListWidget>
 #include <QMainWindow>
 #include <QScrollBar>
 #include <QToolButton>
@@ -23,7 +20,9 @@
 
 namespace brolt::editor {
 
+class ControlHelp;
 class LevelCanvas;
+class LevelRollDown;
 class MiniLevel;
 class TilePalette;
 
@@ -57,21 +56,18 @@ class MainWindow : public QMainWindow, public WindowControls, public HelpWindowH
   void ShowTileCounter(int tile, int count) override;
   void ShowDeveloperItems(bool visible) override;
   bool IsMainWindowVisible() override { return isVisible(); }
-  void ShowZoom(std::string_view text) override;
   void CheckZoomMenuItem(int index) override;
-  void SetBrushSizeRange(int maximum, int largeChange) override;
   std::pair<int, int> ToolPanelHeights() override;
   void SetToolScrollMax(int maximum) override;
   void ShowThicknessMenu(const ThicknessMenu& menu) override;
   void EnableToolControl(ToolControl control, bool enabled) override;
   void ShowCurrentTool(int tool) override;
   void ShowPaletteMarker(bool shown, int tile) override;
-  void ShowTilePreview(bool secondary, int tile, int direction) override;
   void ShowSaturation(int percent, std::string_view caption) override;
-  void ShowBrushSize(int value) override;
   void SetMinimapPointer(int pointer) override;
   void ShowLevelCaption(std::string_view title, std::string_view number, std::string_view file) override;
   void DropDownLevelList() override;
+  bool LevelDropDownShown() const override;
   void ShowRecentLevels(const std::vector<std::string>& captions) override;
   void ShowPasteModeMenus(bool pasteMode) override;
   void PaintBorders() override;
@@ -101,6 +97,7 @@ class MainWindow : public QMainWindow, public WindowControls, public HelpWindowH
   void BuildToolBar();
   void BuildStatusBar();
   void BuildToolsBack();
+  void ToolBarMouse(QObject* watched, QEvent* event);
   void LayOut();
   void ApplyLayout(const MainWindowLayout& layout);
   void Activated();
@@ -120,8 +117,8 @@ class MainWindow : public QMainWindow, public WindowControls, public HelpWindowH
   QWidget* toolsFrame_;
   QScrollBar* toolsScroll_;
   TilePalette* palette_ = nullptr;
-  QWidget* dropDown_;
-  QListWidget* dropDownList_;
+  LevelRollDown* rollDown_;
+  ControlHelp* help_;
   QLabel* levelTitle_;
   QLabel* levelNumber_;
   QLabel* levelFile_;

@@ -5,7 +5,6 @@
 #include <QMenuBar>
 #include <QWidget>
 
-#include "editor/ui/level_roll_down.h"
 #include "editor/ui/menu_lookup.h"
 #include "editor/ui/pause.h"
 #include "editor/ui/qt_text.h"
@@ -14,33 +13,12 @@
 
 namespace brolt::editor {
 
-void PanelControls::ShowTileCounter(int tile, int count) {
-  main_.ShowTileCounter(tile, count);
-  widgets_.toolBar.ShowTileCounter(tile, count);
-}
-
-void PanelControls::ShowDeveloperItems(bool visible) {
-  main_.ShowDeveloperItems(visible);
-  for (const char* name : {"mnuToolsBan1", "mnuToolsBan2"}) {
-    if (QAction* item = FindMenuItem(widgets_.menuBar, name)) item->setVisible(visible);
-  }
-}
-
 void PanelControls::ShowZoom(std::string_view text) {
-  main_.ShowZoom(text);
   widgets_.toolBar.ShowZoom(ToQString(text));
 }
 
 void PanelControls::SetBrushSizeRange(int maximum, int largeChange) {
-  main_.SetBrushSizeRange(maximum, largeChange);
   widgets_.toolPanel.SetBrushSizeRange(maximum, largeChange);
-}
-
-std::pair<int, int> PanelControls::ToolPanelHeights() { return widgets_.toolPanel.PaletteHeights(); }
-
-void PanelControls::SetToolScrollMax(int maximum) {
-  main_.SetToolScrollMax(maximum);
-  widgets_.toolPanel.SetPaletteScrollMax(maximum);
 }
 
 void PanelControls::ShowThicknessMenu(const ThicknessMenu& menu) {
@@ -60,13 +38,7 @@ void PanelControls::ShowCurrentTool(int tool) {
   widgets_.toolPanel.ShowCurrentTool(tool);
 }
 
-void PanelControls::ShowPaletteMarker(bool shown, int tile) {
-  main_.ShowPaletteMarker(shown, tile);
-  widgets_.toolPanel.ShowPaletteMarker(shown, tile);
-}
-
 void PanelControls::ShowTilePreview(bool secondary, int tile, int direction) {
-  main_.ShowTilePreview(secondary, tile, direction);
   widgets_.toolPanel.ShowTilePreview(secondary, tile, direction);
 }
 
@@ -76,13 +48,7 @@ void PanelControls::ShowSaturation(int percent, std::string_view caption) {
 }
 
 void PanelControls::ShowBrushSize(int value) {
-  main_.ShowBrushSize(value);
   widgets_.toolPanel.ShowBrushSize(value);
-}
-
-void PanelControls::DropDownLevelList() {
-  main_.DropDownLevelList();
-  widgets_.rollDown.DropDown();
 }
 
 // The canvas can't take the focus while a dialog is up; it then stays where it is.
@@ -91,12 +57,9 @@ void PanelControls::FocusCanvas() {
   if (QApplication::activeModalWidget() == nullptr) widgets_.canvas.setFocus();
 }
 
-bool PanelControls::LevelDropDownShown() const { return widgets_.rollDown.isVisible(); }
-
 void PanelControls::Pause(double seconds) { brolt::editor::Pause(seconds); }
 
 void PanelControls::ShowOverwrite(bool on) {
-  main_.ShowOverwrite(on);
   widgets_.toolPanel.ShowOverwrite(on);
   if (QAction* item = FindMenuItem(widgets_.menuBar, "mnuToolsOverwrite")) item->setChecked(on);
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The window controls of the tool bar, the tool panel, the level roll-down and the menu items they
-// share, put in front of the main window's own: each call reaches the main window and, where it
+// The window controls of the tool bar and the tool panel, put in front of the main window's own:
+// each call reaches the main window, which shows its own controls and the menu items, and, where it
 // concerns them, these widgets too.
 #include "editor/model/window_controls.h"
 
@@ -9,14 +9,12 @@ class QWidget;
 
 namespace brolt::editor {
 
-class LevelRollDown;
 class ToolBar;
 class ToolPanel;
 
 struct PanelWidgets {
   ToolBar& toolBar;
   ToolPanel& toolPanel;
-  LevelRollDown& rollDown;
   QMenuBar& menuBar;
   QWidget& canvas;  // takes the focus
 };
@@ -29,18 +27,18 @@ class PanelControls : public WindowControls {
     main_.ShowStatusText(text, index, bold, italic, colour);
   }
   void SetMousePointer(int pointer) override { main_.SetMousePointer(pointer); }
-  void ShowTileCounter(int tile, int count) override;
-  void ShowDeveloperItems(bool visible) override;
+  void ShowTileCounter(int tile, int count) override { main_.ShowTileCounter(tile, count); }
+  void ShowDeveloperItems(bool visible) override { main_.ShowDeveloperItems(visible); }
   bool IsMainWindowVisible() override { return main_.IsMainWindowVisible(); }
   void ShowZoom(std::string_view text) override;
   void CheckZoomMenuItem(int index) override { main_.CheckZoomMenuItem(index); }
   void SetBrushSizeRange(int maximum, int largeChange) override;
-  std::pair<int, int> ToolPanelHeights() override;
-  void SetToolScrollMax(int maximum) override;
+  std::pair<int, int> ToolPanelHeights() override { return main_.ToolPanelHeights(); }
+  void SetToolScrollMax(int maximum) override { main_.SetToolScrollMax(maximum); }
   void ShowThicknessMenu(const ThicknessMenu& menu) override;
   void EnableToolControl(ToolControl control, bool enabled) override;
   void ShowCurrentTool(int tool) override;
-  void ShowPaletteMarker(bool shown, int tile) override;
+  void ShowPaletteMarker(bool shown, int tile) override { main_.ShowPaletteMarker(shown, tile); }
   void ShowTilePreview(bool secondary, int tile, int direction) override;
   void ShowSaturation(int percent, std::string_view caption) override;
   void ShowBrushSize(int value) override;
@@ -48,7 +46,7 @@ class PanelControls : public WindowControls {
   void ShowLevelCaption(std::string_view title, std::string_view number, std::string_view file) override {
     main_.ShowLevelCaption(title, number, file);
   }
-  void DropDownLevelList() override;
+  void DropDownLevelList() override { main_.DropDownLevelList(); }
   void ShowRecentLevels(const std::vector<std::string>& captions) override { main_.ShowRecentLevels(captions); }
   void ShowPasteModeMenus(bool pasteMode) override { main_.ShowPasteModeMenus(pasteMode); }
   void PaintBorders() override { main_.PaintBorders(); }
@@ -58,8 +56,10 @@ class PanelControls : public WindowControls {
   int MainWindowState() const override { return main_.MainWindowState(); }
   void SetMainWindowState(int state) override { main_.SetMainWindowState(state); }
   void UpdateStatusBar() override { main_.UpdateStatusBar(); }
+  void PopUpEditMenu() override { main_.PopUpEditMenu(); }
+  bool HelpOrSplashShown() override { return main_.HelpOrSplashShown(); }
   void FocusCanvas() override;
-  bool LevelDropDownShown() const override;
+  bool LevelDropDownShown() const override { return main_.LevelDropDownShown(); }
   void Pause(double seconds) override;
   void ShowOverwrite(bool on) override;
 

@@ -19,6 +19,7 @@ class TilePalette : public QWidget {
   static constexpr int kMargin = 2;         // left of the first column, top of the first row
   static constexpr int kColumnPitch = 35;   // from one button's left to the next one's
   static constexpr int kColumns = 4;
+  static constexpr int kRowScrollPixels = 37;  // the strip moves this far per step of its scroll bar
 
   TilePalette(const TileCatalogue& catalogue, const TilesetPictures& pictures, QWidget* parent = nullptr);
 

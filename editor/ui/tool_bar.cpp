@@ -5,12 +5,10 @@
 #include <QToolButton>
 #include <string>
 
-#include "editor/model/collection_lists.h"
 #include "editor/model/paste_mode.h"
 #include "editor/ui/control_help.h"
 #include "editor/ui/menu_commands.h"
 #include "editor/ui/menu_lookup.h"
-#include "editor/ui/property_commands.h"
 #include "editor/ui/qt_text.h"
 #include "editor/ui/tool_icons.h"
 
@@ -18,12 +16,13 @@ namespace brolt::editor {
 
 namespace {
 
-constexpr int kButtonSide = 28;
-constexpr int kButtonPitch = 30;
-constexpr int kMargin = 4;
-constexpr int kChooserWidth = 22;
-constexpr int kValueWidth = 38;
-constexpr int kChooserPitch = kChooserWidth + kValueWidth + 6;
+// Sized to end before the main window's tile counter, within the strip's 31 pixels.
+constexpr int kButtonSide = 24;
+constexpr int kButtonPitch = 26;
+constexpr int kMargin = 3;
+constexpr int kChooserWidth = 20;
+constexpr int kValueWidth = 30;
+constexpr int kChooserPitch = kChooserWidth + kValueWidth + 4;
 constexpr int kBarHeight = kButtonSide + 2 * kMargin;
 
 struct CommandSpec {
@@ -66,13 +65,11 @@ QToolButton* NewButton(QWidget* parent, QRect area) {
 
 }  // namespace
 
-ToolBar::ToolBar(Editor& editor, MenuCommands& commands, const QMenuBar& menuBar, const TilesetPictures& pictures,
-                 QWidget* parent)
+ToolBar::ToolBar(Editor& editor, MenuCommands& commands, const QMenuBar& menuBar, QWidget* parent)
     : QWidget(parent),
       editor_(editor),
       commands_(commands),
       menuBar_(menuBar),
-      pictures_(pictures),
       help_(new ControlHelp(editor, this)) {
   AddCommandButtons();
   int left = kMargin + kCommandCount * kButtonPitch + 2 * kMargin;
@@ -85,14 +82,7 @@ ToolBar::ToolBar(Editor& editor, MenuCommands& commands, const QMenuBar& menuBar
   cmdSaturation_ = AddChooser(left, "chooser_saturation", "S", " Saturation: Sets the saturation in percent ",
                               "saturation", txtSaturation_, "100%");
   left += kChooserPitch;
-  AddTileCounter(left);
-  left += kChooserPitch;
-  cmdDropDown_ = NewButton(this, QRect(left, kMargin, kChooserWidth, kButtonSide));
-  SetButtonPicture(editor_, *cmdDropDown_, "chooser_levels", "v");
-  help_->Add(*cmdDropDown_, " Load Level (Shortcut Keys: Ctrl+L) ", "levelrolldown");
-  cmdDropDown_->installEventFilter(this);
-  setFixedHeight(kBarHeight);
-  setMinimumWidth(left + kChooserWidth + kMargin);
+  setFixedSize(left, kBarHeight);
 }
 
 void ToolBar::AddCommandButtons() {
@@ -118,31 +108,9 @@ QToolButton* ToolBar::AddChooser(int left, const char* icon, const QString& capt
   return button;
 }
 
-void ToolBar::AddTileCounter(int left) {
-  picTileCount_ = new QLabel(this);
-  picTileCount_->setGeometry(left, kMargin + 2, kIconPixels + 4, kIconPixels + 4);
-  picTileCount_->setScaledContents(true);
-  txtTileCount_ = new QLabel("2500", this);
-  txtTileCount_->setGeometry(left + kIconPixels + 6, kMargin, kValueWidth, kButtonSide);
-  for (QLabel* part : {picTileCount_, txtTileCount_}) {
-    help_->Add(*part, " Tile Counter ", "tilecounter");
-    part->installEventFilter(this);
-  }
-}
-
 void ToolBar::ShowZoom(const QString& text) { txtZoom_->setText(text); }
 void ToolBar::ShowThickness(const QString& text) { txtThickness_->setText(text); }
 void ToolBar::ShowSaturation(const QString& text) { txtSaturation_->setText(text); }
-
-void ToolBar::ShowTileCounter(int tile, int count) {
-  const TileDef& def = editor_.tiles[tile];
-  picTileCount_->setPixmap(QPixmap::fromImage(pictures_.TileImage(def, 0)));
-  const QString tip = ToQString(" Tile Counter (" + def.Desc + ") ");
-  picTileCount_->setToolTip(tip);
-  txtTileCount_->setText(QString::number(count));
-  // The hint follows the counted tile too.
-  help_->Add(*picTileCount_, FromQString(tip), "tilecounter");
-}
 
 void ToolBar::EnableThickness(bool enabled) {
   cmdSize_->setEnabled(enabled);
@@ -168,11 +136,6 @@ bool ToolBar::eventFilter(QObject* watched, QEvent* event) {
   if (press && (watched == cmdZoom_ || watched == cmdSize_ || watched == cmdSaturation_)) {
     PopUpChooser(*static_cast<QToolButton*>(watched));
     return true;
-  }
-  if (press && button == Qt::LeftButton && (watched == picTileCount_ || watched == txtTileCount_)) {
-    RunTileCount(editor_, window());
-  } else if (!press && watched == cmdDropDown_) {
-    ShowLevelDropDown(editor_, false);
   }
   return false;
 }

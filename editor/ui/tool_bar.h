@@ -1,11 +1,11 @@
 #pragma once
-// The tool bar along the top of the main window: the eleven command buttons, the zoom, thickness
-// and saturation choosers with their values, the tile counter and the level roll-down's arrow.
+// The tool bar's own part of the main window's tool bar strip: the eleven command buttons and the
+// zoom, thickness and saturation choosers with their values. The level labels, the tile counter and
+// the roll-down's arrow further right are the main window's.
 #include <QWidget>
 #include <array>
 
 #include "editor/model/editor.h"
-#include "editor/ui/tileset_pictures.h"
 
 class QLabel;
 class QMenuBar;
@@ -21,14 +21,12 @@ class ToolBar : public QWidget {
   static constexpr int kCommandCount = 11;
   static constexpr int kHelpIndex = 10;
 
-  ToolBar(Editor& editor, MenuCommands& commands, const QMenuBar& menuBar, const TilesetPictures& pictures,
-          QWidget* parent = nullptr);
+  ToolBar(Editor& editor, MenuCommands& commands, const QMenuBar& menuBar, QWidget* parent = nullptr);
 
   // What the rules show here.
   void ShowZoom(const QString& text);
   void ShowThickness(const QString& text);
   void ShowSaturation(const QString& text);
-  void ShowTileCounter(int tile, int count);
   void EnableThickness(bool enabled);
   void EnableSaturation(bool enabled);
 
@@ -36,12 +34,9 @@ class ToolBar : public QWidget {
   QToolButton* ZoomButton() const { return cmdZoom_; }
   QToolButton* SizeButton() const { return cmdSize_; }
   QToolButton* SaturationButton() const { return cmdSaturation_; }
-  QToolButton* DropDownButton() const { return cmdDropDown_; }
   QLabel* ZoomLabel() const { return txtZoom_; }
   QLabel* ThicknessLabel() const { return txtThickness_; }
   QLabel* SaturationLabel() const { return txtSaturation_; }
-  QLabel* TileCountPicture() const { return picTileCount_; }
-  QLabel* TileCountLabel() const { return txtTileCount_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -50,25 +45,20 @@ class ToolBar : public QWidget {
   void AddCommandButtons();
   QToolButton* AddChooser(int left, const char* icon, const QString& caption, const std::string& tip,
                           const std::string& helpKey, QLabel*& value, const QString& initial);
-  void AddTileCounter(int left);
   void CommandReleased(int index, Qt::MouseButton button);
   void PopUpChooser(QToolButton& button);
 
   Editor& editor_;
   MenuCommands& commands_;
   const QMenuBar& menuBar_;
-  const TilesetPictures& pictures_;
   ControlHelp* help_;
   std::array<QToolButton*, kCommandCount> cmdCommand_{};
   QToolButton* cmdZoom_ = nullptr;
   QToolButton* cmdSize_ = nullptr;
   QToolButton* cmdSaturation_ = nullptr;
-  QToolButton* cmdDropDown_ = nullptr;
   QLabel* txtZoom_ = nullptr;
   QLabel* txtThickness_ = nullptr;
   QLabel* txtSaturation_ = nullptr;
-  QLabel* picTileCount_ = nullptr;
-  QLabel* txtTileCount_ = nullptr;
 };
 
 }  // namespace brolt::editor

@@ -1,6 +1,5 @@
 #include "editor/ui/tool_panel.h"
 
-#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QLabel>
@@ -13,27 +12,28 @@
 #include "editor/model/hide_selector.h"
 #include "editor/model/overwrite.h"
 #include "editor/model/paste_mode.h"
+#include "editor/model/main_window_layout.h"
 #include "editor/model/status_text.h"
 #include "editor/model/tool_selection.h"
 #include "editor/ui/control_help.h"
 #include "editor/ui/menu_lookup.h"
 #include "editor/ui/qt_text.h"
-#include "editor/ui/tile_palette.h"
 #include "editor/ui/tool_icons.h"
 
 namespace brolt::editor {
 
 namespace {
 
-constexpr int kMargin = 2;
-constexpr int kToolPitch = TilePalette::kColumnPitch;
-constexpr int kToolSide = TilePalette::kButtonSize;
+// Four tool buttons to a row, the overwrite box in the eighth place, the previews under them and the
+// size bar down the right edge: all within the panel's designed 156 by 111 pixels.
+constexpr int kMargin = 1;
+constexpr int kToolSide = 31;
+constexpr int kToolPitch = 33;
+constexpr int kToolColumns = 4;
 constexpr int kToolRows = 2;
-constexpr int kPreviewSide = 36;
-constexpr int kCaptionHeight = 14;
+constexpr int kPreviewSide = 33;
+constexpr int kCaptionHeight = 12;
 constexpr int kBarWidth = 16;
-constexpr int kPaletteRowPixels = 37;  // the palette moves this far per step of its bar
-constexpr int kPaletteWidth = kMargin + TilePalette::kColumns * kToolPitch;
 
 struct ToolSpec {
   const char* icon;
@@ -52,20 +52,22 @@ constexpr std::array<ToolSpec, ToolPanel::kToolCount> kTools{{
      " Preview Start: Playr will start here when previewing level (Shortcut Key: 7) "},
 }};
 
-constexpr int kToolsBottom = kMargin + kToolRows * kToolPitch;
-constexpr int kOverwriteTop = kToolsBottom + kMargin;
-constexpr int kPreviewTop = kOverwriteTop + 20 + kCaptionHeight;
-constexpr int kPaletteTop = kPreviewTop + kPreviewSide + 2 * kMargin;
-constexpr int kSecondaryLeft = kMargin + kPreviewSide + 24;
-constexpr int kSizeBarLeft = kSecondaryLeft + kPreviewSide + 22;
+constexpr int kPreviewTop = kMargin + kToolRows * kToolPitch + kCaptionHeight;
+constexpr int kSecondaryLeft = kMargin + kPreviewSide + 26;
+constexpr int kSizeBarLeft = kMiniLevelSide - kBarWidth - 4;
+
+QPoint ToolCell(int index) {
+  return {kMargin + (index % kToolColumns) * kToolPitch, kMargin + (index / kToolColumns) * kToolPitch};
+}
 
 }  // namespace
 
 ToolPanel::ToolPanel(Editor& editor, const QMenuBar& menuBar, const TilesetPictures& pictures, QWidget* parent)
     : QWidget(parent), editor_(editor), menuBar_(menuBar), pictures_(pictures), help_(new ControlHelp(editor, this)) {
   AddToolButtons();
-  chkOverwrite_ = new QCheckBox("Overwrite", this);
-  chkOverwrite_->setGeometry(kMargin, kOverwriteTop, kPaletteWidth - kMargin, 20);
+  chkOverwrite_ = new QCheckBox(this);
+  chkOverwrite_->setGeometry(QRect(ToolCell(kToolCount), QSize(kToolSide, kToolSide)));
+  SetButtonPicture(editor_, *chkOverwrite_, "tool_overwrite", "Ow");
   chkOverwrite_->setFocusPolicy(Qt::NoFocus);
   chkOverwrite_->setChecked(editor_.tools.Overwrite);
   help_->Add(*chkOverwrite_, " Overwite tiles (Toggle) (Shortcut Keys: Ctrl+W) ", "overwrite", false);
@@ -81,7 +83,7 @@ ToolPanel::ToolPanel(Editor& editor, const QMenuBar& menuBar, const TilesetPictu
                                "selectedtile2");
 
   cmdTool1SizeX_ = new QScrollBar(Qt::Vertical, this);
-  cmdTool1SizeX_->setGeometry(kSizeBarLeft, kPreviewTop - kCaptionHeight, kBarWidth, kPreviewSide + kCaptionHeight);
+  cmdTool1SizeX_->setGeometry(kSizeBarLeft, kMargin, kBarWidth, kPreviewTop + kPreviewSide - kMargin);
   cmdTool1SizeX_->setRange(1, 1);
   cmdTool1SizeX_->setFocusPolicy(Qt::NoFocus);
   connect(cmdTool1SizeX_, &QScrollBar::valueChanged, this, [this](int value) {
@@ -89,8 +91,7 @@ ToolPanel::ToolPanel(Editor& editor, const QMenuBar& menuBar, const TilesetPictu
     SetBrushSize(editor_, value);
   });
   connect(cmdTool1SizeX_, &QScrollBar::sliderMoved, this, &ToolPanel::BrushSizeDragged);
-  AddPalette();
-  setMinimumSize(kPaletteWidth + kBarWidth + kMargin, kPaletteTop + kPaletteRowPixels);
+  setMinimumSize(kSizeBarLeft + kBarWidth, kPreviewTop + kPreviewSide);
 }
 
 void ToolPanel::AddToolButtons() {
@@ -98,8 +99,7 @@ void ToolPanel::AddToolButtons() {
   for (int tool = 0; tool < kToolCount; ++tool) {
     const ToolSpec& spec = kTools[static_cast<std::size_t>(tool)];
     auto* button = new QToolButton(this);
-    button->setGeometry(kMargin + (tool % TilePalette::kColumns) * kToolPitch,
-                        kMargin + (tool / TilePalette::kColumns) * kToolPitch, kToolSide, kToolSide);
+    button->setGeometry(QRect(ToolCell(tool), QSize(kToolSide, kToolSide)));
     button->setCheckable(true);
     button->setFocusPolicy(Qt::NoFocus);
     SetButtonPicture(editor_, *button, spec.icon, spec.caption);
@@ -113,7 +113,7 @@ void ToolPanel::AddToolButtons() {
 QLabel* ToolPanel::AddPreview(int left, int top, const QString& caption, const std::string& tip,
                               const std::string& helpKey) {
   auto* label = new QLabel(caption, this);
-  label->setGeometry(left, top - kCaptionHeight, kPreviewSide + 22, kCaptionHeight);
+  label->setGeometry(left, top - kCaptionHeight, kPreviewSide + 24, kCaptionHeight);
   auto* preview = new QLabel(this);
   preview->setGeometry(left, top, kPreviewSide, kPreviewSide);
   preview->setFrameShape(QFrame::Panel);
@@ -122,26 +122,6 @@ QLabel* ToolPanel::AddPreview(int left, int top, const QString& caption, const s
   help_->Add(*preview, tip, helpKey);
   preview->installEventFilter(this);
   return preview;
-}
-
-void ToolPanel::AddPalette() {
-  panToolsFrame_ = new QWidget(this);
-  panToolsFrame_->move(0, kPaletteTop);
-  panTools_ = new TilePalette(editor_.tiles, pictures_, panToolsFrame_);
-  help_->Add(*panTools_, {}, {});
-  scrTools_ = new QScrollBar(Qt::Vertical, this);
-  scrTools_->setRange(0, 0);
-  scrTools_->setFocusPolicy(Qt::NoFocus);
-  connect(scrTools_, &QScrollBar::valueChanged, this, [this](int value) { panTools_->move(0, -kPaletteRowPixels * value); });
-  connect(panTools_, &TilePalette::TileMouseDown, this, &ToolPanel::TilePressed);
-  connect(panTools_, &TilePalette::TileMouseUp, this, [this](int, Qt::MouseButton button) { TileReleased(button); });
-  connect(panTools_, &TilePalette::TileMouseMove, this, &ToolPanel::TileHovered);
-}
-
-void ToolPanel::resizeEvent(QResizeEvent*) {
-  const int height = std::max(kPaletteRowPixels, this->height() - kPaletteTop);
-  panToolsFrame_->resize(kPaletteWidth, height);
-  scrTools_->setGeometry(kPaletteWidth, kPaletteTop, kBarWidth, height);
 }
 
 void ToolPanel::ShowCurrentTool(int tool) {
@@ -155,10 +135,6 @@ void ToolPanel::ShowTilePreview(bool secondary, int tile, int direction) {
     return;
   }
   preview->setPixmap(QPixmap::fromImage(pictures_.TileImage(editor_.tiles[tile], direction)));
-}
-
-void ToolPanel::ShowPaletteMarker(bool shown, int tile) {
-  if (QAbstractButton* button = panTools_->TileButton(shown ? tile : 0)) button->setChecked(true);
 }
 
 void ToolPanel::ShowOverwrite(bool on) { chkOverwrite_->setChecked(on); }
@@ -175,10 +151,6 @@ void ToolPanel::SetBrushSizeRange(int maximum, int largeChange) {
 }
 
 void ToolPanel::EnableBrushSize(bool enabled) { cmdTool1SizeX_->setEnabled(enabled); }
-
-std::pair<int, int> ToolPanel::PaletteHeights() const { return {panTools_->height(), panToolsFrame_->height()}; }
-
-void ToolPanel::SetPaletteScrollMax(int maximum) { scrTools_->setMaximum(std::max(0, maximum)); }
 
 bool ToolPanel::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::MouseButtonPress) return false;
@@ -208,29 +180,6 @@ void ToolPanel::ToolPressed(int tool) {
   }
   SelectTool(editor_, tool, editor_.tools.PrimaryTile, false);
   ShowCurrentTool(editor_.tools.CurrentTool);
-}
-
-void ToolPanel::TilePressed(int code, Qt::MouseButton button) {
-  editor_.ui.window->FocusCanvas();
-  if (ConfirmExitPasteMode(editor_)) {
-    ShowPaletteMarker(true, editor_.tools.PrimaryTile);
-    return;
-  }
-  ToolState& tools = editor_.tools;
-  if (tools.CurrentTool == kSelectorTool) tools.CurrentTool = kBrushTool;
-  SelectTool(editor_, tools.CurrentTool, code, button == Qt::RightButton);
-}
-
-// The pressed tile button always marks the primary tile.
-void ToolPanel::TileReleased(Qt::MouseButton button) {
-  if (button == Qt::RightButton) ShowPaletteMarker(true, editor_.tools.PrimaryTile);
-}
-
-void ToolPanel::TileHovered(int code) {
-  HideSelector(editor_);
-  std::string text = "Click here to select: " + editor_.tiles[code].Desc;
-  if (editor_.DeveloperMode) text += " (" + std::to_string(code) + ")";
-  ShowStatusText(editor_, text, 0, true, false, kStatusWhite);
 }
 
 void ToolPanel::BrushSizeDragged(int value) {

