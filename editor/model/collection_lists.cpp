@@ -77,10 +77,11 @@ void UpdateLevelCaption(Editor& editor) {
   }
   if (count < 1) return;
   const int number = editor.level.LevelNumber;
-  const int shown = number >= 1 && number <= count ? number : 0;
-  editor.ui.window->ShowLevelCaption(editor.level.LevelTitle,
-                                     "(" + std::to_string(shown) + " of " + std::to_string(count) + ")",
-                                     editor.prefs.LevelFile);
+  // A level with no slot in the collection, as at start-up, is shown as the new level it is.
+  const std::string place = number >= 1 && number <= count
+                                ? "(" + std::to_string(number) + " of " + std::to_string(count) + ")"
+                                : std::string("(Unsaved)");
+  editor.ui.window->ShowLevelCaption(editor.level.LevelTitle, place, editor.prefs.LevelFile);
 }
 
 }  // namespace brolt::editor

@@ -31,6 +31,8 @@ void LevelCanvas::SetCornerColour(const QColor& colour) {
 void LevelCanvas::RedrawCell(int x, int y) {
   const int side = CellPixels(editor_.view);
   viewport_->UpdateCanvasRect(QRect(x * side + 1, y * side + 1, side - 1, side - 1));
+  // Every changed cell also changes its dot on the minimap.
+  if (IsLevelCell(x, y)) DrawMiniTile(editor_, x, y, editor_.tiles[editor_.level.Cell(x, y).TileCode].Mini, 0);
 }
 
 void LevelCanvas::RedrawLevel() { viewport_->update(); }

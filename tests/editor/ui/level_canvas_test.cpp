@@ -6,6 +6,7 @@
 
 #include "editor/model/canvas_redraw.h"
 #include "editor/model/minimap.h"
+#include "editor/model/minimap_palette.h"
 #include "editor/model/zoom.h"
 #include "editor/support/synthetic_tileset.h"
 #include "editor/ui/mini_level.h"
@@ -49,6 +50,14 @@ TEST_F(CanvasFixture, AtZoom20TheGridHasDarkLinesEvery20PixelsWithLightDotsAtThe
   }
   EXPECT_EQ(image.pixelColor(10, 10), QColor(Qt::black));
   EXPECT_EQ(image.pixelColor(21, 10), QColor(Qt::black));
+}
+
+TEST_F(CanvasFixture, ARepaintedCellShowsItsNewTileOnTheMinimapToo) {
+  for (const int code : {7, 0}) {
+    editor.level.Cell(4, 6).TileCode = static_cast<std::int16_t>(code);
+    canvas.RedrawCell(4, 6);
+    EXPECT_EQ(editor.view.MiniLevel[4][6], MiniPaletteColour(code % 16)) << code;
+  }
 }
 
 TEST_F(CanvasFixture, ACellShowsItsTurnedPictureInsideTheGridLines) {
