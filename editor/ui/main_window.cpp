@@ -148,9 +148,10 @@ void MainWindow::BuildToolBar() {
   levelNumber_->setAutoFillBackground(true);
   levelFile_ = AddLabel(toolBar_, "txtLevelFile", "(Unavailable)");
   levelFile_->setGeometry(kLevelFileArea);
+  // The three labels share a frame of a few dozen pixels at the designed width.
   QFont small = levelFile_->font();
   small.setPointSize(7);
-  levelFile_->setFont(small);
+  for (QLabel* label : {levelTitle_, levelNumber_, levelFile_}) label->setFont(small);
   dropDownButton_ = new QToolButton(toolBar_);
   dropDownButton_->setObjectName("cmdDropDown");
   dropDownButton_->setArrowType(Qt::DownArrow);
