@@ -2,6 +2,7 @@
 // Mouse presses and pictures of widgets for the widget tests, which run without a display.
 #include <QApplication>
 #include <QDir>
+#include <QImage>
 #include <QMouseEvent>
 #include <QWidget>
 #include <string>
@@ -27,10 +28,13 @@ inline void Click(QWidget* widget, QPoint position, Qt::MouseButton button = Qt:
   Release(widget, position, button);
 }
 
-// Saves what the widget shows as a PNG in the build's screenshot folder; true when written.
-inline bool SaveScreenshot(QWidget& widget, const std::string& name) {
+// Saves a picture as a PNG in the build's screenshot folder, to be looked at; true when written.
+inline bool SavePicture(const QImage& picture, const std::string& name) {
   QDir().mkpath(BROLT_TEST_SHOTS_DIR);
-  return widget.grab().save(QString(BROLT_TEST_SHOTS_DIR) + "/" + QString::fromStdString(name) + ".png");
+  return picture.save(QString(BROLT_TEST_SHOTS_DIR) + "/" + QString::fromStdString(name) + ".png");
 }
+
+// Saves what the widget shows.
+inline bool SaveScreenshot(QWidget& widget, const std::string& name) { return SavePicture(widget.grab().toImage(), name); }
 
 }  // namespace brolt::testing

@@ -9,6 +9,7 @@
 #include "editor/model/minimap_palette.h"
 #include "editor/model/zoom.h"
 #include "editor/support/synthetic_tileset.h"
+#include "editor/support/widget_events.h"
 #include "editor/ui/mini_level.h"
 #include "editor/ui/qt_colors.h"
 #include "editor/ui/view_scroll_bar.h"
@@ -42,7 +43,7 @@ struct CanvasFixture : ::testing::Test {
 
 TEST_F(CanvasFixture, AtZoom20TheGridHasDarkLinesEvery20PixelsWithLightDotsAtTheCrossings) {
   const QImage image = Grab(20);
-  image.save("level_canvas_zoom20_grid.png");
+  testing::SavePicture(image, "level_canvas_zoom20_grid");
   for (const int p : {0, 20, 40, 300, 580}) {
     EXPECT_EQ(image.pixelColor(p, 10), kDark) << p;
     EXPECT_EQ(image.pixelColor(10, p % 380), kDark) << p;
@@ -126,8 +127,8 @@ TEST_F(CanvasFixture, TheMinimapShowsADotPerCellAndTheViewBox) {
   SetZoom(editor, 20);
   DrawMiniLevel(editor);
   QImage image = miniLevel.grab().toImage();
-  Grab(20).save("level_canvas_zoom20_minimap_source.png");
-  image.save("mini_level.png");
+  testing::SavePicture(Grab(20), "level_canvas_zoom20_minimap_source");
+  testing::SavePicture(image, "mini_level");
   EXPECT_EQ(image.size(), QSize(156, 156));
   EXPECT_EQ(image.pixelColor(1, 1), QColor(Qt::white));
   EXPECT_EQ(image.pixelColor(148, 31), QColor(255, 0, 0));
@@ -160,8 +161,8 @@ TEST_F(CanvasFixture, TheToolsOutlinesAndTheStartMarkerArePaintedOverTheCells) {
   editor.level.StartMarkerY = 2;
   canvas.RedrawOverlays();
   const QImage image = canvas.grab().toImage();
-  image.save("level_canvas_zoom20_overlays.png");
-  miniLevel.grab().save("mini_level_full.png");
+  testing::SavePicture(image, "level_canvas_zoom20_overlays");
+  testing::SaveScreenshot(miniLevel, "mini_level_full");
   for (const QPoint& edge : {QPoint(100, 130), QPoint(160, 130), QPoint(130, 100), QPoint(130, 160), QPoint(300, 60),
                              QPoint(420, 60)})
     EXPECT_EQ(image.pixelColor(edge), QColor(Qt::white)) << edge.x() << "," << edge.y();
