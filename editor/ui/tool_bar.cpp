@@ -25,14 +25,14 @@ constexpr int kValueWidth = 30;
 constexpr int kChooserPitch = kChooserWidth + kValueWidth + 4;
 constexpr int kBarHeight = kButtonSide + 2 * kMargin;
 
-struct CommandSpec {
+struct CommandLook {
   const char* menuItem;  // the menu item whose command the button runs
   const char* icon;
   const char* caption;   // shown when the picture is missing
   const char* tip;
 };
 
-constexpr std::array<CommandSpec, ToolBar::kCommandCount> kCommands{{
+constexpr std::array<CommandLook, ToolBar::kCommandCount> kCommands{{
     {"mnuFileNew", "command_new", "New", " New Level (Shortcut Keys: Ctrl+N) "},
     {"mnuFileSave", "command_save", "Save", " Save Level (Shortcut Keys: Ctrl+S) "},
     {"mnuFileLoad", "command_load", "Load", " Load Level (Shortcut Keys: Ctrl+L) "},
@@ -87,10 +87,10 @@ ToolBar::ToolBar(Editor& editor, MenuCommands& commands, const QMenuBar& menuBar
 
 void ToolBar::AddCommandButtons() {
   for (int index = 0; index < kCommandCount; ++index) {
-    const CommandSpec& spec = kCommands[static_cast<std::size_t>(index)];
+    const CommandLook& look = kCommands[static_cast<std::size_t>(index)];
     QToolButton* button = NewButton(this, QRect(kMargin + index * kButtonPitch, kMargin, kButtonSide, kButtonSide));
-    SetButtonPicture(editor_, *button, spec.icon, spec.caption);
-    help_->Add(*button, spec.tip, {});
+    SetButtonPicture(editor_, *button, look.icon, look.caption);
+    help_->Add(*button, look.tip, {});
     button->installEventFilter(this);
     cmdCommand_[static_cast<std::size_t>(index)] = button;
   }

@@ -35,13 +35,13 @@ constexpr int kPreviewSide = 33;
 constexpr int kCaptionHeight = 12;
 constexpr int kBarWidth = 16;
 
-struct ToolSpec {
+struct ToolLook {
   const char* icon;
   const char* caption;  // shown when the picture is missing
   const char* tip;
 };
 
-constexpr std::array<ToolSpec, ToolPanel::kToolCount> kTools{{
+constexpr std::array<ToolLook, ToolPanel::kToolCount> kTools{{
     {"tool_selector", "Sel", " Selector: Selects tiles (Shortcut Key: 1) "},
     {"tool_brush", "Brush", " Brush: Draws tiles on the screen (Shortcut Key: 2) "},
     {"tool_fill", "Fill", " Fill: Fills a space with a selected tile (Shortcut Key: 3) "},
@@ -97,14 +97,14 @@ ToolPanel::ToolPanel(Editor& editor, const QMenuBar& menuBar, const TilesetPictu
 void ToolPanel::AddToolButtons() {
   auto* group = new QButtonGroup(this);
   for (int tool = 0; tool < kToolCount; ++tool) {
-    const ToolSpec& spec = kTools[static_cast<std::size_t>(tool)];
+    const ToolLook& look = kTools[static_cast<std::size_t>(tool)];
     auto* button = new QToolButton(this);
     button->setGeometry(QRect(ToolCell(tool), QSize(kToolSide, kToolSide)));
     button->setCheckable(true);
     button->setFocusPolicy(Qt::NoFocus);
-    SetButtonPicture(editor_, *button, spec.icon, spec.caption);
+    SetButtonPicture(editor_, *button, look.icon, look.caption);
     group->addButton(button, tool);
-    help_->Add(*button, spec.tip, "tools" + std::to_string(tool));
+    help_->Add(*button, look.tip, "tools" + std::to_string(tool));
     button->installEventFilter(this);
     cmdTool_[static_cast<std::size_t>(tool)] = button;
   }
