@@ -73,7 +73,7 @@ std::vector<const char*> MenuItemNames(ToolControl control) {
   return {};
 }
 
-QLabel* AddLabel(QWidget* parent, const char* name, const QString& text) {
+QLabel* AddNamedLabel(QWidget* parent, const char* name, const QString& text) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
   return label;
@@ -141,12 +141,12 @@ MainWindow::MainWindow(Editor& editor, const TilesetPictures& pictures)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::BuildToolBar() {
-  levelTitle_ = AddLabel(toolBar_, "txtLevel", "Untitled");
-  levelNumber_ = AddLabel(toolBar_, "txtLevelNum", "(Unsaved)");
+  levelTitle_ = AddNamedLabel(toolBar_, "txtLevel", "Untitled");
+  levelNumber_ = AddNamedLabel(toolBar_, "txtLevelNum", "(Unsaved)");
   levelNumber_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   // Where the two overlap the number covers the title, so a narrow window shows no cut letters.
   levelNumber_->setAutoFillBackground(true);
-  levelFile_ = AddLabel(toolBar_, "txtLevelFile", "(Unavailable)");
+  levelFile_ = AddNamedLabel(toolBar_, "txtLevelFile", "(Unavailable)");
   levelFile_->setGeometry(kLevelFileArea);
   // The three labels share a frame of a few dozen pixels at the designed width.
   QFont small = levelFile_->font();
@@ -156,9 +156,9 @@ void MainWindow::BuildToolBar() {
   dropDownButton_->setObjectName("cmdDropDown");
   dropDownButton_->setArrowType(Qt::DownArrow);
   dropDownButton_->setAutoRaise(true);
-  counterPicture_ = AddLabel(toolBar_, "picTileCount", "");
+  counterPicture_ = AddNamedLabel(toolBar_, "picTileCount", "");
   counterPicture_->setGeometry(kCounterPictureArea);
-  counterText_ = AddLabel(toolBar_, "txtTileCount", "2500");
+  counterText_ = AddNamedLabel(toolBar_, "txtTileCount", "2500");
   counterText_->setGeometry(kCounterTextArea);
   help_->Add(*dropDownButton_, " Load Level (Shortcut Keys: Ctrl+L) ", "levelrolldown");
   for (QLabel* part : {counterPicture_, counterText_}) help_->Add(*part, " Tile Counter ", "tilecounter");
@@ -192,7 +192,7 @@ void MainWindow::BuildStatusBar() {
   statusBar_->setMouseTracking(true);
   statusBar_->installEventFilter(this);
   for (std::size_t field = 0; field < statusFields_.size(); ++field) {
-    statusFields_[field] = AddLabel(statusBar_, ("StatusText" + std::to_string(field)).c_str(), " ");
+    statusFields_[field] = AddNamedLabel(statusBar_, ("StatusText" + std::to_string(field)).c_str(), " ");
     statusFields_[field]->setGeometry(0, kStatusFieldTop, kStatusFieldWidths[field], kStatusFieldHeight);
   }
 }
