@@ -82,18 +82,28 @@ TEST_F(AudioDeviceTest, LoopingBufferGoesOnUntilStoppedAndKeepsItsPlace) {
   EXPECT_EQ(sound->Position(), stoppedAt);
 }
 
-// The loudest left and right samples that reached the device's output.
-std::atomic<int> loudestLeft{0};
-std::atomic<int> loudestRight{0};
+// The loudest left and right samples of each mix that reached the device's output, kept
+// per mix so that a reading never races the audio thread writing the next one.
+struct MixLoudness {
+  std::atomic<int> left{0};
+  std::atomic<int> right{0};
+};
+constexpr int kMixHistory = 64;
+MixLoudness mixLoudness[kMixHistory];
 std::atomic<int> mixes{0};
 
 void MeasureOutput(void*, Uint8* stream, int length) {
-  ++mixes;
+  const int index = mixes.load();
   const auto* samples = reinterpret_cast<const std::int16_t*>(stream);
+  int left = 0;
+  int right = 0;
   for (int i = 0; i + 1 < length / 2; i += 2) {
-    loudestLeft = std::max<int>(loudestLeft, std::abs(samples[i]));
-    loudestRight = std::max<int>(loudestRight, std::abs(samples[i + 1]));
+    left = std::max<int>(left, std::abs(samples[i]));
+    right = std::max<int>(right, std::abs(samples[i + 1]));
   }
+  mixLoudness[index % kMixHistory].left = left;
+  mixLoudness[index % kMixHistory].right = right;
+  mixes.store(index + 1);
 }
 
 TEST_F(AudioDeviceTest, SamplesReachTheOutputWithVolumeAndPan) {
@@ -101,16 +111,19 @@ TEST_F(AudioDeviceTest, SamplesReachTheOutputWithVolumeAndPan) {
   auto sound = audio.device->LoadSound(wave_);
   ASSERT_NE(sound, nullptr);
   Mix_SetPostMix(&MeasureOutput, nullptr);
-  // Lets a change reach the output, then takes the loudest samples of the next few mixes.
+  int loudestLeft = 0;
+  int loudestRight = 0;
+  // Skips the mixes that may have begun before a change, then takes the loudest samples of
+  // the next few.
   auto measure = [&] {
-    auto waitForMixes = [&](int count) {
-      const int target = mixes + count;
-      EXPECT_TRUE(Eventually([&] { return mixes >= target; }));
-    };
-    waitForMixes(2);
+    const int start = mixes + 2;
+    EXPECT_TRUE(Eventually([&] { return mixes >= start + 4; }));
     loudestLeft = 0;
     loudestRight = 0;
-    waitForMixes(4);
+    for (int index = start; index < start + 4; ++index) {
+      loudestLeft = std::max<int>(loudestLeft, mixLoudness[index % kMixHistory].left);
+      loudestRight = std::max<int>(loudestRight, mixLoudness[index % kMixHistory].right);
+    }
   };
   sound->Play(true);
   measure();
