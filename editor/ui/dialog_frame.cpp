@@ -155,6 +155,10 @@ void DialogFrame::OpenHelpOnRightClick(QWidget* widget, std::string helpKey) {
   for (QWidget* inner : widget->findChildren<QWidget*>()) inner->installEventFilter(this);
 }
 
+void DialogFrame::ChainFocus(const std::vector<QWidget*>& order) {
+  for (std::size_t n = 1; n < order.size(); ++n) QWidget::setTabOrder(order[n - 1], order[n]);
+}
+
 void DialogFrame::ShowHelp(const std::string& key) const { editor_.ui.dialogs->ShowHelpTopic(key); }
 
 bool DialogFrame::eventFilter(QObject* watched, QEvent* event) {

@@ -75,6 +75,9 @@ class DialogFrame : public QDialog {
   void Skin(const std::vector<QWidget*>& border, const std::vector<QWidget*>& dark,
             const std::vector<QWidget*>& light);
   void ShowHelp(const std::string& key) const;
+  // Tab and Shift+Tab walk the controls in this order, as they stand on the dialog rather than
+  // as they were made.
+  static void ChainFocus(const std::vector<QWidget*>& order);
   // Every label back to white, as when the mouse crosses the dialog's background.
   void DarkenLabels();
 

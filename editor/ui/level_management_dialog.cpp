@@ -81,7 +81,7 @@ LevelManagementDialog::LevelManagementDialog(Editor& editor, std::string_view re
   auto* commandPanel = new QWidget(this);
   BuildCommandButtons(commandPanel);
   auto* filePanel = new QWidget(this);
-  BuildFileButtons(filePanel);
+  const std::vector<QWidget*> fileButtons = BuildFileButtons(filePanel);
   AddButtons("Done", false);
   OkButton()->setObjectName("cmdOK");
 
@@ -114,6 +114,12 @@ LevelManagementDialog::LevelManagementDialog(Editor& editor, std::string_view re
   layout->addLayout(bottom);
   resize(540, 480);
   PaintBackground(editor.prefs.GridDark);
+  std::vector<QWidget*> focusOrder{collections_};
+  focusOrder.insert(focusOrder.end(), fileButtons.begin(), fileButtons.end());
+  focusOrder.push_back(levels_);
+  focusOrder.insert(focusOrder.end(), commands_.begin(), commands_.begin() + 8);
+  focusOrder.insert(focusOrder.end(), {bin_, commands_[8], commands_[9], HelpButton(), OkButton()});
+  ChainFocus(focusOrder);
 
   connect(collections_, &QComboBox::currentIndexChanged, this, &LevelManagementDialog::ListLevels);
   connect(levels_, &QListWidget::itemSelectionChanged, this, [this] { ShowPreview(true); });
@@ -157,7 +163,7 @@ void LevelManagementDialog::BuildCommandButtons(QWidget* panel) {
   connect(commands_[9], &QPushButton::clicked, this, [this] { RunCommand(ClearBin(editor_)); });
 }
 
-void LevelManagementDialog::BuildFileButtons(QWidget* panel) {
+std::vector<QWidget*> LevelManagementDialog::BuildFileButtons(QWidget* panel) {
   auto* row = new QHBoxLayout(panel);
   auto* create = AddNamedButton("New", "cmdFileNew", "lvlmanage_new", panel);
   auto* rename = AddNamedButton("Rename", "cmdFileEdit", "lvlmanage_rename", panel);
@@ -179,6 +185,7 @@ void LevelManagementDialog::BuildFileButtons(QWidget* panel) {
   connect(remove, &QPushButton::clicked, this, [this] {
     if (DeleteCollectionFile(editor_, FromQString(collections_->currentText())) == "ok") RefreshLists({});
   });
+  return {create, rename, copy, remove};
 }
 
 void LevelManagementDialog::ListLevels() {
@@ -295,7 +302,8 @@ bool LevelManagementDialog::GuardCollectionChoice() {
 bool LevelManagementDialog::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::KeyPress:
-      return HandleCommandKey(static_cast<QKeyEvent*>(event)->key());
+      // Only the level list's keys are commands: elsewhere Space presses the focused button.
+      return watched == levels_ && HandleCommandKey(static_cast<QKeyEvent*>(event)->key());
     case QEvent::FocusIn:
     case QEvent::MouseButtonPress:
       if (IsWithin(watched, collections_) && GuardCollectionChoice()) return true;

@@ -44,7 +44,8 @@ class LevelManagementDialog : public DialogFrame {
   // A button with its name whose right click opens its help topic.
   QPushButton* AddNamedButton(const QString& caption, const QString& name, const std::string& helpKey, QWidget* panel);
   void BuildCommandButtons(QWidget* panel);
-  void BuildFileButtons(QWidget* panel);
+  // The collection file buttons, left to right.
+  std::vector<QWidget*> BuildFileButtons(QWidget* panel);
   void ListLevels();
   void RefreshLists(const ManageOutcome& outcome);
   void SelectCollection(const std::string& name);

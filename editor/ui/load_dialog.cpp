@@ -33,6 +33,7 @@ LoadDialog::LoadDialog(Editor& editor, LoadDialogState& state, QWidget* parent)
   layout->addWidget(OkButton(), 6, 1);
   layout->addWidget(CancelButton(), 6, 2);
   Skin({this, OkButton(), CancelButton()}, {files_, levels_}, {manage});
+  ChainFocus({files_, manage, levels_, OkButton(), CancelButton()});
 
   FillStrings(files_, state_.Files, state_.FileIndex);
   FillLevels();

@@ -29,6 +29,7 @@ SaveDialog::SaveDialog(Editor& editor, SaveDialogState& state, QWidget* parent)
   layout->addWidget(OkButton(), 7, 1);
   layout->addWidget(CancelButton(), 7, 2);
   Skin({this, OkButton(), CancelButton()}, {files_}, {manage});
+  ChainFocus({title_, slots_, files_, manage, OkButton(), CancelButton()});
 
   Refill();
   connect(files_, &QComboBox::activated, this, [this](int index) {

@@ -125,6 +125,15 @@ TEST_F(CollectionDialogs, AfterLevelManagementTheSameCollectionIsChosenInAnyCase
   EXPECT_EQ(state.SlotIndex, 1);
   ReselectAfterManagement(editor, state, "gone.lvl", 1);
   EXPECT_EQ(state.File(), "a.lvl");
+
+  // A collection made in management is there to choose, and the title typed for the new level
+  // stays.
+  WriteLevels("c.lvl", {});
+  state.Title = "Typed";
+  ReselectAfterManagement(editor, state, "a.lvl", 1);
+  EXPECT_EQ(state.Files, (std::vector<std::string>{"a.lvl", "B.lvl", "c.lvl"}));
+  EXPECT_EQ(state.SlotIndex, 1);
+  EXPECT_EQ(state.Title, "Typed");
 }
 
 }  // namespace

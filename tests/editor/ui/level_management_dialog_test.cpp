@@ -110,6 +110,29 @@ TEST_F(ManageDialogTest, WithALevelOfTheCollectionOpenTheInPlaceCommandsRefuseAn
   EXPECT_EQ(levels->item(1)->text(), "002   Renamed");
 }
 
+TEST_F(ManageDialogTest, TabWalksTheControlsAsTheyStandAndSpaceOffTheListPressesTheFocusedButton) {
+  LevelManagementDialog dialog(editor, "");
+  dialog.show();
+  QWidget* focus = Find<QComboBox>(dialog, "txtFile");
+  std::vector<QString> walked;
+  for (int step = 0; step < 7; ++step) {
+    focus = focus->nextInFocusChain();
+    while (focus->focusPolicy() == Qt::NoFocus) focus = focus->nextInFocusChain();
+    walked.push_back(focus->objectName());
+  }
+  EXPECT_EQ(walked, (std::vector<QString>{"cmdFileNew", "cmdFileEdit", "cmdFileCopy", "cmdFileDelete", "txtLevels",
+                                         "cmdCom0", "cmdCom1"}));
+
+  // A level selected, Space on the New button makes a collection and copies no level to the bin.
+  Find<QListWidget>(dialog, "txtLevels")->setCurrentRow(0);
+  dialogs.inputAnswers = {"Fresh"};
+  Key(Find<QPushButton>(dialog, "cmdFileNew"), Qt::Key_Space);
+  QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier);
+  QApplication::sendEvent(Find<QPushButton>(dialog, "cmdFileNew"), &release);
+  EXPECT_EQ(Find<QComboBox>(dialog, "txtFile")->currentText(), "Fresh.lvl");
+  EXPECT_EQ(Find<QListWidget>(dialog, "txtBin")->count(), 0);
+}
+
 TEST_F(ManageDialogTest, CopyAsksBeforeReplacingAnExistingCopy) {
   WriteLevels("Copy of Other.lvl", {"Old"});
   LevelManagementDialog dialog(editor, "");

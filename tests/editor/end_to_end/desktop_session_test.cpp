@@ -1,0 +1,125 @@
+// The editor on a real X server, as on a designer's desktop: a tool and a tile chosen by their keys,
+// tiles clicked onto the canvas, the level saved into a new collection through the dialogs with the
+// keyboard, and the editor left through its File menu. The collection read back holds the cells.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+#include <string>
+#include <utility>
+
+#include "common/collection_file.h"
+#include "common/level_record.h"
+#include "common/numeric.h"
+#include "editor/model/level_conversion.h"
+#include "editor/model/tile_catalogue.h"
+#include "editor/support/x_desktop.h"
+#include "support/temp_folder.h"
+
+namespace brolt::editor {
+namespace {
+
+constexpr int kSteelWall = 10;
+
+// Where the default window shows things, from its top left corner: canvas points a cell (20
+// pixels at the first zoom) apart, and the tile palette's buttons.
+constexpr std::pair<int, int> kThresherButton{520, 361};
+constexpr std::pair<int, int> kExitPortalButton{520, 431};
+constexpr std::pair<int, int> kSteelWallButton{555, 431};
+constexpr std::pair<int, int> kFileMenu{19, 8};
+constexpr int kCanvasLeft = 100;
+constexpr int kCanvasTop = 100;
+constexpr int kCell = 20;
+
+bool HasProgram(const std::string& name) { return std::system(("command -v " + name + " >/dev/null").c_str()) == 0; }
+
+TEST(DesktopSession, KeysAndClicksOnARealXServerReachTheNewCollection) {
+#if defined(BROLT_TEST_GAME_DIST_DIR)
+  ASSERT_TRUE(HasProgram("Xvfb") && HasProgram("xdotool")) << "Xvfb and xdotool are installed by scripts/install-deps.sh";
+  testing::TempFolder folder;
+  std::filesystem::copy(BROLT_TEST_GAME_DIST_DIR, folder.path(), std::filesystem::copy_options::recursive);
+  const testing::XDesktop desktop;
+  ASSERT_FALSE(desktop.Display().empty()) << "Xvfb did not start";
+  const auto editor = desktop.Start(folder.path() / "brolt-editor", folder.path());
+  // A bare server has no window manager to give the new window the keyboard.
+  const std::optional<std::string> window = desktop.Xdotool("search --sync --onlyvisible --name '^Brolt Editor$'");
+  ASSERT_TRUE(window) << "no editor window";
+  ASSERT_TRUE(desktop.Xdotool("windowfocus --sync " + *window));
+
+  std::istringstream geometry(desktop.Xdotool("getwindowgeometry --shell " + *window).value_or(""));
+  std::map<std::string, int> place;
+  for (std::string line; std::getline(geometry, line);) {
+    const std::size_t equals = line.find('=');
+    if (equals != std::string::npos) place[line.substr(0, equals)] = std::atoi(line.c_str() + equals + 1);
+  }
+  auto at = [&](int x, int y) {
+    return " mousemove " + std::to_string(place["X"] + x) + " " + std::to_string(place["Y"] + y);
+  };
+  auto cell = [&](int column, int row) { return at(kCanvasLeft + column * kCell, kCanvasTop + row * kCell); };
+  auto button = [&](std::pair<int, int> point) { return at(point.first, point.second); };
+  auto send = [&](const std::string& arguments) { ASSERT_TRUE(desktop.Xdotool(arguments)) << arguments; };
+
+  // The brush by its key, three tiles from the palette, and a wall tile picked off the canvas for
+  // the right button by holding S; Space held erases.
+  send(cell(0, 0) + " key 2");
+  send(button(kThresherButton) + " click 1" + cell(0, 0) + " click 1");
+  send(button(kExitPortalButton) + " click 1" + cell(4, 0) + " click 1");
+  send(button(kSteelWallButton) + " click 1" + cell(0, 2) + " click 1" + cell(1, 2) + " click 1" + cell(2, 2) +
+       " click 1");
+  send(cell(0, 2) + " keydown s click 3 keyup s" + cell(0, 4) + " click 3");
+  send(cell(1, 2) + " keydown space click 1 keyup space");
+
+  // Saved through the dialogs: the "..." button to level management, its New button, the new
+  // collection chosen in the save dialog, a title, and Enter.
+  send("key ctrl+s");
+  ASSERT_TRUE(desktop.WaitForFocusOn("Save Level As"));
+  send("key Tab Tab Tab space");
+  ASSERT_TRUE(desktop.WaitForFocusOn("Level Management"));
+  const std::string management = desktop.FocusedWindow();
+  send("key shift+Tab shift+Tab shift+Tab shift+Tab space");
+  ASSERT_TRUE(testing::WaitUntil([&] { return desktop.FocusedWindow() != management; }, 30)) << "no name asked";
+  send("type --delay 20 Desktop");
+  send("key Return");
+  ASSERT_TRUE(desktop.WaitForFocusOn("Level Management"));
+  send("key Escape");
+  ASSERT_TRUE(desktop.WaitForFocusOn("Save Level As"));
+  send("key shift+Tab");
+  send("type D");
+  send("key shift+Tab shift+Tab");
+  send("type --delay 20 'Desk Top'");
+  send("key Return");
+  ASSERT_TRUE(desktop.WaitForFocusOn("Brolt Editor"));
+
+  // Left through the File menu's last entry.
+  send(button(kFileMenu) + " click 1");
+  send("sleep 0.5 key Up Return");
+  EXPECT_EQ(editor->WaitForExit(30), 0);
+
+  const std::filesystem::path collection = folder.path() / "Levels" / "Desktop.lvl";
+  ASSERT_EQ(CountFilledSlots(collection), 1);
+  const std::string record = ReadSlot(collection, 1);
+  EXPECT_EQ(TrimSpaces(FieldText(record, level_field::Title)), "Desk Top");
+  LevelState level;
+  ApplyLevelRecord(DecodeLevelRecord(record), level);
+  // The cells hold what was painted, where it was painted relative to the Thresher.
+  std::map<std::pair<int, int>, int> painted;
+  std::pair<int, int> thresher{-1, -1};
+  for (int x = 0; x < kMapSize; ++x)
+    for (int y = 0; y < kMapSize; ++y)
+      if (const int code = level.Cell(x, y).TileCode; code != 0) {
+        painted[{x, y}] = code;
+        if (code == kThresherTile) thresher = {x, y};
+      }
+  auto from = [&](int column, int row) { return std::pair{thresher.first + column, thresher.second + row}; };
+  EXPECT_EQ(painted, (std::map<std::pair<int, int>, int>{{from(0, 0), kThresherTile},
+                                                         {from(4, 0), kExitPortalTile},
+                                                         {from(0, 2), kSteelWall},
+                                                         {from(2, 2), kSteelWall},
+                                                         {from(0, 4), kSteelWall}}));
+#else
+  GTEST_SKIP() << "needs the program folder of a build with the game and its content";
+#endif
+}
+
+}  // namespace
+}  // namespace brolt::editor
