@@ -34,9 +34,12 @@ void CountDownPowerUps(Game& game) {
 
 void RunRestingCells(Game& game) {
   const bool resting = LevelRunning(game) || game.flags.Dead;
+  const LevelGrid& grid = game.level.Grid;
   for (int y = FieldLastY(); y >= 0; --y) {
     for (int x = 0; x <= FieldLastX(); ++x) {
-      if (resting && game.level.Grid(x, y).AnimTime == 0.0f) UpdateCell(game, x, y);
+      // An empty cell has no rule of its own.
+      const LevelCell& cell = grid(x, y);
+      if (resting && cell.Type != ObjEmpty && cell.AnimTime == 0.0f) UpdateCell(game, x, y);
       UpdateObjects(game, x, y);
     }
   }
@@ -123,17 +126,18 @@ void UpdateObjects(Game& game, int x, int y) {
   }
   // The fuse may have replaced the cell; the steps below look at it afresh.
   LevelCell& cell = grid(x, y);
-  if (timing.Tick15 == 0 && cell.Type == ObjGrass && ++cell.FrameRow > 8) cell.FrameRow = 1;
-  if (timing.Tick30 == 0 && cell.Type >= ObjKeyBlockA && cell.Type <= ObjKeyBlockC) {
-    // Key blocks spin by 100 to 150 degrees a tick.
-    cell.Angle = RoundToInt16(game.random().Rnd() * 50 + cell.Angle + 100);
-    if (cell.Angle > 360) cell.Angle = static_cast<std::int16_t>(cell.Angle - 360);
-  }
   FloorCell& floor = game.level.FloorGrid(x, y);
   if (floor.Kind == FloorForce) {
     // The force floor's picture cycles 1..8, one step every frame.
     if (floor.Frame < 9) ++floor.Frame;
     if (floor.Frame == 9) floor.Frame = 1;
+  }
+  if (cell.Type == ObjEmpty) return;
+  if (timing.Tick15 == 0 && cell.Type == ObjGrass && ++cell.FrameRow > 8) cell.FrameRow = 1;
+  if (timing.Tick30 == 0 && cell.Type >= ObjKeyBlockA && cell.Type <= ObjKeyBlockC) {
+    // Key blocks spin by 100 to 150 degrees a tick.
+    cell.Angle = RoundToInt16(game.random().Rnd() * 50 + cell.Angle + 100);
+    if (cell.Angle > 360) cell.Angle = static_cast<std::int16_t>(cell.Angle - 360);
   }
   if (cell.Type == ObjBomb) {
     // The fuse burns only while the level clock runs; the picture shows the count.
