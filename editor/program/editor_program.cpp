@@ -12,8 +12,7 @@ namespace brolt::editor {
 
 int RunEditor(int argc, char** argv) {
   QApplication application(argc, argv);
-  EditorProgram program;
-  program.editor.AppPath = AppPath();
+  EditorProgram program(AppPath());
   // The editor's one random source, seeded once per run.
   program.editor.random.Seed(static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
   QObject::connect(&program.mainWindow, &MainWindow::ProgramEnded, &application, &QCoreApplication::quit);

@@ -104,8 +104,9 @@ void LoadTileset(EditorProgram& program) {
 
 }  // namespace
 
-EditorProgram::EditorProgram()
-    : menuCommands(new MenuCommands(editor, *mainWindow.menuBar())),
+EditorProgram::EditorProgram(std::filesystem::path appPath)
+    : editor{.AppPath = std::move(appPath)},
+      menuCommands(new MenuCommands(editor, *mainWindow.menuBar())),
       toolBar(new ToolBar(editor, *menuCommands, *mainWindow.menuBar(), &mainWindow.ToolBar())),
       toolPanel(new ToolPanel(editor, *mainWindow.menuBar(), pictures, &mainWindow.ToolPanel())),
       controls(mainWindow, PanelWidgets{*toolBar, *toolPanel, *mainWindow.menuBar(), mainWindow.Canvas().Viewport()}) {

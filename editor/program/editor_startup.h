@@ -1,6 +1,8 @@
 #pragma once
 // The editor's start-up: the database, the splash window with its progress, the catalogue and the
 // preferences, the start level and view, then the main window and the collection list.
+#include <filesystem>
+
 #include "editor/model/editor.h"
 #include "editor/ui/main_window.h"
 #include "editor/ui/main_window_keyboard.h"
@@ -16,7 +18,8 @@ namespace brolt::editor {
 // The editor and its windows, wired together: the main window with the tool bar and tool panel in
 // it is the rules' window and canvas, the editor's own boxes their dialogs.
 struct EditorProgram {
-  EditorProgram();
+  // The program folder comes first: the tool bar and tool panel take their pictures from it.
+  explicit EditorProgram(std::filesystem::path appPath = {});
   EditorProgram(const EditorProgram&) = delete;
   EditorProgram& operator=(const EditorProgram&) = delete;
 

@@ -1,7 +1,6 @@
 #include "editor/ui/tool_panel.h"
 
 #include <QButtonGroup>
-#include <QCheckBox>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -65,13 +64,15 @@ QPoint ToolCell(int index) {
 ToolPanel::ToolPanel(Editor& editor, const QMenuBar& menuBar, const TilesetPictures& pictures, QWidget* parent)
     : QWidget(parent), editor_(editor), menuBar_(menuBar), pictures_(pictures), help_(new ControlHelp(editor, this)) {
   AddToolButtons();
-  chkOverwrite_ = new QCheckBox(this);
+  chkOverwrite_ = new QToolButton(this);
+  chkOverwrite_->setObjectName("chkOverwrite");
+  chkOverwrite_->setCheckable(true);
   chkOverwrite_->setGeometry(QRect(ToolCell(kToolCount), QSize(kToolSide, kToolSide)));
   SetButtonPicture(editor_, *chkOverwrite_, "tool_overwrite", "Ow");
   chkOverwrite_->setFocusPolicy(Qt::NoFocus);
   chkOverwrite_->setChecked(editor_.tools.Overwrite);
   help_->Add(*chkOverwrite_, " Overwite tiles (Toggle) (Shortcut Keys: Ctrl+W) ", "overwrite", false);
-  connect(chkOverwrite_, &QCheckBox::clicked, this, [this](bool on) {
+  connect(chkOverwrite_, &QToolButton::clicked, this, [this](bool on) {
     editor_.ui.window->FocusCanvas();
     SetOverwrite(editor_, on);
   });

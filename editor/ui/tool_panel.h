@@ -8,7 +8,6 @@
 #include "editor/model/editor.h"
 #include "editor/ui/tileset_pictures.h"
 
-class QCheckBox;
 class QLabel;
 class QMenuBar;
 class QScrollBar;
@@ -33,7 +32,8 @@ class ToolPanel : public QWidget {
   void EnableBrushSize(bool enabled);
 
   QToolButton* ToolButton(int tool) const { return cmdTool_[static_cast<std::size_t>(tool)]; }
-  QCheckBox* OverwriteBox() const { return chkOverwrite_; }
+  // Down while overwriting, as a check box would be ticked.
+  QToolButton* OverwriteBox() const { return chkOverwrite_; }
   QScrollBar* BrushSizeBar() const { return cmdTool1SizeX_; }
   QLabel* Preview(bool secondary) const { return secondary ? picPreTile_RMB_ : picPreTile_; }
 
@@ -51,7 +51,7 @@ class ToolPanel : public QWidget {
   const TilesetPictures& pictures_;
   ControlHelp* help_;
   std::array<QToolButton*, kToolCount> cmdTool_{};
-  QCheckBox* chkOverwrite_ = nullptr;
+  QToolButton* chkOverwrite_ = nullptr;
   QScrollBar* cmdTool1SizeX_ = nullptr;
   QLabel* picPreTile_ = nullptr;
   QLabel* picPreTile_RMB_ = nullptr;

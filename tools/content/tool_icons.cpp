@@ -174,6 +174,14 @@ const std::vector<std::pair<const char*, IconPainter>>& IconPainters() {
          p.setPen(QPen(kInk, 2.5, Qt::SolidLine, Qt::RoundCap));
          p.drawLine(QPointF(3, 17), QPointF(17, 3));
        }},
+      {"tool_overwrite",
+       [](QPainter& p) {
+         // A tile laid over one already there.
+         p.setBrush(kPaper);
+         p.drawRect(QRectF(2.5, 2.5, 10, 10));
+         p.setBrush(kWarm);
+         p.drawRect(QRectF(7.5, 7.5, 10, 10));
+       }},
       {"tool_preview_start",
        [](QPainter& p) {
          p.setPen(QPen(kInk, 2));

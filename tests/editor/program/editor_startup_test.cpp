@@ -2,6 +2,10 @@
 
 #include <QImage>
 #include <QMenuBar>
+#include <QAbstractButton>
+
+#include "editor/ui/tool_bar.h"
+#include "editor/ui/tool_panel.h"
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -35,8 +39,7 @@ TEST(EditorStartup, OpensTheMainWindowOnABlankLevelThatCanBeUndoneTo) {
   ASSERT_TRUE(tileset.save(QString::fromStdString((fixture.folder / "Graphics" / "Tileset.bmp").string())));
   RecordingWindow window;
   brolt::testing::ScriptedDialogs dialogs;  // the empty levels folder asks for a first collection
-  EditorProgram program;
-  program.editor.AppPath = fixture.folder.path();
+  EditorProgram program(fixture.folder.path());
   program.editor.ui.window = &window;
   program.editor.ui.dialogs = &dialogs;
 
@@ -76,8 +79,7 @@ struct GeneratedProgramFolder {
 TEST(EditorStartup, StartsOnTheGeneratedContentAndOpensALevel) {
   GeneratedProgramFolder shipped;
   brolt::testing::ScriptedDialogs dialogs;
-  EditorProgram program;
-  program.editor.AppPath = shipped.folder.path();
+  EditorProgram program(shipped.folder.path());
   program.editor.ui.dialogs = &dialogs;
 
   Main(program);
@@ -102,6 +104,11 @@ TEST(EditorStartup, StartsOnTheGeneratedContentAndOpensALevel) {
   EXPECT_EQ(editor.view.ViewX, std::max(0, 25 - halfWide - 1));
   EXPECT_EQ(editor.view.ViewY, std::max<std::int64_t>(0, RoundHalfEven(25 - halfHigh - 1)));
   EXPECT_EQ(window.ControlGeometry("LevelBack").width(), editor.view.ViewportWidth);
+  // Every button of the tool bar and the tool panel shows its generated picture, none a stand-in
+  // caption.
+  for (QWidget* bar : {static_cast<QWidget*>(program.toolBar), static_cast<QWidget*>(program.toolPanel)})
+    for (const QAbstractButton* button : bar->findChildren<QAbstractButton*>())
+      EXPECT_TRUE(button->text().isEmpty()) << button->text().toStdString();
 
   ShowLevelDropDown(program.editor, true);
   program.editor.collections.DropDownIndex = 0;
