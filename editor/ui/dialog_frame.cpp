@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 
 #include "editor/ui/color_text.h"
+#include "editor/ui/keyboard_return.h"
 #include "editor/ui/qt_text.h"
 
 namespace brolt::editor {
@@ -71,7 +72,10 @@ DialogFrame::DialogFrame(Editor& editor, std::string helpKey, QWidget* parent)
   connect(&fade_, &WindowFade::Finished, this, [this] { fadedIn_ = true; });
 }
 
-bool DialogFrame::RunModal() { return exec() == QDialog::Accepted; }
+bool DialogFrame::RunModal() {
+  const KeyboardReturn keyboard;
+  return exec() == QDialog::Accepted;
+}
 
 void DialogFrame::accept() {
   if (CheckBeforeOk()) QDialog::accept();

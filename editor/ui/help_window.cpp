@@ -13,6 +13,7 @@
 #include "editor/ui/box_look.h"
 #include "editor/ui/help_page_view.h"
 #include "editor/ui/help_window_host.h"
+#include "editor/ui/keyboard_return.h"
 #include "editor/ui/qt_text.h"
 
 namespace brolt::editor {
@@ -121,6 +122,7 @@ bool HelpWindow::ShowTopic(std::string_view key) {
   if (isVisible() && isModal()) return true;  // already open over a dialog: the page is changed
   if (modal) {
     hide();
+    const KeyboardReturn keyboard;
     exec();
   } else {
     setModal(false);

@@ -6,6 +6,7 @@
 #include "editor/model/editor.h"
 #include "editor/ui/box_look.h"
 #include "editor/ui/input_line.h"
+#include "editor/ui/keyboard_return.h"
 #include "editor/ui/qt_text.h"
 
 namespace brolt::editor {
@@ -32,6 +33,7 @@ std::string InputBoxWindow::Ask(std::string_view prompt, std::string_view defaul
   txtInput_->setText(ToQString(start.text));
   txtInput_->SetRules({start.mode, maxLength, editor_.DeveloperMode, editor_.MaxFileNameLength});
   SetBoxOpacity(this, 0);
+  const KeyboardReturn keyboard;
   return exec() == QDialog::Accepted ? FromQString(txtInput_->text()) : std::string();
 }
 

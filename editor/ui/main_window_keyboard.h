@@ -21,6 +21,9 @@ class MainWindowKeyboard : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The widget a key goes to first: the focused one, or the main window when none has the focus.
+  QWidget* KeyReceiver() const;
+
   Editor& editor_;
   QWidget& mainWindow_;
 };

@@ -8,6 +8,7 @@
 #include "editor/model/editor.h"
 #include "editor/model/message_box.h"
 #include "editor/ui/box_look.h"
+#include "editor/ui/keyboard_return.h"
 #include "editor/ui/qt_text.h"
 
 namespace brolt::editor {
@@ -59,6 +60,7 @@ int MessageBoxWindow::Ask(std::string_view message, ButtonSet buttons, std::stri
   helpKey_ = std::string(helpKey);
   cmdHelp_->setVisible(!helpKey_.empty());
   SetBoxOpacity(this, 0);
+  const KeyboardReturn keyboard;
   return exec();
 }
 

@@ -3,6 +3,7 @@
 #include "editor/model/level_properties.h"
 #include "editor/model/preferences_command.h"
 #include "editor/model/tile_count_command.h"
+#include "editor/ui/keyboard_return.h"
 #include "editor/ui/level_properties_window.h"
 #include "editor/ui/preferences_window.h"
 #include "editor/ui/splash_window.h"
@@ -28,6 +29,7 @@ void RunTileCount(Editor& editor, QWidget* parent) {
 void RunAboutBox(Editor& editor, QWidget* parent) {
   SplashWindow about(editor, [] { return true; }, parent);
   about.MakeAboutBox();
+  const KeyboardReturn keyboard;
   about.exec();
 }
 

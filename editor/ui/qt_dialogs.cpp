@@ -1,7 +1,6 @@
 #include "editor/ui/qt_dialogs.h"
 
 #include <QApplication>
-#include <QPointer>
 
 #include "editor/ui/compile_dialog.h"
 #include "editor/ui/help_window.h"
@@ -15,34 +14,15 @@
 
 namespace brolt::editor {
 
-namespace {
-// A box or dialog that closes gives the keyboard back to the window that had it. A window manager
-// would; without one (a bare X server) the keys would otherwise go nowhere.
-class KeyboardReturn {
- public:
-  KeyboardReturn() : window_(QApplication::activeWindow()) {}
-  ~KeyboardReturn() {
-    if (window_ && window_->isVisible()) window_->activateWindow();
-  }
-  KeyboardReturn(const KeyboardReturn&) = delete;
-  KeyboardReturn& operator=(const KeyboardReturn&) = delete;
-
- private:
-  QPointer<QWidget> window_;
-};
-}  // namespace
-
 QtDialogs::QtDialogs(Editor& editor, HelpWindowHost& host) : editor_(editor), host_(host) {}
 
 QtDialogs::~QtDialogs() = default;
 
 int QtDialogs::ShowMessageBox(std::string_view text, ButtonSet buttons, std::string_view helpKey) {
-  const KeyboardReturn keyboard;
   return MessageBox().Ask(text, buttons, helpKey);
 }
 
 std::string QtDialogs::ShowInputBox(std::string_view prompt, std::string_view defaultText, int maxLength) {
-  const KeyboardReturn keyboard;
   // Help opened for an earlier window would stand over the question; the help window stays open
   // when it is the one asking (a topic's new name).
   if (HelpVisible() && !help_->AsksForTopicName()) HideHelp();
@@ -54,27 +34,22 @@ void QtDialogs::ShowHelpTopic(std::string_view key) { Help().ShowTopic(key); }
 void QtDialogs::ShowErrorIcon(bool visible) { MessageBox().SetErrorIconVisible(visible); }
 
 bool QtDialogs::ShowSaveDialog(SaveDialogState& state) {
-  const KeyboardReturn keyboard;
   return RunSaveDialog(editor_, state, QApplication::activeWindow());
 }
 
 bool QtDialogs::ShowLoadDialog(LoadDialogState& state) {
-  const KeyboardReturn keyboard;
   return RunLoadDialog(editor_, state, QApplication::activeWindow());
 }
 
 bool QtDialogs::ShowCompileDialog(CompileChoices& choices) {
-  const KeyboardReturn keyboard;
   return RunCompileDialog(editor_, choices, QApplication::activeWindow());
 }
 
 void QtDialogs::ShowLevelManagement(std::string_view collectionFile) {
-  const KeyboardReturn keyboard;
   RunLevelManagementDialog(editor_, collectionFile, QApplication::activeWindow());
 }
 
 void QtDialogs::OpenLevelProperties() {
-  const KeyboardReturn keyboard;
   RunLevelProperties(editor_, QApplication::activeWindow());
 }
 
