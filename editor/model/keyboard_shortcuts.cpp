@@ -47,6 +47,8 @@ void StepThroughCollection(Editor& editor, int step) {
   window.DropDownLevelList();
   window.Pause(kLevelStepPause);
   OpenLevelNumber(editor);
+  // The list closes with the level open, so that the next Page Down steps on again.
+  window.FocusCanvas();
 }
 
 void ShowHeldModeText(Editor& editor, std::string_view text) {

@@ -370,6 +370,8 @@ void MainWindow::ShowLevelCaption(std::string_view title, std::string_view numbe
 
 void MainWindow::DropDownLevelList() { rollDown_->DropDown(); }
 
+void MainWindow::FocusCanvas() { canvas_->Viewport().setFocus(); }
+
 bool MainWindow::LevelDropDownShown() const { return rollDown_->isVisible(); }
 
 void MainWindow::ShowRecentLevels(const std::vector<std::string>& captions) {

@@ -67,6 +67,7 @@ class MainWindow : public QMainWindow, public WindowControls, public HelpWindowH
   void SetMinimapPointer(int pointer) override;
   void ShowLevelCaption(std::string_view title, std::string_view number, std::string_view file) override;
   void DropDownLevelList() override;
+  void FocusCanvas() override;
   bool LevelDropDownShown() const override;
   void ShowRecentLevels(const std::vector<std::string>& captions) override;
   void ShowPasteModeMenus(bool pasteMode) override;

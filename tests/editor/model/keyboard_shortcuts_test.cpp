@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/support/input_window.h"
+#include "editor/support/levels_folder_editor.h"
 
 namespace brolt::editor {
 namespace {
@@ -108,6 +109,29 @@ TEST_F(KeyboardFixture, PageUpOnTheFirstLevelOnlyShowsTheList) {
   EXPECT_EQ(window.dropDowns, 1);
   EXPECT_EQ(window.canvasFocus, 1);
   EXPECT_TRUE(dialogs.messages.empty());
+}
+
+struct CollectionKeyboard : ::testing::Test, testing::LevelsFolderEditor {
+  CollectionKeyboard() {
+    editor.ui.window = &window;
+    editor.ui.canvas = &canvas;
+    WriteLevels("Set.lvl", {"A", "B", "C"});
+    editor.prefs.LevelFile = "Set.lvl";
+  }
+  testing::InputWindow window;
+  testing::RecordingCanvas canvas;
+};
+
+TEST_F(CollectionKeyboard, PageDownFromANewLevelStepsThroughTheCollectionFromItsFirstLevel) {
+  for (const char* title : {"A", "B", "C"}) {
+    KeyDown(editor, key::kPageDown);
+    KeyUp(editor, key::kPageDown);
+    EXPECT_EQ(editor.level.LevelTitle, title);
+    EXPECT_FALSE(window.listOpen) << "the list closes with the level open";
+  }
+  KeyDown(editor, key::kPageUp);
+  EXPECT_EQ(editor.level.LevelTitle, "B");
+  EXPECT_TRUE(dialogs.messages.empty()) << dialogs.LastMessage();
 }
 
 }  // namespace

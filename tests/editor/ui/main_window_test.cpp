@@ -1,5 +1,6 @@
 #include "editor/ui/main_window.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QMenu>
 #include <QTest>
@@ -103,6 +104,21 @@ TEST(MainWindow, TheMenuTreeNamesEveryItemForItsHandler) {
   t.window.ShowRecentLevels({"1 First", "2 Second"});
   EXPECT_EQ(t.window.MenuItem("mnuFileRecent1")->text(), "2 Second");
   EXPECT_TRUE(t.window.MenuItem("mnuFile7")->isVisible());
+}
+
+TEST(MainWindow, TheDroppedLevelListKeepsTheLevelsOwnEntryOrNone) {
+  ShownMainWindow t;
+  QApplication::setActiveWindow(&t.window);
+  t.editor.collections.DropDownEntries = {"001   A", "002   B", "003   C"};
+  for (const int chosen : {-1, 1}) {
+    t.editor.collections.DropDownIndex = chosen;
+    t.window.DropDownLevelList();
+    ASSERT_TRUE(t.window.LevelDropDownShown());
+    // The list has the keys, and taking them chose no other entry.
+    EXPECT_EQ(t.editor.collections.DropDownIndex, chosen);
+    t.window.FocusCanvas();
+    EXPECT_FALSE(t.window.LevelDropDownShown()) << "the list closes when the canvas takes the keys";
+  }
 }
 
 TEST(MainWindow, TheCounterShowsTheTilesPictureNameAndCount) {
