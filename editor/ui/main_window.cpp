@@ -194,6 +194,9 @@ void MainWindow::BuildStatusBar() {
   for (std::size_t field = 0; field < statusFields_.size(); ++field) {
     statusFields_[field] = AddNamedLabel(statusBar_, ("StatusText" + std::to_string(field)).c_str(), " ");
     statusFields_[field]->setGeometry(0, kStatusFieldTop, kStatusFieldWidths[field], kStatusFieldHeight);
+    // The message field runs the bar's whole width; the fields at its right end stand over it, so
+    // that a long message passes under them instead of through their figures.
+    statusFields_[field]->setAutoFillBackground(field > 0);
   }
 }
 
