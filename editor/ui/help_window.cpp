@@ -13,7 +13,6 @@
 #include "editor/ui/box_look.h"
 #include "editor/ui/help_page_view.h"
 #include "editor/ui/help_window_host.h"
-#include "editor/ui/keyboard_return.h"
 #include "editor/ui/qt_text.h"
 
 namespace brolt::editor {
@@ -126,11 +125,17 @@ bool HelpWindow::ShowTopic(std::string_view key) {
     exec();
   } else {
     setModal(false);
+    if (!isVisible()) keyboard_.emplace();
     show();
     raise();
     activateWindow();
   }
   return true;
+}
+
+void HelpWindow::hideEvent(QHideEvent* event) {
+  QDialog::hideEvent(event);
+  keyboard_.reset();
 }
 
 void HelpWindow::PlaceOverMainWindow() {

@@ -3,9 +3,11 @@
 // links, Back, the recent-topics panel, Close, and in developer mode the editable page with "Save
 // Topic". The window mirrors HelpPages; the rules are the model's.
 #include <QDialog>
+#include <optional>
 #include <string_view>
 
 #include "editor/model/help_pages.h"
+#include "editor/ui/keyboard_return.h"
 
 class QComboBox;
 class QListWidget;
@@ -43,6 +45,7 @@ class HelpWindow : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -70,6 +73,8 @@ class HelpWindow : public QDialog {
   QPushButton* cmdClose_ = nullptr;
   QPushButton* cmdUpdate_ = nullptr;
   bool askingName_ = false;
+  // Open beside the main window, help hands the keyboard back to it when it closes.
+  std::optional<KeyboardReturn> keyboard_;
 };
 
 }  // namespace brolt::editor
