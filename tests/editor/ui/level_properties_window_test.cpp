@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QTimer>
 
 #include "editor/support/scripted_dialogs.h"
@@ -58,6 +59,23 @@ TEST_F(LevelPropertiesWindowTest, TheBarsShowTheirValuesInTheirOwnWidths) {
   window_->CannonBar()->setValue(7);
   EXPECT_EQ(window_->UnidValue()->text(), "099");
   EXPECT_EQ(window_->CannonValue()->text(), "007");
+}
+
+TEST_F(LevelPropertiesWindowTest, TabReachesEveryBarAndTheArrowKeysMoveIt) {
+  QWidget* focus = window_->TitleBox();
+  std::vector<QWidget*> reached;
+  for (int step = 0; step < 4; ++step) {
+    focus = focus->nextInFocusChain();
+    while (!(focus->focusPolicy() & Qt::TabFocus)) focus = focus->nextInFocusChain();
+    reached.push_back(focus);
+  }
+  EXPECT_EQ(reached, (std::vector<QWidget*>{window_->TimeBar(), window_->UnidBar(), window_->CannonBar(),
+                                           window_->RadiusBar()}));
+  window_->show();
+  const int before = window_->TimeBar()->value();
+  QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+  QApplication::sendEvent(window_->TimeBar(), &right);
+  EXPECT_EQ(window_->TimeBar()->value(), before + 1);
 }
 
 TEST_F(LevelPropertiesWindowTest, TheRandomBoxBlackensTheButtonsAndClearingBringsTheDefaults) {
