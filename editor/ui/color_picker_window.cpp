@@ -1,6 +1,7 @@
 #include "editor/ui/color_picker_window.h"
 
 #include "editor/model/color_picker_geometry.h"
+#include "editor/ui/bar_keys.h"
 #include "editor/ui/color_gradients.h"
 #include "editor/ui/color_text.h"
 
@@ -40,6 +41,7 @@ ColorPickerWindow::ColorPickerWindow(Editor& editor, QWidget* parent)
     auto* bar = new QScrollBar(Qt::Horizontal, this);
     bar->setRange(0, 255);
     bar->setGeometry(62, top + 1, 80, 18);
+    LetKeysMoveBar(*bar);
     bars_[static_cast<std::size_t>(i)] = bar;
     values_[static_cast<std::size_t>(i)] = value;
     connect(bar, &QScrollBar::valueChanged, this, [this, i] { BarChanged(i); });

@@ -1,11 +1,11 @@
 #include "editor/ui/level_properties_window.h"
 
-#include <QKeyEvent>
 #include <QSignalBlocker>
 
 #include "common/numeric.h"
 #include "editor/model/color_chooser.h"
 #include "editor/model/state_checks.h"
+#include "editor/ui/bar_keys.h"
 #include "editor/ui/color_picker_window.h"
 #include "editor/ui/qt_text.h"
 
@@ -14,30 +14,6 @@ namespace {
 
 constexpr int kBarLeft = 128;
 constexpr int kBarWidth = 150;
-
-// A scroll bar moved by the keys as by its arrows and trough: the arrow keys a step, Page Up and
-// Page Down a page, Home and End to its ends.
-class BarKeys : public QObject {
- public:
-  using QObject::QObject;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() != QEvent::KeyPress) return false;
-    auto* bar = static_cast<QScrollBar*>(watched);
-    switch (static_cast<QKeyEvent*>(event)->key()) {
-      case Qt::Key_Left:
-      case Qt::Key_Down: bar->triggerAction(QAbstractSlider::SliderSingleStepSub); return true;
-      case Qt::Key_Right:
-      case Qt::Key_Up: bar->triggerAction(QAbstractSlider::SliderSingleStepAdd); return true;
-      case Qt::Key_PageDown: bar->triggerAction(QAbstractSlider::SliderPageStepAdd); return true;
-      case Qt::Key_PageUp: bar->triggerAction(QAbstractSlider::SliderPageStepSub); return true;
-      case Qt::Key_Home: bar->triggerAction(QAbstractSlider::SliderToMinimum); return true;
-      case Qt::Key_End: bar->triggerAction(QAbstractSlider::SliderToMaximum); return true;
-      default: return false;
-    }
-  }
-};
 
 }  // namespace
 
@@ -94,8 +70,7 @@ QScrollBar* LevelPropertiesWindow::AddBar(int top, int minimum, int maximum, int
   bar->setRange(minimum, maximum);
   bar->setPageStep(pageStep);
   bar->setSingleStep(1);
-  bar->setFocusPolicy(Qt::StrongFocus);  // Tab reaches it and the keys move it
-  bar->installEventFilter(new BarKeys(bar));
+  LetKeysMoveBar(*bar);
   bar->setGeometry(kBarLeft, top, kBarWidth, 18);
   value = PlaceLabel("", {kBarLeft + kBarWidth + 8, top, 60, 18}, helpKey);
   connect(bar, &QScrollBar::valueChanged, this, &LevelPropertiesWindow::ShowBarValues);
