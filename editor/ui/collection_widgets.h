@@ -13,13 +13,21 @@
 
 namespace brolt::editor {
 
+// No row current, and none made current when the list takes the focus: the first Down then
+// chooses the first row instead of the second.
+inline void NoCurrentRow(QListWidget* list) { list->QAbstractItemView::setCurrentIndex(QModelIndex()); }
+
 template <typename Widget>
 void FillStrings(Widget* widget, const std::vector<std::string>& entries, int chosen) {
   const QSignalBlocker quiet(widget);
   widget->clear();
   for (const std::string& entry : entries) widget->addItem(ToQString(entry));
-  if constexpr (std::is_same_v<Widget, QListWidget>) widget->setCurrentRow(chosen);
-  else widget->setCurrentIndex(chosen);
+  if constexpr (std::is_same_v<Widget, QListWidget>) {
+    if (chosen >= 0) widget->setCurrentRow(chosen);
+    else NoCurrentRow(widget);
+  } else {
+    widget->setCurrentIndex(chosen);
+  }
 }
 
 // The dialogs' "..." button, its right click opening level management's help.

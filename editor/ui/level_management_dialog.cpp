@@ -18,6 +18,7 @@
 #include "editor/model/collection_lists.h"
 #include "editor/model/error_report.h"
 #include "editor/model/level_files.h"
+#include "editor/ui/collection_widgets.h"
 #include "editor/ui/color_text.h"
 #include "editor/ui/level_preview_widget.h"
 #include "editor/ui/qt_text.h"
@@ -200,7 +201,7 @@ void LevelManagementDialog::ListLevels() {
   } catch (const std::exception& error) {
     ShowErrorMessage(editor_, error.what(), "Cannot read the collection.");
   }
-  levels_->setCurrentRow(-1);
+  NoCurrentRow(levels_);
 }
 
 void LevelManagementDialog::RefreshLists(const ManageOutcome& outcome) {

@@ -2,6 +2,7 @@
 #include <QMouseEvent>
 #include <QElapsedTimer>
 #include <QThread>
+#include <QKeyEvent>
 #include <gtest/gtest.h>
 
 #include "editor/support/collection_fixture.h"
@@ -84,6 +85,13 @@ TEST_F(CollectionDialogWidgets, TheLoadDialogListsTheLevelsAndDrawsThePressedOne
   EXPECT_TRUE(dialog.Preview()->NoDataShown());
   Click(dialog.findChildren<QPushButton*>().at(0), Qt::LeftButton);
   EXPECT_EQ(dialogs.LastMessage(), "Select a level to load.");
+  // Taking the focus chooses nothing, and the first Down chooses the first level.
+  QApplication::setActiveWindow(&dialog);
+  dialog.Levels()->setFocus();
+  EXPECT_EQ(dialog.Levels()->currentRow(), -1);
+  QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+  QApplication::sendEvent(dialog.Levels(), &down);
+  EXPECT_EQ(dialog.Levels()->currentRow(), 0);
 
   const QRect second = dialog.Levels()->visualItemRect(dialog.Levels()->item(1));
   Click(dialog.Levels()->viewport(), Qt::LeftButton, second.center());
