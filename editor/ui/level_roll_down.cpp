@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 
 #include "editor/model/open_level.h"
-#include "editor/ui/qt_text.h"
+#include "editor/ui/collection_widgets.h"
 
 namespace brolt::editor {
 
@@ -28,17 +28,14 @@ LevelRollDown::LevelRollDown(Editor& editor, QWidget* parent) : QFrame(parent), 
 
 void LevelRollDown::DropDown() {
   const CollectionState& state = editor_.collections;
-  const QSignalBlocker blocker(lstDropDown_);
-  lstDropDown_->clear();
-  for (const std::string& entry : state.DropDownEntries) lstDropDown_->addItem(ToQString(entry));
+  // The level's own entry is the choice, or none for a level without one, so that Page Down from a
+  // new level opens the first; taking the focus changes neither.
+  FillStrings(lstDropDown_, state.DropDownEntries, state.DropDownIndex);
   const int rows = std::clamp(static_cast<int>(state.DropDownEntries.size()), 1, kVisibleEntries);
   resize(width(), rows * lstDropDown_->fontMetrics().height() + 8);
   show();
   raise();
   lstDropDown_->setFocus();
-  // A list taking the focus makes its first row current; the choice stays the level's own entry,
-  // or none for a level without one, so that Page Down from a new level opens the first.
-  lstDropDown_->setCurrentRow(state.DropDownIndex);
 }
 
 bool LevelRollDown::eventFilter(QObject* watched, QEvent* event) {
