@@ -32,8 +32,11 @@ class CellGrid {
   CellGrid() = default;
   // A grid of empty cells within the bounds.
   explicit CellGrid(GridBounds bounds) : bounds_(bounds) {
-    if (bounds.MaxX >= bounds.MinX && bounds.MaxY >= bounds.MinY)
-      cells_.resize(static_cast<std::size_t>(Width()) * static_cast<std::size_t>(Height()));
+    if (bounds.MaxX >= bounds.MinX && bounds.MaxY >= bounds.MinY) {
+      width_ = static_cast<unsigned>(bounds.MaxX) - static_cast<unsigned>(bounds.MinX) + 1;
+      height_ = static_cast<unsigned>(bounds.MaxY) - static_cast<unsigned>(bounds.MinY) + 1;
+      cells_.resize(static_cast<std::size_t>(width_) * height_);
+    }
   }
 
   // Empties every cell within new bounds. The storage is kept when the size stays, so that loading
@@ -47,9 +50,9 @@ class CellGrid {
   }
 
   const GridBounds& Bounds() const { return bounds_; }
-  bool Contains(int x, int y) const {
-    return x >= bounds_.MinX && x <= bounds_.MaxX && y >= bounds_.MinY && y <= bounds_.MaxY;
-  }
+  // Every rule reads the grid through here, several times a cell each frame: one unsigned compare
+  // a side, with no overflow for coordinates far outside.
+  bool Contains(int x, int y) const { return Column(x) < width_ && Row(y) < height_; }
 
   // The cell at (x, y); an empty cell outside the bounds.
   const Cell& operator()(int x, int y) const {
@@ -72,14 +75,14 @@ class CellGrid {
   }
 
  private:
-  int Width() const { return bounds_.MaxX - bounds_.MinX + 1; }
-  int Height() const { return bounds_.MaxY - bounds_.MinY + 1; }
-  std::size_t Index(int x, int y) const {
-    return static_cast<std::size_t>(y - bounds_.MinY) * static_cast<std::size_t>(Width()) +
-           static_cast<std::size_t>(x - bounds_.MinX);
-  }
+  unsigned Column(int x) const { return static_cast<unsigned>(x) - static_cast<unsigned>(bounds_.MinX); }
+  unsigned Row(int y) const { return static_cast<unsigned>(y) - static_cast<unsigned>(bounds_.MinY); }
+  std::size_t Index(int x, int y) const { return static_cast<std::size_t>(Row(y)) * width_ + Column(x); }
 
   GridBounds bounds_;
+  // The sides' lengths; 0 for an empty grid, so that nothing is inside it.
+  unsigned width_ = 0;
+  unsigned height_ = 0;
   std::vector<Cell> cells_;
   Cell outside_{};
 };

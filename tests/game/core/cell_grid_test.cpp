@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "game/core/cell_construction.h"
 #include "game/core/level_cell.h"
 #include "game/core/level_state.h"
@@ -24,7 +26,8 @@ TEST(CellGridTest, OutsideTheBoundsReadsEmptyAndWritesAreLost) {
   LevelCell rock;
   rock.Type = 20;
   for (auto [x, y] : {std::pair{-11, 0}, std::pair{61, 0}, std::pair{0, -9}, std::pair{0, 59},
-                      std::pair{-40000, 40000}}) {
+                      std::pair{-40000, 40000}, std::pair{INT_MIN, 0}, std::pair{0, INT_MAX},
+                      std::pair{INT_MAX, INT_MIN}}) {
     grid.Set(x, y, rock);
     grid(x, y).Type = 20;
     EXPECT_EQ(grid(x, y), LevelCell{}) << x << "," << y;
