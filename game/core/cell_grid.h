@@ -5,6 +5,7 @@
 // never read or corrupt memory.
 #include <algorithm>
 #include <cstddef>
+#include <span>
 #include <vector>
 
 namespace brolt {
@@ -67,6 +68,14 @@ class CellGrid {
     if (Contains(x, y)) return cells_[Index(x, y)];
     outside_ = Cell{};
     return outside_;
+  }
+
+  // The cells of row y from x = first to x = last, for a scan along the row: empty unless all of them
+  // lie within the bounds. They stay where they are until the bounds change, whatever is written to
+  // them meanwhile.
+  std::span<Cell> Row(int y, int first, int last) {
+    if (first > last || !Contains(first, y) || !Contains(last, y)) return {};
+    return {&cells_[Index(first, y)], static_cast<std::size_t>(last) - static_cast<std::size_t>(first) + 1};
   }
 
   // Replaces the cell at (x, y); ignored outside the bounds.

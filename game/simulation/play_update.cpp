@@ -1,5 +1,7 @@
 #include "game/simulation/play_update.h"
 
+#include <span>
+
 #include "common/numeric.h"
 #include "game/core/game.h"
 #include "game/core/world_geometry.h"
@@ -32,15 +34,66 @@ void CountDownPowerUps(Game& game) {
   if (player.FreezeTime > 0 || player.ShieldTime > 0) QueueSound(game, MENU_MOVE, -1, -1);
 }
 
+// The idle animations of the object types that have one, and the bomb's fuse.
+void UpdateObjectAnimation(Game& game, int x, int y, LevelCell& cell) {
+  const FrameTiming& timing = game.timing;
+  if (timing.Tick15 == 0 && cell.Type == ObjGrass && ++cell.FrameRow > 8) cell.FrameRow = 1;
+  if (timing.Tick30 == 0 && cell.Type >= ObjKeyBlockA && cell.Type <= ObjKeyBlockC) {
+    // Key blocks spin by 100 to 150 degrees a tick.
+    cell.Angle = RoundToInt16(game.random().Rnd() * 50 + cell.Angle + 100);
+    if (cell.Angle > 360) cell.Angle = static_cast<std::int16_t>(cell.Angle - 360);
+  }
+  if (cell.Type == ObjBomb) {
+    // The fuse burns only while the level clock runs; the picture shows the count.
+    if (timing.SecondTick) {
+      if (cell.Timer > 0) --cell.Timer;
+      if (cell.Frame > 1) --cell.Frame;
+    }
+    if (cell.Timer == 1) ExplodeAt(game, x, y);
+  }
+  if (game.ObjectDefs[cell.Type].IdleSpin && timing.Tick15 == 0) {
+    if (++cell.Frame > 8) cell.Frame = 1;
+    Turn(cell, 2);
+  }
+  if (cell.Type == ObjUnid) {
+    AdvanceCellFrame(game, x, y);
+    if (timing.Tick30 == 0) Turn(cell, 1);
+  }
+}
+
+// The per-frame animations of the cell (x, y) that run whether it rests or moves: the chain fuse of
+// a blast, grass, spinning key blocks, force floors, bomb fuses, idle power-ups and unids.
+void UpdateObjects(Game& game, int x, int y, LevelCell& cell, FloorCell& floor) {
+  if (cell.ChainDelay > 0) {
+    // A blast that an explosion gave a delay explodes again when it runs out; the explosion may
+    // replace the cell, and the steps below look at what stands there then.
+    if (cell.ChainDelay == 1) ExplodeAt(game, x, y);
+    --cell.ChainDelay;
+  }
+  if (floor.Kind == FloorForce) {
+    // The force floor's picture cycles 1..8, one step every frame.
+    if (floor.Frame < 9) ++floor.Frame;
+    if (floor.Frame == 9) floor.Frame = 1;
+  }
+  if (cell.Type != ObjEmpty) UpdateObjectAnimation(game, x, y, cell);
+}
+
+// Both scans run along the rows of the grids directly: the rules they call change cells in place
+// but never move the grids. A row the grids do not hold is all empty cells, which have nothing to do.
 void RunRestingCells(Game& game) {
   const bool resting = LevelRunning(game) || game.flags.Dead;
-  const LevelGrid& grid = game.level.Grid;
+  LevelState& level = game.level;
+  const int lastX = FieldLastX();
   for (int y = FieldLastY(); y >= 0; --y) {
-    for (int x = 0; x <= FieldLastX(); ++x) {
+    const std::span<LevelCell> cells = level.Grid.Row(y, 0, lastX);
+    const std::span<FloorCell> floors = level.FloorGrid.Row(y, 0, lastX);
+    if (cells.empty() || floors.empty()) continue;
+    for (int x = 0; x <= lastX; ++x) {
+      LevelCell& cell = cells[static_cast<std::size_t>(x)];
       // An empty cell has no rule of its own.
-      const LevelCell& cell = grid(x, y);
-      if (resting && cell.Type != ObjEmpty && cell.AnimTime == 0.0f) UpdateCell(game, x, y);
-      UpdateObjects(game, x, y);
+      if (resting && cell.Type != ObjEmpty && cell.AnimTime == 0.0f && HasRestingRule(game, cell.Type))
+        UpdateCell(game, x, y);
+      UpdateObjects(game, x, y, cell, floors[static_cast<std::size_t>(x)]);
     }
   }
 }
@@ -56,14 +109,16 @@ void TimeOut(Game& game) {
 
 // One cell of the second scan: where the Thresher is, one step of a running motion, and what is
 // left to win the level, counted on the cell as the step has left it.
-void RunMovingCell(Game& game, int x, int y) {
+void RunMovingCell(Game& game, int x, int y, LevelCell& cell) {
   LevelState& level = game.level;
-  if (level.Grid(x, y).Type == ObjThresher && !game.flags.Dead) {
+  if (cell.Type == ObjThresher && !game.flags.Dead) {
     level.PlayerX = static_cast<float>(x);
     level.PlayerY = static_cast<float>(y);
   }
-  if (level.Grid(x, y).AnimTime > 0.0f) AnimateCell(game, x, y);
-  LevelCell& cell = level.Grid(x, y);
+  if (cell.AnimTime > 0.0f) AnimateCell(game, x, y);
+  // The step may have replaced the cell; what follows looks at what stands there now. Most cells
+  // are at rest and count for nothing.
+  if (cell.Type == ObjEmpty && cell.Carried == 0 && cell.Mark == 0) return;
   if (cell.AnimTime == 0.0f && cell.Type != ObjGoldUnidGnat && cell.Carried == ObjGoldUnidGnat) {
     // The blast of a gold unid gnat has come to rest with the unid it carried: that unid is lost,
     // and the level stays winnable without it.
@@ -80,8 +135,11 @@ void RunMovingCell(Game& game, int x, int y) {
 }
 
 void RunMovingCells(Game& game) {
-  for (int y = 0; y <= FieldLastY(); ++y)
-    for (int x = 0; x <= FieldLastX(); ++x) RunMovingCell(game, x, y);
+  const int lastX = FieldLastX();
+  for (int y = 0; y <= FieldLastY(); ++y) {
+    const std::span<LevelCell> cells = game.level.Grid.Row(y, 0, lastX);
+    for (std::size_t x = 0; x < cells.size(); ++x) RunMovingCell(game, static_cast<int>(x), y, cells[x]);
+  }
 }
 
 void ClearIfOccupied(Game& game, int x, int y) {
@@ -114,47 +172,6 @@ void UpdateGame(Game& game) {
                  static_cast<int>(RoundHalfEven(game.level.PlayerY)));
   RunMovingCells(game);
   ClearMarginRing(game);
-}
-
-void UpdateObjects(Game& game, int x, int y) {
-  const FrameTiming& timing = game.timing;
-  LevelGrid& grid = game.level.Grid;
-  if (grid(x, y).ChainDelay > 0) {
-    // A blast that an explosion gave a delay explodes again when it runs out.
-    if (grid(x, y).ChainDelay == 1) ExplodeAt(game, x, y);
-    --grid(x, y).ChainDelay;
-  }
-  // The fuse may have replaced the cell; the steps below look at it afresh.
-  LevelCell& cell = grid(x, y);
-  FloorCell& floor = game.level.FloorGrid(x, y);
-  if (floor.Kind == FloorForce) {
-    // The force floor's picture cycles 1..8, one step every frame.
-    if (floor.Frame < 9) ++floor.Frame;
-    if (floor.Frame == 9) floor.Frame = 1;
-  }
-  if (cell.Type == ObjEmpty) return;
-  if (timing.Tick15 == 0 && cell.Type == ObjGrass && ++cell.FrameRow > 8) cell.FrameRow = 1;
-  if (timing.Tick30 == 0 && cell.Type >= ObjKeyBlockA && cell.Type <= ObjKeyBlockC) {
-    // Key blocks spin by 100 to 150 degrees a tick.
-    cell.Angle = RoundToInt16(game.random().Rnd() * 50 + cell.Angle + 100);
-    if (cell.Angle > 360) cell.Angle = static_cast<std::int16_t>(cell.Angle - 360);
-  }
-  if (cell.Type == ObjBomb) {
-    // The fuse burns only while the level clock runs; the picture shows the count.
-    if (timing.SecondTick) {
-      if (cell.Timer > 0) --cell.Timer;
-      if (cell.Frame > 1) --cell.Frame;
-    }
-    if (cell.Timer == 1) ExplodeAt(game, x, y);
-  }
-  if (game.ObjectDefs[cell.Type].IdleSpin && timing.Tick15 == 0) {
-    if (++cell.Frame > 8) cell.Frame = 1;
-    Turn(cell, 2);
-  }
-  if (cell.Type == ObjUnid) {
-    AdvanceCellFrame(game, x, y);
-    if (timing.Tick30 == 0) Turn(cell, 1);
-  }
 }
 
 }  // namespace brolt

@@ -13,8 +13,4 @@ struct Game;
 // the level-complete screen.
 void UpdateGame(Game& game);
 
-// The per-frame animations of the cell (x, y) that run whether it rests or moves: the chain fuse of
-// a blast, grass, spinning key blocks, force floors, bomb fuses, idle power-ups and unids.
-void UpdateObjects(Game& game, int x, int y);
-
 }  // namespace brolt

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "game/simulation/cell_update.h"
 #include "game/simulation/motion.h"
 #include "support/test_game.h"
 
@@ -220,6 +221,25 @@ TEST_F(PlayUpdateTest, TheThresherIsFoundWhereHeStandsUnlessDead) {
   t.PlayFrame();
   EXPECT_EQ(t.game.level.PlayerX, 0.0f);
   EXPECT_EQ(t.game.level.PlayerY, 1.0f);
+}
+
+// The play update runs UpdateCell only for the types that have a rule at rest; for every other type
+// it must be a no-op, whatever surrounds the cell.
+TEST(CellUpdateSkipTest, TypesWithoutARestingRuleAreLeftAsTheyStand) {
+  for (int type = 0; type < kObjectTypeCount; ++type) {
+    TestGame t;
+    t.PlayPicture({"T"}, 60, 4, 5);
+    // Some codes build a cell of another type (a cannon facing another way).
+    if (HasRestingRule(t.game, t.Put(5, 5, type).Type)) continue;
+    std::vector<LevelCell> before;
+    for (int y = 2; y <= 8; ++y)
+      for (int x = 2; x <= 8; ++x) before.push_back(t.Cell(x, y));
+    UpdateCell(t.game, 5, 5);
+    std::size_t i = 0;
+    for (int y = 2; y <= 8; ++y)
+      for (int x = 2; x <= 8; ++x) EXPECT_EQ(t.Cell(x, y), before[i++]) << "type " << type << " at " << x << "," << y;
+    for (const SoundRequest& request : t.game.sounds.Entries) EXPECT_FALSE(request.Flag) << "type " << type;
+  }
 }
 
 }  // namespace
