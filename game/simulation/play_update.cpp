@@ -1,5 +1,7 @@
 #include "game/simulation/play_update.h"
 
+#include <array>
+#include <cstdint>
 #include <span>
 
 #include "common/numeric.h"
@@ -34,6 +36,33 @@ void CountDownPowerUps(Game& game) {
   if (player.FreezeTime > 0 || player.ShieldTime > 0) QueueSound(game, MENU_MOVE, -1, -1);
 }
 
+// What the two scans must look at in a cell of each type, worked out once a frame from the type
+// records, so that a cell with nothing to do (a wall above all) costs one table read and one test.
+enum TypeNeed : std::uint8_t {
+  kRestingRule = 1,    // UpdateCell has a rule for it
+  kIdleAnimation = 2,  // UpdateObjectAnimation has a step for it
+  kCounted = 4,        // counted as a unid or an exit portal left
+};
+using TypeNeeds = std::array<std::uint8_t, kObjectTypeCount>;
+
+TypeNeeds WorkOutTypeNeeds(const Game& game) {
+  TypeNeeds needs{};
+  for (int type = ObjEmpty + 1; type < kObjectTypeCount; ++type) {
+    std::uint8_t& need = needs[static_cast<std::size_t>(type)];
+    if (HasRestingRule(game, type)) need |= kRestingRule;
+    if (type == ObjGrass || (type >= ObjKeyBlockA && type <= ObjKeyBlockC) || type == ObjBomb || type == ObjUnid ||
+        game.ObjectDefs[type].IdleSpin)
+      need |= kIdleAnimation;
+    if (type == ObjUnid || type == ObjArmoredUnid || type == ObjExitPortal || type == ObjClosedPortal) need |= kCounted;
+  }
+  return needs;
+}
+
+// A type outside the table has no record and nothing to do.
+std::uint8_t NeedsOf(const TypeNeeds& needs, int type) {
+  return type >= 0 && type < kObjectTypeCount ? needs[static_cast<std::size_t>(type)] : 0;
+}
+
 // The idle animations of the object types that have one, and the bomb's fuse.
 void UpdateObjectAnimation(Game& game, int x, int y, LevelCell& cell) {
   const FrameTiming& timing = game.timing;
@@ -63,7 +92,7 @@ void UpdateObjectAnimation(Game& game, int x, int y, LevelCell& cell) {
 
 // The per-frame animations of the cell (x, y) that run whether it rests or moves: the chain fuse of
 // a blast, grass, spinning key blocks, force floors, bomb fuses, idle power-ups and unids.
-void UpdateObjects(Game& game, int x, int y, LevelCell& cell, FloorCell& floor) {
+void UpdateObjects(Game& game, const TypeNeeds& needs, int x, int y, LevelCell& cell, FloorCell& floor) {
   if (cell.ChainDelay > 0) {
     // A blast that an explosion gave a delay explodes again when it runs out; the explosion may
     // replace the cell, and the steps below look at what stands there then.
@@ -75,12 +104,12 @@ void UpdateObjects(Game& game, int x, int y, LevelCell& cell, FloorCell& floor) 
     if (floor.Frame < 9) ++floor.Frame;
     if (floor.Frame == 9) floor.Frame = 1;
   }
-  if (cell.Type != ObjEmpty) UpdateObjectAnimation(game, x, y, cell);
+  if (NeedsOf(needs, cell.Type) & kIdleAnimation) UpdateObjectAnimation(game, x, y, cell);
 }
 
 // Both scans run along the rows of the grids directly: the rules they call change cells in place
 // but never move the grids. A row the grids do not hold is all empty cells, which have nothing to do.
-void RunRestingCells(Game& game) {
+void RunRestingCells(Game& game, const TypeNeeds& needs) {
   const bool resting = LevelRunning(game) || game.flags.Dead;
   LevelState& level = game.level;
   const int lastX = FieldLastX();
@@ -90,10 +119,8 @@ void RunRestingCells(Game& game) {
     if (cells.empty() || floors.empty()) continue;
     for (int x = 0; x <= lastX; ++x) {
       LevelCell& cell = cells[static_cast<std::size_t>(x)];
-      // An empty cell has no rule of its own.
-      if (resting && cell.Type != ObjEmpty && cell.AnimTime == 0.0f && HasRestingRule(game, cell.Type))
-        UpdateCell(game, x, y);
-      UpdateObjects(game, x, y, cell, floors[static_cast<std::size_t>(x)]);
+      if (resting && (NeedsOf(needs, cell.Type) & kRestingRule) && cell.AnimTime == 0.0f) UpdateCell(game, x, y);
+      UpdateObjects(game, needs, x, y, cell, floors[static_cast<std::size_t>(x)]);
     }
   }
 }
@@ -109,7 +136,7 @@ void TimeOut(Game& game) {
 
 // One cell of the second scan: where the Thresher is, one step of a running motion, and what is
 // left to win the level, counted on the cell as the step has left it.
-void RunMovingCell(Game& game, int x, int y, LevelCell& cell) {
+void RunMovingCell(Game& game, const TypeNeeds& needs, int x, int y, LevelCell& cell) {
   LevelState& level = game.level;
   if (cell.Type == ObjThresher && !game.flags.Dead) {
     level.PlayerX = static_cast<float>(x);
@@ -118,7 +145,7 @@ void RunMovingCell(Game& game, int x, int y, LevelCell& cell) {
   if (cell.AnimTime > 0.0f) AnimateCell(game, x, y);
   // The step may have replaced the cell; what follows looks at what stands there now. Most cells
   // are at rest and count for nothing.
-  if (cell.Type == ObjEmpty && cell.Carried == 0 && cell.Mark == 0) return;
+  if (!(NeedsOf(needs, cell.Type) & kCounted) && cell.Carried == 0 && cell.Mark == 0) return;
   if (cell.AnimTime == 0.0f && cell.Type != ObjGoldUnidGnat && cell.Carried == ObjGoldUnidGnat) {
     // The blast of a gold unid gnat has come to rest with the unid it carried: that unid is lost,
     // and the level stays winnable without it.
@@ -134,11 +161,11 @@ void RunMovingCell(Game& game, int x, int y, LevelCell& cell) {
   if (marked || cell.Carried == ObjGoldUnidGnat) ++level.UnidCount;
 }
 
-void RunMovingCells(Game& game) {
+void RunMovingCells(Game& game, const TypeNeeds& needs) {
   const int lastX = FieldLastX();
   for (int y = 0; y <= FieldLastY(); ++y) {
     const std::span<LevelCell> cells = game.level.Grid.Row(y, 0, lastX);
-    for (std::size_t x = 0; x < cells.size(); ++x) RunMovingCell(game, static_cast<int>(x), y, cells[x]);
+    for (std::size_t x = 0; x < cells.size(); ++x) RunMovingCell(game, needs, static_cast<int>(x), y, cells[x]);
   }
 }
 
@@ -164,13 +191,14 @@ void UpdateGame(Game& game) {
   CountDownPowerUps(game);
   game.level.UnidCount = 0;
   game.level.PortalCount = 0;
-  RunRestingCells(game);
+  const TypeNeeds needs = WorkOutTypeNeeds(game);
+  RunRestingCells(game, needs);
   game.timing.SecondTick = false;
   TimeOut(game);
   if (LevelRunning(game) && !game.flags.Dead && !game.flags.NameEntry)
     UpdatePlayer(game, static_cast<int>(RoundHalfEven(game.level.PlayerX)),
                  static_cast<int>(RoundHalfEven(game.level.PlayerY)));
-  RunMovingCells(game);
+  RunMovingCells(game, needs);
   ClearMarginRing(game);
 }
 
