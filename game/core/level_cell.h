@@ -6,7 +6,9 @@
 
 namespace brolt {
 
-struct LevelCell {
+// A cache line each: the play update reads every cell of the field twice a frame, and a cell split
+// across two lines costs two reads.
+struct alignas(64) LevelCell {
   // Compared between two cells by one creature rule; 0 when built.
   std::int16_t SpareA = 0;
   std::int16_t Type = 0;  // an ObjectType, 0 = empty
