@@ -86,9 +86,20 @@ LevelRecord DecodeLevelRecord(std::string_view record) {
   level.compiledMarker = std::string(FieldText(record, CompiledMarker));
   level.unidAward = FieldNumber(record, UnidAward);
   level.cannonRate = FieldNumber(record, CannonRate);
-  for (int row = 0; row < kLevelRows; ++row)
-    for (int column = 0; column < kLevelColumns; ++column)
-      level.Cell(column, row) = DecodeCellText(record, column, row);
+  // Cells stored as four plain digits, as every written record stores them, are read straight from
+  // the text; anything else, and a cell the record holds only part of, is read the general way.
+  for (std::size_t i = 0; i < level.cells.size(); ++i) {
+    const std::size_t start = kCellsPosition - 1 + i * kCellTextLength;
+    if (start + kCellTextLength <= record.size()) {
+      const auto digit = [&](std::size_t at) { return static_cast<unsigned>(record[start + at]) - unsigned{'0'}; };
+      const unsigned d0 = digit(0), d1 = digit(1), d2 = digit(2), d3 = digit(3);
+      if ((d0 < 10) & (d1 < 10) & (d2 < 10) & (d3 < 10)) {
+        level.cells[i] = {static_cast<int>(d0 * 100 + d1 * 10 + d2), static_cast<int>(d3)};
+        continue;
+      }
+    }
+    level.cells[i] = DecodeCellText(record, static_cast<int>(i % kLevelColumns), static_cast<int>(i / kLevelColumns));
+  }
   return level;
 }
 

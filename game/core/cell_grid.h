@@ -5,6 +5,8 @@
 // never read or corrupt memory.
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
+#include <type_traits>
 #include <vector>
 
 namespace brolt {
@@ -38,11 +40,26 @@ class CellGrid {
 
   // Empties every cell within new bounds. The storage is kept when the size stays, so that loading
   // a level does not hand large blocks back to the system and fault them in again.
-  void Reset(GridBounds bounds) {
-    if (bounds == bounds_) {
-      std::fill(cells_.begin(), cells_.end(), Cell{});
-    } else {
+  void Reset(GridBounds bounds) { ResetAround(bounds, GridBounds{}); }
+
+  // Reset, except that the cells within `keep` may be left as they were: for a caller that writes
+  // every one of them next.
+  void ResetAround(GridBounds bounds, GridBounds keep) {
+    if (bounds != bounds_) {
       *this = CellGrid(bounds);
+      return;
+    }
+    const int width = Width();
+    for (int y = bounds_.MinY; y <= bounds_.MaxY; ++y) {
+      Cell* row = cells_.data() + Index(bounds_.MinX, y);
+      if (y < keep.MinY || y > keep.MaxY) {
+        Empty(row, row + width);
+        continue;
+      }
+      const int keepFirst = std::clamp(keep.MinX - bounds_.MinX, 0, width);
+      const int keepEnd = std::clamp(keep.MaxX + 1 - bounds_.MinX, keepFirst, width);
+      Empty(row, row + keepFirst);
+      Empty(row + keepEnd, row + width);
     }
   }
 
@@ -71,7 +88,42 @@ class CellGrid {
     if (Contains(x, y)) cells_[Index(x, y)] = cell;
   }
 
+  // The cells (firstX, y) to (lastX, y), in order, for a loop over a row that checks the bounds once
+  // instead of at every cell; nullptr when any of them lies outside the bounds.
+  Cell* Span(int firstX, int lastX, int y) {
+    return Contains(firstX, y) && Contains(lastX, y) ? cells_.data() + Index(firstX, y) : nullptr;
+  }
+  const Cell* Span(int firstX, int lastX, int y) const {
+    return Contains(firstX, y) && Contains(lastX, y) ? cells_.data() + Index(firstX, y) : nullptr;
+  }
+
  private:
+  // Most cells of a grid being emptied are empty already (the margin around a level, the checkpoint
+  // copy of a level never saved), so a run of cells is read first and written only when it holds
+  // something: reading leaves the memory clean, where writing every cell would dirty all of it.
+  static void Empty(Cell* first, Cell* last) {
+    static_assert(std::is_trivially_copyable_v<Cell>);
+    static const bool zeroBytesAreEmpty = [] {
+      Cell zero;
+      std::memset(static_cast<void*>(&zero), 0, sizeof(Cell));
+      return zero == Cell{};
+    }();
+    if (!zeroBytesAreEmpty) {
+      std::fill(first, last, Cell{});
+      return;
+    }
+    const std::size_t size = static_cast<std::size_t>(last - first) * sizeof(Cell);
+    if (!AllZeroBytes(first, size)) std::memset(static_cast<void*>(first), 0, size);
+  }
+  static bool AllZeroBytes(const void* data, std::size_t size) {
+    static constexpr unsigned char kZeros[1024] = {};
+    const auto* bytes = static_cast<const unsigned char*>(data);
+    for (std::size_t done = 0; done < size; done += sizeof(kZeros)) {
+      if (std::memcmp(bytes + done, kZeros, std::min(sizeof(kZeros), size - done)) != 0) return false;
+    }
+    return true;
+  }
+
   int Width() const { return bounds_.MaxX - bounds_.MinX + 1; }
   int Height() const { return bounds_.MaxY - bounds_.MinY + 1; }
   std::size_t Index(int x, int y) const {

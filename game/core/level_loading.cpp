@@ -63,31 +63,40 @@ void ParseHeader(Game& game, std::string_view record, const LevelRecord& fields)
 // Builds the 2500 cells, the top row of the record first. Returns the number of unids.
 std::int16_t BuildCells(Game& game, const LevelRecord& fields) {
   LevelState& level = game.level;
+  LevelCellMaker maker(game);
+  LevelCell outside;
   std::int16_t unids = 0;
   const int lastX = static_cast<int>(RoundHalfEven(GridWidth - 1));
   const int lastY = static_cast<int>(RoundHalfEven(GridHeight - 1));
   for (int y = lastY; y >= 0; --y) {
+    LevelCell* row = level.Grid.Span(0, lastX, y);
+    const CellText* texts = &fields.Cell(0, lastY - y);
     for (int x = 0; x <= lastX; ++x) {
-      const CellText& text = fields.Cell(x, lastY - y);
+      const CellText& text = texts[x];
       int code = text.tileCode;
       if (code == ObjUnid || code == ObjArmoredUnid || code == ObjGoldUnidGnat) ++unids;
       // Exit portals start closed.
       if (code == kExitCode) code = ObjClosedPortal;
-      level.Grid.Set(x, y, MakeCell(game, code));
-      CellLayer layer = LayerObject;
       if (code == ObjThresher) {
         // With several Thresher cells the last one, lowest and then rightmost, is the player.
         level.PlayerX = static_cast<float>(x);
         level.PlayerY = static_cast<float>(y);
         game.flags.Dead = false;
       }
+      // Each cell is built in its place. A force floor's own code draws no random number, so
+      // building only the empty cell that replaces it in the object layer comes to the same.
+      LevelCell& cell = row != nullptr ? row[x] : outside;
       if (code >= kForceFloorFirst && code <= kForceFloorLast) {
         const int facing = code - kForceFloorFirst;
-        level.FloorGrid.Set(x, y, MakeFloorCell(FloorForce, kForceDirX[facing], kForceDirY[facing]));
-        level.Grid.Set(x, y, MakeCell(game, ObjEmpty));
-        layer = LayerFloor;
+        FloorCell floor = MakeFloorCell(FloorForce, kForceDirX[facing], kForceDirY[facing]);
+        ApplyDirectionDigit(floor, text.direction);
+        level.FloorGrid.Set(x, y, floor);
+        maker.Make(ObjEmpty, cell);
+      } else {
+        maker.Make(code, cell);
+        ApplyDirectionDigit(cell, text.direction);
       }
-      ApplyCellDirection(game, x, y, text.direction, layer);
+      if (row == nullptr) level.Grid.Set(x, y, cell);
     }
   }
   return unids;
@@ -99,9 +108,17 @@ void ParseLevelRecord(Game& game, int n) {
   LevelState& level = game.level;
   // Stays set only when the level has no Thresher.
   game.flags.Dead = true;
-  ResetLevelGrids(level);
+  // BuildCells writes every cell of the level itself, so only the grid around them is emptied here.
+  ResetLevelGridsAroundField(level);
 
-  const std::string record = ReadLevelRecord(game, n);
+  std::string record;
+  try {
+    record = ReadLevelRecord(game, n);
+  } catch (...) {
+    // A load that fails to read still leaves every grid empty.
+    ResetLevelGrids(level);
+    throw;
+  }
   const LevelRecord fields = DecodeLevelRecord(record);
   ParseHeader(game, record, fields);
   const std::int16_t unids = BuildCells(game, fields);

@@ -61,13 +61,22 @@ void ApplyCellDirection(Game& game, int x, int y, int digit, CellLayer layer) {
   }
 }
 
+void ApplyDirectionDigit(LevelCell& cell, int digit) {
+  if (digit >= 1 && digit <= 4) TurnByDigit(cell, digit);
+}
+void ApplyDirectionDigit(FloorCell& cell, int digit) {
+  if (digit >= 1 && digit <= 4) TurnByDigit(cell, digit);
+}
+
 void OrientCreatures(Game& game) {
   // One row and column past the level are scanned too; they are always empty.
   const int lastX = static_cast<int>(RoundHalfEven(GridWidth));
   const int lastY = static_cast<int>(RoundHalfEven(GridHeight));
+  LevelGrid& grid = game.level.Grid;
   for (int y = 0; y <= lastY; ++y) {
+    LevelCell* row = grid.Span(0, lastX, y);
     for (int x = 0; x <= lastX; ++x) {
-      LevelCell& cell = game.level.Grid(x, y);
+      LevelCell& cell = row != nullptr ? row[x] : grid(x, y);
       if (!game.ObjectDefs[cell.Type].IsCreature) continue;
       // 1..9, the ends with half the chance of the others.
       cell.Frame = static_cast<std::int16_t>(RoundHalfEven(game.random().Rnd() * 8 + 1));

@@ -1,6 +1,8 @@
 #include "game/core/wall_shaping.h"
 
 #include <cmath>
+#include <cstddef>
+#include <vector>
 
 #include "common/numeric.h"
 #include "game/core/game.h"
@@ -40,10 +42,32 @@ constexpr Piece kPlainPieces[16] = {
     {2, kRandomAngle},  // all four: inner
 };
 
-void ShapePlainWall(Game& game, int x, int y) {
-  LevelCell& cell = game.level.Grid(x, y);
-  const int pattern = (IsBlockedAt(game, x, y + 1) ? 8 : 0) | (IsBlockedAt(game, x - 1, y) ? 4 : 0) |
-                      (IsBlockedAt(game, x + 1, y) ? 2 : 0) | (IsBlockedAt(game, x, y - 1) ? 1 : 0);
+// Which cells count as wall, read once for the scanned cells and the ring around them: shaping
+// changes no cell's Type, so what a neighbour counts as stays as it was read.
+class WallMap {
+ public:
+  WallMap(const Game& game, int lastX, int lastY) : stride_(lastX + 3), walls_(static_cast<std::size_t>(stride_ * (lastY + 3))) {
+    const LevelGrid& grid = game.level.Grid;
+    for (int y = -1; y <= lastY + 1; ++y) {
+      const LevelCell* row = grid.Span(-1, lastX + 1, y);
+      for (int x = -1; x <= lastX + 1; ++x) {
+        const LevelCell& cell = row != nullptr ? row[x + 1] : grid(x, y);
+        walls_[Index(x, y)] = game.ObjectDefs[cell.Type].IsWall;
+      }
+    }
+  }
+  bool operator()(int x, int y) const { return walls_[Index(x, y)]; }
+
+ private:
+  std::size_t Index(int x, int y) const { return static_cast<std::size_t>((y + 1) * stride_ + x + 1); }
+
+  int stride_;
+  std::vector<unsigned char> walls_;
+};
+
+void ShapePlainWall(Game& game, const WallMap& walls, LevelCell& cell, int x, int y) {
+  const int pattern = (walls(x, y + 1) ? 8 : 0) | (walls(x - 1, y) ? 4 : 0) | (walls(x + 1, y) ? 2 : 0) |
+                      (walls(x, y - 1) ? 1 : 0);
   const Piece& piece = kPlainPieces[pattern];
   cell.Angle = piece.angle == kRandomAngle
                    ? static_cast<std::int16_t>(std::floor(game.random().Rnd() * 4) * 90)
@@ -55,15 +79,14 @@ void ShapePlainWall(Game& game, int x, int y) {
 
 // A shaped wall looks at the two neighbours beside its facing: F a quarter turn clockwise from it,
 // S a quarter turn counter-clockwise. Its columns run: both walls, only F, only S, neither.
-void ShapeShapedWall(Game& game, int x, int y) {
-  LevelCell& cell = game.level.Grid(x, y);
+void ShapeShapedWall(const Game& game, const WallMap& walls, LevelCell& cell, int x, int y) {
   // Offsets of F and S for the facings up, right, down, left.
   static constexpr int kFx[] = {1, 0, -1, 0};
   static constexpr int kFy[] = {0, -1, 0, 1};
   if (cell.Angle % 90 != 0 || cell.Angle < 0 || cell.Angle > 270) return;
   const int facing = cell.Angle / 90;
-  const bool f = IsBlockedAt(game, x + kFx[facing], y + kFy[facing]);
-  const bool s = IsBlockedAt(game, x - kFx[facing], y - kFy[facing]);
+  const bool f = walls(x + kFx[facing], y + kFy[facing]);
+  const bool s = walls(x - kFx[facing], y - kFy[facing]);
   // A wall placed without a direction takes its pieces from the other half of the sheet.
   const int lookType = (cell.DirX == 0 && cell.DirY == 0) ? ObjShapedWallB : ObjShapedWall;
   const int column = f ? (s ? 0 : 1) : (s ? 2 : 3);
@@ -77,11 +100,15 @@ bool IsBlockedAt(const Game& game, int x, int y) { return game.ObjectDefs[game.l
 void ShapeWalls(Game& game) {
   const int lastX = static_cast<int>(RoundHalfEven(GridWidth));
   const int lastY = static_cast<int>(RoundHalfEven(GridHeight));
+  const WallMap walls(game, lastX, lastY);
+  LevelGrid& grid = game.level.Grid;
   for (int y = 0; y <= lastY; ++y) {
+    LevelCell* row = grid.Span(0, lastX, y);
     for (int x = 0; x <= lastX; ++x) {
-      const ObjectDef& def = game.ObjectDefs[game.level.Grid(x, y).Type];
-      if (def.ShapedWall) ShapeShapedWall(game, x, y);
-      if (def.WallEdge) ShapePlainWall(game, x, y);
+      LevelCell& cell = row != nullptr ? row[x] : grid(x, y);
+      const ObjectDef& def = game.ObjectDefs[cell.Type];
+      if (def.ShapedWall) ShapeShapedWall(game, walls, cell, x, y);
+      if (def.WallEdge) ShapePlainWall(game, walls, cell, x, y);
     }
   }
 }
