@@ -1,6 +1,8 @@
 #include "common/level_record.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 #include "common/numeric.h"
 
@@ -88,13 +90,17 @@ LevelRecord DecodeLevelRecord(std::string_view record) {
   level.cannonRate = FieldNumber(record, CannonRate);
   // Cells stored as four plain digits, as every written record stores them, are read straight from
   // the text; anything else, and a cell the record holds only part of, is read the general way.
+  const std::size_t cellsAt = kCellsPosition - 1;
+  const std::size_t whole =
+      record.size() <= cellsAt ? 0 : std::min(level.cells.size(), (record.size() - cellsAt) / kCellTextLength);
   for (std::size_t i = 0; i < level.cells.size(); ++i) {
-    const std::size_t start = kCellsPosition - 1 + i * kCellTextLength;
-    if (start + kCellTextLength <= record.size()) {
-      const auto digit = [&](std::size_t at) { return static_cast<unsigned>(record[start + at]) - unsigned{'0'}; };
-      const unsigned d0 = digit(0), d1 = digit(1), d2 = digit(2), d3 = digit(3);
-      if ((d0 < 10) & (d1 < 10) & (d2 < 10) & (d3 < 10)) {
-        level.cells[i] = {static_cast<int>(d0 * 100 + d1 * 10 + d2), static_cast<int>(d3)};
+    if (i < whole) {
+      const char* text = record.data() + cellsAt + i * kCellTextLength;
+      std::uint32_t word;
+      std::memcpy(&word, text, sizeof(word));
+      // Every byte within '0'..'9': its high half is 3, and stays 3 with 6 added.
+      if ((word & 0xF0F0F0F0u) == 0x30303030u && ((word + 0x06060606u) & 0xF0F0F0F0u) == 0x30303030u) {
+        level.cells[i] = {(text[0] - '0') * 100 + (text[1] - '0') * 10 + (text[2] - '0'), text[3] - '0'};
         continue;
       }
     }

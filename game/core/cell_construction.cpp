@@ -156,17 +156,11 @@ LevelCell MakeCell(Game& game, int code) {
   return cell;
 }
 
-void LevelCellMaker::Make(int code, LevelCell& cell) {
-  if (code < 0 || code >= kCodes || DrawsRandom(code)) {
-    BuildCell(game_, code, cell);
-    return;
-  }
-  const auto index = static_cast<std::size_t>(code);
-  if (!made_[index]) {
-    BuildCell(game_, code, built_[index]);
-    made_[index] = true;
-  }
-  cell = built_[index];
+void LevelCellMaker::MakeFirst(int code, LevelCell& cell) {
+  BuildCell(game_, code, cell);
+  if (code < 0 || code >= kCodes || DrawsRandom(code)) return;
+  built_[static_cast<std::size_t>(code)] = cell;
+  made_[static_cast<std::size_t>(code)] = true;
 }
 
 LevelCell MakeCellKeepingAngle(Game& game, int type, int x, int y) {

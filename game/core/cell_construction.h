@@ -3,6 +3,7 @@
 // built by MakeCell, so its table is the one place where an object's starting look, direction,
 // scale and random variation are decided.
 #include <array>
+#include <cstddef>
 
 #include "game/core/level_cell.h"
 
@@ -23,10 +24,19 @@ LevelCell MakeCell(Game& game, int code);
 class LevelCellMaker {
  public:
   explicit LevelCellMaker(Game& game) : game_(game) {}
-  void Make(int code, LevelCell& cell);
+  void Make(int code, LevelCell& cell) {
+    if (code >= 0 && code < kCodes && made_[static_cast<std::size_t>(code)]) {
+      cell = built_[static_cast<std::size_t>(code)];
+    } else {
+      MakeFirst(code, cell);
+    }
+  }
 
  private:
   static constexpr int kCodes = 100;
+  // A code not built before: built now, and kept when it draws nothing.
+  void MakeFirst(int code, LevelCell& cell);
+
   Game& game_;
   std::array<LevelCell, kCodes> built_;
   std::array<bool, kCodes> made_{};

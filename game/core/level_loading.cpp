@@ -5,6 +5,7 @@
 #include "common/collection_file.h"
 #include "common/numeric.h"
 #include "game/core/cell_construction.h"
+#include "game/core/cell_type_map.h"
 #include "game/core/game.h"
 #include "game/core/level_colours.h"
 #include "game/core/level_orientation.h"
@@ -60,8 +61,9 @@ void ParseHeader(Game& game, std::string_view record, const LevelRecord& fields)
   level.CannonRate = SaturatingAdd16(StretchForSpeed(fields.cannonRate, speed), 1);
 }
 
-// Builds the 2500 cells, the top row of the record first. Returns the number of unids.
-std::int16_t BuildCells(Game& game, const LevelRecord& fields) {
+// Builds the 2500 cells, the top row of the record first, and notes their types. Returns the number
+// of unids.
+std::int16_t BuildCells(Game& game, const LevelRecord& fields, CellTypeMap& types) {
   LevelState& level = game.level;
   LevelCellMaker maker(game);
   LevelCell outside;
@@ -94,9 +96,10 @@ std::int16_t BuildCells(Game& game, const LevelRecord& fields) {
         maker.Make(ObjEmpty, cell);
       } else {
         maker.Make(code, cell);
-        ApplyDirectionDigit(cell, text.direction);
+        if (text.direction != 0) ApplyDirectionDigit(cell, text.direction);
       }
       if (row == nullptr) level.Grid.Set(x, y, cell);
+      types.Set(x, y, cell.Type);
     }
   }
   return unids;
@@ -121,7 +124,10 @@ void ParseLevelRecord(Game& game, int n) {
   }
   const LevelRecord fields = DecodeLevelRecord(record);
   ParseHeader(game, record, fields);
-  const std::int16_t unids = BuildCells(game, fields);
+  // Around the level itself every cell of Grid has just been emptied, and BuildCells notes each
+  // cell that it builds, so the map holds the grid's types without a pass over the grid.
+  CellTypeMap types;
+  const std::int16_t unids = BuildCells(game, fields, types);
 
   game.explosions.ShieldEnabled = true;
   game.devices.DoorsSwinging = false;
@@ -132,14 +138,16 @@ void ParseLevelRecord(Game& game, int n) {
   game.player.FreezeTime = 0;
   if (game.flags.Dead) {
     // No Thresher: the position only places the camera.
-    level.Grid.Set(1, 1, MakeCell(game, -1));
+    const LevelCell none = MakeCell(game, -1);
+    level.Grid.Set(1, 1, none);
+    types.Set(1, 1, none.Type);
     game.flags.Dead = false;
     level.PlayerX = 1.0f;
     level.PlayerY = 1.0f;
   }
   game.flags.NameEntry = false;
-  ShapeWalls(game);
-  OrientCreatures(game);
+  ShapeWalls(game, types);
+  OrientCreatures(game, types);
 
   FrameTiming& timing = game.timing;
   timing.LevelMinutes = 0;
