@@ -1,6 +1,7 @@
 #include "game/core/level_loading.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "common/collection_file.h"
 #include "common/numeric.h"
@@ -99,7 +100,7 @@ std::int16_t BuildCells(Game& game, const LevelRecord& fields, CellTypeMap& type
         if (text.direction != 0) ApplyDirectionDigit(cell, text.direction);
       }
       if (row == nullptr) level.Grid.Set(x, y, cell);
-      types.Set(x, y, cell.Type);
+      types.Set(x, y, row != nullptr ? cell.Type : std::as_const(level.Grid)(x, y).Type);
     }
   }
   return unids;
