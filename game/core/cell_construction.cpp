@@ -126,17 +126,41 @@ void BuildLook(Game& game, LevelCell& cell, int code) {
   SetDefLook(game, cell, code);
 }
 
-}  // namespace
-
-LevelCell MakeCell(Game& game, int code) {
-  LevelCell cell;
+// MakeCell written into `cell`.
+void BuildCell(Game& game, int code, LevelCell& cell) {
+  cell = LevelCell{};
   const ObjectType type = TileCodeType(code);
   if (type != ObjEmpty || code == 0) {
     cell.Type = type;
     BuildLook(game, cell, code);
   }
   cell.ExplodeRadius = game.ObjectDefs[cell.Type].ExplodeRadius;
+}
+
+// The codes whose look BuildLook draws at random (MakeCell's comment in the header counts them).
+bool DrawsRandom(int code) {
+  switch (code) {
+    case 20: case 21: case 22: case 23: case 24: case 25: case 45:
+    case 70: case 71: case 72: case 73: case 74: case 95: case 96: case 97: case 98:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+LevelCell MakeCell(Game& game, int code) {
+  LevelCell cell;
+  BuildCell(game, code, cell);
   return cell;
+}
+
+void LevelCellMaker::MakeFirst(int code, LevelCell& cell) {
+  BuildCell(game_, code, cell);
+  if (code < 0 || code >= kCodes || DrawsRandom(code)) return;
+  built_[static_cast<std::size_t>(code)] = cell;
+  made_[static_cast<std::size_t>(code)] = true;
 }
 
 LevelCell MakeCellKeepingAngle(Game& game, int type, int x, int y) {

@@ -2,6 +2,9 @@
 // The constructors of the grid records. Every object a level load or a rule puts into the grid is
 // built by MakeCell, so its table is the one place where an object's starting look, direction,
 // scale and random variation are decided.
+#include <array>
+#include <cstddef>
+
 #include "game/core/level_cell.h"
 
 namespace brolt {
@@ -13,6 +16,31 @@ struct Game;
 // The random draws are part of the behaviour: 3 for codes 20, 21, 95, 97, 98; 2 for 24, 45,
 // 70..74, 96; 1 for 22, 23, 25; none for the others.
 LevelCell MakeCell(Game& game, int code);
+
+// MakeCell for the cells of a level being loaded, each written straight into its place. While the
+// object definitions stay as they are, a code that draws no random number builds the same cell
+// every time, so it is built once and copied after that; the others are built each time, drawing
+// as MakeCell draws. Lives no longer than one load.
+class LevelCellMaker {
+ public:
+  explicit LevelCellMaker(Game& game) : game_(game) {}
+  void Make(int code, LevelCell& cell) {
+    if (code >= 0 && code < kCodes && made_[static_cast<std::size_t>(code)]) {
+      cell = built_[static_cast<std::size_t>(code)];
+    } else {
+      MakeFirst(code, cell);
+    }
+  }
+
+ private:
+  static constexpr int kCodes = 100;
+  // A code not built before: built now, and kept when it draws nothing.
+  void MakeFirst(int code, LevelCell& cell);
+
+  Game& game_;
+  std::array<LevelCell, kCodes> built_;
+  std::array<bool, kCodes> made_{};
+};
 
 // The unid that a cracked armored unid becomes: type 21 keeping the angle of the cell at (x, y).
 // Any other type gives an all-zero cell.

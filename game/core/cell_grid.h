@@ -5,7 +5,8 @@
 // never read or corrupt memory.
 #include <algorithm>
 #include <cstddef>
-#include <span>
+#include <cstring>
+#include <type_traits>
 #include <vector>
 
 namespace brolt {
@@ -42,11 +43,26 @@ class CellGrid {
 
   // Empties every cell within new bounds. The storage is kept when the size stays, so that loading
   // a level does not hand large blocks back to the system and fault them in again.
-  void Reset(GridBounds bounds) {
-    if (bounds == bounds_) {
-      std::fill(cells_.begin(), cells_.end(), Cell{});
-    } else {
+  void Reset(GridBounds bounds) { ResetAround(bounds, GridBounds{}); }
+
+  // Reset, except that the cells within `keep` may be left as they were: for a caller that writes
+  // every one of them next.
+  void ResetAround(GridBounds bounds, GridBounds keep) {
+    if (bounds != bounds_) {
       *this = CellGrid(bounds);
+      return;
+    }
+    const int width = static_cast<int>(width_);
+    for (int y = bounds_.MinY; y <= bounds_.MaxY; ++y) {
+      Cell* row = cells_.data() + Index(bounds_.MinX, y);
+      if (y < keep.MinY || y > keep.MaxY) {
+        Empty(row, row + width);
+        continue;
+      }
+      const int keepFirst = std::clamp(keep.MinX - bounds_.MinX, 0, width);
+      const int keepEnd = std::clamp(keep.MaxX + 1 - bounds_.MinX, keepFirst, width);
+      Empty(row, row + keepFirst);
+      Empty(row + keepEnd, row + width);
     }
   }
 
@@ -70,20 +86,48 @@ class CellGrid {
     return outside_;
   }
 
-  // The cells of row y from x = first to x = last, for a scan along the row: empty unless all of them
-  // lie within the bounds. They stay where they are until the bounds change, whatever is written to
-  // them meanwhile.
-  std::span<Cell> Row(int y, int first, int last) {
-    if (first > last || !Contains(first, y) || !Contains(last, y)) return {};
-    return {&cells_[Index(first, y)], static_cast<std::size_t>(last) - static_cast<std::size_t>(first) + 1};
-  }
-
   // Replaces the cell at (x, y); ignored outside the bounds.
   void Set(int x, int y, const Cell& cell) {
     if (Contains(x, y)) cells_[Index(x, y)] = cell;
   }
 
+  // The cells (firstX, y) to (lastX, y), in order, for a loop over a row that checks the bounds once
+  // instead of at every cell; nullptr when any of them lies outside the bounds. They stay where they
+  // are until the bounds change, whatever is written to them meanwhile.
+  Cell* Span(int firstX, int lastX, int y) {
+    return Contains(firstX, y) && Contains(lastX, y) ? cells_.data() + Index(firstX, y) : nullptr;
+  }
+  const Cell* Span(int firstX, int lastX, int y) const {
+    return Contains(firstX, y) && Contains(lastX, y) ? cells_.data() + Index(firstX, y) : nullptr;
+  }
+
  private:
+  // Most cells of a grid being emptied are empty already (the margin around a level, the checkpoint
+  // copy of a level never saved), so a run of cells is read first and written only when it holds
+  // something: reading leaves the memory clean, where writing every cell would dirty all of it.
+  static void Empty(Cell* first, Cell* last) {
+    static_assert(std::is_trivially_copyable_v<Cell>);
+    static const bool zeroBytesAreEmpty = [] {
+      Cell zero;
+      std::memset(static_cast<void*>(&zero), 0, sizeof(Cell));
+      return zero == Cell{};
+    }();
+    if (!zeroBytesAreEmpty) {
+      std::fill(first, last, Cell{});
+      return;
+    }
+    const std::size_t size = static_cast<std::size_t>(last - first) * sizeof(Cell);
+    if (!AllZeroBytes(first, size)) std::memset(static_cast<void*>(first), 0, size);
+  }
+  static bool AllZeroBytes(const void* data, std::size_t size) {
+    static constexpr unsigned char kZeros[1024] = {};
+    const auto* bytes = static_cast<const unsigned char*>(data);
+    for (std::size_t done = 0; done < size; done += sizeof(kZeros)) {
+      if (std::memcmp(bytes + done, kZeros, std::min(sizeof(kZeros), size - done)) != 0) return false;
+    }
+    return true;
+  }
+
   unsigned Column(int x) const { return static_cast<unsigned>(x) - static_cast<unsigned>(bounds_.MinX); }
   unsigned Row(int y) const { return static_cast<unsigned>(y) - static_cast<unsigned>(bounds_.MinY); }
   std::size_t Index(int x, int y) const { return static_cast<std::size_t>(Row(y)) * width_ + Column(x); }

@@ -1,10 +1,12 @@
 #include "game/core/level_loading.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "common/collection_file.h"
 #include "common/numeric.h"
 #include "game/core/cell_construction.h"
+#include "game/core/cell_type_map.h"
 #include "game/core/game.h"
 #include "game/core/level_colours.h"
 #include "game/core/level_orientation.h"
@@ -60,34 +62,45 @@ void ParseHeader(Game& game, std::string_view record, const LevelRecord& fields)
   level.CannonRate = SaturatingAdd16(StretchForSpeed(fields.cannonRate, speed), 1);
 }
 
-// Builds the 2500 cells, the top row of the record first. Returns the number of unids.
-std::int16_t BuildCells(Game& game, const LevelRecord& fields) {
+// Builds the 2500 cells, the top row of the record first, and notes their types. Returns the number
+// of unids.
+std::int16_t BuildCells(Game& game, const LevelRecord& fields, CellTypeMap& types) {
   LevelState& level = game.level;
+  LevelCellMaker maker(game);
+  LevelCell outside;
   std::int16_t unids = 0;
   const int lastX = static_cast<int>(RoundHalfEven(GridWidth - 1));
   const int lastY = static_cast<int>(RoundHalfEven(GridHeight - 1));
   for (int y = lastY; y >= 0; --y) {
+    LevelCell* row = level.Grid.Span(0, lastX, y);
+    const CellText* texts = &fields.Cell(0, lastY - y);
     for (int x = 0; x <= lastX; ++x) {
-      const CellText& text = fields.Cell(x, lastY - y);
+      const CellText& text = texts[x];
       int code = text.tileCode;
       if (code == ObjUnid || code == ObjArmoredUnid || code == ObjGoldUnidGnat) ++unids;
       // Exit portals start closed.
       if (code == kExitCode) code = ObjClosedPortal;
-      level.Grid.Set(x, y, MakeCell(game, code));
-      CellLayer layer = LayerObject;
       if (code == ObjThresher) {
         // With several Thresher cells the last one, lowest and then rightmost, is the player.
         level.PlayerX = static_cast<float>(x);
         level.PlayerY = static_cast<float>(y);
         game.flags.Dead = false;
       }
+      // Each cell is built in its place. A force floor's own code draws no random number, so
+      // building only the empty cell that replaces it in the object layer comes to the same.
+      LevelCell& cell = row != nullptr ? row[x] : outside;
       if (code >= kForceFloorFirst && code <= kForceFloorLast) {
         const int facing = code - kForceFloorFirst;
-        level.FloorGrid.Set(x, y, MakeFloorCell(FloorForce, kForceDirX[facing], kForceDirY[facing]));
-        level.Grid.Set(x, y, MakeCell(game, ObjEmpty));
-        layer = LayerFloor;
+        FloorCell floor = MakeFloorCell(FloorForce, kForceDirX[facing], kForceDirY[facing]);
+        ApplyDirectionDigit(floor, text.direction);
+        level.FloorGrid.Set(x, y, floor);
+        maker.Make(ObjEmpty, cell);
+      } else {
+        maker.Make(code, cell);
+        if (text.direction != 0) ApplyDirectionDigit(cell, text.direction);
       }
-      ApplyCellDirection(game, x, y, text.direction, layer);
+      if (row == nullptr) level.Grid.Set(x, y, cell);
+      types.Set(x, y, row != nullptr ? cell.Type : std::as_const(level.Grid)(x, y).Type);
     }
   }
   return unids;
@@ -99,12 +112,23 @@ void ParseLevelRecord(Game& game, int n) {
   LevelState& level = game.level;
   // Stays set only when the level has no Thresher.
   game.flags.Dead = true;
-  ResetLevelGrids(level);
+  // BuildCells writes every cell of the level itself, so only the grid around them is emptied here.
+  ResetLevelGridsAroundField(level);
 
-  const std::string record = ReadLevelRecord(game, n);
+  std::string record;
+  try {
+    record = ReadLevelRecord(game, n);
+  } catch (...) {
+    // A load that fails to read still leaves every grid empty.
+    ResetLevelGrids(level);
+    throw;
+  }
   const LevelRecord fields = DecodeLevelRecord(record);
   ParseHeader(game, record, fields);
-  const std::int16_t unids = BuildCells(game, fields);
+  // Around the level itself every cell of Grid has just been emptied, and BuildCells notes each
+  // cell that it builds, so the map holds the grid's types without a pass over the grid.
+  CellTypeMap types;
+  const std::int16_t unids = BuildCells(game, fields, types);
 
   game.explosions.ShieldEnabled = true;
   game.devices.DoorsSwinging = false;
@@ -115,14 +139,16 @@ void ParseLevelRecord(Game& game, int n) {
   game.player.FreezeTime = 0;
   if (game.flags.Dead) {
     // No Thresher: the position only places the camera.
-    level.Grid.Set(1, 1, MakeCell(game, -1));
+    const LevelCell none = MakeCell(game, -1);
+    level.Grid.Set(1, 1, none);
+    types.Set(1, 1, none.Type);
     game.flags.Dead = false;
     level.PlayerX = 1.0f;
     level.PlayerY = 1.0f;
   }
   game.flags.NameEntry = false;
-  ShapeWalls(game);
-  OrientCreatures(game);
+  ShapeWalls(game, types);
+  OrientCreatures(game, types);
 
   FrameTiming& timing = game.timing;
   timing.LevelMinutes = 0;

@@ -1,6 +1,10 @@
 #include "game/core/level_orientation.h"
 
+#include <array>
+#include <cstddef>
+
 #include "common/numeric.h"
+#include "game/core/cell_type_map.h"
 #include "game/core/game.h"
 #include "game/core/world_geometry.h"
 #include "game/core/grid_queries.h"
@@ -61,21 +65,39 @@ void ApplyCellDirection(Game& game, int x, int y, int digit, CellLayer layer) {
   }
 }
 
-void OrientCreatures(Game& game) {
+void ApplyDirectionDigit(LevelCell& cell, int digit) {
+  if (digit >= 1 && digit <= 4) TurnByDigit(cell, digit);
+}
+void ApplyDirectionDigit(FloorCell& cell, int digit) {
+  if (digit >= 1 && digit <= 4) TurnByDigit(cell, digit);
+}
+
+void OrientCreatures(Game& game) { OrientCreatures(game, CellTypeMap(game.level.Grid)); }
+
+void OrientCreatures(Game& game, const CellTypeMap& types) {
+  // Turning a creature changes no cell's Type, so the map stays true to the grid all through the
+  // pass. An empty cell is never occupied; any other is asked of the grid.
+  const auto occupied = [&](int x, int y) { return types(x, y) != ObjEmpty && IsCellOccupied(game, x, y); };
   // One row and column past the level are scanned too; they are always empty.
   const int lastX = static_cast<int>(RoundHalfEven(GridWidth));
   const int lastY = static_cast<int>(RoundHalfEven(GridHeight));
+  std::array<bool, kObjectTypeCount> creature{};
+  for (int type = 0; type < kObjectTypeCount; ++type)
+    creature[static_cast<std::size_t>(type)] = game.ObjectDefs[type].IsCreature;
+  LevelGrid& grid = game.level.Grid;
   for (int y = 0; y <= lastY; ++y) {
     for (int x = 0; x <= lastX; ++x) {
-      LevelCell& cell = game.level.Grid(x, y);
-      if (!game.ObjectDefs[cell.Type].IsCreature) continue;
+      // A type outside the table has the all-zero record: no creature.
+      const int type = types(x, y);
+      if (static_cast<unsigned>(type) >= kObjectTypeCount || !creature[static_cast<std::size_t>(type)]) continue;
+      LevelCell& cell = grid(x, y);
       // 1..9, the ends with half the chance of the others.
       cell.Frame = static_cast<std::int16_t>(RoundHalfEven(game.random().Rnd() * 8 + 1));
-      if (IsCellOccupied(game, x, y - 1)) continue;
+      if (occupied(x, y - 1)) continue;
       // Later tests win: above over right over left.
-      if (IsCellOccupied(game, x - 1, y)) ApplyCling(cell, kClingLeft);
-      if (IsCellOccupied(game, x + 1, y)) ApplyCling(cell, kClingRight);
-      if (IsCellOccupied(game, x, y + 1)) ApplyCling(cell, kClingAbove);
+      if (occupied(x - 1, y)) ApplyCling(cell, kClingLeft);
+      if (occupied(x + 1, y)) ApplyCling(cell, kClingRight);
+      if (occupied(x, y + 1)) ApplyCling(cell, kClingAbove);
     }
   }
 }

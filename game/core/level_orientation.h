@@ -4,6 +4,9 @@
 namespace brolt {
 
 struct Game;
+struct LevelCell;
+struct FloorCell;
+class CellTypeMap;
 
 // Which record a direction digit turns.
 enum CellLayer : int {
@@ -14,9 +17,14 @@ enum CellLayer : int {
 // Digits 1..4 (up, right, down, left) set the cell's Angle to (digit - 1) x 90 and turn its
 // (DirX, DirY) clockwise digit - 1 quarter turns; other digits change nothing.
 void ApplyCellDirection(Game& game, int x, int y, int digit, CellLayer layer);
+// The same turn given to a record before it goes into its grid.
+void ApplyDirectionDigit(LevelCell& cell, int digit);
+void ApplyDirectionDigit(FloorCell& cell, int digit);
 
 // Gives every creature a random frame and, unless it stands on something, turns it to cling to the
 // occupied neighbour beside or above it.
 void OrientCreatures(Game& game);
+// The same, with the types of the grid's cells at hand (x, y = -1..51).
+void OrientCreatures(Game& game, const CellTypeMap& types);
 
 }  // namespace brolt

@@ -20,4 +20,15 @@ void ResetLevelGrids(LevelState& level) {
   level.CheckpointGrid.Reset(bounds);
 }
 
+GridBounds LevelFieldBounds() {
+  return {0, static_cast<int>(RoundHalfEven(GridWidth - 1)), 0, static_cast<int>(RoundHalfEven(GridHeight - 1))};
+}
+
+void ResetLevelGridsAroundField(LevelState& level) {
+  const GridBounds bounds = LevelGridBounds();
+  level.Grid.ResetAround(bounds, LevelFieldBounds());
+  level.FloorGrid.Reset(bounds);
+  level.CheckpointGrid.Reset(bounds);
+}
+
 }  // namespace brolt

@@ -55,4 +55,11 @@ GridBounds LevelGridBounds();
 // Re-creates Grid, FloorGrid and CheckpointGrid with the level bounds, all cells empty.
 void ResetLevelGrids(LevelState& level);
 
+// The cells of the level itself, x, y = 0..49.
+GridBounds LevelFieldBounds();
+
+// ResetLevelGrids for a caller that writes every cell of the level itself into Grid next: those
+// cells of Grid may keep what they held until then.
+void ResetLevelGridsAroundField(LevelState& level);
+
 }  // namespace brolt

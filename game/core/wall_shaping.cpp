@@ -1,8 +1,11 @@
 #include "game/core/wall_shaping.h"
 
+#include <array>
 #include <cmath>
+#include <cstddef>
 
 #include "common/numeric.h"
+#include "game/core/cell_type_map.h"
 #include "game/core/game.h"
 #include "game/core/world_geometry.h"
 
@@ -40,10 +43,37 @@ constexpr Piece kPlainPieces[16] = {
     {2, kRandomAngle},  // all four: inner
 };
 
-void ShapePlainWall(Game& game, int x, int y) {
-  LevelCell& cell = game.level.Grid(x, y);
-  const int pattern = (IsBlockedAt(game, x, y + 1) ? 8 : 0) | (IsBlockedAt(game, x - 1, y) ? 4 : 0) |
-                      (IsBlockedAt(game, x + 1, y) ? 2 : 0) | (IsBlockedAt(game, x, y - 1) ? 1 : 0);
+// What wall shaping asks of a type, for every type at once: the scan asks it of 2600 cells and
+// their neighbours.
+enum WallFlag : unsigned char { kWall = 1, kShaped = 2, kEdge = 4 };
+class WallFlags {
+ public:
+  explicit WallFlags(const Game& game) {
+    for (int type = 0; type < kObjectTypeCount; ++type) {
+      const ObjectDef& def = game.ObjectDefs[type];
+      flags_[static_cast<std::size_t>(type)] = static_cast<unsigned char>(
+          (def.IsWall ? kWall : 0) | (def.ShapedWall ? kShaped : 0) | (def.WallEdge ? kEdge : 0));
+    }
+  }
+  // A type outside the table has the all-zero record, and so no flag.
+  unsigned Of(int type) const {
+    return static_cast<unsigned>(type) < kObjectTypeCount ? flags_[static_cast<std::size_t>(type)] : 0u;
+  }
+
+ private:
+  std::array<unsigned char, kObjectTypeCount> flags_{};
+};
+
+struct Around {
+  const Game& game;
+  const CellTypeMap& types;
+  const WallFlags& flags;
+  bool Wall(int x, int y) const { return (flags.Of(types(x, y)) & kWall) != 0; }
+};
+
+void ShapePlainWall(Game& game, const Around& around, LevelCell& cell, int x, int y) {
+  const int pattern = (around.Wall(x, y + 1) ? 8 : 0) | (around.Wall(x - 1, y) ? 4 : 0) |
+                      (around.Wall(x + 1, y) ? 2 : 0) | (around.Wall(x, y - 1) ? 1 : 0);
   const Piece& piece = kPlainPieces[pattern];
   cell.Angle = piece.angle == kRandomAngle
                    ? static_cast<std::int16_t>(std::floor(game.random().Rnd() * 4) * 90)
@@ -55,15 +85,14 @@ void ShapePlainWall(Game& game, int x, int y) {
 
 // A shaped wall looks at the two neighbours beside its facing: F a quarter turn clockwise from it,
 // S a quarter turn counter-clockwise. Its columns run: both walls, only F, only S, neither.
-void ShapeShapedWall(Game& game, int x, int y) {
-  LevelCell& cell = game.level.Grid(x, y);
+void ShapeShapedWall(const Game& game, const Around& around, LevelCell& cell, int x, int y) {
   // Offsets of F and S for the facings up, right, down, left.
   static constexpr int kFx[] = {1, 0, -1, 0};
   static constexpr int kFy[] = {0, -1, 0, 1};
   if (cell.Angle % 90 != 0 || cell.Angle < 0 || cell.Angle > 270) return;
   const int facing = cell.Angle / 90;
-  const bool f = IsBlockedAt(game, x + kFx[facing], y + kFy[facing]);
-  const bool s = IsBlockedAt(game, x - kFx[facing], y - kFy[facing]);
+  const bool f = around.Wall(x + kFx[facing], y + kFy[facing]);
+  const bool s = around.Wall(x - kFx[facing], y - kFy[facing]);
   // A wall placed without a direction takes its pieces from the other half of the sheet.
   const int lookType = (cell.DirX == 0 && cell.DirY == 0) ? ObjShapedWallB : ObjShapedWall;
   const int column = f ? (s ? 0 : 1) : (s ? 2 : 3);
@@ -74,14 +103,24 @@ void ShapeShapedWall(Game& game, int x, int y) {
 
 bool IsBlockedAt(const Game& game, int x, int y) { return game.ObjectDefs[game.level.Grid(x, y).Type].IsWall; }
 
-void ShapeWalls(Game& game) {
+void ShapeWalls(Game& game) { ShapeWalls(game, CellTypeMap(game.level.Grid)); }
+
+void ShapeWalls(Game& game, const CellTypeMap& types) {
+  // Shaping changes no cell's Type, so the map stays true to the grid all through the pass.
   const int lastX = static_cast<int>(RoundHalfEven(GridWidth));
   const int lastY = static_cast<int>(RoundHalfEven(GridHeight));
+  static_assert(CellTypeMap::kFirst <= -1 && CellTypeMap::kLast >= 51);
+  const WallFlags flags(game);
+  const Around around{game, types, flags};
+  LevelGrid& grid = game.level.Grid;
   for (int y = 0; y <= lastY; ++y) {
+    LevelCell* row = grid.Span(0, lastX, y);
     for (int x = 0; x <= lastX; ++x) {
-      const ObjectDef& def = game.ObjectDefs[game.level.Grid(x, y).Type];
-      if (def.ShapedWall) ShapeShapedWall(game, x, y);
-      if (def.WallEdge) ShapePlainWall(game, x, y);
+      const unsigned cellFlags = flags.Of(types(x, y));
+      if ((cellFlags & (kShaped | kEdge)) == 0) continue;
+      LevelCell& cell = row != nullptr ? row[x] : grid(x, y);
+      if ((cellFlags & kShaped) != 0) ShapeShapedWall(game, around, cell, x, y);
+      if ((cellFlags & kEdge) != 0) ShapePlainWall(game, around, cell, x, y);
     }
   }
 }

@@ -5,6 +5,7 @@
 namespace brolt {
 
 struct Game;
+class CellTypeMap;
 
 // Whether the cell at (x, y) counts as wall for its neighbours.
 bool IsBlockedAt(const Game& game, int x, int y);
@@ -13,5 +14,7 @@ bool IsBlockedAt(const Game& game, int x, int y);
 // Frame, FrameRow and Angle of wall cells change; a plain wall surrounded by walls on all four
 // sides draws one random number for the turn of its inner piece.
 void ShapeWalls(Game& game);
+// The same, with the types of the grid's cells at hand (x, y = -1..51).
+void ShapeWalls(Game& game, const CellTypeMap& types);
 
 }  // namespace brolt

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <span>
 
 #include "common/numeric.h"
 #include "game/core/game.h"
@@ -114,13 +113,13 @@ void RunRestingCells(Game& game, const TypeNeeds& needs) {
   LevelState& level = game.level;
   const int lastX = FieldLastX();
   for (int y = FieldLastY(); y >= 0; --y) {
-    const std::span<LevelCell> cells = level.Grid.Row(y, 0, lastX);
-    const std::span<FloorCell> floors = level.FloorGrid.Row(y, 0, lastX);
-    if (cells.empty() || floors.empty()) continue;
+    LevelCell* cells = level.Grid.Span(0, lastX, y);
+    FloorCell* floors = level.FloorGrid.Span(0, lastX, y);
+    if (cells == nullptr || floors == nullptr) continue;
     for (int x = 0; x <= lastX; ++x) {
-      LevelCell& cell = cells[static_cast<std::size_t>(x)];
+      LevelCell& cell = cells[x];
       if (resting && (NeedsOf(needs, cell.Type) & kRestingRule) && cell.AnimTime == 0.0f) UpdateCell(game, x, y);
-      UpdateObjects(game, needs, x, y, cell, floors[static_cast<std::size_t>(x)]);
+      UpdateObjects(game, needs, x, y, cell, floors[x]);
     }
   }
 }
@@ -164,8 +163,9 @@ void RunMovingCell(Game& game, const TypeNeeds& needs, int x, int y, LevelCell& 
 void RunMovingCells(Game& game, const TypeNeeds& needs) {
   const int lastX = FieldLastX();
   for (int y = 0; y <= FieldLastY(); ++y) {
-    const std::span<LevelCell> cells = game.level.Grid.Row(y, 0, lastX);
-    for (std::size_t x = 0; x < cells.size(); ++x) RunMovingCell(game, needs, static_cast<int>(x), y, cells[x]);
+    LevelCell* cells = game.level.Grid.Span(0, lastX, y);
+    if (cells == nullptr) continue;
+    for (int x = 0; x <= lastX; ++x) RunMovingCell(game, needs, x, y, cells[x]);
   }
 }
 

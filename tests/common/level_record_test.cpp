@@ -91,6 +91,31 @@ TEST(LevelRecordEncoding, AShortRecordDecodesToEmptyFieldsAndZeros) {
   EXPECT_EQ(FieldNumber("abc", level_field::TimeLimit), 0);
 }
 
+TEST(LevelRecordEncoding, CellsNotWrittenAsFourDigitsReadAsTheirLeadingNumbers) {
+  struct Case {
+    const char* text;
+    CellText cell;
+  };
+  const Case cases[] = {
+      {"0421", {42, 1}}, {"9994", {999, 4}}, {" 12 ", {12, 0}}, {"1.5 ", {2, 0}}, {"2.52", {2, 2}},
+      {"-3 2", {-3, 2}}, {"12x3", {12, 3}}, {"abcd", {0, 0}},  {"07 9", {7, 9}},  {"/:09", {0, 9}},
+  };
+  std::string record = EncodeLevelRecord(LevelRecord{});
+  for (std::size_t i = 0; i < std::size(cases); ++i) record.replace(99 + 4 * (60 * i + 1), 4, cases[i].text);
+  const LevelRecord level = DecodeLevelRecord(record);
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    EXPECT_EQ(level.cells[60 * i + 1], cases[i].cell) << cases[i].text;
+    EXPECT_EQ(DecodeCellText(record, static_cast<int>((60 * i + 1) % 50), static_cast<int>((60 * i + 1) / 50)),
+              cases[i].cell)
+        << cases[i].text;
+  }
+  // A record that stops inside a cell reads the characters it has.
+  record.replace(99 + 4 * 5, 4, "0421");
+  for (const auto& [kept, cell] : {std::pair{1, CellText{0, 0}}, std::pair{2, CellText{4, 0}},
+                                   std::pair{3, CellText{42, 0}}, std::pair{4, CellText{42, 1}}})
+    EXPECT_EQ(DecodeLevelRecord(record.substr(0, 99 + 4 * 5 + kept)).cells[5], cell) << kept;
+}
+
 TEST(LevelRecordFields, ReplacingAFieldNeverChangesTheRecordLength) {
   std::string record = EncodeLevelRecord(SampleLevel());
   EXPECT_TRUE(ReplaceField(record, level_field::OpenState, "2"));

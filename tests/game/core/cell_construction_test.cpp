@@ -31,6 +31,22 @@ TEST(MakeCellTest, EachCodeDrawsItsFixedNumberOfRandomNumbers) {
   }
 }
 
+// The maker keeps the cells of codes that draw nothing: what it gives, and what it draws, must stay
+// MakeCell's for every code, on its first use and on a later one.
+TEST(LevelCellMakerTest, GivesTheCellsAndDrawsOfMakeCell) {
+  TestGame made(7);
+  TestGame reused(7);
+  LevelCellMaker maker(reused.game);
+  for (int round = 0; round < 2; ++round)
+    for (int code = -3; code <= 105; ++code) {
+      LevelCell cell;
+      cell.Timer = 99;
+      maker.Make(code, cell);
+      EXPECT_EQ(cell, MakeCell(made.game, code)) << "code " << code;
+      EXPECT_EQ(reused.random.Draws, made.random.Draws) << "code " << code;
+    }
+}
+
 TEST(MakeCellTest, UnknownCodesGiveAnAllZeroCellUnlikeCodeZero) {
   TestGame t;
   for (int code : {-1, 18, 19, 26, 31, 33, 38, 46, 49, 65, 69, 75, 84, 100, 999})

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
+#include <tuple>
 
 #include "game/core/cell_construction.h"
 #include "game/core/level_cell.h"
@@ -62,6 +64,50 @@ TEST(CellGridTest, AResetEmptiesEveryCellWithinTheNewBounds) {
         EXPECT_EQ(grid(x, y), LevelCell{}) << x << "," << y;
         EXPECT_EQ(grid.Contains(x, y), x >= bounds.MinX && x <= bounds.MaxX && y >= bounds.MinY && y <= bounds.MaxY);
       }
+  }
+}
+
+TEST(CellGridTest, AResetAroundABlockEmptiesAllButTheBlock) {
+  const GridBounds bounds{-3, 4, -2, 3};
+  for (const GridBounds keep : {GridBounds{0, 1, 0, 2}, GridBounds{-5, 9, 1, 1}, GridBounds{2, 9, -9, 0}, GridBounds{}}) {
+    LevelGrid grid(bounds);
+    for (int y = -2; y <= 3; ++y)
+      for (int x = -3; x <= 4; ++x) {
+        // Every kind of field, and a cell equal to an empty one that still holds a negative zero.
+        LevelCell& cell = grid(x, y);
+        switch ((x + 3 + 8 * (y + 2)) % 4) {
+          case 0: cell.Type = 20; break;
+          case 1: cell.AnimTime = 1.5f; break;
+          case 2: cell.CrawlerFlag = true; break;
+          case 3: cell.Scale = -0.0f; break;
+        }
+      }
+    const LevelGrid before = grid;
+    grid.ResetAround(bounds, keep);
+    for (int y = -2; y <= 3; ++y)
+      for (int x = -3; x <= 4; ++x) {
+        const bool kept = x >= keep.MinX && x <= keep.MaxX && y >= keep.MinY && y <= keep.MaxY;
+        if (kept) {
+          EXPECT_EQ(grid(x, y), before(x, y)) << x << "," << y;
+        } else {
+          EXPECT_EQ(grid(x, y), LevelCell{}) << x << "," << y;
+          EXPECT_FALSE(std::signbit(grid(x, y).Scale)) << x << "," << y;
+        }
+      }
+  }
+}
+
+TEST(CellGridTest, ASpanIsARowOfCellsWithinTheBounds) {
+  LevelGrid grid(GridBounds{-2, 2, -3, 1});
+  for (int x = -2; x <= 2; ++x) grid(x, -1).Type = static_cast<std::int16_t>(x + 10);
+  LevelCell* span = grid.Span(-1, 2, -1);
+  ASSERT_NE(span, nullptr);
+  for (int x = -1; x <= 2; ++x) EXPECT_EQ(span[x + 1].Type, x + 10);
+  span[0].Type = 30;
+  EXPECT_EQ(grid(-1, -1).Type, 30);
+  for (const auto& [first, last, y] : {std::tuple{-3, 0, 0}, std::tuple{0, 3, 0}, std::tuple{0, 0, 2}, std::tuple{0, 0, -4}}) {
+    EXPECT_EQ(grid.Span(first, last, y), nullptr) << first << ".." << last << "," << y;
+    EXPECT_EQ(static_cast<const LevelGrid&>(grid).Span(first, last, y), nullptr);
   }
 }
 
