@@ -7,6 +7,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#if defined(__x86_64__)
+#include <emmintrin.h>
+#endif
 
 namespace brolt {
 
@@ -19,14 +22,19 @@ constexpr T SaturateTo(std::int64_t value) {
 // Wherever a fraction becomes an integer the files round half to even: 2.5 gives 2, 3.5 gives 4.
 // Values beyond the 64-bit range saturate; NaN gives 0. Every corner of every quad drawn and most
 // rules round, so this is inline and cheap: under the default rounding mode std::rint rounds half
-// to even in a few instructions (std::nearbyint rounds the same, but through a library call).
+// to even in a few instructions (std::nearbyint rounds the same, but through a library call), and
+// on x86-64 one instruction rounds and converts under that same rounding mode.
 inline std::int64_t RoundHalfEven(double value) {
   // 2^63 - 1024, the largest double below 2^63: it and everything beyond saturate.
   constexpr double kLimit = 9.2233720368547748e18;
   if (std::isnan(value)) return 0;
   if (value >= kLimit) return std::numeric_limits<std::int64_t>::max();
   if (value <= -kLimit) return std::numeric_limits<std::int64_t>::min();
+#if defined(__x86_64__)
+  return _mm_cvtsd_si64(_mm_set_sd(value));
+#else
   return static_cast<std::int64_t>(std::rint(value));
+#endif
 }
 
 // RoundHalfEven narrowed to a 32-bit or 16-bit field, saturating at the type's limits.

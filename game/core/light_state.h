@@ -2,6 +2,7 @@
 // The light around the Thresher: distance tables built once at start-up, and the light centre that
 // the cell drawing moves before it draws each cell's sprites.
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -26,6 +27,33 @@ struct RadialTable {
   }
 };
 
+// The light's colours by colour class and table distance, as the corners of the level view ask for
+// them: worked out once for the light's radius and the level's colours and kept while neither
+// changes, so that a frame reads a few hundred entries instead of working out three components
+// of every corner it draws (see CornerLight).
+struct LightColourCache {
+  // White and the four level colours.
+  static constexpr int kClasses = 5;
+  // Every value of a table entry.
+  static constexpr int kDistances = 256;
+  // An entry not yet worked out; no packed colour reaches the top byte.
+  static constexpr std::uint32_t kUnknown = 0xFFFFFFFF;
+
+  // What the entries hold for: the radius, the colour table and the first level colour.
+  std::int16_t Radius = 0;
+  std::array<std::int16_t, 15> Table{};
+  std::array<std::int32_t, 3> FirstColour{};
+  // The full light, the components that flicker left 0 and named in the top byte; the dim light
+  // of creatures and blasts. By class, then distance.
+  std::array<std::uint32_t, kClasses * kDistances> Full;
+  std::array<std::uint32_t, kClasses * kDistances> Scaled;
+
+  LightColourCache() {
+    Full.fill(kUnknown);
+    Scaled.fill(kUnknown);
+  }
+};
+
 struct LightState {
   // The distance of every offset from the light centre, in world units, rounded. The drawing side
   // calls it LightTable.
@@ -36,6 +64,7 @@ struct LightState {
   // calls them LightCentreX/Y.
   std::int16_t ViewOriginX = 0;
   std::int16_t ViewOriginY = 0;
+  LightColourCache Colours;
 };
 
 }  // namespace brolt

@@ -1,5 +1,8 @@
 #include "game/presentation/level_rendering.h"
 
+#include <array>
+#include <cstddef>
+
 #include "common/numeric.h"
 #include "game/core/game.h"
 #include "game/core/texture_id.h"
@@ -41,10 +44,45 @@ void ScrollBackdrop(float& offset, float playerShift) {
   if (offset >= kBackdropStep) offset -= kBackdropStep;
 }
 
+// The cells of the window that one pass draws, in the window's order, each with the world centre
+// of its slot.
+template <typename Cell>
+class PassCells {
+ public:
+  struct Slot {
+    const Cell* cell;
+    float bx;
+    float by;
+  };
+  void Add(const Cell& cell, float bx, float by) { slots_[size_++] = {&cell, bx, by}; }
+  const Slot* begin() const { return slots_.data(); }
+  const Slot* end() const { return slots_.data() + size_; }
+
+ private:
+  // Left uninitialised: a frame fills only the slots it uses.
+  std::array<Slot, static_cast<std::size_t>(ViewCellsX) * ViewCellsY> slots_;
+  std::size_t size_ = 0;
+};
+
 class LevelWindow {
  public:
+  // Reads every cell of the window once, sorting the cells into the passes that draw them.
   LevelWindow(Game& game, RenderDevice& device, int originX, int originY)
-      : game_(game), device_(device), originX_(originX), originY_(originY) {}
+      : game_(game), sprites_(game, device), originX_(originX), originY_(originY) {
+    const LevelState& level = game_.level;
+    ForEachCell([&](int x, int y, float bx, float by) {
+      const FloorCell& floor = level.FloorGrid(x, y);
+      if (floor.Kind == FloorForce) forceFloors_.Add(floor, bx, by);
+      const LevelCell& cell = level.Grid(x, y);
+      const ObjectDef& def = game_.ObjectDefs[cell.Type];
+      if (def.IsWall) walls_.Add(cell, bx, by);
+      if (cell.Type != ObjEmpty && !def.IsWall && !def.IsCreature && !IsDrawnLater(cell.Type))
+        objects_.Add(cell, bx, by);
+      if (def.IsCreature || cell.Type == ObjRockC || cell.Type == ObjRockUp || cell.Type == ObjRock)
+        creaturesAndRocks_.Add(cell, bx, by);
+      if (IsBlastType(cell.Type) || cell.Type == ObjRockGenerator) blastsAndGenerators_.Add(cell, bx, by);
+    });
+  }
 
   void DrawBackdrop() {
     const RenderState& render = game_.render;
@@ -55,27 +93,25 @@ class LevelWindow {
         const float y = render.BackdropY + static_cast<float>(by);
         if (!(render.ViewMinX - half < x && x < render.ViewMaxX + half)) continue;
         if (!(render.ViewMinY - half < y && y < render.ViewMaxY + half)) continue;
-        DrawSpriteRotated(game_, device_, {1, 1, x, y, kBackdropDepth, 1, 1, 0, 3, TexBackground}, ObjEmpty);
+        sprites_.Rotated({1, 1, x, y, kBackdropDepth, 1, 1, 0, 3, TexBackground}, ObjEmpty);
       }
     }
   }
 
   void DrawForceFloors() {
-    ForEachCell([&](int x, int y, float bx, float by) {
-      const FloorCell& floor = game_.level.FloorGrid(x, y);
-      if (floor.Kind != FloorForce) return;
+    for (const auto& [floor, bx, by] : forceFloors_) {
       const WorldSprite sprite{8,
                                8,
-                               Shifted(bx, floor.OffsetX, game_.render.ViewShiftX),
-                               Shifted(by, floor.OffsetY, game_.render.ViewShiftY),
-                               static_cast<float>(floor.Depth),
-                               floor.Frame,
-                               floor.FrameRow,
-                               floor.Angle,
-                               static_cast<float>(floor.Scale),
-                               floor.Texture};
-      DrawSpriteRotated(game_, device_, sprite, ObjEmpty);
-    });
+                               Shifted(bx, floor->OffsetX, game_.render.ViewShiftX),
+                               Shifted(by, floor->OffsetY, game_.render.ViewShiftY),
+                               static_cast<float>(floor->Depth),
+                               floor->Frame,
+                               floor->FrameRow,
+                               floor->Angle,
+                               static_cast<float>(floor->Scale),
+                               floor->Texture};
+      sprites_.Rotated(sprite, ObjEmpty);
+    }
   }
 
   // The Thresher at the light centre, drawn from his shielded rows while the shield lasts.
@@ -94,53 +130,43 @@ class LevelWindow {
                              cell.Scale,
                              def.Texture};
     if (cell.FacingLeft == 1) {
-      DrawSpriteRotatedB(game_, device_, sprite);
+      sprites_.RotatedB(sprite);
     } else {
-      DrawSpriteRotated(game_, device_, sprite, ObjThresher);
+      sprites_.Rotated(sprite, ObjThresher);
     }
   }
 
   void DrawWalls() {
-    ForEachCell([&](int x, int y, float bx, float by) {
-      const LevelCell& cell = game_.level.Grid(x, y);
-      if (game_.ObjectDefs[cell.Type].IsWall) DrawStandard(cell, bx, by);
-    });
+    for (const auto& [cell, bx, by] : walls_) DrawStandard(*cell, bx, by);
   }
 
   void DrawObjects() {
-    ForEachCell([&](int x, int y, float bx, float by) {
-      const LevelCell& cell = game_.level.Grid(x, y);
-      const ObjectDef& def = game_.ObjectDefs[cell.Type];
-      if (cell.Type == ObjEmpty || def.IsWall || def.IsCreature || IsDrawnLater(cell.Type)) return;
-      DrawStandard(cell, bx, by);
-    });
+    for (const auto& [cell, bx, by] : objects_) DrawStandard(*cell, bx, by);
   }
 
   // Creatures in their dim light; the rocks that fall and roll over everything else. The two
   // indestructible rocks were drawn by the objects' pass already and are drawn again here.
   void DrawCreaturesAndRocks() {
-    ForEachCell([&](int x, int y, float bx, float by) {
-      const LevelCell& cell = game_.level.Grid(x, y);
-      if (game_.ObjectDefs[cell.Type].IsCreature) {
-        DrawSpriteRotatedD(game_, device_, StandardSprite(cell, bx, by), cell.Type);
-      } else if (cell.Type == ObjRockC || cell.Type == ObjRockUp || cell.Type == ObjRock) {
-        DrawStandard(cell, bx, by);
+    for (const auto& [cell, bx, by] : creaturesAndRocks_) {
+      if (game_.ObjectDefs[cell->Type].IsCreature) {
+        sprites_.RotatedD(StandardSprite(*cell, bx, by), cell->Type);
+      } else {
+        DrawStandard(*cell, bx, by);
       }
-    });
+    }
   }
 
   // Blasts and shots in the exclusion blend, and the rock generator once more over everything.
   void DrawBlastsAndGenerators() {
-    ForEachCell([&](int x, int y, float bx, float by) {
-      const LevelCell& cell = game_.level.Grid(x, y);
-      if (IsBlastType(cell.Type)) {
-        WorldSprite sprite = StandardSprite(cell, bx, by);
-        if (cell.Carried == ObjRockB) sprite.texture = TexExplogeon2;
-        DrawSpriteRotatedC(game_, device_, sprite);
-      } else if (cell.Type == ObjRockGenerator) {
-        DrawStandard(cell, bx, by);
+    for (const auto& [cell, bx, by] : blastsAndGenerators_) {
+      if (IsBlastType(cell->Type)) {
+        WorldSprite sprite = StandardSprite(*cell, bx, by);
+        if (cell->Carried == ObjRockB) sprite.texture = TexExplogeon2;
+        sprites_.RotatedC(sprite);
+      } else {
+        DrawStandard(*cell, bx, by);
       }
-    });
+    }
   }
 
  private:
@@ -170,7 +196,7 @@ class LevelWindow {
   }
 
   void DrawStandard(const LevelCell& cell, float bx, float by) {
-    DrawSpriteRotated(game_, device_, StandardSprite(cell, bx, by), cell.Type);
+    sprites_.Rotated(StandardSprite(cell, bx, by), cell.Type);
   }
 
   // Row by row from the bottom, each row from the left, with the world centre of each slot.
@@ -186,9 +212,14 @@ class LevelWindow {
   }
 
   Game& game_;
-  RenderDevice& device_;
+  SpriteDrawer sprites_;
   int originX_;
   int originY_;
+  PassCells<FloorCell> forceFloors_;
+  PassCells<LevelCell> walls_;
+  PassCells<LevelCell> objects_;
+  PassCells<LevelCell> creaturesAndRocks_;
+  PassCells<LevelCell> blastsAndGenerators_;
 };
 
 }  // namespace
