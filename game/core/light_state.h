@@ -18,14 +18,33 @@ struct RadialTable {
 
   // The entry at (i, j). An offset beyond the table reads the table's edge (the corners of the
   // backdrop reach past it); a table not yet built reads 0.
-  std::int32_t At(int i, int j) const {
-    if (Values.empty()) return 0;
-    const int side = 2 * Reach + 1;
-    const int column = std::clamp(i, -Reach, Reach) + Reach;
-    const int row = std::clamp(j, -Reach, Reach) + Reach;
-    return Values[static_cast<std::size_t>(row) * static_cast<std::size_t>(side) + static_cast<std::size_t>(column)];
-  }
+  std::int32_t At(int i, int j) const;
 };
+
+// Reads a RadialTable as its At does, for the many reads of one frame: whether the table is built,
+// where its entries lie and how far they reach are found once.
+class RadialReader {
+ public:
+  explicit RadialReader(const RadialTable& table)
+      : values_(table.Values.empty() ? &kNotBuilt : table.Values.data()),
+        reach_(table.Values.empty() ? 0 : table.Reach),
+        side_(2 * static_cast<std::size_t>(reach_) + 1) {}
+
+  std::int32_t At(int i, int j) const {
+    const int column = std::clamp(i, -reach_, reach_) + reach_;
+    const int row = std::clamp(j, -reach_, reach_) + reach_;
+    return values_[static_cast<std::size_t>(row) * side_ + static_cast<std::size_t>(column)];
+  }
+
+ private:
+  // The one entry of a table not yet built.
+  static constexpr std::uint8_t kNotBuilt = 0;
+  const std::uint8_t* values_;
+  int reach_;
+  std::size_t side_;
+};
+
+inline std::int32_t RadialTable::At(int i, int j) const { return RadialReader(*this).At(i, j); }
 
 // The light's colours by colour class and table distance, as the corners of the level view ask for
 // them: worked out once for the light's radius and the level's colours and kept while neither

@@ -40,14 +40,18 @@ class CornerLight {
  public:
   explicit CornerLight(Game& game);
 
-  std::uint32_t Colour(int x, int y, int colourClass) {
-    const std::size_t index = Index(x, y, colourClass);
+  // Where the colours of a point (x, y) for a colour class are kept.
+  std::size_t Index(int x, int y, int colourClass) const {
+    const int distance = distances_.At(x - originX_, y - originY_);
+    return static_cast<std::size_t>(colourClass * LightColourCache::kDistances + distance);
+  }
+  // The colour at an index, drawing its flicker.
+  std::uint32_t Colour(std::size_t index) {
     std::uint32_t& entry = cache_.Full[index];
     if (entry == LightColourCache::kUnknown) entry = FullEntry(index);
     return entry < kFlickerBlue ? entry : Flicker(entry);
   }
-  std::uint32_t ScaledColour(int x, int y, int colourClass) {
-    const std::size_t index = Index(x, y, colourClass);
+  std::uint32_t ScaledColour(std::size_t index) {
     std::uint32_t& entry = cache_.Scaled[index];
     if (entry == LightColourCache::kUnknown) entry = ScaledEntry(index);
     return entry;
@@ -58,16 +62,12 @@ class CornerLight {
   static constexpr std::uint32_t kFlickerBlue = 1u << 24;
 
  private:
-  std::size_t Index(int x, int y, int colourClass) const {
-    const int distance = distances_.At(x - originX_, y - originY_);
-    return static_cast<std::size_t>(colourClass * LightColourCache::kDistances + distance);
-  }
   std::uint32_t FullEntry(std::size_t index) const;
   std::uint32_t ScaledEntry(std::size_t index) const;
   std::uint32_t Flicker(std::uint32_t entry);
 
   Game& game_;
-  const RadialTable& distances_;
+  RadialReader distances_;
   LightColourCache& cache_;
   int originX_;
   int originY_;

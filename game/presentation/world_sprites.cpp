@@ -56,16 +56,20 @@ const WholeDegreeTurns& Turns() {
 int WholeUnits(double v) { return RoundToInt16(v); }
 
 // The floor of a coordinate as a table offset. Far beyond the table every point reads the table's
-// edge, so the coordinate is kept in range first. The floor is taken from the truncation, with no
-// library call and no branch: every corner takes it twice.
+// edge, so the coordinate is kept in range first (NaN at the low end). The floor is taken from the
+// truncation, with no library call and no branch: every corner takes it twice.
 int FloorCell(float v) {
-  const float kept = std::min(std::max(v, -32768.0f), 32767.0f);
+  constexpr float kLow = -32768.0f, kHigh = 32767.0f;
+  const float above = v > kLow ? v : kLow;
+  const float kept = above < kHigh ? above : kHigh;
   const int truncated = static_cast<int>(kept);
   return truncated - (static_cast<float>(truncated) > kept ? 1 : 0);
 }
 
-// The depth of a corner read from the table (see GetCornerDepth).
-std::int32_t CornerDepth(const RadialTable& depths, float lightFactor, float x, float y, float depth) {
+// The depth of a corner read from the table (see GetCornerDepth). Inline in the corner loop of
+// every sprite.
+[[gnu::always_inline]] inline std::int32_t CornerDepth(const RadialReader& depths, float lightFactor, float x,
+                                                       float y, float depth) {
   const double distance = depths.At(FloorCell(x), FloorCell(y));
   return RoundToInt32(depth - static_cast<double>(lightFactor) * distance);
 }
@@ -111,30 +115,37 @@ void SpriteDrawer::Draw(const WorldSprite& sprite, std::int16_t colourType, cons
   } else if (sprite.scale < 0 && style.negativeScaleDivides) {
     radius /= sprite.scale;
   }
-  // The corners' places and depths first, then their colours: the colours may draw random numbers.
+  // Without a depth factor (the game starts so, and only the depth keys change it) every corner
+  // lies at the sprite's own depth, whatever its distance.
+  const bool flat = lightFactor_ == 0.0f;
+  const float flatDepth = flat ? static_cast<float>(RoundToInt32(sprite.depth)) : 0.0f;
+  // Everything but the colours first, for all four corners: the colours may draw random numbers.
+  const int colourClass = LightColourClass(game_, colourType);
   const WholeDegreeTurns& turns = Turns();
-  std::array<double, 4> xs;
-  std::array<double, 4> ys;
-  Quad quad;
-  for (std::size_t corner = 0; corner < quad.size(); ++corner) {
+  std::array<float, 4> xs;
+  std::array<float, 4> ys;
+  std::array<float, 4> zs;
+  std::array<std::size_t, 4> lights;
+  for (std::size_t corner = 0; corner < 4; ++corner) {
     const SineAndCosine turn = turns(sprite.angle + kCornerTurns[corner]);
     double rise = radius * turn.cosine;
     // Most frames are square, and a division by 1 would change nothing.
     if (aspect != 1.0) rise /= aspect;
-    xs[corner] = sprite.x - radius * turn.sine;
-    ys[corner] = sprite.y - rise;
-    QuadVertex& vertex = quad[corner];
-    vertex.x = static_cast<float>(xs[corner]);
-    vertex.y = static_cast<float>(ys[corner]);
-    vertex.z = static_cast<float>(CornerDepth(depths_, lightFactor_, vertex.x, vertex.y, sprite.depth));
+    const double x = sprite.x - radius * turn.sine;
+    const double y = sprite.y - rise;
+    xs[corner] = static_cast<float>(x);
+    ys[corner] = static_cast<float>(y);
+    zs[corner] = flat ? flatDepth
+                      : static_cast<float>(CornerDepth(depths_, lightFactor_, xs[corner], ys[corner], sprite.depth));
+    lights[corner] = light_.Index(WholeUnits(x), WholeUnits(y), colourClass);
   }
-  const int colourClass = LightColourClass(game_, colourType);
-  for (std::size_t corner = 0; corner < quad.size(); ++corner) {
-    const int x = WholeUnits(xs[corner]);
-    const int y = WholeUnits(ys[corner]);
-    quad[corner].colour =
-        style.scaledLight ? light_.ScaledColour(x, y, colourClass) : light_.Colour(x, y, colourClass);
-  }
+  std::array<std::uint32_t, 4> colours;
+  for (std::size_t corner = 0; corner < 4; ++corner)
+    colours[corner] = style.scaledLight ? light_.ScaledColour(lights[corner]) : light_.Colour(lights[corner]);
+  const auto vertex = [&](std::size_t corner) {
+    return QuadVertex{xs[corner], ys[corner], zs[corner], colours[corner]};
+  };
+  Quad quad = {vertex(0), vertex(1), vertex(2), vertex(3)};
   ApplyFrame(quad, SheetFrame(sprite.columns, sprite.rows, sprite.frame, sprite.row), style.mirrored);
   device_.SetBlend(style.blend);
   device_.SetTexture(sprite.texture);
@@ -184,7 +195,7 @@ void DrawBackgroundQuad(Game& game, RenderDevice& device, float x, float y, floa
 }
 
 std::int32_t GetCornerDepth(const Game& game, float x, float y, float depth) {
-  return CornerDepth(game.light.LightMap, game.render.LightFactor, x, y, depth);
+  return CornerDepth(RadialReader(game.light.LightMap), game.render.LightFactor, x, y, depth);
 }
 
 void InitRenderDefaults(Game& game) { game.menu.LaunchLevel = 0; }

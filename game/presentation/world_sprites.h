@@ -49,7 +49,7 @@ class SpriteDrawer {
   Game& game_;
   RenderDevice& device_;
   CornerLight light_;
-  const RadialTable& depths_;
+  RadialReader depths_;
   float lightFactor_;
   float halfCellDiagonal_;
 };
