@@ -12,8 +12,6 @@
 namespace brolt {
 
 struct Game;
-struct LevelState;
-class Random;
 
 // Fills the distance tables for offsets up to 20 cells each way. Called once at start-up.
 void BuildLightTable(Game& game);

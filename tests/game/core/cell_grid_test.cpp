@@ -62,5 +62,21 @@ TEST(CellGridTest, AResetEmptiesEveryCellWithinTheNewBounds) {
   }
 }
 
+TEST(CellGridTest, ARunIsARowOfCellsOnlyWhenItLiesWhollyWithinTheBounds) {
+  LevelGrid grid(GridBounds{-2, 2, -3, 1});
+  for (int x = -2; x <= 2; ++x) grid(x, 0).Type = static_cast<std::int16_t>(x + 10);
+  const LevelCell* run = grid.Run(-1, 0, 3);
+  ASSERT_NE(run, nullptr);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(run[i].Type, i + 9) << i;
+  EXPECT_EQ(grid.Run(-2, 1, 5), &grid(-2, 1));
+  struct Case {
+    int x, y, count;
+  };
+  for (const Case c : {Case{-3, 0, 2}, Case{1, 0, 3}, Case{0, 2, 1}, Case{0, -4, 1}, Case{0, 0, 0}}) {
+    EXPECT_EQ(grid.Run(c.x, c.y, c.count), nullptr) << c.x << "," << c.y << " x" << c.count;
+  }
+  EXPECT_EQ(LevelGrid().Run(0, 0, 1), nullptr);
+}
+
 }  // namespace
 }  // namespace brolt
