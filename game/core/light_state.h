@@ -5,15 +5,18 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <vector>
 
 namespace brolt {
 
-// A square table indexed (i, j) from -Reach to Reach both ways, filled at start-up.
+// A square table indexed (i, j) from -Reach to Reach both ways, filled at start-up with a value
+// of the distance of (i, j) from (0, 0), which is the same in all four quadrants.
 struct RadialTable {
   int Reach = 0;
-  // Row by row, j = -Reach first. Every corner of every quad drawn reads two of these tables, so
-  // their entries are single bytes: the tables stay in the processor's cache.
+  // The quadrant i, j >= 0, row by row, j = 0 first. Every corner of every quad drawn reads these
+  // tables, so their entries are single bytes and only one quadrant is kept: the table then stays
+  // in the processor's first cache.
   std::vector<std::uint8_t> Values;
 
   // The entry at (i, j). An offset beyond the table reads the table's edge (the corners of the
@@ -28,11 +31,11 @@ class RadialReader {
   explicit RadialReader(const RadialTable& table)
       : values_(table.Values.empty() ? &kNotBuilt : table.Values.data()),
         reach_(table.Values.empty() ? 0 : table.Reach),
-        side_(2 * static_cast<std::size_t>(reach_) + 1) {}
+        side_(static_cast<std::size_t>(reach_) + 1) {}
 
   std::int32_t At(int i, int j) const {
-    const int column = std::clamp(i, -reach_, reach_) + reach_;
-    const int row = std::clamp(j, -reach_, reach_) + reach_;
+    const int column = std::abs(std::clamp(i, -reach_, reach_));
+    const int row = std::abs(std::clamp(j, -reach_, reach_));
     return values_[static_cast<std::size_t>(row) * side_ + static_cast<std::size_t>(column)];
   }
 

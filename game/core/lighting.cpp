@@ -26,10 +26,10 @@ constexpr int kColourClasses = LightColourCache::kClasses;
 RadialTable MakeDistanceTable(int reach) {
   RadialTable table;
   table.Reach = reach;
-  const int side = 2 * reach + 1;
+  const int side = reach + 1;
   table.Values.reserve(static_cast<std::size_t>(side) * static_cast<std::size_t>(side));
-  for (int j = -reach; j <= reach; ++j)
-    for (int i = -reach; i <= reach; ++i)
+  for (int j = 0; j <= reach; ++j)
+    for (int i = 0; i <= reach; ++i)
       table.Values.push_back(static_cast<std::uint8_t>(RoundHalfEven(std::sqrt(static_cast<double>(i * i + j * j)))));
   return table;
 }
