@@ -1,5 +1,9 @@
 #include "game/presentation/level_rendering.h"
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
 #include "common/numeric.h"
 #include "game/core/game.h"
 #include "game/core/texture_id.h"
@@ -41,10 +45,79 @@ void ScrollBackdrop(float& offset, float playerShift) {
   if (offset >= kBackdropStep) offset -= kBackdropStep;
 }
 
+constexpr std::size_t kWindowCells = static_cast<std::size_t>(ViewCellsX) * ViewCellsY;
+
+// One slot of the window: its cell and floor, and the world centre of the slot.
+struct WindowSlot {
+  const LevelCell* cell;
+  const FloorCell* floor;
+  float bx;
+  float by;
+};
+
+// The slots of the window that one pass draws, by their places in the window's order.
+class PassSlots {
+ public:
+  // Adds the slot when `keep` holds. The place is written either way and only counted when kept:
+  // whether a cell is drawn changes from cell to cell, which a branch would keep guessing wrong.
+  void AddIf(bool keep, std::size_t slot) {
+    places_[size_] = static_cast<std::uint16_t>(slot);
+    size_ += keep ? 1 : 0;
+  }
+  const std::uint16_t* begin() const { return places_.data(); }
+  const std::uint16_t* end() const { return places_.data() + size_; }
+
+ private:
+  // Left uninitialised: a frame fills only the places it uses.
+  std::array<std::uint16_t, kWindowCells> places_;
+  std::size_t size_ = 0;
+};
+
+// The passes after the Thresher's that draw a cell, as bits.
+enum PassBit : unsigned {
+  kWallPass = 1,
+  kObjectPass = 2,
+  kCreatureOrRockPass = 4,
+  kBlastOrGeneratorPass = 8,
+};
+
+bool IsBlastType(int type) { return type >= ObjBlast && type <= ObjShotBlast; }
+
+// Types that a later pass draws instead of the objects' pass.
+bool IsDrawnLater(int type) {
+  return type == ObjThresher || type == ObjRock || type == ObjRockGenerator || IsBlastType(type);
+}
+
+unsigned PassesOf(const Game& game, int type) {
+  const ObjectDef& def = game.ObjectDefs[type];
+  unsigned passes = 0;
+  if (def.IsWall) passes |= kWallPass;
+  if (type != ObjEmpty && !def.IsWall && !def.IsCreature && !IsDrawnLater(type)) passes |= kObjectPass;
+  if (def.IsCreature || type == ObjRockC || type == ObjRockUp || type == ObjRock) passes |= kCreatureOrRockPass;
+  if (IsBlastType(type) || type == ObjRockGenerator) passes |= kBlastOrGeneratorPass;
+  return passes;
+}
+
 class LevelWindow {
  public:
+  // Reads every cell of the window once, sorting the cells into the passes that draw them.
   LevelWindow(Game& game, RenderDevice& device, int originX, int originY)
-      : game_(game), device_(device), originX_(originX), originY_(originY) {}
+      : game_(game), sprites_(game, device), originX_(originX), originY_(originY) {
+    for (int type = 0; type < kObjectTypeCount; ++type) passes_[static_cast<std::size_t>(type)] = PassesOf(game_, type);
+    std::size_t slot = 0;
+    ForEachCell([&](const LevelCell& cell, const FloorCell& floor, float bx, float by) {
+      slots_[slot] = {&cell, &floor, bx, by};
+      forceFloors_.AddIf(floor.Kind == FloorForce, slot);
+      const int type = cell.Type;
+      const unsigned passes =
+          type >= 0 && type < kObjectTypeCount ? passes_[static_cast<std::size_t>(type)] : PassesOf(game_, type);
+      walls_.AddIf(passes & kWallPass, slot);
+      objects_.AddIf(passes & kObjectPass, slot);
+      creaturesAndRocks_.AddIf(passes & kCreatureOrRockPass, slot);
+      blastsAndGenerators_.AddIf(passes & kBlastOrGeneratorPass, slot);
+      ++slot;
+    });
+  }
 
   void DrawBackdrop() {
     const RenderState& render = game_.render;
@@ -55,27 +128,27 @@ class LevelWindow {
         const float y = render.BackdropY + static_cast<float>(by);
         if (!(render.ViewMinX - half < x && x < render.ViewMaxX + half)) continue;
         if (!(render.ViewMinY - half < y && y < render.ViewMaxY + half)) continue;
-        DrawSpriteRotated(game_, device_, {1, 1, x, y, kBackdropDepth, 1, 1, 0, 3, TexBackground}, ObjEmpty);
+        sprites_.Rotated({1, 1, x, y, kBackdropDepth, 1, 1, 0, 3, TexBackground}, ObjEmpty);
       }
     }
   }
 
   void DrawForceFloors() {
-    ForEachCell([&](int x, int y, float bx, float by) {
-      const FloorCell& floor = game_.level.FloorGrid(x, y);
-      if (floor.Kind != FloorForce) return;
+    for (const std::uint16_t place : forceFloors_) {
+      const WindowSlot& slot = slots_[place];
+      const FloorCell& floor = *slot.floor;
       const WorldSprite sprite{8,
                                8,
-                               Shifted(bx, floor.OffsetX, game_.render.ViewShiftX),
-                               Shifted(by, floor.OffsetY, game_.render.ViewShiftY),
+                               Shifted(slot.bx, floor.OffsetX, game_.render.ViewShiftX),
+                               Shifted(slot.by, floor.OffsetY, game_.render.ViewShiftY),
                                static_cast<float>(floor.Depth),
                                floor.Frame,
                                floor.FrameRow,
                                floor.Angle,
                                static_cast<float>(floor.Scale),
                                floor.Texture};
-      DrawSpriteRotated(game_, device_, sprite, ObjEmpty);
-    });
+      sprites_.Rotated(sprite, ObjEmpty);
+    }
   }
 
   // The Thresher at the light centre, drawn from his shielded rows while the shield lasts.
@@ -94,73 +167,59 @@ class LevelWindow {
                              cell.Scale,
                              def.Texture};
     if (cell.FacingLeft == 1) {
-      DrawSpriteRotatedB(game_, device_, sprite);
+      sprites_.RotatedB(sprite);
     } else {
-      DrawSpriteRotated(game_, device_, sprite, ObjThresher);
+      sprites_.Rotated(sprite, ObjThresher);
     }
   }
 
   void DrawWalls() {
-    ForEachCell([&](int x, int y, float bx, float by) {
-      const LevelCell& cell = game_.level.Grid(x, y);
-      if (game_.ObjectDefs[cell.Type].IsWall) DrawStandard(cell, bx, by);
-    });
+    for (const std::uint16_t place : walls_) DrawStandard(slots_[place]);
   }
 
   void DrawObjects() {
-    ForEachCell([&](int x, int y, float bx, float by) {
-      const LevelCell& cell = game_.level.Grid(x, y);
-      const ObjectDef& def = game_.ObjectDefs[cell.Type];
-      if (cell.Type == ObjEmpty || def.IsWall || def.IsCreature || IsDrawnLater(cell.Type)) return;
-      DrawStandard(cell, bx, by);
-    });
+    for (const std::uint16_t place : objects_) DrawStandard(slots_[place]);
   }
 
   // Creatures in their dim light; the rocks that fall and roll over everything else. The two
   // indestructible rocks were drawn by the objects' pass already and are drawn again here.
   void DrawCreaturesAndRocks() {
-    ForEachCell([&](int x, int y, float bx, float by) {
-      const LevelCell& cell = game_.level.Grid(x, y);
-      if (game_.ObjectDefs[cell.Type].IsCreature) {
-        DrawSpriteRotatedD(game_, device_, StandardSprite(cell, bx, by), cell.Type);
-      } else if (cell.Type == ObjRockC || cell.Type == ObjRockUp || cell.Type == ObjRock) {
-        DrawStandard(cell, bx, by);
+    for (const std::uint16_t place : creaturesAndRocks_) {
+      const WindowSlot& slot = slots_[place];
+      if (game_.ObjectDefs[slot.cell->Type].IsCreature) {
+        sprites_.RotatedD(StandardSprite(slot), slot.cell->Type);
+      } else {
+        DrawStandard(slot);
       }
-    });
+    }
   }
 
   // Blasts and shots in the exclusion blend, and the rock generator once more over everything.
   void DrawBlastsAndGenerators() {
-    ForEachCell([&](int x, int y, float bx, float by) {
-      const LevelCell& cell = game_.level.Grid(x, y);
-      if (IsBlastType(cell.Type)) {
-        WorldSprite sprite = StandardSprite(cell, bx, by);
-        if (cell.Carried == ObjRockB) sprite.texture = TexExplogeon2;
-        DrawSpriteRotatedC(game_, device_, sprite);
-      } else if (cell.Type == ObjRockGenerator) {
-        DrawStandard(cell, bx, by);
+    for (const std::uint16_t place : blastsAndGenerators_) {
+      const WindowSlot& slot = slots_[place];
+      if (IsBlastType(slot.cell->Type)) {
+        WorldSprite sprite = StandardSprite(slot);
+        if (slot.cell->Carried == ObjRockB) sprite.texture = TexExplogeon2;
+        sprites_.RotatedC(sprite);
+      } else {
+        DrawStandard(slot);
       }
-    });
+    }
   }
 
  private:
-  static bool IsBlastType(int type) { return type >= ObjBlast && type <= ObjShotBlast; }
-
-  // Types that a later pass draws instead of the objects' pass.
-  static bool IsDrawnLater(int type) {
-    return type == ObjThresher || type == ObjRock || type == ObjRockGenerator || IsBlastType(type);
-  }
-
   float Shifted(float base, float offset, float viewShift) const { return viewShift + base + offset; }
 
   // A cell drawn as it stands: at its slot moved by the view and its own offset, with its picture,
   // angle, scale and its type's depth and texture, lit by its type's light colour.
-  WorldSprite StandardSprite(const LevelCell& cell, float bx, float by) const {
+  WorldSprite StandardSprite(const WindowSlot& slot) const {
+    const LevelCell& cell = *slot.cell;
     const ObjectDef& def = game_.ObjectDefs[cell.Type];
     return {8,
             8,
-            Shifted(bx, cell.OffsetX, game_.render.ViewShiftX),
-            Shifted(by, cell.OffsetY, game_.render.ViewShiftY),
+            Shifted(slot.bx, cell.OffsetX, game_.render.ViewShiftX),
+            Shifted(slot.by, cell.OffsetY, game_.render.ViewShiftY),
             static_cast<float>(def.DrawDepth),
             cell.Frame,
             cell.FrameRow,
@@ -169,26 +228,43 @@ class LevelWindow {
             def.Texture};
   }
 
-  void DrawStandard(const LevelCell& cell, float bx, float by) {
-    DrawSpriteRotated(game_, device_, StandardSprite(cell, bx, by), cell.Type);
-  }
+  void DrawStandard(const WindowSlot& slot) { sprites_.Rotated(StandardSprite(slot), slot.cell->Type); }
 
-  // Row by row from the bottom, each row from the left, with the world centre of each slot.
+  // The cells and floors of the window row by row from the bottom, each row from the left, with the
+  // world centre of each slot. A row within the grids is read as one run.
   template <typename Visit>
   void ForEachCell(Visit visit) const {
     const RenderState& render = game_.render;
+    const LevelState& level = game_.level;
     for (int j = 0; j < ViewCellsY; ++j) {
+      const int y = originY_ + j;
+      const LevelCell* cells = level.Grid.Span(originX_, originX_ + ViewCellsX - 1, y);
+      const FloorCell* floors = level.FloorGrid.Span(originX_, originX_ + ViewCellsX - 1, y);
+      const float by = static_cast<float>(render.ViewMinY + j * CellSize);
       for (int i = 0; i < ViewCellsX; ++i) {
-        visit(originX_ + i, originY_ + j, static_cast<float>(render.ViewMinX + i * CellSize),
-              static_cast<float>(render.ViewMinY + j * CellSize));
+        const float bx = static_cast<float>(render.ViewMinX + i * CellSize);
+        if (cells != nullptr && floors != nullptr) {
+          visit(cells[i], floors[i], bx, by);
+        } else {
+          visit(level.Grid(originX_ + i, y), level.FloorGrid(originX_ + i, y), bx, by);
+        }
       }
     }
   }
 
   Game& game_;
-  RenderDevice& device_;
+  SpriteDrawer sprites_;
   int originX_;
   int originY_;
+  // Every slot of the window, and the places of those that each pass draws.
+  std::array<WindowSlot, kWindowCells> slots_;
+  PassSlots forceFloors_;
+  PassSlots walls_;
+  PassSlots objects_;
+  PassSlots creaturesAndRocks_;
+  PassSlots blastsAndGenerators_;
+  // The passes of every object type, for this frame's object definitions.
+  std::array<unsigned, kObjectTypeCount> passes_;
 };
 
 }  // namespace

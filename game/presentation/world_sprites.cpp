@@ -15,16 +15,6 @@ namespace brolt {
 
 namespace {
 
-// How the four sprite members differ.
-struct SpriteStyle {
-  // A negative scale divides the radius (shrinks and half-turns the picture) instead of being ignored.
-  bool negativeScaleDivides = false;
-  bool mirrored = false;
-  // The dim light of creatures and blasts instead of the full light.
-  bool scaledLight = false;
-  BlendMode blend = BlendMode::Alpha;
-};
-
 bool IsTextureSlot(int texture) { return texture >= 1 && texture <= kTextureSlots; }
 
 // Corners 0 to 3 (bottom-left, top-left, bottom-right, top-right at angle 0) lie at these turns
@@ -65,52 +55,117 @@ const WholeDegreeTurns& Turns() {
 
 int WholeUnits(double v) { return RoundToInt16(v); }
 
-void DrawSprite(Game& game, RenderDevice& device, const WorldSprite& sprite, std::int16_t colourType,
-                const SpriteStyle& style) {
+// The floor of a coordinate as a table offset. Far beyond the table every point reads the table's
+// edge, so the coordinate is kept in range first (NaN at the low end). The floor is taken from the
+// truncation, with no library call and no branch: every corner takes it twice.
+int FloorCell(float v) {
+  constexpr float kLow = -32768.0f, kHigh = 32767.0f;
+  const float above = v > kLow ? v : kLow;
+  const float kept = above < kHigh ? above : kHigh;
+  const int truncated = static_cast<int>(kept);
+  return truncated - (static_cast<float>(truncated) > kept ? 1 : 0);
+}
+
+// The depth of a corner read from the table (see GetCornerDepth). Inline in the corner loop of
+// every sprite.
+[[gnu::always_inline]] inline std::int32_t CornerDepth(const RadialReader& depths, float lightFactor, float x,
+                                                       float y, float depth) {
+  const double distance = depths.At(FloorCell(x), FloorCell(y));
+  return RoundToInt32(depth - static_cast<double>(lightFactor) * distance);
+}
+
+}  // namespace
+
+// How the four sprite members differ.
+struct SpriteDrawer::Style {
+  // A negative scale divides the radius (shrinks and half-turns the picture) instead of being ignored.
+  bool negativeScaleDivides = false;
+  bool mirrored = false;
+  // The dim light of creatures and blasts instead of the full light.
+  bool scaledLight = false;
+  BlendMode blend = BlendMode::Alpha;
+};
+
+SpriteDrawer::SpriteDrawer(Game& game, RenderDevice& device)
+    : game_(game),
+      device_(device),
+      light_(game),
+      depths_(game.light.LightMap),
+      lightFactor_(game.render.LightFactor),
+      halfCellDiagonal_(game.render.HalfCellDiagonal) {}
+
+void SpriteDrawer::Rotated(const WorldSprite& sprite, std::int16_t colourType) { Draw(sprite, colourType, {}); }
+
+void SpriteDrawer::RotatedB(const WorldSprite& sprite) { Draw(sprite, ObjEmpty, {.mirrored = true}); }
+
+void SpriteDrawer::RotatedC(const WorldSprite& sprite) {
+  Draw(sprite, ObjEmpty, {.negativeScaleDivides = true, .scaledLight = true, .blend = BlendMode::Exclusion});
+}
+
+void SpriteDrawer::RotatedD(const WorldSprite& sprite, std::int16_t colourType) {
+  Draw(sprite, colourType, {.negativeScaleDivides = true, .scaledLight = true});
+}
+
+void SpriteDrawer::Draw(const WorldSprite& sprite, std::int16_t colourType, const Style& style) {
   if (!IsTextureSlot(sprite.texture)) return;
   const double aspect = static_cast<double>(RoundHalfEven(static_cast<double>(sprite.rows) / sprite.columns));
-  double radius = game.render.HalfCellDiagonal;
+  double radius = halfCellDiagonal_;
   if (sprite.scale > 0) {
     radius *= sprite.scale;
   } else if (sprite.scale < 0 && style.negativeScaleDivides) {
     radius /= sprite.scale;
   }
+  // Without a depth factor (the game starts so, and only the depth keys change it) every corner
+  // lies at the sprite's own depth, whatever its distance.
+  const bool flat = lightFactor_ == 0.0f;
+  const float flatDepth = flat ? static_cast<float>(RoundToInt32(sprite.depth)) : 0.0f;
+  // Everything but the colours first, for all four corners: the colours may draw random numbers.
+  const int colourClass = LightColourClass(game_, colourType);
   const WholeDegreeTurns& turns = Turns();
-  Quad quad{};
-  for (int corner = 0; corner < 4; ++corner) {
+  std::array<float, 4> xs;
+  std::array<float, 4> ys;
+  std::array<float, 4> zs;
+  std::array<std::size_t, 4> lights;
+  for (std::size_t corner = 0; corner < 4; ++corner) {
     const SineAndCosine turn = turns(sprite.angle + kCornerTurns[corner]);
+    double rise = radius * turn.cosine;
+    // Most frames are square, and a division by 1 would change nothing.
+    if (aspect != 1.0) rise /= aspect;
     const double x = sprite.x - radius * turn.sine;
-    const double y = sprite.y - radius * turn.cosine / aspect;
-    QuadVertex& vertex = quad[static_cast<std::size_t>(corner)];
-    vertex.x = static_cast<float>(x);
-    vertex.y = static_cast<float>(y);
-    vertex.z = static_cast<float>(GetCornerDepth(game, vertex.x, vertex.y, sprite.depth));
-    vertex.colour = style.scaledLight ? GetCellColourScaled(game, WholeUnits(x), WholeUnits(y), colourType)
-                                      : GetCellColour(game, WholeUnits(x), WholeUnits(y), colourType);
+    const double y = sprite.y - rise;
+    xs[corner] = static_cast<float>(x);
+    ys[corner] = static_cast<float>(y);
+    zs[corner] = flat ? flatDepth
+                      : static_cast<float>(CornerDepth(depths_, lightFactor_, xs[corner], ys[corner], sprite.depth));
+    lights[corner] = light_.Index(WholeUnits(x), WholeUnits(y), colourClass);
   }
+  std::array<std::uint32_t, 4> colours;
+  for (std::size_t corner = 0; corner < 4; ++corner)
+    colours[corner] = style.scaledLight ? light_.ScaledColour(lights[corner]) : light_.Colour(lights[corner]);
+  const auto vertex = [&](std::size_t corner) {
+    return QuadVertex{xs[corner], ys[corner], zs[corner], colours[corner]};
+  };
+  Quad quad = {vertex(0), vertex(1), vertex(2), vertex(3)};
   ApplyFrame(quad, SheetFrame(sprite.columns, sprite.rows, sprite.frame, sprite.row), style.mirrored);
-  device.SetBlend(style.blend);
-  device.SetTexture(sprite.texture);
-  device.DrawWorldQuad(quad);
+  device_.SetBlend(style.blend);
+  device_.SetTexture(sprite.texture);
+  device_.DrawWorldQuad(quad);
 }
 
-}  // namespace
-
 void DrawSpriteRotated(Game& game, RenderDevice& device, const WorldSprite& sprite, std::int16_t colourType) {
-  DrawSprite(game, device, sprite, colourType, {});
+  SpriteDrawer(game, device).Rotated(sprite, colourType);
 }
 
 void DrawSpriteRotatedB(Game& game, RenderDevice& device, const WorldSprite& sprite) {
-  DrawSprite(game, device, sprite, ObjEmpty, {.mirrored = true});
+  SpriteDrawer(game, device).RotatedB(sprite);
 }
 
 void DrawSpriteRotatedC(Game& game, RenderDevice& device, const WorldSprite& sprite) {
-  DrawSprite(game, device, sprite, ObjEmpty,
-             {.negativeScaleDivides = true, .scaledLight = true, .blend = BlendMode::Exclusion});
+  SpriteDrawer(game, device).RotatedC(sprite);
 }
 
 void DrawSpriteRotatedD(Game& game, RenderDevice& device, const WorldSprite& sprite, std::int16_t colourType) {
-  DrawSprite(game, device, sprite, colourType, {.negativeScaleDivides = true, .scaledLight = true});
+  SpriteDrawer(game, device).RotatedD(sprite, colourType);
 }
 
 void DrawBackgroundQuad(Game& game, RenderDevice& device, float x, float y, float depth, float angle, float scale,
@@ -140,10 +195,7 @@ void DrawBackgroundQuad(Game& game, RenderDevice& device, float x, float y, floa
 }
 
 std::int32_t GetCornerDepth(const Game& game, float x, float y, float depth) {
-  // Far beyond the table every point reads the table's edge, so the floor is kept in range first.
-  const auto cell = [](float v) { return static_cast<int>(std::clamp(std::floor(v), -32768.0f, 32767.0f)); };
-  const double distance = game.light.LightMap.At(cell(x), cell(y));
-  return RoundToInt32(depth - static_cast<double>(game.render.LightFactor) * distance);
+  return CornerDepth(RadialReader(game.light.LightMap), game.render.LightFactor, x, y, depth);
 }
 
 void InitRenderDefaults(Game& game) { game.menu.LaunchLevel = 0; }

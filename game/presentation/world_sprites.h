@@ -4,6 +4,8 @@
 // factor; and the free-textured backdrop quad of the menu screens.
 #include <cstdint>
 
+#include "game/core/lighting.h"
+
 namespace brolt {
 
 struct Game;
@@ -27,6 +29,30 @@ struct WorldSprite {
 
 // A texture outside the texture slots (the empty definition of an inert tile has texture 0) draws
 // nothing, and asks nothing of the light.
+
+// Draws the sprites of one frame, as the free functions below draw one each: the light, the depth
+// table and the view's measures are read once for all of them. Holds while the light and the view
+// stay as they were when it was made.
+class SpriteDrawer {
+ public:
+  SpriteDrawer(Game& game, RenderDevice& device);
+
+  void Rotated(const WorldSprite& sprite, std::int16_t colourType);
+  void RotatedB(const WorldSprite& sprite);
+  void RotatedC(const WorldSprite& sprite);
+  void RotatedD(const WorldSprite& sprite, std::int16_t colourType);
+
+ private:
+  struct Style;
+  void Draw(const WorldSprite& sprite, std::int16_t colourType, const Style& style);
+
+  Game& game_;
+  RenderDevice& device_;
+  CornerLight light_;
+  RadialReader depths_;
+  float lightFactor_;
+  float halfCellDiagonal_;
+};
 
 // Alpha-blended, lit with the light colour of `colourType` (an object type).
 void DrawSpriteRotated(Game& game, RenderDevice& device, const WorldSprite& sprite, std::int16_t colourType);

@@ -109,6 +109,7 @@ TEST(CellGridTest, ASpanIsARowOfCellsWithinTheBounds) {
     EXPECT_EQ(grid.Span(first, last, y), nullptr) << first << ".." << last << "," << y;
     EXPECT_EQ(static_cast<const LevelGrid&>(grid).Span(first, last, y), nullptr);
   }
+  EXPECT_EQ(LevelGrid().Span(0, 0, 0), nullptr);
 }
 
 }  // namespace

@@ -82,5 +82,48 @@ TEST_F(LightingTest, NoLightIsBlack) {
   EXPECT_EQ(t.random.Draws, 0);
 }
 
+// The colours kept by colour class and distance must be the colours GetCellColour and
+// GetCellColourScaled work out, with the same random draws, however the radius and the level's
+// colours change between frames.
+TEST_F(LightingTest, CornerLightGivesTheColoursOfTheLightAsTheLightChanges) {
+  struct Change {
+    const char* what;
+    void (*apply)(Game&);
+  };
+  const Change changes[] = {
+      {"first frame", [](Game&) {}},
+      {"smaller radius", [](Game& game) { game.level.LightRadius = 40; }},
+      {"fourth colour", [](Game& game) {
+         game.level.LevelColor4 = {30, 250, 90};
+         ApplyLevelColours(game);
+       }},
+      {"first colour alone", [](Game& game) { game.level.LevelColor1 = {90, 10, 250}; }},
+      {"no light", [](Game& game) { game.level.LightRadius = 0; }},
+      {"light again", [](Game& game) { game.level.LightRadius = 75; }},
+  };
+  SetLevelColours({255, 200, 30}, {200, 100, 10});
+  for (const Change& change : changes) {
+    SCOPED_TRACE(change.what);
+    change.apply(t.game);
+    for (const int type : {ObjThresher, ObjRock, ObjUnid}) {
+      const int colourClass = LightColourClass(t.game, type);
+      for (const int distance : {0, 30, 60, 89, 120, 400}) {
+        const int x = AtDistance(distance);
+        const int y = CentreY() - distance / 3;
+        t.random.Script({0.3, 0.7, 0.5});
+        const int before = t.random.Draws;
+        CornerLight light(t.game);
+        const std::uint32_t kept = light.Colour(light.Index(x, y, colourClass));
+        const std::uint32_t scaled = light.ScaledColour(light.Index(x, y, colourClass));
+        const int drawn = t.random.Draws - before;
+        t.random.Script({0.3, 0.7, 0.5});
+        EXPECT_EQ(kept, GetCellColour(t.game, x, y, type)) << type << " at " << distance;
+        EXPECT_EQ(drawn, t.random.Draws - before - drawn) << type << " at " << distance;
+        EXPECT_EQ(scaled, GetCellColourScaled(t.game, x, y, type)) << type << " at " << distance;
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace brolt
