@@ -74,14 +74,17 @@ class CellGrid {
   // The cell at (x, y); an empty cell outside the bounds.
   const Cell& operator()(int x, int y) const {
     static const Cell kEmpty{};
-    return Contains(x, y) ? cells_[Index(x, y)] : kEmpty;
+    if (Contains(x, y)) [[likely]]
+      return cells_[Index(x, y)];
+    return kEmpty;
   }
 
   // The cell at (x, y) for changing in place. Outside the bounds this is a scratch cell, emptied
   // at every such access, so changes to it reach no cell of the grid and the next outside access
   // reads empty again. Do not keep the reference across another outside access.
   Cell& operator()(int x, int y) {
-    if (Contains(x, y)) return cells_[Index(x, y)];
+    if (Contains(x, y)) [[likely]]
+      return cells_[Index(x, y)];
     outside_ = Cell{};
     return outside_;
   }

@@ -59,10 +59,9 @@ void AnimateCell(Game& game, int x, int y) {
   if (cell.Angle > 360) cell.Angle = static_cast<std::int16_t>(cell.Angle - 360);
   if (cell.Angle < -360) cell.Angle = static_cast<std::int16_t>(cell.Angle + 360);
   RunHandler(game, x, y, cell.AnimKind, cell.AnimEnd);
-  // The handler may have replaced the cell; the count applies to what stands there now.
-  LevelCell& after = game.level.Grid(x, y);
-  after.AnimTime += 1.0f;
-  if (after.AnimTime > after.AnimEnd) after.AnimTime = 0.0f;
+  // The handler may have replaced the cell, in place; the count applies to what stands there now.
+  cell.AnimTime += 1.0f;
+  if (cell.AnimTime > cell.AnimEnd) cell.AnimTime = 0.0f;
 }
 
 }  // namespace brolt
