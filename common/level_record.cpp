@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 
 #include "common/numeric.h"
 
@@ -88,24 +87,7 @@ LevelRecord DecodeLevelRecord(std::string_view record) {
   level.compiledMarker = std::string(FieldText(record, CompiledMarker));
   level.unidAward = FieldNumber(record, UnidAward);
   level.cannonRate = FieldNumber(record, CannonRate);
-  // Cells stored as four plain digits, as every written record stores them, are read straight from
-  // the text; anything else, and a cell the record holds only part of, is read the general way.
-  const std::size_t cellsAt = kCellsPosition - 1;
-  const std::size_t whole =
-      record.size() <= cellsAt ? 0 : std::min(level.cells.size(), (record.size() - cellsAt) / kCellTextLength);
-  for (std::size_t i = 0; i < level.cells.size(); ++i) {
-    if (i < whole) {
-      const char* text = record.data() + cellsAt + i * kCellTextLength;
-      std::uint32_t word;
-      std::memcpy(&word, text, sizeof(word));
-      // Every byte within '0'..'9': its high half is 3, and stays 3 with 6 added.
-      if ((word & 0xF0F0F0F0u) == 0x30303030u && ((word + 0x06060606u) & 0xF0F0F0F0u) == 0x30303030u) {
-        level.cells[i] = {(text[0] - '0') * 100 + (text[1] - '0') * 10 + (text[2] - '0'), text[3] - '0'};
-        continue;
-      }
-    }
-    level.cells[i] = DecodeCellText(record, static_cast<int>(i % kLevelColumns), static_cast<int>(i / kLevelColumns));
-  }
+  for (int i = 0; i < kLevelCells; ++i) level.cells[static_cast<std::size_t>(i)] = RecordCell(record, i);
   return level;
 }
 

@@ -3,7 +3,9 @@
 // tag record after the last level of a compiled collection, the holder record of an emptied level
 // space, and the two records of the preview file.
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -103,6 +105,22 @@ RgbColour DecodeColour(std::string_view record, RecordField field);
 
 // The cell at file column and row (both 0..49) of a record, read as the loaders read it.
 CellText DecodeCellText(std::string_view record, int column, int row);
+
+// DecodeCellText of cell `index` (50 x row + column). Cells stored as four plain digits, as every
+// written record stores them, are read straight from the text; anything else, and a cell the record
+// holds only part of, is read the general way.
+inline CellText RecordCell(std::string_view record, int index) {
+  const std::size_t at = static_cast<std::size_t>(level_field::kCellsPosition - 1 + index * kCellTextLength);
+  if (record.size() >= at + kCellTextLength) {
+    const char* text = record.data() + at;
+    std::uint32_t word;
+    std::memcpy(&word, text, sizeof(word));
+    // Every byte within '0'..'9': its high half is 3, and stays 3 with 6 added.
+    if ((word & 0xF0F0F0F0u) == 0x30303030u && ((word + 0x06060606u) & 0xF0F0F0F0u) == 0x30303030u)
+      return {(text[0] - '0') * 100 + (text[1] - '0') * 10 + (text[2] - '0'), text[3] - '0'};
+  }
+  return DecodeCellText(record, index % kLevelColumns, index / kLevelColumns);
+}
 
 // The tag record: 99 blanks, the introduction padded to 300 characters, then the end text.
 std::string EncodeTagRecord(std::string_view introduction, std::string_view endText);

@@ -156,11 +156,12 @@ LevelCell MakeCell(Game& game, int code) {
   return cell;
 }
 
-void LevelCellMaker::MakeFirst(int code, LevelCell& cell) {
+std::int16_t LevelCellMaker::MakeFirst(int code, LevelCell& cell) {
   BuildCell(game_, code, cell);
-  if (code < 0 || code >= kCodes || DrawsRandom(code)) return;
+  if (code < 0 || code >= kCodes || DrawsRandom(code)) return cell.Type;
   built_[static_cast<std::size_t>(code)] = cell;
   made_[static_cast<std::size_t>(code)] = true;
+  return cell.Type;
 }
 
 LevelCell MakeCellKeepingAngle(Game& game, int type, int x, int y) {

@@ -4,6 +4,7 @@
 // scale and random variation are decided.
 #include <array>
 #include <cstddef>
+#include <cstdint>
 
 #include "game/core/level_cell.h"
 
@@ -24,18 +25,21 @@ LevelCell MakeCell(Game& game, int code);
 class LevelCellMaker {
  public:
   explicit LevelCellMaker(Game& game) : game_(game) {}
-  void Make(int code, LevelCell& cell) {
+  // Returns the cell's Type, taken from where the cell was built: reading it back from `cell` would
+  // wait for the whole record to reach its place in memory.
+  std::int16_t Make(int code, LevelCell& cell) {
     if (code >= 0 && code < kCodes && made_[static_cast<std::size_t>(code)]) {
-      cell = built_[static_cast<std::size_t>(code)];
-    } else {
-      MakeFirst(code, cell);
+      const LevelCell& built = built_[static_cast<std::size_t>(code)];
+      cell = built;
+      return built.Type;
     }
+    return MakeFirst(code, cell);
   }
 
  private:
   static constexpr int kCodes = 100;
   // A code not built before: built now, and kept when it draws nothing.
-  void MakeFirst(int code, LevelCell& cell);
+  std::int16_t MakeFirst(int code, LevelCell& cell);
 
   Game& game_;
   std::array<LevelCell, kCodes> built_;

@@ -46,25 +46,27 @@ RgbColour ClampColour(RgbColour colour) {
   return {std::clamp(colour.red, 0, 255), std::clamp(colour.green, 0, 255), std::clamp(colour.blue, 0, 255)};
 }
 
-void ParseHeader(Game& game, std::string_view record, const LevelRecord& fields) {
+// The header words, read as DecodeLevelRecord reads them.
+void ParseHeader(Game& game, std::string_view record) {
+  using namespace level_field;
   LevelState& level = game.level;
   const std::int32_t speed = game.settings.GameSpeed;
-  level.LevelTitle = TrimSpaces(fields.title);
-  level.LevelColor1 = ClampColour(fields.colours[0]);
-  level.LevelColor2 = ClampColour(fields.colours[1]);
-  level.LevelColor3 = ClampColour(fields.colours[2]);
-  level.LevelColor4 = ClampColour(fields.colours[3]);
-  level.LightRadius = RoundToInt16(static_cast<double>(CellSize) * fields.lightRadius);
+  level.LevelTitle = TrimSpaces(FieldText(record, Title));
+  level.LevelColor1 = ClampColour(DecodeColour(record, Color1));
+  level.LevelColor2 = ClampColour(DecodeColour(record, Color2));
+  level.LevelColor3 = ClampColour(DecodeColour(record, Color3));
+  level.LevelColor4 = ClampColour(DecodeColour(record, Color4));
+  level.LightRadius = RoundToInt16(static_cast<double>(CellSize) * FieldNumber(record, LightRadius));
   // The time limit is taken as a real number before it is stretched.
-  const std::int16_t timeLeft = StretchForSpeed(LeadingValue(FieldText(record, level_field::TimeLimit)), speed);
+  const std::int16_t timeLeft = StretchForSpeed(LeadingValue(FieldText(record, TimeLimit)), speed);
   game.timing.TimeLeft = timeLeft == 0 ? std::int16_t{-1} : timeLeft;
-  level.UnidAward = StretchForSpeed(fields.unidAward, speed);
-  level.CannonRate = SaturatingAdd16(StretchForSpeed(fields.cannonRate, speed), 1);
+  level.UnidAward = StretchForSpeed(FieldNumber(record, UnidAward), speed);
+  level.CannonRate = SaturatingAdd16(StretchForSpeed(FieldNumber(record, CannonRate), speed), 1);
 }
 
 // Builds the 2500 cells, the top row of the record first, and notes their types. Returns the number
 // of unids.
-std::int16_t BuildCells(Game& game, const LevelRecord& fields, CellTypeMap& types) {
+std::int16_t BuildCells(Game& game, std::string_view record, CellTypeMap& types) {
   LevelState& level = game.level;
   LevelCellMaker maker(game);
   LevelCell outside;
@@ -73,9 +75,10 @@ std::int16_t BuildCells(Game& game, const LevelRecord& fields, CellTypeMap& type
   const int lastY = static_cast<int>(RoundHalfEven(GridHeight - 1));
   for (int y = lastY; y >= 0; --y) {
     LevelCell* row = level.Grid.Span(0, lastX, y);
-    const CellText* texts = &fields.Cell(0, lastY - y);
+    // The record's cells are read as they are built, with no copy of them all in between.
+    const int first = (lastY - y) * kLevelColumns;
     for (int x = 0; x <= lastX; ++x) {
-      const CellText& text = texts[x];
+      const CellText text = RecordCell(record, first + x);
       int code = text.tileCode;
       if (code == ObjUnid || code == ObjArmoredUnid || code == ObjGoldUnidGnat) ++unids;
       // Exit portals start closed.
@@ -89,18 +92,22 @@ std::int16_t BuildCells(Game& game, const LevelRecord& fields, CellTypeMap& type
       // Each cell is built in its place. A force floor's own code draws no random number, so
       // building only the empty cell that replaces it in the object layer comes to the same.
       LevelCell& cell = row != nullptr ? row[x] : outside;
+      std::int16_t type;
       if (code >= kForceFloorFirst && code <= kForceFloorLast) {
         const int facing = code - kForceFloorFirst;
         FloorCell floor = MakeFloorCell(FloorForce, kForceDirX[facing], kForceDirY[facing]);
         ApplyDirectionDigit(floor, text.direction);
         level.FloorGrid.Set(x, y, floor);
-        maker.Make(ObjEmpty, cell);
+        type = maker.Make(ObjEmpty, cell);
       } else {
-        maker.Make(code, cell);
+        type = maker.Make(code, cell);
         if (text.direction != 0) ApplyDirectionDigit(cell, text.direction);
       }
-      if (row == nullptr) level.Grid.Set(x, y, cell);
-      types.Set(x, y, row != nullptr ? cell.Type : std::as_const(level.Grid)(x, y).Type);
+      if (row == nullptr) {
+        level.Grid.Set(x, y, cell);
+        type = std::as_const(level.Grid)(x, y).Type;
+      }
+      types.Set(x, y, type);
     }
   }
   return unids;
@@ -123,12 +130,11 @@ void ParseLevelRecord(Game& game, int n) {
     ResetLevelGrids(level);
     throw;
   }
-  const LevelRecord fields = DecodeLevelRecord(record);
-  ParseHeader(game, record, fields);
+  ParseHeader(game, record);
   // Around the level itself every cell of Grid has just been emptied, and BuildCells notes each
   // cell that it builds, so the map holds the grid's types without a pass over the grid.
   CellTypeMap types;
-  const std::int16_t unids = BuildCells(game, fields, types);
+  const std::int16_t unids = BuildCells(game, record, types);
 
   game.explosions.ShieldEnabled = true;
   game.devices.DoorsSwinging = false;

@@ -15,13 +15,49 @@ namespace brolt {
 using LevelGrid = CellGrid<LevelCell>;
 using FloorLayer = CellGrid<FloorCell>;
 
+// The checkpoint copy of the grid. Every load empties it, and most levels never save one, so it
+// remembers whether anything was written to it since it was last emptied and a load skips reading
+// its 300 KB when nothing was. Every write goes through here; readers see it as a LevelGrid.
+class CheckpointCopy {
+ public:
+  CheckpointCopy& operator=(const LevelGrid& grid) {
+    grid_ = grid;
+    written_ = true;
+    return *this;
+  }
+  operator const LevelGrid&() const { return grid_; }
+
+  const GridBounds& Bounds() const { return grid_.Bounds(); }
+  const LevelCell& operator()(int x, int y) const { return grid_(x, y); }
+  LevelCell& operator()(int x, int y) {
+    written_ = true;
+    return grid_(x, y);
+  }
+  void Set(int x, int y, const LevelCell& cell) {
+    written_ = true;
+    grid_.Set(x, y, cell);
+  }
+
+  // LevelGrid::Reset.
+  void Reset(GridBounds bounds) {
+    if (!written_ && bounds == grid_.Bounds()) return;
+    grid_.Reset(bounds);
+    written_ = false;
+  }
+
+ private:
+  LevelGrid grid_;
+  // While false, every cell is empty.
+  bool written_ = false;
+};
+
 struct LevelState {
   // The live level. The level itself is x, y = 0..49 with y growing upward; around it lies a margin
   // of empty cells wide enough for the view at the level's edge (LevelGridBounds).
   LevelGrid Grid;
   FloorLayer FloorGrid;
   // The copy of Grid taken at a checkpoint; emptied by every load.
-  LevelGrid CheckpointGrid;
+  CheckpointCopy CheckpointGrid;
 
   std::string LevelTitle;
   RgbColour LevelColor1;

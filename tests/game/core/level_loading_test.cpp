@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "game/core/cell_construction.h"
 #include "game/core/level_colours.h"
 #include "game/core/level_orientation.h"
@@ -248,6 +253,26 @@ TEST(LoadLevelTest, TheGridsAreRecreatedWithTheirMargin) {
     EXPECT_EQ(bounds, (GridBounds{-10, 60, -8, 58}));
   EXPECT_EQ(t.game.level.FloorGrid(2, 2), FloorCell{});
   EXPECT_EQ(t.game.level.CheckpointGrid(3, 3), LevelCell{});
+}
+
+// The copy is emptied however it was written, also when a load before found nothing to empty.
+TEST(LoadLevelTest, ALoadEmptiesTheCheckpointCopyHoweverItWasWritten) {
+  const std::vector<std::pair<std::string, std::function<void(Game&)>>> writers = {
+      {"copied from the grid", [](Game& game) { game.level.CheckpointGrid = game.level.Grid; }},
+      {"set", [](Game& game) { game.level.CheckpointGrid.Set(1, 1, MakeCell(game, ObjRock)); }},
+      {"changed in place", [](Game& game) { game.level.CheckpointGrid(1, 1).Type = ObjRock; }},
+  };
+  for (const auto& [name, write] : writers) {
+    SCOPED_TRACE(name);
+    TestGame t;
+    t.LoadTiles({{1, 1, 1}});
+    t.LoadTiles({{1, 1, 1}});
+    write(t.game);
+    const LevelGrid& copy = t.game.level.CheckpointGrid;
+    ASSERT_NE(copy(1, 1), LevelCell{});
+    t.LoadTiles({{2, 2, 1}});
+    EXPECT_EQ(copy(1, 1), LevelCell{});
+  }
 }
 
 TEST(LoadLevelTest, PreviewPlayReadsTheCommandLineCollectionAndItsMusicRecord) {
