@@ -122,19 +122,19 @@ void ParseLevelRecord(Game& game, int n) {
   // BuildCells writes every cell of the level itself, so only the grid around them is emptied here.
   ResetLevelGridsAroundField(level);
 
-  std::string record;
-  try {
-    record = ReadLevelRecord(game, n);
-  } catch (...) {
-    // A load that fails to read still leaves every grid empty.
-    ResetLevelGrids(level);
-    throw;
-  }
-  ParseHeader(game, record);
   // Around the level itself every cell of Grid has just been emptied, and BuildCells notes each
   // cell that it builds, so the map holds the grid's types without a pass over the grid.
   CellTypeMap types;
-  const std::int16_t unids = BuildCells(game, record, types);
+  std::int16_t unids = 0;
+  try {
+    const std::string record = ReadLevelRecord(game, n);
+    ParseHeader(game, record);
+    unids = BuildCells(game, record, types);
+  } catch (...) {
+    // A load that fails leaves every grid empty, none of the level before it.
+    ResetLevelGrids(level);
+    throw;
+  }
 
   game.explosions.ShieldEnabled = true;
   game.devices.DoorsSwinging = false;
