@@ -1,7 +1,6 @@
 #include "game/core/level_loading.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "common/collection_file.h"
 #include "common/numeric.h"
@@ -69,11 +68,11 @@ void ParseHeader(Game& game, std::string_view record) {
 std::int16_t BuildCells(Game& game, std::string_view record, CellTypeMap& types) {
   LevelState& level = game.level;
   LevelCellMaker maker(game);
-  LevelCell outside;
   std::int16_t unids = 0;
   const int lastX = static_cast<int>(RoundHalfEven(GridWidth - 1));
   const int lastY = static_cast<int>(RoundHalfEven(GridHeight - 1));
   for (int y = lastY; y >= 0; --y) {
+    // The grids were just set to the level's bounds, which hold the level itself.
     LevelCell* row = level.Grid.Span(0, lastX, y);
     // The record's cells are read as they are built, with no copy of them all in between.
     const int first = (lastY - y) * kLevelColumns;
@@ -91,7 +90,7 @@ std::int16_t BuildCells(Game& game, std::string_view record, CellTypeMap& types)
       }
       // Each cell is built in its place. A force floor's own code draws no random number, so
       // building only the empty cell that replaces it in the object layer comes to the same.
-      LevelCell& cell = row != nullptr ? row[x] : outside;
+      LevelCell& cell = row[x];
       std::int16_t type;
       if (code >= kForceFloorFirst && code <= kForceFloorLast) {
         const int facing = code - kForceFloorFirst;
@@ -102,10 +101,6 @@ std::int16_t BuildCells(Game& game, std::string_view record, CellTypeMap& types)
       } else {
         type = maker.Make(code, cell);
         if (text.direction != 0) ApplyDirectionDigit(cell, text.direction);
-      }
-      if (row == nullptr) {
-        level.Grid.Set(x, y, cell);
-        type = std::as_const(level.Grid)(x, y).Type;
       }
       types.Set(x, y, type);
     }

@@ -1,8 +1,5 @@
 #include "game/core/level_orientation.h"
 
-#include <array>
-#include <cstddef>
-
 #include "common/numeric.h"
 #include "game/core/cell_type_map.h"
 #include "game/core/game.h"
@@ -81,15 +78,11 @@ void OrientCreatures(Game& game, const CellTypeMap& types) {
   // One row and column past the level are scanned too; they are always empty.
   const int lastX = static_cast<int>(RoundHalfEven(GridWidth));
   const int lastY = static_cast<int>(RoundHalfEven(GridHeight));
-  std::array<bool, kObjectTypeCount> creature{};
-  for (int type = 0; type < kObjectTypeCount; ++type)
-    creature[static_cast<std::size_t>(type)] = game.ObjectDefs[type].IsCreature;
+  const TypeTable<bool> creature([&game](int type) { return game.ObjectDefs[type].IsCreature; });
   LevelGrid& grid = game.level.Grid;
   for (int y = 0; y <= lastY; ++y) {
     for (int x = 0; x <= lastX; ++x) {
-      // A type outside the table has the all-zero record: no creature.
-      const int type = types(x, y);
-      if (static_cast<unsigned>(type) >= kObjectTypeCount || !creature[static_cast<std::size_t>(type)]) continue;
+      if (!creature[types(x, y)]) continue;
       LevelCell& cell = grid(x, y);
       // 1..9, the ends with half the chance of the others.
       cell.Frame = static_cast<std::int16_t>(RoundHalfEven(game.random().Rnd() * 8 + 1));

@@ -3,6 +3,7 @@
 // wherever several types share a property. Built from constants by BuildObjectDefs; the speeds
 // follow the game speed, so the table is rebuilt whenever an options page is left.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "game/core/object_types.h"
@@ -65,6 +66,25 @@ struct ObjectDefTable {
     if (type < 0 || type >= kObjectTypeCount) return kNone;
     return Defs[static_cast<std::size_t>(type)];
   }
+};
+
+// One small value per object type, worked out once from the records for a scan that asks it of
+// many cells: a byte table stays in the first cache where the records do not. A type outside 0..99
+// reads `outside`.
+template <typename T>
+class TypeTable {
+ public:
+  template <typename Of>
+  explicit TypeTable(Of of, T outside = T{}) : outside_(outside) {
+    for (int type = 0; type < kObjectTypeCount; ++type) values_[static_cast<std::size_t>(type)] = of(type);
+  }
+  T operator[](int type) const {
+    return static_cast<unsigned>(type) < kObjectTypeCount ? values_[static_cast<std::size_t>(type)] : outside_;
+  }
+
+ private:
+  std::array<T, kObjectTypeCount> values_;
+  T outside_;
 };
 
 // Writes the records of the 56 defined types from game.settings.GameSpeed. Other records are left

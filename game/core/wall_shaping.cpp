@@ -1,8 +1,6 @@
 #include "game/core/wall_shaping.h"
 
-#include <array>
 #include <cmath>
-#include <cstddef>
 
 #include "common/numeric.h"
 #include "game/core/cell_type_map.h"
@@ -43,32 +41,22 @@ constexpr Piece kPlainPieces[16] = {
     {2, kRandomAngle},  // all four: inner
 };
 
-// What wall shaping asks of a type, for every type at once: the scan asks it of 2600 cells and
-// their neighbours.
+// What wall shaping asks of a type: the scan asks it of 2600 cells and their neighbours.
 enum WallFlag : unsigned char { kWall = 1, kShaped = 2, kEdge = 4 };
-class WallFlags {
- public:
-  explicit WallFlags(const Game& game) {
-    for (int type = 0; type < kObjectTypeCount; ++type) {
-      const ObjectDef& def = game.ObjectDefs[type];
-      flags_[static_cast<std::size_t>(type)] = static_cast<unsigned char>(
-          (def.IsWall ? kWall : 0) | (def.ShapedWall ? kShaped : 0) | (def.WallEdge ? kEdge : 0));
-    }
-  }
-  // A type outside the table has the all-zero record, and so no flag.
-  unsigned Of(int type) const {
-    return static_cast<unsigned>(type) < kObjectTypeCount ? flags_[static_cast<std::size_t>(type)] : 0u;
-  }
+using WallFlags = TypeTable<unsigned char>;
 
- private:
-  std::array<unsigned char, kObjectTypeCount> flags_{};
-};
+WallFlags WorkOutWallFlags(const Game& game) {
+  return WallFlags([&game](int type) {
+    const ObjectDef& def = game.ObjectDefs[type];
+    return static_cast<unsigned char>((def.IsWall ? kWall : 0) | (def.ShapedWall ? kShaped : 0) |
+                                      (def.WallEdge ? kEdge : 0));
+  });
+}
 
 struct Around {
-  const Game& game;
   const CellTypeMap& types;
   const WallFlags& flags;
-  bool Wall(int x, int y) const { return (flags.Of(types(x, y)) & kWall) != 0; }
+  bool Wall(int x, int y) const { return (flags[types(x, y)] & kWall) != 0; }
 };
 
 void ShapePlainWall(Game& game, const Around& around, LevelCell& cell, int x, int y) {
@@ -110,13 +98,13 @@ void ShapeWalls(Game& game, const CellTypeMap& types) {
   const int lastX = static_cast<int>(RoundHalfEven(GridWidth));
   const int lastY = static_cast<int>(RoundHalfEven(GridHeight));
   static_assert(CellTypeMap::kFirst <= -1 && CellTypeMap::kLast >= 51);
-  const WallFlags flags(game);
-  const Around around{game, types, flags};
+  const WallFlags flags = WorkOutWallFlags(game);
+  const Around around{types, flags};
   LevelGrid& grid = game.level.Grid;
   for (int y = 0; y <= lastY; ++y) {
     LevelCell* row = grid.Span(0, lastX, y);
     for (int x = 0; x <= lastX; ++x) {
-      const unsigned cellFlags = flags.Of(types(x, y));
+      const unsigned cellFlags = flags[types(x, y)];
       if ((cellFlags & (kShaped | kEdge)) == 0) continue;
       LevelCell& cell = row != nullptr ? row[x] : grid(x, y);
       if ((cellFlags & kShaped) != 0) ShapeShapedWall(game, around, cell, x, y);

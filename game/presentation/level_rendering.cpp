@@ -102,15 +102,17 @@ class LevelWindow {
  public:
   // Reads every cell of the window once, sorting the cells into the passes that draw them.
   LevelWindow(Game& game, RenderDevice& device, int originX, int originY)
-      : game_(game), sprites_(game, device), originX_(originX), originY_(originY) {
-    for (int type = 0; type < kObjectTypeCount; ++type) passes_[static_cast<std::size_t>(type)] = PassesOf(game_, type);
+      : game_(game),
+        sprites_(game, device),
+        originX_(originX),
+        originY_(originY),
+        passes_([&game](int type) { return PassesOf(game, type); }, PassesOf(game, -1)) {
     std::size_t slot = 0;
     ForEachCell([&](const LevelCell& cell, const FloorCell& floor, float bx, float by) {
       slots_[slot] = {&cell, &floor, bx, by};
       forceFloors_.AddIf(floor.Kind == FloorForce, slot);
       const int type = cell.Type;
-      const unsigned passes =
-          type >= 0 && type < kObjectTypeCount ? passes_[static_cast<std::size_t>(type)] : PassesOf(game_, type);
+      const unsigned passes = passes_[type];
       walls_.AddIf(passes & kWallPass, slot);
       objects_.AddIf(passes & kObjectPass, slot);
       creaturesAndRocks_.AddIf(passes & kCreatureOrRockPass, slot);
@@ -263,8 +265,9 @@ class LevelWindow {
   PassSlots objects_;
   PassSlots creaturesAndRocks_;
   PassSlots blastsAndGenerators_;
-  // The passes of every object type, for this frame's object definitions.
-  std::array<unsigned, kObjectTypeCount> passes_;
+  // The passes of every object type, for this frame's object definitions; every type outside the
+  // table has the passes of an unknown type.
+  TypeTable<unsigned> passes_;
 };
 
 }  // namespace

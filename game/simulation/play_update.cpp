@@ -1,6 +1,5 @@
 #include "game/simulation/play_update.h"
 
-#include <array>
 #include <cstdint>
 
 #include "common/numeric.h"
@@ -42,24 +41,19 @@ enum TypeNeed : std::uint8_t {
   kIdleAnimation = 2,  // UpdateObjectAnimation has a step for it
   kCounted = 4,        // counted as a unid or an exit portal left
 };
-using TypeNeeds = std::array<std::uint8_t, kObjectTypeCount>;
+using TypeNeeds = TypeTable<std::uint8_t>;
 
 TypeNeeds WorkOutTypeNeeds(const Game& game) {
-  TypeNeeds needs{};
-  for (int type = ObjEmpty + 1; type < kObjectTypeCount; ++type) {
-    std::uint8_t& need = needs[static_cast<std::size_t>(type)];
+  return TypeNeeds([&game](int type) {
+    std::uint8_t need = 0;
+    if (type == ObjEmpty) return need;
     if (HasRestingRule(game, type)) need |= kRestingRule;
     if (type == ObjGrass || (type >= ObjKeyBlockA && type <= ObjKeyBlockC) || type == ObjBomb || type == ObjUnid ||
         game.ObjectDefs[type].IdleSpin)
       need |= kIdleAnimation;
     if (type == ObjUnid || type == ObjArmoredUnid || type == ObjExitPortal || type == ObjClosedPortal) need |= kCounted;
-  }
-  return needs;
-}
-
-// A type outside the table has no record and nothing to do.
-std::uint8_t NeedsOf(const TypeNeeds& needs, int type) {
-  return type >= 0 && type < kObjectTypeCount ? needs[static_cast<std::size_t>(type)] : 0;
+    return need;
+  });
 }
 
 // The idle animations of the object types that have one, and the bomb's fuse.
@@ -103,7 +97,7 @@ void UpdateObjects(Game& game, const TypeNeeds& needs, int x, int y, LevelCell& 
     if (floor.Frame < 9) ++floor.Frame;
     if (floor.Frame == 9) floor.Frame = 1;
   }
-  if (NeedsOf(needs, cell.Type) & kIdleAnimation) UpdateObjectAnimation(game, x, y, cell);
+  if (needs[cell.Type] & kIdleAnimation) UpdateObjectAnimation(game, x, y, cell);
 }
 
 // Both scans run along the rows of the grids directly: the rules they call change cells in place
@@ -118,7 +112,7 @@ void RunRestingCells(Game& game, const TypeNeeds& needs) {
     if (cells == nullptr || floors == nullptr) continue;
     for (int x = 0; x <= lastX; ++x) {
       LevelCell& cell = cells[x];
-      if (resting && (NeedsOf(needs, cell.Type) & kRestingRule) && cell.AnimTime == 0.0f) UpdateCell(game, x, y);
+      if (resting && (needs[cell.Type] & kRestingRule) && cell.AnimTime == 0.0f) UpdateCell(game, x, y);
       UpdateObjects(game, needs, x, y, cell, floors[x]);
     }
   }
@@ -144,7 +138,7 @@ void RunMovingCell(Game& game, const TypeNeeds& needs, int x, int y, LevelCell& 
   if (cell.AnimTime > 0.0f) AnimateCell(game, x, y);
   // The step may have replaced the cell; what follows looks at what stands there now. Most cells
   // are at rest and count for nothing.
-  if (!(NeedsOf(needs, cell.Type) & kCounted) && cell.Carried == 0 && cell.Mark == 0) return;
+  if (!(needs[cell.Type] & kCounted) && cell.Carried == 0 && cell.Mark == 0) return;
   if (cell.AnimTime == 0.0f && cell.Type != ObjGoldUnidGnat && cell.Carried == ObjGoldUnidGnat) {
     // The blast of a gold unid gnat has come to rest with the unid it carried: that unid is lost,
     // and the level stays winnable without it.
