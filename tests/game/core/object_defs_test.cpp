@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "support/test_game.h"
 
 namespace brolt {
@@ -16,6 +18,12 @@ bool IsDefined(int type) {
   for (int defined : kDefined)
     if (defined == type) return true;
   return false;
+}
+
+TEST(TypeTableTest, EveryTypeReadsItsOwnValueAndATypeOutsideTheTableTheGivenOne) {
+  const TypeTable<int> table([](int type) { return 1000 + type; }, -7);
+  for (int type : {0, 1, 55, kObjectTypeCount - 1}) EXPECT_EQ(table[type], 1000 + type) << type;
+  for (int type : {-1, kObjectTypeCount, INT_MIN, INT_MAX}) EXPECT_EQ(table[type], -7) << type;
 }
 
 TEST(ObjectDefsTest, UndefinedTypesAndTypesOutsideTheTableReadAllZero) {
