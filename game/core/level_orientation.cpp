@@ -69,8 +69,6 @@ void ApplyDirectionDigit(FloorCell& cell, int digit) {
   if (digit >= 1 && digit <= 4) TurnByDigit(cell, digit);
 }
 
-void OrientCreatures(Game& game) { OrientCreatures(game, CellTypeMap(game.level.Grid)); }
-
 void OrientCreatures(Game& game, const CellTypeMap& types) {
   // Turning a creature changes no cell's Type, so the map stays true to the grid all through the
   // pass. An empty cell is never occupied; any other is asked of the grid.

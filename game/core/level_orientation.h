@@ -23,8 +23,7 @@ void ApplyDirectionDigit(FloorCell& cell, int digit);
 
 // Gives every creature a random frame and, unless it stands on something, turns it to cling to the
 // occupied neighbour beside or above it.
-void OrientCreatures(Game& game);
-// The same, with the types of the grid's cells at hand (x, y = -1..51).
+// `types` holds the Type of every grid cell at x, y = -1..51.
 void OrientCreatures(Game& game, const CellTypeMap& types);
 
 }  // namespace brolt

@@ -63,12 +63,9 @@ std::uint32_t FullLight(const LevelState& level, int colourClass, int distance) 
   return entry;
 }
 
-// One flickering component: 9 or 10 from a number in [0, 1), which nearly every corner beyond the
-// light draws, so the rounding of such a number is read from its half; any other number is rounded.
-inline std::uint32_t FlickerComponent(Random& random) {
-  const double lit = random.Rnd() + 9;
-  if (lit >= 9.0 && lit < 10.0) return lit < 9.5 ? 9 : 10;
-  return static_cast<std::uint32_t>(std::clamp(static_cast<int>(RoundHalfEven(lit)), 0, 255));
+// One flickering component: 9 or 10 from a number in [0, 1).
+std::uint32_t FlickerComponent(Random& random) {
+  return static_cast<std::uint32_t>(std::clamp(static_cast<int>(RoundHalfEven(random.Rnd() + 9)), 0, 255));
 }
 
 // The entry of FullLight with its flickering components drawn, red first.

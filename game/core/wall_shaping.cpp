@@ -91,8 +91,6 @@ void ShapeShapedWall(const Game& game, const Around& around, LevelCell& cell, in
 
 bool IsBlockedAt(const Game& game, int x, int y) { return game.ObjectDefs[game.level.Grid(x, y).Type].IsWall; }
 
-void ShapeWalls(Game& game) { ShapeWalls(game, CellTypeMap(game.level.Grid)); }
-
 void ShapeWalls(Game& game, const CellTypeMap& types) {
   // Shaping changes no cell's Type, so the map stays true to the grid all through the pass.
   const int lastX = static_cast<int>(RoundHalfEven(GridWidth));

@@ -13,8 +13,7 @@ bool IsBlockedAt(const Game& game, int x, int y);
 // Shapes the walls of the level (cells 0..50 both ways) from their four side neighbours. Only the
 // Frame, FrameRow and Angle of wall cells change; a plain wall surrounded by walls on all four
 // sides draws one random number for the turn of its inner piece.
-void ShapeWalls(Game& game);
-// The same, with the types of the grid's cells at hand (x, y = -1..51).
+// `types` holds the Type of every grid cell at x, y = -1..51.
 void ShapeWalls(Game& game, const CellTypeMap& types);
 
 }  // namespace brolt

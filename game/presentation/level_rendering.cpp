@@ -130,7 +130,7 @@ class LevelWindow {
         const float y = render.BackdropY + static_cast<float>(by);
         if (!(render.ViewMinX - half < x && x < render.ViewMaxX + half)) continue;
         if (!(render.ViewMinY - half < y && y < render.ViewMaxY + half)) continue;
-        sprites_.Rotated({1, 1, x, y, kBackdropDepth, 1, 1, 0, 3, TexBackground}, ObjEmpty);
+        sprites_.DrawSpriteRotated({1, 1, x, y, kBackdropDepth, 1, 1, 0, 3, TexBackground}, ObjEmpty);
       }
     }
   }
@@ -149,7 +149,7 @@ class LevelWindow {
                                floor.Angle,
                                static_cast<float>(floor.Scale),
                                floor.Texture};
-      sprites_.Rotated(sprite, ObjEmpty);
+      sprites_.DrawSpriteRotated(sprite, ObjEmpty);
     }
   }
 
@@ -169,9 +169,9 @@ class LevelWindow {
                              cell.Scale,
                              def.Texture};
     if (cell.FacingLeft == 1) {
-      sprites_.RotatedB(sprite);
+      sprites_.DrawSpriteRotatedB(sprite);
     } else {
-      sprites_.Rotated(sprite, ObjThresher);
+      sprites_.DrawSpriteRotated(sprite, ObjThresher);
     }
   }
 
@@ -189,7 +189,7 @@ class LevelWindow {
     for (const std::uint16_t place : creaturesAndRocks_) {
       const WindowSlot& slot = slots_[place];
       if (game_.ObjectDefs[slot.cell->Type].IsCreature) {
-        sprites_.RotatedD(StandardSprite(slot), slot.cell->Type);
+        sprites_.DrawSpriteRotatedD(StandardSprite(slot), slot.cell->Type);
       } else {
         DrawStandard(slot);
       }
@@ -203,7 +203,7 @@ class LevelWindow {
       if (IsBlastType(slot.cell->Type)) {
         WorldSprite sprite = StandardSprite(slot);
         if (slot.cell->Carried == ObjRockB) sprite.texture = TexExplogeon2;
-        sprites_.RotatedC(sprite);
+        sprites_.DrawSpriteRotatedC(sprite);
       } else {
         DrawStandard(slot);
       }
@@ -230,7 +230,7 @@ class LevelWindow {
             def.Texture};
   }
 
-  void DrawStandard(const WindowSlot& slot) { sprites_.Rotated(StandardSprite(slot), slot.cell->Type); }
+  void DrawStandard(const WindowSlot& slot) { sprites_.DrawSpriteRotated(StandardSprite(slot), slot.cell->Type); }
 
   // The cells and floors of the window row by row from the bottom, each row from the left, with the
   // world centre of each slot. A row within the grids is read as one run.

@@ -94,15 +94,15 @@ SpriteDrawer::SpriteDrawer(Game& game, RenderDevice& device)
       lightFactor_(game.render.LightFactor),
       halfCellDiagonal_(game.render.HalfCellDiagonal) {}
 
-void SpriteDrawer::Rotated(const WorldSprite& sprite, std::int16_t colourType) { Draw(sprite, colourType, {}); }
+void SpriteDrawer::DrawSpriteRotated(const WorldSprite& sprite, std::int16_t colourType) { Draw(sprite, colourType, {}); }
 
-void SpriteDrawer::RotatedB(const WorldSprite& sprite) { Draw(sprite, ObjEmpty, {.mirrored = true}); }
+void SpriteDrawer::DrawSpriteRotatedB(const WorldSprite& sprite) { Draw(sprite, ObjEmpty, {.mirrored = true}); }
 
-void SpriteDrawer::RotatedC(const WorldSprite& sprite) {
+void SpriteDrawer::DrawSpriteRotatedC(const WorldSprite& sprite) {
   Draw(sprite, ObjEmpty, {.negativeScaleDivides = true, .scaledLight = true, .blend = BlendMode::Exclusion});
 }
 
-void SpriteDrawer::RotatedD(const WorldSprite& sprite, std::int16_t colourType) {
+void SpriteDrawer::DrawSpriteRotatedD(const WorldSprite& sprite, std::int16_t colourType) {
   Draw(sprite, colourType, {.negativeScaleDivides = true, .scaledLight = true});
 }
 
@@ -150,22 +150,6 @@ void SpriteDrawer::Draw(const WorldSprite& sprite, std::int16_t colourType, cons
   device_.SetBlend(style.blend);
   device_.SetTexture(sprite.texture);
   device_.DrawWorldQuad(quad);
-}
-
-void DrawSpriteRotated(Game& game, RenderDevice& device, const WorldSprite& sprite, std::int16_t colourType) {
-  SpriteDrawer(game, device).Rotated(sprite, colourType);
-}
-
-void DrawSpriteRotatedB(Game& game, RenderDevice& device, const WorldSprite& sprite) {
-  SpriteDrawer(game, device).RotatedB(sprite);
-}
-
-void DrawSpriteRotatedC(Game& game, RenderDevice& device, const WorldSprite& sprite) {
-  SpriteDrawer(game, device).RotatedC(sprite);
-}
-
-void DrawSpriteRotatedD(Game& game, RenderDevice& device, const WorldSprite& sprite, std::int16_t colourType) {
-  SpriteDrawer(game, device).RotatedD(sprite, colourType);
 }
 
 void DrawBackgroundQuad(Game& game, RenderDevice& device, float x, float y, float depth, float angle, float scale,

@@ -30,17 +30,21 @@ struct WorldSprite {
 // A texture outside the texture slots (the empty definition of an inert tile has texture 0) draws
 // nothing, and asks nothing of the light.
 
-// Draws the sprites of one frame, as the free functions below draw one each: the light, the depth
-// table and the view's measures are read once for all of them. Holds while the light and the view
-// stay as they were when it was made.
+// Draws the sprites of one frame: the light, the depth table and the view's measures are read once
+// for all of them. Holds while the light and the view stay as they were when it was made.
 class SpriteDrawer {
  public:
   SpriteDrawer(Game& game, RenderDevice& device);
 
-  void Rotated(const WorldSprite& sprite, std::int16_t colourType);
-  void RotatedB(const WorldSprite& sprite);
-  void RotatedC(const WorldSprite& sprite);
-  void RotatedD(const WorldSprite& sprite, std::int16_t colourType);
+  // Alpha-blended, lit with the light colour of `colourType` (an object type).
+  void DrawSpriteRotated(const WorldSprite& sprite, std::int16_t colourType);
+  // The same picture mirrored left to right, lit as an empty cell (the Thresher facing left).
+  void DrawSpriteRotatedB(const WorldSprite& sprite);
+  // Exclusion-blended in the dim light of creatures, lit as an empty cell (blasts and shots). A
+  // negative scale shrinks the picture by its size and turns it half a turn.
+  void DrawSpriteRotatedC(const WorldSprite& sprite);
+  // Alpha-blended in the dim light of `colourType` (creatures); a negative scale as for C.
+  void DrawSpriteRotatedD(const WorldSprite& sprite, std::int16_t colourType);
 
  private:
   struct Style;
@@ -53,16 +57,6 @@ class SpriteDrawer {
   float lightFactor_;
   float halfCellDiagonal_;
 };
-
-// Alpha-blended, lit with the light colour of `colourType` (an object type).
-void DrawSpriteRotated(Game& game, RenderDevice& device, const WorldSprite& sprite, std::int16_t colourType);
-// The same picture mirrored left to right, lit as an empty cell (the Thresher facing left).
-void DrawSpriteRotatedB(Game& game, RenderDevice& device, const WorldSprite& sprite);
-// Exclusion-blended in the dim light of creatures, lit as an empty cell (blasts and shots). A
-// negative scale shrinks the picture by its size and turns it half a turn.
-void DrawSpriteRotatedC(Game& game, RenderDevice& device, const WorldSprite& sprite);
-// Alpha-blended in the dim light of `colourType` (creatures); a negative scale as for C.
-void DrawSpriteRotatedD(Game& game, RenderDevice& device, const WorldSprite& sprite, std::int16_t colourType);
 
 // An additive quad 20 units wide (times a positive scale, divided by a negative one) at a float
 // angle, showing `span` repeats of the texture from (offset, offset). Colour 0 lights the corners

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "game/core/cell_construction.h"
+#include "game/core/cell_type_map.h"
 #include "game/core/level_colours.h"
 #include "game/core/level_orientation.h"
 #include "support/test_game.h"
@@ -275,6 +277,25 @@ TEST(LoadLevelTest, ALoadEmptiesTheCheckpointCopyHoweverItWasWritten) {
   }
 }
 
+// A load that fails part way, here in the random look of a rock, must not leave the rows the level
+// before it held and the new one had not yet reached: every grid is left empty.
+TEST(LoadLevelTest, ALoadThatFailsPartWayLeavesEveryGridEmpty) {
+  struct FailingRandom : Random {
+    double Rnd() override { throw std::runtime_error("no numbers"); }
+  } failing;
+  TestGame t;
+  t.LoadTiles({{1, 1, 1}, {10, 10, 10}, {20, 20, 30}, {40, 5, 10}});
+  ASSERT_EQ(t.game.level.Grid(10, 10).Type, ObjWallA);
+  t.game.services.random = &failing;
+  EXPECT_THROW(t.LoadTiles({{1, 1, 1}, {5, 30, 20}}), std::runtime_error);
+  const LevelState& level = t.game.level;
+  for (int y = -2; y <= 51; ++y)
+    for (int x = -2; x <= 51; ++x) {
+      ASSERT_EQ(level.Grid(x, y), LevelCell{}) << x << "," << y;
+      ASSERT_EQ(level.FloorGrid(x, y), FloorCell{}) << x << "," << y;
+    }
+}
+
 TEST(LoadLevelTest, PreviewPlayReadsTheCommandLineCollectionAndItsMusicRecord) {
   TestGame t;
   LevelRecord level = PlainLevel();
@@ -371,7 +392,7 @@ TEST(OrientCreaturesTest, TheFrameIsRoundedHalfToEven) {
   t.game.level.Grid(9, 5) = MakeCell(t.game, ObjGnatA);
   t.game.level.Grid(11, 5) = MakeCell(t.game, ObjGnatA);
   t.random.Script({0.0625, 0.1875, 0.0, 0.999});
-  OrientCreatures(t.game);
+  OrientCreatures(t.game, CellTypeMap(t.game.level.Grid));
   EXPECT_EQ(t.game.level.Grid(5, 5).Frame, 2);
   EXPECT_EQ(t.game.level.Grid(7, 5).Frame, 2);
   EXPECT_EQ(t.game.level.Grid(9, 5).Frame, 1);

@@ -32,10 +32,17 @@ void DrawSprites(const std::function<void(const WorldSprite&, int member, std::i
   }
 }
 
-// One drawer for the sprites of a whole frame must draw exactly what the one-sprite functions draw:
-// the same corners, depths and colours, and the same random numbers, with and without the depth
-// factor that a flat frame skips.
-TEST(SpriteDrawerTest, OneDrawerForManySpritesDrawsWhatTheOneSpriteFunctionsDraw) {
+void DrawMember(SpriteDrawer& drawer, const WorldSprite& sprite, int member, std::int16_t type) {
+  if (member == 0) drawer.DrawSpriteRotated(sprite, type);
+  if (member == 1) drawer.DrawSpriteRotatedB(sprite);
+  if (member == 2) drawer.DrawSpriteRotatedC(sprite);
+  if (member == 3) drawer.DrawSpriteRotatedD(sprite, type);
+}
+
+// One drawer for the sprites of a whole frame keeps what it read of the light and the view: it must
+// draw exactly what a drawer made afresh for each sprite draws, the same corners, depths and colours
+// with the same random numbers, with and without the depth factor that a flat frame skips.
+TEST(SpriteDrawerTest, OneDrawerForManySpritesDrawsWhatADrawerForEachDraws) {
   for (const float factor : {0.0f, -0.0f, 0.5f, 1.0f}) {
     for (const float depth : {0.0f, 7.5f, -3.0f}) {
       SCOPED_TRACE(::testing::Message() << "factor " << factor << ", depth " << depth);
@@ -51,19 +58,12 @@ TEST(SpriteDrawerTest, OneDrawerForManySpritesDrawsWhatTheOneSpriteFunctionsDraw
       }
       SpriteDrawer drawer(one.game, together);
       DrawSprites(
-          [&](const WorldSprite& sprite, int member, std::int16_t type) {
-            if (member == 0) drawer.Rotated(sprite, type);
-            if (member == 1) drawer.RotatedB(sprite);
-            if (member == 2) drawer.RotatedC(sprite);
-            if (member == 3) drawer.RotatedD(sprite, type);
-          },
+          [&](const WorldSprite& sprite, int member, std::int16_t type) { DrawMember(drawer, sprite, member, type); },
           depth);
       DrawSprites(
           [&](const WorldSprite& sprite, int member, std::int16_t type) {
-            if (member == 0) DrawSpriteRotated(each.game, apart, sprite, type);
-            if (member == 1) DrawSpriteRotatedB(each.game, apart, sprite);
-            if (member == 2) DrawSpriteRotatedC(each.game, apart, sprite);
-            if (member == 3) DrawSpriteRotatedD(each.game, apart, sprite, type);
+            SpriteDrawer fresh(each.game, apart);
+            DrawMember(fresh, sprite, member, type);
           },
           depth);
       EXPECT_GT(one.random.Draws, 0);

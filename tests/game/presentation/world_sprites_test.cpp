@@ -31,6 +31,8 @@ class WorldSpritesTest : public ::testing::Test {
   static WorldSprite Sprite(float scale = 0, std::int16_t angle = 0) {
     return {8, 8, 10, 20, 0, 1, 1, angle, scale, TexMisc};
   }
+  // A drawer made afresh for each sprite, as the light may have changed in between.
+  SpriteDrawer Drawer() { return SpriteDrawer(t.game, device); }
   const Quad& Only() {
     EXPECT_EQ(device.quads.size(), 1u);
     return device.quads.back().quad;
@@ -40,7 +42,7 @@ class WorldSpritesTest : public ::testing::Test {
 };
 
 TEST_F(WorldSpritesTest, AnUnscaledSpriteCoversOneCellWithItsCornersInStripOrder) {
-  DrawSpriteRotated(t.game, device, Sprite(), ObjEmpty);
+  Drawer().DrawSpriteRotated(Sprite(), ObjEmpty);
   const Quad& quad = Only();
   EXPECT_TRUE(device.quads[0].world);
   EXPECT_EQ(device.quads[0].blend, BlendMode::Alpha);
@@ -58,13 +60,13 @@ TEST_F(WorldSpritesTest, AnUnscaledSpriteCoversOneCellWithItsCornersInStripOrder
 }
 
 TEST_F(WorldSpritesTest, ScaleZeroIsOneCellAndOnlyCAndDShrinkAndHalfTurnOnANegativeScale) {
-  DrawSpriteRotated(t.game, device, Sprite(1), ObjEmpty);
-  DrawSpriteRotated(t.game, device, Sprite(0), ObjEmpty);
-  DrawSpriteRotated(t.game, device, Sprite(-2), ObjEmpty);
-  DrawSpriteRotatedB(t.game, device, Sprite(-2));
-  DrawSpriteRotatedD(t.game, device, Sprite(-2), ObjEmpty);
-  DrawSpriteRotatedC(t.game, device, Sprite(-2));
-  DrawSpriteRotated(t.game, device, Sprite(2), ObjEmpty);
+  Drawer().DrawSpriteRotated(Sprite(1), ObjEmpty);
+  Drawer().DrawSpriteRotated(Sprite(0), ObjEmpty);
+  Drawer().DrawSpriteRotated(Sprite(-2), ObjEmpty);
+  Drawer().DrawSpriteRotatedB(Sprite(-2));
+  Drawer().DrawSpriteRotatedD(Sprite(-2), ObjEmpty);
+  Drawer().DrawSpriteRotatedC(Sprite(-2));
+  Drawer().DrawSpriteRotated(Sprite(2), ObjEmpty);
   ASSERT_EQ(device.quads.size(), 7u);
   auto radius = [&](int i) {
     const Quad& quad = device.quads[static_cast<std::size_t>(i)].quad;
@@ -81,10 +83,10 @@ TEST_F(WorldSpritesTest, ScaleZeroIsOneCellAndOnlyCAndDShrinkAndHalfTurnOnANegat
 }
 
 TEST_F(WorldSpritesTest, TheMembersDifferInBlendMirrorAndLight) {
-  DrawSpriteRotated(t.game, device, Sprite(), ObjWallA);
-  DrawSpriteRotatedB(t.game, device, Sprite());
-  DrawSpriteRotatedC(t.game, device, Sprite());
-  DrawSpriteRotatedD(t.game, device, Sprite(), ObjWallA);
+  Drawer().DrawSpriteRotated(Sprite(), ObjWallA);
+  Drawer().DrawSpriteRotatedB(Sprite());
+  Drawer().DrawSpriteRotatedC(Sprite());
+  Drawer().DrawSpriteRotatedD(Sprite(), ObjWallA);
   ASSERT_EQ(device.quads.size(), 4u);
   const Quad& plain = device.quads[0].quad;
   const Quad& mirrored = device.quads[1].quad;
@@ -110,7 +112,7 @@ TEST_F(WorldSpritesTest, TheMembersDifferInBlendMirrorAndLight) {
 TEST_F(WorldSpritesTest, CornerAnglesDoNotOverflowAtTheEndOfTheAngleRange) {
   for (const std::int16_t angle : {std::int16_t{32767}, std::int16_t{-32768}}) {
     device.quads.clear();
-    DrawSpriteRotated(t.game, device, Sprite(0, angle), ObjEmpty);
+    Drawer().DrawSpriteRotated(Sprite(0, angle), ObjEmpty);
     const double turns[4] = {45, 135, -45, -135};
     for (int corner = 0; corner < 4; ++corner) {
       const double t = (angle + turns[corner]) * kDegreesToRadians;
@@ -126,8 +128,8 @@ TEST_F(WorldSpritesTest, AQuadWithoutATextureDrawsNothingAndAsksNothingOfTheLigh
   WorldSprite beyond = Sprite();
   beyond.texture = kTextureSlots + 1;
   t.game.level.LightRadius = 1;  // every corner would flicker and draw random numbers
-  DrawSpriteRotated(t.game, device, none, ObjInertTile);
-  DrawSpriteRotatedD(t.game, device, beyond, ObjEmpty);
+  Drawer().DrawSpriteRotated(none, ObjInertTile);
+  Drawer().DrawSpriteRotatedD(beyond, ObjEmpty);
   DrawBackgroundQuad(t.game, device, 0, 0, 0, 0, 1, 0, 1, 0, TexNone);
   EXPECT_TRUE(device.quads.empty());
   EXPECT_EQ(t.random.Draws, 0);
@@ -140,7 +142,7 @@ TEST_F(WorldSpritesTest, CornersSinkWithTheDepthFactorAndTheTableClampsAtItsEdge
   EXPECT_EQ(GetCornerDepth(t.game, -0.5f, 0, 5), 4);      // at (-1, 0): 4.5 rounds to even
   EXPECT_EQ(GetCornerDepth(t.game, 500, 0, 10), -80);     // read at the edge, 180
   EXPECT_EQ(GetCornerDepth(t.game, -1e9f, 1e9f, 0), -128);  // the corner (-180, 180): 255
-  DrawSpriteRotated(t.game, device, Sprite(), ObjEmpty);
+  Drawer().DrawSpriteRotated(Sprite(), ObjEmpty);
   for (const QuadVertex& corner : Only())
     EXPECT_EQ(corner.z, GetCornerDepth(t.game, corner.x, corner.y, 0));
 }
