@@ -132,29 +132,26 @@ TEST_F(HelpPagesTest, SearchListsHeaderMatchesBeforeBodyMatchesEachOnceAndBackRe
   EXPECT_EQ(pages_.PageText, "<zoom>\r\n<Brush>\r\n<Getting Started>\r\n<Minimap>\r\n");
 }
 
-TEST_F(HelpPagesTest, BackTogglesBetweenTheLastTwoPages) {
+TEST_F(HelpPagesTest, RecentPagesAreUniqueMostRecentFirstAndBackTogglesBetweenTheLastTwo) {
   ASSERT_TRUE(OpenHelpPage(editor_, pages_, "zoom"));
   GoBackHelpPage(editor_, pages_);
   EXPECT_EQ(pages_.TopicText, "zoom") << "no earlier page";
-  ASSERT_TRUE(OpenHelpPage(editor_, pages_, "tools"));
+  for (const std::string key : {"minimap", "zoom", "zoom", "tools"}) OpenHelpPage(editor_, pages_, key);
+  EXPECT_EQ(pages_.Recent, (Lines{"Brush", "zoom", "Minimap"}));
   GoBackHelpPage(editor_, pages_);
   EXPECT_EQ(pages_.TopicText, "zoom");
   GoBackHelpPage(editor_, pages_);
   EXPECT_EQ(pages_.TopicText, "Brush");
-  ChooseHelpEntry(editor_, pages_, 0);
-  ClickLink("zoom");
-  GoBackHelpPage(editor_, pages_);
-  EXPECT_EQ(pages_.TopicText, kHelpIndexEntry);
-}
-
-TEST_F(HelpPagesTest, RecentTopicsAreUniqueMostRecentFirst) {
-  for (const std::string key : {"zoom", "minimap", "zoom", "zoom", "tools"}) OpenHelpPage(editor_, pages_, key);
-  EXPECT_EQ(pages_.Recent, (Lines{"Brush", "zoom", "Minimap"}));
   OpenRecentHelpPage(editor_, pages_, 2);
   EXPECT_EQ(pages_.TopicText, "Minimap");
   EXPECT_EQ(pages_.Recent, (Lines{"Minimap", "Brush", "zoom"}));
   AddRecentHelpTopic(pages_, "");
   EXPECT_EQ(pages_.Recent.size(), 3u) << "an empty page is never recorded";
+
+  ChooseHelpEntry(editor_, pages_, 0);
+  ClickLink("zoom");
+  GoBackHelpPage(editor_, pages_);
+  EXPECT_EQ(pages_.TopicText, kHelpIndexEntry);
 }
 
 TEST_F(HelpPagesTest, ANamedTopicOnScreenIsSavedOnlyInDeveloperMode) {

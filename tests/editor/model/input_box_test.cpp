@@ -27,19 +27,14 @@ InputBoxText Type(const InputKeyRules& rules, InputBoxText box, const std::strin
   for (char typed : keys) {
     const int key = typed == '\b' ? kBackspaceKey : static_cast<unsigned char>(typed);
     const InputKeyResult result = FilterInputKey(rules, key, box);
-    if (result.text) {
-      box = {*result.text, result.caret, 0};
-      continue;
-    }
-    if (result.key == kBackspaceKey) {
-      if (box.selLength > 0) box.text.erase(static_cast<std::size_t>(box.selStart), static_cast<std::size_t>(box.selLength));
-      else if (box.selStart > 0) box.text.erase(static_cast<std::size_t>(--box.selStart), 1);
-    } else if (result.key != 0) {
-      box.text.replace(static_cast<std::size_t>(box.selStart), static_cast<std::size_t>(box.selLength), 1,
-                       static_cast<char>(result.key));
-      ++box.selStart;
-    }
-    box.selLength = 0;
+    if (result.text) box = {*result.text, result.caret, 0};
+    if (result.text || result.key == 0) continue;
+    const bool backspace = result.key == kBackspaceKey;
+    // Backspace with nothing selected takes the character before the caret.
+    if (backspace && box.selLength == 0 && box.selStart > 0) box = {box.text, box.selStart - 1, 1};
+    box.text.replace(static_cast<std::size_t>(box.selStart), static_cast<std::size_t>(box.selLength),
+                     backspace ? "" : std::string(1, static_cast<char>(result.key)));
+    box = {box.text, box.selStart + (backspace ? 0 : 1), 0};
   }
   return box;
 }
