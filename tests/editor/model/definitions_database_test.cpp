@@ -119,7 +119,7 @@ TEST(LoadTileDefinitions, ReadsEveryFieldOfARowIntoItsCode) {
 }
 
 TEST(LoadTileDefinitions, LeavesOutRowsThatCannotDescribeATileAndSaysWhich) {
-  const std::pair<std::string, std::string> cases[] = {  // the row, and a piece of its warning
+  const std::pair<std::string, std::string> cases[] = {  // the row, and words its warning must hold
       {"1000, 'Too far', 0, 0, 1, 1, 0, 0", "row 2 left out: its tile code 1000 is outside 0..999"},
       {"-1, 'Negative', 0, 0, 1, 1, 0, 0", "row 2 left out: its tile code -1 is outside 0..999"},
       {"5, 'Second five', -1, -1, 2, 2, 3, 0", "row 2 left out: its tile code 5 is already used"},
