@@ -8,45 +8,40 @@
 namespace brolt::editor {
 namespace {
 
-struct KeyboardFixture : ::testing::Test, testing::InputEditor {
+struct KeyboardFixture : ::testing::Test, testing::LevelsFolderEditor {
   KeyboardFixture() {
+    editor.ui.window = &window;
+    editor.ui.canvas = &canvas;
     editor.view.ViewportWidth = 600;
     editor.view.ViewportHeight = 400;
     editor.tiles.TileDefs[45].Rotate = true;
   }
+  void Press(int code) {
+    KeyDown(editor, code);
+    KeyUp(editor, code);
+  }
+  testing::InputWindow window;
+  testing::RecordingCanvas canvas;
 };
 
-struct ToolKey {
-  int key;
-  int tool;  // the current tool afterwards; the start tool is the brush (1)
-};
-
-TEST_F(KeyboardFixture, TheDigitKeysOneToSevenChooseTheTools) {
-  for (const ToolKey& c : {ToolKey{49, 0}, ToolKey{55, 6}, ToolKey{51, 2}, ToolKey{56, 1}, ToolKey{48, 1},
-                           ToolKey{key::kOther, 1}}) {
+TEST_F(KeyboardFixture, DigitsOneToSevenChooseToolsAndPlusAndMinusZoomByFiveWithinOneToAHundred) {
+  // The key, and the tool afterwards: the start tool is the brush (1).
+  const std::pair<int, int> toolKeys[] = {{49, 0}, {55, 6}, {51, 2}, {56, 1}, {48, 1}, {key::kOther, 1}};
+  for (const auto& [code, tool] : toolKeys) {
     editor.tools.CurrentTool = kBrushTool;
-    KeyDown(editor, c.key);
-    KeyUp(editor, c.key);
-    EXPECT_EQ(editor.tools.CurrentTool, c.tool) << c.key;
+    Press(code);
+    EXPECT_EQ(editor.tools.CurrentTool, tool) << code;
+  }
+  const std::tuple<int, float, float> zoomKeys[] = {
+      {key::kEquals, 20, 25}, {key::kMinus, 20, 15}, {key::kEquals, 100, 100}, {key::kMinus, 5, 5}, {key::kMinus, 12.5F, 8}};
+  for (const auto& [code, from, to] : zoomKeys) {
+    editor.view.TileSize = from;
+    KeyDown(editor, code);
+    EXPECT_FLOAT_EQ(editor.view.TileSize, to) << code << " at " << from;
   }
 }
 
-struct ZoomKey {
-  int key;
-  float from;
-  float to;
-};
-
-TEST_F(KeyboardFixture, PlusAndMinusZoomByFiveWithinOneToAHundred) {
-  for (const ZoomKey& c : {ZoomKey{key::kEquals, 20, 25}, ZoomKey{key::kMinus, 20, 15}, ZoomKey{key::kEquals, 100, 100},
-                           ZoomKey{key::kMinus, 5, 5}, ZoomKey{key::kMinus, 12.5F, 8}}) {
-    editor.view.TileSize = c.from;
-    KeyDown(editor, c.key);
-    EXPECT_FLOAT_EQ(editor.view.TileSize, c.to) << c.key << " at " << c.from;
-  }
-}
-
-TEST_F(KeyboardFixture, SpaceHeldGivesEraseModeUntilReallyReleased) {
+TEST_F(KeyboardFixture, SpaceHeldGivesEraseModeUntilReallyReleasedAndArrowsUntilTheirOwnRelease) {
   KeyDown(editor, key::kLetterS);
   EXPECT_EQ(window.status[0].text, "YOU ARE IN SPUNGE MODE...");
   KeyDown(editor, key::kSpace);
@@ -55,8 +50,11 @@ TEST_F(KeyboardFixture, SpaceHeldGivesEraseModeUntilReallyReleased) {
   EXPECT_EQ(window.status[0].text, "YOU ARE IN ERASE MODE...");
   EXPECT_TRUE(window.status[0].bold);
   KeyDown(editor, key::kLeft);
-  KeyUp(editor, key::kLeft);  // an arrow's release leaves the held key
-  EXPECT_EQ(editor.input.HeldKey, kSpaceKey);
+  KeyDown(editor, key::kDown);
+  KeyUp(editor, key::kLeft);
+  EXPECT_FALSE(editor.input.ScrollLeftHeld);
+  EXPECT_TRUE(editor.input.ScrollDownHeld);
+  EXPECT_EQ(editor.input.HeldKey, kSpaceKey) << "an arrow's release leaves the held key";
   const int updates = window.statusUpdates;
   KeyUp(editor, key::kSpace);
   EXPECT_EQ(editor.input.HeldKey, 0);
@@ -65,15 +63,6 @@ TEST_F(KeyboardFixture, SpaceHeldGivesEraseModeUntilReallyReleased) {
   editor.clipboard.PasteMode = true;
   KeyDown(editor, key::kSpace);
   EXPECT_EQ(editor.input.HeldKey, -1);
-}
-
-TEST_F(KeyboardFixture, ArrowsAreHeldUntilTheirOwnRelease) {
-  KeyDown(editor, key::kLeft);
-  KeyDown(editor, key::kDown);
-  KeyUp(editor, key::kLeft);
-  EXPECT_FALSE(editor.input.ScrollLeftHeld);
-  EXPECT_TRUE(editor.input.ScrollDownHeld);
-  EXPECT_EQ(editor.input.HeldKey, 0);
 }
 
 TEST_F(KeyboardFixture, WithTheLevelListOpenOnlyEnterAndEscapeAct) {
@@ -101,36 +90,19 @@ TEST_F(KeyboardFixture, TheTileTurningKeysActOnlyBesideTheSelector) {
   EXPECT_EQ(editor.tools.PrimaryDirection, 2);
 }
 
-TEST_F(KeyboardFixture, PageUpOnTheFirstLevelOnlyShowsTheList) {
-  editor.collections.DropDownEntries = {"001   One", "002   Two"};
-  editor.collections.DropDownIndex = 0;
-  editor.level.LevelNumber = 1;
-  KeyDown(editor, key::kPageUp);  // no collection file: the list refills empty and stays at its end
-  EXPECT_EQ(window.dropDowns, 1);
-  EXPECT_EQ(window.canvasFocus, 1);
-  EXPECT_TRUE(dialogs.messages.empty());
-}
-
-struct CollectionKeyboard : ::testing::Test, testing::LevelsFolderEditor {
-  CollectionKeyboard() {
-    editor.ui.window = &window;
-    editor.ui.canvas = &canvas;
-    WriteLevels("Set.lvl", {"A", "B", "C"});
-    editor.prefs.LevelFile = "Set.lvl";
-  }
-  testing::InputWindow window;
-  testing::RecordingCanvas canvas;
-};
-
-TEST_F(CollectionKeyboard, PageDownFromANewLevelStepsThroughTheCollectionFromItsFirstLevel) {
-  for (const char* title : {"A", "B", "C"}) {
-    KeyDown(editor, key::kPageDown);
-    KeyUp(editor, key::kPageDown);
+TEST_F(KeyboardFixture, PageDownFromANewLevelStepsThroughTheCollectionAndAtEitherEndOnlyShowsTheList) {
+  WriteLevels("Set.lvl", {"A", "B", "C"});
+  editor.prefs.LevelFile = "Set.lvl";
+  for (const char* title : {"A", "B", "C", "C"}) {
+    Press(key::kPageDown);
     EXPECT_EQ(editor.level.LevelTitle, title);
     EXPECT_FALSE(window.listOpen) << "the list closes with the level open";
   }
-  KeyDown(editor, key::kPageUp);
-  EXPECT_EQ(editor.level.LevelTitle, "B");
+  for (const char* title : {"B", "A", "A"}) {
+    Press(key::kPageUp);
+    EXPECT_EQ(editor.level.LevelTitle, title);
+  }
+  EXPECT_EQ(window.dropDowns, 5 * 2 + 2) << "a step shows the list on both levels, an end on its own";
   EXPECT_TRUE(dialogs.messages.empty()) << dialogs.LastMessage();
 }
 

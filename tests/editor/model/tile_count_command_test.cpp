@@ -9,139 +9,96 @@
 namespace brolt::editor {
 namespace {
 
-class RecordingCounter : public WindowControls {
+// The main window's counter and the tile count dialog at once: what each was last shown.
+class RecordingCounter : public WindowControls, public TileCountView {
  public:
-  int tile = -1;
-  int count = -1;
-  void ShowTileCounter(int shownTile, int shownCount) override {
-    tile = shownTile;
-    count = shownCount;
-  }
-};
-
-class RecordingDialog : public TileCountView {
- public:
+  int tile = -1, count = -1;
   TileCountSummary shown;
   bool usePrimary = false;
-  int runs = 0;
+  void ShowTileCounter(int shownTile, int shownCount) override { std::tie(tile, count) = std::pair(shownTile, shownCount); }
   void RunTileCount(const TileCountSummary& summary, bool usePrimaryForCounter) override {
-    shown = summary;
-    usePrimary = usePrimaryForCounter;
-    ++runs;
+    std::tie(shown, usePrimary) = std::pair(summary, usePrimaryForCounter);
   }
 };
 
 class TileCountTest : public ::testing::Test {
  protected:
-  void SetUp() override {
+  TileCountTest() {
     editor_.ui.window = &counter_;
     editor_.ui.dialogs = &dialogs_;
-    const std::filesystem::path file = folder_ / "Define.qdm";
-    {
-      testing::RawDatabase raw(file);
-      raw.Execute("CREATE TABLE Tileset (Type, \"Desc\")");
-      raw.Execute(
-          "INSERT INTO Tileset VALUES (45, 'Dirt'), (21, 'Unid'), (22, 'Armoured unid'), (8, 'Gold unid gnat'), "
-          "(25, 'Bomb'), (23, 'Explosive'), (150, 'Far tile')");
-    }
-    editor_.DefineDb = std::make_unique<Database>(file);
+    database_.Execute("CREATE TABLE Tileset (Type, \"Desc\")");
+    database_.Execute(
+        "INSERT INTO Tileset VALUES (45, 'Dirt'), (21, 'Unid'), (22, 'Armoured unid'), (8, 'Gold unid gnat'), "
+        "(25, 'Bomb'), (23, 'Explosive'), (150, 'Far tile')");
+    editor_.DefineDb = std::make_unique<Database>(folder_ / "Define.qdm");
   }
 
-  void Place(int code, int cells) {
-    for (int i = 0; i < cells; ++i, ++placed_)
-      editor_.level.Cell(placed_ % kLevelSize, placed_ / kLevelSize).TileCode = static_cast<std::int16_t>(code);
-  }
-
-  std::vector<std::string> Texts(const TileCountSummary& summary) const {
-    std::vector<std::string> texts;
-    for (const TileCountLine& line : summary.Lines) texts.push_back(line.Text);
-    return texts;
+  // Fills cells in reading order, each run a tile code and its number of cells.
+  void Place(std::initializer_list<std::pair<int, int>> runs) {
+    for (const auto& [code, cells] : runs)
+      for (int i = 0; i < cells; ++i, ++placed_)
+        editor_.level.Cell(placed_ % kLevelSize, placed_ / kLevelSize).TileCode = static_cast<std::int16_t>(code);
   }
 
   testing::TempFolder folder_;
+  testing::RawDatabase database_{folder_ / "Define.qdm"};
   RecordingCounter counter_;
   testing::ScriptedDialogs dialogs_;
   Editor editor_;
-  RecordingDialog dialog_;
   int placed_ = 0;
 };
 
-TEST_F(TileCountTest, ListsEveryRowWithItsCountAndTheUnidTotal) {
-  Place(21, 3);
-  Place(22, 2);
-  Place(8, 1);
-  Place(150, 4);
-  Place(45, 2);
-  ShowTileCount(editor_, dialog_);
-  EXPECT_EQ(dialog_.runs, 1);
-  EXPECT_EQ(Texts(dialog_.shown), (std::vector<std::string>{
-                                      "Dirt........................2",
-                                      "Unid........................6",
-                                      "Armoured unid...............2",
-                                      "Gold unid gnat..............1",
-                                      "Explosive...................0",
-                                      "Explosive...................0",
-                                      "Far tile....................4",
-                                  }));
-  EXPECT_EQ(dialog_.shown.Lines[4].TileCode, 25);
+TEST_F(TileCountTest, ListsEveryRowWithItsCountTheUnidTotalAndTheBombAsExplosive) {
+  Place({{21, 3}, {22, 2}, {8, 1}, {150, 4}, {45, 2}});
+  const TileCountSummary summary = CountTileTypes(editor_);
+  std::vector<std::string> texts;
+  for (const TileCountLine& line : summary.Lines) texts.push_back(line.Text);
+  EXPECT_EQ(texts, (std::vector<std::string>{"Dirt........................2", "Unid........................6",
+                                             "Armoured unid...............2", "Gold unid gnat..............1",
+                                             "Explosive...................0", "Explosive...................0",
+                                             "Far tile....................4"}));
+  EXPECT_EQ(summary.Lines[4].TileCode, 25);
+
+  database_.Execute("DELETE FROM Tileset");
+  EXPECT_TRUE(CountTileTypes(editor_).Lines.empty());
+  EXPECT_EQ(CountTileTypes(editor_).Selected, -1);
 }
 
 TEST_F(TileCountTest, SelectsTheCountedTilesLineOrElseTheFirstAndCountsIt) {
   struct Case {
-    int counterTile;
-    int selected;
-    int counted;
+    int counterTile, selected, counted;
   };
   for (const Case& c : {Case{22, 2, 22}, Case{150, 6, 150}, Case{77, 0, 45}}) {
     editor_.tools.CounterTile = static_cast<std::int16_t>(c.counterTile);
-    ShowTileCount(editor_, dialog_);
-    EXPECT_EQ(dialog_.shown.Selected, c.selected) << c.counterTile;
+    ShowTileCount(editor_, counter_);
+    EXPECT_EQ(counter_.shown.Selected, c.selected) << c.counterTile;
     EXPECT_EQ(editor_.tools.CounterTile, c.counted) << c.counterTile;
     EXPECT_EQ(counter_.tile, c.counted) << c.counterTile;
   }
 }
 
-TEST_F(TileCountTest, ChoosingALineMovesTheCounterAndTheBoxSavesItsSetting) {
-  Place(45, 5);
+TEST_F(TileCountTest, ChoosingALineMovesTheCounterAndTheBoxSavesItsSettingOrSaysWhyNot) {
+  Place({{45, 5}});
   ChooseCountedTile(editor_, 45);
-  EXPECT_EQ(counter_.tile, 45);
-  EXPECT_EQ(counter_.count, 5);
-  testing::RawDatabase(editor_.DefineDb->File())
-      .Execute("CREATE TABLE Settings (Variable, Value); INSERT INTO Settings VALUES ('useprimaryfortilecounter', -1)");
+  EXPECT_EQ(std::pair(counter_.tile, counter_.count), std::pair(45, 5));
+
+  SetUsePrimaryForCounter(editor_, true);  // no Settings table yet: still takes effect
+  EXPECT_TRUE(editor_.prefs.UsePrimaryForCounter);
+  EXPECT_TRUE(dialogs_.LastMessage().starts_with("ERROR:  ")) << dialogs_.LastMessage();
+  EXPECT_TRUE(dialogs_.LastMessage().ends_with(". The preferences were not saved.")) << dialogs_.LastMessage();
+
+  database_.Execute("CREATE TABLE Settings (Variable, Value); INSERT INTO Settings VALUES ('useprimaryfortilecounter', -1)");
   SetUsePrimaryForCounter(editor_, true);
-  EXPECT_TRUE(editor_.prefs.UsePrimaryForCounter);
-  EXPECT_EQ(testing::RawDatabase(editor_.DefineDb->File()).Column("SELECT Value FROM Settings").at(0), "0");
-  ShowTileCount(editor_, dialog_);
-  EXPECT_TRUE(dialog_.usePrimary);
-}
-
-TEST_F(TileCountTest, ASettingThatCannotBeSavedIsReportedAndStillTakesEffect) {
-  SetUsePrimaryForCounter(editor_, true);  // this database has no Settings table
-  EXPECT_TRUE(editor_.prefs.UsePrimaryForCounter);
-  ASSERT_EQ(dialogs_.messages.size(), 1u);
-  EXPECT_EQ(dialogs_.messages[0].text.rfind("ERROR:  ", 0), 0u);
-}
-
-TEST_F(TileCountTest, AnEmptyTableListsNothing) {
-  testing::RawDatabase(editor_.DefineDb->File()).Execute("DELETE FROM Tileset");
-  editor_.DefineDb = std::make_unique<Database>(editor_.DefineDb->File());
-  const TileCountSummary summary = CountTileTypes(editor_);
-  EXPECT_TRUE(summary.Lines.empty());
-  EXPECT_EQ(summary.Selected, -1);
+  EXPECT_EQ(database_.Column("SELECT Value FROM Settings").at(0), "0");
+  ShowTileCount(editor_, counter_);
+  EXPECT_TRUE(counter_.usePrimary);
 }
 
 TEST(TileCountLineTextTest, PadsNamesWithDotsSoThatCountsStartAtColumn29) {
-  struct Case {
-    std::string name;
-    int count;
-    std::string text;
-  };
-  for (const Case& c : {Case{"Rock", 12, "Rock........................12"},
-                        Case{std::string(27, 'n'), 3, std::string(27, 'n') + ".3"},
-                        Case{std::string(28, 'n'), 3, std::string(28, 'n') + "3"},
-                        Case{std::string(30, 'n'), 0, std::string(30, 'n') + "0"}}) {
-    EXPECT_EQ(TileCountLineText(c.name, c.count), c.text) << c.name;
-  }
+  const std::string n27(27, 'n'), n28(28, 'n'), n30(30, 'n');
+  const std::tuple<std::string, int, std::string> cases[] = {
+      {"Rock", 12, "Rock........................12"}, {n27, 3, n27 + ".3"}, {n28, 3, n28 + "3"}, {n30, 0, n30 + "0"}};
+  for (const auto& [name, count, text] : cases) EXPECT_EQ(TileCountLineText(name, count), text) << name;
 }
 
 }  // namespace
