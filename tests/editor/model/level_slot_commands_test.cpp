@@ -86,19 +86,18 @@ TEST_F(LevelManagement, CommandsOnTheManagedCollection) {
   };
   const Strings abc{"A", "B", "C"}, many(998, "M");
   const std::string invalid = "Invalid level title.", overwrite = "Overwrite 'B' with 'X'?";
+  const std::string removeB = "Remove this level space containing 'B'?", full = "Cannot add any more levels. 999 is the maximum.";
   for (const Case& c : {
            Case{"insert before 1", abc, InsertHolderSpace, 1, {}, {kHolder, "A", "B", "C"}, {}},
            Case{"insert with none selected", abc, InsertHolderSpace, 0, {}, abc, {"Cannot insert."}},
            Case{"insert on the free entry", abc, InsertHolderSpace, 4, {}, abc, {}},
-           Case{"insert into a full list", many, InsertHolderSpace, 1, {}, many,
-                {"Cannot add any more levels. 999 is the maximum."}},
+           Case{"insert into a full list", many, InsertHolderSpace, 1, {}, many, {full}},
            Case{"delete leaves a holder", abc, DeleteLevel, 2, {1}, {"A", kHolder, "C"}, {"Delete 'B'?"}},
            Case{"delete declined", abc, DeleteLevel, 2, {2}, abc, {"Delete 'B'?"}},
            Case{"delete a holder", {"A", kHolder}, DeleteLevel, 2, {}, {"A", kHolder}, {}},
            Case{"remove a holder closes the gap", {"A", kHolder, "C"}, RemoveLevelSpace, 2, {}, {"A", "C"}, {}},
-           Case{"remove a level asks", abc, RemoveLevelSpace, 2, {1}, {"A", "C"},
-                {"Remove this level space containing 'B'?"}},
-           Case{"remove declined", abc, RemoveLevelSpace, 2, {2}, abc, {"Remove this level space containing 'B'?"}},
+           Case{"remove a level asks", abc, RemoveLevelSpace, 2, {1}, {"A", "C"}, {removeB}},
+           Case{"remove declined", abc, RemoveLevelSpace, 2, {2}, abc, {removeB}},
            Case{"remove with none selected", abc, RemoveLevelSpace, 0, {}, abc, {"Cannot remove."}},
            Case{"up at the top", abc, Up(false), 1, {}, abc, {"Cannot move level any higher!"}},
            Case{"down at the bottom", abc, Down(false), 3, {}, abc, {"Cannot move level any lower!"}},
@@ -146,13 +145,15 @@ TEST_F(LevelManagement, RenameCutsTo29AndPadsTo30KeepingTheRestOfTheRecord) {
 
 TEST_F(LevelManagement, PasteTakesTheRecordOutOfTheBinKeepingTheRestInOrder) {
   WriteSet({"A", kHolder, "C"});
-  FillBin({"X", "Y", "Z"});
+  FillBin({"W", "X", "Y", "Z"});
+  EXPECT_EQ(DeleteBinLevel(editor, Select(0, 0)).binPosition, 2);
   EXPECT_EQ(PasteLevelFromBin(editor, Select(2, 1)).binPosition, 1);
   EXPECT_EQ(LevelBinTitles(editor.manage), (Strings{"X", "Z"}));
-  // Onto the free entry: appended.
-  PasteLevelFromBin(editor, Select(4, 1));
+  PasteLevelFromBin(editor, Select(4, 1));  // onto the free entry: appended
   EXPECT_EQ(Titles("Set.lvl"), (Strings{"A", "Y", "C", "Z"}));
   EXPECT_EQ(LevelBinTitles(editor.manage), Strings{"X"});
+  DeleteBinLevel(editor, Select(0, -1));
+  EXPECT_EQ(managing.LastMessage(), "Cannot delete this level from the clipboard.");
 }
 
 TEST_F(LevelManagement, CopyingFillsTheFirstFreeBinSlotAndNeverWritesTheCollection) {
@@ -166,19 +167,10 @@ TEST_F(LevelManagement, CopyingFillsTheFirstFreeBinSlotAndNeverWritesTheCollecti
   EXPECT_EQ(ReadWholeFile(file("Set.lvl")).value(), before);
 
   editor.manage.LevelBin[0].clear();
-  EXPECT_EQ(FindFreeBinSlot(editor.manage), 1);
-  EXPECT_EQ(BinSlotOfEntry(editor.manage, 0), 2);
+  EXPECT_EQ(CopyLevelToBin(editor, Select(1)).binPosition, 0);
   for (auto& slot : editor.manage.LevelBin) slot = "full";
   EXPECT_EQ(FindFreeBinSlot(editor.manage), 0);
   EXPECT_FALSE(CopyLevelToBin(editor, Select(1)).refresh);
-}
-
-TEST_F(LevelManagement, DeletingFromTheBin) {
-  FillBin({"X", "Y", "Z"});
-  EXPECT_EQ(DeleteBinLevel(editor, Select(0, 1)).binPosition, 1);
-  EXPECT_EQ(LevelBinTitles(editor.manage), (Strings{"X", "Z"}));
-  DeleteBinLevel(editor, Select(0, -1));
-  EXPECT_EQ(managing.LastMessage(), "Cannot delete this level from the clipboard.");
 }
 
 TEST_F(LevelManagement, WithTheCollectionOpenInTheEditorOnlyCopyPasteAndRenameWork) {
@@ -212,16 +204,12 @@ TEST_F(LevelManagement, ACollectionThatFailsToLoadIsNeverWritten) {
   }
 }
 
-TEST_F(LevelManagement, LoadingStopsAtTheFirstEmptyRecordAndSavingWritesOnlyThat) {
-  WriteRecords("Set.lvl", {LevelText("A"), LevelText("B"), "", LevelText("D")});
+TEST_F(LevelManagement, TheListStopsAtTheFirstEmptyRecordShowsHoldersAndEndsWithTheFreeEntryUnlessFull) {
+  WriteRecords("Set.lvl", {LevelText("A"), kHolder, "", LevelText("D")});
   LoadCollectionRecords(editor, "Set.lvl");
   SaveCollectionRecords(editor, "Set.lvl");
   EXPECT_EQ(std::filesystem::file_size(file("Set.lvl")), 2u * 10101u);
-  EXPECT_EQ(LevelListEntries(editor.manage.ManageRecords), (Strings{"001   A", "002   B", "003   "}));
-}
-
-TEST(LevelListEntries, HoldersShowAsHolderEntriesAndAFullCollectionHasNoFreeEntry) {
-  const auto entries = LevelListEntries({LevelText("A"), kHolder});
+  const auto entries = LevelListEntries(editor.manage.ManageRecords);
   EXPECT_EQ(entries, (Strings{"001   A", "002        [HOLDER]", "003   "}));
   for (std::size_t i = 0; i < entries.size(); ++i) EXPECT_EQ(IsHolderEntry(entries[i]), i == 1) << i;
   const auto full = LevelListEntries(Strings(999, LevelText("A")));
@@ -232,28 +220,22 @@ TEST(LevelListEntries, HoldersShowAsHolderEntriesAndAFullCollectionHasNoFreeEntr
 TEST_F(LevelManagement, TheCurrentLevelIsClosedFirstWithTheDesignersConsent) {
   const std::string closeFirst = "The current level should be closed before you can edit this level collection.";
   const std::string ok = closeFirst + " Click Ok to continue.", save = closeFirst + " Save changes?";
-  struct Case {
-    bool saved;
-    std::string title;
-    int answer;
-    std::string question;
-    bool closed;  // and management shown
-  };
+  struct Case { bool saved; std::string title; int answer; std::string question; bool closed; };
   for (const Case& c : {Case{true, "Cave", 1, ok, true}, Case{true, "Cave", 2, ok, false},
                         Case{false, "Untitled", 1, "", true}, Case{false, "Cave", 1, save, true},
                         Case{false, "Cave", 2, save, false}}) {
+    const std::string name = c.title + " " + std::to_string(c.saved) + " " + std::to_string(c.answer);
     editor.level = LevelState{};
     editor.level.Cell(1, 1).TileCode = 45;
     editor.level.LevelSaved = c.saved;
     editor.level.LevelTitle = c.title;
-    managing.messages.clear();
-    managing.managed.clear();
+    managing = {};
     managing.buttonAnswers = {c.answer};
     OpenLevelManagement(editor, "Set.lvl");
-    const std::string name = c.title + " " + std::to_string(c.saved) + " " + std::to_string(c.answer);
-    EXPECT_EQ(managing.messages.empty() ? "" : managing.messages[0].text, c.question) << name;
+    EXPECT_EQ(managing.LastMessage(), c.question) << name;
     EXPECT_EQ(managing.managed.size(), c.closed ? 1u : 0u) << name;
     EXPECT_EQ(editor.level.LevelTitle, c.closed ? "Untitled" : "Cave") << name;
+    // An untitled, unsaved map is closed without a word, and not emptied.
     EXPECT_EQ(editor.level.Cell(1, 1).TileCode, c.closed && c.title != "Untitled" ? 0 : 45) << name;
   }
 }

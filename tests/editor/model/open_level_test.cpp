@@ -4,7 +4,6 @@
 
 #include "editor/model/level_conversion.h"
 #include "editor/model/recent_levels.h"
-#include "editor/model/save_level.h"
 #include "editor/support/collection_fixture.h"
 
 namespace brolt::editor {
@@ -93,40 +92,25 @@ class OpenLevelTest : public testing::CollectionFixture {
   }
 };
 
-TEST_F(OpenLevelTest, ASavedLevelOpensAsItWasSaved) {
-  WriteCollection(Levels("a.lvl"), {""});
-  for (int x = 0; x < kLevelSize; ++x)
-    for (int y = 0; y < kLevelSize; ++y)
-      editor.level.Cell(x, y) = {static_cast<std::int16_t>((x * 50 + y) % 1000), static_cast<std::int16_t>((x + y) % 5),
-                                 0, false};
-  PlacePlayable();
-  editor.level.LevelColor = {"1,2,3", "4,5,6", "7,8,9", "10,11,12"};
-  editor.level.LightRadius = 9;
-  editor.level.TimeLimit = 321;
-  editor.level.UnidAward = 4;
-  editor.level.CannonRate = 17;
-  dialogs.saveDialog = [](SaveDialogState& state) {
-    state.Title = "Round trip";
-    return true;
-  };
-  SaveLevel(editor, false);
-  ASSERT_TRUE(editor.level.LevelSaved);
-  const std::string saved = AsRecord(editor.level);
-
-  editor.level = LevelState{};
+TEST_F(OpenLevelTest, ALevelOpensWholeAsTheNewStartOfItsUndoHistory) {
+  LevelState stored;
+  stored.LevelTitle = "Round trip";
+  stored.LevelColor = {"1,2,3", "4,5,6", "7,8,9", "10,11,12"};
+  stored.LightRadius = 9;
+  stored.CannonRate = 17;
+  stored.Cell(49, 49) = {5, 3, 0, false};
+  WriteCollection(Levels("a.lvl"), {AsRecord(stored)});
   editor.level.Map[50][50].TileCode = 5;  // outside the level
   DrawUnsaved();
   dialogs.buttonAnswers = {1};  // No: drop the unsaved map
   PickInLoadDialog("a.lvl", 0);
   OpenLevel(editor, kAskWithLoadDialog);
   EXPECT_EQ(dialogs.messages.at(0).text, "Save changes before loading another level?");
-  EXPECT_TRUE(AsRecord(editor.level) == saved);
+  EXPECT_TRUE(AsRecord(editor.level) == AsRecord(stored));
   EXPECT_EQ(editor.level.Map[50][50].TileCode, 0);
-  EXPECT_EQ(editor.level.LevelTitle, "Round trip");
   EXPECT_EQ(editor.level.LevelNumber, 1);
   EXPECT_EQ(editor.prefs.LevelFile, "a.lvl");
   EXPECT_TRUE(editor.level.LevelSaved);
-  // The opened level is the oldest state the undo history holds.
   EXPECT_EQ(editor.undo.Oldest, editor.undo.UndoIndex);
   EXPECT_EQ(editor.collections.DropDownIndex, 0);
 }
