@@ -134,25 +134,11 @@ TEST_F(Collections, RenameRefusesAnExistingTargetAndKeepsTheSource) {
   EXPECT_EQ(Bytes("c.lvl"), a);
 }
 
-TEST_F(Collections, DeveloperRenameConvertsBetweenCompiledAndUncompiled) {
-  editor.DeveloperMode = true;
-  WriteCompiled("game.clvl", {"one", "two"});
-  dialogs.inputAnswers = {"plain.lvl", "again.clvl"};
-  ASSERT_EQ(RenameCollectionFile(editor, "game.clvl"), "plain.lvl");
-  EXPECT_EQ(FieldText(ReadSlot(Levels("plain.lvl"), 1), level_field::CompiledMarker), "  ");
-  EXPECT_EQ(CountFilledSlots(Levels("plain.lvl")), 2);  // the tag record is gone
-  EXPECT_EQ(ReadSlot(Levels("plain.lvl"), 2), LevelTitled("two"));
-
-  ASSERT_EQ(RenameCollectionFile(editor, "plain.lvl"), "again.clvl");
-  EXPECT_EQ(FieldText(ReadSlot(Levels("again.clvl"), 1), level_field::CompiledMarker), "zq");
-  EXPECT_EQ(ReadSlot(Levels("again.clvl"), 2), LevelTitled("two"));
-}
-
-TEST_F(Collections, ARenameCutOffHalfWayLeavesTheSourceByteForByte) {
+TEST_F(Collections, DeveloperRenameConvertsBetweenCompiledAndUncompiledAndACutOffOneLosesNothing) {
   editor.DeveloperMode = true;
   WriteCompiled("game.clvl", {"one", "two", "three"});
   const std::string before = Bytes("game.clvl");
-  dialogs.inputAnswers = {"plain.lvl"};
+  dialogs.inputAnswers = {"plain.lvl", "plain.lvl", "again.clvl"};
   {
     testing::FileSizeLimit limit(kSlotLength * 2);
     EXPECT_EQ(RenameCollectionFile(editor, "game.clvl"), "");
@@ -161,6 +147,15 @@ TEST_F(Collections, ARenameCutOffHalfWayLeavesTheSourceByteForByte) {
   EXPECT_NE(dialogs.LastMessage().find("Cannot rename file."), std::string::npos);
   EXPECT_EQ(Bytes("game.clvl"), before);
   EXPECT_EQ(FilesInLevels(), 1);  // no temporary left
+
+  ASSERT_EQ(RenameCollectionFile(editor, "game.clvl"), "plain.lvl");
+  EXPECT_EQ(FieldText(ReadSlot(Levels("plain.lvl"), 1), level_field::CompiledMarker), "  ");
+  EXPECT_EQ(CountFilledSlots(Levels("plain.lvl")), 3);  // the tag record is gone
+  EXPECT_EQ(ReadSlot(Levels("plain.lvl"), 2), LevelTitled("two"));
+
+  ASSERT_EQ(RenameCollectionFile(editor, "plain.lvl"), "again.clvl");
+  EXPECT_EQ(FieldText(ReadSlot(Levels("again.clvl"), 1), level_field::CompiledMarker), "zq");
+  EXPECT_EQ(ReadSlot(Levels("again.clvl"), 2), LevelTitled("two"));
 }
 
 TEST_F(Collections, DeleteAsksAndTheLevelInTheEditorGuardsItsCollection) {
