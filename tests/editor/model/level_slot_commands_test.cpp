@@ -86,7 +86,8 @@ TEST_F(LevelManagement, CommandsOnTheManagedCollection) {
   };
   const Strings abc{"A", "B", "C"}, many(998, "M");
   const std::string invalid = "Invalid level title.", overwrite = "Overwrite 'B' with 'X'?";
-  const std::string removeB = "Remove this level space containing 'B'?", full = "Cannot add any more levels. 999 is the maximum.";
+  const std::string removeB = "Remove this level space containing 'B'?";
+  const std::string full = "Cannot add any more levels. 999 is the maximum.";
   for (const Case& c : {
            Case{"insert before 1", abc, InsertHolderSpace, 1, {}, {kHolder, "A", "B", "C"}, {}},
            Case{"insert with none selected", abc, InsertHolderSpace, 0, {}, abc, {"Cannot insert."}},

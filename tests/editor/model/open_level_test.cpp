@@ -137,7 +137,8 @@ TEST_F(OpenLevelTest, TheRollDownListOpensItsEntryAndRefusesEmptyOnes) {
   editor.DeveloperMode = true;
   editor.prefs.LevelFile = "game.lvl";
   for (const auto& [index, message] : std::vector<std::pair<int, std::string>>{
-           {-1, "Select a level to load."}, {3, "Select a level to load."}, {2, "Level 003 does not exist."}, {1, ""}}) {
+           {-1, "Select a level to load."}, {3, "Select a level to load."}, {2, "Level 003 does not exist."},
+           {1, ""}}) {
     dialogs.messages.clear();
     editor.collections.DropDownIndex = index;
     OpenLevelNumber(editor);
