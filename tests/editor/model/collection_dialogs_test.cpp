@@ -1,34 +1,200 @@
 #include <gtest/gtest.h>
 
+#include "editor/model/collection_commands.h"
+#include "editor/model/collection_lists.h"
 #include "editor/model/load_dialog_rules.h"
 #include "editor/model/save_dialog_rules.h"
 #include "editor/support/collection_fixture.h"
+#include "support/file_size_limit.h"
 
 namespace brolt::editor {
 namespace {
 
-using CollectionDialogs = testing::CollectionFixture;
+using Strings = std::vector<std::string>;
 
-std::string BlankLevel() {
-  LevelRecord level;
-  level.title = "blank";
-  return EncodeLevelRecord(level);
+class Collections : public testing::CollectionFixture {
+ protected:
+  long FilesInLevels() const { return std::distance(std::filesystem::directory_iterator(levels), {}); }
+  bool StartsAsError() const { return dialogs.LastMessage().rfind("ERROR:  ", 0) == 0; }
+  Strings Shown() const {
+    Strings texts;
+    for (const auto& message : dialogs.messages) texts.push_back(message.text);
+    return texts;
+  }
+};
+
+TEST_F(Collections, CompiledCollectionsAreListedOnlyInDeveloperMode) {
+  WriteLevels("b.lvl", {"one"});
+  WriteCollection(Levels("Empty.LVL"), {""});
+  WriteCompiled("marked.lvl", {"one"});
+  WriteLevels("game.clvl", {"one"});
+  std::filesystem::create_directory(Levels("folder.lvl"));  // not a file
+  WriteLevels("notes.txt", {"one"});
+  WriteLevels(".b.lvl.Xy12Ab", {"one"});  // a write under way
+  editor.prefs.LevelFile = "B.LVL";
+  const CollectionFileList normal = ListCollectionFiles(editor, true, false);
+  EXPECT_EQ(normal.Files, (Strings{"b.lvl", "Empty.LVL"}));
+  EXPECT_EQ(normal.SelectedFile(), "b.lvl");
+
+  editor.DeveloperMode = true;
+  editor.prefs.LevelFile = "gone.lvl";
+  const CollectionFileList developer = ListCollectionFiles(editor, true, false);
+  EXPECT_EQ(developer.Files, (Strings{"b.lvl", "Empty.LVL", "game.clvl", "marked.lvl"}));
+  EXPECT_EQ(developer.Selected, 0);
+  EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(CollectionDialogs, TheLoadDialogListsLevelsWithNoneChosenAndRefusesNoChoiceAndTheTag) {
+TEST_F(Collections, WithNoCollectionTheListOffersToCreateOneUnlessQuiet) {
+  EXPECT_TRUE(ListCollectionFiles(editor, true, true).Files.empty());
+  EXPECT_EQ(dialogs.helpTopics, Strings{"gettingstarted"});
+  EXPECT_TRUE(dialogs.messages.empty());
+
+  dialogs.inputAnswers = {"first"};
+  const CollectionFileList created = ListCollectionFiles(editor, false, false);
+  EXPECT_EQ(dialogs.messages.at(0).text,
+            "No level collections are present in the Levels folder. Click Ok to create one.");
+  EXPECT_EQ(created.Files, Strings{"first.lvl"});
+  EXPECT_EQ(created.Selected, 0);
+  EXPECT_EQ(editor.prefs.LevelFile, "first.lvl");
+}
+
+TEST_F(Collections, TheRollDownListAndTheCaptionShowTheCollectionOnDisk) {
+  window.caption = {"t", "n", "f"};
+  editor.prefs.LevelFile = "a.lvl";
+  editor.level.LevelTitle = "three";
+  editor.level.LevelNumber = 3;
+  UpdateLevelCaption(editor);  // no such collection: nothing changes
+  EXPECT_EQ(window.caption, (Strings{"t", "n", "f"}));
+
+  WriteLevels("a.lvl", {"one", "two", "three"});
+  ShowLevelDropDown(editor, true);
+  EXPECT_EQ(editor.collections.DropDownEntries, (Strings{"001   one", "002   two", "003   three"}));
+  EXPECT_EQ(editor.collections.DropDownIndex, 2);
+  EXPECT_EQ(window.dropDowns, 0);
+  UpdateLevelCaption(editor);
+  EXPECT_EQ(window.caption, (Strings{"three", "(3 of 3)", "a.lvl"}));
+
+  editor.level.LevelNumber = 7;  // no such slot
+  ShowLevelDropDown(editor, false);
+  EXPECT_EQ(editor.collections.DropDownIndex, -1);
+  EXPECT_EQ(window.dropDowns, 1);
+  UpdateLevelCaption(editor);
+  EXPECT_EQ(window.caption, (Strings{"three", "(Unsaved)", "a.lvl"}));
+}
+
+TEST(CollectionFileName, NormalModeMakesExactlyOneLvlAndUnusableNamesAreRefused) {
+  const std::optional<std::string> refused;
+  for (const auto& [typed, developer, name] : std::vector<std::tuple<std::string, bool, std::optional<std::string>>>{
+           {"foo", false, "foo.lvl"}, {"foo.LVL", false, "foo.lvl"}, {"foo.lvl.lvl", false, "foo.lvl"},
+           {"foo.clvl", false, "foo.clvl.lvl"}, {"x/y", false, refused}, {"x\\y", false, refused},
+           {"a\tb", false, refused}, {"..", false, refused}, {".lvl", false, refused},
+           {"game.clvl", true, "game.clvl"}, {"Game.CLVL", true, "Game.CLVL"}, {"game.txt", true, refused},
+           {"game", true, refused}, {"...clvl", true, refused}})
+    EXPECT_EQ(CollectionFileName(typed, developer), name) << typed;
+}
+
+TEST_F(Collections, NewRefusesNamesInUseInAnyCaseListedOrHiddenAndUnusableNames) {
+  WriteLevels("Foo.lvl", {"kept"});
+  WriteCompiled("game.lvl", {"compiled"});  // never listed outside developer mode
+  const std::string foo = Bytes("Foo.lvl"), game = Bytes("game.lvl");
+  for (const auto& [typed, message] : std::vector<std::pair<std::string, std::string>>{
+           {"foo", "File already exists."}, {"FOO.LVL", "File already exists."}, {"game", "File already exists."},
+           {"x/y", "Cannot create this file."}}) {
+    dialogs.inputAnswers = {typed};
+    EXPECT_EQ(NewCollectionFile(editor), "") << typed;
+    EXPECT_EQ(dialogs.LastMessage(), message) << typed;
+  }
+  EXPECT_EQ(dialogs.messages.back().helpKey, "cannotcreatenewfile");
+  EXPECT_EQ(Bytes("Foo.lvl"), foo);
+  EXPECT_EQ(Bytes("game.lvl"), game);
+  EXPECT_EQ(FilesInLevels(), 2);
+
+  dialogs.inputAnswers = {"new"};
+  EXPECT_EQ(NewCollectionFile(editor), "new.lvl");
+  EXPECT_TRUE(std::filesystem::exists(Levels("new.lvl")));
+  EXPECT_EQ(ReadSlot(Levels("new.lvl"), 1), "");
+  EXPECT_EQ(dialogs.prompts.back(), "Type a new collection filename below.");
+}
+
+TEST_F(Collections, RenameRefusesAnExistingTargetAndKeepsTheSource) {
+  WriteLevels("a.lvl", {"one"});
+  WriteLevels("b.lvl", {"two"});
+  const std::string a = Bytes("a.lvl"), b = Bytes("b.lvl");
+  for (const char* typed : {"B", "a"}) {  // taken, and the same name: nothing to do
+    dialogs.inputAnswers = {typed};
+    EXPECT_EQ(RenameCollectionFile(editor, "a.lvl"), "") << typed;
+    EXPECT_EQ(Bytes("a.lvl"), a);
+    EXPECT_EQ(Bytes("b.lvl"), b);
+  }
+  EXPECT_EQ(Shown(), Strings{"File already exists."});
+
+  dialogs.inputAnswers = {"c"};
+  EXPECT_EQ(RenameCollectionFile(editor, "a.lvl"), "c.lvl");
+  EXPECT_FALSE(std::filesystem::exists(Levels("a.lvl")));
+  EXPECT_EQ(Bytes("c.lvl"), a);
+}
+
+TEST_F(Collections, DeveloperRenameConvertsBetweenCompiledAndUncompiledAndACutOffOneLosesNothing) {
+  editor.DeveloperMode = true;
+  WriteCompiled("game.clvl", {"one", "two", "three"});
+  const std::string before = Bytes("game.clvl");
+  dialogs.inputAnswers = {"plain.lvl", "plain.lvl", "again.clvl"};
+  {
+    testing::FileSizeLimit limit(kSlotLength * 2);
+    EXPECT_EQ(RenameCollectionFile(editor, "game.clvl"), "");
+  }
+  EXPECT_TRUE(StartsAsError()) << dialogs.LastMessage();
+  EXPECT_NE(dialogs.LastMessage().find("Cannot rename file."), std::string::npos);
+  EXPECT_EQ(Bytes("game.clvl"), before);
+  EXPECT_EQ(FilesInLevels(), 1);  // no temporary left
+
+  ASSERT_EQ(RenameCollectionFile(editor, "game.clvl"), "plain.lvl");
+  EXPECT_EQ(FieldText(ReadSlot(Levels("plain.lvl"), 1), level_field::CompiledMarker), "  ");
+  EXPECT_EQ(CountFilledSlots(Levels("plain.lvl")), 3);  // the tag record is gone
+  EXPECT_EQ(ReadSlot(Levels("plain.lvl"), 2), LevelTitled("two"));
+
+  ASSERT_EQ(RenameCollectionFile(editor, "plain.lvl"), "again.clvl");
+  EXPECT_EQ(FieldText(ReadSlot(Levels("again.clvl"), 1), level_field::CompiledMarker), "zq");
+  EXPECT_EQ(ReadSlot(Levels("again.clvl"), 2), LevelTitled("two"));
+}
+
+TEST_F(Collections, DeleteAsksAndTheLevelInTheEditorGuardsItsCollection) {
+  WriteLevels("a.lvl", {"one"});
+  dialogs.buttonAnswers = {2};
+  EXPECT_EQ(DeleteCollectionFile(editor, "a.lvl"), "");
+  EXPECT_EQ(dialogs.LastMessage(),
+            "There is no undo when deleting collection files. Are you sure you wish to delete 'a.lvl'?");
+  EXPECT_EQ(dialogs.messages.back().helpKey, "deletelevelfile");
+  EXPECT_TRUE(std::filesystem::exists(Levels("a.lvl")));
+
+  editor.prefs.LevelFile = "a.lvl";
+  editor.level.LevelTitle = "one";
+  EXPECT_EQ(DeleteCollectionFile(editor, "a.lvl"), "");
+  EXPECT_EQ(dialogs.LastMessage(), "Close the level in the editor before managing the same collection file.");
+  EXPECT_FALSE(CheckCollectionInEditor(editor, "A.lvl"));  // compared exactly
+  editor.level.LevelTitle = "Untitled";
+  EXPECT_FALSE(CheckCollectionInEditor(editor, "a.lvl"));
+
+  EXPECT_EQ(DeleteCollectionFile(editor, "a.lvl"), "ok");
+  EXPECT_FALSE(std::filesystem::exists(Levels("a.lvl")));
+  EXPECT_EQ(DeleteCollectionFile(editor, "a.lvl"), "");
+  EXPECT_TRUE(StartsAsError());
+}
+
+TEST_F(Collections, TheLoadDialogListsLevelsWithNoneChosenAndRefusesNoChoiceAndTheTag) {
   WriteCompiled("game.lvl", {"one", "two"});
   editor.DeveloperMode = true;
   editor.prefs.LevelFile = "GAME.lvl";
   LoadDialogState state;
   ASSERT_TRUE(PrepareLoadDialog(editor, state));
   EXPECT_EQ(state.File(), "game.lvl");
-  EXPECT_EQ(state.Levels, (std::vector<std::string>{"001   one", "002   two", "003   "}));
-  EXPECT_EQ(state.LevelIndex, -1);
-  EXPECT_FALSE(AcceptLoadDialog(editor, state));
-  EXPECT_EQ(dialogs.LastMessage(), "Select a level to load.");
-  state.LevelIndex = 2;
-  EXPECT_FALSE(AcceptLoadDialog(editor, state));
-  EXPECT_EQ(dialogs.LastMessage(), "Level 003 does not exist.");
+  EXPECT_EQ(state.Levels, (Strings{"001   one", "002   two", "003   "}));
+  for (const auto& [index, refusal] : std::vector<std::pair<int, std::string>>{
+           {-1, "Select a level to load."}, {2, "Level 003 does not exist."}}) {
+    state.LevelIndex = index;
+    EXPECT_FALSE(AcceptLoadDialog(editor, state)) << index;
+    EXPECT_EQ(dialogs.LastMessage(), refusal);
+  }
   state.LevelIndex = 1;
   EXPECT_TRUE(AcceptLoadDialog(editor, state));
 
@@ -37,11 +203,13 @@ TEST_F(CollectionDialogs, TheLoadDialogListsLevelsWithNoneChosenAndRefusesNoChoi
   EXPECT_EQ(state.LevelIndex, 1);
 }
 
-TEST_F(CollectionDialogs, ThePreviewDrawsMinimapColoursKeyedByFileAndSlot) {
+TEST_F(Collections, ThePreviewDrawsMinimapColoursKeyedByFileAndSlot) {
   editor.tiles.TileDefs[1].Mini = 14;
   editor.tiles.TileDefs[9].Mini = 40;  // outside the 16 colours: clamped
   WriteLevels("a.lvl", {"same", "same"});
-  WriteCollection(Levels("b.lvl"), {LevelTitled("same"), BlankLevel()});
+  LevelRecord blank;
+  blank.title = "blank";
+  WriteCollection(Levels("b.lvl"), {LevelTitled("same"), EncodeLevelRecord(blank)});
   LoadDialogState state;
   ASSERT_TRUE(PrepareLoadDialog(editor, state));
   ShowPreview(editor, state);
@@ -63,12 +231,12 @@ TEST_F(CollectionDialogs, ThePreviewDrawsMinimapColoursKeyedByFileAndSlot) {
   EXPECT_EQ(state.Preview.Colours[51], -1);
 }
 
-TEST_F(CollectionDialogs, TheSaveDialogOffersTheSlotAfterTheLastLevelAndAsksBeforeOverwriting) {
+TEST_F(Collections, TheSaveDialogOffersTheSlotAfterTheLastLevelAndAsksBeforeOverwriting) {
   WriteLevels("a.lvl", {"one", "two"});
   editor.level.LevelTitle = "Mine";
   SaveDialogState state;
   ASSERT_TRUE(PrepareSaveDialog(editor, state));
-  EXPECT_EQ(state.Slots, (std::vector<std::string>{"001   one", "002   two", "003   "}));
+  EXPECT_EQ(state.Slots, (Strings{"001   one", "002   two", "003   "}));
   EXPECT_EQ(state.SlotIndex, 2);
   EXPECT_EQ(state.Title, "Mine");
   EXPECT_TRUE(AcceptSaveDialog(editor, state));
@@ -90,32 +258,25 @@ TEST_F(CollectionDialogs, TheSaveDialogOffersTheSlotAfterTheLastLevelAndAsksBefo
   EXPECT_EQ(dialogs.LastMessage(), "Cannot save. Check that a level slot is selected.");
 }
 
-TEST_F(CollectionDialogs, TheSaveDialogOffersNoFreeSlotInAFullOrACompiledCollection) {
-  WriteCollection(Levels("full.lvl"), std::vector<std::string>(999, LevelTitled("x")));
-  WriteCollection(Levels("almost.lvl"), std::vector<std::string>(998, LevelTitled("x")));
+TEST_F(Collections, TheSaveDialogOffersNoFreeSlotInAFullOrACompiledCollection) {
+  WriteCollection(Levels("full.lvl"), Strings(999, LevelTitled("x")));
+  WriteCollection(Levels("almost.lvl"), Strings(998, LevelTitled("x")));
   WriteCompiled("game.lvl", {"one"});
   editor.DeveloperMode = true;
-  struct Case {
-    std::string file;
-    std::size_t entries;
-    int freeSlot;
-  };
-  for (const Case& c : {Case{"full.lvl", 999, 0}, Case{"almost.lvl", 999, 999}, Case{"game.lvl", 2, 0}}) {
-    editor.prefs.LevelFile = c.file;
-    SaveDialogState state;
-    ASSERT_TRUE(PrepareSaveDialog(editor, state));
-    EXPECT_EQ(state.Slots.size(), c.entries) << c.file;
-    EXPECT_EQ(state.FreeSlot, c.freeSlot) << c.file;
-  }
   SaveDialogState state;
-  editor.prefs.LevelFile = "game.lvl";
-  PrepareSaveDialog(editor, state);
+  for (const auto& [file, entries, freeSlot] : std::vector<std::tuple<std::string, std::size_t, int>>{
+           {"full.lvl", 999, 0}, {"almost.lvl", 999, 999}, {"game.lvl", 2, 0}}) {
+    editor.prefs.LevelFile = file;
+    ASSERT_TRUE(PrepareSaveDialog(editor, state));
+    EXPECT_EQ(state.Slots.size(), entries) << file;
+    EXPECT_EQ(state.FreeSlot, freeSlot) << file;
+  }
   state.SlotIndex = 1;  // the tag record is taken, never a level slot
   EXPECT_FALSE(AcceptSaveDialog(editor, state));
   EXPECT_EQ(dialogs.LastMessage(), "Cannot save. Check that a level slot is selected.");
 }
 
-TEST_F(CollectionDialogs, AfterLevelManagementTheSameCollectionIsChosenInAnyCase) {
+TEST_F(Collections, AfterLevelManagementTheSameCollectionIsChosenInAnyCase) {
   WriteLevels("a.lvl", {"one"});
   WriteLevels("B.lvl", {"one", "two"});
   SaveDialogState state;
@@ -126,12 +287,11 @@ TEST_F(CollectionDialogs, AfterLevelManagementTheSameCollectionIsChosenInAnyCase
   ReselectAfterManagement(editor, state, "gone.lvl", 1);
   EXPECT_EQ(state.File(), "a.lvl");
 
-  // A collection made in management is there to choose, and the title typed for the new level
-  // stays.
+  // A collection made in management is there to choose, and the title typed for the new level stays.
   WriteLevels("c.lvl", {});
   state.Title = "Typed";
   ReselectAfterManagement(editor, state, "a.lvl", 1);
-  EXPECT_EQ(state.Files, (std::vector<std::string>{"a.lvl", "B.lvl", "c.lvl"}));
+  EXPECT_EQ(state.Files, (Strings{"a.lvl", "B.lvl", "c.lvl"}));
   EXPECT_EQ(state.SlotIndex, 1);
   EXPECT_EQ(state.Title, "Typed");
 }

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "editor/model/exit_editor.h"
+#include "editor/model/level_files.h"
 #include "editor/model/new_level.h"
 #include "editor/model/paste_mode_menus.h"
 #include "editor/model/rotate_selection.h"
-#include "editor/model/level_files.h"
 #include "editor/support/collection_fixture.h"
 
 namespace brolt::editor {
@@ -31,79 +33,33 @@ TEST_F(LevelCommands, ANewLevelIsBlankUntitledUnsavedAndHasNothingToUndo) {
   EXPECT_EQ(editor.undo.Newest, editor.undo.UndoIndex);
 }
 
-TEST_F(LevelCommands, ANewLevelAsksToSaveAnUnsavedMapAndCancelKeepsIt) {
-  editor.level.Cell(2, 2).TileCode = 5;
-  editor.level.LevelSaved = false;
-  dialogs.buttonAnswers = {2};
-  NewLevel(editor);
-  EXPECT_EQ(dialogs.LastMessage(), "Save changes before starting a new level?");
-  EXPECT_EQ(editor.level.Cell(2, 2).TileCode, 5);
-  dialogs.buttonAnswers = {0};  // Yes, but the level can't be saved
-  NewLevel(editor);
-  EXPECT_EQ(dialogs.LastMessage(), "Cannot save. Level is either missing Thresher and/or a Portal.");
-  EXPECT_EQ(editor.level.Cell(2, 2).TileCode, 5);
-}
-
-TEST_F(LevelCommands, SelectedRotatableTilesTurn) {
-  struct Case {
-    int mode;
-    std::int16_t from;
-    std::int16_t to;
-  };
-  for (const Case& c : {Case{kHalfTurn, 4, 2}, Case{kHalfTurn, 1, 3}, Case{kQuarterCounterClockwise, 1, 4},
-                        Case{kQuarterClockwise, 4, 1}, Case{kQuarterClockwise, 2, 3}}) {
-    ResetUndoRing(editor.undo, 5);
-    editor.level.Cell(3, 4) = {5, c.from, 0, true};
-    editor.level.Cell(6, 4) = {5, c.from, 0, false};
-    RotateSelection(editor, c.mode);
-    EXPECT_EQ(editor.level.Cell(3, 4).Direction, c.to) << c.mode << " " << c.from;
-    EXPECT_EQ(editor.level.Cell(6, 4).Direction, c.from);
-    EXPECT_FALSE(editor.level.Cell(3, 4).Selected);
-    EXPECT_EQ(editor.undo.UndoIndex, 0);
+TEST_F(LevelCommands, NewLevelAndExitKeepAnUnsavedMapOnCancelAndWhenItCannotBeSaved) {
+  const std::string cannotSave = "Cannot save. Level is either missing Thresher and/or a Portal.";
+  for (const auto& [command, question] : std::vector<std::pair<std::function<void(Editor&)>, std::string>>{
+           {NewLevel, "Save changes before starting a new level?"}, {ExitEditor, "Save changes before exiting?"}}) {
+    for (const int answer : {2, 0}) {  // Cancel; Yes, but there is no Portal
+      editor.level.Cell(2, 2).TileCode = 5;
+      editor.level.LevelSaved = false;
+      dialogs.messages.clear();
+      dialogs.buttonAnswers = {answer};
+      command(editor);
+      EXPECT_EQ(dialogs.messages.at(0).text, question);
+      EXPECT_EQ(dialogs.LastMessage(), answer == 2 ? question : cannotSave) << question;
+      EXPECT_EQ(editor.level.Cell(2, 2).TileCode, 5) << question << " " << answer;
+      EXPECT_FALSE(window.ended);
+      EXPECT_TRUE(editor.DefineDb);
+    }
   }
-  ResetUndoRing(editor.undo, 5);
-  editor.level.Cell(3, 4) = {7, 1, 0, true};  // cannot turn
-  RotateSelection(editor, kQuarterClockwise);
-  EXPECT_EQ(editor.level.Cell(3, 4).Direction, 1);
-  EXPECT_FALSE(editor.level.Cell(3, 4).Selected);
-  EXPECT_EQ(editor.undo.UndoIndex, -1);
 }
 
-TEST_F(LevelCommands, PasteModeShowsOnlyItsOwnMenuAndCommandsOfferToLeaveIt) {
-  EnterPasteModeMenus(editor);
-  EXPECT_TRUE(window.pasteMenus);
-  editor.clipboard.PasteMode = true;
-  editor.level.Cell(3, 4) = {5, 1, 0, true};
-  dialogs.buttonAnswers = {2};
-  RotateSelection(editor, kQuarterClockwise);
-  EXPECT_EQ(dialogs.LastMessage(), "This action will exit paste mode.");
-  EXPECT_EQ(editor.level.Cell(3, 4).Direction, 1);
-  RotateSelection(editor, kQuarterClockwise);
-  EXPECT_FALSE(editor.clipboard.PasteMode);
-  EXPECT_FALSE(window.pasteMenus);
-  EXPECT_EQ(editor.level.Cell(3, 4).Direction, 2);
-}
-
-TEST_F(LevelCommands, ExitWithCancelKeepsTheEditor) {
-  editor.level.Cell(2, 2).TileCode = 5;
-  editor.level.LevelSaved = false;
-  dialogs.buttonAnswers = {2};
-  ExitEditor(editor);
-  EXPECT_EQ(dialogs.LastMessage(), "Save changes before exiting?");
-  EXPECT_FALSE(window.ended);
-  EXPECT_TRUE(editor.DefineDb);
-  dialogs.buttonAnswers = {0};  // Yes, and the save is refused
-  ExitEditor(editor);
-  EXPECT_FALSE(window.ended);
-}
-
-TEST_F(LevelCommands, AFinishedExitRemovesThePreviewFileAndClosesTheDatabase) {
-  testing::RawDatabase(database).Execute("create table Settings (Variable text, Value); insert into Settings values ('showgrid', -1)");
+TEST_F(LevelCommands, AFinishedExitRemovesThePreviewFileAndSavesThePreferences) {
+  testing::RawDatabase(database).Execute(
+      "create table Settings (Variable text, Value); insert into Settings values ('showgrid', -1)");
   editor.prefs.ShowGrid = true;
   WriteCollection(PreviewFilePath(editor), {"level", "1"});
   editor.level.Cell(2, 2).TileCode = 5;
   editor.level.LevelSaved = false;
-  dialogs.buttonAnswers = {1};
+  dialogs.buttonAnswers = {1};  // No: drop the map
   ExitEditor(editor);
   EXPECT_FALSE(std::filesystem::exists(PreviewFilePath(editor)));
   EXPECT_EQ(testing::RawDatabase(database).Column("select Value from Settings").at(0), "0");
@@ -119,6 +75,39 @@ TEST_F(LevelCommands, AFinishedExitRemovesThePreviewFileAndClosesTheDatabase) {
   EXPECT_TRUE(window.ended);
 }
 
+TEST_F(LevelCommands, OnlySelectedRotatableTilesTurnAndOnlyATurnIsUndoable) {
+  for (const auto& [mode, to] : std::vector<std::pair<int, std::int16_t>>{
+           {kHalfTurn, 3}, {kQuarterCounterClockwise, 4}, {kQuarterClockwise, 2}}) {
+    ResetUndoRing(editor.undo, 5);
+    editor.level.Cell(3, 4) = {5, 1, 0, true};
+    editor.level.Cell(6, 4) = {5, 1, 0, false};
+    RotateSelection(editor, mode);
+    EXPECT_EQ(editor.level.Cell(3, 4), (MapCell{5, to, 0, false})) << mode;
+    EXPECT_EQ(editor.level.Cell(6, 4).Direction, 1);
+    EXPECT_EQ(editor.undo.UndoIndex, 0);
+  }
+  ResetUndoRing(editor.undo, 5);
+  editor.level.Cell(3, 4) = {7, 1, 0, true};  // cannot turn
+  RotateSelection(editor, kQuarterClockwise);
+  EXPECT_EQ(editor.level.Cell(3, 4), (MapCell{7, 1, 0, false}));
+  EXPECT_EQ(editor.undo.UndoIndex, -1);
+}
+
+TEST_F(LevelCommands, ARotationInPasteModeAsksAndLeavingHidesThePasteMenus) {
+  EnterPasteModeMenus(editor);
+  editor.clipboard.PasteMode = true;
+  editor.level.Cell(3, 4) = {5, 1, 0, true};
+  dialogs.buttonAnswers = {2};
+  RotateSelection(editor, kQuarterClockwise);
+  EXPECT_EQ(dialogs.LastMessage(), "This action will exit paste mode.");
+  EXPECT_EQ(editor.level.Cell(3, 4).Direction, 1);
+  EXPECT_TRUE(window.pasteMenus);
+  RotateSelection(editor, kQuarterClockwise);
+  EXPECT_FALSE(editor.clipboard.PasteMode);
+  EXPECT_FALSE(window.pasteMenus);
+  EXPECT_EQ(editor.level.Cell(3, 4).Direction, 2);
+}
+
 TEST_F(LevelCommands, ThePurgeDeletesOnlyCollectionsWithoutAnyLevel) {
   WriteCollection(Levels("empty.lvl"), {""});
   WriteCollection(Levels("zero.lvl"), {});
@@ -127,9 +116,9 @@ TEST_F(LevelCommands, ThePurgeDeletesOnlyCollectionsWithoutAnyLevel) {
   WriteCollection(Levels("hidden.clvl"), {""});  // not a collection outside developer mode
   std::filesystem::create_directory(Levels("folder.lvl"));
   PurgeEmptyCollectionFiles(editor);
-  for (const std::string kept : {"gap.lvl", "full.lvl", "hidden.clvl", "folder.lvl"})
+  for (const char* kept : {"gap.lvl", "full.lvl", "hidden.clvl", "folder.lvl"})
     EXPECT_TRUE(std::filesystem::exists(Levels(kept))) << kept;
-  for (const std::string gone : {"empty.lvl", "zero.lvl"}) EXPECT_FALSE(std::filesystem::exists(Levels(gone))) << gone;
+  for (const char* gone : {"empty.lvl", "zero.lvl"}) EXPECT_FALSE(std::filesystem::exists(Levels(gone))) << gone;
 }
 
 }  // namespace

@@ -6,249 +6,284 @@
 
 #include "common/file_io.h"
 #include "editor/model/collection_records.h"
+#include "editor/model/level_management.h"
 #include "editor/support/levels_folder_editor.h"
 
 namespace brolt::editor {
 namespace {
 
-using testing::LevelsFolderEditor;
 using testing::LevelText;
-using Command = std::function<ManageOutcome(Editor&, const ManageSelection&)>;
+using Command = std::function<ManageOutcome(Editor&, ManageSelection)>;
+using Strings = std::vector<std::string>;
 
 const std::string kHolder(kHolderRecord);
 
-class SlotCommandsTest : public ::testing::Test, public LevelsFolderEditor {
- protected:
-  // Writes Set.lvl with levels of these titles; kHolder stands for a holder space.
-  void WriteSet(const std::vector<std::string>& titles) {
-    std::vector<std::string> records;
-    for (const auto& title : titles) records.push_back(title == kHolder ? kHolder : LevelText(title));
-    WriteRecords("Set.lvl", records);
-  }
-  ManageSelection Select(int level, int binEntry = -1) {
-    const auto count = static_cast<int>(Titles("Set.lvl").size());
-    return {"Set.lvl", level, std::min(count + 1, 999), binEntry};
+// Records which collection level management was shown on, and lets a test change the file meanwhile.
+struct ManagingDialogs : testing::ScriptedDialogs {
+  std::vector<std::string> managed;
+  std::function<void()> whileOpen;
+  void ShowLevelManagement(std::string_view collectionFile) override {
+    managed.emplace_back(collectionFile);
+    if (whileOpen) whileOpen();
   }
   std::vector<std::string> Shown() const {
     std::vector<std::string> texts;
-    for (const auto& message : dialogs.messages) texts.push_back(message.text);
+    for (const auto& message : messages) texts.push_back(message.text);
     return texts;
-  }
-  void FillBin(const std::vector<std::string>& titles) {
-    for (std::size_t i = 0; i < titles.size(); ++i) editor.manage.LevelBin[i] = LevelText(titles[i]);
   }
 };
 
-struct SlotCase {
-  std::string name;
-  std::vector<std::string> before;
-  Command command;
-  int level;
-  std::deque<int> answers;
-  std::vector<std::string> after;
-  std::vector<std::string> messages;
+class LevelManagement : public ::testing::Test, public testing::LevelsFolderEditor {
+ protected:
+  ManagingDialogs managing;
+  LevelManagement() { editor.ui.dialogs = &managing; }
+
+  // Writes Set.lvl with levels of these titles; kHolder stands for a holder space.
+  void WriteSet(const Strings& titles) {
+    std::vector<std::string> records;
+    for (const auto& title : titles) records.push_back(title == kHolder ? kHolder : LevelText(title));
+    WriteRecords("Set.lvl", records);
+    managing.messages.clear();
+  }
+  ManageSelection Select(int level, int binEntry = -1) {
+    return {"Set.lvl", level, std::min(static_cast<int>(Titles("Set.lvl").size()) + 1, 999), binEntry};
+  }
+  void FillBin(const Strings& titles) {
+    editor.manage = {};
+    for (std::size_t i = 0; i < titles.size(); ++i) editor.manage.LevelBin[i] = LevelText(titles[i]);
+  }
+  Command RenameTo(const std::string& typed) {
+    return [this, typed](Editor& e, ManageSelection s) {
+      managing.inputAnswers = {typed};
+      return RenameLevel(e, s);
+    };
+  }
 };
 
 Command Up(bool keyboard) {
-  return [keyboard](Editor& e, const ManageSelection& s) { return MoveLevelUp(e, s, keyboard); };
+  return [keyboard](Editor& e, ManageSelection s) { return MoveLevelUp(e, s, keyboard); };
 }
 Command Down(bool keyboard) {
-  return [keyboard](Editor& e, const ManageSelection& s) { return MoveLevelDown(e, s, keyboard); };
+  return [keyboard](Editor& e, ManageSelection s) { return MoveLevelDown(e, s, keyboard); };
+}
+Command Paste(int binEntry) {
+  return [binEntry](Editor& e, ManageSelection s) {
+    s.binEntry = binEntry;
+    return PasteLevelFromBin(e, s);
+  };
 }
 
-TEST_F(SlotCommandsTest, CommandsOnTheManagedCollection) {
-  const std::vector<std::string> abc{"A", "B", "C"};
-  for (const SlotCase& c : {
-           SlotCase{"insert before 1", abc, InsertHolderSpace, 1, {}, {kHolder, "A", "B", "C"}, {}},
-           SlotCase{"insert with none selected", abc, InsertHolderSpace, 0, {}, abc, {"Cannot insert."}},
-           SlotCase{"insert on the free entry", abc, InsertHolderSpace, 4, {}, abc, {}},
-           SlotCase{"delete leaves a holder", abc, DeleteLevel, 2, {1}, {"A", kHolder, "C"}, {"Delete 'B'?"}},
-           SlotCase{"delete declined", abc, DeleteLevel, 2, {2}, abc, {"Delete 'B'?"}},
-           SlotCase{"delete a holder", {"A", kHolder}, DeleteLevel, 2, {}, {"A", kHolder}, {}},
-           SlotCase{"remove a holder closes the gap", {"A", kHolder, "C"}, RemoveLevelSpace, 2, {}, {"A", "C"}, {}},
-           SlotCase{"remove a level asks", abc, RemoveLevelSpace, 2, {1}, {"A", "C"},
-                    {"Remove this level space containing 'B'?"}},
-           SlotCase{"remove declined", abc, RemoveLevelSpace, 2, {2}, abc, {"Remove this level space containing 'B'?"}},
-           SlotCase{"remove with none selected", abc, RemoveLevelSpace, 0, {}, abc, {"Cannot remove."}},
-           SlotCase{"up at the top", abc, Up(false), 1, {}, abc, {"Cannot move level any higher!"}},
-           SlotCase{"down at the bottom", abc, Down(false), 3, {}, abc, {"Cannot move level any lower!"}},
-           SlotCase{"up", abc, Up(false), 2, {}, {"B", "A", "C"}, {}},
-           SlotCase{"down", abc, Down(true), 1, {}, {"B", "A", "C"}, {}},
-           SlotCase{"down on the free entry", abc, Down(false), 4, {}, abc, {}},
-           SlotCase{"rename a holder", {kHolder}, RenameLevel, 1, {}, {kHolder}, {"Cannot edit this level."}},
-       }) {
-    WriteSet(c.before);
-    dialogs.messages.clear();
-    dialogs.buttonAnswers = c.answers;
-    c.command(editor, Select(c.level));
-    EXPECT_EQ(Titles("Set.lvl"), c.after) << c.name;
-    EXPECT_EQ(Shown(), c.messages) << c.name;
-  }
-}
-
-TEST_F(SlotCommandsTest, MovesSelectTheMovedLevelUnlessTheArrowKeyDoes) {
+TEST_F(LevelManagement, CommandsOnTheManagedCollection) {
   struct Case {
+    std::string name;
+    Strings before;
     Command command;
     int level;
-    std::optional<int> position;
+    std::deque<int> answers;
+    Strings after;
+    std::vector<std::string> messages;
+    std::optional<int> selects = std::nullopt;  // only a move by button moves the selection
   };
-  for (const Case& c : {Case{Up(false), 3, 1}, Case{Up(true), 3, std::nullopt}, Case{Down(false), 1, 1},
-                        Case{Down(true), 2, std::nullopt}}) {
-    WriteSet({"A", "B", "C"});
+  const Strings abc{"A", "B", "C"}, many(998, "M");
+  const std::string invalid = "Invalid level title.", overwrite = "Overwrite 'B' with 'X'?";
+  const std::string removeB = "Remove this level space containing 'B'?";
+  const std::string full = "Cannot add any more levels. 999 is the maximum.";
+  for (const Case& c : {
+           Case{"insert before 1", abc, InsertHolderSpace, 1, {}, {kHolder, "A", "B", "C"}, {}},
+           Case{"insert with none selected", abc, InsertHolderSpace, 0, {}, abc, {"Cannot insert."}},
+           Case{"insert on the free entry", abc, InsertHolderSpace, 4, {}, abc, {}},
+           Case{"insert into a full list", many, InsertHolderSpace, 1, {}, many, {full}},
+           Case{"delete leaves a holder", abc, DeleteLevel, 2, {1}, {"A", kHolder, "C"}, {"Delete 'B'?"}},
+           Case{"delete declined", abc, DeleteLevel, 2, {2}, abc, {"Delete 'B'?"}},
+           Case{"delete a holder", {"A", kHolder}, DeleteLevel, 2, {}, {"A", kHolder}, {}},
+           Case{"remove a holder closes the gap", {"A", kHolder, "C"}, RemoveLevelSpace, 2, {}, {"A", "C"}, {}},
+           Case{"remove a level asks", abc, RemoveLevelSpace, 2, {1}, {"A", "C"}, {removeB}},
+           Case{"remove declined", abc, RemoveLevelSpace, 2, {2}, abc, {removeB}},
+           Case{"remove with none selected", abc, RemoveLevelSpace, 0, {}, abc, {"Cannot remove."}},
+           Case{"up at the top", abc, Up(false), 1, {}, abc, {"Cannot move level any higher!"}},
+           Case{"down at the bottom", abc, Down(false), 3, {}, abc, {"Cannot move level any lower!"}},
+           Case{"up", abc, Up(false), 3, {}, {"A", "C", "B"}, {}, 1},
+           Case{"up by arrow key", abc, Up(true), 3, {}, {"A", "C", "B"}, {}},
+           Case{"down", abc, Down(false), 1, {}, {"B", "A", "C"}, {}, 1},
+           Case{"down by arrow key", abc, Down(true), 1, {}, {"B", "A", "C"}, {}},
+           Case{"down on the free entry", abc, Down(false), 4, {}, abc, {}},
+           Case{"rename a holder", {kHolder}, RenameLevel, 1, {}, {kHolder}, {"Cannot edit this level."}},
+           Case{"rename cancelled", {"A"}, RenameTo(""), 1, {}, {"A"}, {invalid}},
+           Case{"rename to blanks", {"A"}, RenameTo("   "), 1, {}, {"A"}, {invalid}},
+           Case{"rename to the default title", {"A"}, RenameTo("UNTITLED"), 1, {}, {"A"}, {invalid}},
+           Case{"paste over a level", {"A", "B"}, Paste(0), 2, {1}, {"A", "X"}, {overwrite}},
+           Case{"paste over a level declined", {"A", "B"}, Paste(0), 2, {2}, {"A", "B"}, {overwrite}},
+           Case{"paste onto a holder", {"A", kHolder}, Paste(0), 2, {}, {"A", "X"}, {}},
+           Case{"paste with no space", {"A"}, Paste(0), 0, {}, {"A"}, {"Select a space to paste into."}},
+           Case{"paste with no bin level", {"A"}, Paste(-1), 1, {}, {"A"},
+                {"Select a level from the bin that you wish to paste."}},
+       }) {
+    WriteSet(c.before);
+    FillBin({"X"});
+    managing.buttonAnswers = c.answers;
     const ManageOutcome outcome = c.command(editor, Select(c.level));
-    EXPECT_TRUE(outcome.refresh);
-    EXPECT_EQ(outcome.levelPosition, c.position) << c.level;
+    EXPECT_EQ(Titles("Set.lvl"), c.after) << c.name;
+    EXPECT_EQ(managing.Shown(), c.messages) << c.name;
+    EXPECT_EQ(outcome.refresh, c.after != c.before) << c.name;
+    EXPECT_EQ(outcome.levelPosition, c.selects) << c.name;
+    // A level leaves the bin only once it is in the collection.
+    if (c.after == c.before) {
+      EXPECT_EQ(LevelBinTitles(editor.manage), Strings{"X"}) << c.name;
+    }
   }
 }
 
-TEST_F(SlotCommandsTest, InsertingIntoAFullListIsRefused) {
-  WriteRecords("Set.lvl", std::vector<std::string>(998, LevelText("Many")));
-  InsertHolderSpace(editor, Select(1));
-  EXPECT_EQ(dialogs.LastMessage(), "Cannot add any more levels. 999 is the maximum.");
-  EXPECT_EQ(Titles("Set.lvl").size(), 998u);
-}
-
-TEST_F(SlotCommandsTest, RenameCutsTo29AndPadsTo30KeepingTheRestOfTheRecord) {
+TEST_F(LevelManagement, RenameCutsTo29AndPadsTo30KeepingTheRestOfTheRecord) {
   WriteSet({"A", "B"});
   const std::string before = ReadSlot(file("Set.lvl"), 1);
   const std::string typed = "Thirty Five Characters In This One";
-  dialogs.inputAnswers = {typed};
-  RenameLevel(editor, Select(1));
+  RenameTo(typed)(editor, Select(1));
   const std::string after = ReadSlot(file("Set.lvl"), 1);
   EXPECT_EQ(after.substr(0, 30), typed.substr(0, 29) + " ");
   EXPECT_EQ(after.substr(30), before.substr(30));
-  EXPECT_EQ(dialogs.prompts, std::vector<std::string>{"Type a new level title below."});
+  EXPECT_EQ(managing.prompts, std::vector<std::string>{"Type a new level title below."});
 }
 
-TEST_F(SlotCommandsTest, ARenameTheTitleCheckRefusesChangesNothing) {
-  for (const std::string& answer : {std::string(), std::string("   "), std::string("UNTITLED")}) {
-    WriteSet({"A"});
-    dialogs.inputAnswers = {answer};
-    RenameLevel(editor, Select(1));
-    EXPECT_EQ(Titles("Set.lvl"), std::vector<std::string>{"A"}) << answer;
-    EXPECT_EQ(dialogs.LastMessage(), "Invalid level title.");
-  }
-}
-
-TEST_F(SlotCommandsTest, PasteMovesTheRecordOutOfTheBinAndKeepsTheRestInOrder) {
+TEST_F(LevelManagement, PasteTakesTheRecordOutOfTheBinKeepingTheRestInOrder) {
   WriteSet({"A", kHolder, "C"});
-  FillBin({"X", "Y", "Z"});
-  ManageOutcome outcome = PasteLevelFromBin(editor, Select(2, 0));
-  EXPECT_EQ(Titles("Set.lvl"), (std::vector<std::string>{"A", "X", "C"}));
-  EXPECT_EQ(LevelBinTitles(editor.manage), (std::vector<std::string>{"Y", "Z"}));
-  EXPECT_EQ(outcome.binPosition, 1);
-  EXPECT_TRUE(dialogs.messages.empty());
-
-  // The bin list's first entry now pastes the level it shows, onto the free entry: appended.
-  PasteLevelFromBin(editor, Select(4, 0));
-  EXPECT_EQ(Titles("Set.lvl"), (std::vector<std::string>{"A", "X", "C", "Y"}));
-  EXPECT_EQ(LevelBinTitles(editor.manage), std::vector<std::string>{"Z"});
+  FillBin({"W", "X", "Y", "Z"});
+  EXPECT_EQ(DeleteBinLevel(editor, Select(0, 0)).binPosition, 2);
+  EXPECT_EQ(PasteLevelFromBin(editor, Select(2, 1)).binPosition, 1);
+  EXPECT_EQ(LevelBinTitles(editor.manage), (Strings{"X", "Z"}));
+  PasteLevelFromBin(editor, Select(4, 1));  // onto the free entry: appended
+  EXPECT_EQ(Titles("Set.lvl"), (Strings{"A", "Y", "C", "Z"}));
+  EXPECT_EQ(LevelBinTitles(editor.manage), Strings{"X"});
+  DeleteBinLevel(editor, Select(0, -1));
+  EXPECT_EQ(managing.LastMessage(), "Cannot delete this level from the clipboard.");
 }
 
-TEST_F(SlotCommandsTest, PastingOverALevelAsksFirst) {
-  for (int answer : {2, 1}) {
-    WriteSet({"A", "B"});
-    editor.manage = {};
-    FillBin({"X"});
-    dialogs.buttonAnswers = {answer};
-    PasteLevelFromBin(editor, Select(2, 0));
-    EXPECT_EQ(dialogs.LastMessage(), "Overwrite 'B' with 'X'?");
-    EXPECT_EQ(Titles("Set.lvl")[1], answer == 1 ? "X" : "B");
-    EXPECT_EQ(LevelBinTitles(editor.manage).size(), answer == 1 ? 0u : 1u);
-  }
-}
-
-TEST_F(SlotCommandsTest, PasteNeedsBothSelections) {
-  WriteSet({"A"});
-  FillBin({"X"});
-  PasteLevelFromBin(editor, Select(0, 0));
-  EXPECT_EQ(dialogs.LastMessage(), "Select a space to paste into.");
-  PasteLevelFromBin(editor, Select(1, -1));
-  EXPECT_EQ(dialogs.LastMessage(), "Select a level from the bin that you wish to paste.");
-  EXPECT_EQ(Titles("Set.lvl"), std::vector<std::string>{"A"});
-}
-
-TEST_F(SlotCommandsTest, CopyingFillsTheFirstFreeBinSlotAndNeverWritesTheCollection) {
+TEST_F(LevelManagement, CopyingFillsTheFirstFreeBinSlotAndNeverWritesTheCollection) {
   WriteSet({"A", kHolder});
   const std::string before = ReadWholeFile(file("Set.lvl")).value();
   EXPECT_EQ(CopyLevelToBin(editor, Select(1)).binPosition, 0);
   EXPECT_EQ(CopyLevelToBin(editor, Select(1)).binPosition, 1);
   EXPECT_FALSE(CopyLevelToBin(editor, Select(2)).refresh);  // a holder
   EXPECT_FALSE(CopyLevelToBin(editor, Select(3)).refresh);  // the free entry
-  EXPECT_EQ(LevelBinTitles(editor.manage), (std::vector<std::string>{"A", "A"}));
+  EXPECT_EQ(LevelBinTitles(editor.manage), (Strings{"A", "A"}));
   EXPECT_EQ(ReadWholeFile(file("Set.lvl")).value(), before);
 
   editor.manage.LevelBin[0].clear();
-  EXPECT_EQ(FindFreeBinSlot(editor.manage), 1);
-  EXPECT_EQ(BinSlotOfEntry(editor.manage, 0), 2);
+  EXPECT_EQ(CopyLevelToBin(editor, Select(1)).binPosition, 0);
   for (auto& slot : editor.manage.LevelBin) slot = "full";
   EXPECT_EQ(FindFreeBinSlot(editor.manage), 0);
   EXPECT_FALSE(CopyLevelToBin(editor, Select(1)).refresh);
 }
 
-TEST_F(SlotCommandsTest, DeletingFromTheBinAndClearingIt) {
-  FillBin({"X", "Y", "Z"});
-  EXPECT_EQ(DeleteBinLevel(editor, Select(0, 1)).binPosition, 1);
-  EXPECT_EQ(LevelBinTitles(editor.manage), (std::vector<std::string>{"X", "Z"}));
-  DeleteBinLevel(editor, Select(0, -1));
-  EXPECT_EQ(dialogs.LastMessage(), "Cannot delete this level from the clipboard.");
-  ClearBin(editor);
-  EXPECT_TRUE(LevelBinTitles(editor.manage).empty());
-}
-
-TEST_F(SlotCommandsTest, WithTheCollectionOpenInTheEditorTheInPlaceCommandsRefuse) {
+TEST_F(LevelManagement, WithTheCollectionOpenInTheEditorOnlyCopyPasteAndRenameWork) {
   editor.level.LevelTitle = "Mine";
   editor.prefs.LevelFile = "Set.lvl";
-  const std::string conflict = "Close the level in the editor before managing the same collection file.";
-  for (const Command& command : {Command(InsertHolderSpace), Command(RemoveLevelSpace), Command(DeleteLevel), Up(false),
-                                 Down(false)}) {
+  for (const Command& command : {Command(InsertHolderSpace), Command(RemoveLevelSpace), Command(DeleteLevel),
+                                 Up(false), Down(false)}) {
     WriteSet({"A", "B", "C"});
-    dialogs.messages.clear();
     command(editor, Select(2));
-    EXPECT_EQ(Titles("Set.lvl"), (std::vector<std::string>{"A", "B", "C"}));
-    EXPECT_EQ(Shown(), std::vector<std::string>{conflict});
+    EXPECT_EQ(Titles("Set.lvl"), (Strings{"A", "B", "C"}));
+    EXPECT_EQ(managing.Shown(),
+              std::vector<std::string>{"Close the level in the editor before managing the same collection file."});
   }
-  dialogs.messages.clear();
+  managing.messages.clear();
   CopyLevelToBin(editor, Select(1));
   PasteLevelFromBin(editor, Select(4, 0));
-  dialogs.inputAnswers = {"Renamed"};
-  RenameLevel(editor, Select(2));
-  EXPECT_EQ(Titles("Set.lvl"), (std::vector<std::string>{"A", "Renamed", "C", "A"}));
-  EXPECT_TRUE(dialogs.messages.empty());
+  RenameTo("Renamed")(editor, Select(2));
+  EXPECT_EQ(Titles("Set.lvl"), (Strings{"A", "Renamed", "C", "A"}));
+  EXPECT_TRUE(managing.messages.empty());
 }
 
-TEST_F(SlotCommandsTest, ACollectionThatFailsToLoadIsNeverWritten) {
+TEST_F(LevelManagement, ACollectionThatFailsToLoadIsNeverWritten) {
   std::filesystem::create_directory(file("Set.lvl"));  // reads fail: it is a folder
   for (const Command& command : {Command(InsertHolderSpace), Command(RemoveLevelSpace), Up(false)}) {
-    dialogs.messages.clear();
-    const ManageOutcome outcome = command(editor, {"Set.lvl", 2, 4, -1});
-    EXPECT_FALSE(outcome.refresh);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.LastMessage().rfind("ERROR:  ", 0), 0u);
-    EXPECT_NE(dialogs.LastMessage().find(". Cannot perform command."), std::string::npos);
+    managing.messages.clear();
+    EXPECT_FALSE(command(editor, {"Set.lvl", 2, 4, -1}).refresh);
+    ASSERT_EQ(managing.messages.size(), 1u);
+    EXPECT_EQ(managing.LastMessage().rfind("ERROR:  ", 0), 0u);
+    EXPECT_NE(managing.LastMessage().find(". Cannot perform command."), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_directory(file("Set.lvl")));
   }
 }
 
-TEST_F(SlotCommandsTest, LoadingStopsAtTheFirstEmptyRecordAndSavingWritesOnlyThat) {
-  WriteRecords("Set.lvl", {LevelText("A"), LevelText("B"), "", LevelText("D"), LevelText("E")});
+TEST_F(LevelManagement, TheListStopsAtTheFirstEmptyRecordShowsHoldersAndEndsWithTheFreeEntryUnlessFull) {
+  WriteRecords("Set.lvl", {LevelText("A"), kHolder, "", LevelText("D")});
   LoadCollectionRecords(editor, "Set.lvl");
-  EXPECT_EQ(editor.manage.ManageRecords.size(), 2u);
   SaveCollectionRecords(editor, "Set.lvl");
   EXPECT_EQ(std::filesystem::file_size(file("Set.lvl")), 2u * 10101u);
-  EXPECT_EQ(LevelListEntries(editor.manage.ManageRecords),
-            (std::vector<std::string>{"001   A", "002   B", "003   "}));
-}
-
-TEST(LevelListEntries, HoldersShowAsHolderEntriesAndAFullCollectionHasNoFreeEntry) {
-  const auto entries = LevelListEntries({LevelText("A"), kHolder});
-  EXPECT_EQ(entries, (std::vector<std::string>{"001   A", "002        [HOLDER]", "003   "}));
-  EXPECT_FALSE(IsHolderEntry(entries[0]));
-  EXPECT_TRUE(IsHolderEntry(entries[1]));
-  EXPECT_FALSE(IsHolderEntry(entries[2]));
-  const auto full = LevelListEntries(std::vector<std::string>(999, LevelText("A")));
+  const auto entries = LevelListEntries(editor.manage.ManageRecords);
+  EXPECT_EQ(entries, (Strings{"001   A", "002        [HOLDER]", "003   "}));
+  for (std::size_t i = 0; i < entries.size(); ++i) EXPECT_EQ(IsHolderEntry(entries[i]), i == 1) << i;
+  const auto full = LevelListEntries(Strings(999, LevelText("A")));
   EXPECT_EQ(full.size(), 999u);
   EXPECT_EQ(full.back(), "999   A");
+}
+
+TEST_F(LevelManagement, TheCurrentLevelIsClosedFirstWithTheDesignersConsent) {
+  const std::string closeFirst = "The current level should be closed before you can edit this level collection.";
+  const std::string ok = closeFirst + " Click Ok to continue.", save = closeFirst + " Save changes?";
+  struct Case { bool saved; std::string title; int answer; std::string question; bool closed; };
+  for (const Case& c : {Case{true, "Cave", 1, ok, true}, Case{true, "Cave", 2, ok, false},
+                        Case{false, "Untitled", 1, "", true}, Case{false, "Cave", 1, save, true},
+                        Case{false, "Cave", 2, save, false}}) {
+    const std::string name = c.title + " " + std::to_string(c.saved) + " " + std::to_string(c.answer);
+    editor.level = LevelState{};
+    editor.level.Cell(1, 1).TileCode = 45;
+    editor.level.LevelSaved = c.saved;
+    editor.level.LevelTitle = c.title;
+    managing = {};
+    managing.buttonAnswers = {c.answer};
+    OpenLevelManagement(editor, "Set.lvl");
+    EXPECT_EQ(managing.LastMessage(), c.question) << name;
+    EXPECT_EQ(managing.managed.size(), c.closed ? 1u : 0u) << name;
+    EXPECT_EQ(editor.level.LevelTitle, c.closed ? "Untitled" : "Cave") << name;
+    // An untitled, unsaved map is closed without a word, and not emptied.
+    EXPECT_EQ(editor.level.Cell(1, 1).TileCode, c.closed && c.title != "Untitled" ? 0 : 45) << name;
+  }
+}
+
+TEST_F(LevelManagement, ALevelLeftOpenTakesTheTitleManagementPutInItsSlot) {
+  WriteLevels("Set.lvl", {"A", "B"});
+  editor.prefs.LevelFile = "Set.lvl";
+  editor.level.LevelSaved = false;
+  editor.level.LevelNumber = 2;
+  managing.whileOpen = [&] { WriteLevels("Set.lvl", {"A", "Moved Here"}); };
+  OpenLevelManagement(editor, "");
+  EXPECT_EQ(editor.level.LevelTitle, "Moved Here");
+}
+
+TEST_F(LevelManagement, TheDialogStartsOnTheAskedCollectionOnlyInDeveloperMode) {
+  const CollectionFileList list{{"A.lvl", "B.lvl", "C.lvl"}, 0};
+  editor.prefs.LevelFile = "c.lvl";
+  EXPECT_EQ(InitialManagedCollection(editor, "b.lvl", list), 0);
+  editor.DeveloperMode = true;
+  EXPECT_EQ(InitialManagedCollection(editor, "b.lvl", list), 1);
+  EXPECT_EQ(InitialManagedCollection(editor, "", list), 2);
+  EXPECT_EQ(InitialManagedCollection(editor, "gone.lvl", list), 0);
+}
+
+TEST_F(LevelManagement, TheHolderGuardNamesWhatItStops) {
+  const std::string must = "You must either fill or delete the [HOLDER] spaces before you can ";
+  const Strings holding{"001   A", "002        [HOLDER]", "003   "};
+  EXPECT_FALSE(GuardHolderSpaces(editor, {"001   A", "002   "}, HolderGuard::Closing));
+  EXPECT_TRUE(managing.messages.empty());
+  EXPECT_TRUE(GuardHolderSpaces(editor, holding, HolderGuard::Closing));
+  EXPECT_EQ(managing.LastMessage(), must + "close level management.");
+  EXPECT_TRUE(GuardHolderSpaces(editor, holding, HolderGuard::ChoosingCollection));
+  EXPECT_EQ(managing.LastMessage(), must + "choose another level collection.");
+}
+
+TEST_F(LevelManagement, CopyAsksBeforeReplacingAnExistingCopy) {
+  WriteLevels("x.lvl", {"A", "B"});
+  EXPECT_EQ(CopyCollectionFile(editor, "x.lvl"), "Copy of x.lvl");
+  EXPECT_EQ(Titles("Copy of x.lvl"), (Strings{"A", "B"}));
+  EXPECT_TRUE(managing.messages.empty());
+  WriteLevels("x.lvl", {"C"});
+  for (int answer : {2, 1}) {
+    managing.buttonAnswers = {answer};
+    EXPECT_EQ(CopyCollectionFile(editor, "x.lvl"), answer == 1 ? "Copy of x.lvl" : "");
+    EXPECT_EQ(managing.LastMessage(), "'Copy of x.lvl' already exists. Replace it?");
+    EXPECT_EQ(Titles("Copy of x.lvl"), (answer == 1 ? Strings{"C"} : Strings{"A", "B"}));
+  }
 }
 
 }  // namespace

@@ -1,12 +1,18 @@
 #include "editor/model/save_level.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
+
+#include <functional>
+#include <tuple>
 
 #include "common/numeric.h"
+#include "editor/model/collection_records.h"
+#include "editor/model/compile_collection.h"
 #include "editor/model/level_conversion.h"
+#include "editor/model/level_files.h"
 #include "editor/support/collection_fixture.h"
 #include "support/file_size_limit.h"
+#include "support/killed_writer.h"
 
 namespace brolt::editor {
 namespace {
@@ -21,26 +27,30 @@ class SaveLevelTest : public testing::CollectionFixture {
       return true;
     };
   }
-  std::string Expected(const std::string& title) {
-    LevelState level = editor.level;
-    level.LevelTitle = title;
-    return EncodeLevelRecord(ToLevelRecord(level));
+  // A savable map, unsaved, that the editor holds as level `number` of `file`.
+  void Editing(const std::string& file, int number, const std::string& title) {
+    PlacePlayable();
+    editor.prefs.LevelFile = file;
+    editor.level.LevelNumber = static_cast<std::int16_t>(number);
+    editor.level.LevelTitle = title;
+  }
+  std::string TitleIn(const std::string& file, int slot) {
+    return TrimSpaces(FieldText(ReadSlot(Levels(file), slot), level_field::Title));
   }
 };
 
 TEST_F(SaveLevelTest, ANewLevelGoesThroughTheDialogIntoTheChosenSlot) {
   WriteLevels("a.lvl", {"one", "two"});
-  editor.prefs.LevelFile = "a.lvl";
-  PlacePlayable();
+  Editing("a.lvl", -1, "Untitled");
   editor.level.LevelColor[2] = "1,2,3";
+  LevelState expected = editor.level;
+  expected.LevelTitle = "My level";
   ChooseInDialog(2, "My level");
   SaveLevel(editor, false);
   EXPECT_EQ(dialogs.saveDialogsShown, 1);
-  EXPECT_EQ(ReadSlot(Levels("a.lvl"), 3), Expected("My level"));
+  EXPECT_EQ(ReadSlot(Levels("a.lvl"), 3), EncodeLevelRecord(ToLevelRecord(expected)));
   EXPECT_EQ(ReadSlot(Levels("a.lvl"), 1), LevelTitled("one"));
   EXPECT_TRUE(editor.level.LevelSaved);
-  EXPECT_EQ(editor.level.LevelNumber, 3);
-  EXPECT_EQ(editor.level.LevelTitle, "My level");
   EXPECT_EQ(window.caption, (std::vector<std::string>{"My level", "(3 of 3)", "a.lvl"}));
   EXPECT_EQ(RecentRows("Title"), std::vector<std::optional<std::string>>{"My level"});
 }
@@ -48,11 +58,8 @@ TEST_F(SaveLevelTest, ANewLevelGoesThroughTheDialogIntoTheChosenSlot) {
 TEST_F(SaveLevelTest, WithoutThresherOrPortalNothingIsWritten) {
   WriteLevels("a.lvl", {"one"});
   const std::string before = Bytes("a.lvl");
-  editor.prefs.LevelFile = "a.lvl";
-  editor.level.LevelNumber = 1;
-  editor.level.LevelTitle = "one";
-  editor.level.Cell(1, 1).TileCode = 1;
-  editor.level.LevelSaved = false;
+  Editing("a.lvl", 1, "one");
+  editor.level.Cell(12, 13).TileCode = 0;
   SaveLevel(editor, false);
   EXPECT_EQ(dialogs.LastMessage(), "Cannot save. Level is either missing Thresher and/or a Portal.");
   EXPECT_EQ(dialogs.messages.back().helpKey, "cannotsave");
@@ -60,90 +67,85 @@ TEST_F(SaveLevelTest, WithoutThresherOrPortalNothingIsWritten) {
   EXPECT_FALSE(editor.level.LevelSaved);
 }
 
+// Only into a slot both programs see: an existing one or the next after the last level, and in a
+// compiled collection never past its last level, where the tag record is.
 TEST_F(SaveLevelTest, APlainSaveWritesStraightOnlyIntoASlotBothProgramsSee) {
-  struct Case {
-    std::string file;
-    int number;
-    bool straight;
-  };
+  struct Case { std::string file; int number; bool straight; };
   for (const Case& c : {Case{"a.lvl", 2, true}, Case{"a.lvl", 4, true}, Case{"a.lvl", 0, true},
-                        Case{"a.lvl", 5, false}, Case{"missing.lvl", 1, false}, Case{"game.lvl", 2, true},
-                        Case{"game.lvl", 3, false}}) {
+                        Case{"a.lvl", 5, false}, Case{"a.lvl", -1, false}, Case{"missing.lvl", 1, false},
+                        Case{"game.lvl", 1, true}, Case{"game.lvl", 2, true}, Case{"game.lvl", 3, false}}) {
+    const std::string name = c.file + " " + std::to_string(c.number);
     WriteLevels("a.lvl", {"one", "two", "three"});
     WriteCompiled("game.lvl", {"one", "two"});
     editor.DeveloperMode = true;
-    PlacePlayable();
-    editor.prefs.LevelFile = c.file;
-    editor.level.LevelNumber = static_cast<std::int16_t>(c.number);
-    editor.level.LevelTitle = "Mine";
+    Editing(c.file, c.number, "Mine");
     dialogs.saveDialogsShown = 0;
-    SaveLevel(editor, false);
-    EXPECT_EQ(dialogs.saveDialogsShown, c.straight ? 0 : 1) << c.file << " " << c.number;
-    EXPECT_EQ(editor.level.LevelSaved, c.straight);
+    SaveLevel(editor, false);  // the dialog, when shown, is cancelled
+    EXPECT_EQ(dialogs.saveDialogsShown, c.straight ? 0 : 1) << name;
+    EXPECT_EQ(editor.level.LevelSaved, c.straight) << name;
+    EXPECT_EQ(editor.level.LevelNumber, c.straight ? std::max(c.number, 1) : c.number) << name;
+    EXPECT_EQ(editor.level.LevelTitle, "Mine") << name;
     if (c.straight) {
-      EXPECT_EQ(TrimSpaces(FieldText(ReadSlot(Levels(c.file), std::max(c.number, 1)), level_field::Title)), "Mine");
+      EXPECT_EQ(TitleIn(c.file, std::max(c.number, 1)), "Mine") << name;
     }
+    EXPECT_EQ(FieldText(ReadSlot(Levels("game.lvl"), 1), level_field::CompiledMarker), "zq") << name;
+    EXPECT_EQ(ReadSlot(Levels("game.lvl"), 3), EncodeTagRecord("Welcome", "Well done")) << name;
   }
   EXPECT_FALSE(std::filesystem::exists(Levels("missing.lvl")));
   EXPECT_EQ(CountFilledSlots(Levels("a.lvl")), 3);
 }
 
-TEST_F(SaveLevelTest, SavingOverTheFirstLevelOfACompiledCollectionKeepsItsMarker) {
-  WriteCompiled("game.lvl", {"one", "two"});
-  editor.DeveloperMode = true;
-  PlacePlayable();
-  editor.prefs.LevelFile = "game.lvl";
-  editor.level.LevelNumber = 1;
-  editor.level.LevelTitle = "one";
-  SaveLevel(editor, false);
-  const std::string first = ReadSlot(Levels("game.lvl"), 1);
-  EXPECT_EQ(FieldText(first, level_field::CompiledMarker), "zq");
-  EXPECT_EQ(FieldText(first, level_field::OpenState), "0");
-  EXPECT_EQ(ReadSlot(Levels("game.lvl"), 3), EncodeTagRecord("Welcome", "Well done"));
-}
-
 TEST_F(SaveLevelTest, AWriteCutOffHalfWayLeavesTheCollectionByteForByteAndTheLevelUnsaved) {
-  WriteLevels("a.lvl", {"one", "two", "three"});
-  const std::string before = Bytes("a.lvl");
-  PlacePlayable();
-  editor.prefs.LevelFile = "a.lvl";
-  editor.level.LevelNumber = 2;
-  editor.level.LevelTitle = "two";
-  {
-    testing::FileSizeLimit limit(kSlotLength + 100);
-    SaveLevel(editor, false);
+  for (const int number : {2, -1}) {  // a plain save, and a new level through the dialog
+    WriteLevels("a.lvl", {"one", "two", "three"});
+    const std::string before = Bytes("a.lvl");
+    Editing("a.lvl", number, "two");
+    ChooseInDialog(3, "New");
+    {
+      testing::FileSizeLimit limit(kSlotLength + 100);
+      SaveLevel(editor, false);
+    }
+    EXPECT_EQ(Bytes("a.lvl"), before) << number;
+    EXPECT_FALSE(editor.level.LevelSaved) << number;
+    EXPECT_EQ(editor.level.LevelNumber, number);
+    EXPECT_EQ(editor.level.LevelTitle, "two");
+    EXPECT_EQ(dialogs.LastMessage().rfind("ERROR:  ", 0), 0u) << dialogs.LastMessage();
+    EXPECT_NE(dialogs.LastMessage().find("Cannot save the level."), std::string::npos) << dialogs.LastMessage();
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(levels), {}), 1) << number;
   }
-  EXPECT_EQ(Bytes("a.lvl"), before);
-  EXPECT_FALSE(editor.level.LevelSaved);
-  EXPECT_EQ(dialogs.LastMessage().rfind("ERROR:  ", 0), 0u) << dialogs.LastMessage();
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(levels), {}), 1);
 }
 
-TEST_F(SaveLevelTest, AReadOnlyFolderGivesAnErrorAndTheLevelStaysUnsaved) {
-  if (::geteuid() == 0) GTEST_SKIP() << "permissions don't bind the superuser";
-  WriteLevels("a.lvl", {"one"});
-  std::filesystem::permissions(levels, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-  PlacePlayable();
-  editor.prefs.LevelFile = "a.lvl";
-  ChooseInDialog(1, "New");
-  SaveLevel(editor, true);
-  std::filesystem::permissions(levels, std::filesystem::perms::owner_all);
-  EXPECT_EQ(dialogs.LastMessage().rfind("ERROR:  ", 0), 0u);
-  EXPECT_FALSE(editor.level.LevelSaved);
-  EXPECT_EQ(editor.level.LevelNumber, -1);
-  EXPECT_EQ(CountFilledSlots(Levels("a.lvl")), 1);
-}
-
-TEST_F(SaveLevelTest, ACancelledDialogWritesNothingAndChangesNothing) {
-  WriteLevels("a.lvl", {"one"});
-  const std::string before = Bytes("a.lvl");
-  PlacePlayable();
-  SaveLevel(editor, false);
-  EXPECT_EQ(dialogs.saveDialogsShown, 1);
-  EXPECT_EQ(Bytes("a.lvl"), before);
-  EXPECT_EQ(editor.level.LevelNumber, -1);
-  EXPECT_EQ(editor.level.LevelTitle, "Untitled");
-  EXPECT_FALSE(editor.level.LevelSaved);
+// A crash at any step of a collection write leaves the collection as it was or as it was meant to
+// be, and nothing that either program would list as another collection.
+TEST_F(SaveLevelTest, AWriteKilledAtAnyStepLeavesTheOldOrTheNewFileAndNoOtherCollection) {
+  editor.DeveloperMode = true;  // lists compiled collections too, as the game does
+  const std::vector<std::tuple<std::string, std::string, std::function<void()>>> writers{
+      {"level save", "a.lvl", [this] { SaveLevel(editor, false); }},
+      {"management save", "a.lvl",
+       [this] {
+         LoadCollectionRecords(editor, "a.lvl");
+         editor.manage.ManageRecords[0] = LevelTitled("Renamed");
+         SaveCollectionRecords(editor, "a.lvl");
+       }},
+      {"compile", "a.clvl", [this] { CompileChosenCollection(editor, {{"a.lvl"}, "a.lvl", 1, "Hello", "Bye"}); }}};
+  for (const auto& [writer, target, write] : writers) {
+    for (const ReplaceStep step : testing::kEveryReplaceStep) {
+      const std::string name = writer + " killed at step " + std::to_string(static_cast<int>(step));
+      WriteLevels("a.lvl", {"One", "Two"});
+      WriteCompiled("a.clvl", {"Old"});
+      Editing("a.lvl", 2, "Two");
+      const std::string old = Bytes(target);
+      const std::vector<std::string> listed = CollectionFilesInFolder(editor);
+      ASSERT_TRUE(testing::RunKilledAt(step, write)) << name;
+      const std::string afterKill = Bytes(target);
+      EXPECT_EQ(CollectionFilesInFolder(editor), listed) << name;
+      write();
+      const std::string written = Bytes(target);
+      ASSERT_TRUE(written != old) << name;
+      // Compared whole, but not printed: a collection is thousands of characters.
+      EXPECT_TRUE(afterKill == (step == ReplaceStep::Renamed ? written : old)) << name;
+    }
+  }
 }
 
 }  // namespace
