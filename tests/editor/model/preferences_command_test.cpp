@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 
+#include "editor/model/key_filters.h"
 #include "editor/support/scripted_dialogs.h"
 
 namespace brolt::editor {
@@ -103,14 +104,41 @@ TEST(PreferencesTexts, TheCannonRateKeepsItsLeadingNumberWithinZeroTo99) {
 }
 
 TEST(PreferencesTexts, NumbersAreWholeTextsRoundingHalvesToEven) {
-  for (const auto& [text, value] : {std::pair<const char*, std::optional<std::int16_t>>{"2.5", 2},
-                                    {"3.5", 4},
-                                    {" 7 ", 7},
-                                    {"", std::nullopt},
-                                    {"abc", std::nullopt},
-                                    {"12abc", std::nullopt},
-                                    {"40000", std::nullopt}}) {
+  using Case = std::pair<const char*, std::optional<std::int16_t>>;
+  for (const auto& [text, value] : {Case{"2.5", 2}, Case{"3.5", 4}, Case{" 7 ", 7}, Case{"", std::nullopt},
+                                    Case{"abc", std::nullopt}, Case{"12abc", std::nullopt},
+                                    Case{"40000", std::nullopt}}) {
     EXPECT_EQ(TextToInteger(text), value) << text;
+  }
+}
+
+TEST(KeyFilters, TitlesAndFileNamesCapitaliseTheFirstLetterOfEachWordOnly) {
+  struct Case {
+    std::string text;
+    int selStart, selLength, typed, expected;
+  };
+  const Case cases[] = {
+      {"", 0, 0, 'm', 'M'},           // empty title
+      {"level", 0, 0, 'x', 'X'},      // caret at the start
+      {"level", 0, 5, 'x', 'X'},      // whole title selected
+      {"my level", 8, 0, 'x', 'x'},   // after a letter
+      {"my level ", 9, 0, 'x', 'X'},  // after a space
+      {"half-", 5, 0, 'w', 'W'},      // after a hyphen
+      {"my level", 3, 2, 'x', 'x'},   // part of the text selected
+      {"a ", 2, 0, 0xE9, 0xC9},       // Latin-1 small e acute
+      {"a ", 2, 0, 0xF7, 0xF7},       // the division sign has no capital
+      {"a ", 2, 0, '7', '7'},         // no key is refused
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(FilterTitleKey(c.typed, c.text, c.selStart, c.selLength), c.expected) << c.text << " " << c.selStart;
+    EXPECT_EQ(FilterFileNameKey(c.typed, c.text, c.selStart, c.selLength), c.expected) << c.text << " " << c.selStart;
+  }
+}
+
+TEST(KeyFilters, NumbersTakeDigitsAndBackspaceOnly) {
+  for (int key = 0; key < 256; ++key) {
+    const bool passes = key == kBackspaceKey || (key >= '0' && key <= '9');
+    EXPECT_EQ(FilterNumericKey(key), passes ? key : 0) << key;
   }
 }
 

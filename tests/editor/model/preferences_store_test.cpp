@@ -56,22 +56,17 @@ void RunLoadCases(const std::vector<LoadCase>& cases) {
 
 TEST(LoadPreferences, KeysMatchInAnyCaseAndTheLaterRowWins) {
   RunLoadCases({
-      {"capitals",
-       {{"WindowX", "40"}, {"SHOWGRID", "-1"}, {"LevelsPath", "/Mine/"}},
+      {"capitals", {{"WindowX", "40"}, {"SHOWGRID", "-1"}, {"LevelsPath", "/Mine/"}},
        {"Left=40", "ShowGrid=0", "LevelsPath=/Mine/"}},
-      {"two overwrite rows",
-       {{"overwritetiles", "0"}, {"overwritetiles", "-1"}},
+      {"two overwrite rows", {{"overwritetiles", "0"}, {"overwritetiles", "-1"}},
        {"OverwriteTiles=0", "tools.Overwrite=0"}},
-      {"the later title",
-       {{"default levelname", "Cave"}, {"levelname", "Mine"}},
+      {"the later title", {{"default levelname", "Cave"}, {"levelname", "Mine"}},
        {"DefaultLevelTitle=Cave", "level.LevelTitle=Mine"}},
-      {"a colour after the random scheme",
-       {{"rndbordercolor", "0"}, {"bordercolor", "1,2,3"}},
+      {"a colour after the random scheme", {{"rndbordercolor", "0"}, {"bordercolor", "1,2,3"}},
        {"RandomBorderColors=1", "BorderColor=1,2,3", "!GridLight=0,0,0"}},
       {"tile width with letters", {{"tilewidth", "15px"}}, {"ZoomPreference=15", "view.TileSize=15"}},
       {"undo states", {{"undomax", "3"}}, {"UndoMax=3", "undo.UndoMax=3", "undo slots=4"}},
-      {"the level's defaults",
-       {{"lightraddef", "9"}, {"cannonrate", "12"}},
+      {"the level's defaults", {{"lightraddef", "9"}, {"cannonrate", "12"}},
        {"level.LightRadius=9", "level.CannonRate=12"}},
   });
 }
@@ -79,8 +74,7 @@ TEST(LoadPreferences, KeysMatchInAnyCaseAndTheLaterRowWins) {
 TEST(LoadPreferences, ValuesThatCannotWorkFallBackToWorkingDefaults) {
   RunLoadCases({
       {"no rows", {}, {"TileSize=20", "undo.UndoMax=20", "level.LevelTitle=Untitled"}},
-      {"Null values",
-       {{"tilewidth", std::nullopt}, {"levelfile", std::nullopt}, {"showgrid", std::nullopt}},
+      {"Null values", {{"tilewidth", std::nullopt}, {"levelfile", std::nullopt}, {"showgrid", std::nullopt}},
        {"ZoomPreference=20", "LevelFile=", "ShowGrid=1"}},
       {"tile width out of range", {{"tilewidth", "0"}, {"tilewidth", "101"}}, {"TileSize=20"}},
       {"undo below one", {{"undomax", "0"}}, {"UndoMax=1", "undo.UndoMax=1"}},
@@ -89,14 +83,12 @@ TEST(LoadPreferences, ValuesThatCannotWorkFallBackToWorkingDefaults) {
       {"fade-in speed not a number", {{"fadeinspeed", "fast"}}, {"FadeInSpeed=15"}},
       {"minimap width", {{"miniwidth", "-4"}}, {"MiniWidth=150"}},
       {"empty paths", {{"levelspath", ""}, {"graphicspath", " "}}, {"LevelsPath=/Levels/", "GraphicsPath=/Graphics/"}},
-      {"window size",
-       {{"windoww", "0"}, {"windowh", "wide"}, {"windowstate", "7"}},
+      {"window size", {{"windoww", "0"}, {"windowh", "wide"}, {"windowstate", "7"}},
        {"Width=632", "Height=532", "WindowState=0"}},
       {"light radius outside 3..25", {{"lightraddef", "2"}, {"lightraddef", "26"}}, {"LightRadiusDefault=5"}},
       {"cannon rate above 99", {{"cannonrate", "250"}}, {"CannonRateDefault=99"}},
       {"cannon rate below 0", {{"cannonrate", "-3"}}, {"CannonRateDefault=0"}},
-      {"empty titles and caption",
-       {{"levelname", ""}, {"default levelname", "  "}, {"formcaption", ""}},
+      {"empty titles and caption", {{"levelname", ""}, {"default levelname", "  "}, {"formcaption", ""}},
        {"level.LevelTitle=Untitled", "DefaultLevelTitle=Untitled", "FormCaption=Brolt Editor"}},
       {"the first tool", {{"tool", "0"}}, {"CurrentTool=0"}},
       {"a tool outside 0..6 is the brush", {{"tool", "5"}, {"tool", "9"}}, {"CurrentTool=1"}},
@@ -107,16 +99,9 @@ TEST(LoadPreferences, ValuesThatCannotWorkFallBackToWorkingDefaults) {
 
 TEST(SavePreferences, WritesOnlyExactKeysAndSwitchesReadBackUnchanged) {
   DefinitionsFixture fixture;
-  fixture.AddSettings({{"showgrid", "-1"},
-                       {"mutemusic", "0"},
-                       {"centerwindow", "-1"},
-                       {"overwritetiles", "0"},
-                       {"rndbordercolor", "-1"},
-                       {"useprimaryfortilecounter", "0"},
-                       {"WindowX", "40"},
-                       {"lightdef", "x"},
-                       {"formcaption", "Mine"},
-                       {"tilewidth", "25"}});
+  fixture.AddSettings({{"showgrid", "-1"}, {"mutemusic", "0"}, {"centerwindow", "-1"}, {"overwritetiles", "0"},
+                       {"rndbordercolor", "-1"}, {"useprimaryfortilecounter", "0"}, {"WindowX", "40"},
+                       {"lightdef", "x"}, {"formcaption", "Mine"}, {"tilewidth", "25"}});
   Editor& editor = fixture.Open();
   LoadPreferences(editor);
   editor.prefs.ShowGrid = !editor.prefs.ShowGrid;
