@@ -2,14 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
+#include "editor/model/zoom.h"
 #include "editor/support/recording_window.h"
+#include "editor/support/scripted_dialogs.h"
 
 namespace brolt::editor {
 namespace {
 
 // A 600 by 400 viewport: 30 cells across and 20 down at zoom 20.
-struct ScrollFixture : ::testing::Test, testing::RecordingEditor {
-  ScrollFixture() { Zoom(20); }
+struct ViewFixture : ::testing::Test, testing::RecordingEditor {
+  ViewFixture() {
+    editor.ui.dialogs = &dialogs;
+    Zoom(20);
+  }
   void Zoom(float zoom) {
     editor.view.ViewportWidth = 600;
     editor.view.ViewportHeight = 400;
@@ -21,9 +28,15 @@ struct ScrollFixture : ::testing::Test, testing::RecordingEditor {
     std::int16_t row = static_cast<std::int16_t>(y);
     ScrollTo(editor, column, row);
   }
+  // The zoom, the level's extent in pixels, the zoom preference and the zoom label.
+  std::string ZoomShown() const {
+    return std::to_string(static_cast<int>(editor.view.TileSize)) + " " + std::to_string(editor.view.LevelExtent) +
+           " " + std::to_string(editor.prefs.ZoomPreference) + " '" + window.zoomText + "'";
+  }
+  testing::ScriptedDialogs dialogs;
 };
 
-TEST_F(ScrollFixture, TheBarsAndTheMinimapBoxFitTheViewportAndHoldTheView) {
+TEST_F(ViewFixture, TheBarsAndTheMinimapBoxFitTheViewportAndHoldTheView) {
   struct Case {
     const char* name;
     float zoom;
@@ -51,7 +64,7 @@ TEST_F(ScrollFixture, TheBarsAndTheMinimapBoxFitTheViewportAndHoldTheView) {
   EXPECT_EQ(window.brushSizeRange, (std::pair<int, int>{14, 5}));
 }
 
-TEST_F(ScrollFixture, NothingChangesWhileTheMainWindowIsHidden) {
+TEST_F(ViewFixture, NothingChangesWhileTheMainWindowIsHidden) {
   window.visible = false;
   RefreshViewControls(editor);
   EXPECT_EQ(editor.view.ScrX.Max, 0);
@@ -60,7 +73,7 @@ TEST_F(ScrollFixture, NothingChangesWhileTheMainWindowIsHidden) {
   EXPECT_EQ(canvas.Calls(), 0);
 }
 
-TEST_F(ScrollFixture, TheToolPanelScrollsInRowsOf37Pixels) {
+TEST_F(ViewFixture, TheToolPanelScrollsInRowsOf37Pixels) {
   for (const auto& [panel, frame, max] :
        {std::array{200, 300, 0}, std::array{300, 300, 0}, std::array{740, 370, 11}, std::array{400, 111, 9}}) {
     window.toolPanelHeights = {panel, frame};
@@ -69,33 +82,30 @@ TEST_F(ScrollFixture, TheToolPanelScrollsInRowsOf37Pixels) {
   }
 }
 
-TEST_F(ScrollFixture, ScrollToClampsBelowZeroAndLeavesABarPastItsMaximumWhereItWas) {
+TEST_F(ViewFixture, ScrollToClampsBelowZeroAndLeavesABarPastItsMaximumOrChangedByTheViewWhereItWas) {
   RefreshViewControls(editor);
+  // The view's column and row, the bars' values and the minimap box's corner.
+  auto where = [this] {
+    const ViewState& v = editor.view;
+    return std::array<int, 6>{v.ViewX, v.ViewY, v.ScrX.Value, v.ScrY.Value, v.shpMiniSelect.Left, v.shpMiniSelect.Top};
+  };
   Scroll(-3, 5);
-  EXPECT_EQ(editor.view.ViewX, 0);
-  EXPECT_EQ(editor.view.ViewY, 5);
-  EXPECT_EQ(editor.view.ScrY.Value, 5);
-  EXPECT_EQ(editor.view.shpMiniSelect.Top, 15);
+  EXPECT_EQ(where(), (std::array{0, 5, 0, 5, 0, 15}));
   EXPECT_FALSE(editor.view.ViewChanging);
   Scroll(10, 0);
   Scroll(25, 0);
-  EXPECT_EQ(editor.view.ScrX.Value, 10);
-  EXPECT_EQ(editor.view.ViewX, 25);
-  EXPECT_EQ(editor.view.shpMiniSelect.Left, 75);
-}
+  EXPECT_EQ(where(), (std::array{25, 0, 10, 0, 75, 0}));
 
-TEST_F(ScrollFixture, TheBarsOwnChangesDoNotScrollWhileTheViewChangesThem) {
-  RefreshViewControls(editor);
   editor.view.ScrX.Value = 12;
   editor.view.ViewChanging = true;
   ScrollBarChanged(editor);
-  EXPECT_EQ(editor.view.ViewX, 0);
+  EXPECT_EQ(editor.view.ViewX, 25);
   editor.view.ViewChanging = false;
   ScrollBarChanged(editor);
-  EXPECT_EQ(editor.view.ViewX, 12);
+  EXPECT_EQ(where(), (std::array{12, 0, 12, 0, 36, 0}));
 }
 
-TEST_F(ScrollFixture, TheThicknessMenuFollowsTheToolAndTheBrushSize) {
+TEST_F(ViewFixture, TheThicknessMenuFollowsTheToolAndTheBrushSize) {
   struct Case {
     std::int16_t tool, size;
     int checked;  // the checked item's caption and the menu's label; 0: the tool has no thickness, nothing shows
@@ -118,7 +128,7 @@ TEST_F(ScrollFixture, TheThicknessMenuFollowsTheToolAndTheBrushSize) {
   }
 }
 
-TEST_F(ScrollFixture, CenterOnLevelCentresTheOccupiedCells) {
+TEST_F(ViewFixture, CenterOnLevelCentresTheOccupiedCells) {
   struct Case {
     int firstColumn, lastColumn, firstRow, lastRow;
     int viewX, viewY;
@@ -139,6 +149,70 @@ TEST_F(ScrollFixture, CenterOnLevelCentresTheOccupiedCells) {
     CenterOnLevel(editor);
     EXPECT_EQ(editor.view.ViewX, c.viewX) << c.firstColumn << ".." << c.lastColumn;
     EXPECT_EQ(editor.view.ViewY, c.viewY) << c.firstRow << ".." << c.lastRow;
+  }
+}
+
+TEST_F(ViewFixture, AZoomOutsideOneToAHundredChangesNothingAndOneInsideLeavesPasteModeAndTheSelection) {
+  editor.clipboard.PasteMode = true;
+  editor.level.Cell(2, 2).Selected = true;
+  editor.preview.Marker(2, 2) = true;
+  editor.view.ScrX.Max = 21;
+  editor.view.ViewX = 5;
+  editor.view.ViewY = 3;
+  for (const int zoom : {0, 101, -5, 32767}) SetZoom(editor, zoom);
+  EXPECT_EQ(ZoomShown(), "20 1000 20 ''");
+  EXPECT_TRUE(editor.clipboard.PasteMode);
+  EXPECT_TRUE(editor.level.Cell(2, 2).Selected);
+  EXPECT_EQ(canvas.Calls(), 0);
+
+  SetZoom(editor, 40);
+  EXPECT_FALSE(editor.clipboard.PasteMode);
+  EXPECT_FALSE(editor.level.Cell(2, 2).Selected);
+  EXPECT_FALSE(editor.preview.Marker(2, 2));
+  EXPECT_EQ((std::array<int, 2>{editor.view.ViewX, editor.view.ViewY}), (std::array{5, 3}));
+  EXPECT_EQ(canvas.levelRedraws, 1);
+  // The hourglass covers the window while the view is rebuilt.
+  EXPECT_EQ(window.pointers, (std::vector<int>{0, 11, 0}));  // leaving paste mode puts the default pointer back first
+}
+
+TEST_F(ViewFixture, AZoomSetsTheExtentTheLabelAndTheMatchingMenuItem) {
+  for (const auto& [zoom, extent, menuItem] : {std::array{20, 1000, 2}, std::array{1, 50, -1}, std::array{10, 500, 0},
+                                               std::array{45, 2250, 7}, std::array{50, 2500, -1},
+                                               std::array{100, 5000, -1}}) {
+    SetZoom(editor, zoom);
+    const std::string z = std::to_string(zoom);
+    EXPECT_EQ(ZoomShown(), z + " " + std::to_string(extent) + " " + z + " '" + z + "'");
+    EXPECT_EQ(window.zoomItem, menuItem) << zoom;
+    EXPECT_FALSE(editor.view.ViewChanging) << zoom;
+  }
+}
+
+// A canvas that fails to repaint at one zoom, or at every zoom when that zoom is 0.
+class FailingCanvas : public testing::RecordingCanvas {
+ public:
+  explicit FailingCanvas(float failingZoom, const ViewState& view) : failingZoom_(failingZoom), view_(view) {}
+  void RedrawLevel() override {
+    ++levelRedraws;
+    if (failingZoom_ == 0 || view_.TileSize == failingZoom_) throw std::runtime_error("Out of memory");
+  }
+
+ private:
+  float failingZoom_;
+  const ViewState& view_;
+};
+
+TEST_F(ViewFixture, AFailedZoomReturnsOnceToTheOldZoomAndIsReportedOnce) {
+  for (const float failingZoom : {50.0F, 0.0F}) {
+    FailingCanvas failing(failingZoom, editor.view);
+    editor.ui.canvas = &failing;
+    dialogs.messages.clear();
+    SetZoom(editor, 50);
+    EXPECT_EQ(failing.levelRedraws, 2) << failingZoom;
+    EXPECT_EQ(ZoomShown(), "20 1000 20 '20'") << failingZoom;
+    EXPECT_FALSE(editor.view.ViewChanging) << failingZoom;
+    ASSERT_EQ(dialogs.messages.size(), 1u) << failingZoom;
+    EXPECT_EQ(dialogs.messages[0].text.rfind("ERROR:  Out of memory. ", 0), 0u) << dialogs.messages[0].text;
+    EXPECT_EQ(dialogs.messages[0].buttons, ButtonSet::OK);
   }
 }
 
