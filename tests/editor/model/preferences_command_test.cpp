@@ -5,55 +5,46 @@
 #include <functional>
 #include <optional>
 
+#include "editor/model/definitions_editor.h"
 #include "editor/model/key_filters.h"
+#include "editor/support/levels_folder_editor.h"
 #include "editor/support/scripted_dialogs.h"
 
 namespace brolt::editor {
 namespace {
 
-// Remembers the form it was filled with and hands back that form as `edit` changed it; no edit is Cancel.
-class FakePreferencesDialog : public PreferencesView {
- public:
-  PreferencesForm shown;
-  PreferencesForm returned;
-  std::function<void(PreferencesForm&)> edit;
-
-  void FillPreferences(const PreferencesForm& form) override { shown = returned = form; }
-  bool RunPreferences() override {
-    if (edit) edit(returned);
-    return static_cast<bool>(edit);
-  }
-  PreferencesForm ReadPreferences() const override { return returned; }
-};
-
-class FakeMainWindow : public WindowControls {
- public:
-  int state = 0;
-  int MainWindowState() const override { return state; }
-  void SetMainWindowState(int newState) override { state = newState; }
-};
-
-class PreferencesCommandTest : public ::testing::Test {
+// Plays the dialog and the main window: the dialog hands back the form it was filled with as `edit` changes it (no
+// edit is Cancel).
+class PreferencesCommandTest : public ::testing::Test, public PreferencesView, public WindowControls {
  protected:
-  void SetUp() override {
+  PreferencesCommandTest() {
     editor_.ui.dialogs = &dialogs_;
-    editor_.ui.window = &window_;
+    editor_.ui.window = this;
     editor_.prefs.BorderColor = "90,120,200";
     editor_.prefs.GridLight = "15,45,125";
     editor_.prefs.GridDark = "0,0,35";
     editor_.prefs.CannonRateDefault = 4;
   }
+  void FillPreferences(const PreferencesForm& form) override { shown_ = returned_ = form; }
+  bool RunPreferences() override {
+    if (edit_) edit_(returned_);
+    return static_cast<bool>(edit_);
+  }
+  PreferencesForm ReadPreferences() const override { return returned_; }
+  int MainWindowState() const override { return state_; }
+  void SetMainWindowState(int state) override { state_ = state; }
 
   testing::ScriptedDialogs dialogs_;
-  FakeMainWindow window_;
   Editor editor_;
-  FakePreferencesDialog dialog_;
+  PreferencesForm shown_, returned_;
+  std::function<void(PreferencesForm&)> edit_;
+  int state_ = 0;
 };
 
 TEST_F(PreferencesCommandTest, ShowsThePreferencesAndOkAppliesEveryNumberThatConverts) {
-  window_.state = 2;
+  state_ = 2;
   editor_.prefs.MuteMusic = true;
-  dialog_.edit = [](PreferencesForm& form) {
+  edit_ = [](PreferencesForm& form) {
     form.BorderColor = "200,100,050";
     form.FadeInSpeed = "";
     form.LightRadiusDefault = "20";
@@ -63,8 +54,8 @@ TEST_F(PreferencesCommandTest, ShowsThePreferencesAndOkAppliesEveryNumberThatCon
     form.MaximizeEditor = false;
     form.RandomColors = true;
   };
-  ShowPreferences(editor_, dialog_);
-  const PreferencesForm& form = dialog_.shown;
+  ShowPreferences(editor_, *this);
+  const PreferencesForm& form = shown_;
   EXPECT_EQ((std::array{form.BorderColor, form.GridLight, form.GridDark, form.LightRadiusDefault, form.FadeInSpeed,
                         form.CannonRateDefault}),
             (std::array<std::string, 6>{"90,120,200", "15,45,125", "0,0,35", "5", "15", "4"}));
@@ -76,15 +67,15 @@ TEST_F(PreferencesCommandTest, ShowsThePreferencesAndOkAppliesEveryNumberThatCon
             (std::array{15, 20, 2}));
   EXPECT_EQ((std::array{prefs.MuteMusic, prefs.CenterWindow, prefs.RandomBorderColors}),
             (std::array{false, true, true}));
-  EXPECT_EQ(window_.state, 0);
+  EXPECT_EQ(state_, 0);
   EXPECT_EQ(prefs.Window.WindowState, 0);
 }
 
 TEST_F(PreferencesCommandTest, ABlackBorderOpensWithTheRandomBoxTicked) {
   editor_.prefs.BorderColor = "0,0,0";
-  dialog_.edit = [](PreferencesForm&) {};
-  ShowPreferences(editor_, dialog_);
-  EXPECT_TRUE(dialog_.shown.RandomColors);
+  edit_ = [](PreferencesForm&) {};
+  ShowPreferences(editor_, *this);
+  EXPECT_TRUE(shown_.RandomColors);
   EXPECT_TRUE(editor_.prefs.RandomBorderColors);
 }
 
@@ -140,6 +131,20 @@ TEST(KeyFilters, NumbersTakeDigitsAndBackspaceOnly) {
     const bool passes = key == kBackspaceKey || (key >= '0' && key <= '9');
     EXPECT_EQ(FilterNumericKey(key), passes ? key : 0) << key;
   }
+}
+
+TEST(EditDefinitions, StartsTabwrightOnTheOpenDatabaseAndReportsAFailedStart) {
+  testing::LevelsFolderEditor t;
+  EditDefinitions(t.editor);
+  ASSERT_EQ(t.launcher.starts.size(), 1U);
+  EXPECT_EQ(t.launcher.starts[0].program, "tabwright");  // found on the PATH
+  EXPECT_EQ(t.launcher.starts[0].arguments, std::vector<std::string>{(t.folder.path() / "Define.qdm").string()});
+
+  WriteCollection(t.folder.path() / "tabwright", {"x"});
+  t.launcher.failure = "No such program";
+  EditDefinitions(t.editor);
+  EXPECT_EQ(t.launcher.starts[1].program, t.folder.path() / "tabwright");
+  EXPECT_EQ(t.dialogs.LastMessage(), "ERROR:  No such program. Cannot start the definitions editor tabwright.");
 }
 
 }  // namespace

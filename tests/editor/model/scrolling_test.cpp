@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+#include "editor/model/custom_values.h"
+#include "editor/model/minimap_mouse.h"
 #include "editor/model/zoom.h"
 #include "editor/support/recording_window.h"
 #include "editor/support/scripted_dialogs.h"
@@ -214,6 +216,41 @@ TEST_F(ViewFixture, AFailedZoomReturnsOnceToTheOldZoomAndIsReportedOnce) {
     EXPECT_EQ(dialogs.messages[0].text.rfind("ERROR:  Out of memory. ", 0), 0u) << dialogs.messages[0].text;
     EXPECT_EQ(dialogs.messages[0].buttons, ButtonSet::OK);
   }
+}
+
+TEST_F(ViewFixture, CustomSaturationAndZoomAreHeldToTheirRanges) {
+  struct Case {
+    std::string answer;
+    std::optional<int> saturation;  // nothing: no answer
+    float zoom;                     // from 20
+  };
+  for (const Case& c : {Case{"0", 1, 10}, Case{"150", 100, 100}, Case{"5", 5, 10}, Case{"300", 100, 100},
+                        Case{"30", 30, 30}, Case{"", std::nullopt, 20}}) {
+    dialogs.inputAnswers = {c.answer, c.answer};
+    editor.view.TileSize = 20;
+    EXPECT_EQ(AskCustomSaturation(editor), c.saturation) << c.answer;
+    AskCustomZoom(editor);
+    EXPECT_FLOAT_EQ(editor.view.TileSize, c.zoom) << c.answer;
+  }
+  EXPECT_EQ(dialogs.prompts.front(), "What is your desired saturation level in percent?");
+}
+
+TEST_F(ViewFixture, TheMinimapShowsThePointedCellAndDragsTheViewWithTheLeftButtonOnly) {
+  MiniLevelMouseDown(editor, kRightButton, 30, 30);
+  MiniLevelMouseMove(editor, 149, 0);
+  EXPECT_EQ(window.status[1].text, "Col: 49");
+  EXPECT_EQ(window.status[2].text, "Row: 0");
+  EXPECT_EQ(canvas.viewMoves, 0);
+  MiniLevelMouseUp(editor, kRightButton, 149, 0);
+  EXPECT_EQ(dialogs.helpTopics, std::vector<std::string>{"minimap"});
+
+  MiniLevelMouseDown(editor, kLeftButton, 60, 45);
+  MiniLevelMouseMove(editor, 61, 46);
+  EXPECT_EQ(editor.view.ViewX, static_cast<int>(editor.preview.MiniSelectLeft / 3));
+  EXPECT_EQ(editor.view.ViewX, 20);
+  MiniLevelMouseUp(editor, kLeftButton, 61, 46);
+  EXPECT_EQ(editor.input.MiniMouseButton, 0);
+  EXPECT_EQ(window.minimapPointer, 0);
 }
 
 }  // namespace
