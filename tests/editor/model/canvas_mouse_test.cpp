@@ -105,43 +105,43 @@ TEST(CanvasMouse, InPasteModeTheLeftButtonPastesAndAnyOtherLeaves) {
   }
 }
 
-TEST(UpdateStatusBar, DescribesTheCellUnderThePointer) {
-  struct Case {
-    const char* name;
-    int direction;
-    bool developer;
-    const char* text;
-  };
-  for (const Case& c : {Case{"a wall facing right", 2, false, "Tile: Wall (Right)"},
-                        Case{"a direction above 4 has no word", 7, false, "Tile: Wall"},
-                        Case{"developer mode adds code and digit", 1, true, "Tile: Wall (2)  1 - (Up)"}}) {
-    CanvasTestEditor t;
-    t.editor.tiles.TileDefs[kWall].Desc = "Wall";
-    t.editor.DeveloperMode = c.developer;
-    t.Cell(4, 6) = MapCell{kWall, static_cast<std::int16_t>(c.direction)};
-    t.PointAt(4, 6);
-    UpdateStatusBar(t.editor);
-    EXPECT_EQ(t.window.status[0].text, c.text) << c.name;
-    EXPECT_FALSE(t.window.status[0].bold) << c.name;
-    EXPECT_EQ(t.window.status[1].text, "Col: 4") << c.name;
-    EXPECT_EQ(t.window.status[2].text, "Row: 6") << c.name;
+// Status panels 0 to 3 as "text", a bold one as "*text*", "-" for a panel never written.
+std::string StatusBar(const testing::RecordingWindow& window) {
+  std::string shown;
+  for (int panel = 0; panel < 4; ++panel) {
+    const auto it = window.status.find(panel);
+    shown += it == window.status.end() ? "-" : it->second.bold ? "*" + it->second.text + "*" : it->second.text;
+    if (panel < 3) shown += "|";
   }
+  return shown;
 }
 
-TEST(UpdateStatusBar, AnEmptyCellShowsThePreferenceTextAndBeyondTheCanvasOnlyColumnAndRowChange) {
-  CanvasTestEditor t;
-  t.editor.prefs.StatusBarText = "Nothing here";
-  t.PointAt(4, 6);
-  UpdateStatusBar(t.editor);
-  EXPECT_EQ(t.window.status[0].text, "Nothing here");
-  EXPECT_TRUE(t.window.status[0].bold);
-  t.window.status = {{0, {"before"}}};
-  t.editor.input.MouseX = 1001;
-  UpdateStatusBar(t.editor);
-  EXPECT_EQ(t.window.status[1].text, "Col: ?");
-  EXPECT_EQ(t.window.status[2].text, "Row: ?");
-  EXPECT_EQ(t.window.status[0].text, "before");
-  EXPECT_EQ(t.window.status.count(3), 0u);
+TEST(UpdateStatusBar, DescribesTheCellUnderThePointerAndBeyondTheCanvasOnlyItsColumnAndRow) {
+  struct Case {
+    const char* name;
+    int tile, direction;
+    bool developer;
+    int mouseX;
+    const char* shown;
+  };
+  for (const Case& c : {
+           Case{"an empty cell: the preference text", 0, 0, false, 85, "*Nothing here*|Col: 4|Row: 6|Tool: Brush (1)"},
+           Case{"a wall facing right", kWall, 2, false, 85, "Tile: Wall (Right)|Col: 4|Row: 6|Tool: Brush (1)"},
+           Case{"a direction above 4 has no word", kWall, 7, false, 85, "Tile: Wall|Col: 4|Row: 6|Tool: Brush (1)"},
+           Case{"developer mode adds code and digit", kWall, 1, true, 85,
+                "Tile: Wall (2)  1 - (Up)|Col: 4|Row: 6|Tool: Brush (1)"},
+           Case{"beyond the canvas", kWall, 1, false, 1001, "-|Col: ?|Row: ?|-"},
+       }) {
+    CanvasTestEditor t;
+    t.editor.tiles.TileDefs[kWall].Desc = "Wall";
+    t.editor.prefs.StatusBarText = "Nothing here";
+    t.editor.DeveloperMode = c.developer;
+    t.Cell(4, 6) = MapCell{static_cast<std::int16_t>(c.tile), static_cast<std::int16_t>(c.direction)};
+    t.PointAt(4, 6);
+    t.editor.input.MouseX = static_cast<std::int16_t>(c.mouseX);
+    UpdateStatusBar(t.editor);
+    EXPECT_EQ(StatusBar(t.window), c.shown) << c.name;
+  }
 }
 
 }  // namespace
