@@ -56,8 +56,8 @@ void RunLoadCases(const std::vector<LoadCase>& cases) {
 
 TEST(LoadPreferences, KeysMatchInAnyCaseAndTheLaterRowWins) {
   RunLoadCases({
-      {"capitals", {{"WindowX", "40"}, {"SHOWGRID", "-1"}, {"LevelsPath", "/Mine/"}},
-       {"Left=40", "ShowGrid=0", "LevelsPath=/Mine/"}},
+      {"capitals", {{"WindowX", "40"}, {"SHOWGRID", "-1"}, {"LevelsPath", "/Mine/"}, {"GraphicsPath", "/Pictures/"}},
+       {"Left=40", "ShowGrid=0", "LevelsPath=/Mine/", "GraphicsPath=/Pictures/"}},
       {"two overwrite rows", {{"overwritetiles", "0"}, {"overwritetiles", "-1"}},
        {"OverwriteTiles=0", "tools.Overwrite=0"}},
       {"the later title", {{"default levelname", "Cave"}, {"levelname", "Mine"}},
