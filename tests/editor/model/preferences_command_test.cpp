@@ -71,12 +71,14 @@ TEST_F(PreferencesCommandTest, ShowsThePreferencesAndOkAppliesEveryNumberThatCon
   EXPECT_EQ(prefs.Window.WindowState, 0);
 }
 
-TEST_F(PreferencesCommandTest, ABlackBorderOpensWithTheRandomBoxTicked) {
+TEST_F(PreferencesCommandTest, ABlackBorderOpensWithTheRandomBoxTickedAndOkKeepsTheWindowMaximised) {
   editor_.prefs.BorderColor = "0,0,0";
+  state_ = 2;
   edit_ = [](PreferencesForm&) {};
   ShowPreferences(editor_, *this);
   EXPECT_TRUE(shown_.RandomColors);
   EXPECT_TRUE(editor_.prefs.RandomBorderColors);
+  EXPECT_EQ(state_, 2);
 }
 
 TEST(PreferencesTexts, GridColoursFollowTheBorderDownToBlack) {
