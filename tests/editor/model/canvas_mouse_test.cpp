@@ -6,12 +6,14 @@
 
 #include "editor/model/clipboard.h"
 #include "editor/model/paste_mode.h"
+#include "editor/model/status_bar.h"
 #include "editor/support/canvas_test_editor.h"
 
 namespace brolt::editor {
 namespace {
 
 using testing::CanvasTestEditor;
+using testing::kCannon;
 using testing::kGrass;
 using testing::kWall;
 
@@ -37,40 +39,39 @@ TEST(CanvasMouse, ABrushStrokePaintsOncePerCellEnteredAndIsOneUndoStep) {
     std::vector<float> moves;  // x of each move along row 5
     std::size_t paints;
   };
-  const Case cases[] = {
-      {"inside one cell", {In(5, 8), In(5, 12), In(5, 19)}, 1},
-      {"across three cells", {In(5, 15), In(6), In(6, 9), In(7)}, 3},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
+  for (const Case& c : {Case{"inside one cell", {In(5, 8), In(5, 12), In(5, 19)}, 1},
+                        Case{"across three cells", {In(5, 15), In(6), In(6, 9), In(7)}, 3}}) {
     MouseCanvas t;
     Level_MouseDown(t.editor, kLeftButton, 0, In(5), In(5));
     for (float x : c.moves) Level_MouseMove(t.editor, kLeftButton, 0, x, In(5));
     Level_MouseUp(t.editor, kLeftButton, 0, c.moves.back(), In(5));
-    EXPECT_EQ(t.canvas.redrawnCells.size(), c.paints);
-    EXPECT_EQ(t.UndoSteps(), 1);
-    EXPECT_FALSE(t.editor.level.LevelSaved);
+    EXPECT_EQ(t.canvas.redrawnCells.size(), c.paints) << c.name;
+    EXPECT_EQ(t.UndoSteps(), 1) << c.name;
+    EXPECT_FALSE(t.editor.level.LevelSaved) << c.name;
   }
 }
 
-TEST(CanvasMouse, APressThatPaintsNothingRecordsNoUndoStep) {
+TEST(CanvasMouse, APickWithSOrThePreviewStartPaintsNothingAndRecordsNoUndoStep) {
   struct Case {
     const char* name;
-    int tool;
-    std::int16_t heldKey;
+    int tool, heldKey, button;
+    int primary, secondary;
   };
-  const Case cases[] = {
-      {"a tile picked with S", kBrushTool, kPickKey},
-      {"the preview start placed", kPreviewStartTool, 0},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
+  for (const Case& c :
+       {Case{"S and the left button pick the primary tile", kBrushTool, kPickKey, kLeftButton, kCannon, kGrass},
+        Case{"S and the right button pick the secondary", kBrushTool, kPickKey, kRightButton, kWall, kCannon},
+        Case{"the preview start placed", kPreviewStartTool, 0, kLeftButton, kWall, kGrass}}) {
     MouseCanvas t;
+    t.Cell(3, 3).TileCode = kCannon;
     t.editor.tools.CurrentTool = static_cast<std::int16_t>(c.tool);
-    t.editor.input.HeldKey = c.heldKey;
-    t.Click(kLeftButton, 4, 4);
-    EXPECT_EQ(t.UndoSteps(), 0);
-    EXPECT_TRUE(t.editor.level.LevelSaved);
+    t.editor.input.HeldKey = static_cast<std::int16_t>(c.heldKey);
+    t.Click(c.button, 3, 3);
+    EXPECT_EQ(t.editor.tools.PrimaryTile, c.primary) << c.name;
+    EXPECT_EQ(t.editor.tools.SecondaryTile, c.secondary) << c.name;
+    EXPECT_EQ(t.Tile(3, 3), kCannon) << c.name;
+    EXPECT_FALSE(t.editor.preview.PickOutline.Visible) << c.name;
+    EXPECT_EQ(t.UndoSteps(), 0) << c.name;
+    EXPECT_TRUE(t.editor.level.LevelSaved) << c.name;
   }
 }
 
@@ -79,8 +80,7 @@ TEST(CanvasMouse, ASecondButtonDuringARectangleDragCancelsIt) {
   t.editor.tools.CurrentTool = kFilledRectangleTool;
   Level_MouseDown(t.editor, kLeftButton, 0, In(2), In(2));
   Level_MouseMove(t.editor, kLeftButton, 0, In(5), In(5));
-  Level_MouseDown(t.editor, kRightButton, 0, In(5), In(5));
-  Level_MouseUp(t.editor, kRightButton, 0, In(5), In(5));
+  t.Click(kRightButton, 5, 5);
   Level_MouseUp(t.editor, kLeftButton, 0, In(5), In(5));
   EXPECT_EQ(t.CountTile(kWall) + t.CountTile(kGrass), 0);
   EXPECT_EQ(t.UndoSteps(), 0);
@@ -88,13 +88,7 @@ TEST(CanvasMouse, ASecondButtonDuringARectangleDragCancelsIt) {
 }
 
 TEST(CanvasMouse, InPasteModeTheLeftButtonPastesAndAnyOtherLeaves) {
-  struct Case {
-    int button;
-    int pasted;
-    bool stillPasting;
-  };
-  for (const Case c : {Case{kLeftButton, 2, true}, Case{kRightButton, 1, false}}) {
-    SCOPED_TRACE(c.button);
+  for (const int button : {kLeftButton, kRightButton}) {
     MouseCanvas t;
     t.Cell(1, 1).TileCode = kWall;
     t.Select(1, 1);
@@ -102,29 +96,51 @@ TEST(CanvasMouse, InPasteModeTheLeftButtonPastesAndAnyOtherLeaves) {
     StartPasteMode(t.editor);
     Level_MouseMove(t.editor, 0, 0, In(10), In(10));
     // The press lands where the last move put the preview, wherever the press itself is.
-    t.Click(c.button, 20, 20);
-    EXPECT_EQ(t.CountTile(kWall), c.pasted);
-    EXPECT_EQ(t.Tile(10, 10), c.pasted == 2 ? kWall : 0);
-    EXPECT_EQ(t.editor.clipboard.PasteMode, c.stillPasting);
-    EXPECT_EQ(t.window.status[0].text, kPasteModeHint);
+    t.Click(button, 20, 20);
+    const bool pasted = button == kLeftButton;
+    EXPECT_EQ(t.CountTile(kWall), pasted ? 2 : 1) << button;
+    EXPECT_EQ(t.Tile(10, 10), pasted ? kWall : 0) << button;
+    EXPECT_EQ(t.editor.clipboard.PasteMode, pasted) << button;
+    EXPECT_EQ(t.window.status[0].text, kPasteModeHint) << button;
   }
 }
 
-TEST(CanvasMouse, HoldingSPicksTheButtonsTileFromTheLevel) {
+// Status panels 0 to 3 as "text", a bold one as "*text*", "-" for a panel never written.
+std::string StatusBar(const testing::RecordingWindow& window) {
+  std::string shown;
+  for (int panel = 0; panel < 4; ++panel) {
+    const auto it = window.status.find(panel);
+    shown += it == window.status.end() ? "-" : it->second.bold ? "*" + it->second.text + "*" : it->second.text;
+    if (panel < 3) shown += "|";
+  }
+  return shown;
+}
+
+TEST(UpdateStatusBar, DescribesTheCellUnderThePointerAndBeyondTheCanvasOnlyItsColumnAndRow) {
   struct Case {
-    int button;
-    int primary, secondary;
+    const char* name;
+    int tile, direction;
+    bool developer;
+    int mouseX;
+    const char* shown;
   };
-  for (const Case c : {Case{kLeftButton, testing::kCannon, kGrass}, Case{kRightButton, kWall, testing::kCannon}}) {
-    SCOPED_TRACE(c.button);
-    MouseCanvas t;
-    t.Cell(3, 3).TileCode = testing::kCannon;
-    t.editor.input.HeldKey = kPickKey;
-    t.Click(c.button, 3, 3);
-    EXPECT_EQ(t.editor.tools.PrimaryTile, c.primary);
-    EXPECT_EQ(t.editor.tools.SecondaryTile, c.secondary);
-    EXPECT_EQ(t.Tile(3, 3), testing::kCannon);
-    EXPECT_FALSE(t.editor.preview.PickOutline.Visible);
+  for (const Case& c : {
+           Case{"an empty cell: the preference text", 0, 0, false, 85, "*Nothing here*|Col: 4|Row: 6|Tool: Brush (1)"},
+           Case{"a wall facing right", kWall, 2, false, 85, "Tile: Wall (Right)|Col: 4|Row: 6|Tool: Brush (1)"},
+           Case{"a direction above 4 has no word", kWall, 7, false, 85, "Tile: Wall|Col: 4|Row: 6|Tool: Brush (1)"},
+           Case{"developer mode adds code and digit", kWall, 1, true, 85,
+                "Tile: Wall (2)  1 - (Up)|Col: 4|Row: 6|Tool: Brush (1)"},
+           Case{"beyond the canvas", kWall, 1, false, 1001, "-|Col: ?|Row: ?|-"},
+       }) {
+    CanvasTestEditor t;
+    t.editor.tiles.TileDefs[kWall].Desc = "Wall";
+    t.editor.prefs.StatusBarText = "Nothing here";
+    t.editor.DeveloperMode = c.developer;
+    t.Cell(4, 6) = MapCell{static_cast<std::int16_t>(c.tile), static_cast<std::int16_t>(c.direction)};
+    t.PointAt(4, 6);
+    t.editor.input.MouseX = static_cast<std::int16_t>(c.mouseX);
+    UpdateStatusBar(t.editor);
+    EXPECT_EQ(StatusBar(t.window), c.shown) << c.name;
   }
 }
 

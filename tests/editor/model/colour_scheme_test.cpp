@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "editor/model/color_picker_geometry.h"
+
 namespace brolt::editor {
 namespace {
 
@@ -13,20 +15,15 @@ TEST(GetColorComponent, ReadsEachFieldByItsLeadingNumber) {
     std::optional<int> red, green, blue;
   };
   const Case cases[] = {
-      {"255,0,128", 255, 0, 128},
-      {"078, 9 ,007", 78, 9, 7},
-      {"10,20", 10, std::nullopt, std::nullopt},
-      {"no commas", std::nullopt, std::nullopt, std::nullopt},
-      {"1,2,3,4", 1, 2, 3},
-      {"x,,", 0, 0, 0},
+      {"255,0,128", 255, 0, 128}, {"078, 9 ,007", 78, 9, 7},  {"10,20", 10, std::nullopt, std::nullopt},
+      {"1,2,3,4", 1, 2, 3},       {"x,,", 0, 0, 0},           {"no commas", std::nullopt, std::nullopt, std::nullopt},
       {"300,-5,99", 255, 0, 99},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
-    EXPECT_EQ(GetColorComponent(c.text, true, false, false), c.red);
-    EXPECT_EQ(GetColorComponent(c.text, false, true, false), c.green);
-    EXPECT_EQ(GetColorComponent(c.text, false, false, true), c.blue);
-    EXPECT_EQ(GetColorComponent(c.text, false, false, false), std::nullopt);
+    EXPECT_EQ(GetColorComponent(c.text, true, false, false), c.red) << c.text;
+    EXPECT_EQ(GetColorComponent(c.text, false, true, false), c.green) << c.text;
+    EXPECT_EQ(GetColorComponent(c.text, false, false, true), c.blue) << c.text;
+    EXPECT_EQ(GetColorComponent(c.text, false, false, false), std::nullopt) << c.text;
   }
 }
 
@@ -56,6 +53,44 @@ TEST(RandomBorderColor, EveryDrawFollowsTheSchemeRules) {
     if (border[0] == 255 || border[1] == 255 || border[2] == 255) ++lifted;
   }
   EXPECT_GT(lifted, 1900);  // only ties for the strongest stay unlifted
+}
+
+TEST(ColorPickerGeometry, TrianglePicksStayOnTheTriangle) {
+  struct Case {
+    double x, y;
+    PickPoint snapped;
+  };
+  for (const Case& c : {
+           Case{0, 0, {64, 2}},         // the corner acts as (2, 2), then snaps onto the apex's row
+           Case{64, 2, {64, 2}},        // inside stays
+           Case{0, 100, {15, 100}},     // black area left of the left edge: onto the left edge
+           Case{127, 100, {113, 100}},  // right of the right edge: onto the right edge
+           Case{500, 500, {126, 126}},  // beyond the picture: its last row's right end
+           Case{64.4, 60.6, {64, 61}},  // the pointer is rounded to a pixel
+       }) {
+    EXPECT_EQ(SnapToColorTriangle(c.x, c.y, 128, 127), c.snapped) << c.x << "," << c.y;
+  }
+}
+
+TEST(ColorPickerGeometry, BarPicksStayInsideTheirBarsAndSaturationFallsFromTheTop) {
+  struct Case {
+    int x, y;
+    PickPoint shader, saturation;
+  };
+  for (const Case& c : {
+           Case{0, 0, {1, 1}, {1, 1}},
+           Case{7, 20, {7, 20}, {7, 20}},
+           Case{12, 36, {12, 36}, {12, 36}},
+           Case{13, 37, {14, 38}, {13, 37}},  // the shader jumps to its last pixel three before the edge
+           Case{40, 90, {14, 38}, {13, 38}},
+       }) {
+    EXPECT_EQ(ClampShaderPick(c.x, c.y, 15, 39), c.shader) << c.x << "," << c.y;
+    EXPECT_EQ(ClampSaturationPick(c.x, c.y, 14, 39), c.saturation) << c.x << "," << c.y;
+  }
+  for (const auto& [y, level] : {std::pair{0.0, 255}, std::pair{39 * kInitialSaturationHeight, 191},
+                                 std::pair{1.0, 248}, std::pair{38.0, 7}, std::pair{39.0, 0}}) {
+    EXPECT_EQ(SaturationAtHeight(y, 39), level) << y;
+  }
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "editor/model/start_view.h"
+#include "editor/model/window_placement.h"
+
 namespace brolt::editor {
 namespace {
 
@@ -53,6 +56,38 @@ TEST(LayOutMainWindow, AWindowTooSmallLeavesOutOnlyWhatCannotBeSized) {
   ASSERT_TRUE(layout.MiniLevel);  // placed off the left edge, as a too narrow window shows it
   EXPECT_EQ(layout.MiniLevel->Left, -64);
   EXPECT_TRUE(layout.StatusFields[0]);
+}
+
+TEST(StartViewOrigin, CentresTheMiddleOfTheLevelInTheViewport) {
+  for (const auto& [width, height, x, y] : {
+           std::array{600, 600, 9, 9},
+           std::array{600, 620, 9, 8},        // 31 cells down: 15.5, 8.5 rounds to even
+           std::array{600, 700, 9, 6},        // 35 cells down: 17.5, 6.5 rounds to even
+           std::array{2000, 2000, -26, -26},  // larger than the level: ScrollTo clamps
+           std::array{0, 0, 24, 24},
+       }) {
+    const ViewOrigin origin = StartViewOrigin(width, height, 20);
+    EXPECT_EQ((std::array<int, 2>{origin.x, origin.y}), (std::array{x, y})) << width << "x" << height;
+  }
+}
+
+TEST(PlaceOnScreen, KeepsTheWindowOnTheAvailableScreen) {
+  struct Case {
+    const char* name;
+    WindowPlacement stored;
+    bool centre;
+    std::array<int, 5> placed;
+  };
+  const Case cases[] = {
+      {"fits", {100, 100, 632, 532, 0}, false, {100, 100, 632, 532, 0}},
+      {"centred", {100, 100, 632, 532, 0}, true, {324, 149, 632, 532, 0}},
+      {"off to the right and above", {3000, -400, 632, 532, 2}, false, {648, 30, 632, 532, 2}},
+      {"larger than the screen", {-50, 0, 4000, 3000, 0}, false, {0, 30, 1280, 770, 0}},
+  };
+  for (const Case& c : cases) {
+    const WindowPlacement p = PlaceOnScreen(c.stored, c.centre, ScreenArea{0, 30, 1280, 770});
+    EXPECT_EQ((std::array{p.Left, p.Top, p.Width, p.Height, p.WindowState}), c.placed) << c.name;
+  }
 }
 
 }  // namespace

@@ -26,39 +26,32 @@ struct TimerFixture : ::testing::Test, testing::InputEditor {
   }
 };
 
-TEST_F(TimerFixture, TheMarkerPulsesFromBlackToWhiteAndBack) {
-  editor.level.Cell(3, 4).TileCode = kThresherTile;
-  const std::int32_t grey = 0x323232, dark = 0x1E140A, light = 0x3C3228, border = 0x5A5046, white = 0xFFFFFF;
-  EXPECT_EQ(ColourSteps(12), (std::vector<std::int32_t>{0, grey, dark, light, border, white, border, light, dark, grey,
-                                                        0, grey}));
-  EXPECT_EQ(editor.view.MiniLevel[3][4], grey);  // the minimap's dot takes the same colour
-}
-
-TEST_F(TimerFixture, TheMarkerSitsOnTheFirstThresherByColumnThenRow) {
+TEST_F(TimerFixture, TheMarkerPulsesOnTheFirstThresherByColumnThenRowAndLeavesWithIt) {
   editor.level.Cell(7, 0).TileCode = kThresherTile;
   editor.level.Cell(5, 9).TileCode = kThresherTile;
   editor.level.Cell(5, 3).TileCode = kThresherTile;
-  TimerTick(editor);
+  const std::int32_t grey = 0x323232, dark = 0x1E140A, light = 0x3C3228, border = 0x5A5046, white = 0xFFFFFF;
+  EXPECT_EQ(ColourSteps(12),
+            (std::vector<std::int32_t>{0, grey, dark, light, border, white, border, light, dark, grey, 0, grey}));
   const CellBox& marker = editor.preview.PlayerMarker;
   EXPECT_TRUE(marker.Visible);
-  EXPECT_EQ(marker.Left, 5);
-  EXPECT_EQ(marker.Top, 3);
+  EXPECT_EQ((std::array<int, 2>{marker.Left, marker.Top}), (std::array{5, 3}));
+  EXPECT_EQ(editor.view.MiniLevel[5][3], grey);  // the minimap's dot takes the same colour
 
   editor.level = {};
   editor.view.MiniLevel[5][3] = 0;
   ColourSteps(2);
-  EXPECT_FALSE(editor.preview.PlayerMarker.Visible);
+  EXPECT_FALSE(marker.Visible);
   EXPECT_EQ(editor.view.MiniLevel[5][3], 0);
 }
 
-struct ScrollCase {
-  bool left, right, up, down;
-  std::int16_t x, y;  // the bars' values after one tick from (5, 10); both bars end at 10
-};
-
 TEST_F(TimerFixture, HeldArrowsScrollOneCellATickWithinTheBars) {
-  for (const ScrollCase& c : {ScrollCase{true, false, false, false, 4, 10}, ScrollCase{false, true, false, true, 6, 10},
-                              ScrollCase{true, true, true, false, 5, 9}}) {
+  struct Case {
+    bool left, right, up, down;
+    std::int16_t x, y;  // the bars' values after one tick from (5, 10); both bars end at 10
+  };
+  for (const Case& c : {Case{true, false, false, false, 4, 10}, Case{false, true, false, true, 6, 10},
+                        Case{true, true, true, false, 5, 9}}) {
     editor.view.ScrX = {5, 10, 1};
     editor.view.ScrY = {10, 10, 1};
     editor.input.ScrollLeftHeld = c.left;
@@ -66,9 +59,8 @@ TEST_F(TimerFixture, HeldArrowsScrollOneCellATickWithinTheBars) {
     editor.input.ScrollUpHeld = c.up;
     editor.input.ScrollDownHeld = c.down;
     TimerTick(editor);
-    EXPECT_EQ(editor.view.ScrX.Value, c.x);
-    EXPECT_EQ(editor.view.ScrY.Value, c.y);
-    EXPECT_EQ(editor.view.ViewX, c.x);
+    EXPECT_EQ((std::array<int, 3>{editor.view.ScrX.Value, editor.view.ScrY.Value, editor.view.ViewX}),
+              (std::array<int, 3>{c.x, c.y, c.x}));
   }
 }
 

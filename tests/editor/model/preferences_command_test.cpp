@@ -5,150 +5,148 @@
 #include <functional>
 #include <optional>
 
+#include "editor/model/definitions_editor.h"
+#include "editor/model/key_filters.h"
+#include "editor/support/levels_folder_editor.h"
 #include "editor/support/scripted_dialogs.h"
 
 namespace brolt::editor {
 namespace {
 
-class FakePreferencesDialog : public PreferencesView {
- public:
-  std::optional<PreferencesForm> shown;
-  std::function<void(PreferencesForm&)> edit;  // empty: Cancel
-
-  void FillPreferences(const PreferencesForm& form) override { shown = form; }
-  bool RunPreferences() override {
-    if (edit) edit(*shown);
-    return static_cast<bool>(edit);
-  }
-  PreferencesForm ReadPreferences() const override { return *shown; }
-};
-
-class FakeMainWindow : public WindowControls {
- public:
-  int state = 0;
-  int MainWindowState() const override { return state; }
-  void SetMainWindowState(int newState) override { state = newState; }
-};
-
-class PreferencesCommandTest : public ::testing::Test {
+// Plays the dialog and the main window: the dialog hands back the form it was filled with as `edit` changes it (no
+// edit is Cancel).
+class PreferencesCommandTest : public ::testing::Test, public PreferencesView, public WindowControls {
  protected:
-  void SetUp() override {
+  PreferencesCommandTest() {
     editor_.ui.dialogs = &dialogs_;
-    editor_.ui.window = &window_;
-    Preferences& prefs = editor_.prefs;
-    prefs.BorderColor = "90,120,200";
-    prefs.GridLight = "15,45,125";
-    prefs.GridDark = "0,0,35";
-    prefs.FadeInSpeed = 15;
-    prefs.LightRadiusDefault = 5;
-    prefs.CannonRateDefault = 4;
+    editor_.ui.window = this;
+    editor_.prefs.BorderColor = "90,120,200";
+    editor_.prefs.GridLight = "15,45,125";
+    editor_.prefs.GridDark = "0,0,35";
+    editor_.prefs.CannonRateDefault = 4;
   }
+  void FillPreferences(const PreferencesForm& form) override { shown_ = returned_ = form; }
+  bool RunPreferences() override {
+    if (edit_) edit_(returned_);
+    return static_cast<bool>(edit_);
+  }
+  PreferencesForm ReadPreferences() const override { return returned_; }
+  int MainWindowState() const override { return state_; }
+  void SetMainWindowState(int state) override { state_ = state; }
 
   testing::ScriptedDialogs dialogs_;
-  FakeMainWindow window_;
   Editor editor_;
-  FakePreferencesDialog dialog_;
+  PreferencesForm shown_, returned_;
+  std::function<void(PreferencesForm&)> edit_;
+  int state_ = 0;
 };
 
-TEST_F(PreferencesCommandTest, FillsTheDialogFromThePreferencesAndTheMainWindow) {
-  window_.state = 2;
+TEST_F(PreferencesCommandTest, ShowsThePreferencesAndOkAppliesEveryNumberThatConverts) {
+  state_ = 2;
   editor_.prefs.MuteMusic = true;
-  ShowPreferences(editor_, dialog_);
-  const PreferencesForm& form = *dialog_.shown;
-  EXPECT_EQ((std::array{form.BorderColor, form.GridLight, form.GridDark}),
-            (std::array<std::string, 3>{"90,120,200", "15,45,125", "0,0,35"}));
-  EXPECT_EQ((std::array{form.LightRadiusDefault, form.FadeInSpeed, form.CannonRateDefault}),
-            (std::array<std::string, 3>{"5", "15", "4"}));
-  EXPECT_TRUE(form.MaximizeEditor);
-  EXPECT_TRUE(form.MuteMusic);
-  EXPECT_FALSE(form.RandomColors);
-}
-
-TEST_F(PreferencesCommandTest, OkAppliesEveryValueAtOnce) {
-  dialog_.edit = [](PreferencesForm& form) {
+  edit_ = [](PreferencesForm& form) {
     form.BorderColor = "200,100,050";
-    form.FadeInSpeed = "50";
+    form.FadeInSpeed = "";
     form.LightRadiusDefault = "20";
     form.CannonRateDefault = "2.5";
-    form.MuteMusic = true;
+    form.MuteMusic = false;
     form.CenterWindow = true;
-    form.MaximizeEditor = true;
+    form.MaximizeEditor = false;
     form.RandomColors = true;
   };
-  ShowPreferences(editor_, dialog_);
+  ShowPreferences(editor_, *this);
+  const PreferencesForm& form = shown_;
+  EXPECT_EQ((std::array{form.BorderColor, form.GridLight, form.GridDark, form.LightRadiusDefault, form.FadeInSpeed,
+                        form.CannonRateDefault}),
+            (std::array<std::string, 6>{"90,120,200", "15,45,125", "0,0,35", "5", "15", "4"}));
+  EXPECT_EQ((std::array{form.MaximizeEditor, form.MuteMusic, form.RandomColors}), (std::array{true, true, false}));
+
   const Preferences& prefs = editor_.prefs;
   EXPECT_EQ(prefs.BorderColor, "200,100,050");
   EXPECT_EQ((std::array<int, 3>{prefs.FadeInSpeed, prefs.LightRadiusDefault, prefs.CannonRateDefault}),
-            (std::array{50, 20, 2}));
-  EXPECT_TRUE(prefs.MuteMusic && prefs.CenterWindow && prefs.RandomBorderColors);
-  EXPECT_EQ(window_.state, 2);
-  EXPECT_EQ(prefs.Window.WindowState, 2);
+            (std::array{15, 20, 2}));
+  EXPECT_EQ((std::array{prefs.MuteMusic, prefs.CenterWindow, prefs.RandomBorderColors}),
+            (std::array{false, true, true}));
+  EXPECT_EQ(state_, 0);
+  EXPECT_EQ(prefs.Window.WindowState, 0);
 }
 
-TEST_F(PreferencesCommandTest, ATextThatIsNotANumberKeepsThePreference) {
-  dialog_.edit = [](PreferencesForm& form) {
-    form.FadeInSpeed = "";
-    form.CannonRateDefault = "fast";
-  };
-  ShowPreferences(editor_, dialog_);
-  EXPECT_EQ(editor_.prefs.FadeInSpeed, 15);
-  EXPECT_EQ(editor_.prefs.CannonRateDefault, 4);
-}
-
-TEST_F(PreferencesCommandTest, CancelAfterRandomColoursChangesNothing) {
-  dialog_.edit = nullptr;
-  const Preferences before = editor_.prefs;
-  // The designer ticks the box while the dialog is open: the buttons show new colours...
-  const std::array<std::string, 3> drawn = DrawRandomSchemeColors(editor_);
-  EXPECT_NE(drawn[0], before.BorderColor);
-  ShowPreferences(editor_, dialog_);
-  // ... and Cancel leaves the preferences as they were.
-  EXPECT_EQ(editor_.prefs.BorderColor, before.BorderColor);
-  EXPECT_EQ(editor_.prefs.GridLight, before.GridLight);
-  EXPECT_EQ(editor_.prefs.GridDark, before.GridDark);
-  EXPECT_FALSE(editor_.prefs.RandomBorderColors);
-}
-
-TEST_F(PreferencesCommandTest, ABlackBorderOpensWithTheRandomBoxTicked) {
+TEST_F(PreferencesCommandTest, ABlackBorderOpensWithTheRandomBoxTickedAndOkKeepsTheWindowMaximised) {
   editor_.prefs.BorderColor = "0,0,0";
-  dialog_.edit = [](PreferencesForm&) {};
-  ShowPreferences(editor_, dialog_);
-  EXPECT_TRUE(dialog_.shown->RandomColors);
+  state_ = 2;
+  edit_ = [](PreferencesForm&) {};
+  ShowPreferences(editor_, *this);
+  EXPECT_TRUE(shown_.RandomColors);
   EXPECT_TRUE(editor_.prefs.RandomBorderColors);
+  EXPECT_EQ(state_, 2);
 }
 
-TEST(GridColorsForBorderTest, FollowTheBorderColourDownToBlack) {
-  struct Case {
-    const char* border;
-    const char* light;
-    const char* dark;
-  };
-  for (const Case& c : {Case{"200,100,50", "125,25,0", "35,0,0"}, Case{"0,0,0", "0,0,0", "0,0,0"},
-                        Case{"255,255,255", "180,180,180", "90,90,90"}}) {
-    EXPECT_EQ(GridColorsForBorder(c.border), (std::array<std::string, 2>{c.light, c.dark})) << c.border;
+TEST(PreferencesTexts, GridColoursFollowTheBorderDownToBlack) {
+  for (const auto& [border, light, dark] :
+       {std::array{"200,100,50", "125,25,0", "35,0,0"}, std::array{"0,0,0", "0,0,0", "0,0,0"},
+        std::array{"255,255,255", "180,180,180", "90,90,90"}}) {
+    EXPECT_EQ(GridColorsForBorder(border), (std::array<std::string, 2>{light, dark})) << border;
   }
 }
 
-TEST(CannonRateTextTest, KeepsTheLeadingNumberWithinZeroTo99) {
-  struct Case {
-    const char* typed;
-    const char* kept;
-  };
-  for (const Case& c : {Case{"abc", "0"}, Case{"150", "99"}, Case{"-5", "0"}, Case{"12abc", "12"}, Case{"2.5", "2.5"},
-                        Case{"60", "60"}, Case{"", "0"}}) {
-    EXPECT_EQ(ClampCannonRateText(c.typed), c.kept) << c.typed;
+TEST(PreferencesTexts, TheCannonRateKeepsItsLeadingNumberWithinZeroTo99) {
+  for (const auto& [typed, kept] : {std::pair{"abc", "0"}, std::pair{"150", "99"}, std::pair{"-5", "0"},
+                                    std::pair{"12abc", "12"}, std::pair{"2.5", "2.5"}, std::pair{"", "0"}}) {
+    EXPECT_EQ(ClampCannonRateText(typed), kept) << typed;
   }
 }
 
-TEST(TextToIntegerTest, ConvertsWholeNumbersRoundingHalvesToEven) {
-  struct Case {
-    const char* text;
-    std::optional<std::int16_t> value;
-  };
-  for (const Case& c : {Case{"2.5", 2}, Case{"3.5", 4}, Case{" 7 ", 7}, Case{"", std::nullopt},
-                        Case{"abc", std::nullopt}, Case{"12abc", std::nullopt}, Case{"40000", std::nullopt}}) {
-    EXPECT_EQ(TextToInteger(c.text), c.value) << c.text;
+TEST(PreferencesTexts, NumbersAreWholeTextsRoundingHalvesToEven) {
+  using Case = std::pair<const char*, std::optional<std::int16_t>>;
+  for (const auto& [text, value] : {Case{"2.5", 2}, Case{"3.5", 4}, Case{" 7 ", 7}, Case{"", std::nullopt},
+                                    Case{"abc", std::nullopt}, Case{"12abc", std::nullopt},
+                                    Case{"40000", std::nullopt}}) {
+    EXPECT_EQ(TextToInteger(text), value) << text;
   }
+}
+
+TEST(KeyFilters, TitlesAndFileNamesCapitaliseTheFirstLetterOfEachWordOnly) {
+  struct Case {
+    std::string text;
+    int selStart, selLength, typed, expected;
+  };
+  const Case cases[] = {
+      {"", 0, 0, 'm', 'M'},           // empty title
+      {"level", 0, 0, 'x', 'X'},      // caret at the start
+      {"level", 0, 5, 'x', 'X'},      // whole title selected
+      {"my level", 8, 0, 'x', 'x'},   // after a letter
+      {"my level ", 9, 0, 'x', 'X'},  // after a space
+      {"half-", 5, 0, 'w', 'W'},      // after a hyphen
+      {"my level", 3, 2, 'x', 'x'},   // part of the text selected
+      {"a ", 2, 0, 0xE9, 0xC9},       // Latin-1 small e acute
+      {"a ", 2, 0, 0xF7, 0xF7},       // the division sign has no capital
+      {"a ", 2, 0, '7', '7'},         // no key is refused
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(FilterTitleKey(c.typed, c.text, c.selStart, c.selLength), c.expected) << c.text << " " << c.selStart;
+    EXPECT_EQ(FilterFileNameKey(c.typed, c.text, c.selStart, c.selLength), c.expected) << c.text << " " << c.selStart;
+  }
+}
+
+TEST(KeyFilters, NumbersTakeDigitsAndBackspaceOnly) {
+  for (int key = 0; key < 256; ++key) {
+    const bool passes = key == kBackspaceKey || (key >= '0' && key <= '9');
+    EXPECT_EQ(FilterNumericKey(key), passes ? key : 0) << key;
+  }
+}
+
+TEST(EditDefinitions, StartsTabwrightOnTheOpenDatabaseAndReportsAFailedStart) {
+  testing::LevelsFolderEditor t;
+  EditDefinitions(t.editor);
+  ASSERT_EQ(t.launcher.starts.size(), 1U);
+  EXPECT_EQ(t.launcher.starts[0].program, "tabwright");  // found on the PATH
+  EXPECT_EQ(t.launcher.starts[0].arguments, std::vector<std::string>{(t.folder.path() / "Define.qdm").string()});
+
+  WriteCollection(t.folder.path() / "tabwright", {"x"});
+  t.launcher.failure = "No such program";
+  EditDefinitions(t.editor);
+  EXPECT_EQ(t.launcher.starts[1].program, t.folder.path() / "tabwright");
+  EXPECT_EQ(t.dialogs.LastMessage(), "ERROR:  No such program. Cannot start the definitions editor tabwright.");
 }
 
 }  // namespace

@@ -2,57 +2,71 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
+#include "editor/model/custom_values.h"
+#include "editor/model/minimap_mouse.h"
+#include "editor/model/zoom.h"
 #include "editor/support/recording_window.h"
+#include "editor/support/scripted_dialogs.h"
 
 namespace brolt::editor {
 namespace {
 
-struct ScrollFixture : ::testing::Test, testing::RecordingEditor {
-  void Viewport(int width, int height, float zoom) {
-    editor.view.ViewportWidth = width;
-    editor.view.ViewportHeight = height;
+// A 600 by 400 viewport: 30 cells across and 20 down at zoom 20.
+struct ViewFixture : ::testing::Test, testing::RecordingEditor {
+  ViewFixture() {
+    editor.ui.dialogs = &dialogs;
+    Zoom(20);
+  }
+  void Zoom(float zoom) {
+    editor.view.ViewportWidth = 600;
+    editor.view.ViewportHeight = 400;
     editor.view.TileSize = zoom;
     editor.view.LevelExtent = static_cast<std::int32_t>(zoom * 50);
   }
+  void Scroll(int x, int y) {
+    std::int16_t column = static_cast<std::int16_t>(x);
+    std::int16_t row = static_cast<std::int16_t>(y);
+    ScrollTo(editor, column, row);
+  }
+  // The zoom, the level's extent in pixels, the zoom preference and the zoom label.
+  std::string ZoomShown() const {
+    return std::to_string(static_cast<int>(editor.view.TileSize)) + " " + std::to_string(editor.view.LevelExtent) +
+           " " + std::to_string(editor.prefs.ZoomPreference) + " '" + window.zoomText + "'";
+  }
+  testing::ScriptedDialogs dialogs;
 };
 
-TEST_F(ScrollFixture, AViewportOf600By400AtZoom20) {
-  Viewport(600, 400, 20);
-  RefreshViewControls(editor);
-  const ViewState& view = editor.view;
-  EXPECT_EQ(view.ScrX.Max, 21);
-  EXPECT_EQ(view.ScrX.LargeChange, 31);
-  EXPECT_EQ(view.ScrY.Max, 31);
-  EXPECT_EQ(view.ScrY.LargeChange, 21);
-  EXPECT_EQ(view.shpMiniSelect.Width, 90);
-  EXPECT_EQ(view.shpMiniSelect.Height, 60);
+TEST_F(ViewFixture, TheBarsAndTheMinimapBoxFitTheViewportAndHoldTheView) {
+  struct Case {
+    const char* name;
+    float zoom;
+    std::int16_t startX;       // the bar's value and the view's column before the refresh
+    std::array<int, 7> shown;  // bars' Max and LargeChange across then down, the box's size, the view's column
+  };
+  const Case cases[] = {
+      {"zoom 20", 20, 0, {21, 31, 31, 21, 90, 60, 0}},
+      {"a level that fits across cannot scroll across", 10, 7, {0, 1, 11, 41, 153, 120, 0}},
+      {"a shrinking range pulls the view back with its bar", 20, 30, {21, 31, 31, 21, 90, 60, 21}},
+  };
+  for (const Case& c : cases) {
+    Zoom(c.zoom);
+    editor.view.ScrX = {c.startX, 50, 1};
+    editor.view.ViewX = c.startX;
+    RefreshViewControls(editor);
+    const ViewState& v = editor.view;
+    EXPECT_EQ((std::array<int, 7>{v.ScrX.Max, v.ScrX.LargeChange, v.ScrY.Max, v.ScrY.LargeChange, v.shpMiniSelect.Width,
+                                  v.shpMiniSelect.Height, v.ViewX}),
+              c.shown)
+        << c.name;
+    EXPECT_EQ(v.ScrX.Value, v.ViewX) << c.name;
+    EXPECT_EQ(v.shpMiniSelect.Left, 3 * v.ViewX) << c.name;
+  }
   EXPECT_EQ(window.brushSizeRange, (std::pair<int, int>{14, 5}));
 }
 
-TEST_F(ScrollFixture, ALevelThatFitsAcrossCannotScrollAcross) {
-  Viewport(600, 400, 10);
-  editor.view.ScrX = {7, 30, 10};
-  editor.view.ViewX = 7;
-  RefreshViewControls(editor);
-  EXPECT_EQ(editor.view.ScrX.Max, 0);
-  EXPECT_EQ(editor.view.ScrX.Value, 0);
-  EXPECT_EQ(editor.view.ViewX, 0);
-  EXPECT_EQ(editor.view.shpMiniSelect.Width, 153);
-  EXPECT_EQ(editor.view.shpMiniSelect.Left, 0);
-  EXPECT_EQ(editor.view.ScrY.Max, 11);
-}
-
-TEST_F(ScrollFixture, AShrinkingRangePullsTheViewBackWithItsBar) {
-  Viewport(600, 400, 20);
-  editor.view.ScrX = {30, 36, 16};
-  editor.view.ViewX = 30;
-  RefreshViewControls(editor);
-  EXPECT_EQ(editor.view.ScrX.Value, 21);
-  EXPECT_EQ(editor.view.ViewX, 21);
-}
-
-TEST_F(ScrollFixture, NothingChangesWhileTheMainWindowIsHidden) {
-  Viewport(600, 400, 20);
+TEST_F(ViewFixture, NothingChangesWhileTheMainWindowIsHidden) {
   window.visible = false;
   RefreshViewControls(editor);
   EXPECT_EQ(editor.view.ScrX.Max, 0);
@@ -61,73 +75,48 @@ TEST_F(ScrollFixture, NothingChangesWhileTheMainWindowIsHidden) {
   EXPECT_EQ(canvas.Calls(), 0);
 }
 
-TEST_F(ScrollFixture, TheToolPanelScrollsInRowsOf37Pixels) {
-  Viewport(600, 400, 20);
-  struct Case {
-    int panel, frame, max;
-  };
-  for (const Case& c : {Case{200, 300, 0}, Case{300, 300, 0}, Case{740, 370, 11}, Case{400, 111, 9}}) {
-    window.toolPanelHeights = {c.panel, c.frame};
+TEST_F(ViewFixture, TheToolPanelScrollsInRowsOf37Pixels) {
+  for (const auto& [panel, frame, max] :
+       {std::array{200, 300, 0}, std::array{300, 300, 0}, std::array{740, 370, 11}, std::array{400, 111, 9}}) {
+    window.toolPanelHeights = {panel, frame};
     RefreshViewControls(editor);
-    EXPECT_EQ(window.toolScrollMax, c.max) << c.panel << " " << c.frame;
+    EXPECT_EQ(window.toolScrollMax, max) << panel << " " << frame;
   }
 }
 
-TEST_F(ScrollFixture, ScrollToClampsBelowZeroAndMovesTheCanvasAndTheBox) {
-  Viewport(600, 400, 20);
+TEST_F(ViewFixture, ScrollToClampsBelowZeroAndLeavesABarPastItsMaximumOrChangedByTheViewWhereItWas) {
   RefreshViewControls(editor);
-  std::int16_t x = -3;
-  std::int16_t y = 5;
-  ScrollTo(editor, x, y);
-  EXPECT_EQ(x, 0);
-  EXPECT_EQ(editor.view.ViewX, 0);
-  EXPECT_EQ(editor.view.ViewY, 5);
-  EXPECT_EQ(editor.view.ScrY.Value, 5);
-  EXPECT_EQ(editor.view.shpMiniSelect.Top, 15);
+  // The view's column and row, the bars' values and the minimap box's corner.
+  auto where = [this] {
+    const ViewState& v = editor.view;
+    return std::array<int, 6>{v.ViewX, v.ViewY, v.ScrX.Value, v.ScrY.Value, v.shpMiniSelect.Left, v.shpMiniSelect.Top};
+  };
+  Scroll(-3, 5);
+  EXPECT_EQ(where(), (std::array{0, 5, 0, 5, 0, 15}));
   EXPECT_FALSE(editor.view.ViewChanging);
-}
+  Scroll(10, 0);
+  Scroll(25, 0);
+  EXPECT_EQ(where(), (std::array{25, 0, 10, 0, 75, 0}));
 
-TEST_F(ScrollFixture, ScrollingPastTheBarsMaximumLeavesTheBarWhereItWas) {
-  Viewport(600, 400, 20);
-  RefreshViewControls(editor);
-  std::int16_t x = 10;
-  std::int16_t y = 0;
-  ScrollTo(editor, x, y);
-  x = 25;
-  ScrollTo(editor, x, y);
-  EXPECT_EQ(editor.view.ScrX.Value, 10);
-  EXPECT_EQ(editor.view.ViewX, 25);
-  EXPECT_EQ(editor.view.shpMiniSelect.Left, 75);
-}
-
-TEST_F(ScrollFixture, TheBarsOwnChangesDoNotScrollWhileTheViewChangesThem) {
-  Viewport(600, 400, 20);
-  RefreshViewControls(editor);
   editor.view.ScrX.Value = 12;
   editor.view.ViewChanging = true;
   ScrollBarChanged(editor);
-  EXPECT_EQ(editor.view.ViewX, 0);
+  EXPECT_EQ(editor.view.ViewX, 25);
   editor.view.ViewChanging = false;
   ScrollBarChanged(editor);
-  EXPECT_EQ(editor.view.ViewX, 12);
+  EXPECT_EQ(where(), (std::array{12, 0, 12, 0, 36, 0}));
 }
 
-struct ThicknessCase {
-  std::int16_t tool;
-  std::int16_t size;
-  int visibleItems;
-  int checkedCaption;
-  std::string label;
-};
-
-TEST_F(ScrollFixture, TheThicknessMenuFollowsTheToolAndTheBrushSize) {
-  Viewport(600, 400, 20);  // brush-size maximum 14
-  for (const ThicknessCase& c : {ThicknessCase{kBrushTool, 2, 7, 3, "3"}, ThicknessCase{kSelectorTool, 1, 7, 1, "1"},
-                                 ThicknessCase{kRectangleTool, 4, 7, 4, "4"}, ThicknessCase{kBrushTool, 9, 7, 17, "17"},
-                                 ThicknessCase{kLineTool, 2, 0, 0, ""}, ThicknessCase{kFillTool, 1, 0, 0, ""}}) {
+TEST_F(ViewFixture, TheThicknessMenuFollowsTheToolAndTheBrushSize) {
+  struct Case {
+    std::int16_t tool, size;
+    int checked;  // the checked item's caption and the menu's label; 0: the tool has no thickness, nothing shows
+  };
+  for (const Case& c : {Case{kBrushTool, 2, 3}, Case{kSelectorTool, 1, 1}, Case{kRectangleTool, 4, 4},
+                        Case{kBrushTool, 9, 17}, Case{kLineTool, 2, 0}, Case{kFillTool, 1, 0}}) {
     editor.tools.CurrentTool = c.tool;
     editor.tools.BrushSize = c.size;
-    RefreshViewControls(editor);
+    RefreshViewControls(editor);  // brush-size maximum 14
     ASSERT_TRUE(window.thicknessMenu.has_value());
     int visible = 0;
     int checked = 0;
@@ -135,27 +124,28 @@ TEST_F(ScrollFixture, TheThicknessMenuFollowsTheToolAndTheBrushSize) {
       visible += item.Visible ? 1 : 0;
       if (item.Checked) checked = item.Caption;
     }
-    EXPECT_EQ(visible, c.visibleItems) << c.tool << " " << c.size;
-    EXPECT_EQ(checked, c.checkedCaption) << c.tool << " " << c.size;
-    EXPECT_EQ(window.thicknessMenu->Label, c.label);
+    EXPECT_EQ(visible, c.checked ? 7 : 0) << c.tool << " " << c.size;
+    EXPECT_EQ(checked, c.checked) << c.tool << " " << c.size;
+    EXPECT_EQ(window.thicknessMenu->Label, c.checked ? std::to_string(c.checked) : "") << c.tool << " " << c.size;
   }
 }
 
-struct CentreCase {
-  int firstColumn, lastColumn, firstRow, lastRow;
-  int viewX, viewY;
-};
-
-TEST_F(ScrollFixture, CenterOnLevelCentresTheOccupiedCells) {
-  Viewport(600, 400, 20);  // 30 cells across, 20 down
-  for (const CentreCase& c : {
-           CentreCase{10, 20, 10, 20, 0, 5},   // |Int(15.5 - 15)| and Int(15.5 - 10)
-           CentreCase{0, 30, 0, 30, 0, 0},     // starts in the first column and row
-           CentreCase{40, 49, 45, 49, 21, 31},  // ends in the last, starts in the last viewport
-           CentreCase{5, 49, 25, 30, 12, 18},  // ends in the last column, starts further out
-           CentreCase{2, 3, 2, 3, 12, 7},       // a negative origin turns positive
+TEST_F(ViewFixture, CenterOnLevelCentresTheOccupiedCells) {
+  struct Case {
+    int firstColumn, lastColumn, firstRow, lastRow;
+    int viewX, viewY;
+  };
+  for (const Case& c : {
+           Case{10, 20, 10, 20, 0, 5},    // |Int(15.5 - 15)| and Int(15.5 - 10)
+           Case{0, 30, 0, 30, 0, 0},      // starts in the first column and row
+           Case{40, 49, 45, 49, 21, 31},  // ends in the last, starts in the last viewport
+           Case{5, 49, 25, 30, 12, 18},   // ends in the last column, starts further out
+           Case{2, 3, 2, 3, 12, 7},       // a negative origin turns positive
+           Case{1, 0, 1, 0, 4, 9},        // an empty level keeps the view
        }) {
     editor.level = LevelState{};
+    editor.view.ViewX = 4;
+    editor.view.ViewY = 9;
     for (int x = c.firstColumn; x <= c.lastColumn; ++x)
       for (int y = c.firstRow; y <= c.lastRow; ++y) editor.level.Cell(x, y).TileCode = 7;
     CenterOnLevel(editor);
@@ -164,13 +154,103 @@ TEST_F(ScrollFixture, CenterOnLevelCentresTheOccupiedCells) {
   }
 }
 
-TEST_F(ScrollFixture, CenterOnLevelLeavesTheViewOfAnEmptyLevel) {
-  Viewport(600, 400, 20);
-  editor.view.ViewX = 4;
-  editor.view.ViewY = 9;
-  CenterOnLevel(editor);
-  EXPECT_EQ(editor.view.ViewX, 4);
-  EXPECT_EQ(editor.view.ViewY, 9);
+TEST_F(ViewFixture, AZoomOutsideOneToAHundredChangesNothingAndOneInsideLeavesPasteModeAndTheSelection) {
+  editor.clipboard.PasteMode = true;
+  editor.level.Cell(2, 2).Selected = true;
+  editor.preview.Marker(2, 2) = true;
+  editor.view.ScrX.Max = 21;
+  editor.view.ViewX = 5;
+  editor.view.ViewY = 3;
+  for (const int zoom : {0, 101, -5, 32767}) SetZoom(editor, zoom);
+  EXPECT_EQ(ZoomShown(), "20 1000 20 ''");
+  EXPECT_TRUE(editor.clipboard.PasteMode);
+  EXPECT_TRUE(editor.level.Cell(2, 2).Selected);
+  EXPECT_EQ(canvas.Calls(), 0);
+
+  SetZoom(editor, 40);
+  EXPECT_FALSE(editor.clipboard.PasteMode);
+  EXPECT_FALSE(editor.level.Cell(2, 2).Selected);
+  EXPECT_FALSE(editor.preview.Marker(2, 2));
+  EXPECT_EQ((std::array<int, 2>{editor.view.ViewX, editor.view.ViewY}), (std::array{5, 3}));
+  EXPECT_EQ(canvas.levelRedraws, 1);
+  // The hourglass covers the window while the view is rebuilt.
+  EXPECT_EQ(window.pointers, (std::vector<int>{0, 11, 0}));  // leaving paste mode puts the default pointer back first
+}
+
+TEST_F(ViewFixture, AZoomSetsTheExtentTheLabelAndTheMatchingMenuItem) {
+  for (const auto& [zoom, extent, menuItem] : {std::array{20, 1000, 2}, std::array{1, 50, -1}, std::array{10, 500, 0},
+                                               std::array{45, 2250, 7}, std::array{50, 2500, -1},
+                                               std::array{100, 5000, -1}}) {
+    SetZoom(editor, zoom);
+    const std::string z = std::to_string(zoom);
+    EXPECT_EQ(ZoomShown(), z + " " + std::to_string(extent) + " " + z + " '" + z + "'");
+    EXPECT_EQ(window.zoomItem, menuItem) << zoom;
+    EXPECT_FALSE(editor.view.ViewChanging) << zoom;
+  }
+}
+
+// A canvas that fails to repaint at one zoom, or at every zoom when that zoom is 0.
+class FailingCanvas : public testing::RecordingCanvas {
+ public:
+  explicit FailingCanvas(float failingZoom, const ViewState& view) : failingZoom_(failingZoom), view_(view) {}
+  void RedrawLevel() override {
+    ++levelRedraws;
+    if (failingZoom_ == 0 || view_.TileSize == failingZoom_) throw std::runtime_error("Out of memory");
+  }
+
+ private:
+  float failingZoom_;
+  const ViewState& view_;
+};
+
+TEST_F(ViewFixture, AFailedZoomReturnsOnceToTheOldZoomAndIsReportedOnce) {
+  for (const float failingZoom : {50.0F, 0.0F}) {
+    FailingCanvas failing(failingZoom, editor.view);
+    editor.ui.canvas = &failing;
+    dialogs.messages.clear();
+    SetZoom(editor, 50);
+    EXPECT_EQ(failing.levelRedraws, 2) << failingZoom;
+    EXPECT_EQ(ZoomShown(), "20 1000 20 '20'") << failingZoom;
+    EXPECT_FALSE(editor.view.ViewChanging) << failingZoom;
+    ASSERT_EQ(dialogs.messages.size(), 1u) << failingZoom;
+    EXPECT_EQ(dialogs.messages[0].text.rfind("ERROR:  Out of memory. ", 0), 0u) << dialogs.messages[0].text;
+    EXPECT_EQ(dialogs.messages[0].buttons, ButtonSet::OK);
+  }
+}
+
+TEST_F(ViewFixture, CustomSaturationAndZoomAreHeldToTheirRanges) {
+  struct Case {
+    std::string answer;
+    std::optional<int> saturation;  // nothing: no answer
+    float zoom;                     // from 20
+  };
+  for (const Case& c : {Case{"0", 1, 10}, Case{"150", 100, 100}, Case{"5", 5, 10}, Case{"300", 100, 100},
+                        Case{"30", 30, 30}, Case{"", std::nullopt, 20}}) {
+    dialogs.inputAnswers = {c.answer, c.answer};
+    editor.view.TileSize = 20;
+    EXPECT_EQ(AskCustomSaturation(editor), c.saturation) << c.answer;
+    AskCustomZoom(editor);
+    EXPECT_FLOAT_EQ(editor.view.TileSize, c.zoom) << c.answer;
+  }
+  EXPECT_EQ(dialogs.prompts.front(), "What is your desired saturation level in percent?");
+}
+
+TEST_F(ViewFixture, TheMinimapShowsThePointedCellAndDragsTheViewWithTheLeftButtonOnly) {
+  MiniLevelMouseDown(editor, kRightButton, 30, 30);
+  MiniLevelMouseMove(editor, 149, 0);
+  EXPECT_EQ(window.status[1].text, "Col: 49");
+  EXPECT_EQ(window.status[2].text, "Row: 0");
+  EXPECT_EQ(canvas.viewMoves, 0);
+  MiniLevelMouseUp(editor, kRightButton, 149, 0);
+  EXPECT_EQ(dialogs.helpTopics, std::vector<std::string>{"minimap"});
+
+  MiniLevelMouseDown(editor, kLeftButton, 60, 45);
+  MiniLevelMouseMove(editor, 61, 46);
+  EXPECT_EQ(editor.view.ViewX, static_cast<int>(editor.preview.MiniSelectLeft / 3));
+  EXPECT_EQ(editor.view.ViewX, 20);
+  MiniLevelMouseUp(editor, kLeftButton, 61, 46);
+  EXPECT_EQ(editor.input.MiniMouseButton, 0);
+  EXPECT_EQ(window.minimapPointer, 0);
 }
 
 }  // namespace
