@@ -1,7 +1,6 @@
 #include "editor/ui/help_window.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -13,7 +12,6 @@
 #include "editor/support/help_database.h"
 #include "editor/support/modal_script.h"
 #include "editor/ui/help_page_view.h"
-#include "editor/ui/input_box_window.h"
 #include "editor/ui/message_box_window.h"
 #include "editor/ui/qt_dialogs.h"
 

@@ -3,14 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <functional>
 
 #include "editor/model/minimap.h"
 #include "editor/model/minimap_palette.h"
 #include "editor/model/zoom.h"
 #include "editor/support/synthetic_tileset.h"
 #include "editor/ui/mini_level.h"
-#include "editor/ui/qt_colors.h"
 #include "editor/ui/view_scroll_bar.h"
 
 namespace brolt::editor {
@@ -45,47 +43,39 @@ struct CanvasFixture : ::testing::Test {
 };
 
 TEST_F(CanvasFixture, CellsAndGridLinesArePaintedWhereTheViewAndZoomPutThem) {
+  const QColor turned = testing::SyntheticTileColour(2, 2, 3);
+  const QColor far = testing::SyntheticTileColour(8, 8, 2);
   struct Case {
     std::string name;
-    std::function<void(Editor&)> before;  // before the zoom
+    QPoint cell;
+    MapCell tile;
+    QPoint view;
+    bool grid;
     int zoom;
     std::vector<std::pair<QPoint, QColor>> pixels;
   };
   const std::vector<Case> cases{
-      {"dark lines every 20 pixels, light dots at the crossings", [](Editor&) {}, 20,
+      {"dark lines every 20 pixels, light dots at the crossings", {0, 0}, {}, {0, 0}, true, 20,
        {{{20, 10}, kDark}, {{580, 10}, kDark}, {{10, 40}, kDark}, {{10, 300}, kDark}, {{20, 20}, kLight},
         {{300, 20}, kLight}, {{10, 10}, kBlack}, {{21, 10}, kBlack}}},
-      {"a turned picture inside its grid lines",
-       [](Editor& e) { e.level.Cell(3, 4) = MapCell{10, 3, 0, false}; }, 20,
-       {{{61, 81}, testing::SyntheticTileColour(2, 2, 3)}, {{79, 99}, testing::SyntheticTileColour(2, 2, 3)},
-        {{60, 85}, kDark}, {{80, 85}, kDark}, {{65, 80}, kDark}, {{65, 100}, kDark}}},
-      {"the view starts at its origin cell",
-       [](Editor& e) {
-         e.level.Cell(3, 4) = MapCell{10, 1, 0, false};
-         e.view.ViewX = 2;
-         e.view.ViewY = 1;
-       },
-       20, {{{21, 61}, testing::SyntheticTileColour(2, 2, 1)}, {{20, 61}, kDark}}},
-      {"without the grid black lines, beyond the level the viewport's grey",
-       [](Editor& e) { e.prefs.ShowGrid = false; }, 10,
+      {"a turned picture inside its grid lines", {3, 4}, {10, 3, 0, false}, {0, 0}, true, 20,
+       {{{61, 81}, turned}, {{79, 99}, turned}, {{60, 85}, kDark}, {{80, 85}, kDark}, {{65, 80}, kDark},
+        {{65, 100}, kDark}}},
+      {"the view starts at its origin cell", {3, 4}, {10, 1, 0, false}, {2, 1}, true, 20,
+       {{{21, 61}, testing::SyntheticTileColour(2, 2, 1)}, {{20, 61}, kDark}}},
+      {"without the grid black lines, beyond the level the viewport's grey", {0, 0}, {}, {0, 0}, false, 10,
        {{{10, 5}, kBlack}, {{500, 5}, kBlack}, {{501, 5}, QColor(64, 64, 64)}}},
-      {"at zoom 100 a cell far into the level",
-       [](Editor& e) {
-         e.level.Cell(45, 47) = MapCell{64, 2, 0, false};
-         e.view.ScrX.Max = 51;
-         e.view.ScrY.Max = 51;
-         e.view.ViewX = 44;
-         e.view.ViewY = 46;
-       },
-       100,
-       {{{101, 101}, testing::SyntheticTileColour(8, 8, 2)}, {{199, 199}, testing::SyntheticTileColour(8, 8, 2)},
-        {{100, 150}, kDark}}},
+      {"at zoom 100 a cell far into the level", {45, 47}, {64, 2, 0, false}, {44, 46}, true, 100,
+       {{{101, 101}, far}, {{199, 199}, far}, {{100, 150}, kDark}}},
   };
   for (const Case& c : cases) {
     editor.level = LevelState{};
+    editor.level.Cell(c.cell.x(), c.cell.y()) = c.tile;
     editor.view = ViewState{};
-    editor.prefs.ShowGrid = true;
-    c.before(editor);
+    editor.view.ScrX.Max = editor.view.ScrY.Max = 51;
+    editor.view.ViewX = c.view.x();
+    editor.view.ViewY = c.view.y();
+    editor.prefs.ShowGrid = c.grid;
     SetZoom(editor, c.zoom);
     ExpectPixels(canvas.grab().toImage(), c.pixels, c.name);
   }
