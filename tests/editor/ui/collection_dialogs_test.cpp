@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QKeyEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -64,8 +63,7 @@ TEST_F(CollectionDialogWidgets, TheLoadDialogChoosesNoLevelUntilAskedAndDrawsThe
   QApplication::setActiveWindow(dialog.get());
   levels->setFocus();
   EXPECT_EQ(levels->currentRow(), -1);
-  QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
-  QApplication::sendEvent(levels, &down);
+  QTest::keyClick(levels, Qt::Key_Down);
   EXPECT_EQ(levels->currentRow(), 0);
 
   Click(levels->viewport(), levels->visualItemRect(levels->item(1)).center());

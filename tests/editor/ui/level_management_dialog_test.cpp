@@ -1,10 +1,9 @@
 #include "editor/ui/level_management_dialog.h"
 
-#include <QApplication>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "editor/support/levels_folder_editor.h"
@@ -39,10 +38,6 @@ class ManageDialogTest : public ::testing::Test, public testing::LevelsFolderEdi
   QListWidget* Levels() { return Find<QListWidget>("txtLevels"); }
   QListWidget* Bin() { return Find<QListWidget>("txtBin"); }
   QComboBox* Collections() { return Find<QComboBox>("txtFile"); }
-  void Key(QWidget* widget, Qt::Key key, QEvent::Type type = QEvent::KeyPress) {
-    QKeyEvent event(type, key, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-  }
 
   std::unique_ptr<LevelManagementDialog> dialog;
 };
@@ -50,7 +45,7 @@ class ManageDialogTest : public ::testing::Test, public testing::LevelsFolderEdi
 TEST_F(ManageDialogTest, AHolderStopsDoneEscapeCloseAndAnotherCollectionUntilTheDeleteKeyRemovesIt) {
   Open();
   Find("cmdOK")->click();
-  Key(Levels(), Qt::Key_Escape);
+  QTest::keyClick(Levels(), Qt::Key_Escape);
   EXPECT_FALSE(dialog->close());
   testing::Press(Collections(), {5, 5});
   EXPECT_TRUE(dialog->isVisible());
@@ -63,7 +58,7 @@ TEST_F(ManageDialogTest, AHolderStopsDoneEscapeCloseAndAnotherCollectionUntilThe
   EXPECT_EQ(Collections()->currentText(), "Set.lvl");
 
   Levels()->setCurrentRow(1);
-  Key(Levels(), Qt::Key_Delete);
+  QTest::keyClick(Levels(), Qt::Key_Delete);
   EXPECT_EQ(Titles("Set.lvl"), (std::vector<std::string>{"A", "C"}));
   Find("cmdOK")->click();
   EXPECT_FALSE(dialog->isVisible());
@@ -115,8 +110,7 @@ TEST_F(ManageDialogTest, TabWalksTheControlsAsTheyStandAndTheFileButtonsChooseTh
   // With a level selected, Space off the list presses the button and copies no level to the bin.
   Levels()->setCurrentRow(0);
   dialogs.inputAnswers = {"Fresh"};
-  Key(Find("cmdFileNew"), Qt::Key_Space);
-  Key(Find("cmdFileNew"), Qt::Key_Space, QEvent::KeyRelease);
+  QTest::keyClick(Find("cmdFileNew"), Qt::Key_Space);
   EXPECT_EQ(Collections()->currentText(), "Fresh.lvl");
   EXPECT_EQ(Bin()->count(), 0);
 

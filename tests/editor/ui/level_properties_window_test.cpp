@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QKeyEvent>
 #include <QScrollBar>
+#include <QTest>
 #include <QTimer>
 
 #include "editor/support/scripted_dialogs.h"
@@ -23,10 +23,6 @@ class LevelPropertiesWindowTest : public ::testing::Test {
     editor_.level.LightRadius = 7;
     editor_.level.TimeLimit = 60;
     window_ = std::make_unique<LevelPropertiesWindow>(editor_, nullptr);
-  }
-  void Key(QWidget* widget, Qt::Key key) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
   }
 
   testing::ScriptedDialogs dialogs_;
@@ -63,7 +59,7 @@ TEST_F(LevelPropertiesWindowTest, TabReachesEveryBarAndTheArrowKeysMoveIt) {
                                            window_->RadiusBar()}));
   window_->show();
   const int before = window_->TimeBar()->value();
-  Key(window_->TimeBar(), Qt::Key_Right);
+  QTest::keyClick(window_->TimeBar(), Qt::Key_Right);
   EXPECT_EQ(window_->TimeBar()->value(), before + 1);
 }
 
@@ -89,7 +85,7 @@ TEST_F(LevelPropertiesWindowTest, EnterTakesTheControlsValuesUnlessTheTitleIsRef
     QTimer::singleShot(0, [&] {
       window_->TitleBox()->setText(QString::fromStdString(c.title));
       window_->TimeBar()->setValue(999);
-      if (!c.cancel) Key(window_->TitleBox(), Qt::Key_Return);
+      if (!c.cancel) QTest::keyClick(window_->TitleBox(), Qt::Key_Return);
       leftOpen = window_->isVisible();
       if (leftOpen) window_->CancelButton()->click();
     });
