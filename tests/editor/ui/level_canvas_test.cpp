@@ -107,14 +107,6 @@ TEST_F(CanvasFixture, SelectionToolOutlinesAndTheStartMarkerArePaintedOverTheCel
   EXPECT_NE(marker, kBlack);
 }
 
-TEST_F(CanvasFixture, ARepaintedCellShowsItsNewTileOnTheMinimapToo) {
-  for (const int code : {7, 0}) {
-    editor.level.Cell(4, 6).TileCode = static_cast<std::int16_t>(code);
-    canvas.RedrawCell(4, 6);
-    EXPECT_EQ(editor.view.MiniLevel[4][6], MiniPaletteColour(code % 16)) << code;
-  }
-}
-
 TEST_F(CanvasFixture, TheBarsShowTheScrollRangesAndMovingThemScrollsTheView) {
   SetZoom(editor, 20);
   EXPECT_EQ(canvas.ScrX().maximum(), 21);
@@ -125,7 +117,7 @@ TEST_F(CanvasFixture, TheBarsShowTheScrollRangesAndMovingThemScrollsTheView) {
   EXPECT_EQ(editor.view.shpMiniSelect.Left, 21);
 }
 
-TEST_F(CanvasFixture, TheMinimapShowsADotPerCellAndTheViewBoxInTheLightGridColour) {
+TEST_F(CanvasFixture, TheMinimapShowsADotPerCellAndTheViewBoxInTheLightGridColourAndARepaintedCellsNewTile) {
   editor.level.Cell(0, 0).TileCode = 15;   // white
   editor.level.Cell(49, 10).TileCode = 12;  // light red
   SetZoom(editor, 20);
@@ -137,6 +129,11 @@ TEST_F(CanvasFixture, TheMinimapShowsADotPerCellAndTheViewBoxInTheLightGridColou
                {{{1, 1}, kWhite}, {{148, 31}, QColor(255, 0, 0)}, {{0, 0}, kLight}, {{89, 30}, kLight},
                 {{30, 59}, kLight}, {{100, 100}, kBlack}},
                "minimap");
+  for (const int code : {7, 0}) {
+    editor.level.Cell(4, 6).TileCode = static_cast<std::int16_t>(code);
+    canvas.RedrawCell(4, 6);
+    EXPECT_EQ(editor.view.MiniLevel[4][6], MiniPaletteColour(code % 16)) << code;
+  }
 }
 
 }  // namespace
