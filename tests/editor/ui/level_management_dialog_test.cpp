@@ -123,15 +123,9 @@ TEST_F(ManageDialogTest, TabWalksTheControlsAsTheyStandAndTheFileButtonsChooseTh
 TEST_F(ManageDialogTest, ARightClickOpensTheHelpOfTheControlOrOfTheListAroundIt) {
   Open();
   Levels()->setCurrentRow(0);
-  struct Case {
-    QWidget* widget;
-    const char* topic;
-  };
-  for (const Case& c : {Case{Levels()->viewport(), "levels"}, Case{Find("cmdCom0"), "lvlmanage0"}}) {
-    dialogs.helpTopics.clear();
-    testing::Click(c.widget, {5, 5}, Qt::RightButton);
-    EXPECT_EQ(dialogs.helpTopics, std::vector<std::string>{c.topic}) << c.topic;
-  }
+  testing::Click(Levels()->viewport(), {5, 5}, Qt::RightButton);
+  testing::Click(Find("cmdCom0"), {5, 5}, Qt::RightButton);
+  EXPECT_EQ(dialogs.helpTopics, (std::vector<std::string>{"levels", "lvlmanage0"}));
   EXPECT_EQ(Bin()->count(), 0);  // the right click did not copy
   EXPECT_TRUE(dialog->isVisible());
 }

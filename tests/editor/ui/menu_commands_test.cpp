@@ -100,7 +100,6 @@ TEST_F(MenuFixture, ACustomSaturationAddsItsItemOnceBeforeTheSeparator) {
   std::vector<QString> items;
   for (QAction* item : Saturation()->actions()) items.push_back(item->text());
   EXPECT_EQ(items, (std::vector<QString>{"mnuToolsSaturationValue40", "55%", "1%", "", "mnuToolsSaturationCustom"}));
-  Trigger("mnuToolsSaturationValue40");
   Trigger("mnuToolsSaturationValue55");
   EXPECT_EQ(editor.tools.Saturation, 55);
 }
