@@ -1,108 +1,80 @@
 #include <QApplication>
-#include <QMouseEvent>
-#include <QElapsedTimer>
-#include <QThread>
-#include <QKeyEvent>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "editor/support/collection_fixture.h"
+#include "editor/support/widget_events.h"
 #include "editor/ui/load_dialog.h"
 #include "editor/ui/save_dialog.h"
 
 namespace brolt::editor {
 namespace {
 
-using CollectionDialogWidgets = testing::CollectionFixture;
+using testing::Click;
 
-// Waits, letting events run, until the condition holds or two seconds pass.
-bool WaitFor(const std::function<bool()>& condition) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!condition() && clock.elapsed() < 2000) {
-    QApplication::processEvents(QEventLoop::AllEvents, 10);
-    QThread::msleep(5);
+struct CollectionDialogWidgets : testing::CollectionFixture {
+  // A load dialog on a collection of levels with these titles.
+  std::unique_ptr<LoadDialog> OpenLoad(const std::vector<std::string>& titles) {
+    WriteLevels("a.lvl", titles);
+    EXPECT_TRUE(PrepareLoadDialog(editor, loading));
+    return std::make_unique<LoadDialog>(editor, loading);
   }
-  return condition();
-}
+  // The dialog's first button: Load or Save.
+  static QPushButton* OkButton(QDialog& dialog) { return dialog.findChildren<QPushButton*>().at(0); }
 
-void Mouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button, QPoint at) {
-  QMouseEvent event(type, at, widget->mapToGlobal(at), button, type == QEvent::MouseButtonRelease ? Qt::NoButton : button,
-                    Qt::NoModifier);
-  QApplication::sendEvent(widget, &event);
-}
-
-void Click(QWidget* widget, Qt::MouseButton button, QPoint at = {5, 5}) {
-  Mouse(widget, QEvent::MouseButtonPress, button, at);
-  Mouse(widget, QEvent::MouseButtonRelease, button, at);
-}
+  LoadDialogState loading;
+};
 
 TEST_F(CollectionDialogWidgets, EveryShowingFadesInFromTransparent) {
-  WriteLevels("a.lvl", {"one"});
   editor.prefs.FadeInSpeed = 60;
-  LoadDialogState state;
-  ASSERT_TRUE(PrepareLoadDialog(editor, state));
-  LoadDialog dialog(editor, state);
+  const auto dialog = OpenLoad({"one"});
   for (int showing = 1; showing <= 2; ++showing) {
-    dialog.show();
-    EXPECT_FALSE(dialog.FadedIn()) << showing;
-    EXPECT_DOUBLE_EQ(dialog.windowOpacity(), 0.0) << showing;
-    EXPECT_TRUE(WaitFor([&] { return dialog.FadedIn(); })) << showing;
-    EXPECT_DOUBLE_EQ(dialog.windowOpacity(), 1.0) << showing;
-    dialog.hide();
+    dialog->show();
+    EXPECT_FALSE(dialog->FadedIn()) << showing;
+    EXPECT_DOUBLE_EQ(dialog->windowOpacity(), 0.0) << showing;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dialog->FadedIn(); }, 2000)) << showing;
+    EXPECT_DOUBLE_EQ(dialog->windowOpacity(), 1.0) << showing;
+    dialog->hide();
   }
 }
 
 TEST_F(CollectionDialogWidgets, HelpLabelsAndARightClickOnCancelOpenTheirTopicAndHeadingsNothing) {
-  WriteLevels("a.lvl", {"one"});
-  LoadDialogState state;
-  ASSERT_TRUE(PrepareLoadDialog(editor, state));
-  LoadDialog dialog(editor, state);
-  dialog.show();
-  for (QLabel* label : dialog.findChildren<QLabel*>()) Click(label, Qt::LeftButton);
+  const auto dialog = OpenLoad({"one"});
+  dialog->show();
+  for (QLabel* label : dialog->findChildren<QLabel*>()) Click(label, {5, 5});
   EXPECT_EQ(dialogs.helpTopics, (std::vector<std::string>{"collectioncombo", "levels", "preview"}));
 
   dialogs.helpTopics.clear();
-  auto* cancel = dialog.findChildren<QPushButton*>().at(1);
+  auto* cancel = dialog->findChildren<QPushButton*>().at(1);
   ASSERT_EQ(cancel->text(), "Cancel");
-  Click(cancel, Qt::RightButton);
+  Click(cancel, {5, 5}, Qt::RightButton);
   EXPECT_EQ(dialogs.helpTopics, std::vector<std::string>{"button_cancel"});
-  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_TRUE(dialog->isVisible());
 }
 
-TEST_F(CollectionDialogWidgets, TheLoadDialogListsTheLevelsAndDrawsThePressedOne) {
-  editor.tiles.TileDefs[1].Mini = 14;
-  editor.tiles.TileDefs[9].Mini = 12;
-  editor.prefs.BorderColor = "40,60,120";
-  editor.prefs.GridDark = "20,30,60";
-  editor.prefs.GridLight = "90,140,220";
-  WriteLevels("a.lvl", {"one", "two"});
-  LoadDialogState state;
-  ASSERT_TRUE(PrepareLoadDialog(editor, state));
-  LoadDialog dialog(editor, state);
-  dialog.show();
-  ASSERT_EQ(dialog.Levels()->count(), 2);
-  EXPECT_EQ(dialog.Levels()->currentRow(), -1);
-  EXPECT_TRUE(dialog.Preview()->NoDataShown());
-  Click(dialog.findChildren<QPushButton*>().at(0), Qt::LeftButton);
+TEST_F(CollectionDialogWidgets, TheLoadDialogChoosesNoLevelUntilAskedAndDrawsThePressedOne) {
+  const auto dialog = OpenLoad({"one", "two"});
+  QListWidget* levels = dialog->Levels();
+  dialog->show();
+  EXPECT_TRUE(dialog->Preview()->NoDataShown());
+  Click(OkButton(*dialog), {5, 5});
   EXPECT_EQ(dialogs.LastMessage(), "Select a level to load.");
   // Taking the focus chooses nothing, and the first Down chooses the first level.
-  QApplication::setActiveWindow(&dialog);
-  dialog.Levels()->setFocus();
-  EXPECT_EQ(dialog.Levels()->currentRow(), -1);
-  QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
-  QApplication::sendEvent(dialog.Levels(), &down);
-  EXPECT_EQ(dialog.Levels()->currentRow(), 0);
+  QApplication::setActiveWindow(dialog.get());
+  levels->setFocus();
+  EXPECT_EQ(levels->currentRow(), -1);
+  QTest::keyClick(levels, Qt::Key_Down);
+  EXPECT_EQ(levels->currentRow(), 0);
 
-  const QRect second = dialog.Levels()->visualItemRect(dialog.Levels()->item(1));
-  Click(dialog.Levels()->viewport(), Qt::LeftButton, second.center());
-  EXPECT_EQ(state.LevelIndex, 1);
-  EXPECT_EQ(state.Preview.Slot, 2);
-  EXPECT_FALSE(dialog.Preview()->NoDataShown());
-  Click(dialog.findChildren<QPushButton*>().at(0), Qt::LeftButton);
-  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  Click(levels->viewport(), levels->visualItemRect(levels->item(1)).center());
+  EXPECT_EQ(loading.LevelIndex, 1);
+  EXPECT_EQ(loading.Preview.Slot, 2);
+  EXPECT_FALSE(dialog->Preview()->NoDataShown());
+  Click(OkButton(*dialog), {5, 5});
+  EXPECT_EQ(dialog->result(), QDialog::Accepted);
 }
 
-TEST_F(CollectionDialogWidgets, TheSaveDialogChoosesTheFreeSlotAndSuggestsTitles) {
+TEST_F(CollectionDialogWidgets, TheSaveDialogChoosesTheFreeSlotAndTheTitleFollowsTheChosenSlot) {
   WriteLevels("a.lvl", {"one", "two"});
   editor.level.LevelTitle = "Mine";
   SaveDialogState state;
@@ -114,12 +86,11 @@ TEST_F(CollectionDialogWidgets, TheSaveDialogChoosesTheFreeSlotAndSuggestsTitles
   EXPECT_EQ(dialog.Title()->text(), "Mine");
   dialog.Slots()->setCurrentRow(0);
   EXPECT_EQ(dialog.Title()->text(), "one");
-  dialogs.buttonAnswers = {2};
-  Click(dialog.findChildren<QPushButton*>().at(0), Qt::LeftButton);
-  EXPECT_EQ(dialogs.LastMessage(), "Overwrite 'one'?");
+  dialogs.buttonAnswers = {2};  // no overwriting
+  Click(OkButton(dialog), {5, 5});
   EXPECT_TRUE(dialog.isVisible());
   dialog.Title()->setText("Renamed");
-  Click(dialog.findChildren<QPushButton*>().at(0), Qt::LeftButton);
+  Click(OkButton(dialog), {5, 5});
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_EQ(state.Title, "Renamed");
   EXPECT_EQ(state.SlotIndex, 0);
