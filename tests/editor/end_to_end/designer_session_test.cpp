@@ -1,6 +1,5 @@
-// A designer's session over a copy of the program folder: a level painted with the brush, saved
-// into a new collection, opened again, copied and moved in level management, compiled, previewed in
-// the real game and played to its exit, and the compiled collection opened by the game.
+// The editor's model driving the real game over a copy of the program folder: a designer's whole
+// session, and a painted level previewed and played to its exit.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -39,7 +38,40 @@
 namespace brolt::editor {
 namespace {
 
+#if defined(BROLT_TEST_GAME_DIST_DIR)
 constexpr int kSteelWall = 10;
+const std::string kHeadless = "SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy BROLT_NO_DIALOGS=1 BROLT_FIXED_FRAME_MS=16";
+
+struct Finished {
+  std::string output;
+  int status = -1;
+};
+
+Finished RunCommand(const std::string& command) {
+  Finished run;
+  FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
+  if (pipe == nullptr) return run;
+  std::array<char, 256> buffer{};
+  while (fgets(buffer.data(), buffer.size(), pipe)) run.output += buffer.data();
+  const int status = pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+// Runs the game to its end in its own folder, as the detached start would, and keeps what it printed.
+class WaitingLauncher : public GameLauncher {
+ public:
+  std::string StartProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                           const std::vector<std::string>& environment) override {
+    std::string command = "cd '" + program.parent_path().string() + "' &&";
+    for (const std::string& entry : environment) command += " " + entry;
+    command += " '" + program.string() + "'";
+    for (const std::string& argument : arguments) command += " '" + argument + "'";
+    game = RunCommand(command);
+    return {};
+  }
+  Finished game;
+};
 
 // The designer's hand in every dialog of the session.
 class SessionDialogs : public testing::ScriptedDialogs {
@@ -55,28 +87,40 @@ class SessionDialogs : public testing::ScriptedDialogs {
   void ShowLevelManagement(std::string_view file) override { manage(file); }
 };
 
-// Runs the game to its end and keeps the line it printed.
-class WaitingLauncher : public GameLauncher {
- public:
-  std::string StartProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments,
-                           const std::vector<std::string>& environment) override {
-    std::string command;
-    for (const std::string& entry : environment) command += entry + " ";
-    command += "'" + program.string() + "'";
-    for (const std::string& argument : arguments) command += " '" + argument + "'";
-    output = Run(command);
-    return {};
+// An editor on a copy of the program folder of a build with the game and its content.
+struct GameFolderEditor {
+  testing::TempFolder folder;
+  SessionDialogs dialogs;
+  WaitingLauncher launcher;
+  Editor editor;
+
+  GameFolderEditor() {
+    std::filesystem::copy(BROLT_TEST_GAME_DIST_DIR, folder.path(), std::filesystem::copy_options::recursive);
+    editor.AppPath = folder.path();
+    editor.ui.dialogs = &dialogs;
+    editor.ui.launcher = &launcher;
+    OpenDefinitionsDatabase(editor);
+    LoadDefinitions(editor);
   }
-  static std::string Run(const std::string& command) {
-    std::string printed;
-    FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
-    if (pipe == nullptr) return printed;
-    std::array<char, 256> buffer{};
-    while (fgets(buffer.data(), buffer.size(), pipe)) printed += buffer.data();
-    pclose(pipe);
-    return printed;
+
+  void Paint(int tile, int x, int y) {
+    SelectTool(editor, kBrushTool, tile, false);
+    PlaceTile(editor, x, y, true, false);
   }
-  std::string output;
+
+  // Previews the level with Right held from frame 70 to frame `release`; the game ends at the exit
+  // or after `frameLimit` frames and prints what it counted.
+  void PreviewWalkingRight(int release, int frameLimit) {
+    const std::filesystem::path keys = folder / "keys.txt";
+    std::ofstream(keys) << "70 down Right\n" << release << " up Right\n";
+    editor.GameEnvironment = {kHeadless, "BROLT_KEY_SCRIPT='" + keys.string() + "'",
+                              "BROLT_QUIT_AFTER_FRAMES=" + std::to_string(frameLimit)};
+    PreviewLevel(editor);
+  }
+  int FramesPlayed() const {
+    const std::size_t at = launcher.game.output.find("frames=");
+    return at == std::string::npos ? -1 : std::stoi(launcher.game.output.substr(at + 7));
+  }
 };
 
 int IndexOf(const std::vector<std::string>& names, const std::string& name) {
@@ -84,47 +128,28 @@ int IndexOf(const std::vector<std::string>& names, const std::string& name) {
   return found == names.end() ? -1 : static_cast<int>(found - names.begin());
 }
 
-void SetGameSetting(const std::filesystem::path& database, const std::string& key, const std::string& value) {
-  Database db(database);
-  RowSet rows(db, "KARVEL");
-  for (int row = 0; row < rows.Count(); ++row) {
-    rows.SetPosition(row);
-    if (rows.Field("Variable").value_or("") == key) rows.UpdateField("Value", value);
-  }
-}
-
 TEST(DesignerSession, ALevelGoesFromTheBrushThroughACollectionAndCompilingIntoTheGame) {
-#if defined(BROLT_TEST_GAME_DIST_DIR)
-  testing::TempFolder folder;
-  std::filesystem::copy(BROLT_TEST_GAME_DIST_DIR, folder.path(), std::filesystem::copy_options::recursive);
-  const std::filesystem::path levels = folder.path() / "Levels";
-  SessionDialogs dialogs;
-  WaitingLauncher launcher;
-  Editor editor;
-  editor.AppPath = folder.path();
-  editor.ui.dialogs = &dialogs;
-  editor.ui.launcher = &launcher;
-  OpenDefinitionsDatabase(editor);
-  LoadDefinitions(editor);
+  GameFolderEditor session;
+  Editor& editor = session.editor;
+  SessionDialogs& dialogs = session.dialogs;
+  const std::filesystem::path levels = session.folder / "Levels";
   NewLevel(editor);
 
   // A walled room: on its floor the Thresher, a unid on his way and the exit portal behind it.
-  SelectTool(editor, kBrushTool, kSteelWall, false);
   for (int x = 2; x <= 12; ++x) {
-    PlaceTile(editor, x, 2, true, false);
-    PlaceTile(editor, x, 8, true, false);
+    session.Paint(kSteelWall, x, 2);
+    session.Paint(kSteelWall, x, 8);
   }
   for (int y = 3; y <= 7; ++y) {
-    PlaceTile(editor, 2, y, true, false);
-    PlaceTile(editor, 12, y, true, false);
+    session.Paint(kSteelWall, 2, y);
+    session.Paint(kSteelWall, 12, y);
   }
-  for (const auto& [tile, x] : {std::pair{kThresherTile, 4}, std::pair{kUnidTile, 6}, std::pair{kExitPortalTile, 8}}) {
-    SelectTool(editor, kBrushTool, tile, false);
-    PlaceTile(editor, x, 7, true, false);
-  }
+  session.Paint(kThresherTile, 4, 7);
+  session.Paint(kUnidTile, 6, 7);
+  session.Paint(kExitPortalTile, 8, 7);
   editor.level.TimeLimit = 90;
 
-  // Saved into a new collection through the save dialog.
+  // Saved into a new collection through the save dialog, and opened again through the load dialog.
   dialogs.inputAnswers = {"Designed"};
   ASSERT_EQ(NewCollectionFile(editor), "Designed.lvl");
   dialogs.save = [&editor](SaveDialogState& state) {
@@ -136,9 +161,6 @@ TEST(DesignerSession, ALevelGoesFromTheBrushThroughACollectionAndCompilingIntoTh
   };
   SaveLevel(editor, true);
   ASSERT_TRUE(editor.level.LevelSaved) << dialogs.LastMessage();
-  EXPECT_EQ(CountFilledSlots(levels / "Designed.lvl"), 1);
-
-  // Opened again through the load dialog.
   NewLevel(editor);
   dialogs.load = [&editor](LoadDialogState& state) {
     state.FileIndex = IndexOf(state.Files, "Designed.lvl");
@@ -182,32 +204,45 @@ TEST(DesignerSession, ALevelGoesFromTheBrushThroughACollectionAndCompilingIntoTh
   // Previewed in the game: four cells right collect the unid and reach the exit.
   NewLevel(editor);
   OpenLevel(editor, -1);
-  const std::filesystem::path keys = folder.path() / "keys.txt";
-  std::ofstream(keys) << "70 down Right\n110 up Right\n";
-  const std::vector<std::string> headless = {"SDL_VIDEODRIVER=offscreen", "SDL_AUDIODRIVER=dummy", "BROLT_NO_DIALOGS=1",
-                                             "BROLT_FIXED_FRAME_MS=16"};
-  editor.GameEnvironment = headless;
-  editor.GameEnvironment.push_back("BROLT_KEY_SCRIPT='" + keys.string() + "'");
-  editor.GameEnvironment.push_back("BROLT_QUIT_AFTER_FRAMES=1200");
-  PreviewLevel(editor);
-  const std::size_t frames = launcher.output.find("frames=");
-  ASSERT_NE(frames, std::string::npos) << launcher.output;
-  EXPECT_LT(std::stoi(launcher.output.substr(frames + 7)), 1200) << "the preview did not end at the exit";
-  EXPECT_NE(launcher.output.find("dead=0"), std::string::npos) << launcher.output;
-  EXPECT_NE(launcher.output.find("unids_needed=0"), std::string::npos) << launcher.output;
+  session.PreviewWalkingRight(110, 1200);
+  const std::string& output = session.launcher.game.output;
+  EXPECT_LT(session.FramesPlayed(), 1200) << "the preview did not end at the exit: " << output;
+  EXPECT_NE(output.find("dead=0"), std::string::npos) << output;
+  EXPECT_NE(output.find("unids_needed=0"), std::string::npos) << output;
 
   // The game opens level 1 of the compiled collection.
   editor.DefineDb.reset();
-  SetGameSetting(folder.path() / "Define.qdm", "levelcollection", "Designed.clvl");
-  std::string command;
-  for (const std::string& entry : headless) command += entry + " ";
-  const std::string played = WaitingLauncher::Run(command + "BROLT_START_LEVEL=1 BROLT_QUIT_AFTER_FRAMES=30 '" +
-                                                  (folder.path() / "brolt").string() + "'");
-  EXPECT_NE(played.find("level=1"), std::string::npos) << played;
-#else
-  GTEST_SKIP() << "the game program is not part of this build";
-#endif
+  {
+    Database db(session.folder / "Define.qdm");
+    RowSet rows(db, "KARVEL");
+    for (int row = 0; row < rows.Count(); ++row) {
+      rows.SetPosition(row);
+      if (rows.Field("Variable").value_or("") == "levelcollection") rows.UpdateField("Value", "Designed.clvl");
+    }
+  }
+  const Finished played = RunCommand(kHeadless + " BROLT_START_LEVEL=1 BROLT_QUIT_AFTER_FRAMES=30 '" +
+                                (session.folder / "brolt").string() + "'");
+  EXPECT_NE(played.output.find("level=1"), std::string::npos) << played.output;
 }
+
+TEST(PreviewPlay, TheGamePlaysThePaintedLevelAndEndsAtTheExit) {
+  GameFolderEditor session;
+  // The Thresher, and an exit portal two cells to his right: with no unid to collect it opens.
+  session.Paint(kThresherTile, 5, 5);
+  session.Paint(kExitPortalTile, 7, 5);
+  session.editor.level.LevelTitle = "Painted";
+  session.PreviewWalkingRight(100, 900);
+
+  const Finished& game = session.launcher.game;
+  EXPECT_TRUE(session.dialogs.messages.empty()) << session.dialogs.LastMessage();
+  EXPECT_EQ(game.status, 0) << game.output;
+  EXPECT_GT(session.FramesPlayed(), 70) << game.output;
+  EXPECT_LT(session.FramesPlayed(), 900) << "the game did not end at the exit: " << game.output;
+  EXPECT_NE(game.output.find("dead=0"), std::string::npos) << game.output;
+}
+#else
+TEST(DesignerSession, NeedsTheGameProgram) { GTEST_SKIP() << "the game program is not part of this build"; }
+#endif
 
 }  // namespace
 }  // namespace brolt::editor

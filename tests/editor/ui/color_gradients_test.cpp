@@ -12,27 +12,19 @@ ColorGradients Draw(int light, int saturation, QColor border = Qt::black) {
   return DrawColorGradients(kTriangle, kBar, kBar, light, saturation, border);
 }
 
-// The triangle's top, lower-left and lower-right corner pixels.
-std::vector<QRgb> Corners(const QImage& triangle) {
-  return {triangle.pixel(50, 0), triangle.pixel(0, 89), triangle.pixel(100, 89)};
-}
-
-struct CornerCase {
-  int light, saturation;
-  std::vector<QRgb> corners;
-};
-
-TEST(DrawColorGradients, TheTrianglesCornersAreItsThreeChannelsAtTheLightOverTheSaturation) {
-  const CornerCase cases[] = {
-      {255, 0, {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)}},
-      {200, 200, {qRgb(200, 200, 200), qRgb(200, 200, 200), qRgb(200, 200, 200)}},
-      {180, 40, {qRgb(180, 40, 40), qRgb(40, 180, 40), qRgb(40, 40, 180)}},
-      {255, -30, {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)}},  // below 0 paints as 0
+TEST(DrawColorGradients, TheTrianglesCornersAreItsChannelsAtTheLightOverTheSaturationMixedInsideClearOutside) {
+  struct Case {
+    int light, saturation;
+    std::vector<QRgb> corners;  // top, lower left, lower right
   };
-  for (const CornerCase& c : cases) EXPECT_EQ(Corners(Draw(c.light, c.saturation).Triangle), c.corners) << c.light << "/" << c.saturation;
-}
-
-TEST(DrawColorGradients, TheTriangleMixesItsCornersInsideAndLeavesTheRestClear) {
+  for (const Case& c : {Case{255, 0, {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)}},
+                        Case{200, 200, {qRgb(200, 200, 200), qRgb(200, 200, 200), qRgb(200, 200, 200)}},
+                        Case{180, 40, {qRgb(180, 40, 40), qRgb(40, 180, 40), qRgb(40, 40, 180)}},
+                        Case{255, -30, {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)}}}) {  // below 0 paints as 0
+    const QImage triangle = Draw(c.light, c.saturation).Triangle;
+    EXPECT_EQ((std::vector{triangle.pixel(50, 0), triangle.pixel(0, 89), triangle.pixel(100, 89)}), c.corners)
+        << c.light << "/" << c.saturation;
+  }
   const QImage triangle = Draw(255, 0).Triangle;
   EXPECT_EQ(triangle.size(), kTriangle);
   EXPECT_EQ(qAlpha(triangle.pixel(0, 0)), 0);

@@ -19,10 +19,6 @@ QImage PatternedPicture() {
   return picture;
 }
 
-QImage TurnedClockwise(const QImage& tile, int quarterTurns) {
-  return tile.transformed(QTransform().rotate(90.0 * quarterTurns)).convertToFormat(QImage::Format_RGB888);
-}
-
 TEST(BuildTilesetPictures, EachItemHoldsEveryTileTurnedOneQuarterMoreThanTheLast) {
   const QImage drawn = PatternedPicture();
   const TilesetPictures pictures = BuildTilesetPictures(drawn);
@@ -33,53 +29,47 @@ TEST(BuildTilesetPictures, EachItemHoldsEveryTileTurnedOneQuarterMoreThanTheLast
     ASSERT_EQ(item.size(), drawn.size()) << d;
     for (int row = 0; row < 2; ++row) {
       for (int column = 0; column < 3; ++column) {
-        const QRect square(column * kTilePixels, row * kTilePixels, kTilePixels, kTilePixels);
-        EXPECT_EQ(item.copy(square), TurnedClockwise(drawn.copy(square), d - 1)) << "item " << d << " tile " << column << "," << row;
+        const QImage tile = drawn.copy(column * kTilePixels, row * kTilePixels, kTilePixels, kTilePixels);
+        const QImage turned = tile.transformed(QTransform().rotate(90.0 * (d - 1))).convertToFormat(QImage::Format_RGB888);
+        EXPECT_EQ(item.copy(column * kTilePixels, row * kTilePixels, kTilePixels, kTilePixels), turned)
+            << "item " << d << " tile " << column << "," << row;
       }
     }
-    // The strip that is no whole tile stays as drawn.
     const QRect strip(3 * kTilePixels, 0, 10, drawn.height());
-    EXPECT_EQ(item.copy(strip), drawn.copy(strip)) << d;
+    EXPECT_EQ(item.copy(strip), drawn.copy(strip)) << "the strip that is no whole tile stays as drawn, item " << d;
   }
 }
 
 TEST(TileImage, CopiesTheTileOfItsDirectionAndShowsBlackBeyondThePicture) {
   const TilesetPictures pictures = BuildTilesetPictures(PatternedPicture());
-  TileDef tile;
-  tile.X = 2;
-  tile.Y = 2;
-  const QRect square(kTilePixels, kTilePixels, kTilePixels, kTilePixels);
-  EXPECT_EQ(pictures.TileImage(tile, 0), pictures.imgBuffer[0].copy(square));
-  EXPECT_EQ(pictures.TileImage(tile, 3), pictures.imgBuffer[3].copy(square));
-
   QImage black(kTilePixels, kTilePixels, QImage::Format_RGB888);
   black.fill(Qt::black);
-  for (const auto& [x, y] : {std::pair{0, 1}, std::pair{1, 0}, std::pair{9, 1}, std::pair{1, 3}}) {
-    tile.X = static_cast<std::int16_t>(x);
-    tile.Y = static_cast<std::int16_t>(y);
-    EXPECT_EQ(pictures.TileImage(tile, 1), black) << x << "," << y;
+  const QRect second(kTilePixels, kTilePixels, kTilePixels, kTilePixels);
+  struct Case {
+    int x, y, direction;
+    QImage shown;
+  };
+  for (const Case& c : {Case{2, 2, 0, pictures.imgBuffer[0].copy(second)}, Case{2, 2, 3, pictures.imgBuffer[3].copy(second)},
+                        Case{0, 1, 1, black}, Case{1, 0, 1, black}, Case{9, 1, 1, black}, Case{1, 3, 1, black}}) {
+    TileDef tile;
+    tile.X = static_cast<std::int16_t>(c.x);
+    tile.Y = static_cast<std::int16_t>(c.y);
+    EXPECT_EQ(pictures.TileImage(tile, c.direction), c.shown) << c.x << "," << c.y << " direction " << c.direction;
   }
 }
 
-TEST(LoadTilesetPictures, ReadsTheGraphicsFolderPicture) {
+TEST(LoadTilesetPictures, ReadsTheGraphicsFolderPictureAndNamesAFileItCannotRead) {
   testing::TempFolder folder;
   Editor editor;
   editor.AppPath = folder.path();
   editor.prefs.GraphicsPath = "/Graphics/";
   std::filesystem::create_directory(folder / "Graphics");
   ASSERT_TRUE(PatternedPicture().save(QString::fromStdString((folder / "Graphics" / "Tileset.bmp").string()), "BMP"));
-
   EXPECT_EQ(TilesetPictureFile(editor), folder / "Graphics" / "Tileset.bmp");
-  const TilesetPictures pictures = LoadTilesetPictures(TilesetPictureFile(editor));
-  EXPECT_EQ(pictures.imgBuffer[0], PatternedPicture());
-}
+  EXPECT_EQ(LoadTilesetPictures(TilesetPictureFile(editor)).imgBuffer[0], PatternedPicture());
 
-TEST(LoadTilesetPictures, AMissingOrUnreadablePictureIsAnErrorNamingTheFile) {
-  testing::TempFolder folder;
-  const std::filesystem::path missing = folder / "Tileset.bmp";
-  const std::filesystem::path garbage = folder / "Garbage.bmp";
-  std::ofstream(garbage) << "not a picture";
-  for (const std::filesystem::path& file : {missing, garbage, folder.path()}) {
+  std::ofstream(folder / "Garbage.bmp") << "not a picture";
+  for (const std::filesystem::path& file : {folder / "Missing.bmp", folder / "Garbage.bmp", folder.path()}) {
     try {
       LoadTilesetPictures(file);
       ADD_FAILURE() << "no error for " << file;
