@@ -7,13 +7,41 @@
 #include "editor/support/scripted_dialogs.h"
 #include "editor/support/skinned_editor.h"
 #include "editor/support/widget_events.h"
+#include "editor/ui/color_gradients.h"
 
 namespace brolt::editor {
 namespace {
 
-using testing::Click;
-using testing::Press;
-using testing::Release;
+TEST(DrawColorGradients, TheTrianglesCornersAreItsChannelsAtTheLightOverTheSaturationMixedInsideClearOutside) {
+  struct Case {
+    int light, saturation;
+    std::vector<QRgb> corners;  // top, lower left, lower right
+  };
+  for (const Case& c : {Case{255, 0, {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)}},
+                        Case{200, 200, {qRgb(200, 200, 200), qRgb(200, 200, 200), qRgb(200, 200, 200)}},
+                        Case{180, 40, {qRgb(180, 40, 40), qRgb(40, 180, 40), qRgb(40, 40, 180)}},
+                        Case{255, -30, {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)}}}) {  // below 0 paints as 0
+    const QImage triangle = DrawColorGradients({101, 90}, {12, 50}, {12, 50}, c.light, c.saturation, Qt::black).Triangle;
+    EXPECT_EQ((std::vector{triangle.pixel(50, 0), triangle.pixel(0, 89), triangle.pixel(100, 89)}), c.corners)
+        << c.light << "/" << c.saturation;
+    EXPECT_EQ(qAlpha(triangle.pixel(0, 0)) + qAlpha(triangle.pixel(100, 0)), 0);
+  }
+  const QRgb centre = DrawColorGradients({101, 90}, {12, 50}, {12, 50}, 255, 0, Qt::black).Triangle.pixel(50, 60);
+  for (int channel : {qRed(centre), qGreen(centre), qBlue(centre)}) EXPECT_NEAR(channel, 85, 2) << "a third of each corner";
+}
+
+TEST(DrawColorGradients, TheBarsRunFromTheirTopColourToBlackAboveTheirLastTwoRows) {
+  const ColorGradients gradients = DrawColorGradients({101, 90}, {12, 50}, {12, 50}, 255, 0, QColor(90, 160, 30));
+  for (const auto& [bar, top] : {std::pair{gradients.Shader, qRgb(255, 255, 255)}, std::pair{gradients.Saturation, qRgb(90, 160, 30)}}) {
+    ASSERT_EQ(bar.size(), QSize(12, 50));
+    for (int x : {0, 11}) {
+      EXPECT_EQ(bar.pixel(x, 0), top);
+      EXPECT_EQ(bar.pixel(x, 24), qRgb(qRed(top) / 2, qGreen(top) / 2, qBlue(top) / 2));
+      EXPECT_LE(qGray(bar.pixel(x, 47)), 6);
+      EXPECT_EQ(qAlpha(bar.pixel(x, 48)) + qAlpha(bar.pixel(x, 49)), 0);
+    }
+  }
+}
 
 class ColorPickerWindowTest : public ::testing::Test {
  protected:
@@ -32,7 +60,7 @@ TEST_F(ColorPickerWindowTest, AClickBesideTheTriangleSnapsOntoItsEdgeAndTakesThe
   const QImage& triangle = picker_->Triangle()->Picture();
   for (int y = 0; y < ColorPickerWindow::kTriangleSize.height(); ++y) {
     for (int x : {0, ColorPickerWindow::kTriangleSize.width() - 1}) {
-      Click(picker_->Triangle(), {x, y});
+      testing::Click(picker_->Triangle(), {x, y});
       const QRgb pixel = triangle.pixel(picker_->Triangle()->MarkerPoint());
       EXPECT_EQ(qAlpha(pixel), 255) << x << "," << y;  // never the clear background
       EXPECT_EQ(picker_->Bars(), (std::array{qRed(pixel), qGreen(pixel), qBlue(pixel)})) << x << "," << y;
@@ -40,33 +68,28 @@ TEST_F(ColorPickerWindowTest, AClickBesideTheTriangleSnapsOntoItsEdgeAndTakesThe
   }
 }
 
-TEST_F(ColorPickerWindowTest, BothBarsRepaintTheTriangleButOnlyTheShadersReleaseSetsTheBars) {
+TEST_F(ColorPickerWindowTest, BothBarsRepaintTheTriangleOnlyTheShadersReleaseSetsTheBarsAndRightClicksOpenHelp) {
   picker_->SetBars(10, 200, 30);
   EXPECT_EQ(picker_->SaturationLevel(), 191);
+  testing::Click(picker_->Shader(), {7, 30}, Qt::RightButton);
+  testing::Click(picker_->Triangle(), {64, 60}, Qt::RightButton);
+  testing::Click(picker_->SaturationBar(), {5, 30}, Qt::RightButton);
+  EXPECT_EQ(dialogs_.helpTopics, (std::vector<std::string>{"color_shader", "color_triangle", "color_saturation"}));
+  EXPECT_EQ(picker_->SaturationLevel(), 191);
+  EXPECT_EQ(picker_->ShadeLevel(), 255);
+
   QImage before = picker_->Triangle()->Picture();
-  Press(picker_->SaturationBar(), {5, 0});
+  testing::Press(picker_->SaturationBar(), {5, 0});
   EXPECT_EQ(picker_->SaturationLevel(), 248);
   EXPECT_NE(picker_->Triangle()->Picture(), before);
   before = picker_->Triangle()->Picture();
-  Press(picker_->Shader(), {7, 19});
+  testing::Press(picker_->Shader(), {7, 19});
   EXPECT_LT(picker_->ShadeLevel(), 255);
   EXPECT_NE(picker_->Triangle()->Picture(), before);
   EXPECT_EQ(picker_->Bars(), (std::array{10, 200, 30}));
-  Release(picker_->Shader(), {7, 19});
+  testing::Release(picker_->Shader(), {7, 19});
   const int shade = picker_->ShadeLevel();
   EXPECT_EQ(picker_->Bars(), (std::array{shade, shade, shade}));
-}
-
-TEST_F(ColorPickerWindowTest, RightClicksOpenHelpAndChangeNothing) {
-  picker_->SetBars(1, 2, 3);
-  const int saturation = picker_->SaturationLevel();
-  Click(picker_->Shader(), {7, 30}, Qt::RightButton);
-  Click(picker_->Triangle(), {64, 60}, Qt::RightButton);
-  Click(picker_->SaturationBar(), {5, 30}, Qt::RightButton);
-  EXPECT_EQ(dialogs_.helpTopics, (std::vector<std::string>{"color_shader", "color_triangle", "color_saturation"}));
-  EXPECT_EQ(picker_->Bars(), (std::array{1, 2, 3}));
-  EXPECT_EQ(picker_->SaturationLevel(), saturation);
-  EXPECT_EQ(picker_->ShadeLevel(), 255);
 }
 
 TEST_F(ColorPickerWindowTest, OkReturnsTheShownColourAndCancelNothing) {
@@ -74,7 +97,7 @@ TEST_F(ColorPickerWindowTest, OkReturnsTheShownColourAndCancelNothing) {
     EXPECT_EQ((std::array{picker_->ValueLabel(0)->text(), picker_->ValueLabel(1)->text(), picker_->ValueLabel(2)->text()}),
               (std::array<QString, 3>{"255", "0", "10"}));
     EXPECT_EQ(picker_->SampleColor(), QColor(255, 0, 10));
-    Click(picker_->Triangle(), {70, 80});
+    testing::Click(picker_->Triangle(), {70, 80});
     EXPECT_TRUE(testing::SaveScreenshot(*picker_, "color_picker"));
     picker_->SetBars(255, 0, 10);
     picker_->OkButton()->click();

@@ -57,15 +57,21 @@ TEST(MessageBoxWindow, EnterTakesTheDefaultButtonEscapeAndCloseTheCloseAnswerAnd
   }
 }
 
-TEST(MessageBoxWindow, TheHelpButtonShowsOnlyWithAKeyAndLeavesTheBoxOpen) {
+TEST(MessageBoxWindow, ShowsTheTextAtTheDialogOpacityAndTheHelpButtonOnlyWithAKeyLeavingTheBoxOpen) {
   Editor editor;
   testing::ScriptedDialogs dialogs;
   editor.ui.dialogs = &dialogs;
   MessageBoxWindow box(editor);
-  Ask(box, ButtonSet::OK, "", [](MessageBoxWindow& b) {
+  box.SetErrorIconVisible(true);
+  const auto shown = [](MessageBoxWindow& b) {
+    EXPECT_NEAR(b.windowOpacity(), 230 / 255.0, 0.01);
+    EXPECT_EQ(b.MessageLabel()->text(), QString::fromUtf8("ERROR:  Disk full. Café"));
+    EXPECT_TRUE(b.ErrorIcon()->isVisible());
     EXPECT_FALSE(b.HelpButton()->isVisible());
     Key(b, Qt::Key_Return);
-  });
+  };
+  Ask(box, ButtonSet::OK, "", shown, "ERROR:  Disk full. Caf\xE9");
+  EXPECT_EQ(box.size(), QSize(296, 192)) << "4440 x 2880 twips";
   Ask(box, ButtonSet::YesNo, "xopastemode", [](MessageBoxWindow& b) {
     ASSERT_TRUE(b.HelpButton()->isVisible());
     QTest::mouseClick(b.HelpButton(), Qt::LeftButton);
@@ -73,22 +79,6 @@ TEST(MessageBoxWindow, TheHelpButtonShowsOnlyWithAKeyAndLeavesTheBoxOpen) {
     Key(b, Qt::Key_Escape);
   });
   EXPECT_EQ(dialogs.helpTopics, (std::vector<std::string>{"xopastemode"}));
-}
-
-TEST(MessageBoxWindow, ShowsAtTheDialogOpacityWithTheTextAndTheErrorPictureWhenAsked) {
-  Editor editor;
-  MessageBoxWindow box(editor);
-  box.SetErrorIconVisible(true);
-  Ask(
-      box, ButtonSet::OK, "",
-      [](MessageBoxWindow& b) {
-        EXPECT_NEAR(b.windowOpacity(), 230 / 255.0, 0.01);
-        EXPECT_EQ(b.MessageLabel()->text(), QString::fromUtf8("ERROR:  Disk full. Café"));
-        EXPECT_TRUE(b.ErrorIcon()->isVisible());
-        Key(b, Qt::Key_Return);
-      },
-      "ERROR:  Disk full. Caf\xE9");
-  EXPECT_EQ(box.size(), QSize(296, 192)) << "4440 x 2880 twips";
 }
 
 }  // namespace

@@ -55,14 +55,17 @@ TEST_F(PreferencesWindowTest, TheCannonRateIsClampedOnLeavingItsListAndEnterAppl
   EXPECT_EQ(editor_.prefs.FadeInSpeed, 50);
 }
 
-TEST_F(PreferencesWindowTest, AStoredValueMissingFromItsListJoinsIt) {
+TEST_F(PreferencesWindowTest, AStoredValueMissingFromItsListJoinsItAndTheRandomBoxHasHelp) {
   editor_.prefs.FadeInSpeed = 7;
   Show([this] {
     EXPECT_EQ(window_->FadeList()->currentText(), "7");
+    testing::Click(window_->RandomBox(), {4, 4}, Qt::RightButton);
+    EXPECT_FALSE(window_->RandomBox()->isChecked());
     EXPECT_TRUE(testing::SaveScreenshot(*window_, "preferences"));
     window_->OkButton()->click();
   });
   EXPECT_EQ(editor_.prefs.FadeInSpeed, 7);
+  EXPECT_EQ(dialogs_.helpTopics, (std::vector<std::string>{"prefs_chooserandomcolor"}));
 }
 
 TEST_F(PreferencesWindowTest, RandomColoursShowAtOnceAndAreKeptOnlyOnOk) {
@@ -86,12 +89,6 @@ TEST_F(PreferencesWindowTest, RandomColoursShowAtOnceAndAreKeptOnlyOnOk) {
   });
   EXPECT_EQ(editor_.prefs.BorderColor, shown);
   EXPECT_TRUE(editor_.prefs.RandomBorderColors);
-}
-
-TEST_F(PreferencesWindowTest, ARightClickOnTheRandomBoxOpensItsHelpOnly) {
-  testing::Click(window_->RandomBox(), {4, 4}, Qt::RightButton);
-  EXPECT_EQ(dialogs_.helpTopics, (std::vector<std::string>{"prefs_chooserandomcolor"}));
-  EXPECT_FALSE(window_->RandomBox()->isChecked());
 }
 
 }  // namespace

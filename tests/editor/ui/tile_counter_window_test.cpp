@@ -42,37 +42,28 @@ class TileCounterWindowTest : public ::testing::Test {
   std::unique_ptr<TileCounterWindow> window_;
 };
 
-TEST_F(TileCounterWindowTest, ShowsTheCountsInAFixedWidthFontSoThatTheyLineUp) {
+TEST_F(TileCounterWindowTest, ShowsTheCountsLinedUpAndClicksMoveTheCounterUntilADoubleClickCloses) {
   std::vector<std::string> lines;
   QTimer::singleShot(0, [this, &lines] {
-    for (int row = 0; row < window_->Lines()->count(); ++row)
-      lines.push_back(window_->Lines()->item(row)->text().toStdString());
-    EXPECT_TRUE(QFontInfo(window_->Lines()->font()).fixedPitch());
+    QListWidget* list = window_->Lines();
+    for (int row = 0; row < list->count(); ++row) lines.push_back(list->item(row)->text().toStdString());
+    EXPECT_TRUE(QFontInfo(list->font()).fixedPitch());
     EXPECT_TRUE(testing::SaveScreenshot(*window_, "tile_counter"));
-    window_->OkButton()->click();
+    testing::Click(window_->UsePrimaryBox(), {4, 4}, Qt::RightButton);
+    EXPECT_FALSE(editor_.prefs.UsePrimaryForCounter);
+    window_->UsePrimaryBox()->click();
+    EXPECT_TRUE(editor_.prefs.UsePrimaryForCounter);
+    list->setCurrentRow(2);
+    emit list->itemClicked(list->item(2));
+    EXPECT_EQ(counter_.tile, 250);
+    EXPECT_TRUE(window_->isVisible());
+    list->setCurrentRow(0);
+    emit list->itemDoubleClicked(list->item(0));
   });
   ShowTileCount(editor_, *window_);
   EXPECT_EQ(lines, (std::vector<std::string>{"Dirt........................0", "Unid........................1",
                                              "Far tile....................1"}));
-  EXPECT_FALSE(window_->isVisible());
-}
-
-TEST_F(TileCounterWindowTest, ALineClickMovesTheCounterADoubleClickAlsoClosesAndTheBoxHasHelp) {
-  window_->FillLines(CountTileTypes(editor_), false);
-  window_->show();
-  testing::Click(window_->UsePrimaryBox(), {4, 4}, Qt::RightButton);
-  EXPECT_FALSE(editor_.prefs.UsePrimaryForCounter);
   EXPECT_EQ(dialogs_.helpTopics, (std::vector<std::string>{"useprimarytilefortilecounter"}));
-  window_->UsePrimaryBox()->click();
-  EXPECT_TRUE(editor_.prefs.UsePrimaryForCounter);
-
-  QListWidget* lines = window_->Lines();
-  lines->setCurrentRow(2);
-  emit lines->itemClicked(lines->item(2));
-  EXPECT_EQ(counter_.tile, 250);
-  EXPECT_TRUE(window_->isVisible());
-  lines->setCurrentRow(0);
-  emit lines->itemDoubleClicked(lines->item(0));
   EXPECT_EQ(counter_.tile, 45);
   EXPECT_FALSE(window_->isVisible());
 }
