@@ -1,5 +1,6 @@
-// The editor's model driving the real game over a copy of the program folder: a designer's whole
-// session, and a painted level previewed and played to its exit.
+// A designer's session over a copy of the program folder: a level painted with the brush, saved
+// into a new collection, opened again, copied and moved in level management, compiled, previewed in
+// the real game and played to its exit, and the compiled collection opened by the game.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,7 +14,6 @@
 #include <sys/wait.h>
 
 #include "common/collection_file.h"
-#include "common/database.h"
 #include "common/level_record.h"
 #include "common/numeric.h"
 #include "editor/model/brush_painting.h"
@@ -32,6 +32,7 @@
 #include "editor/model/save_dialog_rules.h"
 #include "editor/model/save_level.h"
 #include "editor/model/tool_selection.h"
+#include "common/test_database.h"
 #include "editor/support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 
@@ -87,41 +88,11 @@ class SessionDialogs : public testing::ScriptedDialogs {
   void ShowLevelManagement(std::string_view file) override { manage(file); }
 };
 
-// An editor on a copy of the program folder of a build with the game and its content.
-struct GameFolderEditor {
-  testing::TempFolder folder;
-  SessionDialogs dialogs;
-  WaitingLauncher launcher;
-  Editor editor;
-
-  GameFolderEditor() {
-    std::filesystem::copy(BROLT_TEST_GAME_DIST_DIR, folder.path(), std::filesystem::copy_options::recursive);
-    editor.AppPath = folder.path();
-    editor.ui.dialogs = &dialogs;
-    editor.ui.launcher = &launcher;
-    OpenDefinitionsDatabase(editor);
-    LoadDefinitions(editor);
-  }
-
-  void Paint(int tile, int x, int y) {
-    SelectTool(editor, kBrushTool, tile, false);
-    PlaceTile(editor, x, y, true, false);
-  }
-
-  // Previews the level with Right held from frame 70 to frame `release`; the game ends at the exit
-  // or after `frameLimit` frames and prints what it counted.
-  void PreviewWalkingRight(int release, int frameLimit) {
-    const std::filesystem::path keys = folder / "keys.txt";
-    std::ofstream(keys) << "70 down Right\n" << release << " up Right\n";
-    editor.GameEnvironment = {kHeadless, "BROLT_KEY_SCRIPT='" + keys.string() + "'",
-                              "BROLT_QUIT_AFTER_FRAMES=" + std::to_string(frameLimit)};
-    PreviewLevel(editor);
-  }
-  int FramesPlayed() const {
-    const std::size_t at = launcher.game.output.find("frames=");
-    return at == std::string::npos ? -1 : std::stoi(launcher.game.output.substr(at + 7));
-  }
-};
+// The frame count the game printed as it ended.
+int FramesPlayed(const std::string& output) {
+  const std::size_t at = output.find("frames=");
+  return at == std::string::npos ? -1 : std::stoi(output.substr(at + 7));
+}
 
 int IndexOf(const std::vector<std::string>& names, const std::string& name) {
   const auto found = std::find(names.begin(), names.end(), name);
@@ -129,24 +100,35 @@ int IndexOf(const std::vector<std::string>& names, const std::string& name) {
 }
 
 TEST(DesignerSession, ALevelGoesFromTheBrushThroughACollectionAndCompilingIntoTheGame) {
-  GameFolderEditor session;
-  Editor& editor = session.editor;
-  SessionDialogs& dialogs = session.dialogs;
-  const std::filesystem::path levels = session.folder / "Levels";
+  testing::TempFolder folder;
+  std::filesystem::copy(BROLT_TEST_GAME_DIST_DIR, folder.path(), std::filesystem::copy_options::recursive);
+  const std::filesystem::path levels = folder / "Levels";
+  SessionDialogs dialogs;
+  WaitingLauncher launcher;
+  Editor editor;
+  editor.AppPath = folder.path();
+  editor.ui.dialogs = &dialogs;
+  editor.ui.launcher = &launcher;
+  OpenDefinitionsDatabase(editor);
+  LoadDefinitions(editor);
   NewLevel(editor);
 
   // A walled room: on its floor the Thresher, a unid on his way and the exit portal behind it.
+  auto paint = [&editor](int tile, int x, int y) {
+    SelectTool(editor, kBrushTool, tile, false);
+    PlaceTile(editor, x, y, true, false);
+  };
   for (int x = 2; x <= 12; ++x) {
-    session.Paint(kSteelWall, x, 2);
-    session.Paint(kSteelWall, x, 8);
+    paint(kSteelWall, x, 2);
+    paint(kSteelWall, x, 8);
   }
   for (int y = 3; y <= 7; ++y) {
-    session.Paint(kSteelWall, 2, y);
-    session.Paint(kSteelWall, 12, y);
+    paint(kSteelWall, 2, y);
+    paint(kSteelWall, 12, y);
   }
-  session.Paint(kThresherTile, 4, 7);
-  session.Paint(kUnidTile, 6, 7);
-  session.Paint(kExitPortalTile, 8, 7);
+  paint(kThresherTile, 4, 7);
+  paint(kUnidTile, 6, 7);
+  paint(kExitPortalTile, 8, 7);
   editor.level.TimeLimit = 90;
 
   // Saved into a new collection through the save dialog, and opened again through the load dialog.
@@ -201,44 +183,30 @@ TEST(DesignerSession, ALevelGoesFromTheBrushThroughACollectionAndCompilingIntoTh
   ASSERT_EQ(CountFilledSlots(compiled), 3) << dialogs.LastMessage();
   EXPECT_TRUE(IsCompiledMarker(FieldText(ReadSlot(compiled, 1), level_field::CompiledMarker)));
 
-  // Previewed in the game: four cells right collect the unid and reach the exit.
+  // Previewed in the game: Right held from frame 70 walks four cells, collects the unid and reaches
+  // the exit, which ends the game long before its frame limit.
   NewLevel(editor);
   OpenLevel(editor, -1);
-  session.PreviewWalkingRight(110, 1200);
-  const std::string& output = session.launcher.game.output;
-  EXPECT_LT(session.FramesPlayed(), 1200) << "the preview did not end at the exit: " << output;
+  const std::filesystem::path keys = folder / "keys.txt";
+  std::ofstream(keys) << "70 down Right\n110 up Right\n";
+  editor.GameEnvironment = {kHeadless, "BROLT_KEY_SCRIPT='" + keys.string() + "'", "BROLT_QUIT_AFTER_FRAMES=1200"};
+  dialogs.messages.clear();
+  PreviewLevel(editor);
+  const std::string& output = launcher.game.output;
+  EXPECT_TRUE(dialogs.messages.empty()) << dialogs.LastMessage();
+  EXPECT_EQ(launcher.game.status, 0) << output;
+  EXPECT_GT(FramesPlayed(output), 70) << output;
+  EXPECT_LT(FramesPlayed(output), 1200) << "the preview did not end at the exit: " << output;
   EXPECT_NE(output.find("dead=0"), std::string::npos) << output;
   EXPECT_NE(output.find("unids_needed=0"), std::string::npos) << output;
 
   // The game opens level 1 of the compiled collection.
   editor.DefineDb.reset();
-  {
-    Database db(session.folder / "Define.qdm");
-    RowSet rows(db, "KARVEL");
-    for (int row = 0; row < rows.Count(); ++row) {
-      rows.SetPosition(row);
-      if (rows.Field("Variable").value_or("") == "levelcollection") rows.UpdateField("Value", "Designed.clvl");
-    }
-  }
+  testing::RawDatabase(folder / "Define.qdm")
+      .Execute("UPDATE KARVEL SET Value = 'Designed.clvl' WHERE Variable = 'levelcollection'");
   const Finished played = RunCommand(kHeadless + " BROLT_START_LEVEL=1 BROLT_QUIT_AFTER_FRAMES=30 '" +
-                                (session.folder / "brolt").string() + "'");
+                                     (folder / "brolt").string() + "'");
   EXPECT_NE(played.output.find("level=1"), std::string::npos) << played.output;
-}
-
-TEST(PreviewPlay, TheGamePlaysThePaintedLevelAndEndsAtTheExit) {
-  GameFolderEditor session;
-  // The Thresher, and an exit portal two cells to his right: with no unid to collect it opens.
-  session.Paint(kThresherTile, 5, 5);
-  session.Paint(kExitPortalTile, 7, 5);
-  session.editor.level.LevelTitle = "Painted";
-  session.PreviewWalkingRight(100, 900);
-
-  const Finished& game = session.launcher.game;
-  EXPECT_TRUE(session.dialogs.messages.empty()) << session.dialogs.LastMessage();
-  EXPECT_EQ(game.status, 0) << game.output;
-  EXPECT_GT(session.FramesPlayed(), 70) << game.output;
-  EXPECT_LT(session.FramesPlayed(), 900) << "the game did not end at the exit: " << game.output;
-  EXPECT_NE(game.output.find("dead=0"), std::string::npos) << game.output;
 }
 #else
 TEST(DesignerSession, NeedsTheGameProgram) { GTEST_SKIP() << "the game program is not part of this build"; }
