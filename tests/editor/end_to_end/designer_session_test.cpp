@@ -43,22 +43,6 @@ namespace {
 constexpr int kSteelWall = 10;
 const std::string kHeadless = "SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy BROLT_NO_DIALOGS=1 BROLT_FIXED_FRAME_MS=16";
 
-struct Finished {
-  std::string output;
-  int status = -1;
-};
-
-Finished RunCommand(const std::string& command) {
-  Finished run;
-  FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
-  if (pipe == nullptr) return run;
-  std::array<char, 256> buffer{};
-  while (fgets(buffer.data(), buffer.size(), pipe)) run.output += buffer.data();
-  const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
-
 // Runs the game to its end in its own folder, as the detached start would, and keeps what it printed.
 class WaitingLauncher : public GameLauncher {
  public:
@@ -68,10 +52,17 @@ class WaitingLauncher : public GameLauncher {
     for (const std::string& entry : environment) command += " " + entry;
     command += " '" + program.string() + "'";
     for (const std::string& argument : arguments) command += " '" + argument + "'";
-    game = RunCommand(command);
+    output.clear();
+    FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
+    if (pipe == nullptr) return "cannot run the game";
+    std::array<char, 256> buffer{};
+    while (fgets(buffer.data(), buffer.size(), pipe)) output += buffer.data();
+    const int status = pclose(pipe);
+    exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return {};
   }
-  Finished game;
+  std::string output;
+  int exitStatus = -1;
 };
 
 // The designer's hand in every dialog of the session.
@@ -192,9 +183,9 @@ TEST(DesignerSession, ALevelGoesFromTheBrushThroughACollectionAndCompilingIntoTh
   editor.GameEnvironment = {kHeadless, "BROLT_KEY_SCRIPT='" + keys.string() + "'", "BROLT_QUIT_AFTER_FRAMES=1200"};
   dialogs.messages.clear();
   PreviewLevel(editor);
-  const std::string& output = launcher.game.output;
+  const std::string& output = launcher.output;
   EXPECT_TRUE(dialogs.messages.empty()) << dialogs.LastMessage();
-  EXPECT_EQ(launcher.game.status, 0) << output;
+  EXPECT_EQ(launcher.exitStatus, 0) << output;
   EXPECT_GT(FramesPlayed(output), 70) << output;
   EXPECT_LT(FramesPlayed(output), 1200) << "the preview did not end at the exit: " << output;
   EXPECT_NE(output.find("dead=0"), std::string::npos) << output;
@@ -204,9 +195,8 @@ TEST(DesignerSession, ALevelGoesFromTheBrushThroughACollectionAndCompilingIntoTh
   editor.DefineDb.reset();
   testing::RawDatabase(folder / "Define.qdm")
       .Execute("UPDATE KARVEL SET Value = 'Designed.clvl' WHERE Variable = 'levelcollection'");
-  const Finished played = RunCommand(kHeadless + " BROLT_START_LEVEL=1 BROLT_QUIT_AFTER_FRAMES=30 '" +
-                                     (folder / "brolt").string() + "'");
-  EXPECT_NE(played.output.find("level=1"), std::string::npos) << played.output;
+  launcher.StartProgram(folder / "brolt", {}, {kHeadless, "BROLT_START_LEVEL=1", "BROLT_QUIT_AFTER_FRAMES=30"});
+  EXPECT_NE(launcher.output.find("level=1"), std::string::npos) << launcher.output;
 }
 #else
 TEST(DesignerSession, NeedsTheGameProgram) { GTEST_SKIP() << "the game program is not part of this build"; }

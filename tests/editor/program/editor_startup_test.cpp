@@ -1,7 +1,6 @@
 #include "editor/program/editor_startup.h"
 
 #include <QImage>
-#include <QMenuBar>
 #include <QAbstractButton>
 
 #include "editor/ui/tool_bar.h"

@@ -38,34 +38,27 @@ class PreferencesWindowTest : public ::testing::Test {
   std::unique_ptr<PreferencesWindow> window_;
 };
 
-TEST_F(PreferencesWindowTest, TheCannonRateIsClampedOnLeavingItsListAndEnterAppliesAtOnce) {
+TEST_F(PreferencesWindowTest, AStoredValueJoinsItsListTheCannonRateIsClampedAndEnterAppliesAtOnce) {
   QLineEdit* line = window_->CannonRateList()->lineEdit();
   window_->CannonRateList()->setCurrentText("letters");
   QFocusEvent lost(QEvent::FocusOut, Qt::TabFocusReason);
   QApplication::sendEvent(line, &lost);
   EXPECT_EQ(window_->CannonRateList()->currentText(), "0");
 
+  editor_.prefs.FadeInSpeed = 7;
   Show([&] {
+    EXPECT_EQ(window_->FadeList()->currentText(), "7");  // though not one of the list's values
+    testing::Click(window_->RandomBox(), {4, 4}, Qt::RightButton);
+    EXPECT_FALSE(window_->RandomBox()->isChecked());
+    EXPECT_TRUE(testing::SaveScreenshot(*window_, "preferences"));
     window_->CannonRateList()->setCurrentText("150");
     window_->FadeList()->setCurrentText("50");
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QApplication::sendEvent(line, &enter);
   });
+  EXPECT_EQ(dialogs_.helpTopics, (std::vector<std::string>{"prefs_chooserandomcolor"}));
   EXPECT_EQ(editor_.prefs.CannonRateDefault, 99);
   EXPECT_EQ(editor_.prefs.FadeInSpeed, 50);
-}
-
-TEST_F(PreferencesWindowTest, AStoredValueMissingFromItsListJoinsItAndTheRandomBoxHasHelp) {
-  editor_.prefs.FadeInSpeed = 7;
-  Show([this] {
-    EXPECT_EQ(window_->FadeList()->currentText(), "7");
-    testing::Click(window_->RandomBox(), {4, 4}, Qt::RightButton);
-    EXPECT_FALSE(window_->RandomBox()->isChecked());
-    EXPECT_TRUE(testing::SaveScreenshot(*window_, "preferences"));
-    window_->OkButton()->click();
-  });
-  EXPECT_EQ(editor_.prefs.FadeInSpeed, 7);
-  EXPECT_EQ(dialogs_.helpTopics, (std::vector<std::string>{"prefs_chooserandomcolor"}));
 }
 
 TEST_F(PreferencesWindowTest, RandomColoursShowAtOnceAndAreKeptOnlyOnOk) {

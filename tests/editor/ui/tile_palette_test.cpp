@@ -23,7 +23,7 @@ QImage PatternedPicture() {
 
 QRect TileSquare(int column, int row) { return {column * kTilePixels, row * kTilePixels, kTilePixels, kTilePixels}; }
 
-TEST(BuildTilesetPictures, EachItemHoldsEveryTileTurnedOneQuarterMoreThanTheLast) {
+TEST(BuildTilesetPictures, EachItemHoldsEveryTileTurnedOneQuarterMoreThanTheLastAndTileImageCutsThemOut) {
   const QImage drawn = PatternedPicture();
   const TilesetPictures pictures = BuildTilesetPictures(drawn);
   EXPECT_EQ(pictures.imgBuffer[0], drawn);
@@ -41,10 +41,8 @@ TEST(BuildTilesetPictures, EachItemHoldsEveryTileTurnedOneQuarterMoreThanTheLast
     const QRect strip(3 * kTilePixels, 0, 10, drawn.height());
     EXPECT_EQ(item.copy(strip), drawn.copy(strip)) << "the strip that is no whole tile stays as drawn, item " << d;
   }
-}
 
-TEST(TileImage, CopiesTheTileOfItsDirectionAndShowsBlackBeyondThePicture) {
-  const TilesetPictures pictures = BuildTilesetPictures(PatternedPicture());
+  // A tile's picture is its square (counted from 1) of its direction's item, black beyond the picture.
   QImage black(kTilePixels, kTilePixels, QImage::Format_RGB888);
   black.fill(Qt::black);
   struct Case {
