@@ -40,7 +40,7 @@ TEST(MessageBoxWindow, EnterTakesTheDefaultButtonEscapeAndCloseTheCloseAnswerAnd
   for (const Case& c : {Case{ButtonSet::OK, 1, 1}, Case{ButtonSet::YesNo, 1, 2}, Case{ButtonSet::OKCancel, 1, 2},
                         Case{ButtonSet::YesNoCancel, 0, 2}}) {
     const ButtonLayout layout = ButtonLayoutFor(c.set);
-    const std::string name(layout.captions[1]);
+    const std::string name = std::string(layout.captions[0]).append(layout.captions[1]).append(layout.captions[2]);
     const int enter = Ask(box, c.set, "", [&](MessageBoxWindow& b) {
       for (int i = 0; i < 3; ++i)
         EXPECT_EQ(b.Button(i)->isVisible() ? b.Button(i)->text().toStdString() : "", layout.captions[i]) << name << i;
