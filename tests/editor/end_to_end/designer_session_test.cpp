@@ -14,7 +14,6 @@
 #include <sys/wait.h>
 
 #include "common/collection_file.h"
-#include "common/database.h"
 #include "common/level_record.h"
 #include "common/numeric.h"
 #include "editor/model/brush_painting.h"
@@ -33,13 +32,38 @@
 #include "editor/model/save_dialog_rules.h"
 #include "editor/model/save_level.h"
 #include "editor/model/tool_selection.h"
+#include "common/test_database.h"
 #include "editor/support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 
 namespace brolt::editor {
 namespace {
 
+#if defined(BROLT_TEST_GAME_DIST_DIR)
 constexpr int kSteelWall = 10;
+const std::string kHeadless = "SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy BROLT_NO_DIALOGS=1 BROLT_FIXED_FRAME_MS=16";
+
+// Runs the game to its end in its own folder, as the detached start would, and keeps what it printed.
+class WaitingLauncher : public GameLauncher {
+ public:
+  std::string StartProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                           const std::vector<std::string>& environment) override {
+    std::string command = "cd '" + program.parent_path().string() + "' &&";
+    for (const std::string& entry : environment) command += " " + entry;
+    command += " '" + program.string() + "'";
+    for (const std::string& argument : arguments) command += " '" + argument + "'";
+    output.clear();
+    FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
+    if (pipe == nullptr) return "cannot run the game";
+    std::array<char, 256> buffer{};
+    while (fgets(buffer.data(), buffer.size(), pipe)) output += buffer.data();
+    const int status = pclose(pipe);
+    exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return {};
+  }
+  std::string output;
+  int exitStatus = -1;
+};
 
 // The designer's hand in every dialog of the session.
 class SessionDialogs : public testing::ScriptedDialogs {
@@ -55,49 +79,21 @@ class SessionDialogs : public testing::ScriptedDialogs {
   void ShowLevelManagement(std::string_view file) override { manage(file); }
 };
 
-// Runs the game to its end and keeps the line it printed.
-class WaitingLauncher : public GameLauncher {
- public:
-  std::string StartProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments,
-                           const std::vector<std::string>& environment) override {
-    std::string command;
-    for (const std::string& entry : environment) command += entry + " ";
-    command += "'" + program.string() + "'";
-    for (const std::string& argument : arguments) command += " '" + argument + "'";
-    output = Run(command);
-    return {};
-  }
-  static std::string Run(const std::string& command) {
-    std::string printed;
-    FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
-    if (pipe == nullptr) return printed;
-    std::array<char, 256> buffer{};
-    while (fgets(buffer.data(), buffer.size(), pipe)) printed += buffer.data();
-    pclose(pipe);
-    return printed;
-  }
-  std::string output;
-};
+// The frame count the game printed as it ended.
+int FramesPlayed(const std::string& output) {
+  const std::size_t at = output.find("frames=");
+  return at == std::string::npos ? -1 : std::stoi(output.substr(at + 7));
+}
 
 int IndexOf(const std::vector<std::string>& names, const std::string& name) {
   const auto found = std::find(names.begin(), names.end(), name);
   return found == names.end() ? -1 : static_cast<int>(found - names.begin());
 }
 
-void SetGameSetting(const std::filesystem::path& database, const std::string& key, const std::string& value) {
-  Database db(database);
-  RowSet rows(db, "KARVEL");
-  for (int row = 0; row < rows.Count(); ++row) {
-    rows.SetPosition(row);
-    if (rows.Field("Variable").value_or("") == key) rows.UpdateField("Value", value);
-  }
-}
-
 TEST(DesignerSession, ALevelGoesFromTheBrushThroughACollectionAndCompilingIntoTheGame) {
-#if defined(BROLT_TEST_GAME_DIST_DIR)
   testing::TempFolder folder;
   std::filesystem::copy(BROLT_TEST_GAME_DIST_DIR, folder.path(), std::filesystem::copy_options::recursive);
-  const std::filesystem::path levels = folder.path() / "Levels";
+  const std::filesystem::path levels = folder / "Levels";
   SessionDialogs dialogs;
   WaitingLauncher launcher;
   Editor editor;
@@ -109,22 +105,24 @@ TEST(DesignerSession, ALevelGoesFromTheBrushThroughACollectionAndCompilingIntoTh
   NewLevel(editor);
 
   // A walled room: on its floor the Thresher, a unid on his way and the exit portal behind it.
-  SelectTool(editor, kBrushTool, kSteelWall, false);
+  auto paint = [&editor](int tile, int x, int y) {
+    SelectTool(editor, kBrushTool, tile, false);
+    PlaceTile(editor, x, y, true, false);
+  };
   for (int x = 2; x <= 12; ++x) {
-    PlaceTile(editor, x, 2, true, false);
-    PlaceTile(editor, x, 8, true, false);
+    paint(kSteelWall, x, 2);
+    paint(kSteelWall, x, 8);
   }
   for (int y = 3; y <= 7; ++y) {
-    PlaceTile(editor, 2, y, true, false);
-    PlaceTile(editor, 12, y, true, false);
+    paint(kSteelWall, 2, y);
+    paint(kSteelWall, 12, y);
   }
-  for (const auto& [tile, x] : {std::pair{kThresherTile, 4}, std::pair{kUnidTile, 6}, std::pair{kExitPortalTile, 8}}) {
-    SelectTool(editor, kBrushTool, tile, false);
-    PlaceTile(editor, x, 7, true, false);
-  }
+  paint(kThresherTile, 4, 7);
+  paint(kUnidTile, 6, 7);
+  paint(kExitPortalTile, 8, 7);
   editor.level.TimeLimit = 90;
 
-  // Saved into a new collection through the save dialog.
+  // Saved into a new collection through the save dialog, and opened again through the load dialog.
   dialogs.inputAnswers = {"Designed"};
   ASSERT_EQ(NewCollectionFile(editor), "Designed.lvl");
   dialogs.save = [&editor](SaveDialogState& state) {
@@ -136,9 +134,6 @@ TEST(DesignerSession, ALevelGoesFromTheBrushThroughACollectionAndCompilingIntoTh
   };
   SaveLevel(editor, true);
   ASSERT_TRUE(editor.level.LevelSaved) << dialogs.LastMessage();
-  EXPECT_EQ(CountFilledSlots(levels / "Designed.lvl"), 1);
-
-  // Opened again through the load dialog.
   NewLevel(editor);
   dialogs.load = [&editor](LoadDialogState& state) {
     state.FileIndex = IndexOf(state.Files, "Designed.lvl");
@@ -179,35 +174,33 @@ TEST(DesignerSession, ALevelGoesFromTheBrushThroughACollectionAndCompilingIntoTh
   ASSERT_EQ(CountFilledSlots(compiled), 3) << dialogs.LastMessage();
   EXPECT_TRUE(IsCompiledMarker(FieldText(ReadSlot(compiled, 1), level_field::CompiledMarker)));
 
-  // Previewed in the game: four cells right collect the unid and reach the exit.
+  // Previewed in the game: Right held from frame 70 walks four cells, collects the unid and reaches
+  // the exit, which ends the game long before its frame limit.
   NewLevel(editor);
   OpenLevel(editor, -1);
-  const std::filesystem::path keys = folder.path() / "keys.txt";
+  const std::filesystem::path keys = folder / "keys.txt";
   std::ofstream(keys) << "70 down Right\n110 up Right\n";
-  const std::vector<std::string> headless = {"SDL_VIDEODRIVER=offscreen", "SDL_AUDIODRIVER=dummy", "BROLT_NO_DIALOGS=1",
-                                             "BROLT_FIXED_FRAME_MS=16"};
-  editor.GameEnvironment = headless;
-  editor.GameEnvironment.push_back("BROLT_KEY_SCRIPT='" + keys.string() + "'");
-  editor.GameEnvironment.push_back("BROLT_QUIT_AFTER_FRAMES=1200");
+  editor.GameEnvironment = {kHeadless, "BROLT_KEY_SCRIPT='" + keys.string() + "'", "BROLT_QUIT_AFTER_FRAMES=1200"};
+  dialogs.messages.clear();
   PreviewLevel(editor);
-  const std::size_t frames = launcher.output.find("frames=");
-  ASSERT_NE(frames, std::string::npos) << launcher.output;
-  EXPECT_LT(std::stoi(launcher.output.substr(frames + 7)), 1200) << "the preview did not end at the exit";
-  EXPECT_NE(launcher.output.find("dead=0"), std::string::npos) << launcher.output;
-  EXPECT_NE(launcher.output.find("unids_needed=0"), std::string::npos) << launcher.output;
+  const std::string& output = launcher.output;
+  EXPECT_TRUE(dialogs.messages.empty()) << dialogs.LastMessage();
+  EXPECT_EQ(launcher.exitStatus, 0) << output;
+  EXPECT_GT(FramesPlayed(output), 70) << output;
+  EXPECT_LT(FramesPlayed(output), 1200) << "the preview did not end at the exit: " << output;
+  EXPECT_NE(output.find("dead=0"), std::string::npos) << output;
+  EXPECT_NE(output.find("unids_needed=0"), std::string::npos) << output;
 
   // The game opens level 1 of the compiled collection.
   editor.DefineDb.reset();
-  SetGameSetting(folder.path() / "Define.qdm", "levelcollection", "Designed.clvl");
-  std::string command;
-  for (const std::string& entry : headless) command += entry + " ";
-  const std::string played = WaitingLauncher::Run(command + "BROLT_START_LEVEL=1 BROLT_QUIT_AFTER_FRAMES=30 '" +
-                                                  (folder.path() / "brolt").string() + "'");
-  EXPECT_NE(played.find("level=1"), std::string::npos) << played;
-#else
-  GTEST_SKIP() << "the game program is not part of this build";
-#endif
+  testing::RawDatabase(folder / "Define.qdm")
+      .Execute("UPDATE KARVEL SET Value = 'Designed.clvl' WHERE Variable = 'levelcollection'");
+  launcher.StartProgram(folder / "brolt", {}, {kHeadless, "BROLT_START_LEVEL=1", "BROLT_QUIT_AFTER_FRAMES=30"});
+  EXPECT_NE(launcher.output.find("level=1"), std::string::npos) << launcher.output;
 }
+#else
+TEST(DesignerSession, NeedsTheGameProgram) { GTEST_SKIP() << "the game program is not part of this build"; }
+#endif
 
 }  // namespace
 }  // namespace brolt::editor

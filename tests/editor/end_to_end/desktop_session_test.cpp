@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <sstream>
 #include <string>
 #include <utility>
 
@@ -46,15 +45,7 @@ TEST(DesktopSession, KeysAndClicksOnARealXServerReachTheNewCollection) {
   ASSERT_TRUE(window) << "no editor window";
   ASSERT_TRUE(desktop.Xdotool("windowfocus --sync " + *window));
 
-  std::istringstream geometry(desktop.Xdotool("getwindowgeometry --shell " + *window).value_or(""));
-  std::map<std::string, int> place;
-  for (std::string line; std::getline(geometry, line);) {
-    const std::size_t equals = line.find('=');
-    if (equals != std::string::npos) place[line.substr(0, equals)] = std::atoi(line.c_str() + equals + 1);
-  }
-  auto at = [&](int x, int y) {
-    return " mousemove " + std::to_string(place["X"] + x) + " " + std::to_string(place["Y"] + y);
-  };
+  auto at = [&](int x, int y) { return " mousemove --window " + *window + " " + std::to_string(x) + " " + std::to_string(y); };
   auto cell = [&](int column, int row) { return at(kCanvasLeft + column * kCell, kCanvasTop + row * kCell); };
   auto button = [&](std::pair<int, int> point) { return at(point.first, point.second); };
   auto send = [&](const std::string& arguments) { ASSERT_TRUE(desktop.Xdotool(arguments)) << arguments; };

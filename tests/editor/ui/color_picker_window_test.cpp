@@ -7,13 +7,41 @@
 #include "editor/support/scripted_dialogs.h"
 #include "editor/support/skinned_editor.h"
 #include "editor/support/widget_events.h"
+#include "editor/ui/color_gradients.h"
 
 namespace brolt::editor {
 namespace {
 
-using testing::Click;
-using testing::Press;
-using testing::Release;
+TEST(DrawColorGradients, TheTrianglesCornersAreItsChannelsAtTheLightOverTheSaturationMixedInsideClearOutside) {
+  struct Case {
+    int light, saturation;
+    std::vector<QRgb> corners;  // top, lower left, lower right
+  };
+  for (const Case& c : {Case{255, 0, {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)}},
+                        Case{200, 200, {qRgb(200, 200, 200), qRgb(200, 200, 200), qRgb(200, 200, 200)}},
+                        Case{180, 40, {qRgb(180, 40, 40), qRgb(40, 180, 40), qRgb(40, 40, 180)}},
+                        Case{255, -30, {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)}}}) {  // below 0 paints as 0
+    const QImage triangle = DrawColorGradients({101, 90}, {12, 50}, {12, 50}, c.light, c.saturation, Qt::black).Triangle;
+    EXPECT_EQ((std::vector{triangle.pixel(50, 0), triangle.pixel(0, 89), triangle.pixel(100, 89)}), c.corners)
+        << c.light << "/" << c.saturation;
+    EXPECT_EQ(qAlpha(triangle.pixel(0, 0)) + qAlpha(triangle.pixel(100, 0)), 0);
+  }
+  const QRgb centre = DrawColorGradients({101, 90}, {12, 50}, {12, 50}, 255, 0, Qt::black).Triangle.pixel(50, 60);
+  for (int channel : {qRed(centre), qGreen(centre), qBlue(centre)}) EXPECT_NEAR(channel, 85, 2) << "a third of each corner";
+}
+
+TEST(DrawColorGradients, TheBarsRunFromTheirTopColourToBlackAboveTheirLastTwoRows) {
+  const ColorGradients gradients = DrawColorGradients({101, 90}, {12, 50}, {12, 50}, 255, 0, QColor(90, 160, 30));
+  for (const auto& [bar, top] : {std::pair{gradients.Shader, qRgb(255, 255, 255)}, std::pair{gradients.Saturation, qRgb(90, 160, 30)}}) {
+    ASSERT_EQ(bar.size(), QSize(12, 50));
+    for (int x : {0, 11}) {
+      EXPECT_EQ(bar.pixel(x, 0), top);
+      EXPECT_EQ(bar.pixel(x, 24), qRgb(qRed(top) / 2, qGreen(top) / 2, qBlue(top) / 2));
+      EXPECT_LE(qGray(bar.pixel(x, 47)), 6);
+      EXPECT_EQ(qAlpha(bar.pixel(x, 48)) + qAlpha(bar.pixel(x, 49)), 0);
+    }
+  }
+}
 
 class ColorPickerWindowTest : public ::testing::Test {
  protected:
@@ -23,102 +51,63 @@ class ColorPickerWindowTest : public ::testing::Test {
     picker_ = std::make_unique<ColorPickerWindow>(editor_, nullptr);
   }
 
-  std::array<int, 3> Bars() const { return picker_->Bars(); }
-
   testing::ScriptedDialogs dialogs_;
   Editor editor_;
   std::unique_ptr<ColorPickerWindow> picker_;
 };
 
-TEST_F(ColorPickerWindowTest, TheTriangleCornersGiveAlmostPureColoursAtFullLight) {
-  Press(picker_->SaturationBar(), {5, 100});  // the foot of the bar: the palest triangle is gone
-  Release(picker_->SaturationBar(), {5, 100});
-  ASSERT_LT(picker_->SaturationLevel(), 10);
-  struct Case {
-    QPoint click;
-    int strong;  // the channel that must be near full
-  };
-  for (const Case& c : {Case{{64, 0}, 0}, Case{{0, 126}, 1}, Case{{127, 126}, 2}}) {
-    Click(picker_->Triangle(), c.click);
-    const std::array<int, 3> bars = Bars();
-    for (int channel = 0; channel < 3; ++channel) {
-      if (channel == c.strong) EXPECT_GE(bars[channel], 240) << c.click.x() << "," << c.click.y();
-      else EXPECT_LE(bars[channel], 20) << c.click.x() << "," << c.click.y();
-    }
-  }
-}
-
-TEST_F(ColorPickerWindowTest, AClickBesideTheTriangleSnapsOntoItsEdgeAndNeverReadsTheBackground) {
+TEST_F(ColorPickerWindowTest, AClickBesideTheTriangleSnapsOntoItsEdgeAndTakesThePixelThere) {
   const QImage& triangle = picker_->Triangle()->Picture();
   for (int y = 0; y < ColorPickerWindow::kTriangleSize.height(); ++y) {
     for (int x : {0, ColorPickerWindow::kTriangleSize.width() - 1}) {
-      Click(picker_->Triangle(), {x, y});
-      const QPoint marked = picker_->Triangle()->MarkerPoint();
-      EXPECT_EQ(qAlpha(triangle.pixel(marked)), 255) << x << "," << y;
-      const QRgb pixel = triangle.pixel(marked);
-      EXPECT_EQ(Bars(), (std::array{qRed(pixel), qGreen(pixel), qBlue(pixel)}));
+      testing::Click(picker_->Triangle(), {x, y});
+      const QRgb pixel = triangle.pixel(picker_->Triangle()->MarkerPoint());
+      EXPECT_EQ(qAlpha(pixel), 255) << x << "," << y;  // never the clear background
+      EXPECT_EQ(picker_->Bars(), (std::array{qRed(pixel), qGreen(pixel), qBlue(pixel)})) << x << "," << y;
     }
   }
-  Click(picker_->Triangle(), {0, 0});
-  EXPECT_EQ(picker_->Triangle()->MarkerPoint().y(), 2);
 }
 
-TEST_F(ColorPickerWindowTest, TheShaderDarkensTheTriangleAndItsReleaseSetsThreeEqualBars) {
+TEST_F(ColorPickerWindowTest, BothBarsRepaintTheTriangleOnlyTheShadersReleaseSetsTheBarsAndRightClicksOpenHelp) {
   picker_->SetBars(10, 200, 30);
-  const QImage before = picker_->Triangle()->Picture();
-  Press(picker_->Shader(), {7, 19});
-  EXPECT_LT(picker_->ShadeLevel(), 255);
-  EXPECT_NE(picker_->Triangle()->Picture(), before);
-  EXPECT_EQ(Bars(), (std::array{10, 200, 30}));  // not until the release
-  Release(picker_->Shader(), {7, 19});
-  EXPECT_EQ(Bars(), (std::array{picker_->ShadeLevel(), picker_->ShadeLevel(), picker_->ShadeLevel()}));
-}
-
-TEST_F(ColorPickerWindowTest, RightClicksOpenHelpAndChangeNothing) {
-  picker_->SetBars(1, 2, 3);
-  const int saturation = picker_->SaturationLevel();
-  Click(picker_->Shader(), {7, 30}, Qt::RightButton);
-  Click(picker_->Triangle(), {64, 60}, Qt::RightButton);
-  Click(picker_->SaturationBar(), {5, 30}, Qt::RightButton);
-  EXPECT_EQ(dialogs_.helpTopics, (std::vector<std::string>{"color_shader", "color_triangle", "color_saturation"}));
-  EXPECT_EQ(Bars(), (std::array{1, 2, 3}));
-  EXPECT_EQ(picker_->SaturationLevel(), saturation);
-  EXPECT_EQ(picker_->ShadeLevel(), 255);
-}
-
-TEST_F(ColorPickerWindowTest, TheSaturationBarRepaintsTheTriangleOnly) {
-  picker_->SetBars(4, 5, 6);
   EXPECT_EQ(picker_->SaturationLevel(), 191);
-  const QImage before = picker_->Triangle()->Picture();
-  Press(picker_->SaturationBar(), {5, 0});
+  testing::Click(picker_->Shader(), {7, 30}, Qt::RightButton);
+  testing::Click(picker_->Triangle(), {64, 60}, Qt::RightButton);
+  testing::Click(picker_->SaturationBar(), {5, 30}, Qt::RightButton);
+  EXPECT_EQ(dialogs_.helpTopics, (std::vector<std::string>{"color_shader", "color_triangle", "color_saturation"}));
+  EXPECT_EQ(picker_->SaturationLevel(), 191);
+  EXPECT_EQ(picker_->ShadeLevel(), 255);
+
+  QImage before = picker_->Triangle()->Picture();
+  testing::Press(picker_->SaturationBar(), {5, 0});
   EXPECT_EQ(picker_->SaturationLevel(), 248);
   EXPECT_NE(picker_->Triangle()->Picture(), before);
-  EXPECT_EQ(Bars(), (std::array{4, 5, 6}));
+  before = picker_->Triangle()->Picture();
+  testing::Press(picker_->Shader(), {7, 19});
+  EXPECT_LT(picker_->ShadeLevel(), 255);
+  EXPECT_NE(picker_->Triangle()->Picture(), before);
+  EXPECT_EQ(picker_->Bars(), (std::array{10, 200, 30}));
+  testing::Release(picker_->Shader(), {7, 19});
+  const int shade = picker_->ShadeLevel();
+  EXPECT_EQ(picker_->Bars(), (std::array{shade, shade, shade}));
 }
 
-TEST_F(ColorPickerWindowTest, TheBarsShowTheirValuesAndTheSample) {
-  picker_->SetBars(255, 0, 10);
-  EXPECT_EQ(picker_->ValueLabel(0)->text(), "255");
-  EXPECT_EQ(picker_->ValueLabel(1)->text(), "0");
-  EXPECT_EQ(picker_->ValueLabel(2)->text(), "10");
-  EXPECT_EQ(picker_->SampleColor(), QColor(255, 0, 10));
-}
-
-TEST_F(ColorPickerWindowTest, ChooseColorReturnsThePaddedColourOnOkAndNothingOnCancel) {
-  QTimer::singleShot(0, [this] { picker_->OkButton()->click(); });
+TEST_F(ColorPickerWindowTest, OkReturnsTheShownColourAndCancelNothing) {
+  QTimer::singleShot(0, [this] {
+    EXPECT_EQ((std::array{picker_->ValueLabel(0)->text(), picker_->ValueLabel(1)->text(), picker_->ValueLabel(2)->text()}),
+              (std::array<QString, 3>{"255", "0", "10"}));
+    EXPECT_EQ(picker_->SampleColor(), QColor(255, 0, 10));
+    testing::Click(picker_->Triangle(), {70, 80});
+    EXPECT_TRUE(testing::SaveScreenshot(*picker_, "color_picker"));
+    picker_->SetBars(255, 0, 10);
+    picker_->OkButton()->click();
+  });
   EXPECT_EQ(ChooseColor(*picker_, "255,0,10"), "255,000,010");
   QTimer::singleShot(0, [this] {
     picker_->SetBars(1, 1, 1);
     picker_->CancelButton()->click();
   });
   EXPECT_EQ(ChooseColor(*picker_, "255,0,10"), "");
-}
-
-TEST_F(ColorPickerWindowTest, KeepsAPictureOfThePicker) {
-  picker_->show();
-  Press(picker_->SaturationBar(), {5, 30});
-  Click(picker_->Triangle(), {70, 80});
-  EXPECT_TRUE(testing::SaveScreenshot(*picker_, "color_picker"));
 }
 
 }  // namespace

@@ -12,21 +12,18 @@
 namespace brolt::editor {
 namespace {
 
-using testing::LevelsFolderEditor;
-using testing::LevelText;
-
-class CompileDialogTest : public ::testing::Test, public LevelsFolderEditor {
+// Collections of `count` levels each, offered by the dialog with the first one chosen.
+class CompileDialogTest : public ::testing::Test, public testing::LevelsFolderEditor {
  protected:
-  void WriteCount(const std::string& name, int count) {
-    WriteRecords(name, std::vector<std::string>(static_cast<std::size_t>(count), LevelText("Level")));
+  void Offer(const std::vector<std::pair<std::string, int>>& collections) {
+    for (const auto& [name, count] : collections) {
+      WriteRecords(name, std::vector<std::string>(static_cast<std::size_t>(count), testing::LevelText("Level")));
+      choices.files.push_back(name);
+    }
+    choices.file = choices.files.front();
   }
   CompileChoices choices;
 };
-
-void PressEnter(QWidget* widget) {
-  QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-  QApplication::sendEvent(widget, &press);
-}
 
 TEST_F(CompileDialogTest, ChoosingACollectionPresetsTheOpenCountAndCountsItsRecords) {
   struct Case {
@@ -35,51 +32,41 @@ TEST_F(CompileDialogTest, ChoosingACollectionPresetsTheOpenCountAndCountsItsReco
     QString preset;
   };
   const Case cases[] = {{"Three.lvl", 3, "1"}, {"Seven.lvl", 7, "3"}, {"Twelve.lvl", 12, "5"}, {"Five.lvl", 5, "5"}};
-  for (const Case& c : cases) {
-    WriteCount(c.file, c.count);
-    choices.files.push_back(c.file);
-  }
-  choices.file = "Three.lvl";
+  for (const Case& c : cases) Offer({{c.file, c.count}});
   CompileDialog dialog(editor, choices);
-  auto* file = dialog.findChild<QComboBox*>("txtFile");
   auto* count = dialog.findChild<QComboBox*>("txtLevs");
   for (const Case& c : cases) {
-    file->setCurrentText(QString::fromStdString(c.file));
+    dialog.findChild<QComboBox*>("txtFile")->setCurrentText(QString::fromStdString(c.file));
     EXPECT_EQ(count->currentText(), c.preset) << c.file;
-    EXPECT_EQ(count->count(), c.count);
+    EXPECT_EQ(count->count(), c.count) << c.file;
     EXPECT_EQ(dialog.findChild<QLabel*>("labCount")->text(), QString("available levels. (%1 total)").arg(c.count));
   }
 }
 
-TEST_F(CompileDialogTest, TheCountIsClampedAlsoWhenEnterPressesCompile) {
-  WriteCount("Twelve.lvl", 12);
-  choices.files = {"Twelve.lvl"};
-  choices.file = "Twelve.lvl";
-  for (const auto& [typed, expected] : {std::pair{"40", 12}, std::pair{"0", 1}, std::pair{"-4", 1},
-                                        std::pair{"abc", 1}, std::pair{"7", 7}}) {
+TEST_F(CompileDialogTest, EnterInTheCountCompilesWithTheCountClamped) {
+  Offer({{"Twelve.lvl", 12}});
+  for (const auto& [typed, expected] : {std::pair{"40", 12}, std::pair{"abc", 1}, std::pair{"7", 7}}) {
     CompileDialog dialog(editor, choices);
     dialog.show();
-    auto* count = dialog.findChild<QComboBox*>("txtLevs");
-    count->lineEdit()->setText(typed);
-    count->lineEdit()->setFocus();
-    PressEnter(count->lineEdit());
+    QLineEdit* line = dialog.findChild<QComboBox*>("txtLevs")->lineEdit();
+    line->setText(typed);
+    line->setFocus();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(line, &enter);
     EXPECT_EQ(dialog.result(), QDialog::Accepted) << typed;
     EXPECT_EQ(choices.openLevels, expected) << typed;
   }
 }
 
-TEST_F(CompileDialogTest, AnExistingCompiledFileIsReplacedOnlyAfterYes) {
-  WriteCount("Set.lvl", 2);
-  WriteCount("Set.clvl", 2);
-  choices.files = {"Set.lvl"};
-  choices.file = "Set.lvl";
+TEST_F(CompileDialogTest, TheDialogStaysOpenWhenReplacingTheCompiledFileIsRefused) {
+  Offer({{"Set.lvl", 2}});
+  WriteRecords("Set.clvl", {testing::LevelText("Level")});
   CompileDialog dialog(editor, choices);
   dialog.show();
-  dialogs.buttonAnswers = {2};
+  dialogs.buttonAnswers = {2, 1};
   dialog.accept();
   EXPECT_TRUE(dialog.isVisible());
   EXPECT_EQ(dialogs.LastMessage(), "Overwrite the existing compiled level collection file?");
-  dialogs.buttonAnswers = {1};
   dialog.accept();
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_EQ(dialog.result(), QDialog::Accepted);

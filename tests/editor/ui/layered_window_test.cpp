@@ -3,29 +3,27 @@
 #include <gtest/gtest.h>
 
 #include <QEventLoop>
+#include <array>
 
 namespace brolt::editor {
 namespace {
 
 int Alpha(const QWidget& window) { return qRound(window.windowOpacity() * 255); }
 
-struct FadeCase {
-  int first, step, final;
-};
-
 TEST(WindowFade, StartsAtTheFirstAlphaAndEndsAtTheFinalOne) {
   // A step of 0 would never end, so it counts as 1.
-  for (const FadeCase& c : {FadeCase{0, 15, 255}, FadeCase{0, 100, 230}, FadeCase{1, 7, 253}, FadeCase{250, 0, 255}}) {
+  for (const auto& [first, step, last] : {std::array{0, 15, 255}, std::array{0, 100, 230}, std::array{1, 7, 253},
+                                           std::array{250, 0, 255}}) {
     QWidget window;
     auto* fade = new WindowFade(&window);
     QEventLoop loop;
     QObject::connect(fade, &WindowFade::Finished, &loop, &QEventLoop::quit);
     QTimer::singleShot(5000, &loop, &QEventLoop::quit);
-    fade->Start(c.first, c.step, c.final);
-    EXPECT_EQ(Alpha(window), c.first);
+    fade->Start(first, step, last);
+    EXPECT_EQ(Alpha(window), first);
     loop.exec();
-    EXPECT_FALSE(fade->IsRunning()) << c.step;
-    EXPECT_EQ(Alpha(window), c.final) << c.step;
+    EXPECT_FALSE(fade->IsRunning()) << step;
+    EXPECT_EQ(Alpha(window), last) << step;
   }
 }
 

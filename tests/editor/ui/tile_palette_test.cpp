@@ -2,13 +2,85 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QMouseEvent>
+#include <QTransform>
+#include <fstream>
 
+#include "editor/support/widget_events.h"
 #include "editor/ui/tileset_loading.h"
+#include "support/temp_folder.h"
 
 namespace brolt::editor {
 namespace {
+
+// Three tiles across and two down, plus a strip of 10 pixels that holds no whole tile; every pixel
+// differs from its neighbours, so any misplaced pixel shows.
+QImage PatternedPicture() {
+  QImage picture(3 * kTilePixels + 10, 2 * kTilePixels, QImage::Format_RGB888);
+  for (int y = 0; y < picture.height(); ++y)
+    for (int x = 0; x < picture.width(); ++x) picture.setPixel(x, y, qRgb(x * 7 % 256, y * 5 % 256, (x * y) % 256));
+  return picture;
+}
+
+QRect TileSquare(int column, int row) { return {column * kTilePixels, row * kTilePixels, kTilePixels, kTilePixels}; }
+
+TEST(BuildTilesetPictures, EachItemHoldsEveryTileTurnedOneQuarterMoreThanTheLastAndTileImageCutsThemOut) {
+  const QImage drawn = PatternedPicture();
+  const TilesetPictures pictures = BuildTilesetPictures(drawn);
+  EXPECT_EQ(pictures.imgBuffer[0], drawn);
+  EXPECT_EQ(pictures.imgBuffer[1], drawn);
+  for (int d = 2; d <= 4; ++d) {
+    const QImage& item = pictures.imgBuffer[static_cast<std::size_t>(d)];
+    ASSERT_EQ(item.size(), drawn.size()) << d;
+    for (int row = 0; row < 2; ++row) {
+      for (int column = 0; column < 3; ++column) {
+        const QImage turned = drawn.copy(TileSquare(column, row)).transformed(QTransform().rotate(90.0 * (d - 1)));
+        EXPECT_EQ(item.copy(TileSquare(column, row)), turned.convertToFormat(QImage::Format_RGB888))
+            << "item " << d << " tile " << column << "," << row;
+      }
+    }
+    const QRect strip(3 * kTilePixels, 0, 10, drawn.height());
+    EXPECT_EQ(item.copy(strip), drawn.copy(strip)) << "the strip that is no whole tile stays as drawn, item " << d;
+  }
+
+  // A tile's picture is its square (counted from 1) of its direction's item, black beyond the picture.
+  QImage black(kTilePixels, kTilePixels, QImage::Format_RGB888);
+  black.fill(Qt::black);
+  struct Case {
+    int x, y, direction;
+    QImage shown;
+  };
+  for (const Case& c : {Case{2, 2, 0, pictures.imgBuffer[0].copy(TileSquare(1, 1))},
+                        Case{2, 2, 3, pictures.imgBuffer[3].copy(TileSquare(1, 1))}, Case{0, 1, 1, black},
+                        Case{1, 0, 1, black}, Case{9, 1, 1, black}, Case{1, 3, 1, black}}) {
+    TileDef tile;
+    tile.X = static_cast<std::int16_t>(c.x);
+    tile.Y = static_cast<std::int16_t>(c.y);
+    EXPECT_EQ(pictures.TileImage(tile, c.direction), c.shown) << c.x << "," << c.y << " direction " << c.direction;
+  }
+}
+
+TEST(LoadTilesetPictures, ReadsTheGraphicsFolderPictureAndNamesAFileItCannotRead) {
+  testing::TempFolder folder;
+  Editor editor;
+  editor.AppPath = folder.path();
+  editor.prefs.GraphicsPath = "/Graphics/";
+  std::filesystem::create_directory(folder / "Graphics");
+  ASSERT_TRUE(PatternedPicture().save(QString::fromStdString((folder / "Graphics" / "Tileset.bmp").string()), "BMP"));
+  EXPECT_EQ(TilesetPictureFile(editor), folder / "Graphics" / "Tileset.bmp");
+  EXPECT_EQ(LoadTilesetPictures(TilesetPictureFile(editor)).imgBuffer[0], PatternedPicture());
+
+  std::ofstream(folder / "Garbage.bmp") << "not a picture";
+  for (const std::filesystem::path& file : {folder / "Missing.bmp", folder / "Garbage.bmp", folder.path()}) {
+    try {
+      LoadTilesetPictures(file);
+      ADD_FAILURE() << "no error for " << file;
+    } catch (const TilesetPictureError& error) {
+      EXPECT_NE(std::string(error.what()).find(file.string()), std::string::npos) << error.what();
+    }
+  }
+}
+
+QRgb TileColour(int x, int y) { return qRgb(x * 30, y * 30, 200); }
 
 // A tileset of 8 x 8 tiles, each one flat colour, and a catalogue whose tiles sit in table order.
 class TilePaletteTest : public ::testing::Test {
@@ -18,26 +90,21 @@ class TilePaletteTest : public ::testing::Test {
     for (int y = 0; y < picture.height(); ++y)
       for (int x = 0; x < picture.width(); ++x) picture.setPixel(x, y, TileColour(x / kTilePixels + 1, y / kTilePixels + 1));
     pictures_ = BuildTilesetPictures(picture);
-  }
-
-  static QRgb TileColour(int x, int y) { return qRgb(x * 30, y * 30, 200); }
-
-  void AddTiles(const std::vector<int>& codes) {
-    for (int code : codes) {
+    for (int code : {45, 1, 0, 7, 22, 9, 3, 60, 12}) {
       TileDef& tile = catalogue_.TileDefs[static_cast<std::size_t>(code)];
       tile.Desc = "Tile " + std::to_string(code);
       tile.X = static_cast<std::int16_t>(code % 8 + 1);
       tile.Y = static_cast<std::int16_t>(code / 8 % 8 + 1);
       catalogue_.PaletteOrder[static_cast<std::size_t>(catalogue_.PaletteCount++)] = static_cast<std::int16_t>(code);
     }
+    catalogue_.TileDefs[9].X = 12;  // beyond the picture: a black tile
   }
 
   TileCatalogue catalogue_;
   TilesetPictures pictures_;
 };
 
-TEST_F(TilePaletteTest, SetsOutTheButtonsFourToARowInTableOrder) {
-  AddTiles({45, 1, 0, 7, 22, 9, 3, 60, 12});
+TEST_F(TilePaletteTest, SetsOutTheButtonsFourToARowInTableOrderEachWithItsPictureAndName) {
   const TilePalette palette(catalogue_, pictures_);
   const QPoint expected[] = {{2, 2}, {37, 2}, {72, 2}, {107, 2}, {2, 37}, {37, 37}, {72, 37}, {107, 37}, {2, 72}};
   for (int n = 0; n < catalogue_.PaletteCount; ++n) {
@@ -48,12 +115,7 @@ TEST_F(TilePaletteTest, SetsOutTheButtonsFourToARowInTableOrder) {
   }
   EXPECT_EQ(palette.height(), 72 + 36);  // just below the last row
   EXPECT_EQ(palette.TileButton(2), nullptr);
-}
 
-TEST_F(TilePaletteTest, ShowsEachTilesPictureAndNamesItInItsTooltip) {
-  AddTiles({45, 1, 9});
-  catalogue_.TileDefs[9].X = 12;  // beyond the picture: a black tile
-  TilePalette palette(catalogue_, pictures_);
   for (const auto& [code, colour] : {std::pair{45, TileColour(6, 6)}, std::pair{1, TileColour(2, 1)}, std::pair{9, qRgb(0, 0, 0)}}) {
     QAbstractButton* button = palette.TileButton(code);
     EXPECT_EQ(button->toolTip(), QString(" Tile %1 ").arg(code));
@@ -64,24 +126,20 @@ TEST_F(TilePaletteTest, ShowsEachTilesPictureAndNamesItInItsTooltip) {
 }
 
 TEST_F(TilePaletteTest, ReportsPressReleaseAndMovesWithTheTileCode) {
-  AddTiles({45, 1});
   TilePalette palette(catalogue_, pictures_);
-  std::vector<std::pair<int, Qt::MouseButton>> down;
-  std::vector<std::pair<int, Qt::MouseButton>> up;
-  std::vector<int> moved;
-  QObject::connect(&palette, &TilePalette::TileMouseDown, [&](int code, Qt::MouseButton b) { down.emplace_back(code, b); });
-  QObject::connect(&palette, &TilePalette::TileMouseUp, [&](int code, Qt::MouseButton b) { up.emplace_back(code, b); });
-  QObject::connect(&palette, &TilePalette::TileMouseMove, [&](int code) { moved.push_back(code); });
-  QAbstractButton* button = palette.TileButton(1);
+  std::vector<std::string> reported;
+  auto report = [&](const char* what, int code, Qt::MouseButton button = Qt::NoButton) {
+    reported.push_back(what + std::to_string(code) + (button == Qt::RightButton ? " right" : ""));
+  };
+  QObject::connect(&palette, &TilePalette::TileMouseDown, [&](int code, Qt::MouseButton b) { report("down ", code, b); });
+  QObject::connect(&palette, &TilePalette::TileMouseUp, [&](int code, Qt::MouseButton b) { report("up ", code, b); });
+  QObject::connect(&palette, &TilePalette::TileMouseMove, [&](int code) { report("move ", code); });
   for (const auto& [type, pressed] : {std::pair{QEvent::MouseButtonPress, Qt::RightButton},
                                       std::pair{QEvent::MouseButtonRelease, Qt::RightButton},
                                       std::pair{QEvent::MouseMove, Qt::NoButton}}) {
-    QMouseEvent event(type, QPointF(5, 5), QPointF(5, 5), pressed, pressed, Qt::NoModifier);
-    QApplication::sendEvent(button, &event);
+    testing::SendMouse(palette.TileButton(1), type, {5, 5}, pressed, pressed);
   }
-  EXPECT_EQ(down, (std::vector<std::pair<int, Qt::MouseButton>>{{1, Qt::RightButton}}));
-  EXPECT_EQ(up, (std::vector<std::pair<int, Qt::MouseButton>>{{1, Qt::RightButton}}));
-  EXPECT_EQ(moved, std::vector<int>{1});
+  EXPECT_EQ(reported, (std::vector<std::string>{"down 1 right", "up 1 right", "move 1"}));
 }
 
 }  // namespace
