@@ -14,96 +14,72 @@ using testing::kGrass;
 using testing::kThresher;
 using testing::kWall;
 
-TEST(Clipboard, TheCopysCentreCellLandsOnTheClickedCell) {
+TEST(Clipboard, TheCopysCentreCellLandsOnTheClickedCellAndCellsPastTheLevelAreDropped) {
   CanvasTestEditor t;
-  for (int x = 3; x <= 6; ++x) {
-    t.Cell(x, 10) = MapCell{kCannon, static_cast<std::int16_t>(x - 2), 0, true};
-  }
-  CopySelection(t.editor);
-  EXPECT_EQ(t.editor.clipboard.ClipboardCentreX, 4);
-  EXPECT_EQ(t.editor.clipboard.ClipboardCentreY, 10);
-  EXPECT_TRUE(t.editor.clipboard.PasteMode);
+  for (int x = 3; x <= 6; ++x) t.Cell(x, 10) = MapCell{kCannon, static_cast<std::int16_t>(x - 2), 0, true};
+  t.Cell(4, 11) = MapCell{kWall, 0, 0, true};
+  CopySelection(t.editor);  // centre (4, 10)
   t.PointAt(20, 20);
   PlaceClipboard(t.editor);
   for (int x = 19; x <= 22; ++x) {
     EXPECT_EQ(t.Cell(x, 20), (MapCell{kCannon, static_cast<std::int16_t>(x - 18), 0, true})) << x;
   }
-  EXPECT_EQ(t.CountTile(kCannon), 8);
+  EXPECT_EQ(t.Tile(20, 21), kWall);
   EXPECT_TRUE(t.editor.preview.Marker(19, 20));
   EXPECT_FALSE(t.Cell(3, 10).Selected);
   EXPECT_EQ(t.UndoSteps(), 1);
   EXPECT_TRUE(t.editor.clipboard.PasteMode);  // placing again is one click away
-}
-
-TEST(Clipboard, APlacementPastTheEdgeWritesOnlyTheCellsInsideTheLevel) {
-  CanvasTestEditor t;
-  for (int x = 45; x <= 49; ++x) {
-    for (int y = 0; y <= 2; ++y) t.Cell(x, y) = MapCell{kWall, 0, 0, true};
-  }
-  CopySelection(t.editor);  // centre (47, 1)
-  t.PointAt(0, 49);
+  t.PointAt(49, 49);
   PlaceClipboard(t.editor);
-  EXPECT_EQ(t.CountTile(kWall), 15 + 3 * 2);  // columns 0..2 of rows 48..49
-  EXPECT_EQ(t.Tile(2, 48), kWall);
-  EXPECT_EQ(t.Tile(0, 49), kWall);
-  EXPECT_EQ(t.editor.level.Map[0][50].TileCode, 0);
+  EXPECT_EQ(t.Tile(48, 49), kCannon);
+  EXPECT_EQ(t.CountTile(kCannon), 4 + 4 + 2);
+  EXPECT_EQ(t.CountTile(kWall), 2);  // the one for (49, 50) fell in the spare row
 }
-
-struct OverwriteCase {
-  bool overwrite;
-  int expectedOnOccupied;
-  bool occupiedSelected;
-  int expectedOnCopiedEmpty;
-};
 
 TEST(Clipboard, WithOverwriteOffOccupiedTargetsKeepTheirTileAndFlag) {
-  for (const OverwriteCase& c : {OverwriteCase{false, kGrass, false, kGrass}, OverwriteCase{true, kWall, true, 0}}) {
+  for (const bool overwrite : {false, true}) {
     CanvasTestEditor t;
     t.Cell(0, 0) = MapCell{kWall, 0, 0, true};
     t.Cell(1, 0) = MapCell{0, 0, 0, true};  // a copied empty cell
     CopySelection(t.editor);                // centre (0, 0)
     t.Cell(10, 10).TileCode = kGrass;
     t.Cell(11, 10).TileCode = kGrass;
-    t.editor.tools.Overwrite = c.overwrite;
+    t.editor.tools.Overwrite = overwrite;
     t.PointAt(10, 10);
     PlaceClipboard(t.editor);
-    EXPECT_EQ(t.Tile(10, 10), c.expectedOnOccupied) << c.overwrite;
-    EXPECT_EQ(t.Cell(10, 10).Selected, c.occupiedSelected) << c.overwrite;
-    EXPECT_EQ(t.Tile(11, 10), c.expectedOnCopiedEmpty) << c.overwrite;
+    EXPECT_EQ(t.Tile(10, 10), overwrite ? kWall : kGrass) << overwrite;
+    EXPECT_EQ(t.Cell(10, 10).Selected, overwrite) << overwrite;
+    EXPECT_EQ(t.Tile(11, 10), overwrite ? 0 : kGrass) << overwrite;
   }
 }
 
-TEST(Clipboard, ACopyOfUniqueTilesOnlyLeavesTheClipboardEmpty) {
-  CanvasTestEditor t;
-  t.Cell(7, 7) = MapCell{kThresher, 1, 0, true};
-  CopySelection(t.editor);
-  EXPECT_FALSE(t.editor.clipboard.Filled);
-  EXPECT_FALSE(t.editor.clipboard.PasteMode);
-  EXPECT_EQ(t.dialogs.LastMessage(), "Nothing in clipboard.");
-  EXPECT_EQ(t.dialogs.messages.back().helpKey, "cannotpaste");
-}
-
-struct NothingSelectedCase {
-  void (*command)(Editor&);
-  const char* message;
-};
-
-TEST(Clipboard, CopyOrCutWithNothingSelectedSaysSoAndEmptiesTheClipboard) {
-  for (const NothingSelectedCase& c :
-       {NothingSelectedCase{CopySelection, "At least one tile must be selected to copy."},
-        NothingSelectedCase{CutSelection, "At least one tile must be selected to cut."}}) {
+TEST(Clipboard, ACopyOrCutThatTakesNothingSaysSoAndEmptiesTheClipboard) {
+  struct Case {
+    void (*command)(Editor&);
+    bool uniqueTileSelected;
+    const char* message;
+    const char* helpKey;
+  };
+  const Case cases[] = {
+      {CopySelection, false, "At least one tile must be selected to copy.", "cannotcopy"},
+      {CutSelection, false, "At least one tile must be selected to cut.", "cannotcopy"},
+      {CopySelection, true, "Nothing in clipboard.", "cannotpaste"},  // a paste never adds a second one
+  };
+  for (const Case& c : cases) {
     CanvasTestEditor t;
     t.editor.clipboard.Filled = true;
+    if (c.uniqueTileSelected) t.Cell(7, 7) = MapCell{kThresher, 1, 0, true};
     c.command(t.editor);
     EXPECT_EQ(t.dialogs.LastMessage(), c.message);
-    EXPECT_EQ(t.dialogs.messages.back().helpKey, "cannotcopy");
-    EXPECT_FALSE(t.editor.clipboard.Filled);
-    EXPECT_EQ(t.UndoSteps(), 0);
+    EXPECT_EQ(t.dialogs.messages.back().helpKey, c.helpKey) << c.message;
+    EXPECT_FALSE(t.editor.clipboard.Filled) << c.message;
+    EXPECT_FALSE(t.editor.clipboard.PasteMode) << c.message;
+    EXPECT_EQ(t.UndoSteps(), 0) << c.message;
     EXPECT_TRUE(t.window.pointers.empty() || t.window.pointers.back() == 0) << c.message;  // no hourglass left
   }
 }
 
-TEST(Clipboard, ACutTakesTheCellsOutAsOneUndoStep) {
+TEST(Clipboard, ACutTakesAUniqueTileAlongAndEachPlacementMovesItUnlessItsTargetIsOccupied) {
   CanvasTestEditor t;
   t.Cell(7, 7) = MapCell{kThresher, 2, 0, true};
   t.Cell(8, 7) = MapCell{kWall, 0, 0, true};
@@ -116,29 +92,17 @@ TEST(Clipboard, ACutTakesTheCellsOutAsOneUndoStep) {
   EXPECT_TRUE(t.editor.clipboard.PasteMode);
   t.PointAt(20, 20);
   PlaceClipboard(t.editor);
-  EXPECT_EQ(t.Cell(20, 20).TileCode, kThresher);
   EXPECT_EQ(t.Cell(20, 20).Direction, 2);
-  EXPECT_EQ(t.UndoSteps(), 2);
-}
-
-TEST(Clipboard, PlacingAUniqueTileAgainMovesItAndAnOccupiedTargetKeepsTheOldOne) {
-  CanvasTestEditor t;
-  t.Cell(7, 7) = MapCell{kThresher, 1, 0, true};
-  CutSelection(t.editor);
-  t.PointAt(20, 20);
-  PlaceClipboard(t.editor);
   t.PointAt(30, 30);
   PlaceClipboard(t.editor);
   EXPECT_EQ(t.CountTile(kThresher), 1);
   EXPECT_EQ(t.Tile(30, 30), kThresher);
-  t.Cell(40, 40).TileCode = kWall;
+  t.Cell(40, 40).TileCode = kGrass;
   t.PointAt(40, 40);
-  PlaceClipboard(t.editor);  // Overwrite is off: the wall stays, and so does the Thresher
-  EXPECT_EQ(t.Tile(40, 40), kWall);
+  PlaceClipboard(t.editor);  // Overwrite is off: the grass stays, and so does the Thresher
+  EXPECT_EQ(t.Tile(40, 40), kGrass);
   EXPECT_EQ(t.Tile(30, 30), kThresher);
-  t.PointAt(49, 49);
-  PlaceClipboard(t.editor);
-  EXPECT_EQ(t.CountTile(kThresher), 1);
+  EXPECT_EQ(t.UndoSteps(), 4);
 }
 
 TEST(PasteMode, ThePreviewShowsTheCellsAClickWouldWrite) {
@@ -150,8 +114,6 @@ TEST(PasteMode, ThePreviewShowsTheCellsAClickWouldWrite) {
   t.editor.preview.Marker(30, 30) = true;
   t.PointAt(10, 5);
   DragPastePreview(t.editor);
-  EXPECT_EQ(t.editor.clipboard.PasteCellX, 10);
-  EXPECT_EQ(t.editor.clipboard.PasteCellY, 5);
   EXPECT_TRUE(t.editor.preview.Marker(9, 5));
   EXPECT_FALSE(t.editor.preview.Marker(10, 5));
   EXPECT_TRUE(t.editor.preview.Marker(11, 5));
@@ -159,29 +121,23 @@ TEST(PasteMode, ThePreviewShowsTheCellsAClickWouldWrite) {
   EXPECT_EQ(t.Tile(9, 5), 0);
 }
 
-struct ConfirmCase {
-  int answer;
-  bool dropsCommand;
-  bool stillInPasteMode;
-};
-
 TEST(PasteMode, AGuardedCommandAsksBeforeLeavingPasteMode) {
-  for (const ConfirmCase& c : {ConfirmCase{2, true, true}, ConfirmCase{1, false, false}}) {
+  for (const auto& [answer, dropsCommand] : {std::pair{2, true}, std::pair{1, false}}) {
     CanvasTestEditor t;
     t.Select(1, 1);
     CopySelection(t.editor);
-    t.dialogs.buttonAnswers.push_back(c.answer);
-    EXPECT_EQ(ConfirmExitPasteMode(t.editor), c.dropsCommand);
+    t.dialogs.buttonAnswers.push_back(answer);
+    EXPECT_EQ(ConfirmExitPasteMode(t.editor), dropsCommand);
     EXPECT_EQ(t.dialogs.LastMessage(), "This action will exit paste mode.");
     EXPECT_EQ(t.dialogs.messages.back().helpKey, "xopastemode");
-    EXPECT_EQ(t.editor.clipboard.PasteMode, c.stillInPasteMode);
+    EXPECT_EQ(t.editor.clipboard.PasteMode, dropsCommand);
   }
   CanvasTestEditor outside;
   EXPECT_FALSE(ConfirmExitPasteMode(outside.editor));
   EXPECT_TRUE(outside.dialogs.messages.empty());
 }
 
-TEST(PasteMode, LeavingHidesThePreviewAndKeepsThePlacedCellsFlags) {
+TEST(PasteMode, LeavingHidesThePreviewAndKeepsThePlacedCellsFlagsAndTheClipboard) {
   CanvasTestEditor t;
   t.Select(1, 1);
   CopySelection(t.editor);
@@ -191,7 +147,7 @@ TEST(PasteMode, LeavingHidesThePreviewAndKeepsThePlacedCellsFlags) {
   EXPECT_FALSE(t.editor.clipboard.PasteMode);
   EXPECT_TRUE(t.Cell(5, 5).Selected);
   EXPECT_FALSE(t.editor.preview.Marker(5, 5));
-  StartPasteMode(t.editor);  // the clipboard outlives paste mode
+  StartPasteMode(t.editor);
   EXPECT_TRUE(t.editor.clipboard.PasteMode);
   EXPECT_FALSE(t.Cell(5, 5).Selected);
 }
