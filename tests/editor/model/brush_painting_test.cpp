@@ -60,37 +60,23 @@ TEST(PlaceTile, ASingleCellReplacesWhatItHoldsAndACellOutsideTheLevelIsOnlyRemem
   EXPECT_EQ(t.editor.input.LastPaintY, 3);
 }
 
-TEST(BrushSquareAround, KeepsTheSquareInsideTheLevel) {
+TEST(SetSaturation, KeepsThePercentWithinOneToAHundredShowsItAndPaintsThatShareOfTheDraws) {
   struct Case {
-    std::int16_t size, cell, first, last;
+    int asked, kept;
+    double share;
   };
-  for (const Case& c : {Case{3, 0, 0, 4}, Case{3, 1, 0, 4}, Case{3, 20, 18, 22}, Case{3, 49, 45, 49}, Case{40, 25, 0, 49}}) {
-    ToolState tools;
-    tools.BrushSize = c.size;
-    EXPECT_TRUE(SameBox(BrushSquareAround(tools, c.cell, c.cell), {c.first, c.first, c.last, c.last, true}))
-        << c.size << " at " << c.cell;
-  }
-}
-
-TEST(RandomChance, PaintsTheSaturationsShareOfTheDraws) {
-  for (const auto& [saturation, share] : {std::pair{100, 1.0}, std::pair{95, 1.0}, std::pair{91, 0.9}, std::pair{50, 5.0 / 51},
-                                          std::pair{10, 1.0 / 91}, std::pair{5, 1.0 / 96}, std::pair{1, 1.0 / 100}}) {
+  for (const Case& c : {Case{100, 100, 1.0}, Case{95, 95, 1.0}, Case{91, 91, 0.9}, Case{50, 50, 5.0 / 51},
+                        Case{10, 10, 1.0 / 91}, Case{5, 5, 1.0 / 96}, Case{1, 1, 1.0 / 100}, Case{0, 1, 1.0 / 100},
+                        Case{250, 100, 1.0}}) {
     CanvasTestEditor t;
     t.editor.random.Seed(2024);
-    SetSaturation(t.editor, saturation);
+    SetSaturation(t.editor, c.asked);
+    EXPECT_EQ(t.editor.tools.Saturation, c.kept) << c.asked;
+    EXPECT_EQ(t.window.saturationCaption, std::to_string(c.kept) + "%") << c.asked;
     constexpr int kDraws = 100000;
     int painted = 0;
     for (int i = 0; i < kDraws; ++i) painted += RandomChance(t.editor) ? 1 : 0;
-    EXPECT_NEAR(static_cast<double>(painted) / kDraws, share, 0.01) << saturation;
-  }
-}
-
-TEST(SetSaturation, KeepsThePercentWithinOneToAHundredAndShowsIt) {
-  for (const auto& [asked, kept] : {std::pair{50, 50}, std::pair{0, 1}, std::pair{250, 100}}) {
-    CanvasTestEditor t;
-    SetSaturation(t.editor, asked);
-    EXPECT_EQ(t.editor.tools.Saturation, kept);
-    EXPECT_EQ(t.window.saturationCaption, std::to_string(kept) + "%");
+    EXPECT_NEAR(static_cast<double>(painted) / kDraws, c.share, 0.01) << c.asked;
   }
 }
 
@@ -159,6 +145,8 @@ TEST(MoveBrush, PlacesTheSquareAndTheBandsByTool) {
        {45, 45, 49, 49, true}, {0, 45, 49, 49, true}, {45, 0, 49, 49, true}},
       {"brush with no button held shows only the bands", kBrushTool, 2, false, 7, 9,
        {}, {0, 8, 49, 10, true}, {6, 0, 8, 49, true}},
+      {"a brush wider than the level covers it", kBrushTool, 40, true, 25, 25,
+       {0, 0, 49, 49, true}, {0, 0, 49, 49, true}, {0, 0, 49, 49, true}},
       {"fill bands cross at the cursor cell", kFillTool, 3, true, 7, 9,
        {}, {0, 9, 49, 9, true}, {7, 0, 7, 49, true}},
       {"preview start bands are as wide as the brush", kPreviewStartTool, 2, false, 7, 9,

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "editor/model/rotate_map_cell.h"
 #include "editor/support/canvas_test_editor.h"
 
@@ -45,65 +47,48 @@ TEST(SelectTool, TheSelectorEnablesTheSelectionControlsAndEachPaintingToolItsOwn
   }
 }
 
-TEST(SelectTool, AUniqueBrushTileIsOneCellWideUntilTheUserMovesTheBar) {
-  CanvasTestEditor t;
-  t.editor.tools.BrushSize = 4;
-  SelectTool(t.editor, kBrushTool, kThresher, false);
-  EXPECT_EQ(t.editor.tools.BrushSize, 1);
-  EXPECT_FALSE(t.window.enabled[ToolControl::BrushSizeBar]);
-  SelectTool(t.editor, kBrushTool, kGrass, false);
-  EXPECT_TRUE(t.window.enabled[ToolControl::BrushSizeBar]);
-  EXPECT_EQ(t.editor.tools.BrushSize, 1);
-}
-
 TEST(SelectTool, ChoosingAnotherTileWhilePlacingThePreviewStartReturnsToTheBrush) {
-  struct Case {
-    const char* name;
-    int tile;
-    bool secondary;
-    int expectedTool;
-  };
-  for (const Case& c : {Case{"left click on grass", kGrass, false, kBrushTool},
-                        Case{"right click on grass", kGrass, true, kBrushTool},
-                        Case{"the Thresher", kThresher, false, kPreviewStartTool}}) {
+  for (const auto& [tile, secondary, tool] : {std::tuple{kGrass, false, kBrushTool}, std::tuple{kGrass, true, kBrushTool},
+                                              std::tuple{kThresher, false, kPreviewStartTool}}) {
     CanvasTestEditor t;
     SelectTool(t.editor, kPreviewStartTool, kWall, false);
-    ASSERT_EQ(t.editor.tools.PrimaryTile, kThresher);
-    SelectTool(t.editor, t.editor.tools.CurrentTool, c.tile, c.secondary);
-    EXPECT_EQ(t.editor.tools.CurrentTool, c.expectedTool) << c.name;
-    EXPECT_EQ(t.editor.tools.PrimaryTile, c.tile) << c.name;
+    SelectTool(t.editor, kPreviewStartTool, tile, secondary);
+    EXPECT_EQ(t.editor.tools.CurrentTool, tool) << tile << " secondary " << secondary;
+    EXPECT_EQ(t.editor.tools.PrimaryTile, tile) << tile << " secondary " << secondary;
   }
 }
 
-TEST(SelectTool, ANewTileStartsUpWhenItTurnsAndFollowsTheCounterAndPasteModeAndDragsEnd) {
+TEST(SelectTool, ANewTileStartsUpIfItTurnsAndAUniqueOneNarrowsTheBrushToOneCell) {
   CanvasTestEditor t;
   t.editor.prefs.UsePrimaryForCounter = true;
   t.editor.clipboard.Filled = true;
   t.editor.clipboard.PasteMode = true;
   t.editor.selection.ToolDragActive = true;
   t.editor.input.MouseIsDown = true;
+  t.editor.tools.BrushSize = 4;
   SelectTool(t.editor, kBrushTool, kCannon, true);
-  EXPECT_EQ(t.editor.tools.SecondaryDirection, 1);
   EXPECT_EQ(t.window.previews[true], std::make_pair(kCannon, 1));
   EXPECT_EQ(t.editor.tools.CounterTile, kCannon);
   EXPECT_FALSE(t.editor.clipboard.PasteMode);
   EXPECT_FALSE(t.editor.selection.ToolDragActive);
   EXPECT_FALSE(t.editor.input.MouseIsDown);
+  SelectTool(t.editor, kBrushTool, kThresher, false);
+  EXPECT_EQ(t.editor.tools.BrushSize, 1);
+  EXPECT_FALSE(t.window.enabled[ToolControl::BrushSizeBar]);
   SelectTool(t.editor, kBrushTool, kWall, false);
   EXPECT_EQ(t.window.previews[false], std::make_pair(kWall, 0));
+  EXPECT_TRUE(t.window.enabled[ToolControl::BrushSizeBar]);
+  EXPECT_EQ(t.editor.tools.BrushSize, 1);  // until the user moves the bar
 }
 
 TEST(SetTileDirection, StepsTheTilesDirectionAndWraps) {
-  struct Case {
-    int from, mode, to;
-  };
-  for (const Case& c : {Case{1, 0, 2}, Case{4, 1, 1}, Case{1, 2, 4}, Case{4, 3, 2}, Case{3, 3, 1}, Case{2, 9, 2},
-                        Case{0, 0, 0}}) {
+  for (const auto& [from, mode, to] : {std::tuple{1, 0, 2}, std::tuple{4, 1, 1}, std::tuple{1, 2, 4}, std::tuple{4, 3, 2},
+                                       std::tuple{3, 3, 1}, std::tuple{2, 9, 2}, std::tuple{0, 0, 0}}) {
     CanvasTestEditor t;
     t.editor.tools.CurrentTool = kBrushTool;
-    t.editor.tools.SecondaryDirection = static_cast<std::int16_t>(c.from);
-    SetTileDirection(t.editor, c.mode, true);
-    EXPECT_EQ(t.editor.tools.SecondaryDirection, c.to) << c.from << " mode " << c.mode;
+    t.editor.tools.SecondaryDirection = static_cast<std::int16_t>(from);
+    SetTileDirection(t.editor, mode, true);
+    EXPECT_EQ(t.editor.tools.SecondaryDirection, to) << from << " mode " << mode;
   }
 }
 
@@ -131,29 +116,17 @@ TEST(SetTileDirection, WithTheSelectorTurnsTheCellUnderThePointerOrTheSelectionA
   }
 }
 
-TEST(RotateMapCell, TurnsOnlyASelectedTurningCellHidesTheOutlineAndRedrawsIt) {
-  // The quarter and half turns themselves are checked through the rotate commands.
-  struct Case {
-    const char* name;
-    int tile;
-    bool selected;
-    int mode, from, to;
-  };
-  const Case cases[] = {
-      {"counter-clockwise", kCannon, true, kTurnCounterClockwise, 3, 2},
-      {"another mode only redraws", kCannon, true, 5, 4, 4},
-      {"a fixed tile", kWall, true, kTurnClockwise, 2, 2},
-      {"an unselected cell", kCannon, false, kTurnClockwise, 2, 2},
-  };
-  for (const Case& c : cases) {
+// The quarter and half turns, and the cells that may not turn, are checked through the rotate commands.
+TEST(RotateMapCell, ATurnHidesTheOutlineAndRedrawsTheCellAndAnUnknownModeOnlyRedraws) {
+  for (const auto& [selected, mode, from, to] : {std::tuple{true, kTurnCounterClockwise, 3, 2}, std::tuple{true, 5, 4, 4},
+                                                 std::tuple{false, kTurnClockwise, 2, 2}}) {
     CanvasTestEditor t;
-    t.Cell(7, 49) = MapCell{static_cast<std::int16_t>(c.tile), static_cast<std::int16_t>(c.from), 0, c.selected};
+    t.Cell(7, 49) = MapCell{kCannon, static_cast<std::int16_t>(from), 0, selected};
     t.editor.preview.BrushOutline.Visible = true;
-    const bool turns = c.tile == kCannon && c.selected;
-    EXPECT_EQ(RotateMapCell(t.editor, 7, 49, c.mode), turns) << c.name;
-    EXPECT_EQ(t.Cell(7, 49).Direction, c.to) << c.name;
-    EXPECT_EQ(t.canvas.redrawnCells.size(), turns ? 1u : 0u) << c.name;
-    EXPECT_EQ(t.editor.preview.BrushOutline.Visible, !turns) << c.name;
+    EXPECT_EQ(RotateMapCell(t.editor, 7, 49, mode), selected) << mode;
+    EXPECT_EQ(t.Cell(7, 49).Direction, to) << mode;
+    EXPECT_EQ(t.canvas.redrawnCells.size(), selected ? 1u : 0u) << mode;
+    EXPECT_EQ(t.editor.preview.BrushOutline.Visible, !selected) << mode;
   }
   CanvasTestEditor outside;
   for (const auto& [x, y] : {std::pair{-1, 0}, std::pair{0, kMapSize}, std::pair{kMapSize, 3}}) {
