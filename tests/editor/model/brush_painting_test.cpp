@@ -30,9 +30,9 @@ TEST(PlaceTile, AUniqueTileRemovesItsOldCopyAndPaintsExactlyOneCell) {
     int brushSize, saturation;
     bool oneCell;
   };
-  for (const Case& c : {Case{"wide brush", true, 3, 100, false}, Case{"no copy yet, wide brush", false, 3, 100, false},
-                        Case{"low saturation never loses the tile", true, 1, 10, false},
-                        Case{"single cell", true, 1, 5, true}}) {
+  for (const Case& c :
+       {Case{"wide brush", true, 3, 100, false}, Case{"no copy yet, wide brush", false, 3, 100, false},
+        Case{"low saturation never loses the tile", true, 1, 10, false}, Case{"single cell", true, 1, 5, true}}) {
     CanvasTestEditor t;
     t.editor.tools.PrimaryTile = kThresher;
     t.editor.tools.PrimaryDirection = 2;
@@ -61,71 +61,62 @@ TEST(PlaceTile, ASingleCellReplacesWhatItHoldsAndACellOutsideTheLevelIsOnlyRemem
 }
 
 TEST(SetSaturation, KeepsThePercentWithinOneToAHundredShowsItAndPaintsThatShareOfTheDraws) {
-  struct Case {
-    int asked, kept;
-    double share;
-  };
-  for (const Case& c : {Case{100, 100, 1.0}, Case{95, 95, 1.0}, Case{91, 91, 0.9}, Case{50, 50, 5.0 / 51},
-                        Case{10, 10, 1.0 / 91}, Case{5, 5, 1.0 / 96}, Case{1, 1, 1.0 / 100}, Case{0, 1, 1.0 / 100},
-                        Case{250, 100, 1.0}}) {
+  const std::tuple<int, int, double> cases[] = {  // asked, kept, share painted
+      {100, 100, 1.0}, {95, 95, 1.0}, {91, 91, 0.9}, {50, 50, 5.0 / 51}, {10, 10, 1.0 / 91},
+      {5, 5, 1.0 / 96}, {1, 1, 1.0 / 100}, {0, 1, 1.0 / 100}, {250, 100, 1.0}};
+  for (const auto& [asked, kept, share] : cases) {
     CanvasTestEditor t;
     t.editor.random.Seed(2024);
-    SetSaturation(t.editor, c.asked);
-    EXPECT_EQ(t.editor.tools.Saturation, c.kept) << c.asked;
-    EXPECT_EQ(t.window.saturationCaption, std::to_string(c.kept) + "%") << c.asked;
+    SetSaturation(t.editor, asked);
+    EXPECT_EQ(t.editor.tools.Saturation, kept) << asked;
+    EXPECT_EQ(t.window.saturationCaption, std::to_string(kept) + "%") << asked;
     constexpr int kDraws = 100000;
     int painted = 0;
     for (int i = 0; i < kDraws; ++i) painted += RandomChance(t.editor) ? 1 : 0;
-    EXPECT_NEAR(static_cast<double>(painted) / kDraws, c.share, 0.01) << c.asked;
+    EXPECT_NEAR(static_cast<double>(painted) / kDraws, share, 0.01) << asked;
   }
 }
 
 TEST(SetBrushSize, SizesTheBrushOrTheThicknessSaysWhichAndResizesTheOutlineInPlace) {
-  struct Case {
-    int tool, asked, kept;
-    const char* status;
-    int outlineLeft;
-  };
-  for (const Case& c : {Case{kBrushTool, 3, 3, "Selects the brush size of 5x5", 18},
-                        Case{kBrushTool, 0, 1, "Selects the brush size of 1x1", 20},
-                        Case{kRectangleTool, 2, 2, "Selects thickness of 2", 19}}) {
+  const std::tuple<int, int, int, const char*> cases[] = {  // tool, asked, kept, status
+      {kBrushTool, 3, 3, "Selects the brush size of 5x5"},
+      {kBrushTool, 0, 1, "Selects the brush size of 1x1"},
+      {kRectangleTool, 2, 2, "Selects thickness of 2"}};
+  for (const auto& [tool, asked, kept, status] : cases) {
     CanvasTestEditor t;
-    t.editor.tools.CurrentTool = static_cast<std::int16_t>(c.tool);
+    t.editor.tools.CurrentTool = static_cast<std::int16_t>(tool);
     t.editor.clipboard.Filled = true;
     t.editor.clipboard.PasteMode = true;
     t.editor.input.MouseIsDown = true;
     t.PointAt(20, 20);
     MoveBrush(t.editor);
-    SetBrushSize(t.editor, c.asked);
-    EXPECT_EQ(t.editor.tools.BrushSize, c.kept);
-    EXPECT_EQ(t.window.status[0].text, c.status);
+    SetBrushSize(t.editor, asked);
+    EXPECT_EQ(t.editor.tools.BrushSize, kept);
+    EXPECT_EQ(t.window.status[0].text, status);
     EXPECT_FALSE(t.editor.clipboard.PasteMode);
-    EXPECT_EQ(t.editor.preview.BrushOutline.Left, c.outlineLeft) << c.status;
+    EXPECT_EQ(t.editor.preview.BrushOutline.Left, 20 - (kept - 1)) << status;  // 2n - 1 cells around column 20
   }
 }
 
 TEST(SetBoundries, HoldsThePointerToTheWholeCellsInViewAndToTheLevel) {
-  struct Case {
-    const char* name;
-    std::int16_t viewX, mouseX, expected;
-  };
-  const Case cases[] = {
+  // Each case: its name, the first column in view, the pointer's x and where it is held.
+  const std::tuple<const char*, std::int16_t, std::int16_t, std::int16_t> cases[] = {
       {"inside column 49", 30, 985, 980},
       {"last pixel of column 48 counts as 49", 30, 979, 980},
       {"column 0 snaps to its edge", 0, 13, 0},
       {"first column in view snaps to its edge", 10, 207, 200},
       {"a drag out to the right keeps the last whole cell in view", 0, 600, 419},
   };
-  for (const Case& c : cases) {
+  for (const auto& [name, viewX, mouseX, expected] : cases) {
     CanvasTestEditor t;
-    t.editor.view.ViewX = c.viewX;
+    t.editor.view.ViewX = viewX;
     t.editor.view.ViewportWidth = 425;
     t.editor.view.ViewportHeight = 425;
-    t.editor.input.MouseX = c.mouseX;
+    t.editor.input.MouseX = mouseX;
     t.editor.input.MouseY = 105;
     SetBoundries(t.editor);
-    EXPECT_EQ(t.editor.input.MouseX, c.expected) << c.name;
-    EXPECT_EQ(t.editor.input.MouseY, 105) << c.name;
+    EXPECT_EQ(t.editor.input.MouseX, expected) << name;
+    EXPECT_EQ(t.editor.input.MouseY, 105) << name;
   }
 }
 

@@ -25,7 +25,8 @@ DibPixels NumberedPicture(int width, int height) {
 }
 
 TEST(DIBRowBytes, RoundsThreeBytesAPixelUpToWholeWords) {
-  for (const auto& [width, bytes] : {std::pair{1, 4}, std::pair{2, 8}, std::pair{3, 12}, std::pair{4, 12}, std::pair{32, 96}})
+  for (const auto& [width, bytes] :
+       {std::pair{1, 4}, std::pair{2, 8}, std::pair{3, 12}, std::pair{4, 12}, std::pair{32, 96}})
     EXPECT_EQ(DIBRowBytes(width), bytes) << width;
 }
 

@@ -58,15 +58,17 @@ TEST(RectangleTools, PaintTheBorderOrTheWholeRectangle) {
     int tool, thickness, expectedCount;
     bool innerShown;
   };
-  for (const Case& c : {Case{"outline", kRectangleTool, 1, 14, true}, Case{"thick outline", kRectangleTool, 2, 20, false},
-                        Case{"filled", kFilledRectangleTool, 1, 20, false}}) {
+  for (const Case& c :
+       {Case{"outline", kRectangleTool, 1, 14, true}, Case{"thick outline", kRectangleTool, 2, 20, false},
+        Case{"filled", kFilledRectangleTool, 1, 20, false}}) {
     CanvasTestEditor t;
     t.editor.tools.BrushSize = static_cast<std::int16_t>(c.thickness);
     t.editor.tools.PrimaryTile = kWall;
     DragBox(t, c.tool, {2, 2}, {6, 5}, false);
     const CellBox& inner = t.editor.preview.SquareInner;
     EXPECT_EQ(inner.Visible, c.innerShown) << c.name;
-    if (c.innerShown) EXPECT_EQ(std::make_tuple(inner.Left, inner.Top, inner.Right, inner.Bottom), std::make_tuple(3, 3, 5, 4));
+    if (c.innerShown)
+      EXPECT_EQ(std::make_tuple(inner.Left, inner.Top, inner.Right, inner.Bottom), std::make_tuple(3, 3, 5, 4));
     Release(t, false);
     EXPECT_EQ(t.CountTile(kWall), c.expectedCount) << c.name;
     EXPECT_EQ(t.Tile(6, 5), kWall) << c.name;

@@ -28,12 +28,12 @@ TEST(SelectTool, TheSelectorEnablesTheSelectionControlsAndEachPaintingToolItsOwn
     SelectTool(t.editor, row.tool, kGrass, false);
     const bool selector = row.tool == kSelectorTool;
     const std::pair<ToolControl, bool> expected[] = {
-        {ToolControl::Thickness, row.thickness},   {ToolControl::BrushSizeBar, row.sizeBar},
-        {ToolControl::ToolsRotate, !selector},     {ToolControl::ToolsRotateSecondary, !selector},
-        {ToolControl::Saturation, !selector},      {ToolControl::EditCopy, selector},
-        {ToolControl::EditCut, selector},          {ToolControl::EditRotateMenu, selector},
-        {ToolControl::EditDeleteSelected, true},   {ToolControl::EditInvertSelection, true},
-        {ToolControl::EditSelectAll, true},        {ToolControl::SelectTilesOnly, true},
+        {ToolControl::Thickness, row.thickness}, {ToolControl::BrushSizeBar, row.sizeBar},
+        {ToolControl::ToolsRotate, !selector},   {ToolControl::ToolsRotateSecondary, !selector},
+        {ToolControl::Saturation, !selector},    {ToolControl::EditCopy, selector},
+        {ToolControl::EditCut, selector},        {ToolControl::EditRotateMenu, selector},
+        {ToolControl::EditDeleteSelected, true}, {ToolControl::EditInvertSelection, true},
+        {ToolControl::EditSelectAll, true},      {ToolControl::SelectTilesOnly, true},
         {ToolControl::EditClearLevel, true}};
     for (const auto& [control, enabled] : expected) {
       EXPECT_EQ(t.window.enabled[control], enabled) << row.tool << " control " << static_cast<int>(control);
@@ -48,8 +48,9 @@ TEST(SelectTool, TheSelectorEnablesTheSelectionControlsAndEachPaintingToolItsOwn
 }
 
 TEST(SelectTool, ChoosingAnotherTileWhilePlacingThePreviewStartReturnsToTheBrush) {
-  for (const auto& [tile, secondary, tool] : {std::tuple{kGrass, false, kBrushTool}, std::tuple{kGrass, true, kBrushTool},
-                                              std::tuple{kThresher, false, kPreviewStartTool}}) {
+  for (const auto& [tile, secondary, tool] :
+       {std::tuple{kGrass, false, kBrushTool}, std::tuple{kGrass, true, kBrushTool},
+        std::tuple{kThresher, false, kPreviewStartTool}}) {
     CanvasTestEditor t;
     SelectTool(t.editor, kPreviewStartTool, kWall, false);
     SelectTool(t.editor, kPreviewStartTool, tile, secondary);
@@ -82,8 +83,9 @@ TEST(SelectTool, ANewTileStartsUpIfItTurnsAndAUniqueOneNarrowsTheBrushToOneCell)
 }
 
 TEST(SetTileDirection, StepsTheTilesDirectionAndWraps) {
-  for (const auto& [from, mode, to] : {std::tuple{1, 0, 2}, std::tuple{4, 1, 1}, std::tuple{1, 2, 4}, std::tuple{4, 3, 2},
-                                       std::tuple{3, 3, 1}, std::tuple{2, 9, 2}, std::tuple{0, 0, 0}}) {
+  for (const auto& [from, mode, to] :
+       {std::tuple{1, 0, 2}, std::tuple{4, 1, 1}, std::tuple{1, 2, 4}, std::tuple{4, 3, 2}, std::tuple{3, 3, 1},
+        std::tuple{2, 9, 2}, std::tuple{0, 0, 0}}) {
     CanvasTestEditor t;
     t.editor.tools.CurrentTool = kBrushTool;
     t.editor.tools.SecondaryDirection = static_cast<std::int16_t>(from);
@@ -118,8 +120,8 @@ TEST(SetTileDirection, WithTheSelectorTurnsTheCellUnderThePointerOrTheSelectionA
 
 // The quarter and half turns, and the cells that may not turn, are checked through the rotate commands.
 TEST(RotateMapCell, ATurnHidesTheOutlineAndRedrawsTheCellAndAnUnknownModeOnlyRedraws) {
-  for (const auto& [selected, mode, from, to] : {std::tuple{true, kTurnCounterClockwise, 3, 2}, std::tuple{true, 5, 4, 4},
-                                                 std::tuple{false, kTurnClockwise, 2, 2}}) {
+  for (const auto& [selected, mode, from, to] : {std::tuple{true, kTurnCounterClockwise, 3, 2},
+                                                 std::tuple{true, 5, 4, 4}, std::tuple{false, kTurnClockwise, 2, 2}}) {
     CanvasTestEditor t;
     t.Cell(7, 49) = MapCell{kCannon, static_cast<std::int16_t>(from), 0, selected};
     t.editor.preview.BrushOutline.Visible = true;
