@@ -53,15 +53,20 @@ TEST(Marquee, AClickSelectsOneCellShiftAddsItCtrlRemovesIt) {
   }
 }
 
-TEST(Marquee, ADragSelectsTheCellsBetweenThePressAndThePointerWhicheverWay) {
+TEST(Marquee, ADragSelectsTheCellsBetweenThePressAndThePointerWhicheverWayUnlessARightPressCancelsIt) {
   struct Case {
     const char* name;
     int pressX, pressY, mouseX, mouseY;
     std::tuple<int, int, int, int> box;  // left, top, right, bottom
+    bool cancelled;
   };
-  for (const Case& c : {Case{"backwards", 10, 4, 7 * kTestTileSize + 5, 6 * kTestTileSize + 5, {7, 4, 10, 6}},
-                        // The last pixel of column 10 already reaches column 11.
-                        Case{"to a cell's last pixel", 8, 0, 11 * kTestTileSize - 1, 5, {8, 0, 11, 0}}}) {
+  const Case cases[] = {
+      {"backwards", 10, 4, 7 * kTestTileSize + 5, 6 * kTestTileSize + 5, {7, 4, 10, 6}, false},
+      // The last pixel of column 10 already reaches column 11.
+      {"to a cell's last pixel", 8, 0, 11 * kTestTileSize - 1, 5, {8, 0, 11, 0}, false},
+      {"cancelled", 2, 2, 6 * kTestTileSize + 5, 6 * kTestTileSize + 5, {2, 2, 6, 6}, true},
+  };
+  for (const Case& c : cases) {
     CanvasTestEditor t;
     Press(t, c.pressX, c.pressY, false);
     t.editor.input.MouseX = static_cast<std::int16_t>(c.mouseX);
@@ -70,28 +75,21 @@ TEST(Marquee, ADragSelectsTheCellsBetweenThePressAndThePointerWhicheverWay) {
     const CellBox& marquee = t.editor.preview.Marquee;
     const decltype(c.box) shown{marquee.Left, marquee.Top, marquee.Right, marquee.Bottom};
     EXPECT_EQ(shown, c.box) << c.name;
+    if (c.cancelled) {
+      t.editor.input.MouseState = 2;
+      EXPECT_TRUE(CancelMultiSelect(t.editor));
+      EXPECT_EQ(t.editor.input.MouseState, 0);
+      EXPECT_FALSE(CancelMultiSelect(t.editor));
+      t.PointAt(8, 8);
+      DragMultiSelect(t.editor);
+    }
+    EXPECT_EQ(marquee.Visible, !c.cancelled) << c.name;
     EndMultiSelect(t.editor);
     const auto [left, top, right, bottom] = c.box;
-    EXPECT_EQ(SelectedCount(t.editor), (right - left + 1) * (bottom - top + 1)) << c.name;
-    EXPECT_TRUE(t.Cell(right, bottom).Selected) << c.name;
+    EXPECT_EQ(SelectedCount(t.editor), c.cancelled ? 0 : (right - left + 1) * (bottom - top + 1)) << c.name;
+    EXPECT_EQ(t.Cell(right, bottom).Selected, !c.cancelled) << c.name;
     EXPECT_FALSE(t.Cell(left - 1, bottom).Selected) << c.name;
   }
-}
-
-TEST(Marquee, ARightPressDuringTheDragCancelsItAndTheReleaseSelectsNothing) {
-  CanvasTestEditor t;
-  Press(t, 2, 2, false);
-  t.PointAt(6, 6);
-  DragMultiSelect(t.editor);
-  t.editor.input.MouseState = 2;
-  EXPECT_TRUE(CancelMultiSelect(t.editor));
-  EXPECT_FALSE(t.editor.preview.Marquee.Visible);
-  EXPECT_EQ(t.editor.input.MouseState, 0);
-  t.PointAt(8, 8);
-  DragMultiSelect(t.editor);
-  EndMultiSelect(t.editor);
-  EXPECT_EQ(SelectedCount(t.editor), 0);
-  EXPECT_FALSE(CancelMultiSelect(t.editor));
 }
 
 TEST(WholeLevelSelections, ReplaceTheSelectionByTheirRule) {
@@ -165,43 +163,34 @@ TEST(ShowMiniLevelPos, CentresTheBoxOnTheCellAndKeepsItOnTheMinimap) {
   }
 }
 
-TEST(Clipboard, TheCopysCentreCellLandsOnTheClickedCellAndCellsPastTheLevelAreDropped) {
+TEST(Clipboard, TheCopysCentreCellLandsOnTheClickedCellByTheOverwriteRuleAndCellsPastTheLevelAreDropped) {
   CanvasTestEditor t;
+  t.Cell(2, 10).Selected = true;  // a copied empty cell
   for (int x = 3; x <= 6; ++x) t.Cell(x, 10) = MapCell{kCannon, static_cast<std::int16_t>(x - 2), 0, true};
   t.Cell(4, 11) = MapCell{kWall, 0, 0, true};
   CopySelection(t.editor);  // centre (4, 10)
-  t.PointAt(20, 20);
-  PlaceClipboard(t.editor);
-  for (int x = 19; x <= 22; ++x) {
-    EXPECT_EQ(t.Cell(x, 20), (MapCell{kCannon, static_cast<std::int16_t>(x - 18), 0, true})) << x;
+  for (const auto& [x, y] : {std::pair{18, 20}, std::pair{21, 20}, std::pair{46, 49}, std::pair{47, 49}}) {
+    t.Cell(x, y).TileCode = kGrass;
   }
+  t.PointAt(20, 20);
+  PlaceClipboard(t.editor);  // Overwrite is off: the grass stays
+  for (int x = 19; x <= 22; ++x) {
+    const MapCell expected = x == 21 ? MapCell{kGrass, 0, 0, false} : MapCell{kCannon, static_cast<std::int16_t>(x - 18), 0, true};
+    EXPECT_EQ(t.Cell(x, 20), expected) << x;
+  }
+  EXPECT_EQ(t.Tile(18, 20), kGrass);
   EXPECT_EQ(t.Tile(20, 21), kWall);
   EXPECT_TRUE(t.editor.preview.Marker(19, 20));
   EXPECT_FALSE(t.Cell(3, 10).Selected);
   EXPECT_EQ(t.UndoSteps(), 1);
   EXPECT_TRUE(t.editor.clipboard.PasteMode);  // placing again is one click away
-  t.PointAt(49, 49);
+  t.editor.tools.Overwrite = true;
+  t.PointAt(48, 49);
   PlaceClipboard(t.editor);
-  EXPECT_EQ(t.Tile(48, 49), kCannon);
-  EXPECT_EQ(t.CountTile(kCannon), 4 + 4 + 2);
-  EXPECT_EQ(t.CountTile(kWall), 2);  // the one for (49, 50) fell in the spare row
-}
-
-TEST(Clipboard, WithOverwriteOffOccupiedTargetsKeepTheirTileAndFlag) {
-  for (const bool overwrite : {false, true}) {
-    CanvasTestEditor t;
-    t.Cell(0, 0) = MapCell{kWall, 0, 0, true};
-    t.Cell(1, 0) = MapCell{0, 0, 0, true};  // a copied empty cell
-    CopySelection(t.editor);                // centre (0, 0)
-    t.Cell(10, 10).TileCode = kGrass;
-    t.Cell(11, 10).TileCode = kGrass;
-    t.editor.tools.Overwrite = overwrite;
-    t.PointAt(10, 10);
-    PlaceClipboard(t.editor);
-    EXPECT_EQ(t.Tile(10, 10), overwrite ? kWall : kGrass) << overwrite;
-    EXPECT_EQ(t.Cell(10, 10).Selected, overwrite) << overwrite;
-    EXPECT_EQ(t.Tile(11, 10), overwrite ? 0 : kGrass) << overwrite;
-  }
+  EXPECT_EQ(t.Tile(46, 49), 0);
+  EXPECT_EQ(t.Cell(47, 49), (MapCell{kCannon, 1, 0, true}));
+  EXPECT_EQ(t.CountTile(kCannon), 4 + 3 + 3);  // the fourth fell in the spare column
+  EXPECT_EQ(t.CountTile(kWall), 2);            // and the wall in the spare row
 }
 
 TEST(Clipboard, ACopyOrCutThatTakesNothingSaysSoAndEmptiesTheClipboard) {
