@@ -175,8 +175,8 @@ TEST(Clipboard, TheCopysCentreCellLandsOnTheClickedCellByTheOverwriteRuleAndCell
   t.PointAt(20, 20);
   PlaceClipboard(t.editor);  // Overwrite is off: the grass stays
   for (int x = 19; x <= 22; ++x) {
-    const MapCell expected = x == 21 ? MapCell{kGrass, 0, 0, false} : MapCell{kCannon, static_cast<std::int16_t>(x - 18), 0, true};
-    EXPECT_EQ(t.Cell(x, 20), expected) << x;
+    const auto direction = static_cast<std::int16_t>(x - 18);
+    EXPECT_EQ(t.Cell(x, 20), (x == 21 ? MapCell{kGrass, 0, 0, false} : MapCell{kCannon, direction, 0, true})) << x;
   }
   EXPECT_EQ(t.Tile(18, 20), kGrass);
   EXPECT_EQ(t.Tile(20, 21), kWall);
