@@ -85,20 +85,20 @@ TEST(PaintingTools, LeaveOccupiedCellsUnlessOverwritingErasingOrPaintingTheEmpty
     bool overwrite;
     int paintedTile;
     bool erase;
-    int saturation, expectedOnWall, expectedOnEmpty;
+    int expectedOnWall;
   };
   const Case cases[] = {
-      {"overwrite off", false, kGrass, false, 100, kWall, kGrass},
-      {"overwrite on", true, kGrass, false, 100, kGrass, kGrass},
-      {"the empty tile", false, 0, false, 100, 0, 0},
-      {"erasing ignores the saturation and other copies of a unique tile", false, kThresher, true, 10, 0, 0},
+      {"overwrite off", false, kGrass, false, kWall},
+      {"overwrite on", true, kGrass, false, kGrass},
+      {"the empty tile", false, 0, false, 0},
+      {"erasing ignores the saturation and other copies of a unique tile", false, kThresher, true, 0},
   };
   for (const Case& c : cases) {
     for (const int tool : {kBrushTool, kFilledRectangleTool, kLineTool}) {
       CanvasTestEditor t;
       t.editor.tools.Overwrite = c.overwrite;
       t.editor.tools.SecondaryTile = static_cast<std::int16_t>(c.paintedTile);
-      t.editor.tools.Saturation = static_cast<std::int16_t>(c.saturation);
+      t.editor.tools.Saturation = c.erase ? 10 : 100;
       t.editor.tools.BrushSize = 2;  // three cells wide: columns and rows 9..11
       if (c.erase) t.editor.input.HeldKey = kSpaceKey;
       t.Cell(9, 9).TileCode = kWall;
@@ -111,7 +111,7 @@ TEST(PaintingTools, LeaveOccupiedCellsUnlessOverwritingErasingOrPaintingTheEmpty
         Release(t, true);
       }
       EXPECT_EQ(t.Tile(9, 9), c.expectedOnWall) << c.name << ", tool " << tool;
-      EXPECT_EQ(t.Tile(11, 11), c.expectedOnEmpty) << c.name << ", tool " << tool;
+      EXPECT_EQ(t.Tile(11, 11), c.erase ? 0 : c.paintedTile) << c.name << ", tool " << tool;
       EXPECT_EQ(t.Tile(12, 10), kWall) << c.name << ", tool " << tool;
       EXPECT_EQ(t.Tile(30, 30), kThresher) << c.name << ", tool " << tool;
     }
@@ -168,18 +168,17 @@ TEST(LineTool, AUniqueTileOrAOneCellLinePaintsOnlyItsStartCellAndAlwaysPaintsIt)
     const char* name;
     int tile;
     CellPosition end;
-    int saturation;
     bool erase;
   };
   const Case cases[] = {
-      {"unique tile", kThresher, {8, 3}, 100, false},
-      {"one cell at low saturation", kWall, {1, 1}, 1, false},
-      {"one cell erasing", kWall, {1, 1}, 100, true},
+      {"unique tile", kThresher, {8, 3}, false},
+      {"one cell", kWall, {1, 1}, false},
+      {"one cell erasing", kWall, {1, 1}, true},
   };
   for (const Case& c : cases) {
     CanvasTestEditor t;
     t.editor.random.Seed(3);
-    t.editor.tools.Saturation = static_cast<std::int16_t>(c.saturation);
+    t.editor.tools.Saturation = 1;  // the start cell is painted whatever the saturation
     t.editor.tools.PrimaryTile = static_cast<std::int16_t>(c.tile);
     t.editor.tools.PrimaryDirection = 3;
     t.Cell(1, 1) = MapCell{kGrass, 0, 0, false};
