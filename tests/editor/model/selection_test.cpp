@@ -19,10 +19,11 @@ using testing::kTestTileSize;
 using testing::kThresher;
 using testing::kWall;
 
+// Counted over the whole map, so that a selected cell of the spare column or row shows.
 int SelectedCount(const Editor& editor) {
   int count = 0;
-  for (int x = 0; x < kLevelSize; ++x) {
-    for (int y = 0; y < kLevelSize; ++y) count += editor.level.Cell(x, y).Selected ? 1 : 0;
+  for (const auto& column : editor.level.Map) {
+    for (const MapCell& cell : column) count += cell.Selected ? 1 : 0;
   }
   return count;
 }
@@ -124,7 +125,6 @@ TEST(WholeLevelSelections, ReplaceTheSelectionByTheirRule) {
     c.select(t.editor);
     EXPECT_EQ(SelectedCount(t.editor), c.expectedCount) << c.name;
     EXPECT_EQ(t.editor.preview.Marker(3, 3), t.Cell(3, 3).Selected) << c.name;
-    EXPECT_FALSE(t.editor.level.Map[50][3].Selected || t.editor.level.Map[3][50].Selected) << c.name;
   }
 }
 
