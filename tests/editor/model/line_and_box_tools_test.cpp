@@ -67,8 +67,9 @@ TEST(RectangleTools, PaintTheBorderOrTheWholeRectangle) {
     DragBox(t, c.tool, {2, 2}, {6, 5}, false);
     const CellBox& inner = t.editor.preview.SquareInner;
     EXPECT_EQ(inner.Visible, c.innerShown) << c.name;
-    if (c.innerShown)
+    if (c.innerShown) {
       EXPECT_EQ(std::make_tuple(inner.Left, inner.Top, inner.Right, inner.Bottom), std::make_tuple(3, 3, 5, 4));
+    }
     Release(t, false);
     EXPECT_EQ(t.CountTile(kWall), c.expectedCount) << c.name;
     EXPECT_EQ(t.Tile(6, 5), kWall) << c.name;
