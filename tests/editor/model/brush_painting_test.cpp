@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
+#include "editor/model/brush_outline.h"
 #include "editor/model/brush_size.h"
-#include "editor/model/paste_mode.h"
 #include "editor/model/saturation.h"
 #include "editor/support/canvas_test_editor.h"
 
@@ -15,19 +17,22 @@ using testing::kGrass;
 using testing::kThresher;
 using testing::kWall;
 
-struct UniqueCase {
-  const char* name;
-  bool copyInLevel;
-  int brushSize;
-  int saturation;
-  bool oneCell;
-};
+// Boxes that are not shown are equal whatever cells they name.
+bool SameBox(const CellBox& a, const CellBox& b) {
+  return a.Visible == b.Visible &&
+         (!a.Visible || std::tie(a.Left, a.Top, a.Right, a.Bottom) == std::tie(b.Left, b.Top, b.Right, b.Bottom));
+}
 
 TEST(PlaceTile, AUniqueTileRemovesItsOldCopyAndPaintsExactlyOneCell) {
-  for (const UniqueCase& c : {UniqueCase{"wide brush", true, 3, 100, false},
-                              UniqueCase{"no copy yet, wide brush", false, 3, 100, false},
-                              UniqueCase{"low saturation never loses the tile", true, 1, 10, false},
-                              UniqueCase{"single cell", true, 1, 5, true}}) {
+  struct Case {
+    const char* name;
+    bool copyInLevel;
+    int brushSize, saturation;
+    bool oneCell;
+  };
+  for (const Case& c :
+       {Case{"wide brush", true, 3, 100, false}, Case{"no copy yet, wide brush", false, 3, 100, false},
+        Case{"low saturation never loses the tile", true, 1, 10, false}, Case{"single cell", true, 1, 5, true}}) {
     CanvasTestEditor t;
     t.editor.tools.PrimaryTile = kThresher;
     t.editor.tools.PrimaryDirection = 2;
@@ -37,151 +42,118 @@ TEST(PlaceTile, AUniqueTileRemovesItsOldCopyAndPaintsExactlyOneCell) {
     if (c.copyInLevel) t.Cell(40, 40) = MapCell{kThresher, 3, 0, false};
     PlaceTile(t.editor, 10, 10, c.oneCell, false);
     EXPECT_EQ(t.CountTile(kThresher), 1) << c.name;
-    EXPECT_EQ(t.Cell(10, 10).TileCode, kThresher) << c.name;
-    EXPECT_EQ(t.Cell(10, 10).Direction, 2) << c.name;
+    EXPECT_EQ(t.Cell(10, 10), (MapCell{kThresher, 2, 0, false})) << c.name;
   }
 }
 
-struct SquareCase {
-  const char* name;
-  bool overwrite;
-  int paintedTile;
-  bool erase;
-  int expectedOnWall;
-  int expectedOnEmpty;
-};
-
-TEST(PlaceTile, TheBrushSquareHonoursOverwriteExceptForTheEmptyTileAndTheEraser) {
-  for (const SquareCase& c : {SquareCase{"overwrite off", false, kGrass, false, kWall, kGrass},
-                              SquareCase{"overwrite on", true, kGrass, false, kGrass, kGrass},
-                              SquareCase{"empty tile", false, 0, false, 0, 0},
-                              SquareCase{"erasing", false, kGrass, true, 0, 0}}) {
-    CanvasTestEditor t;
-    t.editor.tools.BrushSize = 2;  // three cells wide: columns and rows 9..11
-    t.editor.tools.Overwrite = c.overwrite;
-    t.editor.tools.PrimaryTile = static_cast<std::int16_t>(c.paintedTile);
-    if (c.erase) t.editor.input.HeldKey = kSpaceKey;
-    t.Cell(9, 9).TileCode = kWall;
-    t.Cell(12, 10).TileCode = kWall;  // just outside the square
-    PlaceTile(t.editor, 10, 10, false, false);
-    EXPECT_EQ(t.Tile(9, 9), c.expectedOnWall) << c.name;
-    EXPECT_EQ(t.Tile(11, 11), c.expectedOnEmpty) << c.name;
-    EXPECT_EQ(t.Tile(12, 10), kWall) << c.name;
-    EXPECT_EQ(t.Tile(8, 10), 0) << c.name;
-  }
-}
-
-TEST(PlaceTile, ErasingEmptiesEveryCellWhateverTheSaturationAndLeavesOtherUniqueCopies) {
-  CanvasTestEditor t;
-  t.editor.tools.BrushSize = 3;
-  t.editor.tools.Saturation = 10;
-  t.editor.tools.PrimaryTile = kThresher;
-  t.editor.input.HeldKey = kSpaceKey;
-  for (int x = 8; x <= 12; ++x) {
-    for (int y = 8; y <= 12; ++y) t.Cell(x, y) = MapCell{kWall, 2, 0, false};
-  }
-  t.Cell(30, 30).TileCode = kThresher;
-  PlaceTile(t.editor, 10, 10, false, false);
-  EXPECT_EQ(t.CountTile(kWall), 0);
-  EXPECT_EQ(t.Cell(8, 12), MapCell{});
-  EXPECT_EQ(t.Tile(30, 30), kThresher);
-}
-
-TEST(PlaceTile, ASingleCellReplacesWhatTheCellHoldsEvenWithOverwriteOff) {
+TEST(PlaceTile, ASingleCellReplacesWhatItHoldsAndACellOutsideTheLevelIsOnlyRemembered) {
   CanvasTestEditor t;
   t.editor.tools.SecondaryTile = kGrass;
-  t.Cell(4, 4).TileCode = kWall;
+  t.Cell(4, 4).TileCode = kWall;  // Overwrite is off
   PlaceTile(t.editor, 4, 4, true, true);
   EXPECT_EQ(t.Tile(4, 4), kGrass);
   EXPECT_EQ(t.canvas.redrawnCells, (std::vector<std::pair<int, int>>{{4, 4}}));
-}
-
-TEST(PlaceTile, ACellOutsideTheLevelChangesNothingButIsRememberedAsTheLastPainted) {
-  CanvasTestEditor t;
   const LevelMap before = t.editor.level.Map;
   PlaceTile(t.editor, 50, 3, true, false);
   EXPECT_EQ(t.editor.level.Map, before);
   EXPECT_EQ(t.editor.input.LastPaintX, 50);
   EXPECT_EQ(t.editor.input.LastPaintY, 3);
-  EXPECT_EQ(t.UndoSteps(), 0);
 }
 
-struct EdgeCase {
-  int cell;
-  int first;
-  int last;
-};
-
-TEST(BrushSquareAround, KeepsTheSquareInsideTheLevel) {
-  ToolState tools;
-  tools.BrushSize = 3;  // five cells wide
-  for (const EdgeCase& c : {EdgeCase{0, 0, 4}, EdgeCase{1, 0, 4}, EdgeCase{20, 18, 22}, EdgeCase{49, 45, 49}}) {
-    const CellBox square = BrushSquareAround(tools, c.cell, c.cell);
-    EXPECT_EQ(square.Left, c.first) << c.cell;
-    EXPECT_EQ(square.Right, c.last) << c.cell;
-    EXPECT_EQ(square.Top, c.first) << c.cell;
-    EXPECT_EQ(square.Bottom, c.last) << c.cell;
-  }
-  tools.BrushSize = 40;  // wider than the level
-  const CellBox whole = BrushSquareAround(tools, 25, 25);
-  EXPECT_EQ(whole.Left, 0);
-  EXPECT_EQ(whole.Right, 49);
-}
-
-struct ChanceCase {
-  int saturation;
-  double share;
-};
-
-TEST(RandomChance, PaintsTheSaturationsShareOfTheDraws) {
-  for (const ChanceCase& c : {ChanceCase{100, 1.0}, ChanceCase{95, 1.0}, ChanceCase{91, 0.9}, ChanceCase{50, 5.0 / 51},
-                              ChanceCase{10, 1.0 / 91}, ChanceCase{5, 1.0 / 96}, ChanceCase{1, 1.0 / 100}}) {
+TEST(SetSaturation, KeepsThePercentWithinOneToAHundredShowsItAndPaintsThatShareOfTheDraws) {
+  const std::tuple<int, int, double> cases[] = {  // asked, kept, share painted
+      {100, 100, 1.0}, {95, 95, 1.0}, {91, 91, 0.9}, {50, 50, 5.0 / 51}, {10, 10, 1.0 / 91},
+      {5, 5, 1.0 / 96}, {1, 1, 1.0 / 100}, {0, 1, 1.0 / 100}, {250, 100, 1.0}};
+  for (const auto& [asked, kept, share] : cases) {
     CanvasTestEditor t;
     t.editor.random.Seed(2024);
-    SetSaturation(t.editor, c.saturation);
+    SetSaturation(t.editor, asked);
+    EXPECT_EQ(t.editor.tools.Saturation, kept) << asked;
+    EXPECT_EQ(t.window.saturationCaption, std::to_string(kept) + "%") << asked;
     constexpr int kDraws = 100000;
     int painted = 0;
     for (int i = 0; i < kDraws; ++i) painted += RandomChance(t.editor) ? 1 : 0;
-    EXPECT_NEAR(static_cast<double>(painted) / kDraws, c.share, 0.01) << c.saturation;
+    EXPECT_NEAR(static_cast<double>(painted) / kDraws, share, 0.01) << asked;
   }
 }
 
-struct SaturationCase {
-  int asked;
-  int kept;
-  const char* caption;
-};
-
-TEST(SetSaturation, KeepsThePercentWithinOneToAHundredAndShowsIt) {
-  for (const SaturationCase& c : {SaturationCase{50, 50, "50%"}, SaturationCase{0, 1, "1%"}, SaturationCase{250, 100, "100%"}}) {
+TEST(SetBrushSize, SizesTheBrushOrTheThicknessSaysWhichAndResizesTheOutlineInPlace) {
+  const std::tuple<int, int, int, const char*> cases[] = {  // tool, asked, kept, status
+      {kBrushTool, 3, 3, "Selects the brush size of 5x5"},
+      {kBrushTool, 0, 1, "Selects the brush size of 1x1"},
+      {kRectangleTool, 2, 2, "Selects thickness of 2"}};
+  for (const auto& [tool, asked, kept, status] : cases) {
     CanvasTestEditor t;
-    SetSaturation(t.editor, c.asked);
-    EXPECT_EQ(t.editor.tools.Saturation, c.kept);
-    EXPECT_EQ(t.window.saturationCaption, c.caption);
-  }
-}
-
-struct SizeCase {
-  int tool;
-  int asked;
-  int kept;
-  const char* status;
-};
-
-TEST(SetBrushSize, SizesTheBrushOrTheThicknessAndSaysWhich) {
-  for (const SizeCase& c : {SizeCase{kBrushTool, 3, 3, "Selects the brush size of 5x5"},
-                            SizeCase{kBrushTool, 0, 1, "Selects the brush size of 1x1"},
-                            SizeCase{kRectangleTool, 2, 2, "Selects thickness of 2"}}) {
-    CanvasTestEditor t;
-    t.editor.tools.CurrentTool = static_cast<std::int16_t>(c.tool);
+    t.editor.tools.CurrentTool = static_cast<std::int16_t>(tool);
     t.editor.clipboard.Filled = true;
     t.editor.clipboard.PasteMode = true;
-    SetBrushSize(t.editor, c.asked);
-    EXPECT_EQ(t.editor.tools.BrushSize, c.kept);
-    EXPECT_EQ(t.window.brushSizeShown, c.kept);
-    EXPECT_EQ(t.window.status[0].text, c.status);
-    EXPECT_TRUE(t.window.status[0].bold);
+    t.editor.input.MouseIsDown = true;
+    t.PointAt(20, 20);
+    MoveBrush(t.editor);
+    SetBrushSize(t.editor, asked);
+    EXPECT_EQ(t.editor.tools.BrushSize, kept);
+    EXPECT_EQ(t.window.status[0].text, status);
     EXPECT_FALSE(t.editor.clipboard.PasteMode);
+    EXPECT_EQ(t.editor.preview.BrushOutline.Left, 20 - (kept - 1)) << status;  // 2n - 1 cells around column 20
+  }
+}
+
+TEST(SetBoundries, HoldsThePointerToTheWholeCellsInViewAndToTheLevel) {
+  // Each case: its name, the first column in view, the pointer's x and where it is held.
+  const std::tuple<const char*, std::int16_t, std::int16_t, std::int16_t> cases[] = {
+      {"inside column 49", 30, 985, 980},
+      {"last pixel of column 48 counts as 49", 30, 979, 980},
+      {"column 0 snaps to its edge", 0, 13, 0},
+      {"first column in view snaps to its edge", 10, 207, 200},
+      {"a drag out to the right keeps the last whole cell in view", 0, 600, 419},
+  };
+  for (const auto& [name, viewX, mouseX, expected] : cases) {
+    CanvasTestEditor t;
+    t.editor.view.ViewX = viewX;
+    t.editor.view.ViewportWidth = 425;
+    t.editor.view.ViewportHeight = 425;
+    t.editor.input.MouseX = mouseX;
+    t.editor.input.MouseY = 105;
+    SetBoundries(t.editor);
+    EXPECT_EQ(t.editor.input.MouseX, expected) << name;
+    EXPECT_EQ(t.editor.input.MouseY, 105) << name;
+  }
+}
+
+TEST(MoveBrush, PlacesTheSquareAndTheBandsByTool) {
+  struct Case {
+    const char* name;
+    int tool;
+    std::int16_t size;
+    bool buttonDown;
+    int column, row;
+    CellBox square, rowBand, columnBand;
+  };
+  const Case cases[] = {
+      {"brush of 5 at the left edge stays in the level", kBrushTool, 3, true, 0, 10,
+       {0, 8, 4, 12, true}, {0, 8, 49, 12, true}, {0, 0, 4, 49, true}},
+      {"brush of 5 at the right edge", kBrushTool, 3, true, 49, 49,
+       {45, 45, 49, 49, true}, {0, 45, 49, 49, true}, {45, 0, 49, 49, true}},
+      {"brush with no button held shows only the bands", kBrushTool, 2, false, 7, 9,
+       {}, {0, 8, 49, 10, true}, {6, 0, 8, 49, true}},
+      {"a brush wider than the level covers it", kBrushTool, 40, true, 25, 25,
+       {0, 0, 49, 49, true}, {0, 0, 49, 49, true}, {0, 0, 49, 49, true}},
+      {"fill bands cross at the cursor cell", kFillTool, 3, true, 7, 9,
+       {}, {0, 9, 49, 9, true}, {7, 0, 7, 49, true}},
+      {"preview start bands are as wide as the brush", kPreviewStartTool, 2, false, 7, 9,
+       {}, {0, 8, 49, 10, true}, {6, 0, 8, 49, true}},
+      {"the selector shows nothing", kSelectorTool, 1, true, 7, 9, {}, {}, {}},
+  };
+  for (const Case& c : cases) {
+    CanvasTestEditor t;
+    t.editor.tools.CurrentTool = static_cast<std::int16_t>(c.tool);
+    t.editor.tools.BrushSize = c.size;
+    t.editor.input.MouseIsDown = c.buttonDown;
+    t.PointAt(c.column, c.row);
+    MoveBrush(t.editor);
+    EXPECT_TRUE(SameBox(t.editor.preview.BrushOutline, c.square)) << c.name;
+    EXPECT_TRUE(SameBox(t.editor.preview.GuideRow, c.rowBand)) << c.name;
+    EXPECT_TRUE(SameBox(t.editor.preview.GuideColumn, c.columnBand)) << c.name;
   }
 }
 

@@ -13,31 +13,24 @@ using testing::kGrass;
 using testing::kThresher;
 using testing::kWall;
 
-// A ring of walls around columns 11..13 and rows 11..13, with a diagonal gap at its corner (14, 14):
-// cells touching only diagonally are not part of the inside.
-void BuildWalledRoom(CanvasTestEditor& t) {
-  for (int i = 10; i <= 14; ++i) {
-    t.Cell(i, 10).TileCode = kWall;
-    t.Cell(10, i).TileCode = kWall;
-    if (i < 14) {
-      t.Cell(i, 14).TileCode = kWall;
-      t.Cell(14, i).TileCode = kWall;
+TEST(FillArea, FillsTheFourConnectedRegionAndAUniqueTileEndsOnItsLastCell) {
+  for (const auto& [tile, count] : {std::pair{kGrass, 9}, std::pair{kThresher, 1}}) {
+    // A ring of walls around columns 11..13 and rows 11..13 whose corner (14, 14) is missing: a cell
+    // touching the inside only diagonally is not part of it.
+    CanvasTestEditor t;
+    for (int i = 10; i <= 14; ++i) {
+      t.Cell(i, 10).TileCode = kWall;
+      t.Cell(10, i).TileCode = kWall;
+      if (i < 14) t.Cell(i, 14).TileCode = t.Cell(14, i).TileCode = kWall;
     }
+    t.editor.tools.SecondaryTile = static_cast<std::int16_t>(tile);
+    t.PointAt(11, 11);
+    FillArea(t.editor, true, false);
+    EXPECT_EQ(t.CountTile(tile), count) << tile;
+    EXPECT_EQ(t.Tile(13, 13), tile) << tile;  // last in painting order
+    EXPECT_EQ(t.Tile(14, 14), 0) << tile;
+    EXPECT_EQ(t.UndoSteps(), 0) << tile;  // the caller records the step
   }
-}
-
-TEST(FillArea, FillsExactlyTheFourConnectedRegionOfThePressedTile) {
-  CanvasTestEditor t;
-  BuildWalledRoom(t);
-  t.editor.tools.PrimaryTile = kGrass;
-  t.PointAt(12, 12);
-  FillArea(t.editor, false, false);
-  EXPECT_EQ(t.CountTile(kGrass), 9);
-  EXPECT_EQ(t.Tile(11, 11), kGrass);
-  EXPECT_EQ(t.Tile(13, 13), kGrass);
-  EXPECT_EQ(t.Tile(14, 14), 0);
-  EXPECT_EQ(t.Tile(15, 15), 0);
-  EXPECT_EQ(t.UndoSteps(), 0);  // the caller records the step
 }
 
 TEST(FillArea, TakesTheSameTileInAnyDirectionAndStopsAtOtherTiles) {
@@ -46,24 +39,14 @@ TEST(FillArea, TakesTheSameTileInAnyDirectionAndStopsAtOtherTiles) {
   t.Cell(1, 0) = MapCell{kCannon, 3, 0, false};
   t.Cell(2, 0) = MapCell{kWall, 0, 0, false};
   t.Cell(3, 0) = MapCell{kCannon, 2, 0, false};
-  t.editor.tools.SecondaryTile = kCannon;
-  t.editor.tools.SecondaryDirection = 4;
+  t.editor.tools.PrimaryTile = kCannon;
+  t.editor.tools.PrimaryDirection = 4;
   t.PointAt(0, 0);
-  FillArea(t.editor, true, false);
+  FillArea(t.editor, false, false);
   EXPECT_EQ(t.Cell(0, 0).Direction, 4);
   EXPECT_EQ(t.Cell(1, 0).Direction, 4);
   EXPECT_EQ(t.Cell(3, 0).Direction, 2);
   EXPECT_EQ(t.Tile(0, 1), 0);
-}
-
-TEST(FillArea, FillsAWholeEmptyLevelButNeverTheSpareColumnAndRow) {
-  CanvasTestEditor t;
-  t.editor.tools.PrimaryTile = kGrass;
-  t.PointAt(49, 0);
-  FillArea(t.editor, false, false);
-  EXPECT_EQ(t.CountTile(kGrass), 2500);
-  EXPECT_EQ(t.editor.level.Map[50][0].TileCode, 0);
-  EXPECT_EQ(t.editor.level.Map[0][50].TileCode, 0);
 }
 
 TEST(FillArea, AWindingRegionIsFoundWhole) {
@@ -81,44 +64,26 @@ TEST(FillArea, AWindingRegionIsFoundWhole) {
   EXPECT_EQ(t.CountTile(0), kMapSize * kMapSize - 2500);
 }
 
-struct SelectionFillCase {
-  const char* name;
-  bool selectionMode;
-  bool pressOnSelected;
-  int expectedGrass;
-};
-
 TEST(FillArea, FillsTheSelectionFromTheMenuOrWhenThePressedCellIsSelected) {
-  for (const SelectionFillCase& c : {SelectionFillCase{"menu", true, false, 2},
-                                     SelectionFillCase{"press on a selected cell", false, true, 2},
-                                     SelectionFillCase{"press elsewhere fills the region", false, false, 2500 - 2}}) {
+  struct Case {
+    const char* name;
+    bool selectionMode, anySelected, pressOnSelected;
+    int expectedGrass;
+  };
+  for (const Case& c : {Case{"menu", true, true, false, 2}, Case{"menu with nothing selected", true, false, false, 0},
+                        Case{"press on a selected cell", false, true, true, 2},
+                        // The empty level's whole region, but never the spare column and row past it.
+                        Case{"press elsewhere fills the region", false, true, false, 2500 - 2}}) {
     CanvasTestEditor t;
-    t.Cell(5, 5) = MapCell{kWall, 0, 0, true};
-    t.Cell(30, 40) = MapCell{0, 0, 0, true};
+    t.Cell(5, 5) = MapCell{kWall, 0, 0, c.anySelected};
+    t.Cell(30, 40).Selected = c.anySelected;
     t.Cell(20, 20).TileCode = kCannon;
     t.editor.tools.PrimaryTile = kGrass;
     t.PointAt(c.pressOnSelected ? 30 : 2, c.pressOnSelected ? 40 : 2);
     FillArea(t.editor, false, c.selectionMode);
     EXPECT_EQ(t.CountTile(kGrass), c.expectedGrass) << c.name;
+    EXPECT_EQ(t.Tile(20, 20), kCannon) << c.name;
   }
-}
-
-TEST(FillArea, TheMenuFillWithNothingSelectedChangesNothing) {
-  CanvasTestEditor t;
-  t.Cell(5, 5).TileCode = kWall;
-  const LevelMap before = t.editor.level.Map;
-  FillArea(t.editor, false, true);
-  EXPECT_EQ(t.editor.level.Map, before);
-}
-
-TEST(FillArea, AUniqueTileEndsOnTheLastCellInPaintingOrder) {
-  CanvasTestEditor t;
-  BuildWalledRoom(t);
-  t.editor.tools.SecondaryTile = kThresher;
-  t.PointAt(11, 11);
-  FillArea(t.editor, true, false);
-  EXPECT_EQ(t.CountTile(kThresher), 1);
-  EXPECT_EQ(t.Tile(13, 13), kThresher);
 }
 
 }  // namespace

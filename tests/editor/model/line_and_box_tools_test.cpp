@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
+#include "editor/model/brush_painting.h"
 #include "editor/model/line_tool.h"
 #include "editor/model/square_tool.h"
 #include "editor/support/canvas_test_editor.h"
@@ -12,14 +15,12 @@ using testing::kGrass;
 using testing::kThresher;
 using testing::kWall;
 
-struct LineCase {
-  CellPosition start;
-  CellPosition end;
-  std::vector<CellPosition> cells;
-};
-
 TEST(LineCells, VisitsOneCellPerColumnOrRowRoundingHalfToEven) {
-  const LineCase cases[] = {
+  struct Case {
+    CellPosition start, end;
+    std::vector<CellPosition> cells;
+  };
+  const Case cases[] = {
       {{0, 0}, {3, 1}, {{0, 0}, {1, 0}, {2, 1}, {3, 1}}},
       {{0, 0}, {2, 1}, {{0, 0}, {1, 0}, {2, 1}}},
       {{0, 1}, {2, 2}, {{0, 1}, {1, 2}, {2, 2}}},
@@ -28,7 +29,7 @@ TEST(LineCells, VisitsOneCellPerColumnOrRowRoundingHalfToEven) {
       {{4, 4}, {4, 4}, {{4, 4}}},
       {{3, 6}, {2, 3}, {{3, 6}, {3, 5}, {2, 4}, {2, 3}}},
   };
-  for (const LineCase& c : cases) {
+  for (const Case& c : cases) {
     EXPECT_EQ(LineCells(c.start.x, c.start.y, c.end.x, c.end.y), c.cells) << c.end.x << "," << c.end.y;
   }
 }
@@ -51,18 +52,15 @@ void Release(CanvasTestEditor& t, bool secondary) {
   t.editor.selection.ToolDragActive = false;
 }
 
-struct RectangleCase {
-  const char* name;
-  int tool;
-  int thickness;
-  int expectedCount;
-  bool innerShown;
-};
-
 TEST(RectangleTools, PaintTheBorderOrTheWholeRectangle) {
-  for (const RectangleCase& c : {RectangleCase{"outline", kRectangleTool, 1, 14, true},
-                                 RectangleCase{"thick outline", kRectangleTool, 2, 20, false},
-                                 RectangleCase{"filled", kFilledRectangleTool, 1, 20, false}}) {
+  struct Case {
+    const char* name;
+    int tool, thickness, expectedCount;
+    bool innerShown;
+  };
+  for (const Case& c :
+       {Case{"outline", kRectangleTool, 1, 14, true}, Case{"thick outline", kRectangleTool, 2, 20, false},
+        Case{"filled", kFilledRectangleTool, 1, 20, false}}) {
     CanvasTestEditor t;
     t.editor.tools.BrushSize = static_cast<std::int16_t>(c.thickness);
     t.editor.tools.PrimaryTile = kWall;
@@ -70,14 +68,10 @@ TEST(RectangleTools, PaintTheBorderOrTheWholeRectangle) {
     const CellBox& inner = t.editor.preview.SquareInner;
     EXPECT_EQ(inner.Visible, c.innerShown) << c.name;
     if (c.innerShown) {
-      EXPECT_EQ(inner.Left, 3);
-      EXPECT_EQ(inner.Right, 5);
-      EXPECT_EQ(inner.Top, 3);
-      EXPECT_EQ(inner.Bottom, 4);
+      EXPECT_EQ(std::make_tuple(inner.Left, inner.Top, inner.Right, inner.Bottom), std::make_tuple(3, 3, 5, 4));
     }
     Release(t, false);
     EXPECT_EQ(t.CountTile(kWall), c.expectedCount) << c.name;
-    EXPECT_EQ(t.Tile(2, 3), kWall) << c.name;
     EXPECT_EQ(t.Tile(6, 5), kWall) << c.name;
     EXPECT_EQ(t.Tile(4, 3) == kWall, c.expectedCount == 20) << c.name;
     EXPECT_FALSE(t.editor.preview.SquareOutline.Visible) << c.name;
@@ -85,72 +79,69 @@ TEST(RectangleTools, PaintTheBorderOrTheWholeRectangle) {
   }
 }
 
-struct CoverCase {
-  const char* name;
-  int tool;
-  bool overwrite;
-  int paintedTile;
-  bool erase;
-  int expectedOnWall;
-  int expectedOnEmpty;
-};
-
-TEST(RectangleAndLineTools, LeaveOccupiedCellsUnlessOverwritingErasingOrPaintingTheEmptyTile) {
-  const CoverCase cases[] = {
-      {"rectangle, overwrite off", kFilledRectangleTool, false, kGrass, false, kWall, kGrass},
-      {"rectangle, overwrite on", kFilledRectangleTool, true, kGrass, false, kGrass, kGrass},
-      {"rectangle, erasing", kFilledRectangleTool, false, kGrass, true, 0, 0},
-      {"rectangle, the empty tile", kFilledRectangleTool, false, 0, false, 0, 0},
-      {"line, overwrite off", kLineTool, false, kGrass, false, kWall, kGrass},
-      {"line, erasing", kLineTool, false, kGrass, true, 0, 0},
-      {"line, the empty tile", kLineTool, false, 0, false, 0, 0},
+// Every tool paints through the brush engine, so each must honour its overwrite rule.
+TEST(PaintingTools, LeaveOccupiedCellsUnlessOverwritingErasingOrPaintingTheEmptyTile) {
+  struct Case {
+    const char* name;
+    bool overwrite;
+    int paintedTile;
+    bool erase;
+    int expectedOnWall;
   };
-  for (const CoverCase& c : cases) {
-    CanvasTestEditor t;
-    t.editor.tools.Overwrite = c.overwrite;
-    t.editor.tools.SecondaryTile = static_cast<std::int16_t>(c.paintedTile);
-    if (c.erase) t.editor.input.HeldKey = kSpaceKey;
-    t.Cell(3, 0).TileCode = kWall;
-    t.Cell(5, 0).TileCode = kGrass;
-    DragBox(t, c.tool, {0, 0}, {6, 0}, true);
-    Release(t, true);
-    EXPECT_EQ(t.Tile(3, 0), c.expectedOnWall) << c.name;
-    EXPECT_EQ(t.Tile(4, 0), c.expectedOnEmpty) << c.name;
-    EXPECT_EQ(t.UndoSteps(), 1) << c.name;
+  const Case cases[] = {
+      {"overwrite off", false, kGrass, false, kWall},
+      {"overwrite on", true, kGrass, false, kGrass},
+      {"the empty tile", false, 0, false, 0},
+      {"erasing ignores the saturation and other copies of a unique tile", false, kThresher, true, 0},
+  };
+  for (const Case& c : cases) {
+    for (const int tool : {kBrushTool, kFilledRectangleTool, kLineTool}) {
+      CanvasTestEditor t;
+      t.editor.tools.Overwrite = c.overwrite;
+      t.editor.tools.SecondaryTile = static_cast<std::int16_t>(c.paintedTile);
+      t.editor.tools.Saturation = c.erase ? 10 : 100;
+      t.editor.tools.BrushSize = 2;  // three cells wide: columns and rows 9..11
+      if (c.erase) t.editor.input.HeldKey = kSpaceKey;
+      t.Cell(9, 9).TileCode = kWall;
+      t.Cell(12, 10).TileCode = kWall;  // just outside the square
+      t.Cell(30, 30).TileCode = kThresher;
+      if (tool == kBrushTool) {
+        PlaceTile(t.editor, 10, 10, false, true);
+      } else {
+        DragBox(t, tool, {9, 9}, {11, 11}, true);
+        Release(t, true);
+      }
+      EXPECT_EQ(t.Tile(9, 9), c.expectedOnWall) << c.name << ", tool " << tool;
+      EXPECT_EQ(t.Tile(11, 11), c.erase ? 0 : c.paintedTile) << c.name << ", tool " << tool;
+      EXPECT_EQ(t.Tile(12, 10), kWall) << c.name << ", tool " << tool;
+      EXPECT_EQ(t.Tile(30, 30), kThresher) << c.name << ", tool " << tool;
+    }
   }
 }
 
-TEST(RectangleTools, ASecondPressDuringTheDragCancelsItAndTheReleasePaintsNothing) {
-  CanvasTestEditor t;
-  t.editor.tools.PrimaryTile = kWall;
-  DragBox(t, kRectangleTool, {2, 2}, {6, 5}, false);
-  EXPECT_TRUE(ResetSquareTool(t.editor));
-  EXPECT_EQ(t.editor.input.MouseState, -2);
-  EXPECT_FALSE(t.editor.preview.SquareOutline.Visible);
-  Release(t, false);
-  EXPECT_EQ(t.CountTile(kWall), 0);
-  EXPECT_EQ(t.UndoSteps(), 0);
-  EXPECT_FALSE(ResetSquareTool(t.editor));
-}
-
-TEST(RectangleTools, AReleaseRecordsOneStepEvenWhenNoCellCouldBePainted) {
-  CanvasTestEditor t;
-  t.editor.tools.PrimaryTile = kGrass;
-  for (int x = 0; x < 3; ++x) t.Cell(x, 0).TileCode = kWall;
-  DragBox(t, kFilledRectangleTool, {0, 0}, {2, 0}, false);
-  Release(t, false);
-  EXPECT_EQ(t.CountTile(kGrass), 0);
-  EXPECT_EQ(t.UndoSteps(), 1);
-}
-
-TEST(RectangleAndLineTools, ADragStartedOffTheLevelPaintsOnlyLevelCells) {
-  for (const int tool : {kFilledRectangleTool, kLineTool}) {
+TEST(RectangleAndLineTools, PaintOnlyFreeLevelCellsAndRecordAStepUnlessOnlyTheStartCellWasTried) {
+  struct Case {
+    const char* name;
+    int tool;
+    CellPosition from, to;
+    int painted, steps;
+  };
+  const Case cases[] = {
+      {"rectangle over occupied cells", kFilledRectangleTool, {0, 0}, {2, 0}, 0, 1},
+      {"line over occupied cells", kLineTool, {0, 0}, {2, 0}, 0, 1},
+      {"one-cell line on an occupied cell", kLineTool, {0, 0}, {0, 0}, 0, 0},
+      {"rectangle started off the level", kFilledRectangleTool, {-2, -2}, {1, 1}, 2, 1},
+      {"line started off the level", kLineTool, {-2, -2}, {1, 1}, 1, 1},
+  };
+  for (const Case& c : cases) {
     CanvasTestEditor t;
-    t.editor.tools.PrimaryTile = kWall;
-    DragBox(t, tool, {-2, -2}, {1, 1}, false);
+    t.editor.tools.PrimaryTile = kGrass;
+    for (int x = 0; x < 3; ++x) t.Cell(x, 0).TileCode = kWall;
+    DragBox(t, c.tool, c.from, c.to, false);
     Release(t, false);
-    EXPECT_EQ(t.CountTile(kWall), tool == kLineTool ? 2 : 4) << tool;
-    EXPECT_EQ(t.Tile(1, 1), kWall) << tool;
+    EXPECT_EQ(t.CountTile(kGrass), c.painted) << c.name;
+    EXPECT_EQ(t.Tile(1, 1), c.painted > 0 ? kGrass : 0) << c.name;
+    EXPECT_EQ(t.UndoSteps(), c.steps) << c.name;
   }
 }
 
@@ -160,9 +151,7 @@ TEST(LineTool, ThePreviewMarksTheLinesCellsAndAPressOnItCancelsTheDrag) {
   t.editor.tools.PrimaryTile = kWall;
   DragBox(t, kLineTool, {0, 0}, {3, 1}, false);
   EXPECT_FALSE(t.Cell(20, 20).Selected);
-  for (const CellPosition cell : LineCells(0, 0, 3, 1)) {
-    EXPECT_TRUE(t.editor.preview.Marker(cell.x, cell.y));
-  }
+  for (const CellPosition cell : LineCells(0, 0, 3, 1)) EXPECT_TRUE(t.editor.preview.Marker(cell.x, cell.y));
   EXPECT_FALSE(t.editor.preview.Marker(2, 0));
   t.PointAt(10, 10);
   EXPECT_FALSE(CancelLineDrag(t.editor));
@@ -175,27 +164,22 @@ TEST(LineTool, ThePreviewMarksTheLinesCellsAndAPressOnItCancelsTheDrag) {
   EXPECT_EQ(t.UndoSteps(), 0);
 }
 
-struct StartCellCase {
-  const char* name;
-  int tile;
-  CellPosition end;
-  int saturation;
-  bool erase;
-  int expectedStart;
-  int expectedCount;
-};
-
 TEST(LineTool, AUniqueTileOrAOneCellLinePaintsOnlyItsStartCellAndAlwaysPaintsIt) {
-  const StartCellCase cases[] = {
-      {"unique tile", kThresher, {8, 3}, 100, false, kThresher, 1},
-      {"one cell at low saturation", kWall, {1, 1}, 1, false, kWall, 1},
-      {"one cell erasing", kWall, {1, 1}, 100, true, 0, 0},
-      {"unique tile erasing", kThresher, {8, 3}, 100, true, 0, 0},
+  struct Case {
+    const char* name;
+    int tile;
+    CellPosition end;
+    bool erase;
   };
-  for (const StartCellCase& c : cases) {
+  const Case cases[] = {
+      {"unique tile", kThresher, {8, 3}, false},
+      {"one cell", kWall, {1, 1}, false},
+      {"one cell erasing", kWall, {1, 1}, true},
+  };
+  for (const Case& c : cases) {
     CanvasTestEditor t;
     t.editor.random.Seed(3);
-    t.editor.tools.Saturation = static_cast<std::int16_t>(c.saturation);
+    t.editor.tools.Saturation = 1;  // the start cell is painted whatever the saturation
     t.editor.tools.PrimaryTile = static_cast<std::int16_t>(c.tile);
     t.editor.tools.PrimaryDirection = 3;
     t.Cell(1, 1) = MapCell{kGrass, 0, 0, false};
@@ -208,21 +192,10 @@ TEST(LineTool, AUniqueTileOrAOneCellLinePaintsOnlyItsStartCellAndAlwaysPaintsIt)
     }
     EXPECT_EQ(marked, 1) << c.name;
     Release(t, false);
-    EXPECT_EQ(t.Tile(1, 1), c.expectedStart) << c.name;
-    EXPECT_EQ(t.Cell(1, 1).Direction, c.expectedStart == 0 ? 0 : 3) << c.name;
-    EXPECT_EQ(t.CountTile(c.tile), c.expectedCount) << c.name;
+    EXPECT_EQ(t.Cell(1, 1), c.erase ? MapCell{} : (MapCell{static_cast<std::int16_t>(c.tile), 3, 0, false})) << c.name;
+    EXPECT_EQ(t.CountTile(c.tile), c.erase ? 0 : 1) << c.name;
     EXPECT_EQ(t.UndoSteps(), 1) << c.name;
   }
-}
-
-TEST(LineTool, AStartCellThatMayNotBePaintedRecordsNoStep) {
-  CanvasTestEditor t;
-  t.editor.tools.PrimaryTile = kWall;
-  t.Cell(1, 1).TileCode = kGrass;
-  DragBox(t, kLineTool, {1, 1}, {1, 1}, false);
-  Release(t, false);
-  EXPECT_EQ(t.Tile(1, 1), kGrass);
-  EXPECT_EQ(t.UndoSteps(), 0);
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
+#include "editor/model/clipboard.h"
 #include "editor/model/minimap_position.h"
+#include "editor/model/paste_mode.h"
 #include "editor/model/selection_commands.h"
-#include "editor/model/selection_marks.h"
 #include "editor/model/selection_marquee.h"
 #include "editor/support/canvas_test_editor.h"
 
@@ -10,183 +13,268 @@ namespace brolt::editor {
 namespace {
 
 using testing::CanvasTestEditor;
+using testing::kCannon;
 using testing::kGrass;
 using testing::kTestTileSize;
+using testing::kThresher;
 using testing::kWall;
 
+// Counted over the whole map, so that a selected cell of the spare column or row shows.
 int SelectedCount(const Editor& editor) {
   int count = 0;
-  for (int x = 0; x < kLevelSize; ++x) {
-    for (int y = 0; y < kLevelSize; ++y) count += editor.level.Cell(x, y).Selected ? 1 : 0;
+  for (const auto& column : editor.level.Map) {
+    for (const MapCell& cell : column) count += cell.Selected ? 1 : 0;
   }
   return count;
 }
 
-// A left-button gesture with the selector, as the main window drives it.
+// A left-button press with the selector, as the main window drives it.
 void Press(CanvasTestEditor& t, int x, int y, bool modifier) {
+  t.editor.tools.CurrentTool = kSelectorTool;
   t.PointAt(x, y);
   t.editor.input.MouseState = 1;
   t.editor.input.ShiftAtPress = modifier;
   BeginMultiSelect(t.editor);
 }
 
-void DragTo(CanvasTestEditor& t, int x, int y) {
-  t.PointAt(x, y);
-  DragMultiSelect(t.editor);
-}
-
-struct ClickCase {
-  const char* name;
-  bool modifier;
-  std::int16_t heldKey;
-  bool clickedSelected;
-  bool otherSelected;
-};
-
 TEST(Marquee, AClickSelectsOneCellShiftAddsItCtrlRemovesIt) {
-  for (const ClickCase& c : {ClickCase{"plain click", false, 0, true, false}, ClickCase{"shift", true, 0, true, true},
-                             ClickCase{"ctrl", true, kCtrlKey, false, true}}) {
+  const std::pair<bool, std::int16_t> clicks[] = {{false, 0}, {true, 0}, {true, kCtrlKey}};  // modifier, held key
+  for (const auto& [modifier, heldKey] : clicks) {
     CanvasTestEditor t;
-    t.editor.tools.CurrentTool = kSelectorTool;
     t.Select(30, 30);
     t.Select(5, 5);
-    t.editor.input.HeldKey = c.heldKey;
-    Press(t, 5, 5, c.modifier);
+    t.editor.input.HeldKey = heldKey;
+    Press(t, 5, 5, modifier);
     EndMultiSelect(t.editor);
-    EXPECT_EQ(t.Cell(5, 5).Selected, c.clickedSelected) << c.name;
-    EXPECT_EQ(t.Cell(30, 30).Selected, c.otherSelected) << c.name;
-    EXPECT_EQ(t.editor.preview.Marker(5, 5), c.clickedSelected) << c.name;
-    EXPECT_EQ(SelectedCount(t.editor), (c.clickedSelected ? 1 : 0) + (c.otherSelected ? 1 : 0)) << c.name;
+    const bool clickedSelected = heldKey != kCtrlKey;
+    EXPECT_EQ(t.Cell(5, 5).Selected, clickedSelected) << modifier << heldKey;
+    EXPECT_EQ(t.editor.preview.Marker(5, 5), clickedSelected) << modifier << heldKey;
+    EXPECT_EQ(t.Cell(30, 30).Selected, modifier) << modifier << heldKey;
+    EXPECT_EQ(SelectedCount(t.editor), clickedSelected + modifier) << modifier << heldKey;
   }
 }
 
-TEST(Marquee, ABackwardsDragSelectsFromThePointersColumnToTheStartColumn) {
-  CanvasTestEditor t;
-  t.editor.tools.CurrentTool = kSelectorTool;
-  Press(t, 10, 4, false);
-  DragTo(t, 7, 6);
-  const CellBox& marquee = t.editor.preview.Marquee;
-  EXPECT_EQ(marquee.Left, 7);
-  EXPECT_EQ(marquee.Right, 10);
-  EXPECT_EQ(marquee.Top, 4);
-  EXPECT_EQ(marquee.Bottom, 6);
-  EndMultiSelect(t.editor);
-  EXPECT_EQ(SelectedCount(t.editor), 4 * 3);
-  EXPECT_TRUE(t.Cell(7, 6).Selected);
-  EXPECT_FALSE(t.Cell(6, 6).Selected);
+TEST(Marquee, ADragSelectsTheCellsBetweenThePressAndThePointerWhicheverWayUnlessARightPressCancelsIt) {
+  struct Case {
+    const char* name;
+    int pressX, pressY, mouseX, mouseY;
+    std::tuple<int, int, int, int> box;  // left, top, right, bottom
+    bool cancelled;
+  };
+  const Case cases[] = {
+      {"backwards", 10, 4, 7 * kTestTileSize + 5, 6 * kTestTileSize + 5, {7, 4, 10, 6}, false},
+      // The last pixel of column 10 already reaches column 11.
+      {"to a cell's last pixel", 8, 0, 11 * kTestTileSize - 1, 5, {8, 0, 11, 0}, false},
+      {"cancelled", 2, 2, 6 * kTestTileSize + 5, 6 * kTestTileSize + 5, {2, 2, 6, 6}, true},
+  };
+  for (const Case& c : cases) {
+    CanvasTestEditor t;
+    Press(t, c.pressX, c.pressY, false);
+    t.editor.input.MouseX = static_cast<std::int16_t>(c.mouseX);
+    t.editor.input.MouseY = static_cast<std::int16_t>(c.mouseY);
+    DragMultiSelect(t.editor);
+    const CellBox& marquee = t.editor.preview.Marquee;
+    const decltype(c.box) shown{marquee.Left, marquee.Top, marquee.Right, marquee.Bottom};
+    EXPECT_EQ(shown, c.box) << c.name;
+    if (c.cancelled) {
+      t.editor.input.MouseState = 2;
+      EXPECT_TRUE(CancelMultiSelect(t.editor));
+      EXPECT_EQ(t.editor.input.MouseState, 0);
+      EXPECT_FALSE(CancelMultiSelect(t.editor));
+      t.PointAt(8, 8);
+      DragMultiSelect(t.editor);
+    }
+    EXPECT_EQ(marquee.Visible, !c.cancelled) << c.name;
+    EndMultiSelect(t.editor);
+    const auto [left, top, right, bottom] = c.box;
+    EXPECT_EQ(SelectedCount(t.editor), c.cancelled ? 0 : (right - left + 1) * (bottom - top + 1)) << c.name;
+    EXPECT_EQ(t.Cell(right, bottom).Selected, !c.cancelled) << c.name;
+    EXPECT_FALSE(t.Cell(left - 1, bottom).Selected) << c.name;
+  }
 }
-
-TEST(Marquee, TheLastPixelOfACellAlreadyReachesTheNextCell) {
-  CanvasTestEditor t;
-  t.editor.tools.CurrentTool = kSelectorTool;
-  Press(t, 8, 0, false);
-  t.editor.input.MouseX = 11 * kTestTileSize - 1;  // 219, the last pixel of column 10
-  DragMultiSelect(t.editor);
-  EXPECT_EQ(t.editor.preview.Marquee.Right, 11);
-}
-
-TEST(Marquee, ARightPressDuringTheDragCancelsItAndTheReleaseSelectsNothing) {
-  CanvasTestEditor t;
-  t.editor.tools.CurrentTool = kSelectorTool;
-  Press(t, 2, 2, false);
-  DragTo(t, 6, 6);
-  t.editor.input.MouseState = 2;
-  EXPECT_TRUE(CancelMultiSelect(t.editor));
-  EXPECT_FALSE(t.editor.preview.Marquee.Visible);
-  EXPECT_EQ(t.editor.input.MouseState, 0);
-  DragTo(t, 8, 8);
-  EndMultiSelect(t.editor);
-  EXPECT_EQ(SelectedCount(t.editor), 0);
-  EXPECT_FALSE(CancelMultiSelect(t.editor));
-}
-
-struct WholeLevelCase {
-  const char* name;
-  void (*select)(Editor&);
-  int expectedCount;
-};
 
 TEST(WholeLevelSelections, ReplaceTheSelectionByTheirRule) {
-  // The level holds walls in column 0 and grass at (1, 0); the pointer is over a wall; the primary
-  // tile is grass and the secondary tile is the empty tile.
-  const WholeLevelCase cases[] = {
-      {"all", [](Editor& e) { SelectAllTiles(e, false); }, 2500},
-      {"non-empty", [](Editor& e) { SelectAllTiles(e, true); }, 51},
-      {"like the primary tile", [](Editor& e) { SelectTilesLikeButton(e, false); }, 1},
-      {"like the secondary (empty) tile", [](Editor& e) { SelectTilesLikeButton(e, true); }, 2449},
-      {"like the cell under the pointer", [](Editor& e) { SelectTilesLikeCell(e); }, 50},
+  // Walls fill column 0 and grass is at (1, 0); (3, 3) is selected; the pointer is over a wall; the
+  // primary tile is grass and the secondary tile is the empty tile.
+  struct Case {
+    const char* name;
+    void (*select)(Editor&);
+    bool tiles;
+    int expectedCount;
   };
-  for (const WholeLevelCase& c : cases) {
+  const Case cases[] = {
+      {"all", [](Editor& e) { SelectAllTiles(e, false); }, true, 2500},
+      {"non-empty", [](Editor& e) { SelectAllTiles(e, true); }, true, 51},
+      {"non-empty of an empty level", [](Editor& e) { SelectAllTiles(e, true); }, false, 0},
+      {"inverted", InvertSelection, true, 2499},
+      {"like the primary tile", [](Editor& e) { SelectTilesLikeButton(e, false); }, true, 1},
+      {"like the secondary (empty) tile", [](Editor& e) { SelectTilesLikeButton(e, true); }, true, 2449},
+      {"like the cell under the pointer", SelectTilesLikeCell, true, 50},
+  };
+  for (const Case& c : cases) {
     CanvasTestEditor t;
-    for (int y = 0; y < kLevelSize; ++y) t.Cell(0, y).TileCode = kWall;
-    t.Cell(1, 0).TileCode = kGrass;
+    if (c.tiles) {
+      for (int y = 0; y < kLevelSize; ++y) t.Cell(0, y).TileCode = kWall;
+      t.Cell(1, 0).TileCode = kGrass;
+    }
+    t.Select(3, 3);
+    t.editor.preview.Marker(3, 3) = true;
     t.editor.tools.PrimaryTile = kGrass;
     t.editor.tools.SecondaryTile = 0;
-    t.editor.level.Map[50][50].Selected = false;
     t.PointAt(0, 20);
     c.select(t.editor);
     EXPECT_EQ(SelectedCount(t.editor), c.expectedCount) << c.name;
-    EXPECT_FALSE(t.editor.level.Map[50][3].Selected) << c.name;
+    EXPECT_EQ(t.editor.preview.Marker(3, 3), t.Cell(3, 3).Selected) << c.name;
   }
 }
 
-TEST(WholeLevelSelections, SelectingNonEmptyCellsOfAnEmptyLevelDeselectsEverything) {
-  CanvasTestEditor t;
-  t.Select(3, 3);
-  SelectAllTiles(t.editor, true);
-  EXPECT_EQ(SelectedCount(t.editor), 0);
-  EXPECT_FALSE(t.editor.preview.Marker(3, 3));
+TEST(DeleteSelectedAndClearLevel, EmptyTheirCellsButNotTheSpareColumnAndRowAndAlwaysRecordAStep) {
+  for (const auto& [command, clearsAll] : {std::pair{&DeleteSelected, false}, std::pair{&ClearLevel, true}}) {
+    CanvasTestEditor t;
+    t.Cell(3, 3) = MapCell{kWall, 2, 0, true};
+    t.Cell(4, 4) = MapCell{kGrass, 2, 0, false};
+    t.editor.level.Map[50][10].TileCode = kWall;
+    t.editor.level.Map[10][50].TileCode = kWall;
+    t.editor.level.LevelSaved = true;
+    command(t.editor);
+    EXPECT_EQ(t.Cell(3, 3), MapCell{}) << clearsAll;
+    EXPECT_EQ(t.Tile(4, 4), clearsAll ? 0 : kGrass) << clearsAll;
+    EXPECT_EQ(t.CountTile(kWall), 2) << clearsAll;
+    EXPECT_FALSE(t.editor.level.LevelSaved) << clearsAll;
+    command(t.editor);  // nothing left to empty
+    EXPECT_EQ(t.UndoSteps(), 2) << clearsAll;
+  }
 }
-
-TEST(DeleteSelected, EmptiesTheSelectedCellsAndRecordsAStepEvenWhenNothingIsSelected) {
-  CanvasTestEditor t;
-  t.Cell(3, 3) = MapCell{kWall, 2, 0, true};
-  t.Cell(4, 4) = MapCell{kWall, 2, 0, false};
-  t.editor.level.LevelSaved = true;
-  DeleteSelected(t.editor);
-  EXPECT_EQ(t.Cell(3, 3), MapCell{});
-  EXPECT_EQ(t.Tile(4, 4), kWall);
-  EXPECT_EQ(t.UndoSteps(), 1);
-  t.editor.level.LevelSaved = true;
-  DeleteSelected(t.editor);
-  EXPECT_EQ(t.UndoSteps(), 2);
-  EXPECT_FALSE(t.editor.level.LevelSaved);
-}
-
-TEST(ClearLevel, EmptiesTheLevelAndLeavesTheSpareColumnAndRow) {
-  CanvasTestEditor t;
-  t.Cell(0, 0).TileCode = kWall;
-  t.Cell(49, 49) = MapCell{kGrass, 3, 0, true};
-  t.editor.level.Map[50][10].TileCode = kWall;
-  t.editor.level.Map[10][50].TileCode = kWall;
-  ClearLevel(t.editor);
-  EXPECT_EQ(t.CountTile(kGrass), 0);
-  EXPECT_EQ(t.CountTile(kWall), 2);
-  EXPECT_EQ(SelectedCount(t.editor), 0);
-  EXPECT_EQ(t.UndoSteps(), 1);
-}
-
-struct MiniCase {
-  float x;
-  float expected;
-};
 
 TEST(ShowMiniLevelPos, CentresTheBoxOnTheCellAndKeepsItOnTheMinimap) {
-  for (const MiniCase& c : {MiniCase{100, 69}, MiniCase{149, 92}, MiniCase{200, 92}, MiniCase{10, 0}, MiniCase{45, 15}}) {
+  for (const auto& [asked, expected] : {std::pair{100.f, 69.f}, std::pair{149.f, 92.f}, std::pair{200.f, 92.f},
+                                        std::pair{10.f, 0.f}, std::pair{45.f, 15.f}}) {
     CanvasTestEditor t;
     t.editor.prefs.MiniWidth = 150;
     t.editor.preview.MiniSelectWidth = 60;
     t.editor.preview.MiniSelectHeight = 45;
-    float x = c.x;
+    float x = asked;
     float y = 60;
     ShowMiniLevelPos(t.editor, x, y);
-    EXPECT_FLOAT_EQ(x, c.expected) << c.x;
-    EXPECT_FLOAT_EQ(t.editor.preview.MiniSelectLeft, c.expected) << c.x;
+    EXPECT_FLOAT_EQ(x, expected) << asked;
     EXPECT_FLOAT_EQ(y, 37.5f);  // 60 less half of 45 snapped to 15 cells: the corner lands on a half pixel
-    EXPECT_EQ(t.window.minimapPointer, 5);
-    EXPECT_EQ(t.window.status[1].text, "<Col: " + std::to_string(static_cast<int>(c.expected) / 3)) << c.x;
+    EXPECT_EQ(t.window.status[1].text, "<Col: " + std::to_string(static_cast<int>(expected) / 3)) << asked;
     EXPECT_EQ(t.window.status[2].text, "^Row: 12");
   }
+}
+
+TEST(Clipboard, TheCopysCentreCellLandsOnTheClickedCellByTheOverwriteRuleAndCellsPastTheLevelAreDropped) {
+  CanvasTestEditor t;
+  t.Cell(2, 10).Selected = true;  // a copied empty cell
+  for (int x = 3; x <= 6; ++x) t.Cell(x, 10) = MapCell{kCannon, static_cast<std::int16_t>(x - 2), 0, true};
+  t.Cell(4, 11) = MapCell{kWall, 0, 0, true};
+  CopySelection(t.editor);  // centre (4, 10)
+  for (const auto& [x, y] : {std::pair{18, 20}, std::pair{21, 20}, std::pair{46, 49}, std::pair{47, 49}}) {
+    t.Cell(x, y).TileCode = kGrass;
+  }
+  t.PointAt(20, 20);
+  PlaceClipboard(t.editor);  // Overwrite is off: the grass stays
+  for (int x = 19; x <= 22; ++x) {
+    const auto direction = static_cast<std::int16_t>(x - 18);
+    EXPECT_EQ(t.Cell(x, 20), (x == 21 ? MapCell{kGrass, 0, 0, false} : MapCell{kCannon, direction, 0, true})) << x;
+  }
+  EXPECT_EQ(t.Tile(18, 20), kGrass);
+  EXPECT_EQ(t.Tile(20, 21), kWall);
+  EXPECT_TRUE(t.editor.preview.Marker(19, 20));
+  EXPECT_FALSE(t.Cell(3, 10).Selected);
+  EXPECT_EQ(t.UndoSteps(), 1);
+  EXPECT_TRUE(t.editor.clipboard.PasteMode);  // placing again is one click away
+  t.editor.tools.Overwrite = true;
+  t.PointAt(48, 49);
+  PlaceClipboard(t.editor);
+  EXPECT_EQ(t.Tile(46, 49), 0);
+  EXPECT_EQ(t.Cell(47, 49), (MapCell{kCannon, 1, 0, true}));
+  EXPECT_EQ(t.CountTile(kCannon), 4 + 3 + 3);  // the fourth fell in the spare column
+  EXPECT_EQ(t.CountTile(kWall), 2);            // and the wall in the spare row
+}
+
+TEST(Clipboard, ACopyOrCutThatTakesNothingSaysSoAndEmptiesTheClipboard) {
+  const std::tuple<void (*)(Editor&), bool, const char*, const char*> cases[] = {
+      {CopySelection, false, "At least one tile must be selected to copy.", "cannotcopy"},
+      {CutSelection, false, "At least one tile must be selected to cut.", "cannotcopy"},
+      {CopySelection, true, "Nothing in clipboard.", "cannotpaste"},  // a paste never adds a second one
+  };
+  for (const auto& [command, uniqueTileSelected, message, helpKey] : cases) {
+    CanvasTestEditor t;
+    t.editor.clipboard.Filled = true;
+    if (uniqueTileSelected) t.Cell(7, 7) = MapCell{kThresher, 1, 0, true};
+    command(t.editor);
+    EXPECT_EQ(t.dialogs.LastMessage(), message);
+    EXPECT_EQ(t.dialogs.messages.back().helpKey, helpKey) << message;
+    EXPECT_FALSE(t.editor.clipboard.Filled) << message;
+    EXPECT_FALSE(t.editor.clipboard.PasteMode) << message;
+    EXPECT_EQ(t.UndoSteps(), 0) << message;
+    EXPECT_TRUE(t.window.pointers.empty() || t.window.pointers.back() == 0) << message;  // no hourglass left
+  }
+}
+
+TEST(Clipboard, ACutTakesAUniqueTileAlongAndEachPlacementMovesItUnlessItsTargetIsOccupied) {
+  CanvasTestEditor t;
+  t.Cell(7, 7) = MapCell{kThresher, 2, 0, true};
+  t.Cell(8, 7) = MapCell{kWall, 0, 0, true};
+  t.editor.level.LevelSaved = true;
+  CutSelection(t.editor);
+  EXPECT_EQ(t.Cell(7, 7), MapCell{});
+  EXPECT_EQ(t.Tile(8, 7), 0);
+  EXPECT_EQ(t.UndoSteps(), 1);
+  EXPECT_FALSE(t.editor.level.LevelSaved);
+  EXPECT_TRUE(t.editor.clipboard.PasteMode);
+  t.PointAt(20, 20);
+  PlaceClipboard(t.editor);
+  EXPECT_EQ(t.Cell(20, 20).Direction, 2);
+  t.PointAt(30, 30);
+  PlaceClipboard(t.editor);
+  EXPECT_EQ(t.CountTile(kThresher), 1);
+  EXPECT_EQ(t.Tile(30, 30), kThresher);
+  t.Cell(40, 40).TileCode = kGrass;
+  t.PointAt(40, 40);
+  PlaceClipboard(t.editor);  // Overwrite is off: the grass stays, and so does the Thresher
+  EXPECT_EQ(t.Tile(40, 40), kGrass);
+  EXPECT_EQ(t.Tile(30, 30), kThresher);
+  EXPECT_EQ(t.UndoSteps(), 4);
+}
+
+TEST(PasteMode, ThePreviewShowsTheCellsAClickWouldWrite) {
+  CanvasTestEditor t;
+  t.Cell(0, 0) = MapCell{kWall, 0, 0, true};
+  t.Cell(2, 0) = MapCell{kWall, 0, 0, true};
+  CopySelection(t.editor);  // centre (1, 0); (1, 0) holds no copied cell
+  t.Select(30, 30);
+  t.editor.preview.Marker(30, 30) = true;
+  t.PointAt(10, 5);
+  DragPastePreview(t.editor);
+  EXPECT_TRUE(t.editor.preview.Marker(9, 5));
+  EXPECT_FALSE(t.editor.preview.Marker(10, 5));
+  EXPECT_TRUE(t.editor.preview.Marker(11, 5));
+  EXPECT_FALSE(t.editor.preview.Marker(30, 30));
+  EXPECT_EQ(t.Tile(9, 5), 0);
+}
+
+TEST(PasteMode, AGuardedCommandAsksOnlyThereAndLeavingKeepsThePlacedCellsFlagsAndTheClipboard) {
+  CanvasTestEditor t;
+  EXPECT_FALSE(ConfirmExitPasteMode(t.editor));
+  EXPECT_TRUE(t.dialogs.messages.empty());
+  t.Select(1, 1);
+  CopySelection(t.editor);
+  t.PointAt(5, 5);
+  PlaceClipboard(t.editor);
+  t.dialogs.buttonAnswers.push_back(2);  // Cancel: the command is dropped
+  EXPECT_TRUE(ConfirmExitPasteMode(t.editor));
+  EXPECT_EQ(t.dialogs.LastMessage(), "This action will exit paste mode.");
+  EXPECT_EQ(t.dialogs.messages.back().helpKey, "xopastemode");
+  EXPECT_TRUE(t.editor.clipboard.PasteMode);
+  CancelPasteMode(t.editor);
+  EXPECT_FALSE(t.editor.clipboard.PasteMode);
+  EXPECT_TRUE(t.Cell(5, 5).Selected);
+  EXPECT_FALSE(t.editor.preview.Marker(5, 5));
+  StartPasteMode(t.editor);
+  EXPECT_TRUE(t.editor.clipboard.PasteMode);
+  EXPECT_FALSE(t.Cell(5, 5).Selected);
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
+#include "editor/model/rotate_map_cell.h"
 #include "editor/support/canvas_test_editor.h"
 
 namespace brolt::editor {
@@ -13,148 +16,124 @@ using testing::kGrass;
 using testing::kThresher;
 using testing::kWall;
 
-// The enabled state each tool leaves; EditPaste is left as it was by every tool but the selector.
-struct ToolRow {
-  int tool;
-  bool rotate;
-  bool copyCut;
-  bool thickness;
-  bool saturation;
-  bool sizeBar;
-  bool paletteMarker;
-};
-
-TEST(SelectTool, SetsTheMenusAndPanelControlsByTool) {
-  const ToolRow rows[] = {
-      {kSelectorTool, false, true, false, false, false, false},
-      {kBrushTool, true, false, true, true, true, true},
-      {kFillTool, true, false, false, true, false, true},
-      {kRectangleTool, true, false, true, true, true, true},
-      {kFilledRectangleTool, true, false, false, true, false, true},
-      {kLineTool, true, false, false, true, false, true},
-      {kPreviewStartTool, true, false, false, true, true, true},
+TEST(SelectTool, TheSelectorEnablesTheSelectionControlsAndEachPaintingToolItsOwn) {
+  struct Row {
+    int tool;
+    bool thickness, sizeBar;
   };
-  for (const ToolRow& row : rows) {
+  for (const Row& row : {Row{kSelectorTool, false, false}, Row{kBrushTool, true, true}, Row{kFillTool, false, false},
+                         Row{kRectangleTool, true, true}, Row{kFilledRectangleTool, false, false},
+                         Row{kLineTool, false, false}, Row{kPreviewStartTool, false, true}}) {
     CanvasTestEditor t;
     SelectTool(t.editor, row.tool, kGrass, false);
-    auto& on = t.window.enabled;
-    EXPECT_EQ(t.editor.tools.CurrentTool, row.tool);
-    EXPECT_EQ(t.window.currentTool, row.tool);
-    EXPECT_EQ(on[ToolControl::ToolsRotate], row.rotate) << row.tool;
-    EXPECT_EQ(on[ToolControl::ToolsRotateSecondary], row.rotate) << row.tool;
-    EXPECT_EQ(on[ToolControl::EditCopy], row.copyCut) << row.tool;
-    EXPECT_EQ(on[ToolControl::EditCut], row.copyCut) << row.tool;
-    EXPECT_EQ(on[ToolControl::EditRotateMenu], row.copyCut) << row.tool;
-    EXPECT_EQ(on.count(ToolControl::EditPaste) == 1, row.tool == kSelectorTool) << row.tool;
-    EXPECT_EQ(on[ToolControl::Thickness], row.thickness) << row.tool;
-    EXPECT_EQ(on[ToolControl::Saturation], row.saturation) << row.tool;
-    EXPECT_EQ(on[ToolControl::BrushSizeBar], row.sizeBar) << row.tool;
-    for (ToolControl always : {ToolControl::EditDeleteSelected, ToolControl::EditInvertSelection,
-                               ToolControl::EditSelectAll, ToolControl::SelectTilesOnly, ToolControl::EditClearLevel}) {
-      EXPECT_TRUE(on[always]) << row.tool;
+    const bool selector = row.tool == kSelectorTool;
+    const std::pair<ToolControl, bool> expected[] = {
+        {ToolControl::Thickness, row.thickness}, {ToolControl::BrushSizeBar, row.sizeBar},
+        {ToolControl::ToolsRotate, !selector},   {ToolControl::ToolsRotateSecondary, !selector},
+        {ToolControl::Saturation, !selector},    {ToolControl::EditCopy, selector},
+        {ToolControl::EditCut, selector},        {ToolControl::EditRotateMenu, selector},
+        {ToolControl::EditDeleteSelected, true}, {ToolControl::EditInvertSelection, true},
+        {ToolControl::EditSelectAll, true},      {ToolControl::SelectTilesOnly, true},
+        {ToolControl::EditClearLevel, true}};
+    for (const auto& [control, enabled] : expected) {
+      EXPECT_EQ(t.window.enabled[control], enabled) << row.tool << " control " << static_cast<int>(control);
     }
-    EXPECT_EQ(t.window.paletteMarkerShown, row.paletteMarker) << row.tool;
-    const int expectedPrimary = row.tool == kPreviewStartTool ? kThresher : kGrass;
-    EXPECT_EQ(t.editor.tools.PrimaryTile, expectedPrimary) << row.tool;
-    EXPECT_EQ(t.window.paletteMarkerTile, row.paletteMarker ? expectedPrimary : 0) << row.tool;
+    // Every other tool leaves Paste as it was.
+    EXPECT_EQ(t.window.enabled.count(ToolControl::EditPaste) == 1, selector) << row.tool;
+    const int primary = row.tool == kPreviewStartTool ? kThresher : kGrass;
+    EXPECT_EQ(t.editor.tools.PrimaryTile, primary) << row.tool;
+    EXPECT_EQ(t.window.paletteMarkerShown, !selector) << row.tool;
+    EXPECT_EQ(t.window.paletteMarkerTile, selector ? 0 : primary) << row.tool;
   }
 }
-
-TEST(SelectTool, AUniqueBrushTileIsOneCellWideUntilTheUserMovesTheBar) {
-  CanvasTestEditor t;
-  t.editor.tools.BrushSize = 4;
-  SelectTool(t.editor, kBrushTool, kThresher, false);
-  EXPECT_EQ(t.editor.tools.BrushSize, 1);
-  EXPECT_FALSE(t.window.enabled[ToolControl::BrushSizeBar]);
-  SelectTool(t.editor, kBrushTool, kGrass, false);
-  EXPECT_TRUE(t.window.enabled[ToolControl::BrushSizeBar]);
-  EXPECT_EQ(t.editor.tools.BrushSize, 1);
-}
-
-struct PreviewStartCase {
-  const char* name;
-  int tile;
-  bool secondary;
-  int expectedTool;
-  int expectedPrimary;
-};
 
 TEST(SelectTool, ChoosingAnotherTileWhilePlacingThePreviewStartReturnsToTheBrush) {
-  for (const PreviewStartCase& c : {PreviewStartCase{"left click on grass", kGrass, false, kBrushTool, kGrass},
-                                    PreviewStartCase{"right click on grass", kGrass, true, kBrushTool, kGrass},
-                                    PreviewStartCase{"the Thresher", kThresher, false, kPreviewStartTool, kThresher}}) {
+  for (const auto& [tile, secondary, tool] :
+       {std::tuple{kGrass, false, kBrushTool}, std::tuple{kGrass, true, kBrushTool},
+        std::tuple{kThresher, false, kPreviewStartTool}}) {
     CanvasTestEditor t;
     SelectTool(t.editor, kPreviewStartTool, kWall, false);
-    ASSERT_EQ(t.editor.tools.PrimaryTile, kThresher);
-    SelectTool(t.editor, t.editor.tools.CurrentTool, c.tile, c.secondary);
-    EXPECT_EQ(t.editor.tools.CurrentTool, c.expectedTool) << c.name;
-    EXPECT_EQ(t.editor.tools.PrimaryTile, c.expectedPrimary) << c.name;
+    SelectTool(t.editor, kPreviewStartTool, tile, secondary);
+    EXPECT_EQ(t.editor.tools.CurrentTool, tool) << tile << " secondary " << secondary;
+    EXPECT_EQ(t.editor.tools.PrimaryTile, tile) << tile << " secondary " << secondary;
   }
 }
 
-TEST(SelectTool, ANewTileStartsUpWhenItTurnsAndShowsItsPreview) {
-  CanvasTestEditor t;
-  SelectTool(t.editor, kBrushTool, kCannon, true);
-  EXPECT_EQ(t.editor.tools.SecondaryTile, kCannon);
-  EXPECT_EQ(t.editor.tools.SecondaryDirection, 1);
-  EXPECT_EQ(t.window.previews[true], std::make_pair(kCannon, 1));
-  SelectTool(t.editor, kBrushTool, kWall, false);
-  EXPECT_EQ(t.editor.tools.PrimaryDirection, 0);
-  EXPECT_EQ(t.window.previews[false], std::make_pair(kWall, 0));
-}
-
-TEST(SelectTool, FollowsTheCounterTileAndLeavesPasteModeAndDrags) {
+TEST(SelectTool, ANewTileStartsUpIfItTurnsAndAUniqueOneNarrowsTheBrushToOneCell) {
   CanvasTestEditor t;
   t.editor.prefs.UsePrimaryForCounter = true;
   t.editor.clipboard.Filled = true;
   t.editor.clipboard.PasteMode = true;
   t.editor.selection.ToolDragActive = true;
   t.editor.input.MouseIsDown = true;
-  SelectTool(t.editor, kBrushTool, kWall, true);
-  EXPECT_EQ(t.editor.tools.CounterTile, kWall);
+  t.editor.tools.BrushSize = 4;
+  SelectTool(t.editor, kBrushTool, kCannon, true);
+  EXPECT_EQ(t.window.previews[true], std::make_pair(kCannon, 1));
+  EXPECT_EQ(t.editor.tools.CounterTile, kCannon);
   EXPECT_FALSE(t.editor.clipboard.PasteMode);
   EXPECT_FALSE(t.editor.selection.ToolDragActive);
   EXPECT_FALSE(t.editor.input.MouseIsDown);
+  SelectTool(t.editor, kBrushTool, kThresher, false);
+  EXPECT_EQ(t.editor.tools.BrushSize, 1);
+  EXPECT_FALSE(t.window.enabled[ToolControl::BrushSizeBar]);
+  SelectTool(t.editor, kBrushTool, kWall, false);
+  EXPECT_EQ(t.window.previews[false], std::make_pair(kWall, 0));
+  EXPECT_TRUE(t.window.enabled[ToolControl::BrushSizeBar]);
+  EXPECT_EQ(t.editor.tools.BrushSize, 1);  // until the user moves the bar
 }
 
-struct TurnCase {
-  int from;
-  int mode;
-  int to;
-};
-
 TEST(SetTileDirection, StepsTheTilesDirectionAndWraps) {
-  for (const TurnCase& c : {TurnCase{1, 0, 2}, TurnCase{4, 1, 1}, TurnCase{1, 2, 4}, TurnCase{4, 3, 2},
-                            TurnCase{3, 3, 1}, TurnCase{2, 9, 2}, TurnCase{0, 0, 0}}) {
+  for (const auto& [from, mode, to] :
+       {std::tuple{1, 0, 2}, std::tuple{4, 1, 1}, std::tuple{1, 2, 4}, std::tuple{4, 3, 2}, std::tuple{3, 3, 1},
+        std::tuple{2, 9, 2}, std::tuple{0, 0, 0}}) {
     CanvasTestEditor t;
     t.editor.tools.CurrentTool = kBrushTool;
-    t.editor.tools.SecondaryDirection = static_cast<std::int16_t>(c.from);
-    SetTileDirection(t.editor, c.mode, true);
-    EXPECT_EQ(t.editor.tools.SecondaryDirection, c.to) << c.from << " mode " << c.mode;
+    t.editor.tools.SecondaryDirection = static_cast<std::int16_t>(from);
+    SetTileDirection(t.editor, mode, true);
+    EXPECT_EQ(t.editor.tools.SecondaryDirection, to) << from << " mode " << mode;
   }
 }
 
-TEST(SetTileDirection, WithTheSelectorTurnsTheTileUnderThePointerAsOneUndoStep) {
-  CanvasTestEditor t;
-  t.editor.tools.CurrentTool = kSelectorTool;
-  t.Cell(6, 7) = MapCell{kCannon, 4, 0, false};
-  t.PointAt(6, 7);
-  SetTileDirection(t.editor, 2, true);
-  EXPECT_EQ(t.Cell(6, 7).Direction, 1);
-  EXPECT_EQ(t.UndoSteps(), 1);
-  EXPECT_TRUE(t.editor.preview.BrushOutline.Contains(6, 7));
+TEST(SetTileDirection, WithTheSelectorTurnsTheCellUnderThePointerOrTheSelectionAsOneUndoStep) {
+  struct Case {
+    const char* name;
+    int tile;
+    bool pointedCellSelected;
+    int direction;  // afterwards, from 4
+    int steps;
+  };
+  for (const Case& c : {Case{"a turning tile", kCannon, false, 1, 1}, Case{"a fixed tile", kWall, false, 4, 0},
+                        Case{"a selected cell turns the selection", kCannon, true, 1, 1}}) {
+    CanvasTestEditor t;
+    t.editor.tools.CurrentTool = kSelectorTool;
+    t.Cell(6, 7) = MapCell{static_cast<std::int16_t>(c.tile), 4, 0, c.pointedCellSelected};
+    t.Cell(20, 20) = MapCell{kCannon, 2, 0, true};
+    t.PointAt(6, 7);
+    SetTileDirection(t.editor, 2, true);
+    EXPECT_EQ(t.Cell(6, 7).Direction, c.direction) << c.name;
+    EXPECT_EQ(t.Cell(20, 20).Direction, c.pointedCellSelected ? 3 : 2) << c.name;
+    EXPECT_EQ(t.Cell(20, 20).Selected, !c.pointedCellSelected && c.tile == kCannon) << c.name;
+    EXPECT_EQ(t.UndoSteps(), c.steps) << c.name;
+    EXPECT_EQ(t.editor.preview.BrushOutline.Contains(6, 7), c.tile == kCannon && !c.pointedCellSelected) << c.name;
+  }
 }
 
-TEST(SetTileDirection, WithTheSelectorATileThatDoesNotTurnOnlyClearsTheSelection) {
-  CanvasTestEditor t;
-  t.editor.tools.CurrentTool = kSelectorTool;
-  t.Cell(6, 7) = MapCell{kWall, 0, 0, false};
-  t.Select(20, 20);
-  t.PointAt(6, 7);
-  SetTileDirection(t.editor, 0, false);
-  EXPECT_EQ(t.Cell(6, 7).Direction, 0);
-  EXPECT_FALSE(t.Cell(20, 20).Selected);
-  EXPECT_EQ(t.UndoSteps(), 0);
+// The quarter and half turns, and the cells that may not turn, are checked through the rotate commands.
+TEST(RotateMapCell, ATurnHidesTheOutlineAndRedrawsTheCellAndAnUnknownModeOnlyRedraws) {
+  for (const auto& [selected, mode, from, to] : {std::tuple{true, kTurnCounterClockwise, 3, 2},
+                                                 std::tuple{true, 5, 4, 4}, std::tuple{false, kTurnClockwise, 2, 2}}) {
+    CanvasTestEditor t;
+    t.Cell(7, 49) = MapCell{kCannon, static_cast<std::int16_t>(from), 0, selected};
+    t.editor.preview.BrushOutline.Visible = true;
+    EXPECT_EQ(RotateMapCell(t.editor, 7, 49, mode), selected) << mode;
+    EXPECT_EQ(t.Cell(7, 49).Direction, to) << mode;
+    EXPECT_EQ(t.canvas.redrawnCells.size(), selected ? 1u : 0u) << mode;
+    EXPECT_EQ(t.editor.preview.BrushOutline.Visible, !selected) << mode;
+  }
+  CanvasTestEditor outside;
+  for (const auto& [x, y] : {std::pair{-1, 0}, std::pair{0, kMapSize}, std::pair{kMapSize, 3}}) {
+    EXPECT_FALSE(RotateMapCell(outside.editor, x, y, kTurnHalf)) << x << "," << y;
+  }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "editor/model/start_level.h"
 #include "editor/model/undo_recording.h"
+#include "editor/model/undo_ring.h"
 
 namespace brolt::editor {
 namespace {
@@ -31,35 +32,25 @@ int TilesOnMap(const Editor& editor) {
 }
 
 TEST(UndoRedo, StopAtTheOldestAndNewestStatesTheRingKeeps) {
-  Editor editor = StartedEditor(10);
-  for (int step = 1; step <= 12; ++step) Edit(editor, step);
-  int undone = 0;
-  while (Undo(editor)) ++undone;
-  EXPECT_EQ(undone, 9);  // ten states kept: the twelfth and the nine before it
-  EXPECT_EQ(TilesOnMap(editor), 3);
-  EXPECT_FALSE(Undo(editor));
-  EXPECT_EQ(TilesOnMap(editor), 3);
-
-  int redone = 0;
-  while (Redo(editor)) ++redone;
-  EXPECT_EQ(redone, 9);
-  EXPECT_EQ(TilesOnMap(editor), 12);
-  EXPECT_FALSE(Redo(editor));
-  EXPECT_EQ(TilesOnMap(editor), 12);
+  struct Case {
+    int undoMax, edits, undos;
+  };
+  // Ten states kept: the twelfth and the nine before it. A size below one still keeps the newest.
+  for (const Case& c : {Case{10, 12, 9}, Case{0, 3, 0}}) {
+    Editor editor = StartedEditor(c.undoMax);
+    for (int step = 1; step <= c.edits; ++step) Edit(editor, step);
+    int undone = 0;
+    while (Undo(editor)) ++undone;
+    EXPECT_EQ(undone, c.undos) << c.undoMax;
+    EXPECT_EQ(TilesOnMap(editor), c.edits - c.undos) << c.undoMax;
+    int redone = 0;
+    while (Redo(editor)) ++redone;
+    EXPECT_EQ(redone, c.undos) << c.undoMax;
+    EXPECT_EQ(TilesOnMap(editor), c.edits) << c.undoMax;
+  }
 }
 
-TEST(UndoRedo, AfterStartUpOneStrokeUndoesToTheBlankMapAndNoFurther) {
-  Editor editor = StartedEditor(20);
-  Edit(editor, 1);
-  EXPECT_FALSE(Redo(editor));
-  EXPECT_TRUE(Undo(editor));
-  EXPECT_EQ(TilesOnMap(editor), 0);
-  EXPECT_FALSE(Undo(editor));
-  EXPECT_TRUE(Redo(editor));
-  EXPECT_EQ(TilesOnMap(editor), 1);
-}
-
-TEST(UndoRedo, UndoCrossesAClearedMapOfATitledLevel) {
+TEST(UndoRedo, UndoCrossesAClearedMapOfATitledLevelDownToTheBlankStartMap) {
   Editor editor = StartedEditor(20);
   editor.level.LevelTitle = "Cave";
   Edit(editor, 1);
@@ -67,30 +58,15 @@ TEST(UndoRedo, UndoCrossesAClearedMapOfATitledLevel) {
   editor.level.Map = LevelMap{};  // Clear Level
   RecordUndo(editor);
   Edit(editor, 3);
-  const int expected[] = {0, 2, 1, 0};
-  for (int tiles : expected) {
+  for (int tiles : {0, 2, 1, 0}) {
     ASSERT_TRUE(Undo(editor));
     EXPECT_EQ(TilesOnMap(editor), tiles);
   }
   EXPECT_FALSE(Undo(editor));
+  EXPECT_EQ(TilesOnMap(editor), 0);
 }
 
-TEST(UndoRedo, AnOpenedLevelDoesNotUndoPastItsOpenedState) {
-  Editor editor = StartedEditor(20);
-  editor.level.LevelTitle = "Opened";
-  for (int x = 0; x < 5; ++x) editor.level.Cell(x, 5).TileCode = 10;
-  ResetUndoRing(editor.undo, 20);  // opening a level empties the ring and records the level
-  RecordUndo(editor);
-  editor.level.LevelSaved = true;
-  EXPECT_FALSE(Undo(editor));
-  Edit(editor, 1);
-  EXPECT_TRUE(Undo(editor));
-  EXPECT_EQ(TilesOnMap(editor), 5);
-  EXPECT_FALSE(Undo(editor));
-  EXPECT_EQ(TilesOnMap(editor), 5);
-}
-
-TEST(UndoRedo, NeitherRecordsAStateNorChangesWhetherTheLevelIsSaved) {
+TEST(UndoRedo, NeitherRecordsAStateNorChangesWhetherTheLevelIsSavedAndAnEditDropsTheUndoneStates) {
   Editor editor = StartedEditor(5);
   Edit(editor, 1);
   Edit(editor, 2);
@@ -98,12 +74,14 @@ TEST(UndoRedo, NeitherRecordsAStateNorChangesWhetherTheLevelIsSaved) {
   Undo(editor);
   Redo(editor);
   Undo(editor);
+  Undo(editor);
   EXPECT_TRUE(editor.level.LevelSaved);
   EXPECT_EQ(editor.undo.Newest, 2);
-  Edit(editor, 3);  // a new edit after an undo: the undone state can't be redone
+  Edit(editor, 3);
+  EXPECT_FALSE(IsUndoSlotWritten(editor.undo, 2));
   EXPECT_FALSE(Redo(editor));
   EXPECT_TRUE(Undo(editor));
-  EXPECT_EQ(TilesOnMap(editor), 1);
+  EXPECT_EQ(TilesOnMap(editor), 0);
 }
 
 }  // namespace
