@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 #include "editor/model/exit_editor.h"
 #include "editor/model/level_files.h"
@@ -76,13 +77,15 @@ TEST_F(LevelCommands, AFinishedExitRemovesThePreviewFileAndSavesThePreferences) 
 }
 
 TEST_F(LevelCommands, OnlySelectedRotatableTilesTurnAndOnlyATurnIsUndoable) {
-  for (const auto& [mode, to] : std::vector<std::pair<int, std::int16_t>>{
-           {kHalfTurn, 3}, {kQuarterCounterClockwise, 4}, {kQuarterClockwise, 2}}) {
+  // Directions run 1..4 clockwise and wrap both ways.
+  for (const auto& [mode, from, to] : std::vector<std::tuple<int, std::int16_t, std::int16_t>>{
+           {kHalfTurn, 1, 3}, {kHalfTurn, 4, 2}, {kQuarterCounterClockwise, 1, 4}, {kQuarterCounterClockwise, 3, 2},
+           {kQuarterClockwise, 1, 2}, {kQuarterClockwise, 4, 1}}) {
     ResetUndoRing(editor.undo, 5);
-    editor.level.Cell(3, 4) = {5, 1, 0, true};
+    editor.level.Cell(3, 4) = {5, from, 0, true};
     editor.level.Cell(6, 4) = {5, 1, 0, false};
     RotateSelection(editor, mode);
-    EXPECT_EQ(editor.level.Cell(3, 4), (MapCell{5, to, 0, false})) << mode;
+    EXPECT_EQ(editor.level.Cell(3, 4), (MapCell{5, to, 0, false})) << mode << " from " << from;
     EXPECT_EQ(editor.level.Cell(6, 4).Direction, 1);
     EXPECT_EQ(editor.undo.UndoIndex, 0);
   }
