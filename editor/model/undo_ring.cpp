@@ -49,14 +49,4 @@ bool IsUndoSlotWritten(const UndoRing& ring, int slot) {
   return slot >= 0 && slot < static_cast<int>(ring.Written.size()) && ring.Written[static_cast<std::size_t>(slot)];
 }
 
-void RestoreUndoState(const UndoSnapshot& snapshot, LevelMap& map) {
-  for (int x = 0; x < kLevelSize; ++x) {
-    for (int y = 0; y < kLevelSize; ++y) {
-      MapCell& cell = map[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];
-      cell.TileCode = snapshot.TileCode[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];
-      cell.Direction = snapshot.Direction[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];
-    }
-  }
-}
-
 }  // namespace brolt::editor

@@ -34,7 +34,4 @@ void StoreUndoState(UndoRing& ring, const LevelMap& map);
 // Whether a slot holds a written state.
 bool IsUndoSlotWritten(const UndoRing& ring, int slot);
 
-// Copies a snapshot's tiles into the map; markers and selection flags stay.
-void RestoreUndoState(const UndoSnapshot& snapshot, LevelMap& map);
-
 }  // namespace brolt::editor

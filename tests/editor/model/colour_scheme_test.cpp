@@ -48,8 +48,12 @@ TEST(RandomBorderColor, EveryDrawFollowsTheSchemeRules) {
       EXPECT_EQ(light[i], std::max(0, border[i] - 75));
       EXPECT_EQ(dark[i], std::max(0, border[i] - 155));
     }
-    if (border[0] == 255) EXPECT_GE(border[1], border[2] + 30) << editor.prefs.BorderColor;
-    if (border[2] == 255) EXPECT_LE(border[0], 150) << editor.prefs.BorderColor;
+    if (border[0] == 255) {
+      EXPECT_GE(border[1], border[2] + 30) << editor.prefs.BorderColor;
+    }
+    if (border[2] == 255) {
+      EXPECT_LE(border[0], 150) << editor.prefs.BorderColor;
+    }
     if (border[0] == 255 || border[1] == 255 || border[2] == 255) ++lifted;
   }
   EXPECT_GT(lifted, 1900);  // only ties for the strongest stay unlifted

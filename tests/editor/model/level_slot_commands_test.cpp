@@ -144,7 +144,7 @@ TEST_F(LevelManagement, RenameCutsTo29AndPadsTo30KeepingTheRestOfTheRecord) {
   EXPECT_EQ(managing.prompts, std::vector<std::string>{"Type a new level title below."});
 }
 
-TEST_F(LevelManagement, PasteTakesTheRecordOutOfTheBinKeepingTheRestInOrder) {
+TEST_F(LevelManagement, PasteTakesTheRecordOutOfTheBinKeepingTheRestInOrderAndClearingEmptiesIt) {
   WriteSet({"A", kHolder, "C"});
   FillBin({"W", "X", "Y", "Z"});
   EXPECT_EQ(DeleteBinLevel(editor, Select(0, 0)).binPosition, 2);
@@ -155,6 +155,8 @@ TEST_F(LevelManagement, PasteTakesTheRecordOutOfTheBinKeepingTheRestInOrder) {
   EXPECT_EQ(LevelBinTitles(editor.manage), Strings{"X"});
   DeleteBinLevel(editor, Select(0, -1));
   EXPECT_EQ(managing.LastMessage(), "Cannot delete this level from the clipboard.");
+  EXPECT_TRUE(ClearBin(editor).refresh);
+  EXPECT_TRUE(LevelBinTitles(editor.manage).empty());
 }
 
 TEST_F(LevelManagement, CopyingFillsTheFirstFreeBinSlotAndNeverWritesTheCollection) {

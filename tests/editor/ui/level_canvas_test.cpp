@@ -117,9 +117,13 @@ TEST_F(CanvasFixture, TheBarsShowTheScrollRangesAndMovingThemScrollsTheView) {
   EXPECT_EQ(editor.view.shpMiniSelect.Left, 21);
 }
 
-TEST_F(CanvasFixture, TheMinimapShowsADotPerCellAndTheViewBoxInTheLightGridColourAndARepaintedCellsNewTile) {
+TEST_F(CanvasFixture, TheMinimapShowsADotPerCellTheStartMarkerAndTheViewBoxInTheLightGridColourAndARepaintedCellsNewTile) {
   editor.level.Cell(0, 0).TileCode = 15;   // white
   editor.level.Cell(49, 10).TileCode = 12;  // light red
+  // The start marker fills its whole cell in white.
+  editor.level.StartMarkerPlaced = true;
+  editor.level.StartMarkerX = 40;
+  editor.level.StartMarkerY = 45;
   SetZoom(editor, 20);
   DrawMiniLevel(editor);
   const QImage image = miniLevel.grab().toImage();
@@ -127,7 +131,7 @@ TEST_F(CanvasFixture, TheMinimapShowsADotPerCellAndTheViewBoxInTheLightGridColou
   // The dots, the view box's corner, its right edge (30 cells) and bottom edge (20 cells).
   ExpectPixels(image,
                {{{1, 1}, kWhite}, {{148, 31}, QColor(255, 0, 0)}, {{0, 0}, kLight}, {{89, 30}, kLight},
-                {{30, 59}, kLight}, {{100, 100}, kBlack}},
+                {{30, 59}, kLight}, {{100, 100}, kBlack}, {{120, 135}, kWhite}, {{122, 137}, kWhite}, {{123, 135}, kBlack}},
                "minimap");
   for (const int code : {7, 0}) {
     editor.level.Cell(4, 6).TileCode = static_cast<std::int16_t>(code);
