@@ -9,6 +9,7 @@
 #include "editor/model/paste_mode.h"
 #include "editor/model/scrolling.h"
 #include "editor/model/selection_commands.h"
+#include "editor/model/status_bar.h"
 #include "editor/model/status_text.h"
 #include "editor/model/tool_selection.h"
 #include "editor/model/zoom.h"
@@ -52,7 +53,7 @@ void StepThroughCollection(Editor& editor, int step) {
 }
 
 void ShowHeldModeText(Editor& editor, std::string_view text) {
-  editor.ui.window->UpdateStatusBar();
+  UpdateStatusBar(editor);
   ShowStatusText(editor, text, 0, true, false, ColorTextToRgbValue(editor.prefs.BorderColor));
 }
 
@@ -119,7 +120,7 @@ void KeyUp(Editor& editor, int keyCode) {
     return;
   }
   editor.input.HeldKey = 0;
-  editor.ui.window->UpdateStatusBar();
+  UpdateStatusBar(editor);
 }
 
 }  // namespace brolt::editor

@@ -239,6 +239,7 @@ void LoadPreferences(Editor& editor) {
 }
 
 void SavePreferences(Editor& editor) {
+  editor.ui.window->ReadMainWindowPlacement(editor.prefs.Window);
   const auto& savers = PreferenceSavers();
   ScanTable(editor, "Settings", [&](RowSet& rows) {
     auto saver = savers.find(FieldText(rows, "Variable"));

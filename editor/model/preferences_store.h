@@ -21,8 +21,8 @@ void LoadPaths(Editor& editor);
 // empties the undo ring, and a random colour scheme replaces the colours read before it.
 void LoadPreferences(Editor& editor);
 
-// Writes the preferences back into the rows whose key matches exactly. The window's placement rows
-// are written only while the window is neither minimised nor maximised.
+// Writes the preferences back into the rows whose key matches exactly. The placement is the main
+// window's as it stands; its rows are written only while it is neither minimised nor maximised.
 void SavePreferences(Editor& editor);
 
 }  // namespace brolt::editor

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "editor/model/preferences.h"
+
 namespace brolt::editor {
 
 // The thickness menu's items 1 to 15 (index 0 is item 1), and the text of the thickness label;
@@ -102,10 +104,11 @@ class WindowControls {
   // The main window's state as the preferences speak of it: 0 normal, 2 maximized.
   virtual int MainWindowState() const { return 0; }
   virtual void SetMainWindowState(int /*state*/) {}
+  // Takes the main window's state, and while it is normal its client area's left, top, width and
+  // height: the terms the start-up restores it with. Without a window the placement stays.
+  virtual void ReadMainWindowPlacement(WindowPlacement& /*placement*/) const {}
 
   // The keyboard, the timer and the tool panel's share of the window.
-  // Writes the tool and the cell under the pointer into the status bar again.
-  virtual void UpdateStatusBar() {}
   // The canvas takes the keyboard focus, which also closes the level roll-down list.
   virtual void FocusCanvas() {}
   virtual bool LevelDropDownShown() const { return false; }

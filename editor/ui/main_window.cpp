@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QMenuBar>
 #include <QSignalBlocker>
+#include <tuple>
 
 #include "editor/model/canvas_mouse.h"
 #include "editor/model/collection_lists.h"
@@ -45,6 +46,7 @@ constexpr int kLevelLabelsHeight = 26;
 constexpr int kLevelLineTop = 15;
 constexpr int kLevelLineHeight = 13;
 constexpr int kCounterPictureSide = 24;
+constexpr int kMinimised = 1;
 constexpr int kMaximised = 2;
 const QRect kLevelFileArea(561, 4, 68, 11);
 const QRect kCounterPictureArea(470, 4, kCounterPictureSide, kCounterPictureSide);
@@ -197,6 +199,7 @@ void MainWindow::BuildStatusBar() {
     // The message field runs the bar's whole width; the fields at its right end stand over it, so
     // that a long message passes under them instead of through their figures.
     statusFields_[field]->setAutoFillBackground(field > 0);
+    help_->Add(*statusFields_[field], {}, "statusbar");
   }
 }
 
@@ -414,7 +417,21 @@ void MainWindow::HideBrushOutline() {
 int MainWindow::MainWindowState() const { return isMaximized() ? kMaximised : 0; }
 
 void MainWindow::SetMainWindowState(int state) {
-  if (state == kMaximised) showMaximized();
+  if (state == kMaximised) {
+    showMaximized();
+  } else if (isMaximized()) {
+    showNormal();
+  }
+}
+
+// geometry() is the client area, which is what the start-up's setGeometry places, so a window
+// saved and restored never moves by its frame.
+void MainWindow::ReadMainWindowPlacement(WindowPlacement& placement) const {
+  placement.WindowState = isMinimized() ? kMinimised : MainWindowState();
+  if (placement.WindowState != 0) return;
+  const QRect client = geometry();
+  std::tie(placement.Left, placement.Top, placement.Width, placement.Height) =
+      std::tuple(client.x(), client.y(), client.width(), client.height());
 }
 
 void MainWindow::PopUpEditMenu() { EditMenu()->popup(QCursor::pos()); }

@@ -76,6 +76,7 @@ class MainWindow : public QMainWindow, public WindowControls, public HelpWindowH
   void HideBrushOutline() override;
   int MainWindowState() const override;
   void SetMainWindowState(int state) override;
+  void ReadMainWindowPlacement(WindowPlacement& placement) const override;
   void PopUpEditMenu() override;
   bool HelpOrSplashShown() override;
 

@@ -55,7 +55,7 @@ class PanelControls : public WindowControls {
   void HideBrushOutline() override { main_.HideBrushOutline(); }
   int MainWindowState() const override { return main_.MainWindowState(); }
   void SetMainWindowState(int state) override { main_.SetMainWindowState(state); }
-  void UpdateStatusBar() override { main_.UpdateStatusBar(); }
+  void ReadMainWindowPlacement(WindowPlacement& placement) const override { main_.ReadMainWindowPlacement(placement); }
   void PopUpEditMenu() override { main_.PopUpEditMenu(); }
   bool HelpOrSplashShown() override { return main_.HelpOrSplashShown(); }
   void FocusCanvas() override;

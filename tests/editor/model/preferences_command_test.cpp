@@ -13,13 +13,12 @@
 namespace brolt::editor {
 namespace {
 
-// Plays the dialog and the main window: the dialog hands back the form it was filled with as `edit` changes it (no
-// edit is Cancel).
-class PreferencesCommandTest : public ::testing::Test, public PreferencesView, public WindowControls {
+// Plays the dialog: it hands back the form it was filled with as `edit` changes it (no edit is Cancel). The main
+// window's state is the real window's test.
+class PreferencesCommandTest : public ::testing::Test, public PreferencesView {
  protected:
   PreferencesCommandTest() {
     editor_.ui.dialogs = &dialogs_;
-    editor_.ui.window = this;
     editor_.prefs.BorderColor = "90,120,200";
     editor_.prefs.GridLight = "15,45,125";
     editor_.prefs.GridDark = "0,0,35";
@@ -31,18 +30,14 @@ class PreferencesCommandTest : public ::testing::Test, public PreferencesView, p
     return static_cast<bool>(edit_);
   }
   PreferencesForm ReadPreferences() const override { return returned_; }
-  int MainWindowState() const override { return state_; }
-  void SetMainWindowState(int state) override { state_ = state; }
 
   testing::ScriptedDialogs dialogs_;
   Editor editor_;
   PreferencesForm shown_, returned_;
   std::function<void(PreferencesForm&)> edit_;
-  int state_ = 0;
 };
 
 TEST_F(PreferencesCommandTest, ShowsThePreferencesAndOkAppliesEveryNumberThatConverts) {
-  state_ = 2;
   editor_.prefs.MuteMusic = true;
   edit_ = [](PreferencesForm& form) {
     form.BorderColor = "200,100,050";
@@ -59,7 +54,7 @@ TEST_F(PreferencesCommandTest, ShowsThePreferencesAndOkAppliesEveryNumberThatCon
   EXPECT_EQ((std::array{form.BorderColor, form.GridLight, form.GridDark, form.LightRadiusDefault, form.FadeInSpeed,
                         form.CannonRateDefault}),
             (std::array<std::string, 6>{"90,120,200", "15,45,125", "0,0,35", "5", "15", "4"}));
-  EXPECT_EQ((std::array{form.MaximizeEditor, form.MuteMusic, form.RandomColors}), (std::array{true, true, false}));
+  EXPECT_EQ((std::array{form.MuteMusic, form.RandomColors}), (std::array{true, false}));
 
   const Preferences& prefs = editor_.prefs;
   EXPECT_EQ(prefs.BorderColor, "200,100,050");
@@ -67,18 +62,15 @@ TEST_F(PreferencesCommandTest, ShowsThePreferencesAndOkAppliesEveryNumberThatCon
             (std::array{15, 20, 2}));
   EXPECT_EQ((std::array{prefs.MuteMusic, prefs.CenterWindow, prefs.RandomBorderColors}),
             (std::array{false, true, true}));
-  EXPECT_EQ(state_, 0);
   EXPECT_EQ(prefs.Window.WindowState, 0);
 }
 
-TEST_F(PreferencesCommandTest, ABlackBorderOpensWithTheRandomBoxTickedAndOkKeepsTheWindowMaximised) {
+TEST_F(PreferencesCommandTest, ABlackBorderOpensWithTheRandomBoxTickedAndOkTurnsRandomColoursOn) {
   editor_.prefs.BorderColor = "0,0,0";
-  state_ = 2;
   edit_ = [](PreferencesForm&) {};
   ShowPreferences(editor_, *this);
   EXPECT_TRUE(shown_.RandomColors);
   EXPECT_TRUE(editor_.prefs.RandomBorderColors);
-  EXPECT_EQ(state_, 2);
 }
 
 TEST(PreferencesTexts, GridColoursFollowTheBorderDownToBlack) {

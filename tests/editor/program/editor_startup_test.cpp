@@ -1,7 +1,8 @@
 #include "editor/program/editor_startup.h"
 
-#include <QImage>
 #include <QAbstractButton>
+#include <QImage>
+#include <QKeyEvent>
 
 #include "editor/ui/tool_bar.h"
 #include "editor/ui/tool_panel.h"
@@ -14,6 +15,7 @@
 #include "editor/model/open_level.h"
 #include "editor/support/definitions_fixture.h"
 #include "editor/support/scripted_dialogs.h"
+#include "editor/support/widget_events.h"
 #include "support/temp_folder.h"
 
 namespace brolt::editor {
@@ -27,10 +29,18 @@ class RecordingWindow : public WindowControls {
   void ShowDeveloperItems(bool visible) override { developerItems.push_back(visible); }
 };
 
-TEST(EditorStartup, OpensTheMainWindowOnABlankLevelThatCanBeUndoneTo) {
+// A key as the designer presses it: to the control with the focus, or to the window.
+void SendKey(QWidget& window, QEvent::Type type, Qt::Key key) {
+  QKeyEvent event(type, key, Qt::NoModifier);
+  QApplication::sendEvent(QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &window, &event);
+}
+
+TEST(EditorStartup, OpensTheMainWindowWhereItWasLeftOnABlankLevelThatCanBeUndoneTo) {
   testing::DefinitionsFixture fixture;
   fixture.AddRows("KARVEL", {{"brenwick", "zq"}});
-  fixture.AddSettings({{"formcaption", "My Editor"}, {"tilewidth", "25"}, {"windowstate", "0"}});
+  fixture.AddSettings({{"formcaption", "My Editor"}, {"tilewidth", "25"}, {"windowstate", "0"}, {"windowx", "30"},
+                       {"windowy", "40"}, {"windoww", "700"}, {"windowh", "500"}, {"centerwindow", "-1"},
+                       {"statusbar", "Right-click any control for help."}});
   std::filesystem::create_directory(fixture.folder / "Graphics");
   QImage tileset(256, 256, QImage::Format_RGB32);
   tileset.fill(Qt::darkGreen);
@@ -56,7 +66,34 @@ TEST(EditorStartup, OpensTheMainWindowOnABlankLevelThatCanBeUndoneTo) {
   EXPECT_TRUE(IsUndoSlotWritten(editor.undo, 0));
   EXPECT_TRUE(editor.level.LevelSaved);
   EXPECT_EQ(editor.level.Cell(49, 49).MarkerIndex, 2500);
-  program.mainWindow.hide();
+
+  // From here on the rules talk to the program's own window, as in a designer's run.
+  program.editor.ui.window = &program.controls;
+  MainWindow& shown = program.mainWindow;
+  QApplication::setActiveWindow(&shown);
+  const QLabel& message = shown.StatusField(0);
+  for (const auto& [key, held] : {std::pair{Qt::Key_Space, "YOU ARE IN ERASE MODE... "},
+                                  std::pair{Qt::Key_S, "YOU ARE IN SPUNGE MODE... "}}) {
+    SendKey(shown, QEvent::KeyPress, key);
+    EXPECT_EQ(message.text().toStdString(), held);
+    SendKey(shown, QEvent::KeyRelease, key);
+    EXPECT_EQ(message.text().toStdString(), "Right-click any control for help. ") << "the cell under the pointer, told again";
+  }
+  testing::Click(&shown.StatusField(2), {3, 3}, Qt::RightButton);
+  EXPECT_EQ(dialogs.helpTopics.back(), "statusbar");
+
+  // Saved and restored as the client area (geometry(), the terms setGeometry places): offscreen
+  // windows have no frame, so there the two coincide, and on a desktop a window that keeps to the
+  // client area never creeps by its frame from one start to the next.
+  EXPECT_EQ(shown.geometry(), QRect(30, 40, 700, 500));
+  shown.setGeometry(50, 60, 720, 510);
+  shown.close();  // the exit saves the preferences
+  ASSERT_TRUE(shown.Ended());
+  EditorProgram again(fixture.folder.path());
+  again.editor.ui.dialogs = &dialogs;
+  Main(again);
+  EXPECT_EQ(again.mainWindow.geometry(), QRect(50, 60, 720, 510));
+  again.mainWindow.hide();
 }
 
 #ifdef BROLT_TEST_DIST_DIR

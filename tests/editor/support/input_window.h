@@ -1,7 +1,7 @@
 #pragma once
 // A recording main window that also answers what the keyboard, the timer and the minimap ask of
-// it: whether the level list is open, where the focus went, the pauses and status refreshes, and
-// the overwrite state shown.
+// it: whether the level list is open, where the focus went, the pauses, and the overwrite state
+// shown.
 #include <string>
 #include <vector>
 
@@ -14,11 +14,9 @@ class InputWindow : public RecordingWindow {
  public:
   bool listOpen = false;
   int canvasFocus = 0;
-  int statusUpdates = 0;
   std::vector<double> pauses;
   int overwriteShown = -1;  // -1 never shown, else 0 or 1
 
-  void UpdateStatusBar() override { ++statusUpdates; }
   void FocusCanvas() override {
     ++canvasFocus;
     listOpen = false;  // the list closes when it loses the focus

@@ -10,7 +10,9 @@
 
 #include "editor/support/scripted_dialogs.h"
 #include "editor/support/skinned_editor.h"
+#include "editor/support/synthetic_tileset.h"
 #include "editor/support/widget_events.h"
+#include "editor/ui/main_window.h"
 
 namespace brolt::editor {
 namespace {
@@ -82,6 +84,24 @@ TEST_F(PreferencesWindowTest, RandomColoursShowAtOnceAndAreKeptOnlyOnOk) {
   });
   EXPECT_EQ(editor_.prefs.BorderColor, shown);
   EXPECT_TRUE(editor_.prefs.RandomBorderColors);
+}
+
+TEST_F(PreferencesWindowTest, MaximizeEditorShowsTheMainWindowsStateAndOkMaximisesOrRestoresItAtOnce) {
+  testing::FillSyntheticCatalogue(editor_.tiles);
+  const TilesetPictures pictures = testing::SyntheticTileset();
+  MainWindow main(editor_, pictures);
+  editor_.ui.window = &main;
+  // The window's state, the choice, and its state after OK.
+  for (const auto& [maximised, choice, after] : {std::tuple{true, "False", false}, std::tuple{true, "True", true},
+                                                 std::tuple{false, "True", true}}) {
+    maximised ? main.showMaximized() : main.showNormal();
+    Show([&] {
+      EXPECT_EQ(window_->MaximizeList()->currentText(), maximised ? "True" : "False");
+      window_->MaximizeList()->setCurrentText(choice);
+      window_->OkButton()->click();
+    });
+    EXPECT_EQ(main.isMaximized(), after) << maximised << " " << choice;
+  }
 }
 
 }  // namespace
