@@ -66,7 +66,13 @@ TileCountSummary CountTileTypes(Editor& editor) {
 
 void ShowTileCount(Editor& editor, TileCountView& dialog) {
   if (ConfirmExitPasteMode(editor)) return;
-  const TileCountSummary summary = CountTileTypes(editor);
+  TileCountSummary summary;
+  try {
+    summary = CountTileTypes(editor);
+  } catch (const DatabaseError& failure) {
+    ShowErrorMessage(editor, failure, "The tiles were not counted.");
+    return;
+  }
   if (summary.Selected >= 0) ChooseCountedTile(editor, summary.Lines[static_cast<std::size_t>(summary.Selected)].TileCode);
   dialog.RunTileCount(summary, editor.prefs.UsePrimaryForCounter);
 }

@@ -31,7 +31,8 @@ class TileCountView {
 };
 
 // Counts the map, lists every tile of table Tileset, makes the counter follow the selected line's
-// tile (the first line's when the counted tile has no row) and shows the dialog.
+// tile (the first line's when the counted tile has no row) and shows the dialog. A table that can't
+// be read is reported instead, and nothing is shown.
 void ShowTileCount(Editor& editor, TileCountView& dialog);
 
 // The lines and the selected line, without showing anything. Counts every code 0..999; the line of

@@ -48,7 +48,7 @@ class TileCountTest : public ::testing::Test {
   int placed_ = 0;
 };
 
-TEST_F(TileCountTest, ListsEveryRowWithItsCountTheUnidTotalAndTheBombAsExplosive) {
+TEST_F(TileCountTest, ListsEveryRowWithItsCountTheUnidTotalAndTheBombAsExplosiveOrSaysWhyNot) {
   Place({{21, 3}, {22, 2}, {8, 1}, {150, 4}, {45, 2}});
   const TileCountSummary summary = CountTileTypes(editor_);
   std::vector<std::string> texts;
@@ -62,6 +62,13 @@ TEST_F(TileCountTest, ListsEveryRowWithItsCountTheUnidTotalAndTheBombAsExplosive
   database_.Execute("DELETE FROM Tileset");
   EXPECT_TRUE(CountTileTypes(editor_).Lines.empty());
   EXPECT_EQ(CountTileTypes(editor_).Selected, -1);
+
+  database_.Execute("DROP TABLE Tileset");
+  ShowTileCount(editor_, counter_);
+  ASSERT_EQ(dialogs_.messages.size(), 1U);
+  EXPECT_TRUE(dialogs_.LastMessage().starts_with("ERROR:  ")) << dialogs_.LastMessage();
+  EXPECT_TRUE(dialogs_.LastMessage().ends_with(". The tiles were not counted.")) << dialogs_.LastMessage();
+  EXPECT_TRUE(counter_.shown.Lines.empty()) << "no dialog over a failed count";
 }
 
 TEST_F(TileCountTest, SelectsTheCountedTilesLineOrElseTheFirstAndCountsIt) {
