@@ -21,7 +21,7 @@ constexpr const char* kGameProgram = "brolt";
 // no collection; the preview file does not count, so say so here instead of starting it in vain.
 bool ConfirmLevelsFolderHasCollection(Editor& editor) {
   std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator(LevelsFolder(editor), error)) {
+  for (const auto& entry : std::filesystem::directory_iterator(GameLevelsFolder(editor), error)) {
     const std::string extension = ToLowerAscii(entry.path().extension().string());
     if ((extension == ".lvl" || extension == ".clvl") && entry.is_regular_file(error)) return true;
   }

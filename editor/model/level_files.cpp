@@ -22,7 +22,9 @@ fs::path LevelsFolder(const Editor& editor) {
 
 fs::path CollectionPath(const Editor& editor, std::string_view file) { return LevelsFolder(editor) / fs::path(file); }
 
-fs::path PreviewFilePath(const Editor& editor) { return editor.AppPath / "Levels" / kPreviewFileName; }
+fs::path GameLevelsFolder(const Editor& editor) { return editor.AppPath / "Levels"; }
+
+fs::path PreviewFilePath(const Editor& editor) { return GameLevelsFolder(editor) / kPreviewFileName; }
 
 bool SameFileName(std::string_view a, std::string_view b) { return ToLowerAscii(a) == ToLowerAscii(b); }
 

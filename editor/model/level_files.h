@@ -14,8 +14,9 @@ namespace brolt::editor {
 std::filesystem::path LevelsFolder(const Editor& editor);
 std::filesystem::path CollectionPath(const Editor& editor, std::string_view file);
 
-// "previewplay.tmp" in the Levels folder beside the editor, where the game looks for it whatever
-// "levelspath" says.
+// The Levels folder beside the editor: the one the game reads its collections from, whatever
+// "levelspath" says, and where "previewplay.tmp" goes for it.
+std::filesystem::path GameLevelsFolder(const Editor& editor);
 std::filesystem::path PreviewFilePath(const Editor& editor);
 
 bool SameFileName(std::string_view a, std::string_view b);

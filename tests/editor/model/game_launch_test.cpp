@@ -61,7 +61,11 @@ TEST_F(GameLaunchTest, WithoutAThresherOrWithoutACollectionNothingIsWrittenOrSta
   PreviewLevel(editor);
   EXPECT_EQ(dialogs.messages.at(0).helpKey, "cannotpreviewlevel");
 
-  std::filesystem::remove(file("Mine.lvl"));  // the game would refuse to start without one
+  // The game would refuse to start without one in its Levels folder; the editor's own folder, when
+  // "levelspath" names another, does not count.
+  std::filesystem::create_directory(folder / "Mine");
+  std::filesystem::rename(file("Mine.lvl"), folder / "Mine" / "Mine.lvl");
+  editor.prefs.LevelsPath = "/Mine/";
   editor.level.Cell(0, 0).TileCode = kThresherTile;
   PreviewLevel(editor);
   LaunchGame(editor);
@@ -100,6 +104,7 @@ TEST_F(GameLaunchTest, WithTheMarkerPlacedThePreviewHoldsOneThresherOnTheMarkers
 TEST_F(GameLaunchTest, TheGameStartsBesideTheEditorWithItsArgumentsOrSaysWhyNot) {
   editor.level.Cell(0, 0).TileCode = kThresherTile;
   editor.GameEnvironment = {"BROLT_NO_DIALOGS=1"};
+  editor.prefs.LevelsPath = "/Elsewhere/";  // the game's Levels folder holds the collection
   PreviewLevel(editor);
   LaunchGame(editor);
   ASSERT_EQ(launcher.starts.size(), 2u);
