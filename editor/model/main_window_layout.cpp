@@ -1,5 +1,7 @@
 #include "editor/model/main_window_layout.h"
 
+#include "common/numeric.h"
+
 namespace brolt::editor {
 
 namespace {
@@ -36,6 +38,11 @@ void LayOutLevelLabels(MainWindowLayout& layout, int width) {
 }
 
 }  // namespace
+
+LayoutRect LevelRollDownArea(const LayoutRect& title, int numberWidth, int windowHeight) {
+  return {3 + title.Left + numberWidth + title.Width - kLevelListWidth, title.Top - 4, kLevelListWidth,
+          RoundToInt32(windowHeight / 1.2)};
+}
 
 MainWindowLayout LayOutMainWindow(int width, int height, int toolsBackTop) {
   MainWindowLayout layout;

@@ -9,10 +9,6 @@
 
 namespace brolt::editor {
 
-namespace {
-constexpr int kVisibleEntries = 12;
-}  // namespace
-
 LevelRollDown::LevelRollDown(Editor& editor, QWidget* parent) : QFrame(parent), editor_(editor) {
   setFrameShape(QFrame::Box);
   auto* layout = new QVBoxLayout(this);
@@ -26,13 +22,12 @@ LevelRollDown::LevelRollDown(Editor& editor, QWidget* parent) : QFrame(parent), 
   hide();
 }
 
-void LevelRollDown::DropDown() {
+void LevelRollDown::DropDown(const QRect& area) {
   const CollectionState& state = editor_.collections;
   // The level's own entry is the choice, or none for a level without one, so that Page Down from a
   // new level opens the first; taking the focus changes neither.
   FillStrings(lstDropDown_, state.DropDownEntries, state.DropDownIndex);
-  const int rows = std::clamp(static_cast<int>(state.DropDownEntries.size()), 1, kVisibleEntries);
-  resize(width(), rows * lstDropDown_->fontMetrics().height() + 8);
+  setGeometry(area);
   show();
   raise();
   lstDropDown_->setFocus();

@@ -14,8 +14,8 @@ class LevelRollDown : public QFrame {
  public:
   explicit LevelRollDown(Editor& editor, QWidget* parent = nullptr);
 
-  // Shows the entries and the chosen one of Editor::collections, and takes the focus.
-  void DropDown();
+  // Shows the entries and the chosen one of Editor::collections over `area`, and takes the focus.
+  void DropDown(const QRect& area);
 
   QListWidget* List() const { return lstDropDown_; }
 

@@ -374,7 +374,12 @@ void MainWindow::ShowLevelCaption(std::string_view title, std::string_view numbe
   levelFile_->setText(ToQString(file));
 }
 
-void MainWindow::DropDownLevelList() { rollDown_->DropDown(); }
+void MainWindow::DropDownLevelList() {
+  const QRect title = ControlGeometry("txtLevel");
+  const LayoutRect area =
+      LevelRollDownArea({title.x(), title.y(), title.width(), title.height()}, levelNumber_->width(), height());
+  rollDown_->DropDown(ToQRect(area));
+}
 
 void MainWindow::FocusCanvas() { canvas_->Viewport().setFocus(); }
 

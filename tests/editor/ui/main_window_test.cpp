@@ -85,16 +85,24 @@ TEST(MainWindow, TheMenuTreeNamesEveryItemForItsHandler) {
   EXPECT_TRUE(t.window.MenuItem("mnuFile7")->isVisible());
 }
 
-TEST(MainWindow, TheDroppedLevelListKeepsTheLevelsOwnEntryOrNone) {
+TEST(MainWindow, TheLevelListDropsUnderTheLevelLabelsKeepingTheLevelsOwnEntryOrNone) {
   ShownMainWindow t;
   QApplication::setActiveWindow(&t.window);
   t.editor.collections.DropDownEntries = {"001   A", "002   B", "003   C"};
-  for (const int chosen : {-1, 1}) {
+  // The level's entry, and the window's width, which moves the labels.
+  for (const auto& [chosen, width] : {std::pair{-1, 800}, std::pair{1, 1000}}) {
+    t.window.resize(width, 600);
+    QApplication::processEvents();
     t.editor.collections.DropDownIndex = chosen;
     t.window.DropDownLevelList();
     ASSERT_TRUE(t.window.LevelDropDownShown());
     // The list has the keys, and taking them chose no other entry.
     EXPECT_EQ(t.editor.collections.DropDownIndex, chosen);
+    // Its right edge by the arrow's, its top just above the title, and most of the window's height.
+    const QRect list = t.window.ControlGeometry("picDropDown");
+    EXPECT_EQ(list.right(), t.window.ControlGeometry("cmdDropDown").right() + 1) << width;
+    EXPECT_EQ(list.top(), t.window.ControlGeometry("txtLevel").top() - 4) << width;
+    EXPECT_EQ(list.height(), qRound(t.window.height() / 1.2)) << width;
     t.window.FocusCanvas();
     EXPECT_FALSE(t.window.LevelDropDownShown()) << "the list closes when the canvas takes the keys";
   }
