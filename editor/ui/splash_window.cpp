@@ -17,8 +17,15 @@ const QColor kLabelGrey(224, 224, 224);
 constexpr QRect kOuterFrame(1, 1, 475, 266);
 constexpr QRect kProgressFrame(14, 217, 444, 8);
 constexpr int kProgressLeft = 16;
-constexpr int kProgressTop = 219;
-constexpr int kProgressHeight = 4;
+constexpr int kProgressTop = 221;
+constexpr int kProgressHeight = 1;
+
+// The places are designed for Tahoma; where the font in use draws a text larger, the label grows
+// right and down instead of cutting it off.
+void FitToText(QLabel& label) {
+  const QSize needed = label.wordWrap() ? QSize(label.width(), label.heightForWidth(label.width())) : label.sizeHint();
+  label.resize(label.size().expandedTo(needed));
+}
 
 }  // namespace
 
@@ -40,11 +47,11 @@ SplashWindow::SplashWindow(Editor& editor, std::function<bool()> mainWindowVisib
   about_->setToolTip(" The editor's help topics are in the Help menu ");
   about_->hide();
   platform_ = AddLabel(PlatformName(), {336, 172, 119, 16}, Qt::AlignRight, kLabelGrey);
-  version_ = AddLabel(QString("Version ") + BROLT_VERSION, {386, 190, 69, 16}, Qt::AlignRight, kLabelGrey);
+  version_ = AddLabel(QString("Version ") + BROLT_VERSION, {406, 190, 49, 16}, Qt::AlignRight, kLabelGrey);
   web_ = AddLabel("Brolt Editor: build, play and share your own levels", {0, 232, 478, 19}, Qt::AlignHCenter,
                   kLabelGrey);
   AddLabel("This program comes without warranty of any kind.", {6, 252, 329, 13}, Qt::AlignLeft, kFrameGrey);
-  AddLabel("The Brolt project", {344, 252, 126, 13}, Qt::AlignRight, kLabelGrey);
+  copyright_ = AddLabel("The Brolt project", {344, 252, 126, 11}, Qt::AlignRight, kLabelGrey);
 
   SetPointer();
   MakeWindowLayered(this);
@@ -68,6 +75,7 @@ QLabel* SplashWindow::AddLabel(const QString& text, const QRect& area, Qt::Align
   palette.setColor(QPalette::WindowText, colour);
   label->setPalette(palette);
   label->installEventFilter(this);
+  FitToText(*label);
   labels_.push_back(label);
   return label;
 }
@@ -79,13 +87,17 @@ void SplashWindow::UpdateSplashProgress() {
 
 int SplashWindow::ProgressWidth() const { return RoundToInt32(static_cast<double>(kFullBarWidth) / kProgressSteps * steps_); }
 
-void SplashWindow::SetLoadingText(const QString& text) { loading_->setText(text); }
+void SplashWindow::SetLoadingText(const QString& text) {
+  loading_->setText(text);
+  FitToText(*loading_);
+}
 
 void SplashWindow::MakeAboutBox() {
   aboutBox_ = true;
   web_->hide();
   loading_->hide();
   about_->setText(ToQString(ReadAboutText(editor_.DefineDb.get())));
+  FitToText(*about_);
   about_->show();
   update();
 }

@@ -43,6 +43,7 @@ class SplashWindow : public QDialog {
   QLabel* PlatformLabel() const { return platform_; }
   QLabel* VersionLabel() const { return version_; }
   QLabel* WebLabel() const { return web_; }
+  QLabel* CopyrightLabel() const { return copyright_; }
   const std::vector<QLabel*>& Labels() const { return labels_; }
 
   // The name of the platform the editor runs on, as the platform label shows it.
@@ -70,6 +71,7 @@ class SplashWindow : public QDialog {
   QLabel* platform_;
   QLabel* version_;
   QLabel* web_;
+  QLabel* copyright_;
 };
 
 }  // namespace brolt::editor

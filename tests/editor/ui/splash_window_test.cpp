@@ -20,13 +20,22 @@ class SplashWindowTest : public ::testing::Test {
     splash_ = std::make_unique<SplashWindow>(editor_, [this] { return mainWindowVisible_; });
   }
 
+  // Every label holds its whole text in the font it is drawn in.
+  void ExpectNoLabelCutsItsText() const {
+    for (const QLabel* label : splash_->Labels()) {
+      const int flags = static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+      const QRect drawn = label->fontMetrics().boundingRect(label->contentsRect(), flags, label->text());
+      EXPECT_TRUE(label->contentsRect().contains(drawn)) << label->text().toStdString();
+    }
+  }
+
   testing::TempFolder folder_;
   Editor editor_;
   bool mainWindowVisible_ = false;
   std::unique_ptr<SplashWindow> splash_;
 };
 
-TEST_F(SplashWindowTest, FiveStepsFillTheBarInWholePixelsAndTheLabelsNameThisPlatformWithNoAddresses) {
+TEST_F(SplashWindowTest, FiveStepsFillTheBarInWholePixelsAndTheLabelsNameThisPlatformWholeWithNoAddresses) {
   splash_->show();
   EXPECT_EQ(splash_->ProgressWidth(), 0);
   for (int expected : {88, 176, 265, 353, 441, 441}) {
@@ -35,6 +44,15 @@ TEST_F(SplashWindowTest, FiveStepsFillTheBarInWholePixelsAndTheLabelsNameThisPla
   }
   splash_->SetLoadingText("Loading preferences...");
   EXPECT_TRUE(testing::SaveScreenshot(*splash_, "splash"));
+  // The full bar: one row of pixels at 221 from 16 to 456, inside its frame.
+  const QImage shown = splash_->grab().toImage();
+  auto colour = [&](int x, int y) { return shown.pixelColor(x, y).name().toStdString(); };
+  for (const auto& [x, y] : {std::pair{16, 221}, std::pair{456, 221}}) EXPECT_EQ(colour(x, y), "#e0e0e0");
+  for (const auto& [x, y] : {std::pair{16, 220}, std::pair{16, 222}, std::pair{457, 221}})
+    EXPECT_NE(colour(x, y), "#e0e0e0") << x << "," << y;
+  EXPECT_EQ(splash_->VersionLabel()->pos(), QPoint(406, 190));
+  EXPECT_EQ(splash_->CopyrightLabel()->pos(), QPoint(344, 252));
+  ExpectNoLabelCutsItsText();
 
   if (QSysInfo::kernelType() == "linux") {
     EXPECT_EQ(splash_->PlatformLabel()->text(), "Linux");
@@ -74,6 +92,7 @@ TEST_F(SplashWindowTest, TheAboutBoxShowsTheAboutTopicInsteadOfTheWebLabel) {
   EXPECT_TRUE(splash_->IsAboutBox());
   EXPECT_TRUE(splash_->WebLabel()->isHidden());
   EXPECT_FALSE(splash_->AboutLabel()->isHidden());
+  ExpectNoLabelCutsItsText();
   EXPECT_TRUE(testing::SaveScreenshot(*splash_, "about"));
 }
 
