@@ -29,12 +29,6 @@ class RecordingWindow : public WindowControls {
   void ShowDeveloperItems(bool visible) override { developerItems.push_back(visible); }
 };
 
-// A key as the designer presses it: to the control with the focus, or to the window.
-void SendKey(QWidget& window, QEvent::Type type, Qt::Key key) {
-  QKeyEvent event(type, key, Qt::NoModifier);
-  QApplication::sendEvent(QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &window, &event);
-}
-
 TEST(EditorStartup, OpensTheMainWindowWhereItWasLeftOnABlankLevelThatCanBeUndoneTo) {
   testing::DefinitionsFixture fixture;
   fixture.AddRows("KARVEL", {{"brenwick", "zq"}});
@@ -67,24 +61,23 @@ TEST(EditorStartup, OpensTheMainWindowWhereItWasLeftOnABlankLevelThatCanBeUndone
   EXPECT_TRUE(editor.level.LevelSaved);
   EXPECT_EQ(editor.level.Cell(49, 49).MarkerIndex, 2500);
 
-  // From here on the rules talk to the program's own window, as in a designer's run.
-  program.editor.ui.window = &program.controls;
+  program.editor.ui.window = &program.controls;  // the program's own window from here on
   MainWindow& shown = program.mainWindow;
-  QApplication::setActiveWindow(&shown);
-  const QLabel& message = shown.StatusField(0);
+  QApplication::setActiveWindow(&shown);  // the canvas takes the keys
   for (const auto& [key, held] : {std::pair{Qt::Key_Space, "YOU ARE IN ERASE MODE... "},
                                   std::pair{Qt::Key_S, "YOU ARE IN SPUNGE MODE... "}}) {
-    SendKey(shown, QEvent::KeyPress, key);
-    EXPECT_EQ(message.text().toStdString(), held);
-    SendKey(shown, QEvent::KeyRelease, key);
-    EXPECT_EQ(message.text().toStdString(), "Right-click any control for help. ") << "the cell under the pointer, told again";
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+      QKeyEvent event(type, key, Qt::NoModifier);
+      QApplication::sendEvent(QApplication::focusWidget(), &event);
+      EXPECT_EQ(shown.StatusField(0).text().toStdString(),
+                type == QEvent::KeyPress ? held : "Right-click any control for help. ");  // the cell's text again
+    }
   }
   testing::Click(&shown.StatusField(2), {3, 3}, Qt::RightButton);
   EXPECT_EQ(dialogs.helpTopics.back(), "statusbar");
 
-  // Saved and restored as the client area (geometry(), the terms setGeometry places): offscreen
-  // windows have no frame, so there the two coincide, and on a desktop a window that keeps to the
-  // client area never creeps by its frame from one start to the next.
+  // Saved and restored as the client area (geometry(), which setGeometry places); offscreen has no
+  // frame to tell it from the outer one, but on a desktop keeping to it stops any creep by the frame.
   EXPECT_EQ(shown.geometry(), QRect(30, 40, 700, 500));
   shown.setGeometry(50, 60, 720, 510);
   shown.close();  // the exit saves the preferences
