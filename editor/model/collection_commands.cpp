@@ -31,13 +31,6 @@ std::optional<std::string> AskCollectionName(Editor& editor, const std::string& 
   return name;
 }
 
-bool RefuseExisting(Editor& editor, const std::string& name, std::string_view allowed) {
-  const std::string found = FindFileIgnoringCase(editor, name);
-  if (found.empty() || found == allowed) return false;
-  editor.ui.dialogs->ShowMessageBox("File already exists.", ButtonSet::OK, "");
-  return true;
-}
-
 void PutRecord(std::string& bytes, long slot, std::string_view record) {
   const std::string encoded = EncodeSlot(record);
   const auto start = static_cast<std::size_t>(slot - 1) * kSlotLength;
@@ -84,7 +77,7 @@ std::string NewCollectionFile(Editor& editor) {
   const std::string prompt =
       "Type a new collection filename below." + std::string(editor.DeveloperMode ? kDeveloperHint : "");
   const std::optional<std::string> name = AskCollectionName(editor, prompt, "");
-  if (!name || name->empty() || RefuseExisting(editor, *name, "")) return {};
+  if (!name || name->empty() || RefuseNameInUse(editor, *name, "")) return {};
   try {
     CreateCollectionFile(CollectionPath(editor, *name));
   } catch (const FileError& error) {
@@ -99,7 +92,7 @@ std::string RenameCollectionFile(Editor& editor, const std::string& file) {
   const std::string prompt = "Type a new filename for " + file + " below." +
                              (editor.DeveloperMode ? std::string(kDeveloperHint) + " " : std::string());
   const std::optional<std::string> name = AskCollectionName(editor, prompt, file);
-  if (!name || name->empty() || *name == file || RefuseExisting(editor, *name, file)) return {};
+  if (!name || name->empty() || *name == file || RefuseNameInUse(editor, *name, file)) return {};
   const fs::path source = CollectionPath(editor, file);
   const fs::path target = CollectionPath(editor, *name);
   try {
@@ -121,6 +114,13 @@ std::string RenameCollectionFile(Editor& editor, const std::string& file) {
 }
 
 std::string DeleteCollectionFile(Editor& editor, const std::string& file) {
+  // An empty name would be the levels folder itself.
+  if (file.empty()) return {};
+  const std::vector<std::string> collections = CollectionFilesInFolder(editor);
+  if (std::find(collections.begin(), collections.end(), file) == collections.end()) {
+    editor.ui.dialogs->ShowMessageBox("ERROR:  '" + file + "' is not a collection file.", ButtonSet::OK, "");
+    return {};
+  }
   if (CheckCollectionInEditor(editor, file)) return {};
   const std::string question = "There is no undo when deleting collection files. Are you sure you wish to delete '" +
                                file + "'?";
@@ -134,10 +134,15 @@ std::string DeleteCollectionFile(Editor& editor, const std::string& file) {
 }
 
 bool CheckCollectionInEditor(Editor& editor, std::string_view file) {
-  const std::string& title = editor.level.LevelTitle;
-  if (title.empty() || title == "Untitled" || editor.prefs.LevelFile != file) return false;
+  if (editor.level.LevelNumber < 1 || !SameFileName(editor.prefs.LevelFile, file)) return false;
   editor.ui.dialogs->ShowMessageBox("Close the level in the editor before managing the same collection file.",
                                     ButtonSet::OK, "");
+  return true;
+}
+
+bool RefuseNameInUse(Editor& editor, const std::string& name, std::string_view allowed) {
+  if (FindFileIgnoringCase(editor, name, allowed).empty()) return false;
+  editor.ui.dialogs->ShowMessageBox("File already exists.", ButtonSet::OK, "");
   return true;
 }
 

@@ -22,11 +22,16 @@ std::string NewCollectionFile(Editor& editor);
 // The old file goes only once the new one is complete.
 std::string RenameCollectionFile(Editor& editor, const std::string& file);
 
-// Asks, then deletes the collection: "ok" when it was deleted, "" otherwise.
+// Asks, then deletes the collection: "ok" when it was deleted, "" otherwise. Anything but a collection
+// file of the levels folder is refused.
 std::string DeleteCollectionFile(Editor& editor, const std::string& file);
 
-// True, after saying so, while the editor holds a titled level of this very collection (the name
-// compared exactly), which level management may then not change.
+// True, after saying so, while the editor holds a level saved in this collection (the name in any
+// letter case), which level management may then not change in place, rename or delete.
 bool CheckCollectionInEditor(Editor& editor, std::string_view file);
+
+// True, after "File already exists.", when a file other than `allowed` has this name in any letter
+// case: on a designer's system that file would be replaced.
+bool RefuseNameInUse(Editor& editor, const std::string& name, std::string_view allowed);
 
 }  // namespace brolt::editor

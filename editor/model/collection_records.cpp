@@ -4,6 +4,7 @@
 #include "common/file_io.h"
 #include "common/level_record.h"
 #include "common/numeric.h"
+#include "editor/model/collection_contents.h"
 #include "editor/model/level_files.h"
 #include "editor/model/trim_trailing_spaces.h"
 
@@ -41,6 +42,20 @@ std::vector<std::string> LevelListEntries(const std::vector<std::string>& record
   if (records.size() < static_cast<std::size_t>(kMaxCollectionLevels))
     entries.push_back(PadNumber(static_cast<std::int64_t>(records.size() + 1), 3) + "   ");
   return entries;
+}
+
+bool RefuseCollectionWithGap(Editor& editor, std::string_view file) {
+  const std::optional<std::string> bytes = ReadWholeFile(CollectionPath(editor, file));
+  if (!bytes) return false;
+  long firstEmpty = 1;  // a slot past the end reads empty
+  while (!SlotRecord(*bytes, firstEmpty).empty()) ++firstEmpty;
+  const std::size_t behind = std::min(bytes->size(), static_cast<std::size_t>(firstEmpty) * kSlotLength);
+  if (!HoldsAnyRecord(std::string_view(*bytes).substr(behind))) return false;
+  editor.ui.dialogs->ShowMessageBox(
+      "This collection has an empty slot before some of its levels, which level management would lose. "
+      "The file is left as it is.",
+      ButtonSet::OK, "");
+  return true;
 }
 
 bool IsHolderEntry(std::string_view entry) {

@@ -26,6 +26,11 @@ void SaveCollectionRecords(Editor& editor, std::string_view file);
 // first empty slot while the collection holds fewer than 999 levels.
 std::vector<std::string> LevelListEntries(const std::vector<std::string>& records);
 
+// True, after saying why, when the collection `file` holds a level behind an empty slot: management
+// reads a collection only up to that slot, so writing it back would lose those levels. Throws
+// FileError when the file exists but cannot be read.
+bool RefuseCollectionWithGap(Editor& editor, std::string_view file);
+
 // Whether a level list entry shows a holder space.
 bool IsHolderEntry(std::string_view entry);
 

@@ -52,11 +52,11 @@ std::vector<std::string> CollectionFilesInFolder(const Editor& editor) {
   return names;
 }
 
-std::string FindFileIgnoringCase(const Editor& editor, std::string_view name) {
+std::string FindFileIgnoringCase(const Editor& editor, std::string_view name, std::string_view except) {
   std::error_code error;
   for (const auto& entry : fs::directory_iterator(LevelsFolder(editor), error)) {
     std::string found = entry.path().filename().string();
-    if (SameFileName(found, name)) return found;
+    if (found != except && SameFileName(found, name)) return found;
   }
   return {};
 }

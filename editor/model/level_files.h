@@ -28,7 +28,8 @@ bool MatchesCollectionPattern(std::string_view name, bool developerMode);
 // The regular files of the collections folder that match the pattern, sorted without regard to case.
 std::vector<std::string> CollectionFilesInFolder(const Editor& editor);
 
-// The name of a file in the folder that equals `name` without regard to case, or "" when none does.
-std::string FindFileIgnoringCase(const Editor& editor, std::string_view name);
+// The name of a file in the folder, other than `except` itself, that equals `name` without regard to
+// case, or "" when none does.
+std::string FindFileIgnoringCase(const Editor& editor, std::string_view name, std::string_view except = {});
 
 }  // namespace brolt::editor

@@ -13,7 +13,10 @@
 #include "editor/model/trim_trailing_spaces.h"
 
 #include "common/collection_file.h"
+#include "common/file_io.h"
+#include "common/level_record.h"
 #include "common/numeric.h"
+#include "editor/model/collection_commands.h"
 #include "editor/model/collection_records.h"
 
 namespace brolt::editor {
@@ -46,6 +49,16 @@ bool CloseLevelForManagement(Editor& editor) {
   return true;
 }
 
+// The record in the open level's slot; "" while the level has none or the slot can't be read.
+std::string OpenLevelSlotRecord(const Editor& editor) {
+  if (editor.prefs.LevelFile.empty() || editor.level.LevelNumber < 1) return {};
+  try {
+    return ReadSlot(CollectionPath(editor, editor.prefs.LevelFile), editor.level.LevelNumber);
+  } catch (const FileError&) {
+    return {};
+  }
+}
+
 int FindName(const std::vector<std::string>& names, std::string_view name) {
   for (std::size_t i = 0; i < names.size(); ++i)
     if (ToLowerAscii(names[i]) == ToLowerAscii(name)) return static_cast<int>(i);
@@ -55,13 +68,21 @@ int FindName(const std::vector<std::string>& names, std::string_view name) {
 
 void OpenLevelManagement(Editor& editor, std::string_view collectionFile) {
   if (ConfirmExitPasteMode(editor) || !CloseLevelForManagement(editor)) return;
+  ManageKeepingLevelOpen(editor, collectionFile);
+}
+
+void ManageKeepingLevelOpen(Editor& editor, std::string_view collectionFile) {
+  const std::string before = OpenLevelSlotRecord(editor);
   editor.ui.dialogs->ShowLevelManagement(collectionFile);
-  if (editor.prefs.LevelFile.empty() || editor.level.LevelNumber < 1) return;
-  try {
-    editor.level.LevelTitle =
-        TrimTrailingSpaces(ReadSlot(CollectionPath(editor, editor.prefs.LevelFile), editor.level.LevelNumber));
-  } catch (const std::exception& error) {
-    ShowErrorMessage(editor, error.what(), "Cannot read the level's title.");
+  LevelState& level = editor.level;
+  if (level.LevelNumber < 1) return;
+  const std::string after = OpenLevelSlotRecord(editor);
+  const auto rest = static_cast<std::size_t>(level_field::Title.width);
+  if (before.size() > rest && after.size() > rest && before.substr(rest) == after.substr(rest)) {
+    level.LevelTitle = TrimTrailingSpaces(after);
+  } else {
+    level.LevelNumber = -1;
+    level.LevelSaved = false;
   }
   UpdateLevelCaption(editor);
 }
@@ -87,11 +108,12 @@ bool GuardHolderSpaces(Editor& editor, const std::vector<std::string>& levelEntr
 std::string CopyCollectionFile(Editor& editor, std::string_view file) {
   if (file.empty()) return {};
   const std::string copy = "Copy of " + std::string(file);
-  std::error_code error;
-  if (std::filesystem::exists(CollectionPath(editor, copy), error) &&
-      editor.ui.dialogs->ShowMessageBox("'" + copy + "' already exists. Replace it?", ButtonSet::YesNo, "") == 2)
-    return {};
   try {
+    if (RefuseNameInUse(editor, copy, copy) || RefuseCollectionWithGap(editor, file)) return {};
+    std::error_code error;
+    if (std::filesystem::exists(CollectionPath(editor, copy), error) &&
+        editor.ui.dialogs->ShowMessageBox("'" + copy + "' already exists. Replace it?", ButtonSet::YesNo, "") == 2)
+      return {};
     WriteCollection(CollectionPath(editor, copy), ReadCollectionRecords(CollectionPath(editor, file)));
   } catch (const std::exception& failure) {
     ShowErrorMessage(editor, failure.what(), "Cannot copy collection file.");

@@ -11,9 +11,14 @@
 namespace brolt::editor {
 
 // Closes the level being edited, with the designer's consent, and shows level management on
-// `collectionFile` (may be empty). Afterwards the level still open takes its title from its slot,
-// where management may have put another level.
+// `collectionFile` (may be empty), as ManageKeepingLevelOpen does.
 void OpenLevelManagement(Editor& editor, std::string_view collectionFile);
+
+// Shows level management with the level being edited left as it is, neither closed nor saved, as
+// the save dialog needs it. Afterwards the level keeps its slot only while the slot still holds it,
+// under the title management may have given it; after any other change the level has no slot and
+// is unsaved, so that its next save asks where it goes.
+void ManageKeepingLevelOpen(Editor& editor, std::string_view collectionFile);
 
 // The position in `list` of the collection the dialog manages when it opens: in developer mode
 // the one asked for (or the editor's current file), otherwise the list's own choice; -1 for none.

@@ -45,11 +45,12 @@ std::optional<int> LastBinPosition(const ManageState& manage) {
 }
 
 // Reads the managed collection into ManageRecords, lets `change` alter them and writes them back
-// when it answers true. True when the file was rewritten. A collection that fails to load is never
-// written, and a failed write leaves the old file.
+// when it answers true. True when the file was rewritten. A collection that fails to load, or holds
+// levels behind an empty slot, is never written, and a failed write leaves the old file.
 template <typename Change>
 bool ChangeCollection(Editor& editor, const ManageSelection& selection, Change change) {
   try {
+    if (RefuseCollectionWithGap(editor, selection.collection)) return false;
     LoadCollectionRecords(editor, selection.collection);
     if (!change(editor.manage.ManageRecords)) return false;
     SaveCollectionRecords(editor, selection.collection);

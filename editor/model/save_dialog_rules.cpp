@@ -8,6 +8,7 @@
 #include "editor/model/collection_contents.h"
 #include "editor/model/collection_lists.h"
 #include "editor/model/level_files.h"
+#include "editor/model/level_management.h"
 #include "editor/model/state_checks.h"
 
 namespace brolt::editor {
@@ -86,6 +87,12 @@ void ReselectAfterManagement(Editor& editor, SaveDialogState& state, const std::
   // The title typed for the new level survives the visit.
   const bool freeSlot = state.SlotIndex >= 0 && EntrySlot(state.Slots[static_cast<std::size_t>(state.SlotIndex)]) == state.FreeSlot;
   if (freeSlot) state.Title = typedTitle;
+}
+
+void ManageFromSaveDialog(Editor& editor, SaveDialogState& state) {
+  const std::string file = state.File();
+  ManageKeepingLevelOpen(editor, file);
+  ReselectAfterManagement(editor, state, file, state.SlotIndex);
 }
 
 }  // namespace brolt::editor

@@ -39,4 +39,8 @@ bool AcceptSaveDialog(Editor& editor, SaveDialogState& state);
 // slot chosen again where they still exist.
 void ReselectAfterManagement(Editor& editor, SaveDialogState& state, const std::string& file, int slotIndex);
 
+// The "..." button: level management on the chosen collection, the level being saved left open as
+// it is, then the collections listed again with the same one and slot chosen.
+void ManageFromSaveDialog(Editor& editor, SaveDialogState& state);
+
 }  // namespace brolt::editor

@@ -123,12 +123,13 @@ LevelManagementDialog::LevelManagementDialog(Editor& editor, std::string_view re
   ChainFocus(focusOrder);
 
   connect(collections_, &QComboBox::currentIndexChanged, this, &LevelManagementDialog::ListLevels);
-  connect(levels_, &QListWidget::itemSelectionChanged, this, [this] { ShowPreview(true); });
-  connect(bin_, &QListWidget::itemSelectionChanged, this, [this] { ShowPreview(false); });
+  connect(levels_, &QListWidget::itemSelectionChanged, this, [this] { ShowManagePreview(true); });
+  connect(bin_, &QListWidget::itemSelectionChanged, this, [this] { ShowManagePreview(false); });
   for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
 
-  RefreshLists({});
+  // The one offer to create a collection when there is none; the lists are then filled quietly.
   const CollectionFileList list = ListCollectionFiles(editor_, false, false);
+  RefreshManageLists({});
   const int start = InitialManagedCollection(editor_, requestedCollection, list);
   if (start >= 0) SelectCollection(list.Files[static_cast<std::size_t>(start)]);
   levels_->setFocus();
@@ -173,18 +174,23 @@ std::vector<QWidget*> LevelManagementDialog::BuildFileButtons(QWidget* panel) {
   for (QPushButton* button : {create, rename, copy, remove}) row->addWidget(button);
   auto selectNew = [this](const std::string& name) {
     if (name.empty()) return;
-    RefreshLists({});
+    RefreshManageLists({});
     SelectCollection(name);
   };
-  connect(create, &QPushButton::clicked, this, [this, selectNew] { selectNew(NewCollectionFile(editor_)); });
+  // New and Copy choose the collection they make: the holder guard runs before the file is made.
+  connect(create, &QPushButton::clicked, this, [this, selectNew] {
+    if (!GuardCollectionChoice()) selectNew(NewCollectionFile(editor_));
+  });
   connect(rename, &QPushButton::clicked, this, [this, selectNew] {
     selectNew(RenameCollectionFile(editor_, FromQString(collections_->currentText())));
   });
   connect(copy, &QPushButton::clicked, this, [this, selectNew] {
-    if (collections_->count() > 0) selectNew(CopyCollectionFile(editor_, FromQString(collections_->currentText())));
+    if (collections_->count() > 0 && !GuardCollectionChoice())
+      selectNew(CopyCollectionFile(editor_, FromQString(collections_->currentText())));
   });
   connect(remove, &QPushButton::clicked, this, [this] {
-    if (DeleteCollectionFile(editor_, FromQString(collections_->currentText())) == "ok") RefreshLists({});
+    if (collections_->count() > 0 && DeleteCollectionFile(editor_, FromQString(collections_->currentText())) == "ok")
+      RefreshManageLists({});
   });
   return {create, rename, copy, remove};
 }
@@ -204,7 +210,7 @@ void LevelManagementDialog::ListLevels() {
   NoCurrentRow(levels_);
 }
 
-void LevelManagementDialog::RefreshLists(const ManageOutcome& outcome) {
+void LevelManagementDialog::RefreshManageLists(const ManageOutcome& outcome) {
   const std::string chosen = FromQString(collections_->currentText());
   const int row = SelectedRow(levels_);
   shown_.reset();
@@ -213,7 +219,7 @@ void LevelManagementDialog::RefreshLists(const ManageOutcome& outcome) {
   {
     const QSignalBlocker blocker(collections_);
     collections_->clear();
-    for (const std::string& name : ListCollectionFiles(editor_, false, false).Files) collections_->addItem(ToQString(name));
+    for (const std::string& name : ListCollectionFiles(editor_, true, false).Files) collections_->addItem(ToQString(name));
   }
   SelectCollection(chosen);
   if (row >= 0) levels_->setCurrentRow(std::min(row, levels_->count() - 1));
@@ -236,7 +242,7 @@ void LevelManagementDialog::SelectCollection(const std::string& name) {
 }
 
 void LevelManagementDialog::RunCommand(const ManageOutcome& outcome) {
-  if (outcome.refresh) RefreshLists(outcome);
+  if (outcome.refresh) RefreshManageLists(outcome);
 }
 
 ManageSelection LevelManagementDialog::Selection() const {
@@ -249,7 +255,7 @@ std::vector<std::string> LevelManagementDialog::LevelEntries() const {
   return entries;
 }
 
-void LevelManagementDialog::ShowPreview(bool levelList) {
+void LevelManagementDialog::ShowManagePreview(bool levelList) {
   const int binSlot = BinSlotOfEntry(editor_.manage, SelectedRow(bin_));
   const PreviewKey key = levelList ? PreviewKey{false, FromQString(collections_->currentText()), SelectedRow(levels_) + 1}
                                    : PreviewKey{true, {}, binSlot};
@@ -307,6 +313,7 @@ bool LevelManagementDialog::eventFilter(QObject* watched, QEvent* event) {
       return watched == levels_ && HandleCommandKey(static_cast<QKeyEvent*>(event)->key());
     case QEvent::FocusIn:
     case QEvent::MouseButtonPress:
+    case QEvent::Wheel:
       if (IsWithin(watched, collections_) && GuardCollectionChoice()) return true;
       break;
     default:

@@ -47,12 +47,12 @@ class LevelManagementDialog : public DialogFrame {
   // The collection file buttons, left to right.
   std::vector<QWidget*> BuildFileButtons(QWidget* panel);
   void ListLevels();
-  void RefreshLists(const ManageOutcome& outcome);
+  void RefreshManageLists(const ManageOutcome& outcome);
   void SelectCollection(const std::string& name);
   void RunCommand(const ManageOutcome& outcome);
   ManageSelection Selection() const;
   std::vector<std::string> LevelEntries() const;
-  void ShowPreview(bool levelList);
+  void ShowManagePreview(bool levelList);
   bool HandleCommandKey(int key);
   bool GuardCollectionChoice();
 

@@ -70,7 +70,7 @@ bool SaveDialog::CheckBeforeOk() {
 }
 
 void SaveDialog::ManageLevels() {
-  ManageChosenCollection(editor_, state_, state_.SlotIndex);
+  ManageFromSaveDialog(editor_, state_);
   Refill();
 }
 

@@ -122,10 +122,12 @@ TEST(DesignerSession, ALevelGoesFromTheBrushThroughACollectionAndCompilingIntoTh
   paint(kExitPortalTile, 8, 7);
   editor.level.TimeLimit = 90;
 
-  // Saved into a new collection through the save dialog, and opened again through the load dialog.
+  // Saved into a new collection made in level management through the save dialog's "...", and
+  // opened again through the load dialog.
   dialogs.inputAnswers = {"Designed"};
-  ASSERT_EQ(NewCollectionFile(editor), "Designed.lvl");
+  dialogs.manage = [&editor](std::string_view) { EXPECT_EQ(NewCollectionFile(editor), "Designed.lvl"); };
   dialogs.save = [&editor](SaveDialogState& state) {
+    ManageFromSaveDialog(editor, state);
     state.FileIndex = IndexOf(state.Files, "Designed.lvl");
     ListSaveSlots(editor, state);
     ChooseSaveSlot(editor, state, 0);

@@ -116,24 +116,6 @@ TEST_F(Collections, NewRefusesNamesInUseInAnyCaseListedOrHiddenAndUnusableNames)
   EXPECT_EQ(dialogs.prompts.back(), "Type a new collection filename below.");
 }
 
-TEST_F(Collections, RenameRefusesAnExistingTargetAndKeepsTheSource) {
-  WriteLevels("a.lvl", {"one"});
-  WriteLevels("b.lvl", {"two"});
-  const std::string a = Bytes("a.lvl"), b = Bytes("b.lvl");
-  for (const char* typed : {"B", "a"}) {  // taken, and the same name: nothing to do
-    dialogs.inputAnswers = {typed};
-    EXPECT_EQ(RenameCollectionFile(editor, "a.lvl"), "") << typed;
-    EXPECT_EQ(Bytes("a.lvl"), a);
-    EXPECT_EQ(Bytes("b.lvl"), b);
-  }
-  EXPECT_EQ(Shown(), Strings{"File already exists."});
-
-  dialogs.inputAnswers = {"c"};
-  EXPECT_EQ(RenameCollectionFile(editor, "a.lvl"), "c.lvl");
-  EXPECT_FALSE(std::filesystem::exists(Levels("a.lvl")));
-  EXPECT_EQ(Bytes("c.lvl"), a);
-}
-
 TEST_F(Collections, DeveloperRenameConvertsBetweenCompiledAndUncompiledAndACutOffOneLosesNothing) {
   editor.DeveloperMode = true;
   WriteCompiled("game.clvl", {"one", "two", "three"});
@@ -167,18 +149,21 @@ TEST_F(Collections, DeleteAsksAndTheLevelInTheEditorGuardsItsCollection) {
   EXPECT_EQ(dialogs.messages.back().helpKey, "deletelevelfile");
   EXPECT_TRUE(std::filesystem::exists(Levels("a.lvl")));
 
-  editor.prefs.LevelFile = "a.lvl";
-  editor.level.LevelTitle = "one";
+  editor.prefs.LevelFile = "A.LVL";
+  editor.level.LevelNumber = 1;  // whatever the title
   EXPECT_EQ(DeleteCollectionFile(editor, "a.lvl"), "");
   EXPECT_EQ(dialogs.LastMessage(), "Close the level in the editor before managing the same collection file.");
-  EXPECT_FALSE(CheckCollectionInEditor(editor, "A.lvl"));  // compared exactly
-  editor.level.LevelTitle = "Untitled";
+  editor.level.LevelNumber = -1;
   EXPECT_FALSE(CheckCollectionInEditor(editor, "a.lvl"));
 
   EXPECT_EQ(DeleteCollectionFile(editor, "a.lvl"), "ok");
   EXPECT_FALSE(std::filesystem::exists(Levels("a.lvl")));
-  EXPECT_EQ(DeleteCollectionFile(editor, "a.lvl"), "");
-  EXPECT_TRUE(StartsAsError());
+  WriteLevels("notes.txt", {"one"});
+  for (const char* name : {"a.lvl", "notes.txt", "../Define.qdm", "."}) {  // only collection files of the folder
+    EXPECT_EQ(DeleteCollectionFile(editor, name), "") << name;
+    EXPECT_TRUE(StartsAsError()) << name;
+  }
+  EXPECT_TRUE(std::filesystem::exists(Levels("notes.txt")));
 }
 
 TEST_F(Collections, TheLoadDialogListsLevelsWithNoneChosenAndRefusesNoChoiceAndTheTag) {

@@ -18,14 +18,10 @@ using Strings = std::vector<std::string>;
 
 const std::string kHolder(kHolderRecord);
 
-// Records which collection level management was shown on, and lets a test change the file meanwhile.
+// Records which collection level management was shown on.
 struct ManagingDialogs : testing::ScriptedDialogs {
   std::vector<std::string> managed;
-  std::function<void()> whileOpen;
-  void ShowLevelManagement(std::string_view collectionFile) override {
-    managed.emplace_back(collectionFile);
-    if (whileOpen) whileOpen();
-  }
+  void ShowLevelManagement(std::string_view collectionFile) override { managed.emplace_back(collectionFile); }
   std::vector<std::string> Shown() const {
     std::vector<std::string> texts;
     for (const auto& message : messages) texts.push_back(message.text);
@@ -176,25 +172,6 @@ TEST_F(LevelManagement, CopyingFillsTheFirstFreeBinSlotAndNeverWritesTheCollecti
   EXPECT_FALSE(CopyLevelToBin(editor, Select(1)).refresh);
 }
 
-TEST_F(LevelManagement, WithTheCollectionOpenInTheEditorOnlyCopyPasteAndRenameWork) {
-  editor.level.LevelTitle = "Mine";
-  editor.prefs.LevelFile = "Set.lvl";
-  for (const Command& command : {Command(InsertHolderSpace), Command(RemoveLevelSpace), Command(DeleteLevel),
-                                 Up(false), Down(false)}) {
-    WriteSet({"A", "B", "C"});
-    command(editor, Select(2));
-    EXPECT_EQ(Titles("Set.lvl"), (Strings{"A", "B", "C"}));
-    EXPECT_EQ(managing.Shown(),
-              std::vector<std::string>{"Close the level in the editor before managing the same collection file."});
-  }
-  managing.messages.clear();
-  CopyLevelToBin(editor, Select(1));
-  PasteLevelFromBin(editor, Select(4, 0));
-  RenameTo("Renamed")(editor, Select(2));
-  EXPECT_EQ(Titles("Set.lvl"), (Strings{"A", "Renamed", "C", "A"}));
-  EXPECT_TRUE(managing.messages.empty());
-}
-
 TEST_F(LevelManagement, ACollectionThatFailsToLoadIsNeverWritten) {
   std::filesystem::create_directory(file("Set.lvl"));  // reads fail: it is a folder
   for (const Command& command : {Command(InsertHolderSpace), Command(RemoveLevelSpace), Up(false)}) {
@@ -243,16 +220,6 @@ TEST_F(LevelManagement, TheCurrentLevelIsClosedFirstWithTheDesignersConsent) {
   }
 }
 
-TEST_F(LevelManagement, ALevelLeftOpenTakesTheTitleManagementPutInItsSlot) {
-  WriteLevels("Set.lvl", {"A", "B"});
-  editor.prefs.LevelFile = "Set.lvl";
-  editor.level.LevelSaved = false;
-  editor.level.LevelNumber = 2;
-  managing.whileOpen = [&] { WriteLevels("Set.lvl", {"A", "Moved Here"}); };
-  OpenLevelManagement(editor, "");
-  EXPECT_EQ(editor.level.LevelTitle, "Moved Here");
-}
-
 TEST_F(LevelManagement, TheDialogStartsOnTheAskedCollectionOnlyInDeveloperMode) {
   const CollectionFileList list{{"A.lvl", "B.lvl", "C.lvl"}, 0};
   editor.prefs.LevelFile = "c.lvl";
@@ -272,20 +239,6 @@ TEST_F(LevelManagement, TheHolderGuardNamesWhatItStops) {
   EXPECT_EQ(managing.LastMessage(), must + "close level management.");
   EXPECT_TRUE(GuardHolderSpaces(editor, holding, HolderGuard::ChoosingCollection));
   EXPECT_EQ(managing.LastMessage(), must + "choose another level collection.");
-}
-
-TEST_F(LevelManagement, CopyAsksBeforeReplacingAnExistingCopy) {
-  WriteLevels("x.lvl", {"A", "B"});
-  EXPECT_EQ(CopyCollectionFile(editor, "x.lvl"), "Copy of x.lvl");
-  EXPECT_EQ(Titles("Copy of x.lvl"), (Strings{"A", "B"}));
-  EXPECT_TRUE(managing.messages.empty());
-  WriteLevels("x.lvl", {"C"});
-  for (int answer : {2, 1}) {
-    managing.buttonAnswers = {answer};
-    EXPECT_EQ(CopyCollectionFile(editor, "x.lvl"), answer == 1 ? "Copy of x.lvl" : "");
-    EXPECT_EQ(managing.LastMessage(), "'Copy of x.lvl' already exists. Replace it?");
-    EXPECT_EQ(Titles("Copy of x.lvl"), (answer == 1 ? Strings{"C"} : Strings{"A", "B"}));
-  }
 }
 
 }  // namespace

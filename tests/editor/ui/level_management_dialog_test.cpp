@@ -4,11 +4,21 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
+
+#include "common/file_io.h"
+#include "editor/model/level_conversion.h"
+#include "editor/model/level_management.h"
+#include "editor/model/save_level.h"
 #include "editor/support/levels_folder_editor.h"
+#include "editor/support/recording_window.h"
 #include "editor/support/widget_events.h"
 #include "editor/ui/level_preview_widget.h"
+#include "editor/ui/save_dialog.h"
 
 namespace brolt::editor {
 namespace {
@@ -97,6 +107,7 @@ TEST_F(ManageDialogTest, EachCommandButtonActsOnTheSelectedLevelAndTheListsShowT
 
 TEST_F(ManageDialogTest, TabWalksTheControlsAsTheyStandAndTheFileButtonsChooseTheCollectionTheyMake) {
   WriteLevels("Copy of Other.lvl", {"Old"});
+  WriteLevels("Set.lvl", {"A"});  // a holder would keep New from choosing another collection
   Open();
   QWidget* focus = Collections();
   std::vector<QString> walked;
@@ -144,6 +155,162 @@ TEST_F(ManageDialogTest, ThePreviewFollowsTheSlotNotTheTitle) {
   EXPECT_EQ(colourAtTopLeft(), QColor(0, 255, 0));
   Levels()->setCurrentRow(2);  // the free entry
   EXPECT_TRUE(preview->NoDataShown());
+}
+
+// Clicks the button of this name or caption.
+void Press(QWidget& dialog, const QString& nameOrCaption) {
+  for (QPushButton* button : dialog.findChildren<QPushButton*>())
+    if (button->objectName() == nameOrCaption || button->text() == nameOrCaption) return button->click();
+  ADD_FAILURE() << nameOrCaption.toStdString();
+}
+
+// Chooses a level and presses a key on the level list.
+void Choose(QWidget& dialog, int row, Qt::Key key = Qt::Key_unknown) {
+  auto* levels = dialog.findChild<QListWidget*>("txtLevels");
+  levels->setCurrentRow(row);
+  if (key != Qt::Key_unknown) QTest::keyClick(levels, key);
+}
+
+// The real save and level management dialogs where the commands show them, with the designer's
+// hand in each; the boxes they open answer from the script.
+struct DesignerDialogs : testing::ScriptedDialogs {
+  Editor* editor = nullptr;
+  std::function<void(QWidget&)> inManagement;  // then Done; without it the save dialog's "...", then Save
+
+  bool ShowSaveDialog(SaveDialogState& state) override {
+    SaveDialog dialog(*editor, state);
+    dialog.show();
+    if (!inManagement) Press(dialog, "..."), Press(dialog, "Save");
+    return dialog.result() == QDialog::Accepted;
+  }
+  void ShowLevelManagement(std::string_view file) override {
+    LevelManagementDialog dialog(*editor, file);
+    dialog.show();
+    if (inManagement) inManagement(dialog);
+    Press(dialog, "cmdOK");
+  }
+};
+
+// What a designer does, from File, Level Management then Ctrl+S, or from File, Save As through the
+// save dialog's "..."; checked by the files: every level of every collection is what the designer
+// left, or the designer's level where it was saved, and nothing else changed.
+TEST_F(ManageDialogTest, NoPathThroughSaveAndLevelManagementWritesOrDropsALevelTheDesignerDidNotMean) {
+  DesignerDialogs designer;
+  testing::RecordingWindow window;
+  editor.ui.dialogs = &designer;
+  editor.ui.window = &window;
+  LevelState designed;
+  designed.Cell(1, 1).TileCode = 1;  // Thresher
+  designed.Cell(2, 1).TileCode = 9;  // Portal
+  const auto Designed = [&](const std::string& title) {
+    LevelState level = designed;
+    level.LevelTitle = title;
+    return EncodeLevelRecord(ToLevelRecord(level));
+  };
+  const auto Hash = [](const std::filesystem::path& path) { return std::hash<std::string>{}(*ReadWholeFile(path)); };
+  const auto Files = [&] {
+    std::map<std::string, std::size_t> files{{"(the Levels folder)", std::filesystem::is_directory(levels())}};
+    std::error_code missing;
+    for (const auto& entry : std::filesystem::directory_iterator(levels(), missing))
+      files[entry.path().filename().string()] = Hash(entry.path());
+    return files;
+  };
+  const auto Shown = [&](const std::string& start) {
+    return std::count_if(designer.messages.begin(), designer.messages.end(),
+                         [&](const auto& shown) { return shown.text.rfind(start, 0) == 0; });
+  };
+  const std::string A = LevelText("A"), B = LevelText("B"), C = LevelText("C"), X = LevelText("X");
+  const auto untitledIn2 = [&] {
+    WriteRecords("Set.lvl", {A, Designed("Untitled"), C});
+    editor.level.LevelTitle = "Untitled";
+    editor.level.LevelNumber = 2;
+    editor.level.LevelSaved = false;
+  };
+  const auto holderThen = [](std::function<void(QWidget&)> leave) {
+    return [leave](QWidget& manage) {
+      Choose(manage, 0, Qt::Key_Insert), leave(manage), Choose(manage, 0, Qt::Key_Delete);
+    };
+  };
+  const auto press = [](const char* button) { return [button](QWidget& manage) { Press(manage, button); }; };
+  const auto typing = [&](const char* typed) { return [&, typed] { designer.inputAnswers = {typed}; }; };
+  const std::string exists = "File already exists.", replace = "'Copy of Set.lvl' already exists. Replace it?";
+  struct Sequence {
+    const char* name;
+    std::function<void()> setup;  // on Set.lvl (A, B, C) and Other.lvl (X), the designer's "Mine" open
+    std::function<void(QWidget&)> inManagement = {};
+    std::map<std::string, std::vector<std::string>> after = {};  // the files the designer changed; {} is gone
+    std::string says = {};  // the beginning of a message shown on the way
+  };
+  const Sequence sequences[] = {
+      {"save as, then ...", [&] { editor.level.LevelNumber = 1, editor.prefs.LevelFile = "Other.lvl"; }, {},
+       {{"Other.lvl", {X, Designed("Mine")}}}},
+      {"save unsaved, then ...", [&] { editor.level.LevelSaved = false; }, {},
+       {{"Set.lvl", {A, B, C, Designed("Mine")}}}},
+      {"insert, delete, remove and move the Untitled level", untitledIn2,
+       [](QWidget& manage) {
+         for (Qt::Key key : {Qt::Key_Insert, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left, Qt::Key_Right})
+           Choose(manage, 1, key);
+       }, {}, "Close the level in the editor"},
+      {"paste over the Untitled level", untitledIn2,
+       [](QWidget& manage) { Choose(manage, 0, Qt::Key_Space), Choose(manage, 1, Qt::Key_Return); },
+       {{"Set.lvl", {A, A, C}}}},
+      {"rename the Untitled level", [&] { untitledIn2(), typing("Renamed")(); },
+       [](QWidget& manage) { Choose(manage, 1), Press(manage, "cmdCom2"); },
+       {{"Set.lvl", {A, Designed("Renamed"), C}}}},
+      {"a holder, then the wheel", {}, holderThen([](QWidget& manage) {
+         QWidget* list = manage.findChild<QComboBox*>("txtFile");
+         QWheelEvent up({5, 5}, list->mapToGlobal(QPointF(5, 5)), {}, {0, 120}, {}, {}, Qt::NoScrollPhase, false);
+         QApplication::sendEvent(list, &up);
+       }), {}, "You must either fill or delete the [HOLDER] spaces before you can choose"},
+      {"a holder, then New", typing("Fresh"), holderThen(press("cmdFileNew"))},
+      {"a holder, then Copy", {}, holderThen(press("cmdFileCopy"))},
+      {"no collection, then Delete", [&] { std::filesystem::remove(file("Set.lvl")), remove(file("Other.lvl")); },
+       press("cmdFileDelete"), {}, "No level collections are present"},
+      {"rename to a name in use", typing("OTHER"), press("cmdFileEdit"), {}, exists},
+      {"rename to its own name", typing("Set"), press("cmdFileEdit")},
+      {"rename", typing("c"), press("cmdFileEdit"), {{"Set.lvl", {}}, {"c.lvl", {A, B, C}}}},
+      {"rename to another case of a name", [&] { WriteLevels("set.lvl", {"Z"}), typing("Set")(); },
+       [](QWidget& manage) {
+         manage.findChild<QComboBox*>("txtFile")->setCurrentText("set.lvl");
+         Press(manage, "cmdFileEdit");
+       }, {}, exists},
+      {"copy onto the copy, No", [&] { WriteLevels("Copy of Set.lvl", {"Z"}), designer.buttonAnswers = {1, 2}; },
+       press("cmdFileCopy"), {}, replace},
+      {"copy onto the copy, Yes", [&] { WriteLevels("Copy of Set.lvl", {"Z"}); }, press("cmdFileCopy"),
+       {{"Copy of Set.lvl", {A, B, C}}}, replace},
+      {"copy onto another case of the copy", [&] { WriteLevels("copy of Set.lvl", {"Z"}); }, press("cmdFileCopy"), {},
+       exists},
+      {"a collection with a gap", [&] { WriteRecords("Set.lvl", {A, "", C}), typing("Renamed")(); },
+       [](QWidget& manage) { Choose(manage, 0), Press(manage, "cmdCom2"), Press(manage, "cmdFileCopy"); }, {},
+       "This collection has an empty slot"},
+  };
+  for (const Sequence& s : sequences) {
+    std::filesystem::remove_all(levels());
+    std::filesystem::create_directory(levels());
+    WriteRecords("Set.lvl", {A, B, C});
+    WriteRecords("Other.lvl", {X});
+    editor.prefs.LevelFile = "Set.lvl";
+    editor.level = designed;
+    editor.level.LevelTitle = "Mine";
+    editor.manage = {};
+    designer = {};
+    designer.editor = &editor;
+    designer.inManagement = s.inManagement;
+    window.caption = {"", "", ""};
+    if (s.setup) s.setup();
+    auto expected = Files();
+    for (const auto& [name, records] : s.after) {
+      WriteCollection(folder / "expected", records);
+      if (records.empty()) expected.erase(name);
+      else expected[name] = Hash(folder / "expected");
+    }
+    if (s.inManagement) OpenLevelManagement(editor, editor.prefs.LevelFile);
+    SaveLevel(editor, !s.inManagement);  // after management Ctrl+S, else Save As with its "..."
+    EXPECT_EQ(Files(), expected) << s.name;
+    EXPECT_TRUE(s.says.empty() || Shown(s.says) > 0) << s.name;
+    EXPECT_LE(Shown("No level collections are present"), 1) << s.name;  // offered once
+    EXPECT_EQ(window.caption[1] == "(Unsaved)", editor.level.LevelNumber < 1) << s.name;
+  }
 }
 
 }  // namespace
