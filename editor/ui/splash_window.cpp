@@ -21,10 +21,19 @@ constexpr int kProgressTop = 221;
 constexpr int kProgressHeight = 1;
 
 // The places are designed for Tahoma; where the font in use draws a text larger, the label grows
-// right and down instead of cutting it off.
+// down and away from the side its text is aligned to, instead of cutting it off, so that a
+// right-aligned text still ends where it was designed to.
 void FitToText(QLabel& label) {
   const QSize needed = label.wordWrap() ? QSize(label.width(), label.heightForWidth(label.width())) : label.sizeHint();
-  label.resize(label.size().expandedTo(needed));
+  QRect area = label.geometry();
+  const QSize grown = area.size().expandedTo(needed);
+  if (label.alignment() & Qt::AlignRight) {
+    area.setLeft(area.right() + 1 - grown.width());
+  } else {
+    area.setWidth(grown.width());
+  }
+  area.setHeight(grown.height());
+  label.setGeometry(area);
 }
 
 }  // namespace
