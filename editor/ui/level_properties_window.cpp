@@ -29,9 +29,9 @@ LevelPropertiesWindow::LevelPropertiesWindow(Editor& editor, QWidget* parent)
   AddPanel({8, 256, 364, 72}, prefs.GridLight);
 
   PlaceLabel("Title", {16, 44, 80, 18}, "level_title");
-  title_ = new QLineEdit(this);
+  title_ = new InputLine(this);
   title_->setGeometry(kBarLeft, 42, 236, 22);
-  title_->setMaxLength(kMaxLevelTitleLength);
+  title_->SetRules({InputMode::Proper, kMaxLevelTitleLength});
   title_->setText("Untitled");
   OpenHelpOnRightClick(title_, "level_title");
 

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 
 #include "editor/ui/collection_widgets.h"
+#include "editor/ui/input_line.h"
 #include "editor/ui/qt_text.h"
 
 namespace brolt::editor {
@@ -12,10 +13,10 @@ SaveDialog::SaveDialog(Editor& editor, SaveDialogState& state, QWidget* parent)
       state_(state),
       files_(new QComboBox(this)),
       slots_(new QListWidget(this)),
-      title_(new QLineEdit(this)) {
+      title_(new InputLine(this)) {
   setWindowTitle("Save Level As");
   AddButtons("Save", true);
-  title_->setMaxLength(kMaxTitleLength);
+  title_->SetRules({InputMode::Proper, kMaxTitleLength});
   QPushButton* manage = AddManageButton(*this);
   auto* layout = new QGridLayout(this);
   layout->addWidget(AddLabel("Save Level As"), 0, 0, 1, 3);

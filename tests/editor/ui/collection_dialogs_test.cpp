@@ -1,9 +1,12 @@
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include "editor/support/collection_fixture.h"
 #include "editor/support/widget_events.h"
+#include "editor/ui/compile_dialog.h"
+#include "editor/ui/level_properties_window.h"
 #include "editor/ui/load_dialog.h"
 #include "editor/ui/save_dialog.h"
 
@@ -94,6 +97,44 @@ TEST_F(CollectionDialogWidgets, TheSaveDialogChoosesTheFreeSlotAndTheTitleFollow
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_EQ(state.Title, "Renamed");
   EXPECT_EQ(state.SlotIndex, 0);
+}
+
+TEST_F(CollectionDialogWidgets, TitlesAndTagsCapitaliseWordsAtTheCaretAndOverASelectionAndTakeSingleBytesOnly) {
+  WriteLevels("a.lvl", {"one"});
+  SaveDialogState saving;
+  ASSERT_TRUE(PrepareSaveDialog(editor, saving));
+  SaveDialog save(editor, saving);
+  LevelPropertiesWindow properties(editor, nullptr);
+  CompileChoices choices{{"a.lvl"}, "a.lvl"};
+  CompileDialog compile(editor, choices);
+  const std::pair<const char*, QWidget*> fields[] = {{"save title", save.Title()},
+                                                     {"level title", properties.TitleBox()},
+                                                     {"introduction", compile.findChild<QPlainTextEdit*>("txtCmnts")},
+                                                     {"congratulations", compile.findChild<QPlainTextEdit*>("txtCongrats")}};
+  // Keys typed into the emptied field: \x01 selects the whole text (Ctrl+A), \x02 is Home.
+  const std::pair<QString, QString> cases[] = {
+      {"a", "A"},                                  // an empty field
+      {"ab", "Ab"},                                // mid-word
+      {"a b", "A B"},                              // after a space
+      {"a-b", "A-B"},                              // after a hyphen
+      {"ab\x01" "c", "C"},                        // over the whole text
+      {"ab\x02" "c", "CAb"},                      // at the start of a text
+      {QString::fromUtf8("a\u20ACb\u00E9"), "Ab\u00E9"},  // beyond single bytes refused
+  };
+  for (const auto& [name, field] : fields) {
+    for (const auto& [keys, expected] : cases) {
+      QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+      QTest::keyClick(field, Qt::Key_Delete);
+      for (QChar key : keys) {
+        if (key == u'\x01') QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        else if (key == u'\x02') QTest::keyClick(field, Qt::Key_Home);
+        else QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(key), {});
+      }
+      const auto* line = qobject_cast<QLineEdit*>(field);
+      const QString text = line ? line->text() : static_cast<QPlainTextEdit*>(field)->toPlainText();
+      EXPECT_EQ(text.toStdString(), expected.toStdString()) << name << " " << keys.toStdString();
+    }
+  }
 }
 
 }  // namespace
