@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/support/collection_fixture.h"
+#include "editor/support/skinned_editor.h"
 #include "editor/support/widget_events.h"
 #include "editor/ui/compile_dialog.h"
 #include "editor/ui/level_properties_window.h"
@@ -56,6 +57,9 @@ TEST_F(CollectionDialogWidgets, HelpLabelsAndARightClickOnCancelOpenTheirTopicAn
 }
 
 TEST_F(CollectionDialogWidgets, TheLoadDialogChoosesNoLevelUntilAskedAndDrawsThePressedOne) {
+  // A light border colour: the labels stand on the darker panels and stay readable.
+  testing::SetTestColorScheme(editor);
+  editor.prefs.BorderColor = "230,230,230";
   const auto dialog = OpenLoad({"one", "two"});
   QListWidget* levels = dialog->Levels();
   dialog->show();
@@ -73,6 +77,7 @@ TEST_F(CollectionDialogWidgets, TheLoadDialogChoosesNoLevelUntilAskedAndDrawsThe
   EXPECT_EQ(loading.LevelIndex, 1);
   EXPECT_EQ(loading.Preview.Slot, 2);
   EXPECT_FALSE(dialog->Preview()->NoDataShown());
+  EXPECT_TRUE(testing::SaveScreenshot(*dialog, "load_dialog"));
   Click(OkButton(*dialog), {5, 5});
   EXPECT_EQ(dialog->result(), QDialog::Accepted);
 }
@@ -80,10 +85,13 @@ TEST_F(CollectionDialogWidgets, TheLoadDialogChoosesNoLevelUntilAskedAndDrawsThe
 TEST_F(CollectionDialogWidgets, TheSaveDialogChoosesTheFreeSlotAndTheTitleFollowsTheChosenSlot) {
   WriteLevels("a.lvl", {"one", "two"});
   editor.level.LevelTitle = "Mine";
+  testing::SetTestColorScheme(editor);
+  editor.prefs.BorderColor = "230,230,230";
   SaveDialogState state;
   ASSERT_TRUE(PrepareSaveDialog(editor, state));
   SaveDialog dialog(editor, state);
   dialog.show();
+  EXPECT_TRUE(testing::SaveScreenshot(dialog, "save_dialog"));
   EXPECT_EQ(dialog.Slots()->count(), 3);
   EXPECT_EQ(dialog.Slots()->currentRow(), 2);
   EXPECT_EQ(dialog.Title()->text(), "Mine");
