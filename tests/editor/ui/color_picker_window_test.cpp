@@ -4,6 +4,7 @@
 
 #include <QTimer>
 
+#include "editor/model/apply_color_scheme.h"
 #include "editor/support/scripted_dialogs.h"
 #include "editor/support/skinned_editor.h"
 #include "editor/support/widget_events.h"
@@ -65,6 +66,25 @@ TEST_F(ColorPickerWindowTest, AClickBesideTheTriangleSnapsOntoItsEdgeAndTakesThe
       EXPECT_EQ(qAlpha(pixel), 255) << x << "," << y;  // never the clear background
       EXPECT_EQ(picker_->Bars(), (std::array{qRed(pixel), qGreen(pixel), qBlue(pixel)})) << x << "," << y;
     }
+  }
+  // The outline lies over the triangle in GridDark and is never read.
+  EXPECT_EQ(picker_->Triangle()->grab().toImage().pixelColor(0, ColorPickerWindow::kTriangleSize.height() - 1),
+            QColor(20, 30, 60));
+}
+
+TEST_F(ColorPickerWindowTest, ShadeAndSaturationStayFromOneUseToTheNextUntilTheColourSchemeIsApplied) {
+  testing::Press(picker_->Shader(), {7, 19});
+  testing::Press(picker_->SaturationBar(), {5, 30});
+  const int shade = picker_->ShadeLevel();
+  const int saturation = picker_->SaturationLevel();
+  ASSERT_NE(std::pair(shade, saturation), std::pair(255, 191));
+  // The next use, then the one after a change of the colour preferences.
+  for (const auto& [applied, expected] :
+       {std::pair{false, std::array{shade, saturation, 30}}, std::pair{true, std::array{255, 191, 10}}}) {
+    if (applied) ApplyColorScheme(editor_, false);
+    picker_ = std::make_unique<ColorPickerWindow>(editor_, nullptr);
+    EXPECT_EQ((std::array{picker_->ShadeLevel(), picker_->SaturationLevel(), picker_->SaturationBar()->MarkerPoint().y()}),
+              expected) << applied;
   }
 }
 
