@@ -93,8 +93,8 @@ void ColorPickerWindow::showEvent(QShowEvent* event) {
 }
 
 void ColorPickerWindow::Repaint() {
-  const ColorGradients gradients = DrawColorGradients(kTriangleSize, kShaderSize, kSaturationSize, levels_.ShadeLevel, levels_.SaturationLevel,
-                                                      ColorFromText(editor_.prefs.BorderColor));
+  const ColorGradients gradients = DrawColorGradients(kTriangleSize, kShaderSize, kSaturationSize, levels_.ShadeLevel,
+                                                      levels_.SaturationLevel, ColorFromText(editor_.prefs.BorderColor));
   triangle_->SetPicture(gradients.Triangle);
   shader_->SetPicture(gradients.Shader);
   saturationBar_->SetPicture(gradients.Saturation);
