@@ -11,6 +11,7 @@ void ApplyColorScheme(Editor& editor, bool randomColours) {
   if (randomColours) RandomBorderColor(editor);
   editor.ui.window->PaintBorders();
   editor.ui.window->UnloadDialogs();
+  editor.colorPicker = {};  // the picker is loaded anew too
   if (editor.prefs.ShowGrid) editor.ui.canvas->RedrawLevel();
   editor.ui.window->SetMousePointer(0);
 }

@@ -42,4 +42,6 @@ int SaturationAtHeight(double y, int height) {
   return RoundToInt32(255 - (255.0 / height) * y);
 }
 
+int SaturationMarkerHeight(int saturation, int height) { return RoundToInt32((255 - saturation) * height / 255.0); }
+
 }  // namespace brolt::editor

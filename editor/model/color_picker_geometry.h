@@ -10,11 +10,6 @@ struct PickPoint {
   bool operator==(const PickPoint&) const = default;
 };
 
-// The shade level the picker opens with, and the saturation marker's first height as a part of
-// the bar's height.
-constexpr int kInitialShadeLevel = 255;
-constexpr double kInitialSaturationHeight = 0.25;
-
 // The pointer's position on a triangle picture of width x height, moved two pixels inside the
 // picture and, when it lies beside the triangle, sideways onto the nearest edge of its row, so that
 // the pixel read is never the black background.
@@ -28,5 +23,8 @@ PickPoint ClampSaturationPick(int x, int y, int width, int height);
 
 // The saturation level, 255 at the top of a bar `height` pixels high down to near 0 at its foot.
 int SaturationAtHeight(double y, int height);
+
+// Where on that bar the marker of a saturation level stands: the height whose level it is.
+int SaturationMarkerHeight(int saturation, int height);
 
 }  // namespace brolt::editor

@@ -12,6 +12,7 @@
 #include "editor/model/canvas_preview.h"
 #include "editor/model/canvas_surface.h"
 #include "editor/model/collection_state.h"
+#include "editor/model/color_picker_state.h"
 #include "editor/model/dialogs.h"
 #include "editor/model/help_topics.h"
 #include "editor/model/game_launcher.h"
@@ -62,6 +63,7 @@ struct Editor {
   CanvasPreview preview;
   CollectionState collections;
   ManageState manage;
+  ColorPickerState colorPicker;
   // "NAME=value" entries added to the game's environment when the editor starts it; empty in a
   // designer's run, set by tests that drive the game headless.
   std::vector<std::string> GameEnvironment;

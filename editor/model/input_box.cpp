@@ -44,24 +44,24 @@ bool RefusedInFileName(int key, std::string_view result) {
 }
 
 InputKeyResult FilterFileNameInput(const InputKeyRules& rules, int key, const InputBoxText& box) {
+  // Backspace always passes, whatever the name looks like: the designer can always shorten it.
+  if (key == kBackspaceKey) return Passed(key);
   key = FilterFileNameKey(key, box.text, box.selStart, box.selLength);
-  const bool backspace = key == kBackspaceKey;
   const bool whole = WholeTextSelected(box);
   const int length = static_cast<int>(box.text.size());
   if (rules.developerMode) {
-    if (length > rules.maxFileNameLength && !whole && !backspace) return {};
-    if (!backspace && RefusedInFileName(key, Typed(box, key))) return {};
+    if (length > rules.maxFileNameLength && !whole) return {};
+    if (RefusedInFileName(key, Typed(box, key))) return {};
     return Passed(key);
   }
   if (!EndsWithExtension(box.text) || whole) {
     const std::string name = whole ? std::string() : box.text;
-    if (backspace) return {0, name, static_cast<int>(name.size())};
     std::string text = name + static_cast<char>(key) + std::string(kExtension);
     if (RefusedInFileName(key, text)) return {};
     return {0, std::move(text), static_cast<int>(name.size()) + 1};
   }
-  if (length > rules.maxFileNameLength + 5 && !whole && !backspace) return {};
-  if (!backspace && RefusedInFileName(key, Typed(box, key))) return {};
+  if (length > rules.maxFileNameLength + 5 && !whole) return {};
+  if (RefusedInFileName(key, Typed(box, key))) return {};
   return Passed(key);
 }
 

@@ -77,13 +77,19 @@ QImage DrawVerticalGradient(QSize size, const GradientVertex& top, const Gradien
 
 }  // namespace
 
+QPolygon ColorTriangleCorners(QSize triangleSize) {
+  const int right = triangleSize.width() - 1;
+  const int bottom = triangleSize.height() - 1;
+  return QPolygon({QPoint(static_cast<int>(RoundHalfEven(right / 2.0)), 0), QPoint(0, bottom), QPoint(right, bottom)});
+}
+
 ColorGradients DrawColorGradients(QSize triangleSize, QSize shaderSize, QSize saturationSize, int light, int saturation,
                                   const QColor& borderColor) {
   const int s = std::max(saturation, 0);
-  const double right = triangleSize.width() - 1;
-  const double bottom = triangleSize.height() - 1;
-  const std::array<GradientVertex, 3> corners{MakeVertex(static_cast<double>(RoundHalfEven(right / 2)), 0, light, s, s),
-                                              MakeVertex(0, bottom, s, light, s), MakeVertex(right, bottom, s, s, light)};
+  const QPolygon at = ColorTriangleCorners(triangleSize);
+  const std::array<GradientVertex, 3> corners{MakeVertex(at[0].x(), at[0].y(), light, s, s),
+                                              MakeVertex(at[1].x(), at[1].y(), s, light, s),
+                                              MakeVertex(at[2].x(), at[2].y(), s, s, light)};
   const GradientVertex black = MakeVertex(0, 0, 0, 0, 0);
   return ColorGradients{
       DrawTriangleGradient(triangleSize, corners),

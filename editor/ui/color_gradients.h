@@ -3,6 +3,7 @@
 // saturation bar. The picker shows them and places its markers over them.
 #include <QColor>
 #include <QImage>
+#include <QPolygon>
 #include <QSize>
 
 namespace brolt::editor {
@@ -12,6 +13,9 @@ struct ColorGradients {
   QImage Shader;
   QImage Saturation;
 };
+
+// The colour triangle's corners in a picture of this size: top centre, lower left, lower right.
+QPolygon ColorTriangleCorners(QSize triangleSize);
 
 // Draws the three pictures at their sizes. The triangle's corners are red (top), green (lower
 // left) and blue (lower right) at brightness `light` over a floor of `saturation` (both 0..255,

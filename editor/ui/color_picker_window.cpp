@@ -14,9 +14,7 @@ constexpr std::array<const char*, 3> kBarFaces{"255,192,192", "192,255,192", "19
 }  // namespace
 
 ColorPickerWindow::ColorPickerWindow(Editor& editor, QWidget* parent)
-    : DialogFrame(editor, "color_picker", parent),
-      shade_(kInitialShadeLevel),
-      saturation_(SaturationAtHeight(kSaturationSize.height() * kInitialSaturationHeight, kSaturationSize.height())) {
+    : DialogFrame(editor, "color_picker", parent), levels_(editor.colorPicker) {
   setFixedSize(340, 230);
   AddTitleBar("Color Picker");
   const Preferences& prefs = editor.prefs;
@@ -52,6 +50,7 @@ ColorPickerWindow::ColorPickerWindow(Editor& editor, QWidget* parent)
   triangle_ = new GradientPicture(this);
   triangle_->setGeometry(QRect(QPoint(195, 46), kTriangleSize));
   triangle_->setToolTip(" Color Triangle ");
+  triangle_->SetOutline(ColorTriangleCorners(kTriangleSize), ColorFromText(prefs.GridDark));
   // The two bars stand in the triangle picture's upper right corner, which the triangle leaves black.
   saturationBar_ = new GradientPicture(triangle_);
   saturationBar_->setGeometry(QRect(QPoint(kTriangleSize.width() - kShaderSize.width() - kSaturationSize.width() - 2, 1),
@@ -68,7 +67,7 @@ ColorPickerWindow::ColorPickerWindow(Editor& editor, QWidget* parent)
   connect(shader_, &GradientPicture::Released, this, &ColorPickerWindow::ReleaseShader);
   connect(saturationBar_, &GradientPicture::Picked, this, &ColorPickerWindow::PickOnSaturation);
 
-  saturationBar_->ShowLineMarker(static_cast<int>(kSaturationSize.height() * kInitialSaturationHeight));
+  saturationBar_->ShowLineMarker(SaturationMarkerHeight(levels_.SaturationLevel, kSaturationSize.height()));
   AddButtons("OK", true);
   PlaceButtons(196);
   Repaint();
@@ -94,8 +93,8 @@ void ColorPickerWindow::showEvent(QShowEvent* event) {
 }
 
 void ColorPickerWindow::Repaint() {
-  const ColorGradients gradients = DrawColorGradients(kTriangleSize, kShaderSize, kSaturationSize, shade_, saturation_,
-                                                      ColorFromText(editor_.prefs.BorderColor));
+  const ColorGradients gradients = DrawColorGradients(kTriangleSize, kShaderSize, kSaturationSize, levels_.ShadeLevel,
+                                                      levels_.SaturationLevel, ColorFromText(editor_.prefs.BorderColor));
   triangle_->SetPicture(gradients.Triangle);
   shader_->SetPicture(gradients.Shader);
   saturationBar_->SetPicture(gradients.Saturation);
@@ -112,7 +111,7 @@ void ColorPickerWindow::PickOnShader(QPoint position) {
   pick_ = {point.x, point.y};
   shader_->ShowLineMarker(point.y);
   triangle_->HideMarker();
-  shade_ = qRed(shader_->Picture().pixel(pick_));
+  levels_.ShadeLevel = qRed(shader_->Picture().pixel(pick_));
   Repaint();
 }
 
@@ -127,7 +126,7 @@ void ColorPickerWindow::PickOnSaturation(QPoint position) {
       ClampSaturationPick(position.x(), position.y(), kSaturationSize.width(), kSaturationSize.height());
   pick_ = {point.x, point.y};
   saturationBar_->ShowLineMarker(point.y);
-  saturation_ = SaturationAtHeight(point.y, kSaturationSize.height());
+  levels_.SaturationLevel = SaturationAtHeight(point.y, kSaturationSize.height());
   Repaint();
 }
 

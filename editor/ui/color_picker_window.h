@@ -7,6 +7,7 @@
 #include <array>
 
 #include "editor/model/color_chooser.h"
+#include "editor/model/color_picker_state.h"
 #include "editor/ui/gradient_picture.h"
 #include "editor/ui/dialog_frame.h"
 
@@ -24,8 +25,8 @@ class ColorPickerWindow : public DialogFrame, public ColorPicker {
   bool RunPicker() override { return RunModal(); }
   std::array<int, 3> Bars() const override;
 
-  int ShadeLevel() const { return shade_; }
-  int SaturationLevel() const { return saturation_; }
+  int ShadeLevel() const { return levels_.ShadeLevel; }
+  int SaturationLevel() const { return levels_.SaturationLevel; }
   GradientPicture* Triangle() const { return triangle_; }
   GradientPicture* Shader() const { return shader_; }
   GradientPicture* SaturationBar() const { return saturationBar_; }
@@ -45,8 +46,7 @@ class ColorPickerWindow : public DialogFrame, public ColorPicker {
   void SetBarsToPixel(QRgb pixel);
   void BarChanged(int index);
 
-  int shade_;
-  int saturation_;
+  ColorPickerState& levels_;  // kept in the editor from one use to the next
   QPoint pick_;  // the last position taken on the shader or the saturation bar
   GradientPicture* triangle_;
   GradientPicture* shader_;

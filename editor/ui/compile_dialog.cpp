@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <algorithm>
@@ -14,26 +13,15 @@
 #include "editor/model/compile_collection.h"
 #include "editor/model/error_report.h"
 #include "editor/model/level_files.h"
+#include "editor/ui/input_line.h"
 #include "editor/ui/qt_text.h"
+#include "editor/ui/tag_box.h"
 
 namespace brolt::editor {
 
 namespace {
 constexpr int kIntroductionLength = 240;
 constexpr int kCongratulationsLength = 720;
-
-QPlainTextEdit* TagBox(const char* name, int maxLength, QWidget* parent) {
-  auto* box = new QPlainTextEdit(parent);
-  box->setObjectName(name);
-  box->setTabChangesFocus(true);
-  QObject::connect(box, &QPlainTextEdit::textChanged, box, [box, maxLength] {
-    const QString text = box->toPlainText();
-    if (text.size() <= maxLength) return;
-    box->setPlainText(text.left(maxLength));
-    box->moveCursor(QTextCursor::End);
-  });
-  return box;
-}
 }  // namespace
 
 CompileDialog::CompileDialog(Editor& editor, CompileChoices& choices, QWidget* parent)
@@ -46,12 +34,15 @@ CompileDialog::CompileDialog(Editor& editor, CompileChoices& choices, QWidget* p
   count_ = new QComboBox(this);
   count_->setObjectName("txtLevs");
   count_->setEditable(true);
+  count_->setLineEdit(new InputLine(count_));
   count_->setInsertPolicy(QComboBox::NoInsert);
   countLine_ = AddLabel("", "compile_availablelevels");
   countLine_->setObjectName("labCount");
-  introduction_ = TagBox("txtCmnts", kIntroductionLength, this);
+  introduction_ = new TagBox(kIntroductionLength, this);
+  introduction_->setObjectName("txtCmnts");
   introduction_->setFixedHeight(70);
-  congratulations_ = TagBox("txtCongrats", kCongratulationsLength, this);
+  congratulations_ = new TagBox(kCongratulationsLength, this);
+  congratulations_->setObjectName("txtCongrats");
   congratulations_->setFixedHeight(140);
   AddButtons("Compile", true);
   OkButton()->setObjectName("cmdOK");

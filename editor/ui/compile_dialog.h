@@ -6,9 +6,10 @@
 
 class QComboBox;
 class QLabel;
-class QPlainTextEdit;
 
 namespace brolt::editor {
+
+class TagBox;
 
 class CompileDialog : public DialogFrame {
   Q_OBJECT
@@ -29,8 +30,8 @@ class CompileDialog : public DialogFrame {
   QComboBox* file_;
   QComboBox* count_;
   QLabel* countLine_;
-  QPlainTextEdit* introduction_;
-  QPlainTextEdit* congratulations_;
+  TagBox* introduction_;
+  TagBox* congratulations_;
 };
 
 // Shows the compile dialog modally; true when the designer chose Compile.

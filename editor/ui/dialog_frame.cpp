@@ -15,6 +15,7 @@ constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 24;
 constexpr int kButtonGap = 6;
 constexpr int kMargin = 8;
+constexpr int kFrameWidth = 4;
 
 // The help topic a right click on this object opens: its own or the nearest one around it.
 QVariant RightClickHelpOf(QObject* object) {
@@ -23,13 +24,14 @@ QVariant RightClickHelpOf(QObject* object) {
   return {};
 }
 
-// A skinned control shows its text in white on its colour, lists and boxes included.
+// A skinned control shows its text on its colour in white or black, whichever reads, lists and
+// boxes included.
 void PaintControl(QWidget* widget, std::string_view colour) {
   PaintFace(widget, colour);
   QPalette palette = widget->palette();
   palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-  for (QPalette::ColorRole text : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-    palette.setColor(text, Qt::white);
+  for (QPalette::ColorRole text : {QPalette::WindowText, QPalette::Text})
+    palette.setColor(text, palette.color(QPalette::ButtonText));
   widget->setPalette(palette);
 }
 
@@ -95,6 +97,16 @@ QFrame* DialogFrame::AddPanel(const QRect& area, const std::string& colour) {
   return panel;
 }
 
+void DialogFrame::AddFramedPanels(const std::vector<QRect>& panels) {
+  QRect frame;
+  for (const QRect& panel : panels) {
+    AddPanel(panel, editor_.prefs.GridDark);
+    frame |= panel;
+  }
+  // Added last, so lowest: it shows only where the panels leave it free.
+  AddPanel(frame.adjusted(-kFrameWidth, -kFrameWidth, kFrameWidth, kFrameWidth), editor_.prefs.BorderColor);
+}
+
 HelpLabel* DialogFrame::AddLabel(const QString& text, std::string helpKey, bool lights) {
   auto* label = new HelpLabel(editor_, text, std::move(helpKey), lights, this);
   labels_.push_back(label);
@@ -104,6 +116,14 @@ HelpLabel* DialogFrame::AddLabel(const QString& text, std::string helpKey, bool 
 HelpLabel* DialogFrame::PlaceLabel(const QString& text, const QRect& area, std::string helpKey, bool lights) {
   HelpLabel* label = AddLabel(text, std::move(helpKey), lights);
   label->setGeometry(area);
+  return label;
+}
+
+HelpLabel* DialogFrame::PlaceHeading(const QString& text, const QRect& area) {
+  HelpLabel* label = PlaceLabel(text, area);
+  QFont font = label->font();
+  font.setBold(true);
+  label->setFont(font);
   return label;
 }
 
@@ -146,9 +166,7 @@ void DialogFrame::PaintBackground(const std::string& colour) {
   setPalette(palette);
 }
 
-void DialogFrame::Skin(const std::vector<QWidget*>& border, const std::vector<QWidget*>& dark,
-                       const std::vector<QWidget*>& light) {
-  for (QWidget* widget : border) PaintControl(widget, editor_.prefs.BorderColor);
+void DialogFrame::Skin(const std::vector<QWidget*>& dark, const std::vector<QWidget*>& light) {
   for (QWidget* widget : dark) PaintControl(widget, editor_.prefs.GridDark);
   for (QWidget* widget : light) PaintControl(widget, editor_.prefs.GridLight);
 }

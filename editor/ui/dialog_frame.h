@@ -62,18 +62,22 @@ class DialogFrame : public QDialog {
   // help topic; call once sized.
   void AddTitleBar(const QString& title);
   QFrame* AddPanel(const QRect& area, const std::string& colour);
+  // Panels in GridDark, for the labels to stand on whatever the border colour, framed together by
+  // BorderColor around them.
+  void AddFramedPanels(const std::vector<QRect>& panels);
   // A label for a layout, and one placed at `area`; without a help key it is a heading.
   HelpLabel* AddLabel(const QString& text, std::string helpKey = {}, bool lights = true);
   HelpLabel* PlaceLabel(const QString& text, const QRect& area, std::string helpKey = {}, bool lights = true);
+  // A panel's heading: a label without a help key, set apart in bold.
+  HelpLabel* PlaceHeading(const QString& text, const QRect& area);
   // OK (and Cancel, when it has one) in BorderColor, and the help button when the dialog has a
   // topic. A dialog with a layout places them itself; PlaceButtons puts them in a row at `top`.
   void AddButtons(const QString& okCaption, bool withCancel);
   void PlaceButtons(int top);
   // The dialog's background, its headings in white.
   void PaintBackground(const std::string& colour);
-  // The faces of the Skin table: the dialog's widgets in BorderColor, GridDark and GridLight.
-  void Skin(const std::vector<QWidget*>& border, const std::vector<QWidget*>& dark,
-            const std::vector<QWidget*>& light);
+  // The faces of the skin table besides the buttons and panels: widgets in GridDark and GridLight.
+  void Skin(const std::vector<QWidget*>& dark, const std::vector<QWidget*>& light);
   void ShowHelp(const std::string& key) const;
   // Tab and Shift+Tab walk the controls in this order, as they stand on the dialog rather than
   // as they were made.

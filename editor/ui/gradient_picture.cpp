@@ -16,6 +16,12 @@ void GradientPicture::SetPicture(const QImage& picture) {
   update();
 }
 
+void GradientPicture::SetOutline(const QPolygon& outline, const QColor& colour) {
+  outline_ = outline;
+  outlineColour_ = colour;
+  update();
+}
+
 void GradientPicture::ShowSquareMarker(QPoint centre) {
   marker_ = centre;
   markerKind_ = Marker::Square;
@@ -37,6 +43,10 @@ void GradientPicture::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::black);
   painter.drawImage(0, 0, picture_);
+  if (!outline_.isEmpty()) {
+    painter.setPen(outlineColour_);
+    painter.drawPolygon(outline_);
+  }
   if (!marker_) return;
   painter.setPen(Qt::white);
   painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);

@@ -2,6 +2,7 @@
 // One picture of the colour picker on its black ground: the colour triangle, the shader bar or the
 // saturation bar, with its marker. Reports the left button's presses and drags and every release.
 #include <QImage>
+#include <QPolygon>
 #include <QWidget>
 #include <optional>
 
@@ -14,6 +15,8 @@ class GradientPicture : public QWidget {
   explicit GradientPicture(QWidget* parent);
 
   void SetPicture(const QImage& picture);
+  // Lines drawn over the picture, not part of it: a pixel read never sees them.
+  void SetOutline(const QPolygon& outline, const QColor& colour);
   const QImage& Picture() const { return picture_; }
   // A small square centred on the point, or a horizontal line across the picture at a height.
   void ShowSquareMarker(QPoint centre);
@@ -35,6 +38,8 @@ class GradientPicture : public QWidget {
  private:
   enum class Marker { Square, Line };
   QImage picture_;
+  QPolygon outline_;
+  QColor outlineColour_;
   std::optional<QPoint> marker_;
   Marker markerKind_ = Marker::Square;
 };

@@ -13,6 +13,7 @@
 #include "editor/ui/box_look.h"
 #include "editor/ui/help_page_view.h"
 #include "editor/ui/help_window_host.h"
+#include "editor/ui/input_line.h"
 #include "editor/ui/qt_text.h"
 
 namespace brolt::editor {
@@ -54,6 +55,7 @@ void HelpWindow::BuildControls() {
   cmbTopic_ = new QComboBox(this);
   cmbTopic_->setGeometry(TwipsRect(405, 675, 3840, 315));
   cmbTopic_->setEditable(true);
+  cmbTopic_->setLineEdit(new InputLine(cmbTopic_));
   cmbTopic_->setInsertPolicy(QComboBox::NoInsert);
   cmbTopic_->setFont(EditorFont(8.25, true));
   cmbTopic_->setStyleSheet(ColouredBack(QStringLiteral("QComboBox"), colours.gridDark));

@@ -9,12 +9,11 @@
 
 namespace brolt::editor {
 
-namespace {
-
-// The largest code the files' single-byte text holds.
-constexpr char16_t kLastSingleByte = 0xFF;
-
-}  // namespace
+std::optional<QChar> TypedCharacter(const QKeyEvent& event) {
+  const QString text = event.text();
+  if (text.size() != 1 || !text[0].isPrint() || (event.modifiers() & Qt::ControlModifier)) return std::nullopt;
+  return text[0];
+}
 
 InputLine::InputLine(QWidget* parent) : QLineEdit(parent) {
   // Pasting and dropping would go round the key rules; pasting is typed through them instead.
@@ -28,18 +27,19 @@ void InputLine::keyPressEvent(QKeyEvent* event) {
     for (QChar character : pasted) Type(character);
     return;
   }
-  const QString text = event->text();
-  const bool backspace = event->key() == Qt::Key_Backspace;
-  const bool character = text.size() == 1 && text[0].isPrint() && !(event->modifiers() & Qt::ControlModifier);
-  if (!backspace && !character) {
-    QLineEdit::keyPressEvent(event);
+  if (event->key() == Qt::Key_Backspace) {
+    Type(QChar(kBackspaceKey));
     return;
   }
-  Type(backspace ? QChar(kBackspaceKey) : text[0]);
+  if (const std::optional<QChar> character = TypedCharacter(*event)) {
+    Type(*character);
+    return;
+  }
+  QLineEdit::keyPressEvent(event);
 }
 
 void InputLine::Type(QChar character) {
-  if (character.unicode() > kLastSingleByte) return;
+  if (!IsSingleByte(character)) return;
   const bool hasSelection = hasSelectedText();
   InputBoxText box{FromQString(this->text()), hasSelection ? selectionStart() : cursorPosition(),
                    hasSelection ? static_cast<int>(selectedText().size()) : 0};

@@ -1,11 +1,21 @@
 #pragma once
-// The input box's line: every typed or pasted character goes through the key rules of the box's
-// mode, and only characters that the editor's single-byte text can hold get in.
+// The input box's line, and every other one-line text field of the editor: every typed or pasted
+// character goes through the key rules of the line's mode, and only characters that the editor's
+// single-byte text can hold get in.
 #include <QLineEdit>
+#include <optional>
 
 #include "editor/model/input_box.h"
 
+class QKeyEvent;
+
 namespace brolt::editor {
+
+// The printable character a key press types, if any; with Ctrl held it types none.
+std::optional<QChar> TypedCharacter(const QKeyEvent& event);
+
+// Whether the files' single-byte text can hold the character.
+inline bool IsSingleByte(QChar character) { return character.unicode() <= 0xFF; }
 
 class InputLine : public QLineEdit {
  public:

@@ -19,48 +19,50 @@ constexpr int kBarWidth = 150;
 
 LevelPropertiesWindow::LevelPropertiesWindow(Editor& editor, QWidget* parent)
     : DialogFrame(editor, "toolbar3", parent) {
-  setFixedSize(380, 372);
+  setFixedSize(380, 432);
   AddTitleBar("Level Properties");
   const Preferences& prefs = editor.prefs;
   AddPanel({8, 36, 364, 34}, prefs.GridDark);
-  AddPanel({8, 76, 364, 54}, prefs.GridDark);
-  AddPanel({8, 136, 364, 54}, prefs.GridDark);
-  AddPanel({8, 196, 364, 54}, prefs.GridDark);
-  AddPanel({8, 256, 364, 72}, prefs.GridLight);
+  AddPanel({8, 76, 364, 74}, prefs.GridDark);
+  AddPanel({8, 156, 364, 74}, prefs.GridDark);
+  AddPanel({8, 236, 364, 74}, prefs.GridDark);
+  AddPanel({8, 316, 364, 72}, prefs.GridLight);
+  for (const auto& [heading, top] :
+       {std::pair{"Time", 80}, std::pair{"Unid", 160}, std::pair{"General", 240}, std::pair{"Level Color", 320}})
+    PlaceHeading(heading, {16, top, 150, 18});
 
   PlaceLabel("Title", {16, 44, 80, 18}, "level_title");
-  title_ = new QLineEdit(this);
+  title_ = new InputLine(this);
   title_->setGeometry(kBarLeft, 42, 236, 22);
-  title_->setMaxLength(kMaxLevelTitleLength);
+  title_->SetRules({InputMode::Proper, kMaxLevelTitleLength});
   title_->setText("Untitled");
   OpenHelpOnRightClick(title_, "level_title");
 
-  PlaceLabel("Set Time", {16, 82, 110, 18}, "level_timelimit");
-  time_ = AddBar(82, 0, kMaxTimeLimit, 450, timeValue_, "level_timelimit");
-  timeText_ = PlaceLabel("(Infinite)", {kBarLeft, 106, 150, 18}, "level_timelimit");
-  PlaceLabel("Seconds Awarded For Each Unid", {16, 142, 250, 18}, "level_unidaward");
-  unid_ = AddBar(164, 0, kMaxUnidAward, 100, unidValue_, "level_unidaward");
-  PlaceLabel("Cannon Fire Rate", {16, 202, 110, 18}, "level_cannonrate");
-  cannon_ = AddBar(202, 0, kMaxCannonRate, 50, cannonValue_, "level_cannonrate");
-  PlaceLabel("Light Radius", {16, 226, 110, 18}, "level_lightradius");
-  radius_ = AddBar(226, kMinLightRadius, kMaxLightRadius, 10, radiusValue_, "level_lightradius");
+  PlaceLabel("Set Time", {16, 102, 110, 18}, "level_timelimit");
+  time_ = AddBar(102, 0, kMaxTimeLimit, 450, timeValue_, "level_timelimit");
+  timeText_ = PlaceLabel("(Infinite)", {kBarLeft, 126, 150, 18}, "level_timelimit");
+  PlaceLabel("Seconds Awarded For Each Unid", {16, 182, 250, 18}, "level_unidaward");
+  unid_ = AddBar(204, 0, kMaxUnidAward, 100, unidValue_, "level_unidaward");
+  PlaceLabel("Cannon Fire Rate", {16, 262, 110, 18}, "level_cannonrate");
+  cannon_ = AddBar(262, 0, kMaxCannonRate, 50, cannonValue_, "level_cannonrate");
+  PlaceLabel("Light Radius", {16, 286, 110, 18}, "level_lightradius");
+  radius_ = AddBar(286, kMinLightRadius, kMaxLightRadius, 10, radiusValue_, "level_lightradius");
 
-  PlaceLabel("Level Color", {16, 260, 150, 18});
   for (int i = 0; i < 4; ++i) {
     auto* button = new ColorButton(this);
-    button->setGeometry(16 + 88 * i, 280, 84, 24);
+    button->setGeometry(16 + 88 * i, 340, 84, 24);
     button->SetColorText("0,0,0");
     connect(button, &QPushButton::clicked, this, [this, i] { ChooseLevelColor(i); });
     colors_[static_cast<std::size_t>(i)] = button;
   }
   random_ = new QCheckBox("Random Level Color", this);
-  random_->setGeometry(16, 306, 160, 20);
+  random_->setGeometry(16, 366, 160, 20);
   random_->setStyleSheet("QCheckBox { color: white; }");
   OpenHelpOnRightClick(random_, "level_randomcolor");
   connect(random_, &QCheckBox::toggled, this, &LevelPropertiesWindow::RandomBoxChanged);
 
   AddButtons("Apply", true);
-  PlaceButtons(338);
+  PlaceButtons(398);
   ShowBarValues();
 }
 

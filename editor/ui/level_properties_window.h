@@ -2,13 +2,13 @@
 // The level properties dialog: title, time limit, unid award, cannon rate, light radius and the
 // four level colours or random ones.
 #include <QCheckBox>
-#include <QLineEdit>
 #include <QScrollBar>
 #include <array>
 
 #include "editor/model/level_properties.h"
 #include "editor/ui/color_text.h"
 #include "editor/ui/dialog_frame.h"
+#include "editor/ui/input_line.h"
 
 namespace brolt::editor {
 
@@ -20,7 +20,7 @@ class LevelPropertiesWindow : public DialogFrame, public LevelPropertiesView {
   bool RunProperties() override { return RunModal(); }
   LevelPropertiesForm ReadProperties() const override;
 
-  QLineEdit* TitleBox() const { return title_; }
+  InputLine* TitleBox() const { return title_; }
   QScrollBar* TimeBar() const { return time_; }
   QScrollBar* UnidBar() const { return unid_; }
   QScrollBar* CannonBar() const { return cannon_; }
@@ -46,7 +46,7 @@ class LevelPropertiesWindow : public DialogFrame, public LevelPropertiesView {
   std::array<std::string, 4> Colors() const;
   void ShowColors(const std::array<std::string, 4>& colours);
 
-  QLineEdit* title_;
+  InputLine* title_;
   QScrollBar* time_;
   QScrollBar* unid_;
   QScrollBar* cannon_;

@@ -1,7 +1,6 @@
 #include "editor/ui/load_dialog.h"
 
 #include <QApplication>
-#include <QGridLayout>
 
 #include "editor/ui/collection_widgets.h"
 #include "editor/ui/qt_text.h"
@@ -19,20 +18,20 @@ LoadDialog::LoadDialog(Editor& editor, LoadDialogState& state, QWidget* parent)
       levels_(new QListWidget(this)),
       preview_(new LevelPreviewWidget(kPreviewSide, this)) {
   setWindowTitle("Load Level");
+  setFixedSize(340, 296);
   AddButtons("Load", true);
+  PlaceButtons(264);
   QPushButton* manage = AddManageButton(*this);
-  auto* layout = new QGridLayout(this);
-  layout->addWidget(AddLabel("Load Level"), 0, 0, 1, 3);
-  layout->addWidget(AddLabel("Load from File", "collectioncombo"), 1, 0);
-  layout->addWidget(files_, 2, 0, 1, 2);
-  layout->addWidget(manage, 2, 2);
-  layout->addWidget(AddLabel("Level", "levels"), 3, 0);
-  layout->addWidget(AddLabel("Preview", "preview"), 3, 2);
-  layout->addWidget(levels_, 4, 0, 2, 2);
-  layout->addWidget(preview_, 4, 2);
-  layout->addWidget(OkButton(), 6, 1);
-  layout->addWidget(CancelButton(), 6, 2);
-  Skin({this, OkButton(), CancelButton()}, {files_, levels_}, {manage});
+  AddFramedPanels({{8, 8, 324, 64}, {8, 76, 220, 176}, {232, 76, 100, 176}});
+  PlaceHeading("Load Level", {16, 12, 300, 18});
+  PlaceLabel("Load from File", {16, 42, 96, 18}, "collectioncombo");
+  files_->setGeometry(112, 39, 180, 24);
+  manage->setGeometry(296, 39, 28, 24);
+  PlaceLabel("Level", {16, 80, 100, 18}, "levels");
+  levels_->setGeometry(16, 100, 204, 144);
+  PlaceLabel("Preview", {240, 80, 84, 18}, "preview");
+  preview_->move(242, 100);
+  Skin({files_}, {manage});
   ChainFocus({files_, manage, levels_, OkButton(), CancelButton()});
 
   FillStrings(files_, state_.Files, state_.FileIndex);

@@ -6,6 +6,7 @@
 
 #include "editor/model/color_chooser.h"
 #include "editor/ui/color_picker_window.h"
+#include "editor/ui/input_line.h"
 #include "editor/ui/qt_text.h"
 
 namespace brolt::editor {
@@ -69,6 +70,7 @@ PreferencesWindow::PreferencesWindow(Editor& editor, QWidget* parent) : DialogFr
   cannonRate_ = AddList("Cannon Fire Rate (Sec.)", {240, 240, 150, 18}, 396, "level_cannonrate",
                         {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "15", "20", "25", "30", "60"});
   cannonRate_->setEditable(true);
+  cannonRate_->setLineEdit(new InputLine(cannonRate_));
   cannonRate_->setInsertPolicy(QComboBox::NoInsert);
   cannonRate_->lineEdit()->installEventFilter(this);
 

@@ -1,8 +1,7 @@
 #include "editor/ui/save_dialog.h"
 
-#include <QGridLayout>
-
 #include "editor/ui/collection_widgets.h"
+#include "editor/ui/input_line.h"
 #include "editor/ui/qt_text.h"
 
 namespace brolt::editor {
@@ -12,23 +11,23 @@ SaveDialog::SaveDialog(Editor& editor, SaveDialogState& state, QWidget* parent)
       state_(state),
       files_(new QComboBox(this)),
       slots_(new QListWidget(this)),
-      title_(new QLineEdit(this)) {
+      title_(new InputLine(this)) {
   setWindowTitle("Save Level As");
+  setFixedSize(300, 344);
   AddButtons("Save", true);
-  title_->setMaxLength(kMaxTitleLength);
+  PlaceButtons(312);
   QPushButton* manage = AddManageButton(*this);
-  auto* layout = new QGridLayout(this);
-  layout->addWidget(AddLabel("Save Level As"), 0, 0, 1, 3);
-  layout->addWidget(AddLabel("Title", "level_title"), 1, 0);
-  layout->addWidget(title_, 2, 0, 1, 3);
-  layout->addWidget(AddLabel("Level", "levels"), 3, 0);
-  layout->addWidget(slots_, 4, 0, 1, 3);
-  layout->addWidget(AddLabel("Save into File", "collectioncombo"), 5, 0);
-  layout->addWidget(files_, 6, 0, 1, 2);
-  layout->addWidget(manage, 6, 2);
-  layout->addWidget(OkButton(), 7, 1);
-  layout->addWidget(CancelButton(), 7, 2);
-  Skin({this, OkButton(), CancelButton()}, {files_}, {manage});
+  AddFramedPanels({{8, 8, 284, 64}, {8, 76, 284, 160}, {8, 240, 284, 60}});
+  PlaceHeading("Save Level As", {16, 12, 260, 18});
+  PlaceLabel("Title", {16, 42, 44, 18}, "level_title");
+  title_->setGeometry(64, 39, 220, 24);
+  title_->SetRules({InputMode::Proper, kMaxTitleLength});
+  PlaceLabel("Level", {16, 80, 100, 18}, "levels");
+  slots_->setGeometry(16, 100, 268, 128);
+  PlaceLabel("Save into File", {16, 244, 150, 18}, "collectioncombo");
+  files_->setGeometry(16, 268, 232, 24);
+  manage->setGeometry(252, 268, 32, 24);
+  Skin({files_}, {manage});
   ChainFocus({title_, slots_, files_, manage, OkButton(), CancelButton()});
 
   Refill();

@@ -1,11 +1,11 @@
 #pragma once
 // The save dialog: a collection, the slot to save into and the level's title.
 #include <QComboBox>
-#include <QLineEdit>
 #include <QListWidget>
 
 #include "editor/model/save_dialog_rules.h"
 #include "editor/ui/dialog_frame.h"
+#include "editor/ui/input_line.h"
 
 namespace brolt::editor {
 
@@ -16,7 +16,7 @@ class SaveDialog : public DialogFrame {
 
   QComboBox* Files() const { return files_; }
   QListWidget* Slots() const { return slots_; }
-  QLineEdit* Title() const { return title_; }
+  InputLine* Title() const { return title_; }
 
  protected:
   bool CheckBeforeOk() override;
@@ -30,7 +30,7 @@ class SaveDialog : public DialogFrame {
   SaveDialogState& state_;
   QComboBox* files_;
   QListWidget* slots_;
-  QLineEdit* title_;
+  InputLine* title_;
 };
 
 // Shows the dialog modally over `state`; true when the designer pressed Save and the checks passed.

@@ -91,7 +91,7 @@ TEST(ColorPickerGeometry, BarPicksStayInsideTheirBarsAndSaturationFallsFromTheTo
     EXPECT_EQ(ClampShaderPick(c.x, c.y, 15, 39), c.shader) << c.x << "," << c.y;
     EXPECT_EQ(ClampSaturationPick(c.x, c.y, 14, 39), c.saturation) << c.x << "," << c.y;
   }
-  for (const auto& [y, level] : {std::pair{0.0, 255}, std::pair{39 * kInitialSaturationHeight, 191},
+  for (const auto& [y, level] : {std::pair{0.0, 255}, std::pair{39 / 4.0, 191},
                                  std::pair{1.0, 248}, std::pair{38.0, 7}, std::pair{39.0, 0}}) {
     EXPECT_EQ(SaturationAtHeight(y, 39), level) << y;
   }

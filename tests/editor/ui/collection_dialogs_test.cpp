@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "editor/support/collection_fixture.h"
+#include "editor/support/skinned_editor.h"
 #include "editor/support/widget_events.h"
+#include "editor/ui/compile_dialog.h"
+#include "editor/ui/level_properties_window.h"
 #include "editor/ui/load_dialog.h"
 #include "editor/ui/save_dialog.h"
 
@@ -13,6 +16,11 @@ namespace {
 using testing::Click;
 
 struct CollectionDialogWidgets : testing::CollectionFixture {
+  // A light border colour: the labels stand on the darker panels and stay readable.
+  CollectionDialogWidgets() {
+    testing::SetTestColorScheme(editor);
+    editor.prefs.BorderColor = "230,230,230";
+  }
   // A load dialog on a collection of levels with these titles.
   std::unique_ptr<LoadDialog> OpenLoad(const std::vector<std::string>& titles) {
     WriteLevels("a.lvl", titles);
@@ -70,6 +78,7 @@ TEST_F(CollectionDialogWidgets, TheLoadDialogChoosesNoLevelUntilAskedAndDrawsThe
   EXPECT_EQ(loading.LevelIndex, 1);
   EXPECT_EQ(loading.Preview.Slot, 2);
   EXPECT_FALSE(dialog->Preview()->NoDataShown());
+  EXPECT_TRUE(testing::SaveScreenshot(*dialog, "load_dialog"));
   Click(OkButton(*dialog), {5, 5});
   EXPECT_EQ(dialog->result(), QDialog::Accepted);
 }
@@ -81,6 +90,7 @@ TEST_F(CollectionDialogWidgets, TheSaveDialogChoosesTheFreeSlotAndTheTitleFollow
   ASSERT_TRUE(PrepareSaveDialog(editor, state));
   SaveDialog dialog(editor, state);
   dialog.show();
+  EXPECT_TRUE(testing::SaveScreenshot(dialog, "save_dialog"));
   EXPECT_EQ(dialog.Slots()->count(), 3);
   EXPECT_EQ(dialog.Slots()->currentRow(), 2);
   EXPECT_EQ(dialog.Title()->text(), "Mine");
@@ -94,6 +104,34 @@ TEST_F(CollectionDialogWidgets, TheSaveDialogChoosesTheFreeSlotAndTheTitleFollow
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_EQ(state.Title, "Renamed");
   EXPECT_EQ(state.SlotIndex, 0);
+}
+
+TEST_F(CollectionDialogWidgets, TitlesAndTagsCapitaliseWordsAtTheCaretAndOverASelectionAndTakeSingleBytesOnly) {
+  WriteLevels("a.lvl", {"one"});
+  SaveDialogState saving;
+  ASSERT_TRUE(PrepareSaveDialog(editor, saving));
+  SaveDialog save(editor, saving);
+  LevelPropertiesWindow properties(editor, nullptr);
+  CompileChoices choices{{"a.lvl"}, "a.lvl"};
+  CompileDialog compile(editor, choices);
+  const std::pair<const char*, QWidget*> fields[] = {
+      {"save", save.Title()}, {"properties", properties.TitleBox()},
+      {"introduction", compile.findChild<QWidget*>("txtCmnts")}, {"congrats", compile.findChild<QWidget*>("txtCongrats")}};
+  // Typed into the emptied field: \x01 is Ctrl+A (all selected), \x02 Home; the euro is no single byte.
+  const std::pair<QString, QString> cases[] = {{"a", "A"}, {"ab", "Ab"}, {"a b", "A B"}, {"a-b", "A-B"},
+      {"ab\x01" "c", "C"}, {"ab\x02" "c", "CAb"}, {QString::fromUtf8("a\u20ACb\u00E9"), "Ab\u00E9"}};
+  for (const auto& [name, field] : fields) {
+    for (const auto& [keys, expected] : cases) {
+      QMetaObject::invokeMethod(field, "clear");
+      for (QChar key : keys) {
+        if (key == u'\x01') QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        else if (key == u'\x02') QTest::keyClick(field, Qt::Key_Home);
+        else QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(key), {});
+      }
+      const QVariant text = field->property(qobject_cast<QLineEdit*>(field) ? "text" : "plainText");
+      EXPECT_EQ(text.toString().toStdString(), expected.toStdString()) << name << " " << keys.toStdString();
+    }
+  }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <QTimer>
 
+#include "editor/model/apply_color_scheme.h"
 #include "editor/support/scripted_dialogs.h"
 #include "editor/support/skinned_editor.h"
 #include "editor/support/widget_events.h"
@@ -66,11 +67,13 @@ TEST_F(ColorPickerWindowTest, AClickBesideTheTriangleSnapsOntoItsEdgeAndTakesThe
       EXPECT_EQ(picker_->Bars(), (std::array{qRed(pixel), qGreen(pixel), qBlue(pixel)})) << x << "," << y;
     }
   }
+  // The outline lies over the triangle in GridDark and is never read.
+  EXPECT_EQ(picker_->Triangle()->grab().toImage().pixelColor(0, ColorPickerWindow::kTriangleSize.height() - 1),
+            QColor(20, 30, 60));
 }
 
-TEST_F(ColorPickerWindowTest, BothBarsRepaintTheTriangleOnlyTheShadersReleaseSetsTheBarsAndRightClicksOpenHelp) {
+TEST_F(ColorPickerWindowTest, BothBarsRepaintTheTriangleAndKeepTheirLevelsTillTheColoursChangeOnlyTheShaderSetsTheBars) {
   picker_->SetBars(10, 200, 30);
-  EXPECT_EQ(picker_->SaturationLevel(), 191);
   testing::Click(picker_->Shader(), {7, 30}, Qt::RightButton);
   testing::Click(picker_->Triangle(), {64, 60}, Qt::RightButton);
   testing::Click(picker_->SaturationBar(), {5, 30}, Qt::RightButton);
@@ -90,6 +93,14 @@ TEST_F(ColorPickerWindowTest, BothBarsRepaintTheTriangleOnlyTheShadersReleaseSet
   testing::Release(picker_->Shader(), {7, 19});
   const int shade = picker_->ShadeLevel();
   EXPECT_EQ(picker_->Bars(), (std::array{shade, shade, shade}));
+  // The next use, then the one after a change of the colour preferences: levels and marker.
+  for (const auto& [applied, expected] :
+       {std::pair{false, std::array{shade, 248, 1}}, std::pair{true, std::array{255, 191, 10}}}) {
+    if (applied) ApplyColorScheme(editor_, false);
+    picker_ = std::make_unique<ColorPickerWindow>(editor_, nullptr);
+    const int marker = picker_->SaturationBar()->MarkerPoint().y();
+    EXPECT_EQ((std::array{picker_->ShadeLevel(), picker_->SaturationLevel(), marker}), expected) << applied;
+  }
 }
 
 TEST_F(ColorPickerWindowTest, OkReturnsTheShownColourAndCancelNothing) {

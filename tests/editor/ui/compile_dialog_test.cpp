@@ -1,10 +1,13 @@
 #include "editor/ui/compile_dialog.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "editor/support/levels_folder_editor.h"
@@ -55,6 +58,20 @@ TEST_F(CompileDialogTest, EnterInTheCountCompilesWithTheCountClamped) {
     QApplication::sendEvent(line, &enter);
     EXPECT_EQ(dialog.result(), QDialog::Accepted) << typed;
     EXPECT_EQ(choices.openLevels, expected) << typed;
+  }
+}
+
+TEST_F(CompileDialogTest, APastedLineBreakBecomesASpaceATypedOneNeverGetsInAndEnterInATagCompiles) {
+  Offer({{"Set.lvl", 2}});
+  QApplication::clipboard()->setText("first\r\nsecond\nthird");
+  for (const std::string* typed : {&choices.introduction, &choices.congratulations}) {
+    CompileDialog dialog(editor, choices);
+    dialog.show();
+    auto* tag = dialog.findChild<QPlainTextEdit*>(typed == &choices.introduction ? "txtCmnts" : "txtCongrats");
+    QTest::keyClick(tag, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(tag, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClick(tag, Qt::Key_Enter, Qt::KeypadModifier);  // Compile takes the tags
+    EXPECT_EQ(*typed, "First Second Third");
   }
 }
 

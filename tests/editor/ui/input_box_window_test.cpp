@@ -52,6 +52,7 @@ TEST(InputBoxWindow, TypingPastingAndTheButtonsGiveTheAnswer) {
       {"number prefix in any case", "[nUm]12", 0, Typing("3a-4.\b ", Qt::Key_Return, true), "123"},
       {"the default is selected and typed over", "[PROPER]my level", 0, Typing("x-y"), "X-Y"},
       {"file builds the name", "[FILE]", 0, Typing("ab"), "Ab.lvl"},
+      {"file backspace passes without the extension", "[FILE]abc", 0, Typing("\b", Qt::Key_Return, true), "ab"},
       {"developer file names are whole", "[FILE]", 0, Typing("ab.clvl"), "Ab.clvl", true},
       {"characters beyond single bytes are refused", "", 0, Typing(QString::fromUtf8("a\u20ACb\u00E9")), "ab\xE9"},
       {"the caller's limit", "", 3, Typing("abcd"), "abc"},

@@ -46,6 +46,7 @@ TEST_F(LevelPropertiesWindowTest, TheBarsShowTheirValuesInTheirOwnWidthsWithinTh
     c.bar->setValue(c.value);
     EXPECT_EQ(c.label->text(), c.text) << c.value;
   }
+  EXPECT_TRUE(testing::SaveScreenshot(*window_, "level_properties"));
 }
 
 TEST_F(LevelPropertiesWindowTest, TabReachesEveryBarAndTheArrowKeysMoveIt) {

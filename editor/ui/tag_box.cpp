@@ -1,0 +1,44 @@
+#include "editor/ui/tag_box.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QRegularExpression>
+
+#include "editor/ui/input_line.h"
+#include "editor/ui/qt_text.h"
+
+namespace brolt::editor {
+
+TagBox::TagBox(int maxLength, QWidget* parent) : QPlainTextEdit(parent), rules_{InputMode::Proper, maxLength} {
+  setTabChangesFocus(true);
+}
+
+void TagBox::keyPressEvent(QKeyEvent* event) {
+  // With or without Shift, Enter never breaks the line: the dialog takes it.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    event->ignore();
+    return;
+  }
+  if (const std::optional<QChar> character = TypedCharacter(*event)) {
+    Type(*character);
+    return;
+  }
+  QPlainTextEdit::keyPressEvent(event);
+}
+
+void TagBox::insertFromMimeData(const QMimeData* source) {
+  static const QRegularExpression kLineBreak(QStringLiteral("\r\n|[\r\n\u2028\u2029]"));
+  QString text = source->text();
+  for (QChar character : text.replace(kLineBreak, QStringLiteral(" "))) Type(character);
+}
+
+void TagBox::Type(QChar character) {
+  if (!IsSingleByte(character)) return;
+  const QTextCursor cursor = textCursor();
+  const InputBoxText box{FromQString(toPlainText()), cursor.selectionStart(),
+                         cursor.selectionEnd() - cursor.selectionStart()};
+  const int key = FilterInputKey(rules_, character.unicode(), box).key;
+  if (key != 0) insertPlainText(QString(QChar(static_cast<char16_t>(key))));
+}
+
+}  // namespace brolt::editor
