@@ -57,6 +57,8 @@ class WindowControls {
   virtual void ShowZoom(std::string_view /*text*/) {}
   // Checks item `index` of the zoom menu alone; -1 checks the custom item.
   virtual void CheckZoomMenuItem(int /*index*/) {}
+  // The tick of "Show Grid".
+  virtual void CheckGridMenuItem(bool /*checked*/) {}
   // The brush-size bar's maximum; a large change of 0 leaves its large change as it is.
   virtual void SetBrushSizeRange(int /*maximum*/, int /*largeChange*/) {}
   // Heights in pixels of the tile palette and of the frame it scrolls in.

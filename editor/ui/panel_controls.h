@@ -32,6 +32,7 @@ class PanelControls : public WindowControls {
   bool IsMainWindowVisible() override { return main_.IsMainWindowVisible(); }
   void ShowZoom(std::string_view text) override;
   void CheckZoomMenuItem(int index) override { main_.CheckZoomMenuItem(index); }
+  void CheckGridMenuItem(bool checked) override { main_.CheckGridMenuItem(checked); }
   void SetBrushSizeRange(int maximum, int largeChange) override;
   std::pair<int, int> ToolPanelHeights() override { return main_.ToolPanelHeights(); }
   void SetToolScrollMax(int maximum) override { main_.SetToolScrollMax(maximum); }

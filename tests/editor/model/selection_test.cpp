@@ -201,12 +201,12 @@ TEST(Clipboard, ACopyOrCutThatTakesNothingSaysSoAndEmptiesTheClipboard) {
   };
   for (const auto& [command, uniqueTileSelected, message, helpKey] : cases) {
     CanvasTestEditor t;
-    t.editor.clipboard.Filled = true;
+    t.editor.clipboard.ClipboardFilled = true;
     if (uniqueTileSelected) t.Cell(7, 7) = MapCell{kThresher, 1, 0, true};
     command(t.editor);
     EXPECT_EQ(t.dialogs.LastMessage(), message);
     EXPECT_EQ(t.dialogs.messages.back().helpKey, helpKey) << message;
-    EXPECT_FALSE(t.editor.clipboard.Filled) << message;
+    EXPECT_FALSE(t.editor.clipboard.ClipboardFilled) << message;
     EXPECT_FALSE(t.editor.clipboard.PasteMode) << message;
     EXPECT_EQ(t.UndoSteps(), 0) << message;
     EXPECT_TRUE(t.window.pointers.empty() || t.window.pointers.back() == 0) << message;  // no hourglass left
