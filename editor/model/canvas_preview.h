@@ -1,6 +1,6 @@
 #pragma once
 // What the canvas and the minimap draw over the level: the brush outline, the marquee, the box
-// outlines, the line being dragged, the selection markers and the minimap's viewport box. The tools
+// outlines, the line being dragged and the selection markers. The tools
 // keep this geometry in cells; the canvas turns it into pixels at its own zoom.
 #include <array>
 #include <cstdint>
@@ -46,11 +46,6 @@ struct CanvasPreview {
   // One outline per level cell, [x][y]. Shown exactly for the selected cells, except while the paste
   // preview or a line drag borrows them.
   std::array<std::array<bool, kLevelSize>, kLevelSize> MarkerShown{};
-  // The minimap's viewport box in minimap pixels (3 per cell); its corner may fall on a half pixel.
-  float MiniSelectLeft = 0;
-  float MiniSelectTop = 0;
-  float MiniSelectWidth = 0;
-  float MiniSelectHeight = 0;
   // The pointers last set on the canvas and on the minimap (11 hourglass, 0 default, 1 arrow, 2 cross,
   // 5 size-all).
   std::int16_t CanvasPointer = 0;

@@ -59,7 +59,7 @@ void MiniLevel::paintEvent(QPaintEvent*) {
   const CanvasShape& box = view.shpMiniSelect;
   if (box.Width > 0 && box.Height > 0) {
     painter.setPen(QPen(ColorFromText(editor_.prefs.GridLight), 0));
-    painter.drawRect(box.Left, box.Top, box.Width - 1, box.Height - 1);
+    painter.drawRect(static_cast<int>(box.Left), static_cast<int>(box.Top), box.Width - 1, box.Height - 1);
   }
 }
 

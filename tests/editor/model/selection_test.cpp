@@ -151,8 +151,8 @@ TEST(ShowMiniLevelPos, CentresTheBoxOnTheCellAndKeepsItOnTheMinimap) {
                                         std::pair{10.f, 0.f}, std::pair{45.f, 15.f}}) {
     CanvasTestEditor t;
     t.editor.prefs.MiniWidth = 150;
-    t.editor.preview.MiniSelectWidth = 60;
-    t.editor.preview.MiniSelectHeight = 45;
+    t.editor.view.shpMiniSelect.Width = 60;
+    t.editor.view.shpMiniSelect.Height = 45;
     float x = asked;
     float y = 60;
     ShowMiniLevelPos(t.editor, x, y);

@@ -106,11 +106,15 @@ struct Sequence {
     testing::Release(&Canvas(), CellPoint(toX, toY));
   }
   void ChooseTool(int tool) { testing::Press(program->toolPanel->ToolButton(tool), {5, 5}); }
+  // A key pressed and released on the canvas, which has the keyboard.
   void Key(Qt::Key key) {
+    QApplication::setActiveWindow(&Window());
+    Canvas().setFocus();
+    QWidget* focus = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &Window();
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(&Canvas(), &press);
+    QApplication::sendEvent(focus, &press);
     QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
-    QApplication::sendEvent(&Canvas(), &release);
+    QApplication::sendEvent(focus, &release);
   }
   void AnswerMessage(int button) {
     testing::WhenModalShown([button](QWidget* box) { static_cast<MessageBoxWindow*>(box)->Button(button)->click(); });
