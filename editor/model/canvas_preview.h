@@ -43,6 +43,8 @@ struct CanvasPreview {
   std::int16_t LineStartY = 0;
   std::int16_t LineEndX = 0;
   std::int16_t LineEndY = 0;
+  // Paste mode's hint beside the pointer over the canvas (tipLabel), at MouseX, MouseY.
+  bool PasteTipShown = false;
   // One outline per level cell, [x][y]. Shown exactly for the selected cells, except while the paste
   // preview or a line drag borrows them.
   std::array<std::array<bool, kLevelSize>, kLevelSize> MarkerShown{};

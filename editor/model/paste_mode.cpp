@@ -95,6 +95,8 @@ void CancelPasteMode(Editor& editor) {
   LeavePasteModeMenus(editor);
   SetMousePointer(editor, kDefaultPointer);
   editor.clipboard.PasteMode = false;
+  editor.preview.PasteTipShown = false;
+  editor.ui.canvas->RedrawOverlays();
   HideSelectionMarks(editor);
 }
 

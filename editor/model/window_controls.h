@@ -90,9 +90,8 @@ class WindowControls {
   virtual void ShowRecentLevels(const std::vector<std::string>& /*captions*/) {}
   // True shows only "Exit Paste Mode" on the menu bar; false the five menus again.
   virtual void ShowPasteModeMenus(bool /*pasteMode*/) {}
-  // After the colour preferences change: repaint the borders, and build every dialog anew.
+  // After the colour preferences change: repaint the borders.
   virtual void PaintBorders() {}
-  virtual void UnloadDialogs() {}
   // Ends the program once the exit has cleaned up.
   virtual void EndProgram() {}
   // Hides the brush square drawn over the canvas, as after a turned cell is drawn again.

@@ -35,6 +35,11 @@ FrameShape::FrameShape(QWidget* parent, const QRect& place, const QColor& colour
   setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+void FrameShape::SetColour(const QColor& colour) {
+  colour_ = colour;
+  update();
+}
+
 void FrameShape::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setPen(Qt::NoPen);

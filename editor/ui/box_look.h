@@ -34,6 +34,7 @@ BoxColours ColoursOf(const Preferences& prefs);
 class FrameShape : public QWidget {
  public:
   FrameShape(QWidget* parent, const QRect& place, const QColor& colour, int width);
+  void SetColour(const QColor& colour);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

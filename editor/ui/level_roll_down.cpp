@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "editor/model/open_level.h"
+#include "editor/ui/box_look.h"
 #include "editor/ui/collection_widgets.h"
 
 namespace brolt::editor {
@@ -14,11 +15,12 @@ constexpr int kVisibleEntries = 12;
 }  // namespace
 
 LevelRollDown::LevelRollDown(Editor& editor, QWidget* parent) : QFrame(parent), editor_(editor) {
-  setFrameShape(QFrame::Box);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(1, 1, 1, 1);
   lstDropDown_ = new QListWidget(this);
   layout->addWidget(lstDropDown_);
+  frame_ = new FrameShape(this, rect(), QColor(), 1);
+  frame_->setObjectName("ShpMisc15");
   lstDropDown_->viewport()->installEventFilter(this);
   lstDropDown_->installEventFilter(this);
   connect(lstDropDown_, &QListWidget::currentRowChanged, this,
@@ -36,6 +38,13 @@ void LevelRollDown::DropDown() {
   show();
   raise();
   lstDropDown_->setFocus();
+}
+
+void LevelRollDown::SetFrameColour(const QColor& colour) { frame_->SetColour(colour); }
+
+void LevelRollDown::resizeEvent(QResizeEvent* event) {
+  frame_->setGeometry(rect());
+  QFrame::resizeEvent(event);
 }
 
 bool LevelRollDown::eventFilter(QObject* watched, QEvent* event) {

@@ -85,8 +85,6 @@ class MainWindow : public QMainWindow, public WindowControls, public HelpWindowH
   bool MainWindowEnabled() const override { return isEnabled(); }
 
  signals:
-  // The border colours changed; the tool bar's and tool panel's own frames follow them.
-  void BordersPainted();
   // The exit has cleaned up: the program's event loop ends on this.
   void ProgramEnded();
 

@@ -1,9 +1,12 @@
 #include "editor/ui/mini_level.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
+#include <QToolTip>
 
+#include "editor/model/canvas_mouse.h"
 #include "editor/model/minimap.h"
 #include "editor/model/minimap_mouse.h"
 #include "editor/ui/mouse_buttons.h"
@@ -37,6 +40,20 @@ void MiniLevel::mouseReleaseEvent(QMouseEvent* event) {
   MiniLevelMouseUp(editor_, ButtonNumber(event->button()), static_cast<float>(event->position().x()),
                    static_cast<float>(event->position().y()));
   ShowPointer();
+}
+
+bool MiniLevel::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const LevelState& level = editor_.level;
+  const QRect marker(kMiniCellPixels * level.StartMarkerX, kMiniCellPixels * level.StartMarkerY, kMiniCellPixels,
+                     kMiniCellPixels);
+  if (level.StartMarkerPlaced && marker.contains(help->pos())) {
+    QToolTip::showText(help->globalPos(), kStartMarkerTip, this);
+  } else {
+    QToolTip::hideText();
+  }
+  return true;
 }
 
 void MiniLevel::ShowPointer() { setCursor(PointerCursor(editor_.preview.MinimapPointer)); }

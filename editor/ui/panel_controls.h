@@ -50,8 +50,7 @@ class PanelControls : public WindowControls {
   void DropDownLevelList() override { main_.DropDownLevelList(); }
   void ShowRecentLevels(const std::vector<std::string>& captions) override { main_.ShowRecentLevels(captions); }
   void ShowPasteModeMenus(bool pasteMode) override { main_.ShowPasteModeMenus(pasteMode); }
-  void PaintBorders() override { main_.PaintBorders(); }
-  void UnloadDialogs() override { main_.UnloadDialogs(); }
+  void PaintBorders() override;
   void EndProgram() override { main_.EndProgram(); }
   void HideBrushOutline() override { main_.HideBrushOutline(); }
   int MainWindowState() const override { return main_.MainWindowState(); }

@@ -264,6 +264,8 @@ struct Sequence {
   void CheckStatusAfterHover(Differences& d) {
     const int x = editor->view.ViewX + 1;
     const int y = editor->view.ViewY + 1;
+    // Paste mode tells of itself as the pointer enters another cell.
+    Mouse(&Canvas(), QEvent::MouseMove, CellPoint(x + 1, y + 1), Qt::NoButton, Qt::NoButton);
     Mouse(&Canvas(), QEvent::MouseMove, CellPoint(x, y), Qt::NoButton, Qt::NoButton);
     d.Compare("paste tip shown", TipShown(), editor->clipboard.PasteMode);
     if (editor->clipboard.PasteMode) {
