@@ -1,7 +1,7 @@
 #pragma once
-// What the canvas and the minimap draw over the level: the brush outline, the marquee, the box
-// outlines, the line being dragged and the selection markers. The tools
-// keep this geometry in cells; the canvas turns it into pixels at its own zoom.
+// What the canvas draws over the level: the brush outline, the marquee, the box outlines, the line
+// being dragged, the selection markers and paste mode's tip. The tools keep this geometry in cells;
+// the canvas turns it into pixels at its own zoom.
 #include <array>
 #include <cstdint>
 

@@ -40,6 +40,12 @@ void FrameShape::SetColour(const QColor& colour) {
   update();
 }
 
+FrameShape* NamedFrame(QWidget* parent, const QRect& place, const QString& name) {
+  auto* frame = new FrameShape(parent, place, QColor(), 1);
+  frame->setObjectName(name);
+  return frame;
+}
+
 void FrameShape::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setPen(Qt::NoPen);

@@ -44,6 +44,9 @@ class FrameShape : public QWidget {
   int width_;
 };
 
+// A one-pixel outline of the main window, named as its shape; the window colours it later.
+FrameShape* NamedFrame(QWidget* parent, const QRect& place, const QString& name);
+
 // A black window of a fixed client size in twips, without a caption.
 void PrepareBoxWindow(QWidget* window, int widthTwips, int heightTwips);
 

@@ -19,8 +19,7 @@ LevelRollDown::LevelRollDown(Editor& editor, QWidget* parent) : QFrame(parent), 
   layout->setContentsMargins(1, 1, 1, 1);
   lstDropDown_ = new QListWidget(this);
   layout->addWidget(lstDropDown_);
-  frame_ = new FrameShape(this, rect(), QColor(), 1);
-  frame_->setObjectName("ShpMisc15");
+  frame_ = NamedFrame(this, rect(), "ShpMisc15");
   lstDropDown_->viewport()->installEventFilter(this);
   lstDropDown_->installEventFilter(this);
   connect(lstDropDown_, &QListWidget::currentRowChanged, this,

@@ -55,8 +55,7 @@ TilePalette::TilePalette(const TileCatalogue& catalogue, const TilesetPictures& 
   }
   // The strip ends just below its last row, so the scroll range follows the catalogue.
   setFixedSize(kMargin + kColumns * kColumnPitch, bottom);
-  marker_ = new FrameShape(this, QRect(), QColor(), 1);
-  marker_->setObjectName("shpToolSelect");
+  marker_ = NamedFrame(this, QRect(), "shpToolSelect");
   marker_->hide();
 }
 

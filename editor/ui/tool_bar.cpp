@@ -112,12 +112,10 @@ int ToolBar::AddCommandButtons() {
 
 int ToolBar::CloseGroup(int left, int right) {
   const std::size_t group = frames_.size();
-  auto* frame = new FrameShape(this, QRect(left - 1, kMargin - 1, right - left + 2, kButtonSide + 2), QColor(), 1);
-  frame->setObjectName(QString("ShpMisc%1").arg(kGroupFrames[group]));
-  frames_.push_back(frame);
-  auto* line = new FrameShape(this, QRect(right + 2, kMargin - 1, 1, kButtonSide + 2), QColor(), 1);
-  line->setObjectName(QString("shpMiscLine%1").arg(kSeparatorLines[group]));
-  lines_.push_back(line);
+  frames_.push_back(NamedFrame(this, QRect(left - 1, kMargin - 1, right - left + 2, kButtonSide + 2),
+                               QString("ShpMisc%1").arg(kGroupFrames[group])));
+  lines_.push_back(NamedFrame(this, QRect(right + 2, kMargin - 1, 1, kButtonSide + 2),
+                              QString("shpMiscLine%1").arg(kSeparatorLines[group])));
   return right + kGroupGap;
 }
 

@@ -58,12 +58,6 @@ constexpr int kSizeBarLeft = kMiniLevelSide - kBarWidth - 4;
 constexpr int kToolsBottom = kMargin + kToolRows * kToolPitch - 1;
 constexpr int kDividerLeft = kSizeBarLeft - 3;
 
-FrameShape* NamedFrame(QWidget* parent, const QRect& place, const QString& name) {
-  auto* frame = new FrameShape(parent, place, QColor(), 1);
-  frame->setObjectName(name);
-  return frame;
-}
-
 QPoint ToolCell(int index) {
   return {kMargin + (index % kToolColumns) * kToolPitch, kMargin + (index / kToolColumns) * kToolPitch};
 }
@@ -91,9 +85,9 @@ ToolPanel::ToolPanel(Editor& editor, const QMenuBar& menuBar, const TilesetPictu
   picPreTile_RMB_ = AddPreview(kSecondaryLeft, kPreviewTop, "Secondary",
                                " Secondary selected tile (Right-click to draw) (Rotate Shortcut Key: <) ",
                                "selectedtile2");
-  for (const bool secondary : {false, true}) {
-    shpPreTile_[secondary] = NamedFrame(this, Preview(secondary)->geometry().adjusted(-1, -1, 1, 1),
-                                        QString("shpPreTile%1").arg(secondary ? 1 : 0));
+  for (const int index : {0, 1}) {
+    shpPreTile_[static_cast<std::size_t>(index)] =
+        NamedFrame(this, Preview(index == 1)->geometry().adjusted(-1, -1, 1, 1), QString("shpPreTile%1").arg(index));
   }
   shpMiscLine_[0] = NamedFrame(this, QRect(0, kToolsBottom, kDividerLeft - 1, 1), "shpMiscLine0");
   shpMiscLine_[1] = NamedFrame(this, QRect(kDividerLeft, 0, 1, kPreviewTop + kPreviewSide), "shpMiscLine7");
@@ -143,8 +137,8 @@ QLabel* ToolPanel::AddPreview(int left, int top, const QString& caption, const s
 
 void ToolPanel::ShowCurrentTool(int tool) {
   if (tool < 0 || tool >= kToolCount) return;
-  const QToolButton* button = cmdTool_[static_cast<std::size_t>(tool)];
-  cmdTool_[static_cast<std::size_t>(tool)]->setChecked(true);
+  QToolButton* button = cmdTool_[static_cast<std::size_t>(tool)];
+  button->setChecked(true);
   // 3 pixels in from the button's corner, a pixel narrower and lower than the button.
   const QRect place = button->geometry();
   shpToolSelect2_->setGeometry(place.left() + 3, place.top() + 3, place.width() - 1, place.height() - 1);
