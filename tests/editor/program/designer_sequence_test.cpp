@@ -69,6 +69,10 @@ struct Sequence {
     return {(x - e->view.ViewX) * Side() + Side() / 2, (y - e->view.ViewY) * Side() + Side() / 2};
   }
   void Menu(const char* item) { Window().MenuItem(item)->trigger(); }
+  void MenuStep(const char* item, const std::string& step) {
+    Menu(item);
+    Check(step);
+  }
   void Move(QWidget* widget, QPoint at, Qt::MouseButtons held = Qt::NoButton) {
     testing::SendMouse(widget, QEvent::MouseMove, at, Qt::NoButton, held);
   }
@@ -232,43 +236,32 @@ TEST(DesignerSequence, TheWindowShowsTheModelAfterEveryStep) {
 
   s.ChooseTool(kSelectorTool);
   s.Drag(&s.Canvas(), s.Cell(left + 2, top + 2), s.Cell(left + 6, top + 5));
-  s.Menu("mnuEditCut");
-  s.Check("selected and cut");
+  s.MenuStep("mnuEditCut", "selected and cut");
   testing::Click(&s.Canvas(), s.Cell(left + 12, top + 12));
   s.Check("pasted");
   testing::Click(&s.Canvas(), s.Cell(left + 12, top + 12), Qt::RightButton);
   s.Check("paste mode left");
   s.Drag(&s.Canvas(), s.Cell(left + 10, top + 10), s.Cell(left + 14, top + 14));
-  s.Menu("mnuEditDelSelected");
-  s.Check("Clear Selection");
-  s.Menu("mnuEditClearLevel");
-  s.Check("Clear All");
-  s.Menu("mnuEditUndo");
-  s.Check("Undo");
+  s.MenuStep("mnuEditDelSelected", "Clear Selection");
+  s.MenuStep("mnuEditClearLevel", "Clear All");
+  s.MenuStep("mnuEditUndo", "Undo");
   testing::WhenModalShown([](QWidget* box) { static_cast<MessageBoxWindow*>(box)->Button(1)->click(); });  // No
-  s.Menu("mnuFileNew");
-  s.Check("New");
+  s.MenuStep("mnuFileNew", "New");
 
   s.ChooseTool(kBrushTool);
   s.Menu("mnuToolsThickValue7");
-  s.Menu("mnuViewZoomLevel4");
-  s.Check("zoomed in to 30");
+  s.MenuStep("mnuViewZoomLevel4", "zoomed in to 30");
   QScrollBar& across = s.Window().Canvas().ScrX();
   across.setValue(across.maximum());
   s.Check("scrolled to the right edge");
+  s.MenuStep("mnuViewZoomLevel2", "zoomed out to 20 at the right edge");
+  s.MenuStep("mnuViewZoomLevel7", "zoomed in to 45, past the brush size");
   s.Menu("mnuViewZoomLevel2");
-  s.Check("zoomed out to 20 at the right edge");
-  s.Menu("mnuViewZoomLevel7");
-  s.Check("zoomed in to 45, past the brush size");
-  s.Menu("mnuViewZoomLevel2");
-  s.Menu("mnuToolsSaturationValue50");
-  s.Check("saturation 50%");
-  s.Menu("mnuFileNew");
-  s.Check("saturation 50% then New");
+  s.MenuStep("mnuToolsSaturationValue50", "saturation 50%");
+  s.MenuStep("mnuFileNew", "saturation 50% then New");
   across.setValue(across.maximum());
   testing::Click(&s.Canvas(), s.Cell(45, e.view.ViewY + 3));
-  s.Menu("mnuToolsCenterOnLevel");  // the tiles' middle lies past the bar's end
-  s.Check("Center On Level with the tiles by the right edge");
+  s.MenuStep("mnuToolsCenterOnLevel", "Center On Level, the tiles' middle past the bar's end");
 
   for (const QPoint& pointed : {QPoint(1, 1), QPoint(149, 1), QPoint(1, 149), QPoint(149, 149), QPoint(75, 75)}) {
     s.Drag(&s.Window().Minimap(), pointed, pointed);
@@ -300,8 +293,7 @@ TEST(DesignerSequence, TheWindowShowsTheModelAfterEveryStep) {
     static_cast<PreferencesWindow*>(dialog)->BorderButton()->SetColorText("200,40,40");
     static_cast<PreferencesWindow*>(dialog)->OkButton()->click();
   });
-  s.Menu("mnuFilePrefs");
-  s.Check("preferences with a new border colour");
+  s.MenuStep("mnuFilePrefs", "preferences with a new border colour");
   EXPECT_TRUE(testing::SaveScreenshot(s.Window(), "designer_sequence"));
 }
 #else
