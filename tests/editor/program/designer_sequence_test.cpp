@@ -88,7 +88,7 @@ struct Sequence {
     Canvas().setFocus();
     for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
       QKeyEvent event(type, key, Qt::NoModifier);
-      QApplication::sendEvent(QApplication::focusWidget(), &event);
+      QApplication::sendEvent(QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &Window(), &event);
     }
   }
   bool TipShown() {
