@@ -177,6 +177,8 @@ void Level_MouseMove(Editor& editor, int button, int, float x, float y) {
   const bool secondary = button == kRightButton;
   if (editor.clipboard.PasteMode) {
     SetMousePointer(editor, kSizeAllPointer);
+    editor.preview.PasteTipShown = true;
+    editor.ui.canvas->RedrawOverlays();
     const CellPosition cell = EventCell(editor, x, y);
     if (cell.x != editor.clipboard.PasteCellX || cell.y != editor.clipboard.PasteCellY) {
       ShowModeHint(editor, kPasteModeHint);
@@ -244,5 +246,23 @@ void Level_DblClick(Editor& editor) {
 }
 
 void LevelBack_MouseMove(Editor& editor) { HideSelector(editor); }
+
+bool IsOverStartMarker(const Editor& editor, float x, float y) {
+  const LevelState& level = editor.level;
+  const CellPosition cell = EventCell(editor, x, y);
+  return level.StartMarkerPlaced && cell.x == level.StartMarkerX && cell.y == level.StartMarkerY;
+}
+
+void preStart_MouseMove(Editor& editor) {
+  HideSelector(editor);
+  ShowStatusText(editor, kStartMarkerTip, 0, true, false, kStatusWhite);
+}
+
+void preStart_DblClick(Editor& editor) {
+  LevelState& level = editor.level;
+  level.StartMarkerPlaced = false;
+  editor.ui.canvas->RedrawCell(level.StartMarkerX, level.StartMarkerY);
+  editor.ui.canvas->RedrawMiniLevel();
+}
 
 }  // namespace brolt::editor

@@ -14,6 +14,8 @@ inline constexpr const char* kPasteModeHint =
     "YOU ARE IN PASTE MODE... Left-click to paste selection or right-click to exit this mode.";
 inline constexpr const char* kEraseModeHint = "YOU ARE IN ERASE MODE...";
 inline constexpr const char* kPickModeHint = "YOU ARE IN SPUNGE MODE...";
+inline constexpr const char* kPasteTip = " LMB to paste, RMB to cancel. ";
+inline constexpr const char* kStartMarkerTip = " Preview Start - Double click to remove ";
 
 void Level_MouseDown(Editor& editor, int button, int shift, float x, float y);
 void Level_MouseMove(Editor& editor, int button, int shift, float x, float y);
@@ -23,5 +25,11 @@ void Level_MouseUp(Editor& editor, int button, int shift, float x, float y);
 void Level_DblClick(Editor& editor);
 // The pointer over the viewport beside the level.
 void LevelBack_MouseMove(Editor& editor);
+
+// The preview start marker, placed over its cell: whether canvas pixel (x, y) falls on it; the
+// pointer resting on it shows its hint, a double click removes it.
+bool IsOverStartMarker(const Editor& editor, float x, float y);
+void preStart_MouseMove(Editor& editor);
+void preStart_DblClick(Editor& editor);
 
 }  // namespace brolt::editor

@@ -1,7 +1,7 @@
 #pragma once
-// What the canvas and the minimap draw over the level: the brush outline, the marquee, the box
-// outlines, the line being dragged, the selection markers and the minimap's viewport box. The tools
-// keep this geometry in cells; the canvas turns it into pixels at its own zoom.
+// What the canvas draws over the level: the brush outline, the marquee, the box outlines, the line
+// being dragged, the selection markers and paste mode's tip. The tools keep this geometry in cells;
+// the canvas turns it into pixels at its own zoom.
 #include <array>
 #include <cstdint>
 
@@ -43,14 +43,11 @@ struct CanvasPreview {
   std::int16_t LineStartY = 0;
   std::int16_t LineEndX = 0;
   std::int16_t LineEndY = 0;
+  // Paste mode's hint beside the pointer over the canvas (tipLabel), at MouseX, MouseY.
+  bool PasteTipShown = false;
   // One outline per level cell, [x][y]. Shown exactly for the selected cells, except while the paste
   // preview or a line drag borrows them.
   std::array<std::array<bool, kLevelSize>, kLevelSize> MarkerShown{};
-  // The minimap's viewport box in minimap pixels (3 per cell); its corner may fall on a half pixel.
-  float MiniSelectLeft = 0;
-  float MiniSelectTop = 0;
-  float MiniSelectWidth = 0;
-  float MiniSelectHeight = 0;
   // The pointers last set on the canvas and on the minimap (11 hourglass, 0 default, 1 arrow, 2 cross,
   // 5 size-all).
   std::int16_t CanvasPointer = 0;

@@ -28,6 +28,7 @@ void ShowGridLines(Editor& editor, bool shown) {
   if (shown) DrawGrid(editor);
   else ClearGrid(editor);
   editor.prefs.ShowGrid = shown;
+  editor.ui.window->CheckGridMenuItem(shown);
 }
 
 void RedrawChangedCells(Editor& editor, int slot) {

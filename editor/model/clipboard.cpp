@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editor/model/brush_painting.h"
+#include "editor/model/minimap.h"
 #include "editor/model/mouse_pointer.h"
 #include "editor/model/paste_mode.h"
 #include "editor/model/selection_marks.h"
@@ -18,7 +19,7 @@ bool TakeSelection(Editor& editor, bool takeUnique, bool emptySource, std::strin
   for (auto& column : clipboard.Clipboard) {
     for (MapCell& cell : column) cell = MapCell{-1, 0, 0, false};
   }
-  clipboard.Filled = false;
+  clipboard.ClipboardFilled = false;
   if (!AnyCellSelected(editor)) {
     editor.ui.dialogs->ShowMessageBox(nothingSelected, ButtonSet::OK, "cannotcopy");
     return false;
@@ -32,7 +33,7 @@ bool TakeSelection(Editor& editor, bool takeUnique, bool emptySource, std::strin
       top = std::min(top, y);
       right = std::max(right, x);
       bottom = std::max(bottom, y);
-      clipboard.Filled = true;
+      clipboard.ClipboardFilled = true;
       clipboard.Clipboard[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)] = MapCell{cell.TileCode, cell.Direction, 0, false};
       if (emptySource) {
         cell.TileCode = 0;
@@ -60,6 +61,7 @@ void CutSelection(Editor& editor) {
   BusyPointer busy(editor);
   if (!TakeSelection(editor, true, true, "At least one tile must be selected to cut.")) return;
   editor.ui.canvas->RedrawLevel();
+  DrawMiniLevel(editor);
   ClearSelection(editor, true);
   // The cut cells leave the level now, so the cut is a step of its own: leaving paste mode without
   // placing them must not lose them from the history, nor let the editor close without a warning.

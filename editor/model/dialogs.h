@@ -44,6 +44,9 @@ class Dialogs {
   virtual void ShowLevelManagement(std::string_view /*collectionFile*/) {}
   // The level properties command with its dialog, for callers that have no window of their own.
   virtual void OpenLevelProperties() {}
+  // After the colours changed: the windows kept between uses go, so that each is built in the new
+  // colours at its next use.
+  virtual void UnloadDialogs() {}
 };
 
 }  // namespace brolt::editor

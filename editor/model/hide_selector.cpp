@@ -12,6 +12,7 @@ void HideSelector(Editor& editor) {
   // The brush keeps a rectangle it is dragging; every other tool loses it with the pointer.
   if (editor.tools.CurrentTool != kBrushTool) preview.SquareOutline.Visible = false;
   preview.SquareInner.Visible = false;
+  preview.PasteTipShown = false;
   for (int field = 0; field < 4; ++field) editor.ui.window->ShowStatusText("", field, false, false, kStatusWhite);
   editor.ui.canvas->RedrawOverlays();
 }

@@ -20,8 +20,8 @@ constexpr float kMiniLevelExtent = kLevelSize * kMiniCellPixels;
 void FollowPointer(Editor& editor, float x, float y) {
   ShowMiniLevelPos(editor, x, y);
   const auto cell = [](float pixels) { return static_cast<std::int16_t>(std::floor(pixels / kMiniCellPixels)); };
-  std::int16_t column = cell(editor.preview.MiniSelectLeft);
-  std::int16_t row = cell(editor.preview.MiniSelectTop);
+  std::int16_t column = cell(editor.view.shpMiniSelect.Left);
+  std::int16_t row = cell(editor.view.shpMiniSelect.Top);
   ScrollTo(editor, column, row);
 }
 
@@ -42,7 +42,8 @@ void MiniLevelMouseDown(Editor& editor, int button, float x, float y) {
 void MiniLevelMouseMove(Editor& editor, float x, float y) {
   HideSelector(editor);
   if (editor.input.MiniMouseButton == kLeftButton) FollowPointer(editor, x, y);
-  editor.ui.window->FocusCanvas();
+  // The help window's search box or the splash keeps the keys.
+  if (!editor.ui.window->HelpOrSplashShown()) editor.ui.window->FocusCanvas();
   ShowPointedCell(editor, "Col: ", x, 1);
   ShowPointedCell(editor, "Row: ", y, 2);
 }

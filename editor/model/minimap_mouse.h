@@ -1,12 +1,10 @@
 #pragma once
 // The minimap as a way to move around: a left press or drag puts the viewport box on the pointed
 // cell and the canvas follows; a right click opens the minimap's help.
+#include "editor/model/canvas_mouse.h"
 #include "editor/model/editor.h"
 
 namespace brolt::editor {
-
-constexpr int kLeftButton = 1;
-constexpr int kRightButton = 2;
 
 // Positions in minimap pixels, 3 a cell; buttons 1 left, 2 right, 4 middle.
 void MiniLevelMouseDown(Editor& editor, int button, float x, float y);

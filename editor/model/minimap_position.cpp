@@ -25,13 +25,13 @@ float BoxCorner(float pointer, float boxSize, float miniWidth) {
 void ShowMiniLevelPos(Editor& editor, float& x, float& y) {
   editor.preview.MinimapPointer = kSizeAllPointer;
   editor.ui.window->SetMinimapPointer(kSizeAllPointer);
-  CanvasPreview& preview = editor.preview;
+  CanvasShape& box = editor.view.shpMiniSelect;
   const float miniWidth = editor.prefs.MiniWidth;
-  x = BoxCorner(x, preview.MiniSelectWidth, miniWidth);
-  y = BoxCorner(y, preview.MiniSelectHeight, miniWidth);
-  preview.MiniSelectLeft = x;
-  preview.MiniSelectTop = y;
-  editor.ui.canvas->RedrawOverlays();
+  x = BoxCorner(x, static_cast<float>(box.Width), miniWidth);
+  y = BoxCorner(y, static_cast<float>(box.Height), miniWidth);
+  box.Left = x;
+  box.Top = y;
+  editor.ui.canvas->RedrawMiniLevel();
   const auto cellText = [](float pixels) { return std::to_string(static_cast<int>(WholeCells(pixels))); };
   editor.ui.window->ShowStatusText("<Col: " + cellText(x), 1, false, false, kStatusWhite);
   editor.ui.window->ShowStatusText("^Row: " + cellText(y), 2, false, false, kStatusWhite);

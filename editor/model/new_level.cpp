@@ -3,25 +3,27 @@
 #include <algorithm>
 
 #include "common/numeric.h"
+#include "editor/model/minimap.h"
 #include "editor/model/paste_mode.h"
+#include "editor/model/saturation.h"
+#include "editor/model/scrolling.h"
 #include "editor/model/selection_marks.h"
 #include "editor/model/save_level.h"
 #include "editor/model/state_checks.h"
 #include "editor/model/undo_recording.h"
+#include "editor/model/zoom.h"
 
 namespace brolt::editor {
 
 namespace {
 // The middle of the level in the middle of the view.
 void ScrollToMiddle(Editor& editor) {
-  ViewState& view = editor.view;
+  const ViewState& view = editor.view;
   const double tile = std::max(1.0f, view.TileSize);
-  const auto first = [&](int pixels) {
-    return static_cast<std::int16_t>(std::max<std::int64_t>(0, RoundHalfEven(25 - pixels / tile / 2)));
-  };
-  view.ViewX = first(view.ViewportWidth);
-  view.ViewY = first(view.ViewportHeight);
-  editor.ui.canvas->ViewMoved();
+  const auto first = [&](int pixels) { return RoundToInt16(25 - pixels / tile / 2); };
+  std::int16_t x = first(view.ViewportWidth);
+  std::int16_t y = first(view.ViewportHeight);
+  ScrollTo(editor, x, y);
 }
 }  // namespace
 
@@ -44,15 +46,16 @@ void NewLevel(Editor& editor) {
   level.TimeLimit = 0;
   level.UnidAward = 0;
   level.CannonRate = editor.prefs.CannonRateDefault;
-  editor.tools.Saturation = 100;
   editor.input.ReleaseArrowKeys();
+  SetSaturation(editor, 100);
   for (auto& column : level.Map)
     for (MapCell& cell : column) cell.TileCode = 0;
+  DrawMiniLevel(editor);
   ResetUndoRing(editor.undo, editor.prefs.UndoMax);
   level.StartMarkerPlaced = false;
   editor.ui.window->ShowLevelCaption("Untitled", "(Unsaved)", "(Unavailable)");
   ClearSelection(editor, false);
-  editor.ui.canvas->RedrawLevel();
+  SetZoom(editor, RoundToInt32(editor.view.TileSize));
   ScrollToMiddle(editor);
   RecordUndo(editor);
 }

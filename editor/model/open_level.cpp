@@ -13,13 +13,16 @@
 #include "editor/model/level_files.h"
 #include "editor/model/load_dialog_rules.h"
 #include "editor/model/error_report.h"
+#include "editor/model/minimap.h"
 #include "editor/model/paste_mode.h"
+#include "editor/model/saturation.h"
 #include "editor/model/scrolling.h"
 #include "editor/model/trim_trailing_spaces.h"
 #include "editor/model/recent_levels.h"
 #include "editor/model/save_level.h"
 #include "editor/model/state_checks.h"
 #include "editor/model/undo_recording.h"
+#include "editor/model/zoom.h"
 
 namespace brolt::editor {
 
@@ -70,7 +73,7 @@ void ReadLevel(Editor& editor, const LevelSlot& slot, bool refillDropDown) {
   editor.prefs.LevelFile = slot.File;
   editor.level.LevelNumber = static_cast<std::int16_t>(slot.Number);
   editor.level.LevelTitle = slot.Title;
-  editor.tools.Saturation = 100;
+  SetSaturation(editor, 100);
   editor.input.ReleaseArrowKeys();
   editor.level.StartMarkerPlaced = false;
   ApplyLevelRecord(DecodeLevelRecord(*record), editor.level);
@@ -80,7 +83,8 @@ void ReadLevel(Editor& editor, const LevelSlot& slot, bool refillDropDown) {
   if (refillDropDown) ShowLevelDropDown(editor, true);
   CenterOnLevel(editor);
   RecordUndo(editor);
-  editor.ui.canvas->RedrawLevel();
+  DrawMiniLevel(editor);
+  SetZoom(editor, RoundToInt32(editor.view.TileSize));
   editor.level.LevelSaved = true;
   editor.ui.window->SetMousePointer(0);
 }

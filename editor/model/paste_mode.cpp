@@ -1,6 +1,7 @@
 #include "editor/model/paste_mode.h"
 
 #include "editor/model/brush_painting.h"
+#include "editor/model/minimap.h"
 #include "editor/model/mouse_pointer.h"
 #include "editor/model/paste_mode_menus.h"
 #include "editor/model/pointer_cells.h"
@@ -35,7 +36,7 @@ void PlaceCopiedCell(Editor& editor, const MapCell& copied, int x, int y) {
 }  // namespace
 
 void StartPasteMode(Editor& editor) {
-  if (!editor.clipboard.Filled) {
+  if (!editor.clipboard.ClipboardFilled) {
     editor.ui.dialogs->ShowMessageBox("Nothing in clipboard.", ButtonSet::OK, "cannotpaste");
     return;
   }
@@ -46,7 +47,7 @@ void StartPasteMode(Editor& editor) {
 
 void DragPastePreview(Editor& editor) {
   ClipboardState& clipboard = editor.clipboard;
-  if (!clipboard.Filled) return;
+  if (!clipboard.ClipboardFilled) return;
   if (editor.tools.CurrentTool == kFillTool && editor.preview.SquareOutline.Visible) {
     editor.preview.SquareOutline.Visible = false;
     editor.ui.canvas->RedrawOverlays();
@@ -67,7 +68,7 @@ void DragPastePreview(Editor& editor) {
 }
 
 void PlaceClipboard(Editor& editor) {
-  if (!editor.clipboard.Filled) return;
+  if (!editor.clipboard.ClipboardFilled) return;
   BusyPointer busy(editor);
   const CellPosition offset = PlacementOffset(editor);
   for (int x = 0; x < kLevelSize; ++x) {
@@ -85,6 +86,7 @@ void PlaceClipboard(Editor& editor) {
   }
   RecordUndo(editor);
   editor.ui.canvas->RedrawLevel();
+  DrawMiniLevel(editor);
   ShowSelectionMarks(editor);
 }
 
@@ -93,6 +95,8 @@ void CancelPasteMode(Editor& editor) {
   LeavePasteModeMenus(editor);
   SetMousePointer(editor, kDefaultPointer);
   editor.clipboard.PasteMode = false;
+  editor.preview.PasteTipShown = false;
+  editor.ui.canvas->RedrawOverlays();
   HideSelectionMarks(editor);
 }
 

@@ -9,6 +9,7 @@
 #include "common/numeric.h"
 #include "editor/model/colour_scheme.h"
 #include "editor/model/definitions_database.h"
+#include "editor/model/overwrite.h"
 #include "editor/model/splash_progress.h"
 #include "editor/model/tool_state.h"
 #include "editor/model/undo_ring.h"
@@ -100,7 +101,7 @@ const std::map<std::string, Loader>& PreferenceLoaders() {
       {"overwritetiles",
        [](Editor& e, const SettingValue& v) {
          SetSwitch(e.prefs.OverwriteTiles, v);
-         e.tools.Overwrite = e.prefs.OverwriteTiles;
+         SetOverwrite(e, e.prefs.OverwriteTiles);
        }},
       {"levelfile", [](Editor& e, const SettingValue& v) { e.prefs.LevelFile = v.text; }},
       {"fadeinspeed",
@@ -147,7 +148,11 @@ const std::map<std::string, Loader>& PreferenceLoaders() {
        [](Editor& e, const SettingValue& v) {
          SetWithin(e.prefs.LightRadiusDefault, v, kMinLightRadius, kMaxLightRadius);
        }},
-      {"showgrid", [](Editor& e, const SettingValue& v) { SetSwitch(e.prefs.ShowGrid, v); }},
+      {"showgrid",
+       [](Editor& e, const SettingValue& v) {
+         SetSwitch(e.prefs.ShowGrid, v);
+         e.ui.window->CheckGridMenuItem(e.prefs.ShowGrid);
+       }},
       {"cannonrate",
        [](Editor& e, const SettingValue& v) {
          SetClamped(e.prefs.CannonRateDefault, v, kMinCannonRate, kMaxCannonRate);

@@ -1,9 +1,11 @@
 #include "editor/model/scrolling.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
 #include "common/numeric.h"
+#include "editor/model/brush_size.h"
 #include "editor/model/canvas_geometry.h"
 #include "editor/model/hide_selector.h"
 #include "editor/model/minimap.h"
@@ -107,9 +109,21 @@ void RefreshViewControls(Editor& editor) {
 
   const int brushMax = RoundToInt32((width / static_cast<double>(view.TileSize) - 1) / 2);
   window.SetBrushSizeRange(brushMax, brushMax > 3 ? RoundToInt32(brushMax / 3.0) : 0);
+  // The bar's value drops with its maximum, and the brush with it, as when the bar is moved.
+  if (const int reachable = std::max(1, brushMax); editor.tools.BrushSize > reachable) {
+    HideSelector(editor);
+    SetBrushSize(editor, reachable);
+  }
 
   FitScrollBar(editor, view.ScrX, view.ViewX, width, canvas);
   FitScrollBar(editor, view.ScrY, view.ViewY, height, canvas);
+  // An origin past a bar's end, as CenterOnLevel or a narrower view leave it, comes back to the end,
+  // so that the bars, the minimap box and the canvas show the same part of the level.
+  if (view.ViewX > view.ScrX.Max || view.ViewY > view.ScrY.Max) {
+    std::int16_t x = std::min(view.ViewX, view.ScrX.Max);
+    std::int16_t y = std::min(view.ViewY, view.ScrY.Max);
+    ScrollTo(editor, x, y);
+  }
   editor.ui.canvas->ScrollBarsChanged();
   editor.ui.canvas->ViewMoved();
 

@@ -1,5 +1,6 @@
 #include "editor/model/selection_commands.h"
 
+#include "editor/model/minimap.h"
 #include "editor/model/mouse_pointer.h"
 #include "editor/model/pointer_cells.h"
 #include "editor/model/selection_marks.h"
@@ -32,6 +33,7 @@ void EmptyCells(Editor& editor, bool selectedOnly) {
       if (selectedOnly && !cell.Selected) continue;
       cell.TileCode = 0;
       cell.Direction = 0;
+      DrawMiniTile(editor, x, y, 0, 0);
     }
   }
   editor.ui.canvas->RedrawLevel();

@@ -15,7 +15,7 @@ struct SelectionState {
 
 struct ClipboardState {
   LevelMap Clipboard{};  // copied cells at their map positions; TileCode -1 where nothing was copied
-  bool Filled = false;
+  bool ClipboardFilled = false;
   // The bounds of the copied cells, and the cell that lands on the pointer's cell when placed.
   std::int16_t ClipboardLeft = 0;
   std::int16_t ClipboardTop = 0;

@@ -59,6 +59,8 @@ class WindowControls {
   virtual void ShowZoom(std::string_view /*text*/) {}
   // Checks item `index` of the zoom menu alone; -1 checks the custom item.
   virtual void CheckZoomMenuItem(int /*index*/) {}
+  // The tick of "Show Grid".
+  virtual void CheckGridMenuItem(bool /*checked*/) {}
   // The brush-size bar's maximum; a large change of 0 leaves its large change as it is.
   virtual void SetBrushSizeRange(int /*maximum*/, int /*largeChange*/) {}
   // Heights in pixels of the tile palette and of the frame it scrolls in.
@@ -90,9 +92,8 @@ class WindowControls {
   virtual void ShowRecentLevels(const std::vector<std::string>& /*captions*/) {}
   // True shows only "Exit Paste Mode" on the menu bar; false the five menus again.
   virtual void ShowPasteModeMenus(bool /*pasteMode*/) {}
-  // After the colour preferences change: repaint the borders, and build every dialog anew.
+  // After the colour preferences change: repaint the borders.
   virtual void PaintBorders() {}
-  virtual void UnloadDialogs() {}
   // Ends the program once the exit has cleaned up.
   virtual void EndProgram() {}
   // Hides the brush square drawn over the canvas, as after a turned cell is drawn again.

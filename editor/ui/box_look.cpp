@@ -35,6 +35,17 @@ FrameShape::FrameShape(QWidget* parent, const QRect& place, const QColor& colour
   setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+void FrameShape::SetColour(const QColor& colour) {
+  colour_ = colour;
+  update();
+}
+
+FrameShape* NamedFrame(QWidget* parent, const QRect& place, const QString& name) {
+  auto* frame = new FrameShape(parent, place, QColor(), 1);
+  frame->setObjectName(name);
+  return frame;
+}
+
 void FrameShape::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setPen(Qt::NoPen);

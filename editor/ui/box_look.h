@@ -34,6 +34,7 @@ BoxColours ColoursOf(const Preferences& prefs);
 class FrameShape : public QWidget {
  public:
   FrameShape(QWidget* parent, const QRect& place, const QColor& colour, int width);
+  void SetColour(const QColor& colour);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -42,6 +43,9 @@ class FrameShape : public QWidget {
   QColor colour_;
   int width_;
 };
+
+// A one-pixel outline of the main window, named as its shape; the window colours it later.
+FrameShape* NamedFrame(QWidget* parent, const QRect& place, const QString& name);
 
 // A black window of a fixed client size in twips, without a caption.
 void PrepareBoxWindow(QWidget* window, int widthTwips, int heightTwips);

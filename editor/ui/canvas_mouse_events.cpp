@@ -1,6 +1,8 @@
 #include "editor/ui/canvas_mouse_events.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
+#include <QToolTip>
 
 #include "editor/model/canvas_mouse.h"
 #include "editor/model/hide_selector.h"
@@ -38,6 +40,16 @@ bool CanvasMouseEvents::eventFilter(QObject* watched, QEvent* event) {
     return false;
   }
   const QEvent::Type type = event->type();
+  if (type == QEvent::ToolTip) {
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QPointF canvas = help->pos() + QPointF(viewport_.CanvasOrigin());
+    if (IsOverStartMarker(editor_, static_cast<float>(canvas.x()), static_cast<float>(canvas.y()))) {
+      QToolTip::showText(help->globalPos(), kStartMarkerTip, &viewport_);
+    } else {
+      QToolTip::hideText();
+    }
+    return true;
+  }
   if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease &&
       type != QEvent::MouseButtonDblClick) {
     return false;
@@ -48,12 +60,17 @@ bool CanvasMouseEvents::eventFilter(QObject* watched, QEvent* event) {
   const auto y = static_cast<float>(canvas.y());
   const int shift = ShiftCode(mouse->modifiers());
   const bool overLevel = x >= 0 && y >= 0 && x < editor_.view.LevelExtent && y < editor_.view.LevelExtent;
+  // The preview start marker lies over its cell: the pointer resting there and a double click are
+  // the marker's; presses and drags go on to the level.
+  const bool overMarker = overLevel && IsOverStartMarker(editor_, x, y);
   switch (type) {
     case QEvent::MouseButtonPress:
       if (overLevel) Level_MouseDown(editor_, ButtonCode(mouse->button()), shift, x, y);
       break;
     case QEvent::MouseMove:
-      if (overLevel || editor_.input.MouseIsDown) {
+      if (overMarker && !editor_.input.MouseIsDown) {
+        preStart_MouseMove(editor_);
+      } else if (overLevel || editor_.input.MouseIsDown) {
         Level_MouseMove(editor_, ButtonCode(mouse->buttons()), shift, x, y);
       } else {
         LevelBack_MouseMove(editor_);
@@ -63,7 +80,11 @@ bool CanvasMouseEvents::eventFilter(QObject* watched, QEvent* event) {
       if (editor_.input.MouseIsDown) Level_MouseUp(editor_, ButtonCode(mouse->button()), shift, x, y);
       break;
     default:
-      if (overLevel) Level_DblClick(editor_);
+      if (overMarker) {
+        preStart_DblClick(editor_);
+      } else if (overLevel) {
+        Level_DblClick(editor_);
+      }
       break;
   }
   return true;

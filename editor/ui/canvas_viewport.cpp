@@ -5,17 +5,37 @@
 
 #include "common/numeric.h"
 #include "editor/model/canvas_geometry.h"
+#include "editor/model/canvas_mouse.h"
 #include "editor/ui/canvas_painting.h"
 
 namespace brolt::editor {
 
 namespace {
 const QColor kViewportColour(64, 64, 64);
+const QPoint kTipOffset(16, 4);  // right of the pointer's arrow
+const QColor kTipBackground(255, 255, 225);
 }  // namespace
 
 CanvasViewport::CanvasViewport(const Editor& editor, const TilesetPictures& pictures, QWidget* parent)
-    : QWidget(parent), editor_(editor), pictures_(pictures) {
+    : QWidget(parent), editor_(editor), pictures_(pictures), tipLabel_(new QLabel(kPasteTip, this)) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  tipLabel_->setObjectName("tipLabel");
+  tipLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  tipLabel_->setAutoFillBackground(true);
+  QPalette tip = tipLabel_->palette();
+  tip.setColor(QPalette::Window, kTipBackground);
+  tip.setColor(QPalette::WindowText, Qt::black);
+  tipLabel_->setPalette(tip);
+  tipLabel_->setFrameShape(QFrame::Box);
+  tipLabel_->adjustSize();
+  tipLabel_->hide();
+}
+
+void CanvasViewport::ShowPasteTip() {
+  tipLabel_->setVisible(editor_.preview.PasteTipShown);
+  if (!editor_.preview.PasteTipShown) return;
+  const QPoint pointer = QPoint(editor_.input.MouseX, editor_.input.MouseY) - CanvasOrigin();
+  tipLabel_->move(pointer + kTipOffset);
 }
 
 QPoint CanvasViewport::CanvasOrigin() const {

@@ -1,6 +1,7 @@
 #pragma once
 // The part of the canvas viewport that shows the level, beside the scroll bars: repainting it never
 // repaints the bars. Its top left corner shows the cell at the view origin.
+#include <QLabel>
 #include <QWidget>
 
 #include "editor/model/editor.h"
@@ -19,6 +20,8 @@ class CanvasViewport : public QWidget {
   // Repaints a rectangle given in canvas pixels.
   void UpdateCanvasRect(const QRect& area);
   void PicturesChanged();
+  // Paste mode's hint shown beside the pointer, or hidden, as the rules left it.
+  void ShowPasteTip();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -26,6 +29,7 @@ class CanvasViewport : public QWidget {
  private:
   const Editor& editor_;
   ScaledTilePictures pictures_;
+  QLabel* tipLabel_;
 };
 
 }  // namespace brolt::editor

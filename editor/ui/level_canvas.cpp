@@ -37,10 +37,13 @@ void LevelCanvas::RedrawCell(int x, int y) {
 
 void LevelCanvas::RedrawLevel() { viewport_->update(); }
 void LevelCanvas::RedrawSelection() { viewport_->update(); }
-void LevelCanvas::RedrawOverlays() { viewport_->update(); }
+void LevelCanvas::RedrawOverlays() {
+  viewport_->update();
+  viewport_->ShowPasteTip();
+}
 
 void LevelCanvas::ViewMoved() {
-  viewport_->update();
+  RedrawOverlays();
   UpdateMiniLevel(QRect());
 }
 

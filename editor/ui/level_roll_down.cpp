@@ -5,16 +5,17 @@
 #include <QVBoxLayout>
 
 #include "editor/model/open_level.h"
+#include "editor/ui/box_look.h"
 #include "editor/ui/collection_widgets.h"
 
 namespace brolt::editor {
 
 LevelRollDown::LevelRollDown(Editor& editor, QWidget* parent) : QFrame(parent), editor_(editor) {
-  setFrameShape(QFrame::Box);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(1, 1, 1, 1);
   lstDropDown_ = new QListWidget(this);
   layout->addWidget(lstDropDown_);
+  frame_ = NamedFrame(this, rect(), "ShpMisc15");
   lstDropDown_->viewport()->installEventFilter(this);
   lstDropDown_->installEventFilter(this);
   connect(lstDropDown_, &QListWidget::currentRowChanged, this,
@@ -31,6 +32,13 @@ void LevelRollDown::DropDown(const QRect& area) {
   show();
   raise();
   lstDropDown_->setFocus();
+}
+
+void LevelRollDown::SetFrameColour(const QColor& colour) { frame_->SetColour(colour); }
+
+void LevelRollDown::resizeEvent(QResizeEvent* event) {
+  frame_->setGeometry(rect());
+  QFrame::resizeEvent(event);
 }
 
 bool LevelRollDown::eventFilter(QObject* watched, QEvent* event) {

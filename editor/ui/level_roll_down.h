@@ -10,6 +10,8 @@ class QListWidget;
 
 namespace brolt::editor {
 
+class FrameShape;
+
 class LevelRollDown : public QFrame {
  public:
   explicit LevelRollDown(Editor& editor, QWidget* parent = nullptr);
@@ -18,13 +20,17 @@ class LevelRollDown : public QFrame {
   void DropDown(const QRect& area);
 
   QListWidget* List() const { return lstDropDown_; }
+  // The frame round the list (ShpMisc(15)).
+  void SetFrameColour(const QColor& colour);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   Editor& editor_;
   QListWidget* lstDropDown_;
+  FrameShape* frame_;
 };
 
 }  // namespace brolt::editor

@@ -41,6 +41,7 @@ constexpr int kScrollBarThickness = LevelCanvas::kScrollBarThickness;  // ScrToo
 constexpr int kStatusFieldTop = 4;
 constexpr int kStatusFieldHeight = 14;
 constexpr int kLevelLabelsFrame = 5;
+constexpr int kCounterFrame = 14;
 constexpr int kLevelLabelsTop = 3;
 constexpr int kLevelLabelsHeight = 26;
 constexpr int kLevelLineTop = 15;
@@ -49,8 +50,8 @@ constexpr int kCounterPictureSide = 24;
 constexpr int kMinimised = 1;
 constexpr int kMaximised = 2;
 const QRect kLevelFileArea(561, 4, 68, 11);
-const QRect kCounterPictureArea(470, 4, kCounterPictureSide, kCounterPictureSide);
-const QRect kCounterTextArea(497, 9, 56, 13);
+const QRect kCounterPictureArea(472, 4, kCounterPictureSide, kCounterPictureSide);
+const QRect kCounterTextArea(499, 9, 54, 13);
 const QRect kDropDownArea(376, 44, 153, 129);
 const QColor kViewportBackground(64, 64, 64);
 
@@ -162,6 +163,7 @@ void MainWindow::BuildToolBar() {
   counterPicture_->setGeometry(kCounterPictureArea);
   counterText_ = AddNamedLabel(toolBar_, "txtTileCount", "2500");
   counterText_->setGeometry(kCounterTextArea);
+  toolBar_->SetFrame(kCounterFrame, kCounterPictureArea.united(kCounterTextArea).adjusted(-1, -1, 1, 1));
   help_->Add(*dropDownButton_, " Load Level (Shortcut Keys: Ctrl+L) ", "levelrolldown");
   for (QLabel* part : {counterPicture_, counterText_}) help_->Add(*part, " Tile Counter ", "tilecounter");
   for (QLabel* line : {levelTitle_, levelNumber_}) help_->Add(*line, {}, "levelrolldown");
@@ -219,6 +221,7 @@ void MainWindow::TilesetLoaded() {
   delete palette_;
   palette_ = new TilePalette(editor_.tiles, pictures_, toolsFrame_);
   palette_->setObjectName("panTools");
+  palette_->SetMarkerColour(gridLightColour_);
   ConnectTilePalette(editor_, *palette_);
   palette_->show();
   canvas_->PicturesChanged();
@@ -278,11 +281,12 @@ void MainWindow::PaintBorders() {
   borderColour_ = ColorFromText(editor_.prefs.BorderColor);
   gridLightColour_ = ColorFromText(editor_.prefs.GridLight);
   for (int frame = 0; frame < 4; ++frame) client_->SetFrameColour(frame, borderColour_);
-  toolBar_->SetFrameColour(kLevelLabelsFrame, gridLightColour_);
+  for (int frame : {kLevelLabelsFrame, kCounterFrame}) toolBar_->SetFrameColour(frame, gridLightColour_);
+  rollDown_->SetFrameColour(borderColour_);
+  if (palette_ != nullptr) palette_->SetMarkerColour(gridLightColour_);
   canvas_->SetCornerColour(borderColour_);
   canvas_->RedrawOverlays();
   miniLevel_->update();
-  emit BordersPainted();
 }
 
 void MainWindow::ShowStatusText(std::string_view text, int index, bool bold, bool italic, std::int32_t colour) {
@@ -356,6 +360,7 @@ void MainWindow::ShowPaletteMarker(bool shown, int tile) {
   if (palette_ == nullptr) return;
   QAbstractButton* button = palette_->TileButton(shown ? tile : 0);
   if (button != nullptr) button->setChecked(true);
+  palette_->ShowMarker(shown, tile);
 }
 
 void MainWindow::ShowSaturation(int percent, std::string_view /*caption*/) {

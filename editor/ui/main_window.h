@@ -57,6 +57,7 @@ class MainWindow : public QMainWindow, public WindowControls, public HelpWindowH
   void ShowDeveloperItems(bool visible) override;
   bool IsMainWindowVisible() override { return isVisible(); }
   void CheckZoomMenuItem(int index) override;
+  void CheckGridMenuItem(bool checked) override { MenuItem("mnuViewGrid")->setChecked(checked); }
   std::pair<int, int> ToolPanelHeights() override;
   void SetToolScrollMax(int maximum) override;
   void ShowThicknessMenu(const ThicknessMenu& menu) override;
@@ -85,8 +86,6 @@ class MainWindow : public QMainWindow, public WindowControls, public HelpWindowH
   bool MainWindowEnabled() const override { return isEnabled(); }
 
  signals:
-  // The border colours changed; the tool bar's and tool panel's own frames follow them.
-  void BordersPainted();
   // The exit has cleaned up: the program's event loop ends on this.
   void ProgramEnded();
 

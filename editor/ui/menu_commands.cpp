@@ -129,11 +129,7 @@ void MenuCommands::AddViewAndHelpCommands() {
          CenterOnLevel(e);
          RedrawAtSameZoom(e);
        }}},
-      {"mnuViewGrid", {false, [this](int) {
-         const bool shown = !editor_.view.GridShown;
-         if (QAction* item = FindMenuItem(menuBar_, "mnuViewGrid")) item->setChecked(shown);
-         ShowGridLines(editor_, shown);
-       }}},
+      {"mnuViewGrid", {false, [&e](int) { ShowGridLines(e, !e.view.GridShown); }}},
       {"mnuViewRefresh", {false, [&e](int) { RedrawAtSameZoom(e); }}},
       {"mnuFilePrefs", {false, [this](int) { RunPreferences(editor_, DialogParent()); }}},
       {"mnuHelpIndex", help("")},

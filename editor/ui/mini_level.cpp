@@ -1,9 +1,12 @@
 #include "editor/ui/mini_level.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
+#include <QToolTip>
 
+#include "editor/model/canvas_mouse.h"
 #include "editor/model/minimap.h"
 #include "editor/model/minimap_mouse.h"
 #include "editor/ui/mouse_buttons.h"
@@ -39,6 +42,20 @@ void MiniLevel::mouseReleaseEvent(QMouseEvent* event) {
   ShowPointer();
 }
 
+bool MiniLevel::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const LevelState& level = editor_.level;
+  const QRect marker(kMiniCellPixels * level.StartMarkerX, kMiniCellPixels * level.StartMarkerY, kMiniCellPixels,
+                     kMiniCellPixels);
+  if (level.StartMarkerPlaced && marker.contains(help->pos())) {
+    QToolTip::showText(help->globalPos(), kStartMarkerTip, this);
+  } else {
+    QToolTip::hideText();
+  }
+  return true;
+}
+
 void MiniLevel::ShowPointer() { setCursor(PointerCursor(editor_.preview.MinimapPointer)); }
 
 void MiniLevel::paintEvent(QPaintEvent*) {
@@ -59,7 +76,7 @@ void MiniLevel::paintEvent(QPaintEvent*) {
   const CanvasShape& box = view.shpMiniSelect;
   if (box.Width > 0 && box.Height > 0) {
     painter.setPen(QPen(ColorFromText(editor_.prefs.GridLight), 0));
-    painter.drawRect(box.Left, box.Top, box.Width - 1, box.Height - 1);
+    painter.drawRect(static_cast<int>(box.Left), static_cast<int>(box.Top), box.Width - 1, box.Height - 1);
   }
 }
 

@@ -17,6 +17,8 @@ class MiniLevel : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // Over the preview start marker's twin, the marker's hint.
+  bool event(QEvent* event) override;
   // A left press or drag moves the view; a right click opens the minimap's help.
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;

@@ -38,6 +38,12 @@ void PanelControls::ShowCurrentTool(int tool) {
   widgets_.toolPanel.ShowCurrentTool(tool);
 }
 
+void PanelControls::PaintBorders() {
+  main_.PaintBorders();
+  widgets_.toolBar.PaintBorders();
+  widgets_.toolPanel.PaintBorders();
+}
+
 void PanelControls::ShowTilePreview(bool secondary, int tile, int direction) {
   widgets_.toolPanel.ShowTilePreview(secondary, tile, direction);
 }

@@ -32,6 +32,7 @@ class PanelControls : public WindowControls {
   bool IsMainWindowVisible() override { return main_.IsMainWindowVisible(); }
   void ShowZoom(std::string_view text) override;
   void CheckZoomMenuItem(int index) override { main_.CheckZoomMenuItem(index); }
+  void CheckGridMenuItem(bool checked) override { main_.CheckGridMenuItem(checked); }
   void SetBrushSizeRange(int maximum, int largeChange) override;
   std::pair<int, int> ToolPanelHeights() override { return main_.ToolPanelHeights(); }
   void SetToolScrollMax(int maximum) override { main_.SetToolScrollMax(maximum); }
@@ -49,8 +50,7 @@ class PanelControls : public WindowControls {
   void DropDownLevelList() override { main_.DropDownLevelList(); }
   void ShowRecentLevels(const std::vector<std::string>& captions) override { main_.ShowRecentLevels(captions); }
   void ShowPasteModeMenus(bool pasteMode) override { main_.ShowPasteModeMenus(pasteMode); }
-  void PaintBorders() override { main_.PaintBorders(); }
-  void UnloadDialogs() override { main_.UnloadDialogs(); }
+  void PaintBorders() override;
   void EndProgram() override { main_.EndProgram(); }
   void HideBrushOutline() override { main_.HideBrushOutline(); }
   int MainWindowState() const override { return main_.MainWindowState(); }

@@ -53,6 +53,13 @@ void QtDialogs::OpenLevelProperties() {
   RunLevelProperties(editor_, QApplication::activeWindow());
 }
 
+void QtDialogs::UnloadDialogs() {
+  messageBox_.reset();
+  inputBox_.reset();
+  wait_.reset();
+  help_.reset();
+}
+
 bool QtDialogs::HelpVisible() const { return help_ && help_->isVisible(); }
 
 void QtDialogs::HideHelp() {

@@ -1,6 +1,6 @@
 #pragma once
 // The editor's own boxes and help window behind the rules' Dialogs interface. Each window is made
-// on its first use and kept, hidden, between uses.
+// on its first use and kept, hidden, between uses, until the colours change.
 #include <memory>
 #include <string>
 #include <string_view>
@@ -31,6 +31,7 @@ class QtDialogs : public Dialogs {
   bool ShowCompileDialog(CompileChoices& choices) override;
   void ShowLevelManagement(std::string_view collectionFile) override;
   void OpenLevelProperties() override;
+  void UnloadDialogs() override;
 
   bool HelpVisible() const;
   void HideHelp() override;

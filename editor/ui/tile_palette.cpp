@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "editor/ui/box_look.h"
 #include "editor/ui/qt_text.h"
 
 namespace brolt::editor {
@@ -54,7 +55,20 @@ TilePalette::TilePalette(const TileCatalogue& catalogue, const TilesetPictures& 
   }
   // The strip ends just below its last row, so the scroll range follows the catalogue.
   setFixedSize(kMargin + kColumns * kColumnPitch, bottom);
+  marker_ = NamedFrame(this, QRect(), "shpToolSelect");
+  marker_->hide();
 }
+
+void TilePalette::ShowMarker(bool shown, int code) {
+  const QAbstractButton* button = TileButton(code);
+  shown = shown && button != nullptr;
+  marker_->setVisible(shown);
+  if (!shown) return;
+  marker_->setGeometry(button->geometry());
+  marker_->raise();
+}
+
+void TilePalette::SetMarkerColour(const QColor& colour) { marker_->SetColour(colour); }
 
 QAbstractButton* TilePalette::TileButton(int code) const {
   const auto found = buttons_.find(code);

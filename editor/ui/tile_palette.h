@@ -11,6 +11,8 @@
 
 namespace brolt::editor {
 
+class FrameShape;
+
 class TilePalette : public QWidget {
   Q_OBJECT
 
@@ -25,6 +27,9 @@ class TilePalette : public QWidget {
 
   // The button of a tile code, or nullptr when the catalogue has no such tile.
   QAbstractButton* TileButton(int code) const;
+  // The marker (shpToolSelect) over the tile's button, or hidden.
+  void ShowMarker(bool shown, int code);
+  void SetMarkerColour(const QColor& colour);
 
  signals:
   void TileMouseDown(int code, Qt::MouseButton button);
@@ -36,6 +41,7 @@ class TilePalette : public QWidget {
 
  private:
   std::map<int, QAbstractButton*> buttons_;
+  FrameShape* marker_;
 };
 
 }  // namespace brolt::editor

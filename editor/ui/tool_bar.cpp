@@ -6,6 +6,7 @@
 #include <string>
 
 #include "editor/model/paste_mode.h"
+#include "editor/ui/box_look.h"
 #include "editor/ui/control_help.h"
 #include "editor/ui/menu_commands.h"
 #include "editor/ui/menu_lookup.h"
@@ -16,14 +17,21 @@ namespace brolt::editor {
 
 namespace {
 
-// Sized to end before the main window's tile counter, within the strip's 31 pixels.
+// Sized to end before the main window's tile counter, within the strip's 31 pixels. Each group
+// of buttons has a frame one pixel outside it; between two groups stands a separator line, a
+// pixel clear of both frames.
 constexpr int kButtonSide = 24;
 constexpr int kButtonPitch = 26;
 constexpr int kMargin = 3;
 constexpr int kChooserWidth = 20;
-constexpr int kValueWidth = 30;
-constexpr int kChooserPitch = kChooserWidth + kValueWidth + 4;
+constexpr int kValueWidth = 28;
+constexpr int kChooserSpan = kChooserWidth + 2 + kValueWidth;
+constexpr int kGroupGap = 5;
 constexpr int kBarHeight = kButtonSide + 2 * kMargin;
+constexpr std::array<int, 6> kCommandGroups{3, 2, 2, 2, 1, 1};  // New Save Load, Properties Management, ...
+// The frames' and lines' numbers among the window's shapes, in the order the groups stand.
+constexpr std::array<int, 9> kGroupFrames{4, 6, 7, 8, 9, 10, 11, 12, 13};
+constexpr std::array<int, 9> kSeparatorLines{1, 2, 3, 4, 5, 6, 8, 9, 10};
 
 struct CommandLook {
   const char* menuItem;  // the menu item whose command the button runs
@@ -71,29 +79,49 @@ ToolBar::ToolBar(Editor& editor, MenuCommands& commands, const QMenuBar& menuBar
       commands_(commands),
       menuBar_(menuBar),
       help_(new ControlHelp(editor, this)) {
-  AddCommandButtons();
-  int left = kMargin + kCommandCount * kButtonPitch + 2 * kMargin;
+  int left = AddCommandButtons();
   cmdZoom_ = AddChooser(left, "chooser_zoom", "Z", " Zoom: Sets the zoom in pixels per tile (Shortcut Keys: + / -) ",
                         "zoom", txtZoom_, "100");
-  left += kChooserPitch;
+  left = CloseGroup(left, left + kChooserSpan);
   cmdSize_ = AddChooser(left, "chooser_size", "T", " Thickness: Sets the brush thickness in tiles across ", "thickness",
                         txtThickness_, "99");
-  left += kChooserPitch;
+  left = CloseGroup(left, left + kChooserSpan);
   cmdSaturation_ = AddChooser(left, "chooser_saturation", "S", " Saturation: Sets the saturation in percent ",
                               "saturation", txtSaturation_, "100%");
-  left += kChooserPitch;
-  setFixedSize(left, kBarHeight);
+  left = CloseGroup(left, left + kChooserSpan);
+  setFixedSize(left - kGroupGap + 3, kBarHeight);
 }
 
-void ToolBar::AddCommandButtons() {
-  for (int index = 0; index < kCommandCount; ++index) {
-    const CommandLook& look = kCommands[static_cast<std::size_t>(index)];
-    QToolButton* button = NewButton(this, QRect(kMargin + index * kButtonPitch, kMargin, kButtonSide, kButtonSide));
-    SetButtonPicture(editor_, *button, look.icon, look.caption);
-    help_->Add(*button, look.tip, {});
-    button->installEventFilter(this);
-    cmdCommand_[static_cast<std::size_t>(index)] = button;
+int ToolBar::AddCommandButtons() {
+  int index = 0;
+  int left = kMargin;
+  for (const int count : kCommandGroups) {
+    const int groupLeft = left;
+    for (int n = 0; n < count; ++n, ++index, left += kButtonPitch) {
+      const CommandLook& look = kCommands[static_cast<std::size_t>(index)];
+      QToolButton* button = NewButton(this, QRect(left, kMargin, kButtonSide, kButtonSide));
+      SetButtonPicture(editor_, *button, look.icon, look.caption);
+      help_->Add(*button, look.tip, {});
+      button->installEventFilter(this);
+      cmdCommand_[static_cast<std::size_t>(index)] = button;
+    }
+    left = CloseGroup(groupLeft, left - (kButtonPitch - kButtonSide));
   }
+  return left;
+}
+
+int ToolBar::CloseGroup(int left, int right) {
+  const std::size_t group = frames_.size();
+  frames_.push_back(NamedFrame(this, QRect(left - 1, kMargin - 1, right - left + 2, kButtonSide + 2),
+                               QString("ShpMisc%1").arg(kGroupFrames[group])));
+  lines_.push_back(NamedFrame(this, QRect(right + 2, kMargin - 1, 1, kButtonSide + 2),
+                              QString("shpMiscLine%1").arg(kSeparatorLines[group])));
+  return right + kGroupGap;
+}
+
+void ToolBar::PaintBorders() {
+  for (FrameShape* frame : frames_) frame->SetColour(ColorFromText(editor_.prefs.GridLight));
+  for (FrameShape* line : lines_) line->SetColour(ColorFromText(editor_.prefs.BorderColor));
 }
 
 QToolButton* ToolBar::AddChooser(int left, const char* icon, const QString& caption, const std::string& tip,

@@ -4,6 +4,7 @@
 // the roll-down's arrow further right are the main window's.
 #include <QWidget>
 #include <array>
+#include <vector>
 
 #include "editor/model/editor.h"
 
@@ -14,6 +15,7 @@ class QToolButton;
 namespace brolt::editor {
 
 class ControlHelp;
+class FrameShape;
 class MenuCommands;
 
 class ToolBar : public QWidget {
@@ -29,6 +31,8 @@ class ToolBar : public QWidget {
   void ShowSaturation(const QString& text);
   void EnableThickness(bool enabled);
   void EnableSaturation(bool enabled);
+  // The group frames in the light grid colour, the separator lines in the border colour.
+  void PaintBorders();
 
   QToolButton* CommandButton(int index) const { return cmdCommand_[static_cast<std::size_t>(index)]; }
   QToolButton* ZoomButton() const { return cmdZoom_; }
@@ -42,9 +46,12 @@ class ToolBar : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void AddCommandButtons();
+  int AddCommandButtons();
   QToolButton* AddChooser(int left, const char* icon, const QString& caption, const std::string& tip,
                           const std::string& helpKey, QLabel*& value, const QString& initial);
+  // Frames the group from `left` to `right` (exclusive) and draws the separator line after it;
+  // returns where the next group starts.
+  int CloseGroup(int left, int right);
   void CommandReleased(int index, Qt::MouseButton button);
   void PopUpChooser(QToolButton& button);
 
@@ -59,6 +66,8 @@ class ToolBar : public QWidget {
   QLabel* txtZoom_ = nullptr;
   QLabel* txtThickness_ = nullptr;
   QLabel* txtSaturation_ = nullptr;
+  std::vector<FrameShape*> frames_;  // ShpMisc(4), ShpMisc(6) to (13)
+  std::vector<FrameShape*> lines_;   // shpMiscLine(1) to (6), (8) to (10)
 };
 
 }  // namespace brolt::editor

@@ -14,6 +14,7 @@
 #include "editor/model/main_window_layout.h"
 #include "editor/model/status_text.h"
 #include "editor/model/tool_selection.h"
+#include "editor/ui/box_look.h"
 #include "editor/ui/control_help.h"
 #include "editor/ui/menu_lookup.h"
 #include "editor/ui/qt_text.h"
@@ -31,7 +32,7 @@ constexpr int kToolPitch = 33;
 constexpr int kToolColumns = 4;
 constexpr int kToolRows = 2;
 constexpr int kPreviewSide = 33;
-constexpr int kCaptionHeight = 12;
+constexpr int kCaptionHeight = 10;
 constexpr int kBarWidth = 16;
 
 struct ToolLook {
@@ -54,6 +55,8 @@ constexpr std::array<ToolLook, ToolPanel::kToolCount> kTools{{
 constexpr int kPreviewTop = kMargin + kToolRows * kToolPitch + kCaptionHeight;
 constexpr int kSecondaryLeft = kMargin + kPreviewSide + 26;
 constexpr int kSizeBarLeft = kMiniLevelSide - kBarWidth - 4;
+constexpr int kToolsBottom = kMargin + kToolRows * kToolPitch - 1;
+constexpr int kDividerLeft = kSizeBarLeft - 3;
 
 QPoint ToolCell(int index) {
   return {kMargin + (index % kToolColumns) * kToolPitch, kMargin + (index / kToolColumns) * kToolPitch};
@@ -82,6 +85,13 @@ ToolPanel::ToolPanel(Editor& editor, const QMenuBar& menuBar, const TilesetPictu
   picPreTile_RMB_ = AddPreview(kSecondaryLeft, kPreviewTop, "Secondary",
                                " Secondary selected tile (Right-click to draw) (Rotate Shortcut Key: <) ",
                                "selectedtile2");
+  for (const int index : {0, 1}) {
+    shpPreTile_[static_cast<std::size_t>(index)] =
+        NamedFrame(this, Preview(index == 1)->geometry().adjusted(-1, -1, 1, 1), QString("shpPreTile%1").arg(index));
+  }
+  shpMiscLine_[0] = NamedFrame(this, QRect(0, kToolsBottom, kDividerLeft - 1, 1), "shpMiscLine0");
+  shpMiscLine_[1] = NamedFrame(this, QRect(kDividerLeft, 0, 1, kPreviewTop + kPreviewSide), "shpMiscLine7");
+  shpToolSelect2_ = NamedFrame(this, QRect(), "shpToolSelect2");
 
   cmdTool1SizeX_ = new QScrollBar(Qt::Vertical, this);
   cmdTool1SizeX_->setGeometry(kSizeBarLeft, kMargin, kBarWidth, kPreviewTop + kPreviewSide - kMargin);
@@ -126,7 +136,20 @@ QLabel* ToolPanel::AddPreview(int left, int top, const QString& caption, const s
 }
 
 void ToolPanel::ShowCurrentTool(int tool) {
-  if (tool >= 0 && tool < kToolCount) cmdTool_[static_cast<std::size_t>(tool)]->setChecked(true);
+  if (tool < 0 || tool >= kToolCount) return;
+  QToolButton* button = cmdTool_[static_cast<std::size_t>(tool)];
+  button->setChecked(true);
+  // 3 pixels in from the button's corner, a pixel narrower and lower than the button.
+  const QRect place = button->geometry();
+  shpToolSelect2_->setGeometry(place.left() + 3, place.top() + 3, place.width() - 1, place.height() - 1);
+  shpToolSelect2_->show();
+  shpToolSelect2_->raise();
+}
+
+void ToolPanel::PaintBorders() {
+  const QColor light = ColorFromText(editor_.prefs.GridLight);
+  for (FrameShape* frame : {shpToolSelect2_, shpPreTile_[0], shpPreTile_[1]}) frame->SetColour(light);
+  for (FrameShape* line : shpMiscLine_) line->SetColour(ColorFromText(editor_.prefs.BorderColor));
 }
 
 void ToolPanel::ShowTilePreview(bool secondary, int tile, int direction) {

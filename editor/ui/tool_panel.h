@@ -16,6 +16,7 @@ class QToolButton;
 namespace brolt::editor {
 
 class ControlHelp;
+class FrameShape;
 
 class ToolPanel : public QWidget {
  public:
@@ -30,6 +31,9 @@ class ToolPanel : public QWidget {
   void ShowBrushSize(int value);
   void SetBrushSizeRange(int maximum, int largeChange);
   void EnableBrushSize(bool enabled);
+  // The tool marker and the preview frames in the light grid colour, the dividing lines in the
+  // border colour.
+  void PaintBorders();
 
   QToolButton* ToolButton(int tool) const { return cmdTool_[static_cast<std::size_t>(tool)]; }
   // Down while overwriting, as a check box would be ticked.
@@ -55,6 +59,9 @@ class ToolPanel : public QWidget {
   QScrollBar* cmdTool1SizeX_ = nullptr;
   QLabel* picPreTile_ = nullptr;
   QLabel* picPreTile_RMB_ = nullptr;
+  FrameShape* shpToolSelect2_ = nullptr;
+  std::array<FrameShape*, 2> shpPreTile_{};
+  std::array<FrameShape*, 2> shpMiscLine_{};  // shpMiscLine(0) and (7)
 };
 
 }  // namespace brolt::editor

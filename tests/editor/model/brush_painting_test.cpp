@@ -85,7 +85,7 @@ TEST(SetBrushSize, SizesTheBrushOrTheThicknessSaysWhichAndResizesTheOutlineInPla
   for (const auto& [tool, asked, kept, status] : cases) {
     CanvasTestEditor t;
     t.editor.tools.CurrentTool = static_cast<std::int16_t>(tool);
-    t.editor.clipboard.Filled = true;
+    t.editor.clipboard.ClipboardFilled = true;
     t.editor.clipboard.PasteMode = true;
     t.editor.input.MouseIsDown = true;
     t.PointAt(20, 20);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <tuple>
 
 #include "editor/model/custom_values.h"
 #include "editor/model/minimap_mouse.h"
@@ -61,7 +62,7 @@ TEST_F(ViewFixture, TheBarsAndTheMinimapBoxFitTheViewportAndHoldTheView) {
               c.shown)
         << c.name;
     EXPECT_EQ(v.ScrX.Value, v.ViewX) << c.name;
-    EXPECT_EQ(v.shpMiniSelect.Left, 3 * v.ViewX) << c.name;
+    EXPECT_EQ(v.shpMiniSelect.Left, 3.0f * v.ViewX) << c.name;
   }
   EXPECT_EQ(window.brushSizeRange, (std::pair<int, int>{14, 5}));
 }
@@ -89,7 +90,8 @@ TEST_F(ViewFixture, ScrollToClampsBelowZeroAndLeavesABarPastItsMaximumOrChangedB
   // The view's column and row, the bars' values and the minimap box's corner.
   auto where = [this] {
     const ViewState& v = editor.view;
-    return std::array<int, 6>{v.ViewX, v.ViewY, v.ScrX.Value, v.ScrY.Value, v.shpMiniSelect.Left, v.shpMiniSelect.Top};
+    return std::array<int, 6>{v.ViewX, v.ViewY, v.ScrX.Value, v.ScrY.Value, static_cast<int>(v.shpMiniSelect.Left),
+                              static_cast<int>(v.shpMiniSelect.Top)};
   };
   Scroll(-3, 5);
   EXPECT_EQ(where(), (std::array{0, 5, 0, 5, 0, 15}));
@@ -244,11 +246,20 @@ TEST_F(ViewFixture, TheMinimapShowsThePointedCellAndDragsTheViewWithTheLeftButto
   MiniLevelMouseUp(editor, kRightButton, 149, 0);
   EXPECT_EQ(dialogs.helpTopics, std::vector<std::string>{"minimap"});
 
-  MiniLevelMouseDown(editor, kLeftButton, 60, 45);
-  MiniLevelMouseMove(editor, 61, 46);
-  EXPECT_EQ(editor.view.ViewX, static_cast<int>(editor.preview.MiniSelectLeft / 3));
-  EXPECT_EQ(editor.view.ViewX, 20);
-  MiniLevelMouseUp(editor, kLeftButton, 61, 46);
+  // The drawn box, 30 by 20 cells, centred on the pointed cell and held on the minimap; the canvas
+  // takes the keys unless the help window has them.
+  RefreshViewControls(editor);
+  for (const auto& [pointed, view, helpShown] : {std::tuple{60.f, std::array{5, 10}, false},
+                                                 std::tuple{149.f, std::array{20, 30}, true}}) {
+    window.helpOrSplashShown = helpShown;
+    window.canvasFocused = 0;
+    MiniLevelMouseDown(editor, kLeftButton, pointed, pointed);
+    MiniLevelMouseMove(editor, pointed + 1, pointed + 1);
+    EXPECT_EQ((std::array<int, 2>{editor.view.ViewX, editor.view.ViewY}), view) << pointed;
+    EXPECT_EQ(editor.view.shpMiniSelect.Left, 3.0f * editor.view.ViewX) << pointed;
+    EXPECT_EQ(window.canvasFocused, helpShown ? 0 : 1) << pointed;
+  }
+  MiniLevelMouseUp(editor, kLeftButton, 150, 150);
   EXPECT_EQ(editor.input.MiniMouseButton, 0);
   EXPECT_EQ(window.minimapPointer, 0);
 }

@@ -151,8 +151,8 @@ TEST(ShowMiniLevelPos, CentresTheBoxOnTheCellAndKeepsItOnTheMinimap) {
                                         std::pair{10.f, 0.f}, std::pair{45.f, 15.f}}) {
     CanvasTestEditor t;
     t.editor.prefs.MiniWidth = 150;
-    t.editor.preview.MiniSelectWidth = 60;
-    t.editor.preview.MiniSelectHeight = 45;
+    t.editor.view.shpMiniSelect.Width = 60;
+    t.editor.view.shpMiniSelect.Height = 45;
     float x = asked;
     float y = 60;
     ShowMiniLevelPos(t.editor, x, y);
@@ -201,12 +201,12 @@ TEST(Clipboard, ACopyOrCutThatTakesNothingSaysSoAndEmptiesTheClipboard) {
   };
   for (const auto& [command, uniqueTileSelected, message, helpKey] : cases) {
     CanvasTestEditor t;
-    t.editor.clipboard.Filled = true;
+    t.editor.clipboard.ClipboardFilled = true;
     if (uniqueTileSelected) t.Cell(7, 7) = MapCell{kThresher, 1, 0, true};
     command(t.editor);
     EXPECT_EQ(t.dialogs.LastMessage(), message);
     EXPECT_EQ(t.dialogs.messages.back().helpKey, helpKey) << message;
-    EXPECT_FALSE(t.editor.clipboard.Filled) << message;
+    EXPECT_FALSE(t.editor.clipboard.ClipboardFilled) << message;
     EXPECT_FALSE(t.editor.clipboard.PasteMode) << message;
     EXPECT_EQ(t.UndoSteps(), 0) << message;
     EXPECT_TRUE(t.window.pointers.empty() || t.window.pointers.back() == 0) << message;  // no hourglass left

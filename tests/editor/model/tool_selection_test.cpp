@@ -62,7 +62,7 @@ TEST(SelectTool, ChoosingAnotherTileWhilePlacingThePreviewStartReturnsToTheBrush
 TEST(SelectTool, ANewTileStartsUpIfItTurnsAndAUniqueOneNarrowsTheBrushToOneCell) {
   CanvasTestEditor t;
   t.editor.prefs.UsePrimaryForCounter = true;
-  t.editor.clipboard.Filled = true;
+  t.editor.clipboard.ClipboardFilled = true;
   t.editor.clipboard.PasteMode = true;
   t.editor.selection.ToolDragActive = true;
   t.editor.input.MouseIsDown = true;

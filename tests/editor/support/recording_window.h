@@ -45,6 +45,8 @@ class RecordingWindow : public editor::WindowControls {
   int dropDowns = 0;
   bool pasteMenus = false;
   bool ended = false;
+  bool helpOrSplashShown = false;
+  int canvasFocused = 0;
 
   void ShowStatusText(std::string_view text, int index, bool bold, bool, std::int32_t colour) override {
     status[index] = {std::string(text), bold, colour};
@@ -74,6 +76,8 @@ class RecordingWindow : public editor::WindowControls {
   void ShowRecentLevels(const std::vector<std::string>& captions) override { recent = captions; }
   void ShowPasteModeMenus(bool pasteMode) override { pasteMenus = pasteMode; }
   void EndProgram() override { ended = true; }
+  bool HelpOrSplashShown() override { return helpOrSplashShown; }
+  void FocusCanvas() override { ++canvasFocused; }
 };
 
 class RecordingCanvas : public editor::CanvasSurface {

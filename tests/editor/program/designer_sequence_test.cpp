@@ -1,0 +1,304 @@
+// The editor started by its own start-up on a copy of the program folder and driven through its
+// real widgets as a designer would, with one check after every step that the main window shows what
+// the level, the view and the settings hold.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMenuBar>
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <utility>
+
+#include "common/test_database.h"
+#include "editor/model/canvas_geometry.h"
+#include "editor/model/canvas_mouse.h"
+#include "editor/model/minimap_palette.h"
+#include "editor/program/editor_startup.h"
+#include "editor/support/modal_script.h"
+#include "editor/support/widget_events.h"
+#include "editor/ui/box_look.h"
+#include "editor/ui/canvas_viewport.h"
+#include "editor/ui/framed_panel.h"
+#include "editor/ui/level_canvas.h"
+#include "editor/ui/load_dialog.h"
+#include "editor/ui/message_box_window.h"
+#include "editor/ui/mini_level.h"
+#include "editor/ui/preferences_window.h"
+#include "editor/ui/tile_palette.h"
+#include "editor/ui/tool_bar.h"
+#include "editor/ui/tool_panel.h"
+#include "editor/ui/view_scroll_bar.h"
+#include "support/temp_folder.h"
+
+namespace brolt::editor {
+namespace {
+
+#ifdef BROLT_TEST_DIST_DIR
+constexpr int kSteelWall = 10;
+
+std::string Name(const QColor& colour) { return colour.name().toStdString(); }
+
+struct Sequence {
+  testing::TempFolder folder;
+  std::unique_ptr<EditorProgram> program;
+  Editor* e = nullptr;
+
+  Sequence() {
+    for (const char* part : {"Define.qdm", "Graphics", "Levels"}) {
+      std::filesystem::copy(std::filesystem::path(BROLT_TEST_DIST_DIR) / part, folder / part,
+                            std::filesystem::copy_options::recursive);
+    }
+    // Overwrite stored on and the grid off: the opposite of the window's design.
+    testing::RawDatabase(folder / "Define.qdm")
+        .Execute("UPDATE Settings SET Value = CASE Variable WHEN 'overwritetiles' THEN '0' ELSE '-1' END "
+                 "WHERE Variable IN ('overwritetiles', 'showgrid')");
+    program = std::make_unique<EditorProgram>(folder.path());
+    e = &program->editor;
+    Main(*program);
+  }
+  ~Sequence() { program->mainWindow.hide(); }
+
+  MainWindow& Window() { return program->mainWindow; }
+  CanvasViewport& Canvas() { return Window().Canvas().Viewport(); }
+  int Side() const { return CellPixels(e->view); }
+  QPoint Cell(int x, int y) const {
+    return {(x - e->view.ViewX) * Side() + Side() / 2, (y - e->view.ViewY) * Side() + Side() / 2};
+  }
+  void Menu(const char* item) { Window().MenuItem(item)->trigger(); }
+  void MenuStep(const char* item, const std::string& step) {
+    Menu(item);
+    Check(step);
+  }
+  void Move(QWidget* widget, QPoint at, Qt::MouseButtons held = Qt::NoButton) {
+    testing::SendMouse(widget, QEvent::MouseMove, at, Qt::NoButton, held);
+  }
+  void Drag(QWidget* widget, QPoint from, QPoint to) {
+    testing::Press(widget, from);
+    Move(widget, to, Qt::LeftButton);
+    testing::Release(widget, to);
+  }
+  void ChooseTool(int tool) { testing::Press(program->toolPanel->ToolButton(tool), {5, 5}); }
+  // Pressed and released where the keyboard is, the canvas of the active main window.
+  void Key(Qt::Key key) {
+    QApplication::setActiveWindow(&Window());
+    Canvas().setFocus();
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+      QKeyEvent event(type, key, Qt::NoModifier);
+      QApplication::sendEvent(QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &Window(), &event);
+    }
+  }
+  bool TipShown() {
+    const QWidget* tip = Window().findChild<QWidget*>("tipLabel");
+    return tip != nullptr && tip->isVisible();
+  }
+  // The cells a side of the viewport shows, 51 when the whole level fits.
+  int Visible(int pixels) const { return pixels > e->view.LevelExtent ? kMapSize : pixels / Side(); }
+
+  // The checker: what the main window shows against what the model holds.
+  void Check(const std::string& step) {
+    SCOPED_TRACE(step);
+    const ViewState& view = e->view;
+    Move(Window().centralWidget(), {2, Window().centralWidget()->height() - 30});  // over the bare window
+    EXPECT_FALSE(TipShown());
+
+    const QImage canvas = Canvas().grab().toImage();
+    const bool grid = canvas.pixelColor(Side(), Side() / 2) == ColorFromText(e->prefs.GridDark);
+    EXPECT_EQ(Window().MenuItem("mnuViewGrid")->isChecked(), grid);
+    EXPECT_EQ(grid, e->prefs.ShowGrid);
+    int strayMarkers = 0;
+    for (int x = view.ViewX; x < std::min(kLevelSize, view.ViewX + Canvas().width() / Side()); ++x) {
+      for (int y = view.ViewY; y < std::min(kLevelSize, view.ViewY + Canvas().height() / Side()); ++y) {
+        const QPoint corner((x - view.ViewX) * Side() + 1, (y - view.ViewY) * Side() + 1);
+        if (e->preview.Marker(x, y) && (!e->level.Cell(x, y).Selected || canvas.pixelColor(corner) != Qt::white)) {
+          ++strayMarkers;
+        }
+      }
+    }
+    if (!e->clipboard.PasteMode) EXPECT_EQ(strayMarkers, 0);
+
+    CheckMinimap();
+    const QRect back = Window().ControlGeometry("LevelBack");
+    const auto barEnd = [this](int pixels) { return Visible(pixels) > kLevelSize ? 0 : kMapSize - Visible(pixels); };
+    LevelCanvas& bars = Window().Canvas();
+    EXPECT_EQ((std::array{bars.ScrX().value(), bars.ScrX().maximum(), bars.ScrY().value(), bars.ScrY().maximum()}),
+              (std::array<int, 4>{view.ViewX, barEnd(back.width()), view.ViewY, barEnd(back.height())}));
+
+    const ToolState& tools = e->tools;
+    EXPECT_EQ(program->toolBar->SaturationLabel()->text(), QString("%1%").arg(tools.Saturation));
+    for (QAction* item : Window().menuBar()->findChildren<QAction*>()) {
+      if (!item->objectName().startsWith("mnuToolsSaturationValue")) continue;
+      EXPECT_EQ(item->isChecked(), item->objectName().mid(23).toInt() == tools.Saturation) << item->objectName().toStdString();
+    }
+    EXPECT_EQ(program->toolPanel->OverwriteBox()->isChecked(), tools.Overwrite);
+    EXPECT_EQ(Window().MenuItem("mnuToolsOverwrite")->isChecked(), tools.Overwrite);
+    EXPECT_EQ(program->toolPanel->BrushSizeBar()->value(), tools.BrushSize);
+    if (tools.CurrentTool == kBrushTool || tools.CurrentTool == kSelectorTool) {
+      EXPECT_EQ(program->toolBar->ThicknessLabel()->text(), QString::number(2 * tools.BrushSize - 1));
+    }
+    CheckColours();
+    CheckStatus();
+  }
+
+  void CheckMinimap() {
+    const QImage mini = Window().Minimap().grab().toImage();
+    const LevelState& level = e->level;
+    bool pulsing = true;  // the first Thresher's dot takes the timer's pulse colours
+    int wrongDots = 0;
+    for (int x = 0; x < kLevelSize; ++x) {
+      for (int y = 0; y < kLevelSize; ++y) {
+        const int code = level.Cell(x, y).TileCode;
+        if (code == kThresherTile && std::exchange(pulsing, false)) continue;
+        QColor held = code == 0 ? QColor(Qt::black) : ColorFromRgb(MiniPaletteColour(e->tiles[code].Mini));
+        if (level.StartMarkerPlaced && x == level.StartMarkerX && y == level.StartMarkerY) held = Qt::white;
+        if (mini.pixelColor(3 * x + 1, 3 * y + 1) != held) ++wrongDots;
+      }
+    }
+    EXPECT_EQ(wrongDots, 0);
+    const CanvasShape& box = e->view.shpMiniSelect;
+    const QRect back = Window().ControlGeometry("LevelBack");
+    EXPECT_EQ(Name(mini.pixelColor(static_cast<int>(box.Left), static_cast<int>(box.Top))),
+              Name(ColorFromText(e->prefs.GridLight)));
+    EXPECT_EQ((std::array{static_cast<int>(box.Left), static_cast<int>(box.Top), box.Width, box.Height}),
+              (std::array{3 * e->view.ViewX, 3 * e->view.ViewY, 3 * Visible(back.width()), 3 * Visible(back.height())}));
+  }
+
+  // The frames in the preference colours, and the kept boxes, which are built anew after a colour
+  // change, in the current ones.
+  void CheckColours() {
+    const BoxColours now = ColoursOf(e->prefs);
+    for (QWidget* widget : Window().findChildren<QWidget*>()) {
+      const QString name = widget->objectName();
+      if (dynamic_cast<FrameShape*>(widget) == nullptr || name.isEmpty()) continue;
+      const bool border = name.startsWith("shpMiscLine") || name == "ShpMisc15";
+      EXPECT_EQ(Name(widget->grab().toImage().pixelColor(0, 0)), Name(border ? now.border : now.gridLight))
+          << name.toStdString();
+    }
+    const QImage window = Window().centralWidget()->grab().toImage();
+    auto& client = static_cast<FramedPanel&>(*Window().centralWidget());
+    auto& toolBar = static_cast<FramedPanel&>(Window().ToolBar());
+    for (int id = 0; id <= 3; ++id) EXPECT_EQ(Name(window.pixelColor(client.Frame(id).topLeft())), Name(now.border));
+    for (int id : {5, 14}) EXPECT_EQ(Name(window.pixelColor(toolBar.Frame(id).topLeft())), Name(now.gridLight));
+    for (QWidget* box : QApplication::topLevelWidgets()) {
+      if (dynamic_cast<MessageBoxWindow*>(box) == nullptr) continue;
+      EXPECT_EQ(Name(box->findChild<QPushButton*>()->grab().toImage().pixelColor(10, 10)), Name(now.border));
+    }
+  }
+
+  // The pointer comes to rest on a cell in the view, entering it from the next one.
+  void CheckStatus() {
+    const int x = e->view.ViewX + 1;
+    const int y = e->view.ViewY + 1;
+    Move(&Canvas(), Cell(x + 1, y + 1));
+    Move(&Canvas(), Cell(x, y));
+    EXPECT_EQ(TipShown(), e->clipboard.PasteMode);
+    const LevelState& level = e->level;
+    QString shown = Window().StatusField(0).text();
+    if (e->clipboard.PasteMode) {
+      EXPECT_EQ(Window().findChild<QLabel*>("tipLabel")->text(), kPasteTip);
+      EXPECT_EQ(shown, QString(kPasteModeHint) + " ");
+    } else if (level.StartMarkerPlaced && level.StartMarkerX == x && level.StartMarkerY == y) {
+      EXPECT_EQ(shown, QString(kStartMarkerTip) + " ");
+    } else {
+      const int code = level.Cell(x, y).TileCode;
+      EXPECT_TRUE(shown.startsWith(QString::fromStdString(code == 0 ? e->prefs.StatusBarText : "Tile: " + e->tiles[code].Desc)))
+          << shown.toStdString();
+      EXPECT_EQ(Window().StatusField(1).text() + Window().StatusField(2).text(), QString("Col: %1 Row: %2 ").arg(x).arg(y));
+    }
+  }
+};
+
+TEST(DesignerSequence, TheWindowShowsTheModelAfterEveryStep) {
+  Sequence s;
+  Editor& e = *s.e;
+  s.Check("start-up with overwrite stored on and the grid off");
+
+  testing::WhenModalShown([](QWidget* dialog) {
+    auto* load = static_cast<LoadDialog*>(dialog);
+    testing::Click(load->Levels()->viewport(), load->Levels()->visualItemRect(load->Levels()->item(0)).center());
+    load->OkButton()->click();
+  });
+  s.Menu("mnuFileLoad");
+  ASSERT_EQ(e.level.LevelTitle, "Rock Garden");
+  s.Check("a level of the shipped collection opened");
+
+  s.ChooseTool(kBrushTool);
+  testing::Click(s.Window().Palette()->TileButton(kSteelWall), {5, 5});
+  s.Menu("mnuToolsThickValue3");
+  const int left = e.view.ViewX;
+  const int top = e.view.ViewY;
+  s.Drag(&s.Canvas(), s.Cell(left + 4, top + 4), s.Cell(left + 8, top + 5));
+  ASSERT_EQ(e.level.Cell(left + 8, top + 5).TileCode, kSteelWall);
+  s.Check("painted with a 5 by 5 brush");
+
+  s.ChooseTool(kSelectorTool);
+  s.Drag(&s.Canvas(), s.Cell(left + 2, top + 2), s.Cell(left + 6, top + 5));
+  s.MenuStep("mnuEditCut", "selected and cut");
+  testing::Click(&s.Canvas(), s.Cell(left + 12, top + 12));
+  s.Check("pasted");
+  testing::Click(&s.Canvas(), s.Cell(left + 12, top + 12), Qt::RightButton);
+  s.Check("paste mode left");
+  s.Drag(&s.Canvas(), s.Cell(left + 10, top + 10), s.Cell(left + 14, top + 14));
+  s.MenuStep("mnuEditDelSelected", "Clear Selection");
+  s.MenuStep("mnuEditClearLevel", "Clear All");
+  s.MenuStep("mnuEditUndo", "Undo");
+  testing::WhenModalShown([](QWidget* box) { static_cast<MessageBoxWindow*>(box)->Button(1)->click(); });  // No
+  s.MenuStep("mnuFileNew", "New");
+
+  s.ChooseTool(kBrushTool);
+  s.Menu("mnuToolsThickValue7");
+  s.MenuStep("mnuViewZoomLevel4", "zoomed in to 30");
+  QScrollBar& across = s.Window().Canvas().ScrX();
+  across.setValue(across.maximum());
+  s.Check("scrolled to the right edge");
+  s.MenuStep("mnuViewZoomLevel2", "zoomed out to 20 at the right edge");
+  s.MenuStep("mnuViewZoomLevel7", "zoomed in to 45, past the brush size");
+  s.Menu("mnuViewZoomLevel2");
+  s.MenuStep("mnuToolsSaturationValue50", "saturation 50%");
+  s.MenuStep("mnuFileNew", "saturation 50% then New");
+  across.setValue(across.maximum());
+  testing::Click(&s.Canvas(), s.Cell(45, e.view.ViewY + 3));
+  s.MenuStep("mnuToolsCenterOnLevel", "Center On Level, the tiles' middle past the bar's end");
+
+  for (const QPoint& pointed : {QPoint(1, 1), QPoint(149, 1), QPoint(1, 149), QPoint(149, 149), QPoint(75, 75)}) {
+    s.Drag(&s.Window().Minimap(), pointed, pointed);
+    // The box's middle on the pointed cell, the box held on the minimap.
+    const CanvasShape& box = e.view.shpMiniSelect;
+    const auto origin = [](int pointer, int side) {
+      return std::clamp(static_cast<int>(std::floor(pointer / 3 - side / 6.0)), 0, kLevelSize - side / 3);
+    };
+    EXPECT_EQ((std::array<int, 2>{e.view.ViewX, e.view.ViewY}),
+              (std::array{origin(pointed.x(), box.Width), origin(pointed.y(), box.Height)}));
+    s.Check("minimap dragged to " + std::to_string(pointed.x()) + "," + std::to_string(pointed.y()));
+  }
+
+  s.ChooseTool(kPreviewStartTool);
+  const QPoint marker = s.Cell(e.view.ViewX + 1, e.view.ViewY + 1);
+  testing::Click(&s.Canvas(), marker);
+  s.Check("preview start placed");
+  testing::Click(&s.Canvas(), marker);
+  testing::SendMouse(&s.Canvas(), QEvent::MouseButtonDblClick, marker, Qt::LeftButton, Qt::LeftButton);
+  testing::Release(&s.Canvas(), marker);
+  EXPECT_FALSE(e.level.StartMarkerPlaced);
+  s.Check("preview start removed by a double click");
+
+  const std::string before = e.prefs.BorderColor;
+  s.Key(Qt::Key_F12);
+  ASSERT_NE(e.prefs.BorderColor, before);
+  s.Check("F12");
+  testing::WhenModalShown([](QWidget* dialog) {
+    static_cast<PreferencesWindow*>(dialog)->BorderButton()->SetColorText("200,40,40");
+    static_cast<PreferencesWindow*>(dialog)->OkButton()->click();
+  });
+  s.MenuStep("mnuFilePrefs", "preferences with a new border colour");
+  EXPECT_TRUE(testing::SaveScreenshot(s.Window(), "designer_sequence"));
+}
+#else
+TEST(DesignerSequence, NeedsTheGeneratedContent) { GTEST_SKIP() << "the generated content is not part of this build"; }
+#endif
+
+}  // namespace
+}  // namespace brolt::editor
