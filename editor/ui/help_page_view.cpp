@@ -1,5 +1,9 @@
 #include "editor/ui/help_page_view.h"
 
+#include <QMimeData>
+
+#include "editor/ui/input_line.h"
+
 namespace brolt::editor {
 
 void HelpPageView::mousePressEvent(QMouseEvent* event) {
@@ -15,6 +19,17 @@ void HelpPageView::mouseReleaseEvent(QMouseEvent* event) {
 void HelpPageView::mouseDoubleClickEvent(QMouseEvent* event) {
   QPlainTextEdit::mouseDoubleClickEvent(event);
   emit DoubleClicked();
+}
+
+void HelpPageView::keyPressEvent(QKeyEvent* event) {
+  if (const std::optional<QChar> typed = TypedCharacter(*event); typed && !IsSingleByte(*typed)) return;
+  QPlainTextEdit::keyPressEvent(event);
+}
+
+void HelpPageView::insertFromMimeData(const QMimeData* source) {
+  QString text = source->text();
+  text.removeIf([](QChar character) { return !IsSingleByte(character); });
+  insertPlainText(text);
 }
 
 }  // namespace brolt::editor

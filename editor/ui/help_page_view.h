@@ -1,6 +1,7 @@
 #pragma once
 // The help window's page: reports where a mouse press put the caret and when the button comes up,
-// so that the window can pick and follow the link under it.
+// so that the window can pick and follow the link under it. Edited in developer mode, it takes
+// only the single-byte characters a topic is stored in.
 #include <QPlainTextEdit>
 
 namespace brolt::editor {
@@ -20,6 +21,8 @@ class HelpPageView : public QPlainTextEdit {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void insertFromMimeData(const QMimeData* source) override;
 };
 
 }  // namespace brolt::editor

@@ -131,7 +131,10 @@ TEST_F(HelpWindowTest, InDeveloperModeSaveTopicAsksForTheNameAndWritesTheEditedP
   editor_.DeveloperMode = true;
   dialogs_.ShowHelpTopic("zoom");
   ASSERT_TRUE(Help().SaveButton()->isVisible());
-  Help().Page()->setPlainText("Zoom with the wheel.\nOr the menu.");
+  Help().Page()->setPlainText("Zoom with the wheel.\nOr the menu");
+  Help().Page()->moveCursor(QTextCursor::End);
+  for (const QString& typed : {QString(QChar(0x20AC)), QString(".")})  // the euro sign is no single byte
+    QTest::sendKeyEvent(QTest::Click, Help().Page(), Qt::Key_unknown, typed, {});
   testing::WhenModalShown([&](QWidget* box) {
     QTest::keyClicks(box->focusWidget(), "Zooming");
     QTest::keyClick(box->focusWidget(), Qt::Key_Return);
