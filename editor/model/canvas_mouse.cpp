@@ -248,9 +248,8 @@ void Level_DblClick(Editor& editor) {
 void LevelBack_MouseMove(Editor& editor) { HideSelector(editor); }
 
 bool IsOverStartMarker(const Editor& editor, float x, float y) {
-  const LevelState& level = editor.level;
   const CellPosition cell = EventCell(editor, x, y);
-  return level.StartMarkerPlaced && cell.x == level.StartMarkerX && cell.y == level.StartMarkerY;
+  return editor.level.StartMarkerOn(cell.x, cell.y);
 }
 
 void preStart_MouseMove(Editor& editor) {

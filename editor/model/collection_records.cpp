@@ -10,20 +10,41 @@
 
 namespace brolt::editor {
 
-std::vector<std::string> ReadCollectionRecords(const std::filesystem::path& file) {
+namespace {
+std::vector<std::string> RecordsUpToFirstEmptySlot(const std::string& bytes) {
   std::vector<std::string> records;
-  const std::optional<std::string> bytes = ReadWholeFile(file);
-  if (!bytes) return records;
   for (long slot = 1; slot <= kMaxCollectionLevels; ++slot) {
-    std::string record = SlotRecord(*bytes, slot);
+    std::string record = SlotRecord(bytes, slot);
     if (record.empty()) break;
     records.push_back(std::move(record));
   }
   return records;
 }
+}  // namespace
 
-void LoadCollectionRecords(Editor& editor, std::string_view file) {
-  editor.manage.ManageRecords = ReadCollectionRecords(CollectionPath(editor, file));
+std::vector<std::string> ReadCollectionRecords(const std::filesystem::path& file) {
+  const std::optional<std::string> bytes = ReadWholeFile(file);
+  return bytes ? RecordsUpToFirstEmptySlot(*bytes) : std::vector<std::string>{};
+}
+
+std::optional<std::vector<std::string>> ReadRecordsToRewrite(Editor& editor, std::string_view file) {
+  const std::optional<std::string> bytes = ReadWholeFile(CollectionPath(editor, file));
+  if (!bytes) return std::vector<std::string>{};
+  std::vector<std::string> records = RecordsUpToFirstEmptySlot(*bytes);
+  const std::size_t behind = std::min(bytes->size(), (records.size() + 1) * kSlotLength);
+  if (!HoldsAnyRecord(std::string_view(*bytes).substr(behind))) return records;
+  editor.ui.dialogs->ShowMessageBox(
+      "This collection has an empty slot before some of its levels, which level management would lose. "
+      "The file is left as it is.",
+      ButtonSet::OK, "");
+  return std::nullopt;
+}
+
+bool LoadCollectionRecords(Editor& editor, std::string_view file) {
+  std::optional<std::vector<std::string>> records = ReadRecordsToRewrite(editor, file);
+  if (!records) return false;
+  editor.manage.ManageRecords = std::move(*records);
+  return true;
 }
 
 void SaveCollectionRecords(Editor& editor, std::string_view file) {
@@ -42,20 +63,6 @@ std::vector<std::string> LevelListEntries(const std::vector<std::string>& record
   if (records.size() < static_cast<std::size_t>(kMaxCollectionLevels))
     entries.push_back(PadNumber(static_cast<std::int64_t>(records.size() + 1), 3) + "   ");
   return entries;
-}
-
-bool RefuseCollectionWithGap(Editor& editor, std::string_view file) {
-  const std::optional<std::string> bytes = ReadWholeFile(CollectionPath(editor, file));
-  if (!bytes) return false;
-  long firstEmpty = 1;  // a slot past the end reads empty
-  while (!SlotRecord(*bytes, firstEmpty).empty()) ++firstEmpty;
-  const std::size_t behind = std::min(bytes->size(), static_cast<std::size_t>(firstEmpty) * kSlotLength);
-  if (!HoldsAnyRecord(std::string_view(*bytes).substr(behind))) return false;
-  editor.ui.dialogs->ShowMessageBox(
-      "This collection has an empty slot before some of its levels, which level management would lose. "
-      "The file is left as it is.",
-      ButtonSet::OK, "");
-  return true;
 }
 
 bool IsHolderEntry(std::string_view entry) {

@@ -109,12 +109,14 @@ std::string CopyCollectionFile(Editor& editor, std::string_view file) {
   if (file.empty()) return {};
   const std::string copy = "Copy of " + std::string(file);
   try {
-    if (RefuseNameInUse(editor, copy, copy) || RefuseCollectionWithGap(editor, file)) return {};
+    if (RefuseNameInUse(editor, copy, copy)) return {};
+    const std::optional<std::vector<std::string>> records = ReadRecordsToRewrite(editor, file);
+    if (!records) return {};
     std::error_code error;
     if (std::filesystem::exists(CollectionPath(editor, copy), error) &&
         editor.ui.dialogs->ShowMessageBox("'" + copy + "' already exists. Replace it?", ButtonSet::YesNo, "") == 2)
       return {};
-    WriteCollection(CollectionPath(editor, copy), ReadCollectionRecords(CollectionPath(editor, file)));
+    WriteCollection(CollectionPath(editor, copy), *records);
   } catch (const std::exception& failure) {
     ShowErrorMessage(editor, failure.what(), "Cannot copy collection file.");
     return {};

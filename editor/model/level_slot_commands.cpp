@@ -50,9 +50,7 @@ std::optional<int> LastBinPosition(const ManageState& manage) {
 template <typename Change>
 bool ChangeCollection(Editor& editor, const ManageSelection& selection, Change change) {
   try {
-    if (RefuseCollectionWithGap(editor, selection.collection)) return false;
-    LoadCollectionRecords(editor, selection.collection);
-    if (!change(editor.manage.ManageRecords)) return false;
+    if (!LoadCollectionRecords(editor, selection.collection) || !change(editor.manage.ManageRecords)) return false;
     SaveCollectionRecords(editor, selection.collection);
     return true;
   } catch (const std::exception& error) {

@@ -25,6 +25,7 @@ struct LevelState {
 
   MapCell& Cell(int x, int y) { return Map[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)]; }
   const MapCell& Cell(int x, int y) const { return Map[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)]; }
+  bool StartMarkerOn(int x, int y) const { return StartMarkerPlaced && x == StartMarkerX && y == StartMarkerY; }
 };
 
 }  // namespace brolt::editor

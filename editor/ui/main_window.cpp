@@ -8,7 +8,6 @@
 #include <QMouseEvent>
 #include <QMenuBar>
 #include <QSignalBlocker>
-#include <tuple>
 
 #include "editor/model/canvas_mouse.h"
 #include "editor/model/collection_lists.h"
@@ -440,8 +439,7 @@ void MainWindow::ReadMainWindowPlacement(WindowPlacement& placement) const {
   placement.WindowState = isMinimized() ? kMinimised : MainWindowState();
   if (placement.WindowState != 0) return;
   const QRect client = geometry();
-  std::tie(placement.Left, placement.Top, placement.Width, placement.Height) =
-      std::tuple(client.x(), client.y(), client.width(), client.height());
+  placement = {client.x(), client.y(), client.width(), client.height(), 0};
 }
 
 void MainWindow::PopUpEditMenu() { EditMenu()->popup(QCursor::pos()); }

@@ -45,10 +45,7 @@ void MiniLevel::mouseReleaseEvent(QMouseEvent* event) {
 bool MiniLevel::event(QEvent* event) {
   if (event->type() != QEvent::ToolTip) return QWidget::event(event);
   const auto* help = static_cast<QHelpEvent*>(event);
-  const LevelState& level = editor_.level;
-  const QRect marker(kMiniCellPixels * level.StartMarkerX, kMiniCellPixels * level.StartMarkerY, kMiniCellPixels,
-                     kMiniCellPixels);
-  if (level.StartMarkerPlaced && marker.contains(help->pos())) {
+  if (editor_.level.StartMarkerOn(help->pos().x() / kMiniCellPixels, help->pos().y() / kMiniCellPixels)) {
     QToolTip::showText(help->globalPos(), kStartMarkerTip, this);
   } else {
     QToolTip::hideText();
