@@ -178,7 +178,7 @@ void Level_MouseMove(Editor& editor, int button, int, float x, float y) {
   if (editor.clipboard.PasteMode) {
     SetMousePointer(editor, kSizeAllPointer);
     editor.preview.PasteTipShown = true;
-    editor.ui.canvas->RedrawOverlays();
+    editor.ui.canvas->PasteTipChanged();
     const CellPosition cell = EventCell(editor, x, y);
     if (cell.x != editor.clipboard.PasteCellX || cell.y != editor.clipboard.PasteCellY) {
       ShowModeHint(editor, kPasteModeHint);

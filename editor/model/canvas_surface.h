@@ -12,6 +12,8 @@ class CanvasSurface {
   virtual void ViewMoved() {}
   // The brush outline, marquee, box outlines (CanvasPreview) or the minimap box moved, showed or hid.
   virtual void RedrawOverlays() {}
+  // Paste mode's tip showed, hid or followed the pointer: nothing under it needs repainting.
+  virtual void PasteTipChanged() {}
   // The scroll bars' ranges and values, and the minimap.
   virtual void ScrollBarsChanged() {}
   virtual void RedrawMiniLevel() {}

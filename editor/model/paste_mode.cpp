@@ -96,7 +96,7 @@ void CancelPasteMode(Editor& editor) {
   SetMousePointer(editor, kDefaultPointer);
   editor.clipboard.PasteMode = false;
   editor.preview.PasteTipShown = false;
-  editor.ui.canvas->RedrawOverlays();
+  editor.ui.canvas->PasteTipChanged();
   HideSelectionMarks(editor);
 }
 

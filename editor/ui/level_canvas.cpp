@@ -39,8 +39,10 @@ void LevelCanvas::RedrawLevel() { viewport_->update(); }
 void LevelCanvas::RedrawSelection() { viewport_->update(); }
 void LevelCanvas::RedrawOverlays() {
   viewport_->update();
-  viewport_->ShowPasteTip();
+  PasteTipChanged();
 }
+
+void LevelCanvas::PasteTipChanged() { viewport_->ShowPasteTip(); }
 
 void LevelCanvas::ViewMoved() {
   RedrawOverlays();

@@ -40,6 +40,7 @@ class LevelCanvas : public QWidget, public CanvasSurface {
   void RedrawSelection() override;
   void ViewMoved() override;
   void RedrawOverlays() override;
+  void PasteTipChanged() override;
   void ScrollBarsChanged() override;
   void RedrawMiniLevel() override;
   void RedrawMiniDot(int x, int y) override;
