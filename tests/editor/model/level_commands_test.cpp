@@ -15,20 +15,16 @@ namespace {
 
 using LevelCommands = testing::CollectionFixture;
 
-TEST_F(LevelCommands, ANewLevelIsBlankUntitledUnsavedAndHasNothingToUndo) {
-  editor.prefs.LevelFile = "a.lvl";
-  editor.prefs.DefaultLevelTitle = "Untitled";
-  editor.prefs.CannonRateDefault = 7;
+// A saved map is closed without a question; the new level has no slot, so that its first save goes
+// through the dialog instead of over the level closed.
+TEST_F(LevelCommands, ANewLevelIsBlankWithoutASlotAndHasNothingToUndo) {
   editor.level.LevelNumber = 4;
-  editor.level.LevelColor[1] = "9,9,9";
   editor.level.Cell(2, 2).TileCode = 5;
   editor.level.LevelSaved = true;
   NewLevel(editor);
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_EQ(window.caption, (std::vector<std::string>{"Untitled", "(Unsaved)", "(Unavailable)"}));
   EXPECT_EQ(editor.level.LevelNumber, -1);
-  EXPECT_EQ(editor.level.LevelColor[1], "0,0,0");
-  EXPECT_EQ(editor.level.CannonRate, 7);
   EXPECT_EQ(editor.level.Cell(2, 2).TileCode, 0);
   EXPECT_EQ(editor.undo.Oldest, editor.undo.UndoIndex);
   EXPECT_EQ(editor.undo.Newest, editor.undo.UndoIndex);
@@ -100,15 +96,14 @@ TEST_F(LevelCommands, ARotationInPasteModeAsksAndLeavingHidesThePasteMenus) {
   EnterPasteModeMenus(editor);
   editor.clipboard.PasteMode = true;
   editor.level.Cell(3, 4) = {5, 1, 0, true};
-  dialogs.buttonAnswers = {2};
-  RotateSelection(editor, kQuarterClockwise);
-  EXPECT_EQ(dialogs.LastMessage(), "This action will exit paste mode.");
-  EXPECT_EQ(editor.level.Cell(3, 4).Direction, 1);
-  EXPECT_TRUE(window.pasteMenus);
-  RotateSelection(editor, kQuarterClockwise);
-  EXPECT_FALSE(editor.clipboard.PasteMode);
-  EXPECT_FALSE(window.pasteMenus);
-  EXPECT_EQ(editor.level.Cell(3, 4).Direction, 2);
+  for (const int answer : {2, 1}) {  // Cancel: nothing turns; OK: paste mode ends, then the turn
+    dialogs.buttonAnswers = {answer};
+    RotateSelection(editor, kQuarterClockwise);
+    EXPECT_EQ(dialogs.LastMessage(), "This action will exit paste mode.");
+    EXPECT_EQ(editor.level.Cell(3, 4).Direction, answer == 2 ? 1 : 2);
+    EXPECT_EQ(editor.clipboard.PasteMode, answer == 2);
+    EXPECT_EQ(window.pasteMenus, answer == 2);
+  }
 }
 
 TEST_F(LevelCommands, ThePurgeDeletesOnlyCollectionsWithoutAnyLevel) {

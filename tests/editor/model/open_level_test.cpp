@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "editor/model/level_conversion.h"
 #include "editor/model/recent_levels.h"
 #include "editor/support/collection_fixture.h"
@@ -14,35 +16,26 @@ using Rows = std::vector<std::optional<std::string>>;
 // Compared whole, but not printed: a record is thousands of characters.
 std::string AsRecord(const LevelState& level) { return EncodeLevelRecord(ToLevelRecord(level)); }
 
-TEST(LevelConversion, TheEditorsFieldsStandAtTheGamesPositionsAndReadBack) {
+// Where each field stands in a record is checked in level_record_test.cpp, and that the editor's
+// fields reach theirs by the preview file in game_launch_test.cpp.
+TEST(LevelConversion, ALevelReadsBackAsWrittenWithWhatTheFilesCannotHoldMended) {
   LevelState level;
   level.LevelTitle = "Twenty-nine characters long!!";
-  level.LevelColor = {"1,2,3", "010,020,030", "255,0,128", "7,8,9"};
-  level.LightRadius = 12;
-  level.TimeLimit = 345;
-  level.UnidAward = 6;
-  level.CannonRate = 78;
-  level.Cell(0, 0) = {1, 2, 0, false};
+  level.LevelColor = {"1,2,3", "010,020,030", "300,-4,7", "12"};
+  std::tie(level.LightRadius, level.TimeLimit, level.UnidAward, level.CannonRate) = std::tuple(12, 345, 6, 78);
   level.Cell(49, 0) = {999, 4, 0, false};
-  level.Cell(3, 49) = {45, 0, 0, false};
+  level.Cell(3, 49) = {45, 1, 0, false};
   level.Cell(4, 4) = {0, 3, 0, false};   // an empty cell keeps no direction
   level.Cell(5, 5) = {20, 7, 0, false};  // a direction the files can't hold
-  level.Map[50][50].TileCode = 12;       // outside the level: never written
-
-  const std::string record = AsRecord(level);
-  ASSERT_EQ(record.size(), 10099u);
-  EXPECT_EQ(record.substr(0, 103), "Twenty-nine characters long!! 001002003" "12" "345" "     0" "00:00:00 "
-                                   "       " "010020030255000128007008009" "  0678" "0012");
-  for (const auto& [x, y, text] : std::vector<std::tuple<int, int, std::string>>{
-           {49, 0, "9994"}, {3, 49, "0450"}, {4, 4, "0000"}, {5, 5, "0200"}})
-    EXPECT_EQ(record.substr(static_cast<std::size_t>(99 + 4 * (50 * y + x)), 4), text) << x << "," << y;
+  const LevelRecord record = ToLevelRecord(level);
+  EXPECT_EQ(record.Cell(4, 4).direction, 0);
+  EXPECT_EQ(record.Cell(5, 5).direction, 0);
 
   LevelState read;
   read.LevelTitle = level.LevelTitle;  // the open takes the title from the level list
-  ApplyLevelRecord(DecodeLevelRecord(record), read);
-  EXPECT_EQ(read.LevelColor, (std::array<std::string, 4>{"1,2,3", "10,20,30", "255,0,128", "7,8,9"}));
-  EXPECT_TRUE(AsRecord(read) == record);
-  EXPECT_EQ(read.Map[50][50].TileCode, 0);
+  ApplyLevelRecord(DecodeLevelRecord(EncodeLevelRecord(record)), read);
+  EXPECT_EQ(read.LevelColor, (std::array<std::string, 4>{"1,2,3", "10,20,30", "255,0,7", "12,0,0"}));
+  EXPECT_TRUE(AsRecord(read) == EncodeLevelRecord(record));
 }
 
 TEST(LevelConversion, ReadingEmptiesTheWholeMapAndTakesBadDirectionsAndBlankNumbersAsZero) {
@@ -52,21 +45,12 @@ TEST(LevelConversion, ReadingEmptiesTheWholeMapAndTakesBadDirectionsAndBlankNumb
   record.replace(100 + 4 * (50 * 3 + 1) - 1, 4, "021 ");  // a blank direction at (1, 3)
   LevelState level;
   level.LightRadius = 5;
-  level.Map[50][3] = {5, 1, 0, false};
-  level.Cell(7, 7) = {5, 1, 0, false};
+  level.Map[50][3] = {5, 1, 0, false};  // outside the level, where no record reaches
   ApplyLevelRecord(DecodeLevelRecord(record), level);
   EXPECT_EQ(level.LightRadius, 0);
   EXPECT_EQ(level.Cell(1, 2), (MapCell{21, 0, 0, false}));
   EXPECT_EQ(level.Cell(1, 3).Direction, 0);
-  EXPECT_EQ(level.Cell(7, 7).TileCode, 0);
   EXPECT_EQ(level.Map[50][3].TileCode, 0);
-}
-
-TEST(ColorText, ComponentsAreClampedAndPaddedFormsAreTheSameColour) {
-  EXPECT_EQ(ColorTextToRgb("000,128,255"), (RgbColour{0, 128, 255}));
-  EXPECT_EQ(ColorTextToRgb("300,-4,7"), (RgbColour{255, 0, 7}));
-  EXPECT_EQ(ColorTextToRgb("12"), (RgbColour{12, 0, 0}));
-  EXPECT_EQ(RgbToColorText({0, 128, 255}), "0,128,255");
 }
 
 class OpenLevelTest : public testing::CollectionFixture {
@@ -90,23 +74,26 @@ class OpenLevelTest : public testing::CollectionFixture {
     editor.level.LevelTitle = title;
     AddRecentLevel(editor);
   }
+  void InsertRecent(const std::string& values) {
+    testing::RawDatabase(database).Execute("insert into Recent values " + values);
+  }
+  // The recent levels, newest first, as the menu shows them from the table: numbered from 1 without a gap.
+  void ExpectRecent(const std::vector<std::string>& titles) {
+    std::vector<std::string> menu;
+    for (const std::string& title : titles) menu.push_back("&" + std::to_string(menu.size() + 1) + " " + title);
+    EXPECT_EQ(window.recent, menu);
+  }
 };
 
 TEST_F(OpenLevelTest, ALevelOpensWholeAsTheNewStartOfItsUndoHistory) {
-  LevelState stored;
-  stored.LevelTitle = "Round trip";
-  stored.LevelColor = {"1,2,3", "4,5,6", "7,8,9", "10,11,12"};
-  stored.LightRadius = 9;
-  stored.CannonRate = 17;
-  stored.Cell(49, 49) = {5, 3, 0, false};
-  WriteCollection(Levels("a.lvl"), {AsRecord(stored)});
+  WriteLevels("a.lvl", {"Round trip"});
   editor.level.Map[50][50].TileCode = 5;  // outside the level
   DrawUnsaved();
   dialogs.buttonAnswers = {1};  // No: drop the unsaved map
   PickInLoadDialog("a.lvl", 0);
   OpenLevel(editor, kAskWithLoadDialog);
   EXPECT_EQ(dialogs.messages.at(0).text, "Save changes before loading another level?");
-  EXPECT_TRUE(AsRecord(editor.level) == AsRecord(stored));
+  EXPECT_TRUE(AsRecord(editor.level) == LevelTitled("Round trip"));
   EXPECT_EQ(editor.level.Map[50][50].TileCode, 0);
   EXPECT_EQ(editor.level.LevelNumber, 1);
   EXPECT_EQ(editor.prefs.LevelFile, "a.lvl");
@@ -149,60 +136,44 @@ TEST_F(OpenLevelTest, TheRollDownListOpensItsEntryAndRefusesEmptyOnes) {
   EXPECT_EQ(editor.level.Cell(1, 1).TileCode, 1);
 }
 
-TEST_F(OpenLevelTest, EachLevelHasOneRecentEntryTheNewestFirstWithConsecutiveIndices) {
+TEST_F(OpenLevelTest, EachLevelHasOneRecentEntryAndTheNineNewestAreKept) {
   AddRecent("a.lvl", 1, "First");
   AddRecent("a.lvl", 2, "Second");
   AddRecent("b.lvl", 1, "First");  // the same title in another collection
   AddRecent("A.LVL", 1, "First");  // the same level again, its file in other letters
-  EXPECT_EQ(RecentRows("Title"), (Rows{"First", "First", "Second"}));
+  ExpectRecent({"First", "First", "Second"});
   EXPECT_EQ(RecentRows("File"), (Rows{"A.LVL", "b.lvl", "a.lvl"}));
-  EXPECT_EQ(RecentRows("\"Index\""), (Rows{"0", "1", "2"}));
-  EXPECT_EQ(window.recent, (std::vector<std::string>{"&1 First", "&2 First", "&3 Second"}));
-
   for (int i = 1; i <= 12; ++i) AddRecent("c.lvl", i, "Level " + std::to_string(i));
-  const Rows indices = RecentRows("\"Index\"");
-  ASSERT_EQ(indices.size(), static_cast<std::size_t>(kMaxRecentLevels));
-  for (int i = 0; i < kMaxRecentLevels; ++i) EXPECT_EQ(indices[static_cast<std::size_t>(i)], std::to_string(i));
-  EXPECT_EQ(window.recent.front(), "&1 Level 12");
-  EXPECT_EQ(window.recent.back(), "&9 Level 4");
+  std::vector<std::string> newest;
+  for (int i = 12; i > 12 - kMaxRecentLevels; --i) newest.push_back("Level " + std::to_string(i));
+  ExpectRecent(newest);
+
+  RemoveRecentLevel(editor, "c.lvl", 12);  // the others move up
+  InsertRecent("(8, 'A.lvl', 5, 'x')");
+  RemoveRecentLevel(editor, "a.lvl", 5);  // its file in any letters, and only its slot: c.lvl's stays
+  newest.erase(newest.begin());
+  ExpectRecent(newest);
 }
 
-TEST_F(OpenLevelTest, RemovingARecentSlotRenumbersTheRest) {
-  testing::RawDatabase(database).Execute(
-      "insert into Recent values (0, 'a.lvl', 3, 'x'), (1, 'b.lvl', 3, 'y'), (2, 'A.lvl', 3, 'z'), (3, 'a.lvl', 4, 'w')");
-  RemoveRecentLevel(editor, "a.lvl", 3);
-  EXPECT_EQ(RecentRows("Title"), (Rows{"y", "w"}));
-  EXPECT_EQ(RecentRows("\"Index\""), (Rows{"0", "1"}));
-  EXPECT_EQ(window.recent, (std::vector<std::string>{"&1 y", "&2 w"}));
-}
-
-TEST_F(OpenLevelTest, ARecentEntryOpensTheLevelNowInItsSlot) {
-  WriteLevels("a.lvl", {"one", "renamed"});
-  testing::RawDatabase(database).Execute("insert into Recent values (0, 'b.lvl', 1, 'x'), (1, 'a.lvl', 2, 'two')");
-  OpenLevel(editor, 1);
-  EXPECT_EQ(editor.level.LevelTitle, "renamed");
-  EXPECT_EQ(editor.level.LevelNumber, 2);
-  EXPECT_EQ(editor.prefs.LevelFile, "a.lvl");
-  EXPECT_EQ(RecentRows("Title"), (Rows{"renamed", "x"}));
-}
-
-TEST_F(OpenLevelTest, ARecentEntryOfAnEmptySlotIsReportedAndCleanedAndDeletesNoFile) {
-  WriteCollection(Levels("a.lvl"), {"", LevelTitled("second")});
-  WriteLevels("b.lvl", {"mine"});
-  testing::RawDatabase(database).Execute(
-      "insert into Recent values (0, 'a.lvl', 1, 'gone'), (1, 'b.lvl', 1, 'mine'), (2, 'A.LVL', 1, 'gone too')");
-  editor.prefs.LevelFile = "b.lvl";
-  editor.level.LevelNumber = 1;
+// A recent entry names a slot: an empty one is dropped without touching the file or the level in the
+// editor, and the level now in it replaces the entry of the old title.
+TEST_F(OpenLevelTest, ARecentEntryOpensTheLevelNowInItsSlotAndOneOfAnEmptySlotIsDropped) {
+  WriteCollection(Levels("a.lvl"), {"", LevelTitled("renamed")});
+  InsertRecent("(0, 'a.lvl', 1, 'gone'), (1, 'b.lvl', 1, 'x'), (2, 'A.LVL', 1, 'gone too'), (3, 'a.lvl', 2, 'two')");
   editor.level.LevelTitle = "mine";
   editor.level.Cell(4, 4).TileCode = 5;
   OpenLevel(editor, 0);
   EXPECT_EQ(dialogs.LastMessage(), "Level 001 does not exist.");
   EXPECT_TRUE(std::filesystem::exists(Levels("a.lvl")));
-  EXPECT_EQ(editor.prefs.LevelFile, "b.lvl");
   EXPECT_EQ(editor.level.LevelTitle, "mine");
   EXPECT_EQ(editor.level.Cell(4, 4).TileCode, 5);
-  EXPECT_EQ(RecentRows("Title"), Rows{"mine"});
-  EXPECT_EQ(RecentRows("\"Index\""), Rows{"0"});
+  ExpectRecent({"x", "two"});
+
+  OpenLevel(editor, 1);
+  EXPECT_EQ(editor.level.LevelTitle, "renamed");
+  EXPECT_EQ(editor.level.LevelNumber, 2);
+  EXPECT_EQ(editor.prefs.LevelFile, "a.lvl");
+  ExpectRecent({"renamed", "x"});
 }
 
 }  // namespace
