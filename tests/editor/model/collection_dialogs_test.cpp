@@ -152,36 +152,27 @@ TEST_F(Collections, DeleteAsksAndTheLevelInTheEditorGuardsItsCollection) {
   EXPECT_TRUE(std::filesystem::exists(Levels("notes.txt")));
 }
 
-TEST_F(Collections, TheLoadDialogListsLevelsWithNoneChosenAndRefusesNoChoiceAndTheTag) {
-  WriteCompiled("game.lvl", {"one", "two"});
-  editor.DeveloperMode = true;
-  editor.prefs.LevelFile = "GAME.lvl";
-  LoadDialogState state;
-  ASSERT_TRUE(PrepareLoadDialog(editor, state));
-  EXPECT_EQ(state.File(), "game.lvl");
-  EXPECT_EQ(state.Levels, (Strings{"001   one", "002   two", "003   "}));
-  state.LevelIndex = 2;  // the tag record; choosing none is refused in the dialog's own test
-  EXPECT_FALSE(AcceptLoadDialog(editor, state));
-  EXPECT_EQ(dialogs.LastMessage(), "Level 003 does not exist.");
-  state.LevelIndex = 1;
-  EXPECT_TRUE(AcceptLoadDialog(editor, state));
-
-  editor.level.LevelNumber = 2;  // the level being edited is chosen when the dialog opens
-  ASSERT_TRUE(PrepareLoadDialog(editor, state));
-  EXPECT_EQ(state.LevelIndex, 1);
-}
-
-// The dialog's own test checks that choosing a level draws it; here the preview follows the file and
-// slot, not the title, and a map with no tile is still a level.
-TEST_F(Collections, ThePreviewIsDrawnAgainForAnotherSlotOrFileWithColoursClamped) {
+// The dialog's own test checks that choosing no level is refused and that choosing one draws it.
+TEST_F(Collections, TheLoadDialogChoosesTheLevelBeingEditedRefusesTheTagAndPreviewsBySlot) {
   editor.tiles.TileDefs[1].Mini = 14;
   editor.tiles.TileDefs[9].Mini = 40;  // outside the 16 colours: clamped
-  WriteLevels("a.lvl", {"same", "same"});
+  WriteCompiled("game.lvl", {"same", "same"});
   LevelRecord empty;
   empty.title = "No tiles";
   WriteCollection(Levels("b.lvl"), {LevelTitled("same"), EncodeLevelRecord(empty)});
+  editor.DeveloperMode = true;
+  editor.prefs.LevelFile = "GAME.lvl";
+  editor.level.LevelNumber = 2;
   LoadDialogState state;
   ASSERT_TRUE(PrepareLoadDialog(editor, state));
+  EXPECT_EQ(state.File(), "game.lvl");
+  EXPECT_EQ(state.Levels, (Strings{"001   same", "002   same", "003   "}));
+  EXPECT_EQ(state.LevelIndex, 1);
+  state.LevelIndex = 2;  // the tag record
+  EXPECT_FALSE(AcceptLoadDialog(editor, state));
+  EXPECT_EQ(dialogs.LastMessage(), "Level 003 does not exist.");
+
+  // The preview follows the file and the slot, not the title.
   state.LevelIndex = 0;
   ShowPreview(editor, state);
   EXPECT_EQ(state.Preview.Colours[51], 14);
@@ -190,16 +181,16 @@ TEST_F(Collections, ThePreviewIsDrawnAgainForAnotherSlotOrFileWithColoursClamped
   state.LevelIndex = 1;
   ShowPreview(editor, state);
   EXPECT_EQ(state.Preview.Slot, 2);
-  state.FileIndex = 1;
+  state.FileIndex = 0;  // b.lvl
   ListLoadLevels(editor, state);
   state.LevelIndex = 1;
   ShowPreview(editor, state);
-  EXPECT_TRUE(state.Preview.HasData);
+  EXPECT_TRUE(state.Preview.HasData);  // a map with no tile is still a level
   EXPECT_EQ(state.Preview.Colours[51], -1);
 }
 
 // The dialog's own test checks the free slot chosen at first and the title following the slot.
-TEST_F(Collections, TheSaveDialogAsksBeforeOverwritingAndRefusesABlankTitleOrNoSlot) {
+TEST_F(Collections, TheSaveDialogAsksBeforeOverwritingAndOffersNoSlotItCannotWrite) {
   WriteLevels("a.lvl", {"one", "two"});
   editor.level.LevelTitle = "Untitled";  // refused only when renaming in level management
   SaveDialogState state;
@@ -211,20 +202,18 @@ TEST_F(Collections, TheSaveDialogAsksBeforeOverwritingAndRefusesABlankTitleOrNoS
   EXPECT_FALSE(AcceptSaveDialog(editor, state));
   EXPECT_EQ(dialogs.LastMessage(), "Overwrite 'two'?");
   EXPECT_TRUE(AcceptSaveDialog(editor, state));
-  for (const auto& [title, slot, refusal] : {std::tuple{"  ", 1, "Invalid level title."},
-                                             std::tuple{"ok", -1, "Cannot save. Check that a level slot is selected."}}) {
+  const std::string noSlot = "Cannot save. Check that a level slot is selected.";
+  for (const auto& [title, slot, refusal] : {std::tuple{"  ", 1, "Invalid level title."}, {"ok", -1, noSlot.c_str()}}) {
     std::tie(state.Title, state.SlotIndex) = std::tuple(title, slot);
     EXPECT_FALSE(AcceptSaveDialog(editor, state)) << refusal;
     EXPECT_EQ(dialogs.LastMessage(), refusal);
   }
-}
 
-TEST_F(Collections, TheSaveDialogOffersNoFreeSlotInAFullOrACompiledCollection) {
+  // No free slot in a full or a compiled collection, nor the tag record's slot.
   WriteCollection(Levels("full.lvl"), Strings(999, LevelTitled("x")));
   WriteCollection(Levels("almost.lvl"), Strings(998, LevelTitled("x")));
   WriteCompiled("game.lvl", {"one"});
   editor.DeveloperMode = true;
-  SaveDialogState state;
   for (const auto& [file, entries, freeSlot] : std::vector<std::tuple<std::string, std::size_t, int>>{
            {"full.lvl", 999, 0}, {"almost.lvl", 999, 999}, {"game.lvl", 2, 0}}) {
     editor.prefs.LevelFile = file;
@@ -232,9 +221,9 @@ TEST_F(Collections, TheSaveDialogOffersNoFreeSlotInAFullOrACompiledCollection) {
     EXPECT_EQ(state.Slots.size(), entries) << file;
     EXPECT_EQ(state.FreeSlot, freeSlot) << file;
   }
-  state.SlotIndex = 1;  // the tag record is taken, never a level slot
+  state.SlotIndex = 1;
   EXPECT_FALSE(AcceptSaveDialog(editor, state));
-  EXPECT_EQ(dialogs.LastMessage(), "Cannot save. Check that a level slot is selected.");
+  EXPECT_EQ(dialogs.LastMessage(), noSlot);
 }
 
 TEST_F(Collections, AfterLevelManagementTheSameCollectionIsChosenInAnyCase) {

@@ -16,8 +16,6 @@ std::string PlayedLevel(const std::string& title) {
   level.bestTimeHolder = "ABCDE";
   level.openState = '2';
   level.bestTime = "01:02:03 ";
-  level.unidAward = 12;
-  level.cannonRate = 34;
   level.colours[3] = {7, 8, 9};
   level.Cell(49, 49).tileCode = 9;
   return EncodeLevelRecord(level);
@@ -106,12 +104,14 @@ TEST_F(CompileTest, AFailedWriteLeavesTheOldCompiledFileAndClaimsNoSuccess) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(levels()), {}), 2);
 }
 
-// Answering the question, and the dialog staying open on No, is checked in compile_dialog_test.cpp.
+// Answering the question, and the dialog staying open on No, is checked in compile_dialog_test.cpp,
+// with the open count's presets and clamps.
 TEST_F(CompileTest, AcceptingAsksOnlyBeforeReplacingACompiledFile) {
   const std::string overwrite = "Overwrite the existing compiled level collection file?";
   for (const auto& [source, targetExists, message, accepted] :
        {std::tuple{"", false, "Select a level to compile.", false}, std::tuple{"Set.lvl", false, "", true},
-        std::tuple{"Set.lvl", true, overwrite.c_str(), false}}) {
+        std::tuple{"Set.lvl", true, overwrite.c_str(), false},
+        std::tuple{"Set.CLVL", true, overwrite.c_str(), false}}) {  // the same base name in any letters
     WritePlayed("Set.lvl", 1);
     std::filesystem::remove(file("Set.clvl"));
     if (targetExists) WritePlayed("Set.clvl", 1);
@@ -121,15 +121,6 @@ TEST_F(CompileTest, AcceptingAsksOnlyBeforeReplacingACompiledFile) {
     EXPECT_EQ(choosing.LastMessage(), message) << source << " " << targetExists;
     EXPECT_LE(choosing.messages.size(), 1u);
   }
-}
-
-TEST(CompileDialogRules, PresetsClampsAndBaseNames) {
-  for (const auto& [records, preset] : std::vector<std::pair<int, std::optional<int>>>{
-           {4, 1}, {5, std::nullopt}, {6, 3}, {9, 3}, {10, 5}})
-    EXPECT_EQ(OpenLevelsPreset(records), preset) << records;
-  for (const auto& [text, open] : std::vector<std::pair<std::string, int>>{{"0", 1}, {"-3", 1}, {" 4", 4}})
-    EXPECT_EQ(ClampOpenLevels(text, 12), open) << text;
-  EXPECT_EQ(CompileBaseName("Set.CLVL"), "Set");
 }
 
 // What the chosen collection compiles to is checked above and, through this command, in the designer

@@ -63,11 +63,6 @@ class OpenLevelTest : public testing::CollectionFixture {
       return true;
     };
   }
-  // An unsaved map that an open must not lose unasked.
-  void DrawUnsaved() {
-    editor.level.Cell(3, 3).TileCode = 5;
-    editor.level.LevelSaved = false;
-  }
   void AddRecent(const std::string& file, int level, const std::string& title) {
     editor.prefs.LevelFile = file;
     editor.level.LevelNumber = static_cast<std::int16_t>(level);
@@ -85,14 +80,24 @@ class OpenLevelTest : public testing::CollectionFixture {
   }
 };
 
-TEST_F(OpenLevelTest, ALevelOpensWholeAsTheNewStartOfItsUndoHistory) {
+// Cancelling the save question or the dialog keeps the map; answering No opens the level whole, as
+// the new start of its undo history.
+TEST_F(OpenLevelTest, TheMapIsKeptUntilTheDesignerLetsItGoAndTheLevelOpensWhole) {
+  OpenLevel(editor, kAskWithLoadDialog);
+  EXPECT_EQ(dialogs.LastMessage(), "No level collections are found to load from.");
   WriteLevels("a.lvl", {"Round trip"});
   editor.level.Map[50][50].TileCode = 5;  // outside the level
-  DrawUnsaved();
-  dialogs.buttonAnswers = {1};  // No: drop the unsaved map
-  PickInLoadDialog("a.lvl", 0);
-  OpenLevel(editor, kAskWithLoadDialog);
-  EXPECT_EQ(dialogs.messages.at(0).text, "Save changes before loading another level?");
+  editor.level.Cell(3, 3).TileCode = 5;
+  for (const auto& [saved, answer, dialogsShown] : {std::tuple{false, 2, 0}, {true, 2, 1}, {false, 1, 2}}) {
+    editor.level.LevelSaved = saved;
+    dialogs.buttonAnswers = {answer};
+    PickInLoadDialog("a.lvl", 0);
+    if (saved) dialogs.loadDialog = nullptr;  // the dialog cancelled
+    OpenLevel(editor, kAskWithLoadDialog);
+    EXPECT_EQ(dialogs.loadDialogsShown, dialogsShown);
+    EXPECT_EQ(editor.level.Cell(3, 3).TileCode, dialogsShown == 2 ? 0 : 5);
+  }
+  EXPECT_EQ(dialogs.LastMessage(), "Save changes before loading another level?");
   EXPECT_TRUE(AsRecord(editor.level) == LevelTitled("Round trip"));
   EXPECT_EQ(editor.level.Map[50][50].TileCode, 0);
   EXPECT_EQ(editor.level.LevelNumber, 1);
@@ -100,23 +105,6 @@ TEST_F(OpenLevelTest, ALevelOpensWholeAsTheNewStartOfItsUndoHistory) {
   EXPECT_TRUE(editor.level.LevelSaved);
   EXPECT_EQ(editor.undo.Oldest, editor.undo.UndoIndex);
   EXPECT_EQ(editor.collections.DropDownIndex, 0);
-}
-
-TEST_F(OpenLevelTest, CancellingTheSaveQuestionOrTheDialogKeepsTheLevel) {
-  OpenLevel(editor, kAskWithLoadDialog);
-  EXPECT_EQ(dialogs.LastMessage(), "No level collections are found to load from.");
-  WriteLevels("a.lvl", {"one"});
-  DrawUnsaved();
-  dialogs.buttonAnswers = {2};
-  PickInLoadDialog("a.lvl", 0);
-  OpenLevel(editor, kAskWithLoadDialog);
-  EXPECT_EQ(dialogs.loadDialogsShown, 0);
-  EXPECT_EQ(editor.level.Cell(3, 3).TileCode, 5);
-  editor.level.LevelSaved = true;
-  dialogs.loadDialog = nullptr;
-  OpenLevel(editor, kAskWithLoadDialog);
-  EXPECT_EQ(dialogs.loadDialogsShown, 1);
-  EXPECT_EQ(editor.level.Cell(3, 3).TileCode, 5);
 }
 
 TEST_F(OpenLevelTest, TheRollDownListOpensItsEntryAndRefusesEmptyOnes) {
