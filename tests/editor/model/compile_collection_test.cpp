@@ -123,6 +123,14 @@ TEST_F(CompileTest, AcceptingAsksOnlyBeforeReplacingACompiledFile) {
   }
 }
 
+// compile_dialog_test.cpp offers a collection of each kind and clamps typed counts; here are the
+// counts where the preset changes.
+TEST(CompileDialogRules, TheOpenCountPresetChangesAfterFourFiveAndNineLevels) {
+  for (const auto& [records, preset] :
+       std::vector<std::pair<int, std::optional<int>>>{{4, 1}, {5, std::nullopt}, {6, 3}, {9, 3}, {10, 5}})
+    EXPECT_EQ(OpenLevelsPreset(records), preset) << records;
+}
+
 // What the chosen collection compiles to is checked above and, through this command, in the designer
 // session.
 TEST_F(CompileTest, TheCommandOffersTheCollectionsWithTheCurrentOneChosen) {

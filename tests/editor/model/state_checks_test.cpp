@@ -7,8 +7,8 @@
 namespace brolt::editor {
 namespace {
 
-// Whether a map asks to be saved, and which titles are accepted, are checked through the commands
-// that ask: new level, exit, open, the save dialog and renaming in level management.
+// Which titles are accepted is checked through the commands that ask for one: the save dialog and
+// renaming in level management.
 using StateChecks = testing::CollectionFixture;
 
 TEST_F(StateChecks, OnlyCellsInsideTheLevelCountAndASaveNeedsThresherAndPortal) {
@@ -19,6 +19,19 @@ TEST_F(StateChecks, OnlyCellsInsideTheLevelCountAndASaveNeedsThresherAndPortal) 
   EXPECT_FALSE(HasThresherAndPortal(editor));
   editor.level.Cell(49, 49).TileCode = 1;
   EXPECT_TRUE(HasThresherAndPortal(editor));
+}
+
+// Its one caller, closing the level for level management, has already let a saved map go.
+TEST_F(StateChecks, ConfirmSaveChangesAsksOnlyForAnUnsavedMapWithTiles) {
+  editor.level.LevelSaved = false;
+  EXPECT_EQ(ConfirmSaveChanges(editor, "Save?", ButtonSet::YesNoCancel), 0);  // an empty map
+  editor.level.Cell(0, 0).TileCode = 4;
+  editor.level.LevelSaved = true;
+  EXPECT_EQ(ConfirmSaveChanges(editor, "Save?", ButtonSet::YesNoCancel), 0);
+  EXPECT_TRUE(dialogs.messages.empty());
+  editor.level.LevelSaved = false;
+  dialogs.buttonAnswers = {2};
+  EXPECT_EQ(ConfirmSaveChanges(editor, "Save?", ButtonSet::YesNoCancel), 2);
 }
 
 TEST_F(StateChecks, CountingStopsAt999AndNeverCreatesAMissingCollection) {
