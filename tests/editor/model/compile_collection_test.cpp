@@ -104,8 +104,7 @@ TEST_F(CompileTest, AFailedWriteLeavesTheOldCompiledFileAndClaimsNoSuccess) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(levels()), {}), 2);
 }
 
-// Answering the question, and the dialog staying open on No, is checked in compile_dialog_test.cpp,
-// with the open count's presets and clamps.
+// Answering Yes, and the dialog staying open on No, is checked in compile_dialog_test.cpp.
 TEST_F(CompileTest, AcceptingAsksOnlyBeforeReplacingACompiledFile) {
   const std::string overwrite = "Overwrite the existing compiled level collection file?";
   for (const auto& [source, targetExists, message, accepted] :
@@ -131,9 +130,7 @@ TEST(CompileDialogRules, TheOpenCountPresetChangesAfterFourFiveAndNineLevels) {
     EXPECT_EQ(OpenLevelsPreset(records), preset) << records;
 }
 
-// What the chosen collection compiles to is checked above and, through this command, in the designer
-// session.
-TEST_F(CompileTest, TheCommandOffersTheCollectionsWithTheCurrentOneChosen) {
+TEST_F(CompileTest, TheCommandOffersTheCollectionsAndCompilesTheChoice) {
   CompileCollection(editor);
   EXPECT_EQ(choosing.LastMessage(), "No level collections found to compile.");
   EXPECT_FALSE(choosing.offered);
@@ -147,6 +144,11 @@ TEST_F(CompileTest, TheCommandOffersTheCollectionsWithTheCurrentOneChosen) {
   EXPECT_EQ(choosing.offered->files, (std::vector<std::string>{"A.lvl", "B.lvl"}));
   EXPECT_EQ(choosing.offered->file, "B.lvl");
   EXPECT_FALSE(std::filesystem::exists(file("B.clvl")));
+
+  choosing.accept = true;  // with two levels open
+  CompileCollection(editor);
+  EXPECT_EQ(OpenState("B.clvl", 2), "1");
+  EXPECT_EQ(OpenState("B.clvl", 3), "0");
 }
 
 }  // namespace

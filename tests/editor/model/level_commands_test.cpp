@@ -18,13 +18,17 @@ using LevelCommands = testing::CollectionFixture;
 // A saved map is closed without a question; the new level has no slot, so that its first save goes
 // through the dialog instead of over the level closed.
 TEST_F(LevelCommands, ANewLevelIsBlankWithoutASlotAndHasNothingToUndo) {
+  editor.prefs.CannonRateDefault = 7;
   editor.level.LevelNumber = 4;
+  editor.level.LevelColor[1] = "9,9,9";  // nothing of the level closed stays
   editor.level.Cell(2, 2).TileCode = 5;
   editor.level.LevelSaved = true;
   NewLevel(editor);
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_EQ(window.caption, (std::vector<std::string>{"Untitled", "(Unsaved)", "(Unavailable)"}));
   EXPECT_EQ(editor.level.LevelNumber, -1);
+  EXPECT_EQ(editor.level.LevelColor[1], "0,0,0");
+  EXPECT_EQ(editor.level.CannonRate, 7);
   EXPECT_EQ(editor.level.Cell(2, 2).TileCode, 0);
   EXPECT_EQ(editor.undo.Oldest, editor.undo.UndoIndex);
   EXPECT_EQ(editor.undo.Newest, editor.undo.UndoIndex);

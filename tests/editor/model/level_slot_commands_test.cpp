@@ -175,17 +175,18 @@ TEST_F(LevelManagement, TheCurrentLevelIsClosedFirstWithTheDesignersConsent) {
   for (const Case& c : {Case{true, "Cave", 1, ok, true}, Case{true, "Cave", 2, ok, false},
                         Case{false, "Untitled", 1, "", true}, Case{false, "Cave", 1, save, true},
                         Case{false, "Cave", 2, save, false}}) {
+    const std::string name = c.title + (c.saved ? ", saved, " : ", unsaved, ") + std::to_string(c.answer);
     editor.level = LevelState{};
     editor.level.Cell(1, 1).TileCode = 45;
     std::tie(editor.level.LevelSaved, editor.level.LevelTitle) = std::tie(c.saved, c.title);
     managing = {};
     managing.buttonAnswers = {c.answer};
     OpenLevelManagement(editor, "Set.lvl");
-    EXPECT_EQ(managing.LastMessage(), c.question) << c.question << c.answer;
-    EXPECT_EQ(managing.managed.size(), c.closed ? 1u : 0u) << c.question << c.answer;
-    EXPECT_EQ(editor.level.LevelTitle, c.closed ? "Untitled" : "Cave") << c.question << c.answer;
+    EXPECT_EQ(managing.LastMessage(), c.question) << name;
+    EXPECT_EQ(managing.managed.size(), c.closed ? 1u : 0u) << name;
+    EXPECT_EQ(editor.level.LevelTitle, c.closed ? "Untitled" : "Cave") << name;
     // An untitled, unsaved map is closed without a word, and not emptied.
-    EXPECT_EQ(editor.level.Cell(1, 1).TileCode, c.closed && c.title != "Untitled" ? 0 : 45) << c.question << c.answer;
+    EXPECT_EQ(editor.level.Cell(1, 1).TileCode, c.closed && c.title != "Untitled" ? 0 : 45) << name;
   }
 }
 
