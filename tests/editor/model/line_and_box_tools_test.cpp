@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <tuple>
+#include <algorithm>
 
 #include "editor/model/brush_painting.h"
 #include "editor/model/line_tool.h"
@@ -167,9 +167,7 @@ TEST(LineTool, AUniqueTileOrAOneCellLinePaintsOnlyItsStartCellAndAlwaysPaintsIt)
     if (c.erase) t.editor.input.HeldKey = kSpaceKey;
     DragBox(t, kLineTool, {1, 1}, c.end, false);
     int marked = 0;
-    for (int x = 0; x < kLevelSize; ++x) {
-      for (int y = 0; y < kLevelSize; ++y) marked += t.editor.preview.Marker(x, y) ? 1 : 0;
-    }
+    for (const auto& column : t.editor.preview.MarkerShown) marked += static_cast<int>(std::ranges::count(column, true));
     EXPECT_EQ(marked, 1) << c.name;
     Release(t, false);
     EXPECT_EQ(t.Cell(1, 1), c.erase ? MapCell{} : (MapCell{static_cast<std::int16_t>(c.tile), 3, 0, false})) << c.name;

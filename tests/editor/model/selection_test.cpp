@@ -27,49 +27,40 @@ int SelectedCount(const Editor& editor) {
   return count;
 }
 
-// A left-button press with the selector, as the main window drives it.
-void Press(CanvasTestEditor& t, int x, int y, bool modifier) {
-  t.editor.tools.CurrentTool = kSelectorTool;
-  t.PointAt(x, y);
-  t.editor.input.MouseState = 1;
-  t.editor.input.ShiftAtPress = modifier;
-  BeginMultiSelect(t.editor);
-}
-
-TEST(Marquee, AClickSelectsOneCellShiftAddsItCtrlRemovesIt) {
-  const std::pair<bool, std::int16_t> clicks[] = {{false, 0}, {true, 0}, {true, kCtrlKey}};  // modifier, held key
-  for (const auto& [modifier, heldKey] : clicks) {
-    CanvasTestEditor t;
-    t.Select(30, 30);
-    t.Select(5, 5);
-    t.editor.input.HeldKey = heldKey;
-    Press(t, 5, 5, modifier);
-    EndMultiSelect(t.editor);
-    const bool clickedSelected = heldKey != kCtrlKey;
-    EXPECT_EQ(t.Cell(5, 5).Selected, clickedSelected) << modifier << heldKey;
-    EXPECT_EQ(t.editor.preview.Marker(5, 5), clickedSelected) << modifier << heldKey;
-    EXPECT_EQ(t.Cell(30, 30).Selected, modifier) << modifier << heldKey;
-    EXPECT_EQ(SelectedCount(t.editor), clickedSelected + modifier) << modifier << heldKey;
-  }
-}
-
-// A second button cancelling the marquee is checked with the other drags by the canvas mouse tests.
-TEST(Marquee, ADragSelectsTheCellsBetweenThePressAndThePointerWhicheverWay) {
+// (30, 30) is selected before the press; a second button cancelling the marquee is checked with the
+// other drags by the canvas mouse tests.
+TEST(Marquee, SelectsTheCellsBetweenThePressAndThePointerWhicheverWayShiftAddsThemCtrlRemovesThem) {
   struct Case {
     int pressX, pressY, mouseX, mouseY;
+    bool shift;
+    std::int16_t heldKey;
     int left, top, right, bottom;
   };
-  for (const Case& c : {Case{10, 4, 7 * kTestTileSize + 5, 6 * kTestTileSize + 5, 7, 4, 10, 6},  // backwards
+  const int kIn5 = 5 * kTestTileSize + 5;
+  for (const Case& c : {Case{5, 5, kIn5, kIn5, false, 0, 5, 5, 5, 5}, Case{5, 5, kIn5, kIn5, true, 0, 5, 5, 5, 5},
+                        Case{5, 5, kIn5, kIn5, true, kCtrlKey, 5, 5, 5, 5},
+                        Case{10, 4, 7 * kTestTileSize + 5, 6 * kTestTileSize + 5, false, 0, 7, 4, 10, 6},  // backwards
                         // The last pixel of column 10 already reaches column 11.
-                        Case{8, 0, 11 * kTestTileSize - 1, 5, 8, 0, 11, 0}}) {
+                        Case{8, 0, 11 * kTestTileSize - 1, 5, false, 0, 8, 0, 11, 0}}) {
     CanvasTestEditor t;
-    Press(t, c.pressX, c.pressY, false);
+    t.Select(30, 30);
+    t.Select(c.left, c.top);
+    t.editor.input.HeldKey = c.heldKey;
+    t.editor.tools.CurrentTool = kSelectorTool;  // a left-button press, as the main window drives it
+    t.PointAt(c.pressX, c.pressY);
+    t.editor.input.MouseState = 1;
+    t.editor.input.ShiftAtPress = c.shift;
+    BeginMultiSelect(t.editor);
     t.editor.input.MouseX = static_cast<std::int16_t>(c.mouseX);
     t.editor.input.MouseY = static_cast<std::int16_t>(c.mouseY);
     DragMultiSelect(t.editor);
     EndMultiSelect(t.editor);
-    EXPECT_EQ(SelectedCount(t.editor), (c.right - c.left + 1) * (c.bottom - c.top + 1)) << c.pressX;
-    EXPECT_TRUE(t.Cell(c.left, c.top).Selected && t.Cell(c.right, c.bottom).Selected) << c.pressX;
+    const bool selects = c.heldKey != kCtrlKey;
+    const int box = (c.right - c.left + 1) * (c.bottom - c.top + 1);
+    EXPECT_EQ(SelectedCount(t.editor), (selects ? box : 0) + (c.shift ? 1 : 0)) << c.pressX << c.shift << c.heldKey;
+    EXPECT_EQ(t.Cell(c.left, c.top).Selected && t.Cell(c.right, c.bottom).Selected, selects) << c.pressX;
+    EXPECT_EQ(t.editor.preview.Marker(c.right, c.bottom), selects) << c.pressX;
+    EXPECT_EQ(t.Cell(30, 30).Selected, c.shift) << c.pressX << c.shift;
   }
 }
 

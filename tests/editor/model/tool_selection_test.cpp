@@ -44,19 +44,7 @@ TEST(SelectTool, TheSelectorEnablesTheSelectionControlsAndEachPaintingToolItsOwn
   }
 }
 
-TEST(SelectTool, ChoosingAnotherTileWhilePlacingThePreviewStartReturnsToTheBrush) {
-  for (const auto& [tile, secondary, tool] :
-       {std::tuple{kGrass, false, kBrushTool}, std::tuple{kGrass, true, kBrushTool},
-        std::tuple{kThresher, false, kPreviewStartTool}}) {
-    CanvasTestEditor t;
-    SelectTool(t.editor, kPreviewStartTool, kWall, false);
-    SelectTool(t.editor, kPreviewStartTool, tile, secondary);
-    EXPECT_EQ(t.editor.tools.CurrentTool, tool) << tile << " secondary " << secondary;
-    EXPECT_EQ(t.editor.tools.PrimaryTile, tile) << tile << " secondary " << secondary;
-  }
-}
-
-TEST(SelectTool, ANewTileStartsUpIfItTurnsAndAUniqueOneNarrowsTheBrushToOneCell) {
+TEST(SelectTool, ANewTileStartsUpIfItTurnsAUniqueOneNarrowsTheBrushToOneCellAndAnotherEndsThePreviewStart) {
   CanvasTestEditor t;
   t.editor.prefs.UsePrimaryForCounter = true;
   t.editor.clipboard.ClipboardFilled = true;
@@ -77,6 +65,15 @@ TEST(SelectTool, ANewTileStartsUpIfItTurnsAndAUniqueOneNarrowsTheBrushToOneCell)
   EXPECT_EQ(t.window.previews[false], std::make_pair(kWall, 0));
   EXPECT_TRUE(t.window.enabled[ToolControl::BrushSizeBar]);
   EXPECT_EQ(t.editor.tools.BrushSize, 1);  // until the user moves the bar
+
+  // While the preview start is placed the Thresher stays chosen; another tile, for either button,
+  // returns to the brush with that tile as the primary one.
+  for (const auto& [tile, tool] : {std::pair{kGrass, kBrushTool}, std::pair{kThresher, kPreviewStartTool}}) {
+    SelectTool(t.editor, kPreviewStartTool, kWall, false);
+    SelectTool(t.editor, kPreviewStartTool, tile, true);
+    EXPECT_EQ(t.editor.tools.CurrentTool, tool) << tile;
+    EXPECT_EQ(t.editor.tools.PrimaryTile, tile) << tile;
+  }
 }
 
 TEST(SetTileDirection, StepsTheTilesDirectionAndWraps) {
