@@ -73,7 +73,8 @@ TEST(UndoRedo, UndoCrossesAClearedMapDownToTheBlankStartNeitherRecordsNorMarksAn
   EXPECT_EQ(TilesOnMap(editor), 1);
 }
 
-// What recording a step stores and marks is checked by the undo, redraw and selection tests.
+// Recording a step, the map stored and the level marked unsaved, is checked through the undo above and
+// the redraw and selection tests; here the tile counter it refreshes.
 TEST(CountTiles, CountingUnidsCountsTheGnatsAndArmouredUnidsThatCarryThem) {
   Editor editor;
   editor.level.Cell(0, 0).TileCode = 21;
