@@ -75,16 +75,25 @@ TEST(CanvasMouse, APickWithSOrThePreviewStartPaintsNothingAndRecordsNoUndoStep) 
   }
 }
 
-TEST(CanvasMouse, ASecondButtonDuringARectangleDragCancelsIt) {
-  MouseCanvas t;
-  t.editor.tools.CurrentTool = kFilledRectangleTool;
-  Level_MouseDown(t.editor, kLeftButton, 0, In(2), In(2));
-  Level_MouseMove(t.editor, kLeftButton, 0, In(5), In(5));
-  t.Click(kRightButton, 5, 5);
-  Level_MouseUp(t.editor, kLeftButton, 0, In(5), In(5));
-  EXPECT_EQ(t.CountTile(kWall) + t.CountTile(kGrass), 0);
-  EXPECT_EQ(t.UndoSteps(), 0);
-  EXPECT_FALSE(t.editor.preview.SquareOutline.Visible);
+// The second press lands on the line's last cell, as a line is cancelled only by a press on it, and on a
+// cannon, which a right press with the selector would otherwise turn and the other tools paint over.
+TEST(CanvasMouse, ASecondButtonDuringADragCancelsItAndAMoveAfterwardsBringsNothingBack) {
+  for (const int tool : {kFilledRectangleTool, kLineTool, kSelectorTool}) {
+    MouseCanvas t;
+    t.Cell(5, 5) = MapCell{kCannon, 1};
+    t.editor.tools.Overwrite = true;
+    t.editor.tools.CurrentTool = static_cast<std::int16_t>(tool);
+    Level_MouseDown(t.editor, kLeftButton, 0, In(2), In(2));
+    Level_MouseMove(t.editor, kLeftButton, 0, In(5), In(5));
+    t.Click(kRightButton, 5, 5);
+    Level_MouseMove(t.editor, kLeftButton, 0, In(8), In(8));
+    Level_MouseUp(t.editor, kLeftButton, 0, In(8), In(8));
+    EXPECT_EQ(t.CountTile(kWall) + t.CountTile(kGrass), 0) << tool;
+    EXPECT_EQ(t.Cell(5, 5), (MapCell{kCannon, 1})) << tool;
+    EXPECT_FALSE(t.Cell(3, 3).Selected || t.editor.preview.Marker(3, 3)) << tool;
+    EXPECT_EQ(t.UndoSteps(), 0) << tool;
+    EXPECT_FALSE(t.editor.preview.SquareOutline.Visible || t.editor.preview.Marquee.Visible) << tool;
+  }
 }
 
 TEST(CanvasMouse, InPasteModeTheLeftButtonPastesAndAnyOtherLeaves) {

@@ -24,22 +24,17 @@ DibPixels NumberedPicture(int width, int height) {
   return pixels;
 }
 
-TEST(DIBRowBytes, RoundsThreeBytesAPixelUpToWholeWords) {
-  for (const auto& [width, bytes] :
-       {std::pair{1, 4}, std::pair{2, 8}, std::pair{3, 12}, std::pair{4, 12}, std::pair{32, 96}})
-    EXPECT_EQ(DIBRowBytes(width), bytes) << width;
-}
-
+// Rows are padded to whole words: 3 x 2 turns from rows of 12 bytes (3 of padding) into rows of 8 (2 of
+// padding); 4 x 3 has no padding until turned.
 TEST(RotateDIB90, MovesEveryPixelOfAPaddedPictureAndFourTurnsGiveItBack) {
-  // 3 x 2: rows of 12 bytes with 3 of padding turn into rows of 8 with 2; 4 x 3 has no padding until turned.
-  for (const auto& [w, h] : {std::pair{3, 2}, std::pair{4, 3}}) {
+  for (const auto& [w, h, bytes, turnedBytes] : {std::array{3, 2, 2 * 12, 3 * 8}, std::array{4, 3, 3 * 12, 4 * 12}}) {
     for (const bool counterClockwise : {false, true}) {
       DibPixels turned = NumberedPicture(w, h);
+      ASSERT_EQ(turned.Bytes.size(), static_cast<std::size_t>(bytes));
       DibPixels source = turned;
       RotateDIB90(turned, counterClockwise);
-      ASSERT_EQ(turned.Width, h);
-      ASSERT_EQ(turned.Height, w);
-      ASSERT_EQ(turned.Bytes.size(), static_cast<std::size_t>(DIBRowBytes(h) * w));
+      ASSERT_EQ((std::array{turned.Width, turned.Height}), (std::array{h, w}));
+      ASSERT_EQ(turned.Bytes.size(), static_cast<std::size_t>(turnedBytes));
       for (int j = 0; j < h; ++j)
         for (int i = 0; i < w; ++i) {
           // Clockwise, the source's top row becomes the right column, read downwards.

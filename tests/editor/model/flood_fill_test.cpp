@@ -13,40 +13,29 @@ using testing::kGrass;
 using testing::kThresher;
 using testing::kWall;
 
-TEST(FillArea, FillsTheFourConnectedRegionAndAUniqueTileEndsOnItsLastCell) {
+TEST(FillArea, FillsTheFourConnectedRegionOfTheSameTileFacingAnyWayAndAUniqueTileEndsOnItsLastCell) {
   for (const auto& [tile, count] : {std::pair{kGrass, 9}, std::pair{kThresher, 1}}) {
-    // A ring of walls around columns 11..13 and rows 11..13 whose corner (14, 14) is missing: a cell
-    // touching the inside only diagonally is not part of it.
+    // Cannons facing every way inside a ring of walls around columns and rows 11..13, and one more at
+    // the ring's missing corner (14, 14), which touches the inside only diagonally.
     CanvasTestEditor t;
     for (int i = 10; i <= 14; ++i) {
       t.Cell(i, 10).TileCode = kWall;
       t.Cell(10, i).TileCode = kWall;
       if (i < 14) t.Cell(i, 14).TileCode = t.Cell(14, i).TileCode = kWall;
     }
+    for (int x = 11; x <= 14; ++x)
+      for (int y = 11; y <= 14; ++y)
+        if (t.Tile(x, y) == 0) t.Cell(x, y) = MapCell{kCannon, static_cast<std::int16_t>((x + y) % 4 + 1)};
     t.editor.tools.SecondaryTile = static_cast<std::int16_t>(tile);
     t.PointAt(11, 11);
     FillArea(t.editor, true, false);
     EXPECT_EQ(t.CountTile(tile), count) << tile;
     EXPECT_EQ(t.Tile(13, 13), tile) << tile;  // last in painting order
-    EXPECT_EQ(t.Tile(14, 14), 0) << tile;
+    EXPECT_EQ(t.CountTile(kCannon), 1) << tile;
+    EXPECT_EQ(t.Tile(14, 14), kCannon) << tile;
+    EXPECT_EQ(t.CountTile(kWall), 15) << tile;
     EXPECT_EQ(t.UndoSteps(), 0) << tile;  // the caller records the step
   }
-}
-
-TEST(FillArea, TakesTheSameTileInAnyDirectionAndStopsAtOtherTiles) {
-  CanvasTestEditor t;
-  t.Cell(0, 0) = MapCell{kCannon, 1, 0, false};
-  t.Cell(1, 0) = MapCell{kCannon, 3, 0, false};
-  t.Cell(2, 0) = MapCell{kWall, 0, 0, false};
-  t.Cell(3, 0) = MapCell{kCannon, 2, 0, false};
-  t.editor.tools.PrimaryTile = kCannon;
-  t.editor.tools.PrimaryDirection = 4;
-  t.PointAt(0, 0);
-  FillArea(t.editor, false, false);
-  EXPECT_EQ(t.Cell(0, 0).Direction, 4);
-  EXPECT_EQ(t.Cell(1, 0).Direction, 4);
-  EXPECT_EQ(t.Cell(3, 0).Direction, 2);
-  EXPECT_EQ(t.Tile(0, 1), 0);
 }
 
 TEST(FillArea, AWindingRegionIsFoundWhole) {

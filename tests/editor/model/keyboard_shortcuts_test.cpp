@@ -24,7 +24,7 @@ struct KeyboardFixture : ::testing::Test, testing::LevelsFolderEditor {
   testing::RecordingCanvas canvas;
 };
 
-TEST_F(KeyboardFixture, DigitsOneToSevenChooseToolsAndPlusAndMinusZoomByFiveWithinOneToAHundred) {
+TEST_F(KeyboardFixture, DigitsChooseToolsPlusAndMinusZoomByFiveWithinOneToAHundredAndTurningKeysSpareTheSelector) {
   // The key, and the tool afterwards: the start tool is the brush (1).
   const std::pair<int, int> toolKeys[] = {{49, 0}, {55, 6}, {51, 2}, {56, 1}, {48, 1}, {key::kOther, 1}};
   for (const auto& [code, tool] : toolKeys) {
@@ -38,6 +38,13 @@ TEST_F(KeyboardFixture, DigitsOneToSevenChooseToolsAndPlusAndMinusZoomByFiveWith
     editor.view.TileSize = from;
     KeyDown(editor, code);
     EXPECT_FLOAT_EQ(editor.view.TileSize, to) << code << " at " << from;
+  }
+  editor.tools.PrimaryTile = 45;  // a tile that turns; the turning keys act only beside the selector
+  for (const auto& [tool, direction] : {std::pair{kSelectorTool, 1}, std::pair{kBrushTool, 2}}) {
+    editor.tools.CurrentTool = tool;
+    editor.tools.PrimaryDirection = 1;
+    KeyDown(editor, key::kPeriod);
+    EXPECT_EQ(editor.tools.PrimaryDirection, direction) << tool;
   }
 }
 
@@ -74,17 +81,6 @@ TEST_F(KeyboardFixture, WithTheLevelListOpenOnlyEnterAndEscapeAct) {
   EXPECT_EQ(dialogs.messages.size(), 1U);
   KeyDown(editor, key::kEscape);
   EXPECT_FALSE(window.listOpen);
-}
-
-TEST_F(KeyboardFixture, TheTileTurningKeysActOnlyBesideTheSelector) {
-  editor.tools.PrimaryTile = 45;
-  editor.tools.PrimaryDirection = 1;
-  editor.tools.CurrentTool = kSelectorTool;
-  KeyDown(editor, key::kPeriod);
-  EXPECT_EQ(editor.tools.PrimaryDirection, 1);
-  editor.tools.CurrentTool = kBrushTool;
-  KeyDown(editor, key::kPeriod);
-  EXPECT_EQ(editor.tools.PrimaryDirection, 2);
 }
 
 TEST_F(KeyboardFixture, PageDownFromANewLevelStepsThroughTheCollectionAndAtEitherEndOnlyShowsTheList) {

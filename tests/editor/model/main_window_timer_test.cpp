@@ -45,33 +45,26 @@ TEST_F(TimerFixture, TheMarkerPulsesOnTheFirstThresherByColumnThenRowAndLeavesWi
   EXPECT_EQ(editor.view.MiniLevel[5][3], 0);
 }
 
-TEST_F(TimerFixture, HeldArrowsScrollOneCellATickWithinTheBars) {
+// The bars start at (5, 10) and both end at 10; nothing is served while the level list is open.
+TEST_F(TimerFixture, HeldArrowsScrollOneCellATickWithinTheBarsUnlessTheLevelListIsOpen) {
   struct Case {
-    bool left, right, up, down;
-    std::int16_t x, y;  // the bars' values after one tick from (5, 10); both bars end at 10
+    bool left, right, up, down, listOpen;
+    int x, y;
   };
-  for (const Case& c : {Case{true, false, false, false, 4, 10}, Case{false, true, false, true, 6, 10},
-                        Case{true, true, true, false, 5, 9}}) {
+  for (const Case& c : {Case{true, false, false, false, false, 4, 10}, Case{false, true, false, true, false, 6, 10},
+                        Case{true, true, true, false, false, 5, 9}, Case{false, true, true, false, true, 5, 10}}) {
     editor.view.ScrX = {5, 10, 1};
     editor.view.ScrY = {10, 10, 1};
-    editor.input.ScrollLeftHeld = c.left;
-    editor.input.ScrollRightHeld = c.right;
-    editor.input.ScrollUpHeld = c.up;
-    editor.input.ScrollDownHeld = c.down;
+    editor.view.ViewX = 5;
+    std::tie(editor.input.ScrollLeftHeld, editor.input.ScrollRightHeld, editor.input.ScrollUpHeld,
+             editor.input.ScrollDownHeld, window.listOpen) = std::tie(c.left, c.right, c.up, c.down, c.listOpen);
     TimerTick(editor);
     EXPECT_EQ((std::array<int, 3>{editor.view.ScrX.Value, editor.view.ScrY.Value, editor.view.ViewX}),
-              (std::array<int, 3>{c.x, c.y, c.x}));
+              (std::array{c.x, c.y, c.x}));
   }
-}
-
-TEST_F(TimerFixture, NothingIsServedWhileTheLevelListIsOpen) {
-  editor.level.Cell(1, 1).TileCode = kThresherTile;
-  editor.input.ScrollRightHeld = true;
-  editor.view.ScrX = {0, 10, 1};
-  window.listOpen = true;
+  editor.level.Cell(1, 1).TileCode = kThresherTile;  // the list is still open
   ColourSteps(2);
   EXPECT_FALSE(editor.preview.PlayerMarker.Visible);
-  EXPECT_EQ(editor.view.ScrX.Value, 0);
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <tuple>
 
 #include "editor/model/clipboard.h"
-#include "editor/model/minimap_position.h"
 #include "editor/model/paste_mode.h"
 #include "editor/model/selection_commands.h"
 #include "editor/model/selection_marquee.h"
@@ -28,68 +27,40 @@ int SelectedCount(const Editor& editor) {
   return count;
 }
 
-// A left-button press with the selector, as the main window drives it.
-void Press(CanvasTestEditor& t, int x, int y, bool modifier) {
-  t.editor.tools.CurrentTool = kSelectorTool;
-  t.PointAt(x, y);
-  t.editor.input.MouseState = 1;
-  t.editor.input.ShiftAtPress = modifier;
-  BeginMultiSelect(t.editor);
-}
-
-TEST(Marquee, AClickSelectsOneCellShiftAddsItCtrlRemovesIt) {
-  const std::pair<bool, std::int16_t> clicks[] = {{false, 0}, {true, 0}, {true, kCtrlKey}};  // modifier, held key
-  for (const auto& [modifier, heldKey] : clicks) {
+// (30, 30) is selected before the press; a second button cancelling the marquee is checked with the
+// other drags by the canvas mouse tests.
+TEST(Marquee, SelectsTheCellsBetweenThePressAndThePointerWhicheverWayShiftAddsThemCtrlRemovesThem) {
+  struct Case {
+    int pressX, pressY, mouseX, mouseY;
+    bool shift;
+    std::int16_t heldKey;
+    int left, top, right, bottom;
+  };
+  const int kIn5 = 5 * kTestTileSize + 5;
+  for (const Case& c : {Case{5, 5, kIn5, kIn5, false, 0, 5, 5, 5, 5}, Case{5, 5, kIn5, kIn5, true, 0, 5, 5, 5, 5},
+                        Case{5, 5, kIn5, kIn5, true, kCtrlKey, 5, 5, 5, 5},
+                        Case{10, 4, 7 * kTestTileSize + 5, 6 * kTestTileSize + 5, false, 0, 7, 4, 10, 6},  // backwards
+                        // The last pixel of column 10 already reaches column 11.
+                        Case{8, 0, 11 * kTestTileSize - 1, 5, false, 0, 8, 0, 11, 0}}) {
     CanvasTestEditor t;
     t.Select(30, 30);
-    t.Select(5, 5);
-    t.editor.input.HeldKey = heldKey;
-    Press(t, 5, 5, modifier);
-    EndMultiSelect(t.editor);
-    const bool clickedSelected = heldKey != kCtrlKey;
-    EXPECT_EQ(t.Cell(5, 5).Selected, clickedSelected) << modifier << heldKey;
-    EXPECT_EQ(t.editor.preview.Marker(5, 5), clickedSelected) << modifier << heldKey;
-    EXPECT_EQ(t.Cell(30, 30).Selected, modifier) << modifier << heldKey;
-    EXPECT_EQ(SelectedCount(t.editor), clickedSelected + modifier) << modifier << heldKey;
-  }
-}
-
-TEST(Marquee, ADragSelectsTheCellsBetweenThePressAndThePointerWhicheverWayUnlessARightPressCancelsIt) {
-  struct Case {
-    const char* name;
-    int pressX, pressY, mouseX, mouseY;
-    std::tuple<int, int, int, int> box;  // left, top, right, bottom
-    bool cancelled;
-  };
-  const Case cases[] = {
-      {"backwards", 10, 4, 7 * kTestTileSize + 5, 6 * kTestTileSize + 5, {7, 4, 10, 6}, false},
-      // The last pixel of column 10 already reaches column 11.
-      {"to a cell's last pixel", 8, 0, 11 * kTestTileSize - 1, 5, {8, 0, 11, 0}, false},
-      {"cancelled", 2, 2, 6 * kTestTileSize + 5, 6 * kTestTileSize + 5, {2, 2, 6, 6}, true},
-  };
-  for (const Case& c : cases) {
-    CanvasTestEditor t;
-    Press(t, c.pressX, c.pressY, false);
+    t.Select(c.left, c.top);
+    t.editor.input.HeldKey = c.heldKey;
+    t.editor.tools.CurrentTool = kSelectorTool;  // a left-button press, as the main window drives it
+    t.PointAt(c.pressX, c.pressY);
+    t.editor.input.MouseState = 1;
+    t.editor.input.ShiftAtPress = c.shift;
+    BeginMultiSelect(t.editor);
     t.editor.input.MouseX = static_cast<std::int16_t>(c.mouseX);
     t.editor.input.MouseY = static_cast<std::int16_t>(c.mouseY);
     DragMultiSelect(t.editor);
-    const CellBox& marquee = t.editor.preview.Marquee;
-    const decltype(c.box) shown{marquee.Left, marquee.Top, marquee.Right, marquee.Bottom};
-    EXPECT_EQ(shown, c.box) << c.name;
-    if (c.cancelled) {
-      t.editor.input.MouseState = 2;
-      EXPECT_TRUE(CancelMultiSelect(t.editor));
-      EXPECT_EQ(t.editor.input.MouseState, 0);
-      EXPECT_FALSE(CancelMultiSelect(t.editor));
-      t.PointAt(8, 8);
-      DragMultiSelect(t.editor);
-    }
-    EXPECT_EQ(marquee.Visible, !c.cancelled) << c.name;
     EndMultiSelect(t.editor);
-    const auto [left, top, right, bottom] = c.box;
-    EXPECT_EQ(SelectedCount(t.editor), c.cancelled ? 0 : (right - left + 1) * (bottom - top + 1)) << c.name;
-    EXPECT_EQ(t.Cell(right, bottom).Selected, !c.cancelled) << c.name;
-    EXPECT_FALSE(t.Cell(left - 1, bottom).Selected) << c.name;
+    const bool selects = c.heldKey != kCtrlKey;
+    const int box = (c.right - c.left + 1) * (c.bottom - c.top + 1);
+    EXPECT_EQ(SelectedCount(t.editor), (selects ? box : 0) + (c.shift ? 1 : 0)) << c.pressX << c.shift << c.heldKey;
+    EXPECT_EQ(t.Cell(c.left, c.top).Selected && t.Cell(c.right, c.bottom).Selected, selects) << c.pressX;
+    EXPECT_EQ(t.editor.preview.Marker(c.right, c.bottom), selects) << c.pressX;
+    EXPECT_EQ(t.Cell(30, 30).Selected, c.shift) << c.pressX << c.shift;
   }
 }
 
@@ -99,24 +70,20 @@ TEST(WholeLevelSelections, ReplaceTheSelectionByTheirRule) {
   struct Case {
     const char* name;
     void (*select)(Editor&);
-    bool tiles;
     int expectedCount;
   };
   const Case cases[] = {
-      {"all", [](Editor& e) { SelectAllTiles(e, false); }, true, 2500},
-      {"non-empty", [](Editor& e) { SelectAllTiles(e, true); }, true, 51},
-      {"non-empty of an empty level", [](Editor& e) { SelectAllTiles(e, true); }, false, 0},
-      {"inverted", InvertSelection, true, 2499},
-      {"like the primary tile", [](Editor& e) { SelectTilesLikeButton(e, false); }, true, 1},
-      {"like the secondary (empty) tile", [](Editor& e) { SelectTilesLikeButton(e, true); }, true, 2449},
-      {"like the cell under the pointer", SelectTilesLikeCell, true, 50},
+      {"all", [](Editor& e) { SelectAllTiles(e, false); }, 2500},
+      {"non-empty", [](Editor& e) { SelectAllTiles(e, true); }, 51},
+      {"inverted", InvertSelection, 2499},
+      {"like the primary tile", [](Editor& e) { SelectTilesLikeButton(e, false); }, 1},
+      {"like the secondary (empty) tile", [](Editor& e) { SelectTilesLikeButton(e, true); }, 2449},
+      {"like the cell under the pointer", SelectTilesLikeCell, 50},
   };
   for (const Case& c : cases) {
     CanvasTestEditor t;
-    if (c.tiles) {
-      for (int y = 0; y < kLevelSize; ++y) t.Cell(0, y).TileCode = kWall;
-      t.Cell(1, 0).TileCode = kGrass;
-    }
+    for (int y = 0; y < kLevelSize; ++y) t.Cell(0, y).TileCode = kWall;
+    t.Cell(1, 0).TileCode = kGrass;
     t.Select(3, 3);
     t.editor.preview.Marker(3, 3) = true;
     t.editor.tools.PrimaryTile = kGrass;
@@ -143,23 +110,6 @@ TEST(DeleteSelectedAndClearLevel, EmptyTheirCellsButNotTheSpareColumnAndRowAndAl
     EXPECT_FALSE(t.editor.level.LevelSaved) << clearsAll;
     command(t.editor);  // nothing left to empty
     EXPECT_EQ(t.UndoSteps(), 2) << clearsAll;
-  }
-}
-
-TEST(ShowMiniLevelPos, CentresTheBoxOnTheCellAndKeepsItOnTheMinimap) {
-  for (const auto& [asked, expected] : {std::pair{100.f, 69.f}, std::pair{149.f, 92.f}, std::pair{200.f, 92.f},
-                                        std::pair{10.f, 0.f}, std::pair{45.f, 15.f}}) {
-    CanvasTestEditor t;
-    t.editor.prefs.MiniWidth = 150;
-    t.editor.view.shpMiniSelect.Width = 60;
-    t.editor.view.shpMiniSelect.Height = 45;
-    float x = asked;
-    float y = 60;
-    ShowMiniLevelPos(t.editor, x, y);
-    EXPECT_FLOAT_EQ(x, expected) << asked;
-    EXPECT_FLOAT_EQ(y, 37.5f);  // 60 less half of 45 snapped to 15 cells: the corner lands on a half pixel
-    EXPECT_EQ(t.window.status[1].text, "<Col: " + std::to_string(static_cast<int>(expected) / 3)) << asked;
-    EXPECT_EQ(t.window.status[2].text, "^Row: 12");
   }
 }
 
@@ -239,42 +189,31 @@ TEST(Clipboard, ACutTakesAUniqueTileAlongAndEachPlacementMovesItUnlessItsTargetI
   EXPECT_EQ(t.UndoSteps(), 4);
 }
 
-TEST(PasteMode, ThePreviewShowsTheCellsAClickWouldWrite) {
+// The question before a guarded command, its answers and its exact words are checked by the menu and
+// the rotate command tests.
+TEST(PasteMode, ThePreviewShowsTheCellsAClickWouldWriteAndLeavingKeepsThePlacedCellsSelectedAndTheClipboard) {
   CanvasTestEditor t;
+  EXPECT_FALSE(ConfirmExitPasteMode(t.editor));  // outside paste mode nothing is asked
+  EXPECT_TRUE(t.dialogs.messages.empty());
   t.Cell(0, 0) = MapCell{kWall, 0, 0, true};
   t.Cell(2, 0) = MapCell{kWall, 0, 0, true};
-  CopySelection(t.editor);  // centre (1, 0); (1, 0) holds no copied cell
+  CopySelection(t.editor);  // centre (1, 0), which holds no copied cell
   t.Select(30, 30);
   t.editor.preview.Marker(30, 30) = true;
   t.PointAt(10, 5);
   DragPastePreview(t.editor);
-  EXPECT_TRUE(t.editor.preview.Marker(9, 5));
-  EXPECT_FALSE(t.editor.preview.Marker(10, 5));
-  EXPECT_TRUE(t.editor.preview.Marker(11, 5));
-  EXPECT_FALSE(t.editor.preview.Marker(30, 30));
+  const CanvasPreview& shown = t.editor.preview;
+  EXPECT_EQ((std::array{shown.Marker(9, 5), shown.Marker(10, 5), shown.Marker(11, 5), shown.Marker(30, 30)}),
+            (std::array{true, false, true, false}));
   EXPECT_EQ(t.Tile(9, 5), 0);
-}
-
-TEST(PasteMode, AGuardedCommandAsksOnlyThereAndLeavingKeepsThePlacedCellsFlagsAndTheClipboard) {
-  CanvasTestEditor t;
-  EXPECT_FALSE(ConfirmExitPasteMode(t.editor));
-  EXPECT_TRUE(t.dialogs.messages.empty());
-  t.Select(1, 1);
-  CopySelection(t.editor);
-  t.PointAt(5, 5);
   PlaceClipboard(t.editor);
-  t.dialogs.buttonAnswers.push_back(2);  // Cancel: the command is dropped
-  EXPECT_TRUE(ConfirmExitPasteMode(t.editor));
-  EXPECT_EQ(t.dialogs.LastMessage(), "This action will exit paste mode.");
-  EXPECT_EQ(t.dialogs.messages.back().helpKey, "xopastemode");
-  EXPECT_TRUE(t.editor.clipboard.PasteMode);
   CancelPasteMode(t.editor);
   EXPECT_FALSE(t.editor.clipboard.PasteMode);
-  EXPECT_TRUE(t.Cell(5, 5).Selected);
-  EXPECT_FALSE(t.editor.preview.Marker(5, 5));
+  EXPECT_TRUE(t.Cell(9, 5).Selected);
+  EXPECT_FALSE(shown.Marker(9, 5));
   StartPasteMode(t.editor);
   EXPECT_TRUE(t.editor.clipboard.PasteMode);
-  EXPECT_FALSE(t.Cell(5, 5).Selected);
+  EXPECT_FALSE(t.Cell(9, 5).Selected);
 }
 
 }  // namespace

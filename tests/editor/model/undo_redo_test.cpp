@@ -50,38 +50,42 @@ TEST(UndoRedo, StopAtTheOldestAndNewestStatesTheRingKeeps) {
   }
 }
 
-TEST(UndoRedo, UndoCrossesAClearedMapOfATitledLevelDownToTheBlankStartMap) {
+TEST(UndoRedo, UndoCrossesAClearedMapDownToTheBlankStartNeitherRecordsNorMarksAndAnEditDropsTheUndoneStates) {
   Editor editor = StartedEditor(20);
-  editor.level.LevelTitle = "Cave";
   Edit(editor, 1);
   Edit(editor, 2);
   editor.level.Map = LevelMap{};  // Clear Level
   RecordUndo(editor);
   Edit(editor, 3);
+  editor.level.LevelSaved = true;
   for (int tiles : {0, 2, 1, 0}) {
     ASSERT_TRUE(Undo(editor));
     EXPECT_EQ(TilesOnMap(editor), tiles);
   }
   EXPECT_FALSE(Undo(editor));
-  EXPECT_EQ(TilesOnMap(editor), 0);
+  ASSERT_TRUE(Redo(editor));
+  EXPECT_TRUE(editor.level.LevelSaved);
+  EXPECT_EQ(editor.undo.Newest, 4);
+  Edit(editor, 4);  // the cleared map and the third edit go
+  EXPECT_FALSE(IsUndoSlotWritten(editor.undo, 3));
+  EXPECT_FALSE(Redo(editor));
+  ASSERT_TRUE(Undo(editor));
+  EXPECT_EQ(TilesOnMap(editor), 1);
 }
 
-TEST(UndoRedo, NeitherRecordsAStateNorChangesWhetherTheLevelIsSavedAndAnEditDropsTheUndoneStates) {
-  Editor editor = StartedEditor(5);
-  Edit(editor, 1);
-  Edit(editor, 2);
-  editor.level.LevelSaved = true;
-  Undo(editor);
-  Redo(editor);
-  Undo(editor);
-  Undo(editor);
-  EXPECT_TRUE(editor.level.LevelSaved);
-  EXPECT_EQ(editor.undo.Newest, 2);
-  Edit(editor, 3);
-  EXPECT_FALSE(IsUndoSlotWritten(editor.undo, 2));
-  EXPECT_FALSE(Redo(editor));
-  EXPECT_TRUE(Undo(editor));
-  EXPECT_EQ(TilesOnMap(editor), 0);
+// Recording a step, the map stored and the level marked unsaved, is checked through the undo above and
+// the redraw and selection tests; here the tile counter it refreshes.
+TEST(CountTiles, CountingUnidsCountsTheGnatsAndArmouredUnidsThatCarryThem) {
+  Editor editor;
+  editor.level.Cell(0, 0).TileCode = 21;
+  editor.level.Cell(49, 49).TileCode = 21;
+  editor.level.Cell(1, 0).TileCode = 8;
+  editor.level.Cell(2, 0).TileCode = 22;
+  editor.level.Map[50][50].TileCode = 21;  // outside the level: never counted
+  for (const auto& [counted, expected] : {std::pair{21, 4}, std::pair{8, 1}, std::pair{22, 1}, std::pair{0, 2496}}) {
+    SetCounterTile(editor, counted);
+    EXPECT_EQ(CountTiles(editor), expected) << counted;
+  }
 }
 
 }  // namespace
