@@ -10,10 +10,9 @@ namespace brolt::editor {
 namespace {
 
 using testing::DefinitionsFixture;
-using Rows = std::vector<std::pair<std::string, std::optional<std::string>>>;
 using Values = std::vector<std::optional<std::string>>;
 
-// Every value a Settings row can reach, as ";Field=value;" entries a case can look for.
+// Every value the cases look at, as ";Field=value;" entries.
 std::string Loaded(const Editor& e) {
   const Preferences& p = e.prefs;
   std::ostringstream out;
@@ -22,24 +21,47 @@ std::string Loaded(const Editor& e) {
       << ";tools.Overwrite=" << e.tools.Overwrite << ";DefaultLevelTitle=" << p.DefaultLevelTitle
       << ";level.LevelTitle=" << e.level.LevelTitle << ";FormCaption=" << p.FormCaption
       << ";RandomBorderColors=" << p.RandomBorderColors << ";BorderColor=" << p.BorderColor
-      << ";GridLight=" << p.GridLight << ";ZoomPreference=" << p.ZoomPreference << ";TileSize=" << p.TileSize
-      << ";view.TileSize=" << e.view.TileSize << ";LevelsPath=" << p.LevelsPath << ";GraphicsPath=" << p.GraphicsPath
-      << ";LevelFile=" << p.LevelFile << ";UndoMax=" << p.UndoMax << ";undo.UndoMax=" << e.undo.UndoMax
-      << ";undo slots=" << e.undo.UndoBuffer.size() << ";level.LightRadius=" << e.level.LightRadius
-      << ";level.CannonRate=" << e.level.CannonRate << ";LightRadiusDefault=" << p.LightRadiusDefault
-      << ";CannonRateDefault=" << p.CannonRateDefault << ";FadeInSpeed=" << p.FadeInSpeed
-      << ";MiniWidth=" << p.MiniWidth << ";CurrentTool=" << p.CurrentTool << ";RecordLength=" << p.RecordLength << ";";
+      << ";GridLight=" << p.GridLight << ";ZoomPreference=" << p.ZoomPreference << ";view.TileSize=" << e.view.TileSize
+      << ";LevelsPath=" << p.LevelsPath << ";GraphicsPath=" << p.GraphicsPath << ";LevelFile=" << p.LevelFile
+      << ";UndoMax=" << p.UndoMax << ";undo slots=" << e.undo.UndoBuffer.size() << ";LightRadiusDefault="
+      << p.LightRadiusDefault << ";level.LightRadius=" << e.level.LightRadius << ";level.CannonRate="
+      << e.level.CannonRate << ";CurrentTool=" << p.CurrentTool << ";RecordLength=" << p.RecordLength << ";";
   return out.str();
 }
 
-struct LoadCase {
-  const char* name;
-  Rows rows;
-  std::vector<std::string> expected;  // "Field=value", or "!Field=value" for a value the field must not hold
-};
-
-void RunLoadCases(const std::vector<LoadCase>& cases) {
-  for (const LoadCase& c : cases) {
+TEST(LoadPreferences, KeysMatchInAnyCaseTheLaterRowWinsAndValuesThatCannotWorkAreLeftOut) {
+  const struct {
+    const char* name;
+    std::vector<std::pair<std::string, std::optional<std::string>>> rows;
+    std::vector<std::string> expected;  // "Field=value", or "!Field=value" for a value the field must not hold
+  } cases[] = {
+      {"capitals", {{"WindowX", "40"}, {"SHOWGRID", "-1"}, {"LevelsPath", "/Mine/"}},
+       {"Left=40", "ShowGrid=0", "LevelsPath=/Mine/"}},
+      {"a word or Null decides no switch", {{"showgrid", "-1"}, {"showgrid", "True"}, {"showgrid", std::nullopt}},
+       {"ShowGrid=0"}},
+      {"two overwrite rows", {{"overwritetiles", "0"}, {"overwritetiles", "-1"}}, {"OverwriteTiles=0", "tools.Overwrite=0"}},
+      {"the later title", {{"default levelname", "Cave"}, {"levelname", "Mine"}},
+       {"DefaultLevelTitle=Cave", "level.LevelTitle=Mine"}},
+      {"a colour after the random scheme", {{"rndbordercolor", "0"}, {"bordercolor", "1,2,3"}},
+       {"RandomBorderColors=1", "BorderColor=1,2,3", "!GridLight=0,0,0"}},
+      {"tile width with letters, then out of range", {{"tilewidth", "15px"}, {"tilewidth", "0"}, {"tilewidth", "101"}},
+       {"ZoomPreference=15", "view.TileSize=15"}},
+      {"a Null tile width and file", {{"tilewidth", std::nullopt}, {"levelfile", std::nullopt}},
+       {"ZoomPreference=20", "LevelFile="}},
+      {"undo states", {{"undomax", "3"}}, {"UndoMax=3", "undo slots=4"}},
+      {"undo below one, then no number", {{"undomax", "0"}, {"undomax", "many"}}, {"UndoMax=1", "undo slots=2"}},
+      {"the level's defaults, any slot length", {{"lightraddef", "9"}, {"cannonrate", "250"}, {"len", "5000"}},
+       {"level.LightRadius=9", "level.CannonRate=99", "RecordLength=10101"}},
+      {"light radius outside 3..25", {{"lightraddef", "2"}, {"lightraddef", "26"}}, {"LightRadiusDefault=5"}},
+      {"empty texts", {{"levelspath", ""}, {"graphicspath", " "}, {"levelname", ""}, {"default levelname", "  "},
+                       {"formcaption", ""}},
+       {"LevelsPath=/Levels/", "GraphicsPath=/Graphics/", "level.LevelTitle=Untitled", "DefaultLevelTitle=Untitled",
+        "FormCaption=Brolt Editor"}},
+      {"window size", {{"windoww", "0"}, {"windowh", "wide"}, {"windowstate", "7"}},
+       {"Width=632", "Height=532", "WindowState=0"}},
+      {"a tool outside 0..6 is the brush", {{"tool", "5"}, {"tool", "9"}}, {"CurrentTool=1"}},
+  };
+  for (const auto& c : cases) {
     DefinitionsFixture fixture;
     fixture.AddSettings(c.rows);
     Editor& editor = fixture.Open();
@@ -54,61 +76,21 @@ void RunLoadCases(const std::vector<LoadCase>& cases) {
   }
 }
 
-TEST(LoadPreferences, KeysMatchInAnyCaseAndTheLaterRowWins) {
-  RunLoadCases({
-      {"capitals", {{"WindowX", "40"}, {"SHOWGRID", "-1"}, {"LevelsPath", "/Mine/"}, {"GraphicsPath", "/Pictures/"}},
-       {"Left=40", "ShowGrid=0", "LevelsPath=/Mine/", "GraphicsPath=/Pictures/"}},
-      {"two overwrite rows", {{"overwritetiles", "0"}, {"overwritetiles", "-1"}},
-       {"OverwriteTiles=0", "tools.Overwrite=0"}},
-      {"the later title", {{"default levelname", "Cave"}, {"levelname", "Mine"}},
-       {"DefaultLevelTitle=Cave", "level.LevelTitle=Mine"}},
-      {"a colour after the random scheme", {{"rndbordercolor", "0"}, {"bordercolor", "1,2,3"}},
-       {"RandomBorderColors=1", "BorderColor=1,2,3", "!GridLight=0,0,0"}},
-      {"tile width with letters", {{"tilewidth", "15px"}}, {"ZoomPreference=15", "view.TileSize=15"}},
-      {"undo states", {{"undomax", "3"}}, {"UndoMax=3", "undo.UndoMax=3", "undo slots=4"}},
-      {"the level's defaults", {{"lightraddef", "9"}, {"cannonrate", "12"}},
-       {"level.LightRadius=9", "level.CannonRate=12"}},
-  });
-}
-
-TEST(LoadPreferences, ValuesThatCannotWorkFallBackToWorkingDefaults) {
-  RunLoadCases({
-      {"no rows", {}, {"TileSize=20", "undo.UndoMax=20", "level.LevelTitle=Untitled"}},
-      {"Null values", {{"tilewidth", std::nullopt}, {"levelfile", std::nullopt}, {"showgrid", std::nullopt}},
-       {"ZoomPreference=20", "LevelFile=", "ShowGrid=1"}},
-      {"tile width out of range", {{"tilewidth", "0"}, {"tilewidth", "101"}}, {"TileSize=20"}},
-      {"undo below one", {{"undomax", "0"}}, {"UndoMax=1", "undo.UndoMax=1"}},
-      {"undo not a number", {{"undomax", "many"}}, {"undo.UndoMax=20"}},
-      {"fade-in speed", {{"fadeinspeed", "0"}}, {"FadeInSpeed=1"}},
-      {"fade-in speed not a number", {{"fadeinspeed", "fast"}}, {"FadeInSpeed=15"}},
-      {"minimap width", {{"miniwidth", "-4"}}, {"MiniWidth=150"}},
-      {"empty paths", {{"levelspath", ""}, {"graphicspath", " "}}, {"LevelsPath=/Levels/", "GraphicsPath=/Graphics/"}},
-      {"window size", {{"windoww", "0"}, {"windowh", "wide"}, {"windowstate", "7"}},
-       {"Width=632", "Height=532", "WindowState=0"}},
-      {"light radius outside 3..25", {{"lightraddef", "2"}, {"lightraddef", "26"}}, {"LightRadiusDefault=5"}},
-      {"cannon rate above 99", {{"cannonrate", "250"}}, {"CannonRateDefault=99"}},
-      {"cannon rate below 0", {{"cannonrate", "-3"}}, {"CannonRateDefault=0"}},
-      {"empty titles and caption", {{"levelname", ""}, {"default levelname", "  "}, {"formcaption", ""}},
-       {"level.LevelTitle=Untitled", "DefaultLevelTitle=Untitled", "FormCaption=Brolt Editor"}},
-      {"the first tool", {{"tool", "0"}}, {"CurrentTool=0"}},
-      {"a tool outside 0..6 is the brush", {{"tool", "5"}, {"tool", "9"}}, {"CurrentTool=1"}},
-      {"a switch that is a word", {{"showgrid", "True"}}, {"ShowGrid=1"}},
-      {"any slot length", {{"len", "5000"}}, {"RecordLength=10101"}},
-  });
-}
-
-TEST(SavePreferences, WritesOnlyExactKeysAndSwitchesReadBackUnchanged) {
+// The normal placement of a maximised window is kept for when it is restored; keys are written only
+// as spelt, and the inverted switches read back as they were.
+TEST(SavePreferences, WritesOnlyExactKeysKeepsAMaximisedWindowsPlacementAndSwitchesReadBackUnchanged) {
   DefinitionsFixture fixture;
   fixture.AddSettings({{"showgrid", "-1"}, {"mutemusic", "0"}, {"centerwindow", "-1"}, {"overwritetiles", "0"},
-                       {"rndbordercolor", "-1"}, {"useprimaryfortilecounter", "0"}, {"WindowX", "40"},
-                       {"lightdef", "x"}, {"formcaption", "Mine"}, {"tilewidth", "25"}});
+                       {"rndbordercolor", "-1"}, {"useprimaryfortilecounter", "0"}, {"Tilewidth", "40"},
+                       {"lightdef", "x"}, {"formcaption", "Mine"}, {"windowx", "10"}, {"windowstate", "0"}});
   Editor& editor = fixture.Open();
   LoadPreferences(editor);
   editor.prefs.ShowGrid = !editor.prefs.ShowGrid;
   editor.prefs.MuteMusic = !editor.prefs.MuteMusic;
-  editor.prefs.Window.Left = 99;
+  editor.prefs.ZoomPreference = 30;
+  editor.prefs.Window = {1, 2, 800, 700, 2};
   SavePreferences(editor);
-  EXPECT_EQ(fixture.SettingValues(), (Values{"0", "-1", "-1", "0", "-1", "0", "40", "", "Mine", "25"}));
+  EXPECT_EQ(fixture.SettingValues(), (Values{"0", "-1", "-1", "0", "-1", "0", "40", "", "Mine", "10", "2"}));
 
   Editor reread;
   reread.AppPath = fixture.folder.path();
@@ -118,20 +100,6 @@ TEST(SavePreferences, WritesOnlyExactKeysAndSwitchesReadBackUnchanged) {
   EXPECT_EQ((std::array{p.ShowGrid, p.MuteMusic, p.CenterWindow, p.OverwriteTiles, p.RandomBorderColors,
                         p.UsePrimaryForCounter}),
             (std::array{true, false, false, true, false, true}));
-}
-
-TEST(SavePreferences, ThePlacementIsKeptWhileTheWindowIsMaximised) {
-  for (const auto& [state, expected] :
-       {std::pair{0, Values{"1", "2", "800", "700", "0"}}, std::pair{2, Values{"10", "20", "700", "600", "2"}}}) {
-    DefinitionsFixture fixture;
-    fixture.AddSettings(
-        {{"windowx", "10"}, {"windowy", "20"}, {"windoww", "700"}, {"windowh", "600"}, {"windowstate", "0"}});
-    Editor& editor = fixture.Open();
-    LoadPreferences(editor);
-    editor.prefs.Window = {1, 2, 800, 700, state};
-    SavePreferences(editor);
-    EXPECT_EQ(fixture.SettingValues(), expected) << state;
-  }
 }
 
 }  // namespace
