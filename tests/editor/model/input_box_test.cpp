@@ -9,10 +9,10 @@
 namespace brolt::editor {
 namespace {
 
-TEST(ParseInputDefault, CutsTheModePrefixesInAnyCaseInTheirOrder) {
+// The prefixes in any letter case, and what each mode makes of plain typing, pasting and the
+// caller's limit, are checked through the box itself in input_box_window_test.cpp.
+TEST(ParseInputDefault, CutsTheModePrefixesInTheirOrder) {
   const std::tuple<std::string, InputMode, std::string> cases[] = {
-      {"[num]12", InputMode::Numeric, "12"},        {"[file]", InputMode::FileName, ""},
-      {"[Proper]my level", InputMode::Proper, "my level"},
       {"[PROPER][NUM]7", InputMode::Numeric, "7"},  // the later test sees the shortened text
       {"[NUM][PROPER]7", InputMode::Numeric, "[PROPER]7"}, {"plain [NUM]", InputMode::Free, "plain [NUM]"}};
   for (const auto& [text, mode, rest] : cases) {
@@ -42,49 +42,60 @@ InputBoxText Type(const InputKeyRules& rules, InputBoxText box, const std::strin
 InputBoxText AtEnd(const std::string& text) { return {text, static_cast<int>(text.size()), 0}; }
 InputBoxText AllSelected(const std::string& text) { return {text, 0, static_cast<int>(text.size())}; }
 
-TEST(FilterInputKey, EachModeTurnsTypingIntoItsText) {
+TEST(FilterInputKey, FileNamesTakeWhatAFileCanBeCalledWithinTheirLengthsAndTheCallersLimitHoldsTypingOnly) {
   const InputKeyRules file{InputMode::FileName};
   const InputKeyRules developerFile{InputMode::FileName, 0, true};
   const std::string long35 = std::string(31, 'x') + ".lvl";
   const std::string long36 = std::string(32, 'x') + ".lvl";
-  // The title and number filters themselves are checked key by key in key_filters_test.cpp.
   const struct {
     const char* name;
     InputKeyRules rules;
     InputBoxText start;
     std::string keys, expected;
   } cases[] = {
-      {"free mode takes everything", {}, AtEnd(""), "a/b.-", "a/b.-"},
-      {"proper: words capitalised", {InputMode::Proper}, AtEnd("my level"), " x", "my level X"},
-      {"num: digits only", {InputMode::Numeric}, AtEnd("12"), "3-4. 5\b", "1234"},
-      {"file: extension added", file, AtEnd(""), "ab", "Ab.lvl"},
-      {"file: separators and reserved characters refused", file, AtEnd(""), "a/<>:\"\\|?*\tb", "Ab.lvl"},
-      {"file: a lone dot refused", file, AtEnd(""), ".", ""},
-      {"file: dots after a letter pass", file, AtEnd(""), "a.b", "A.b.lvl"},
-      {"file: selection replaced", file, AllSelected("Old.lvl"), "c", "C.lvl"},
-      {"file: backspace over a selection", file, AllSelected("Old.lvl"), "\b", ""},
-      {"file: extension added to a bare default", file, {"abc", 1, 0}, "x", "abcx.lvl"},
-      {"file: 35 characters take one more", file, {long35, 31, 0}, "y", long35.substr(0, 31) + "y.lvl"},
-      {"file: beyond 35 refused", file, {long36, 32, 0}, "y", long36},
-      {"file: beyond 35 backspace passes", file, {long36, 32, 0}, "\b", std::string(31, 'x') + ".lvl"},
-      {"file: beyond 35 a selection is replaced", file, AllSelected(long36), "y", "Y.lvl"},
-      {"developer: no extension", developerFile, AtEnd(""), "ab.clvl", "Ab.clvl"},
+      {"separators and reserved characters refused", file, AtEnd(""), "a/<>:\"\\|?*\tb", "Ab.lvl"},
+      {"a lone dot refused", file, AtEnd(""), ".", ""},
+      {"dots after a letter pass", file, AtEnd(""), "a.b", "A.b.lvl"},
+      {"selection replaced", file, AllSelected("Old.lvl"), "c", "C.lvl"},
+      {"backspace over a selection", file, AllSelected("Old.lvl"), "\b", ""},
+      {"extension added to a bare default", file, {"abc", 1, 0}, "x", "abcx.lvl"},
+      {"35 characters take one more", file, {long35, 31, 0}, "y", long35.substr(0, 31) + "y.lvl"},
+      {"beyond 35 refused", file, {long36, 32, 0}, "y", long36},
+      {"beyond 35 backspace passes", file, {long36, 32, 0}, "\b", std::string(31, 'x') + ".lvl"},
+      {"beyond 35 a selection is replaced", file, AllSelected(long36), "y", "Y.lvl"},
+      {"the mode's own text passes the caller's limit, typing does not", {InputMode::FileName, 3}, AtEnd(""), "mb",
+       "M.lvl"},
       {"developer: beyond 30 refused", developerFile, AtEnd(std::string(31, 'x')), "y", std::string(31, 'x')},
       {"developer: a lone dot refused", developerFile, AtEnd(""), "..", ""},
-      {"max length holds typing", {InputMode::Free, 3}, AtEnd("ab"), "cd", "abc"},
-      {"max length: a selection may be typed over", {InputMode::Numeric, 2}, AllSelected("12"), "9", "9"},
+      {"a selection may be typed over at the caller's limit", {InputMode::Numeric, 2}, AllSelected("12"), "9", "9"},
   };
   for (const auto& c : cases) EXPECT_EQ(Type(c.rules, c.start, c.keys).text, c.expected) << c.name;
 }
 
-TEST(FilterInputKey, FileModePutsTheCaretBeforeTheExtensionAndIsNotHeldToTheCallersLimit) {
-  const InputKeyRules rules{InputMode::FileName, 3};
-  const InputKeyResult first = FilterInputKey(rules, 'm', AtEnd(""));
-  ASSERT_TRUE(first.text.has_value());
-  EXPECT_EQ(*first.text, "M.lvl");
-  EXPECT_EQ(first.caret, 1);
-  EXPECT_EQ(first.key, 0);
-  EXPECT_EQ(FilterInputKey(rules, 'b', {"M.lvl", 1, 0}).key, 0) << "typing is held to the limit";
+TEST(KeyFilters, TitlesCapitaliseTheFirstLetterOfEachWordOnly) {
+  struct Case {
+    std::string text;
+    int selStart, selLength, typed, expected;
+  };
+  const Case cases[] = {
+      {"level", 0, 0, 'x', 'X'},      // caret at the start
+      {"my level", 8, 0, 'x', 'x'},   // after a letter
+      {"my level ", 9, 0, 'x', 'X'},  // after a space
+      {"my level", 3, 2, 'x', 'x'},   // part of the text selected
+      {"a ", 2, 0, 0xE9, 0xC9},       // Latin-1 small e acute
+      {"a ", 2, 0, 0xF7, 0xF7},       // the division sign has no capital
+      {"a ", 2, 0, '7', '7'},         // no key is refused
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(FilterTitleKey(c.typed, c.text, c.selStart, c.selLength), c.expected) << c.text << " " << c.selStart;
+  }
+}
+
+TEST(KeyFilters, NumbersTakeDigitsAndBackspaceOnly) {
+  for (int key = 0; key < 256; ++key) {
+    const bool passes = key == kBackspaceKey || (key >= '0' && key <= '9');
+    EXPECT_EQ(FilterNumericKey(key), passes ? key : 0) << key;
+  }
 }
 
 }  // namespace

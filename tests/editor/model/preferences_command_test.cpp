@@ -2,75 +2,42 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <optional>
 
 #include "editor/model/definitions_editor.h"
-#include "editor/model/key_filters.h"
 #include "editor/support/levels_folder_editor.h"
 #include "editor/support/scripted_dialogs.h"
 
 namespace brolt::editor {
 namespace {
 
-// Plays the dialog: it hands back the form it was filled with as `edit` changes it (no edit is Cancel). The main
-// window's state is the real window's test.
-class PreferencesCommandTest : public ::testing::Test, public PreferencesView {
- protected:
-  PreferencesCommandTest() {
-    editor_.ui.dialogs = &dialogs_;
-    editor_.prefs.BorderColor = "90,120,200";
-    editor_.prefs.GridLight = "15,45,125";
-    editor_.prefs.GridDark = "0,0,35";
-    editor_.prefs.CannonRateDefault = 4;
+// Answers OK with the numbers typed as below. What the dialog shows and how OK reaches the main
+// window is checked on the real dialog in preferences_window_test.cpp.
+class TypingDialog : public PreferencesView {
+ public:
+  PreferencesForm shown;
+  void FillPreferences(const PreferencesForm& form) override { shown = form; }
+  bool RunPreferences() override { return true; }
+  PreferencesForm ReadPreferences() const override {
+    PreferencesForm form = shown;
+    std::tie(form.FadeInSpeed, form.LightRadiusDefault, form.CannonRateDefault) = std::tuple("", "20", "2.5");
+    return form;
   }
-  void FillPreferences(const PreferencesForm& form) override { shown_ = returned_ = form; }
-  bool RunPreferences() override {
-    if (edit_) edit_(returned_);
-    return static_cast<bool>(edit_);
-  }
-  PreferencesForm ReadPreferences() const override { return returned_; }
-
-  testing::ScriptedDialogs dialogs_;
-  Editor editor_;
-  PreferencesForm shown_, returned_;
-  std::function<void(PreferencesForm&)> edit_;
 };
 
-TEST_F(PreferencesCommandTest, ShowsThePreferencesAndOkAppliesEveryNumberThatConverts) {
-  editor_.prefs.MuteMusic = true;
-  edit_ = [](PreferencesForm& form) {
-    form.BorderColor = "200,100,050";
-    form.FadeInSpeed = "";
-    form.LightRadiusDefault = "20";
-    form.CannonRateDefault = "2.5";
-    form.MuteMusic = false;
-    form.CenterWindow = true;
-    form.MaximizeEditor = false;
-    form.RandomColors = true;
-  };
-  ShowPreferences(editor_, *this);
-  const PreferencesForm& form = shown_;
-  EXPECT_EQ((std::array{form.BorderColor, form.GridLight, form.GridDark, form.LightRadiusDefault, form.FadeInSpeed,
-                        form.CannonRateDefault}),
-            (std::array<std::string, 6>{"90,120,200", "15,45,125", "0,0,35", "5", "15", "4"}));
-  EXPECT_EQ((std::array{form.MuteMusic, form.RandomColors}), (std::array{true, false}));
-
-  const Preferences& prefs = editor_.prefs;
-  EXPECT_EQ(prefs.BorderColor, "200,100,050");
+TEST(ShowPreferences, ABlackBorderOpensAsRandomColoursAndOkKeepsTheNumbersThatDoNotConvert) {
+  testing::ScriptedDialogs dialogs;
+  Editor editor;
+  editor.ui.dialogs = &dialogs;
+  editor.prefs.BorderColor = "0,0,0";  // how older versions stored random colours
+  editor.prefs.FadeInSpeed = 7;
+  TypingDialog dialog;
+  ShowPreferences(editor, dialog);
+  EXPECT_TRUE(dialog.shown.RandomColors);
+  EXPECT_TRUE(editor.prefs.RandomBorderColors);
+  const Preferences& prefs = editor.prefs;
   EXPECT_EQ((std::array<int, 3>{prefs.FadeInSpeed, prefs.LightRadiusDefault, prefs.CannonRateDefault}),
-            (std::array{15, 20, 2}));
-  EXPECT_EQ((std::array{prefs.MuteMusic, prefs.CenterWindow, prefs.RandomBorderColors}),
-            (std::array{false, true, true}));
-  EXPECT_EQ(prefs.Window.WindowState, 0);
-}
-
-TEST_F(PreferencesCommandTest, ABlackBorderOpensWithTheRandomBoxTickedAndOkTurnsRandomColoursOn) {
-  editor_.prefs.BorderColor = "0,0,0";
-  edit_ = [](PreferencesForm&) {};
-  ShowPreferences(editor_, *this);
-  EXPECT_TRUE(shown_.RandomColors);
-  EXPECT_TRUE(editor_.prefs.RandomBorderColors);
+            (std::array{7, 20, 2}));
 }
 
 TEST(PreferencesTexts, GridColoursFollowTheBorderDownToBlack) {
@@ -81,9 +48,9 @@ TEST(PreferencesTexts, GridColoursFollowTheBorderDownToBlack) {
   }
 }
 
+// Letters and the upper limit are checked as typed into the dialog in preferences_window_test.cpp.
 TEST(PreferencesTexts, TheCannonRateKeepsItsLeadingNumberWithinZeroTo99) {
-  for (const auto& [typed, kept] : {std::pair{"abc", "0"}, std::pair{"150", "99"}, std::pair{"-5", "0"},
-                                    std::pair{"12abc", "12"}, std::pair{"2.5", "2.5"}, std::pair{"", "0"}}) {
+  for (const auto& [typed, kept] : {std::pair{"12abc", "12"}, std::pair{"2.5", "2.5"}, std::pair{"-5", "0"}}) {
     EXPECT_EQ(ClampCannonRateText(typed), kept) << typed;
   }
 }
@@ -94,36 +61,6 @@ TEST(PreferencesTexts, NumbersAreWholeTextsRoundingHalvesToEven) {
                                     Case{"abc", std::nullopt}, Case{"12abc", std::nullopt},
                                     Case{"40000", std::nullopt}}) {
     EXPECT_EQ(TextToInteger(text), value) << text;
-  }
-}
-
-TEST(KeyFilters, TitlesAndFileNamesCapitaliseTheFirstLetterOfEachWordOnly) {
-  struct Case {
-    std::string text;
-    int selStart, selLength, typed, expected;
-  };
-  const Case cases[] = {
-      {"", 0, 0, 'm', 'M'},           // empty title
-      {"level", 0, 0, 'x', 'X'},      // caret at the start
-      {"level", 0, 5, 'x', 'X'},      // whole title selected
-      {"my level", 8, 0, 'x', 'x'},   // after a letter
-      {"my level ", 9, 0, 'x', 'X'},  // after a space
-      {"half-", 5, 0, 'w', 'W'},      // after a hyphen
-      {"my level", 3, 2, 'x', 'x'},   // part of the text selected
-      {"a ", 2, 0, 0xE9, 0xC9},       // Latin-1 small e acute
-      {"a ", 2, 0, 0xF7, 0xF7},       // the division sign has no capital
-      {"a ", 2, 0, '7', '7'},         // no key is refused
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(FilterTitleKey(c.typed, c.text, c.selStart, c.selLength), c.expected) << c.text << " " << c.selStart;
-    EXPECT_EQ(FilterFileNameKey(c.typed, c.text, c.selStart, c.selLength), c.expected) << c.text << " " << c.selStart;
-  }
-}
-
-TEST(KeyFilters, NumbersTakeDigitsAndBackspaceOnly) {
-  for (int key = 0; key < 256; ++key) {
-    const bool passes = key == kBackspaceKey || (key >= '0' && key <= '9');
-    EXPECT_EQ(FilterNumericKey(key), passes ? key : 0) << key;
   }
 }
 
