@@ -48,30 +48,19 @@ TEST(RandomBorderColor, EveryDrawFollowsTheSchemeRules) {
   EXPECT_GT(lifted, 1900);  // only ties for the strongest stay unlifted
 }
 
-// Clicks beside the triangle are checked to land on its pixels in color_picker_window_test.cpp.
-TEST(ColorPickerGeometry, TrianglePicksStayOnTheTriangle) {
-  for (const auto& [x, y, snapped] : {
-           std::tuple{0.0, 0.0, PickPoint{64, 2}},         // the corner acts as (2, 2), then snaps onto the apex's row
-           std::tuple{500.0, 500.0, PickPoint{126, 126}},  // beyond the picture: its last row's right end
-           std::tuple{64.4, 60.6, PickPoint{64, 61}},      // the pointer is rounded to a pixel
+// Clicks on and beside the triangle and the bars are checked to land on their pixels in
+// color_picker_window_test.cpp; these are the picks a drag past the pictures makes, and the ends.
+TEST(ColorPickerGeometry, PicksStayOnTheTriangleAndInsideTheBarsAndOnlyTheShaderJumpsToItsEnd) {
+  EXPECT_EQ(SnapToColorTriangle(500, 500, 128, 127), (PickPoint{126, 126}));  // its last row's right end
+  EXPECT_EQ(SnapToColorTriangle(64.4, 60.6, 128, 127), (PickPoint{64, 61}));  // the pointer is rounded to a pixel
+  for (const auto& [x, y, shader, saturation] : {
+           std::tuple{0, 0, PickPoint{1, 1}, PickPoint{1, 1}},
+           std::tuple{12, 36, PickPoint{12, 36}, PickPoint{12, 36}},
+           std::tuple{13, 37, PickPoint{14, 38}, PickPoint{13, 37}},  // three before the edge: the shader's last pixel
+           std::tuple{40, 90, PickPoint{14, 38}, PickPoint{13, 38}},
        }) {
-    EXPECT_EQ(SnapToColorTriangle(x, y, 128, 127), snapped) << x << "," << y;
-  }
-}
-
-TEST(ColorPickerGeometry, BarPicksStayInsideTheirBarsAndSaturationFallsFromTheTop) {
-  struct Case {
-    int x, y;
-    PickPoint shader, saturation;
-  };
-  for (const Case& c : {
-           Case{0, 0, {1, 1}, {1, 1}},
-           Case{12, 36, {12, 36}, {12, 36}},
-           Case{13, 37, {14, 38}, {13, 37}},  // the shader jumps to its last pixel three before the edge
-           Case{40, 90, {14, 38}, {13, 38}},
-       }) {
-    EXPECT_EQ(ClampShaderPick(c.x, c.y, 15, 39), c.shader) << c.x << "," << c.y;
-    EXPECT_EQ(ClampSaturationPick(c.x, c.y, 14, 39), c.saturation) << c.x << "," << c.y;
+    EXPECT_EQ(ClampShaderPick(x, y, 15, 39), shader) << x << "," << y;
+    EXPECT_EQ(ClampSaturationPick(x, y, 14, 39), saturation) << x << "," << y;
   }
   for (const auto& [y, level] : {std::pair{0.0, 255}, std::pair{39 / 4.0, 191}, std::pair{39.0, 0}}) {
     EXPECT_EQ(SaturationAtHeight(y, 39), level) << y;

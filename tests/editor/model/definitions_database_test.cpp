@@ -31,24 +31,22 @@ std::string DatabaseErrorOf(const std::function<void()>& call) {
 
 // The right code under the right key turns developer mode on in editor_startup_test.cpp.
 TEST(ReadDeveloperSwitch, OnlyTheExactKeyAndCodeDecideAndTheLastSuchRowStands) {
-  const struct {
-    std::vector<std::pair<std::string, std::optional<std::string>>> rows;
-    std::vector<bool> shown;
-  } cases[] = {
+  using Rows = std::vector<std::pair<std::string, std::optional<std::string>>>;
+  const std::pair<Rows, std::vector<bool>> cases[] = {  // the rows, and the developer items shown or hidden
       {{{"brenwick", "ZQ"}}, {false}},
       {{{"Brenwick", "zq"}}, {}},
       {{{"brenwick", std::nullopt}}, {false}},
       {{{"brenwick", "zq"}, {"gamespeed", "6"}, {"brenwick", "no"}}, {true, false}},
   };
-  for (const auto& c : cases) {
+  for (const auto& [rows, shown] : cases) {
     DefinitionsFixture fixture;
-    fixture.AddRows("KARVEL", c.rows);
+    fixture.AddRows("KARVEL", rows);
     RecordingWindow window;
     Editor& editor = fixture.Open();
     editor.ui.window = &window;
     ReadDeveloperSwitch(editor);
-    EXPECT_FALSE(editor.DeveloperMode) << c.rows[0].first;
-    EXPECT_EQ(window.developerItems, c.shown) << c.rows[0].first;
+    EXPECT_FALSE(editor.DeveloperMode) << rows[0].first;
+    EXPECT_EQ(window.developerItems, shown) << rows[0].first;
   }
 }
 

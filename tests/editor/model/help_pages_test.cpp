@@ -79,15 +79,13 @@ TEST_F(HelpPagesTest, HiddenTopicsOpenByKeyOrLinkALinkOnlyOnANewPressAndABrokenO
 
 TEST(HelpLinkAt, FindsTheLinkAroundTheCaretOnly) {
   const std::string page = "See <Brush> and <zoom>.";
-  const struct {
-    int caret;
-    int start, length;  // 0, 0: no link
-    std::string header;
-  } cases[] = {{4, 0, 0, ""} /* before the "<" */, {5, 4, 7, "Brush"}, {10, 4, 7, "Brush"},
-               {11, 0, 0, ""} /* after the ">" */, {14, 0, 0, ""},     {19, 16, 6, "zoom"}, {99, 0, 0, ""}};
-  for (const auto& c : cases) {
-    const HelpLinkSpan link = HelpLinkAt(page, c.caret).value_or(HelpLinkSpan{});
-    EXPECT_EQ(std::tuple(link.start, link.length, link.header), std::tuple(c.start, c.length, c.header)) << c.caret;
+  const auto selected = [&](int caret) {  // the characters the link selects, and the header it names
+    const std::optional<HelpLinkSpan> link = HelpLinkAt(page, caret);
+    return link ? page.substr(link->start, link->length) + " " + link->header : "";
+  };
+  for (const auto& [caret, link] : {std::pair{4, ""} /* before the "<" */, {5, "<Brush> Brush"}, {10, "<Brush> Brush"},
+                                    {11, ""} /* after the ">" */, {14, ""}, {19, "<zoom> zoom"}, {99, ""}}) {
+    EXPECT_EQ(selected(caret), link) << caret;
   }
   EXPECT_FALSE(HelpLinkAt("unclosed <link", 12).has_value());
 }

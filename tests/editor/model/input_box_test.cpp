@@ -72,22 +72,18 @@ TEST(FilterInputKey, FileNamesTakeWhatAFileCanBeCalledWithinTheirLengthsAndTheCa
   for (const auto& c : cases) EXPECT_EQ(Type(c.rules, c.start, c.keys).text, c.expected) << c.name;
 }
 
+// The start of the text and the letter after a hyphen are checked through the box itself.
 TEST(KeyFilters, TitlesCapitaliseTheFirstLetterOfEachWordOnly) {
-  struct Case {
-    std::string text;
-    int selStart, selLength, typed, expected;
-  };
-  const Case cases[] = {
-      {"level", 0, 0, 'x', 'X'},      // caret at the start
-      {"my level", 8, 0, 'x', 'x'},   // after a letter
-      {"my level ", 9, 0, 'x', 'X'},  // after a space
-      {"my level", 3, 2, 'x', 'x'},   // part of the text selected
-      {"a ", 2, 0, 0xE9, 0xC9},       // Latin-1 small e acute
-      {"a ", 2, 0, 0xF7, 0xF7},       // the division sign has no capital
-      {"a ", 2, 0, '7', '7'},         // no key is refused
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(FilterTitleKey(c.typed, c.text, c.selStart, c.selLength), c.expected) << c.text << " " << c.selStart;
+  using Case = std::tuple<std::string, int, int, int, int>;  // text, selection start and length, typed, passed
+  for (const auto& [text, start, length, typed, passed] : {
+           Case{"my level", 8, 0, 'x', 'x'},   // after a letter
+           Case{"my level ", 9, 0, 'x', 'X'},  // after a space
+           Case{"my level", 3, 2, 'x', 'x'},   // part of the text selected
+           Case{"a ", 2, 0, 0xE9, 0xC9},       // Latin-1 small e acute
+           Case{"a ", 2, 0, 0xF7, 0xF7},       // the division sign has no capital
+           Case{"a ", 2, 0, '7', '7'},         // no key is refused
+       }) {
+    EXPECT_EQ(FilterTitleKey(typed, text, start, length), passed) << text << " " << start;
   }
 }
 

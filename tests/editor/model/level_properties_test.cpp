@@ -30,17 +30,21 @@ class FakeLevelDialog : public LevelPropertiesView {
 };
 
 TEST(ShowLevelProperties, ShowsColoursPlainABlackFirstOneAsRandomAndOkMarksTheLevelUnsavedWithoutAnUndoStep) {
+  const Colours kept{" 20,005,9", "200,200,200", "173,255,173", "181,207,231"};
   const struct {
-    std::string first, shown;
-    bool ok, random;
+    std::string first, shown;  // shown "": no dialog
+    bool pasteMode, ok, random;
     Colours after;
-  } cases[] = {{"255, 255,255", "255,255,255", true, false, kDefaultColours},
-               {"000,0,0", "0,0,0", true, true, kBlack},
-               {" 20,005,9", "20,5,9", false, false, {" 20,005,9", "200,200,200", "173,255,173", "181,207,231"}}};
+  } cases[] = {{"255, 255,255", "255,255,255", false, true, false, kDefaultColours},
+               {"000,0,0", "0,0,0", false, true, true, kBlack},
+               {" 20,005,9", "20,5,9", false, false, false, kept},
+               {" 20,005,9", "", true, true, false, kept}};  // the designer stays in paste mode
   for (const auto& c : cases) {
     testing::ScriptedDialogs dialogs;
+    dialogs.buttonAnswers = {2};
     Editor editor;
     editor.ui.dialogs = &dialogs;
+    editor.clipboard.PasteMode = c.pasteMode;
     LevelState& level = editor.level;
     level.LevelColor = kDefaultColours;
     level.LevelColor[0] = c.first;
@@ -50,25 +54,15 @@ TEST(ShowLevelProperties, ShowsColoursPlainABlackFirstOneAsRandomAndOkMarksTheLe
     FakeLevelDialog dialog;
     dialog.ok = c.ok;
     ShowLevelProperties(editor, dialog);
-    EXPECT_EQ(std::pair(dialog.shown->Colors[0], dialog.shown->RandomColors), std::pair(c.shown, c.random)) << c.first;
+    EXPECT_EQ(std::pair(dialog.shown ? dialog.shown->Colors[0] : "", dialog.shown && dialog.shown->RandomColors),
+              std::pair(c.shown, c.random)) << c.first;
+    const bool taken = c.ok && !c.pasteMode;
     EXPECT_EQ(level.LevelColor, c.after) << c.first;
     EXPECT_EQ((Numbers{level.TimeLimit, level.UnidAward, level.CannonRate, level.LightRadius}),
-              (c.ok ? Numbers{999, 99, 0, 25} : Numbers{120, 5, 3, 7})) << c.first;
-    EXPECT_EQ(level.LevelSaved, !c.ok) << c.first;
+              (taken ? Numbers{999, 99, 0, 25} : Numbers{120, 5, 3, 7})) << c.first;
+    EXPECT_EQ(level.LevelSaved, !taken) << c.first;
     EXPECT_EQ(editor.undo.Newest, newestBefore) << c.first;
   }
-}
-
-TEST(ShowLevelProperties, DecliningToLeavePasteModeShowsNoDialog) {
-  testing::ScriptedDialogs dialogs;
-  Editor editor;
-  editor.ui.dialogs = &dialogs;
-  editor.clipboard.PasteMode = true;
-  dialogs.buttonAnswers = {2};
-  FakeLevelDialog dialog;
-  ShowLevelProperties(editor, dialog);
-  EXPECT_FALSE(dialog.shown);
-  EXPECT_EQ(dialogs.LastMessage(), "This action will exit paste mode.");
 }
 
 TEST(TimeLimitTextTest, SpellsMinutesAndSecondsOrNoLimit) {

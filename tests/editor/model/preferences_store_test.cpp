@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <sstream>
 
+#include "editor/model/definitions_editor.h"
+#include "editor/model/preferences_command.h"
 #include "editor/support/definitions_fixture.h"
+#include "editor/support/levels_folder_editor.h"
+#include "editor/support/scripted_dialogs.h"
 
 namespace brolt::editor {
 namespace {
@@ -22,9 +27,8 @@ std::string Loaded(const Editor& e) {
       << ";level.LevelTitle=" << e.level.LevelTitle << ";FormCaption=" << p.FormCaption
       << ";RandomBorderColors=" << p.RandomBorderColors << ";BorderColor=" << p.BorderColor
       << ";GridLight=" << p.GridLight << ";ZoomPreference=" << p.ZoomPreference << ";view.TileSize=" << e.view.TileSize
-      << ";LevelsPath=" << p.LevelsPath << ";GraphicsPath=" << p.GraphicsPath << ";LevelFile=" << p.LevelFile
-      << ";UndoMax=" << p.UndoMax << ";undo slots=" << e.undo.UndoBuffer.size() << ";LightRadiusDefault="
-      << p.LightRadiusDefault << ";level.LightRadius=" << e.level.LightRadius << ";level.CannonRate="
+      << ";LevelsPath=" << p.LevelsPath << ";GraphicsPath=" << p.GraphicsPath
+      << ";UndoMax=" << p.UndoMax << ";undo slots=" << e.undo.UndoBuffer.size() << ";level.LightRadius=" << e.level.LightRadius << ";level.CannonRate="
       << e.level.CannonRate << ";CurrentTool=" << p.CurrentTool << ";RecordLength=" << p.RecordLength << ";";
   return out.str();
 }
@@ -46,13 +50,10 @@ TEST(LoadPreferences, KeysMatchInAnyCaseTheLaterRowWinsAndValuesThatCannotWorkAr
        {"RandomBorderColors=1", "BorderColor=1,2,3", "!GridLight=0,0,0"}},
       {"tile width with letters, then out of range", {{"tilewidth", "15px"}, {"tilewidth", "0"}, {"tilewidth", "101"}},
        {"ZoomPreference=15", "view.TileSize=15"}},
-      {"a Null tile width and file", {{"tilewidth", std::nullopt}, {"levelfile", std::nullopt}},
-       {"ZoomPreference=20", "LevelFile="}},
       {"undo states", {{"undomax", "3"}}, {"UndoMax=3", "undo slots=4"}},
       {"undo below one, then no number", {{"undomax", "0"}, {"undomax", "many"}}, {"UndoMax=1", "undo slots=2"}},
       {"the level's defaults, any slot length", {{"lightraddef", "9"}, {"cannonrate", "250"}, {"len", "5000"}},
        {"level.LightRadius=9", "level.CannonRate=99", "RecordLength=10101"}},
-      {"light radius outside 3..25", {{"lightraddef", "2"}, {"lightraddef", "26"}}, {"LightRadiusDefault=5"}},
       {"empty texts", {{"levelspath", ""}, {"graphicspath", " "}, {"levelname", ""}, {"default levelname", "  "},
                        {"formcaption", ""}},
        {"LevelsPath=/Levels/", "GraphicsPath=/Graphics/", "level.LevelTitle=Untitled", "DefaultLevelTitle=Untitled",
@@ -100,6 +101,73 @@ TEST(SavePreferences, WritesOnlyExactKeysKeepsAMaximisedWindowsPlacementAndSwitc
   EXPECT_EQ((std::array{p.ShowGrid, p.MuteMusic, p.CenterWindow, p.OverwriteTiles, p.RandomBorderColors,
                         p.UsePrimaryForCounter}),
             (std::array{true, false, false, true, false, true}));
+}
+
+// Answers OK with the numbers typed as below. What the dialog shows and how OK reaches the main
+// window is checked on the real dialog in preferences_window_test.cpp.
+class TypingDialog : public PreferencesView {
+ public:
+  PreferencesForm shown;
+  void FillPreferences(const PreferencesForm& form) override { shown = form; }
+  bool RunPreferences() override { return true; }
+  PreferencesForm ReadPreferences() const override {
+    PreferencesForm form = shown;
+    std::tie(form.FadeInSpeed, form.LightRadiusDefault, form.CannonRateDefault) = std::tuple("", "20", "2.5");
+    return form;
+  }
+};
+
+TEST(ShowPreferences, ABlackBorderOpensAsRandomColoursAndOkKeepsTheNumbersThatDoNotConvert) {
+  testing::ScriptedDialogs dialogs;
+  Editor editor;
+  editor.ui.dialogs = &dialogs;
+  editor.prefs.BorderColor = "0,0,0";  // how older versions stored random colours
+  editor.prefs.FadeInSpeed = 7;
+  TypingDialog dialog;
+  ShowPreferences(editor, dialog);
+  EXPECT_TRUE(dialog.shown.RandomColors);
+  EXPECT_TRUE(editor.prefs.RandomBorderColors);
+  const Preferences& prefs = editor.prefs;
+  EXPECT_EQ((std::array<int, 3>{prefs.FadeInSpeed, prefs.LightRadiusDefault, prefs.CannonRateDefault}),
+            (std::array{7, 20, 2}));
+}
+
+TEST(PreferencesTexts, GridColoursFollowTheBorderDownToBlack) {
+  for (const auto& [border, light, dark] :
+       {std::array{"200,100,50", "125,25,0", "35,0,0"}, std::array{"0,0,0", "0,0,0", "0,0,0"},
+        std::array{"255,255,255", "180,180,180", "90,90,90"}}) {
+    EXPECT_EQ(GridColorsForBorder(border), (std::array<std::string, 2>{light, dark})) << border;
+  }
+}
+
+// Letters and the upper limit are checked as typed into the dialog in preferences_window_test.cpp.
+TEST(PreferencesTexts, TheCannonRateKeepsItsLeadingNumberWithinZeroTo99) {
+  for (const auto& [typed, kept] : {std::pair{"12abc", "12"}, std::pair{"2.5", "2.5"}, std::pair{"-5", "0"}}) {
+    EXPECT_EQ(ClampCannonRateText(typed), kept) << typed;
+  }
+}
+
+TEST(PreferencesTexts, NumbersAreWholeTextsRoundingHalvesToEven) {
+  using Case = std::pair<const char*, std::optional<std::int16_t>>;
+  for (const auto& [text, value] : {Case{"2.5", 2}, Case{"3.5", 4}, Case{" 7 ", 7}, Case{"", std::nullopt},
+                                    Case{"abc", std::nullopt}, Case{"12abc", std::nullopt},
+                                    Case{"40000", std::nullopt}}) {
+    EXPECT_EQ(TextToInteger(text), value) << text;
+  }
+}
+
+TEST(EditDefinitions, StartsTabwrightOnTheOpenDatabaseAndReportsAFailedStart) {
+  testing::LevelsFolderEditor t;
+  EditDefinitions(t.editor);
+  ASSERT_EQ(t.launcher.starts.size(), 1U);
+  EXPECT_EQ(t.launcher.starts[0].program, "tabwright");  // found on the PATH
+  EXPECT_EQ(t.launcher.starts[0].arguments, std::vector<std::string>{(t.folder.path() / "Define.qdm").string()});
+
+  WriteCollection(t.folder.path() / "tabwright", {"x"});
+  t.launcher.failure = "No such program";
+  EditDefinitions(t.editor);
+  EXPECT_EQ(t.launcher.starts[1].program, t.folder.path() / "tabwright");
+  EXPECT_EQ(t.dialogs.LastMessage(), "ERROR:  No such program. Cannot start the definitions editor tabwright.");
 }
 
 }  // namespace
