@@ -21,25 +21,13 @@ TEST(ParseInputDefault, CutsTheModePrefixesInTheirOrder) {
   }
 }
 
-// Types characters into a box as the input line does: with the caret at the end and nothing
-// selected, unless the box says otherwise for the first key.
-InputBoxText Type(const InputKeyRules& rules, InputBoxText box, const std::string& keys) {
-  for (char typed : keys) {
-    const int key = typed == '\b' ? kBackspaceKey : static_cast<unsigned char>(typed);
-    const InputKeyResult result = FilterInputKey(rules, key, box);
-    if (result.text) box = {*result.text, result.caret, 0};
-    if (result.text || result.key == 0) continue;
-    const bool backspace = result.key == kBackspaceKey;
-    // Backspace with nothing selected takes the character before the caret.
-    if (backspace && box.selLength == 0 && box.selStart > 0) box = {box.text, box.selStart - 1, 1};
-    box.text.replace(static_cast<std::size_t>(box.selStart), static_cast<std::size_t>(box.selLength),
-                     backspace ? "" : std::string(1, static_cast<char>(result.key)));
-    box = {box.text, box.selStart + (backspace ? 0 : 1), 0};
-  }
-  return box;
+// What a key does to a box: the text the mode writes itself, the key passed ("\b" for Backspace), or
+// "" when it is refused.
+std::string Typed(const InputKeyRules& rules, char typed, const InputBoxText& box) {
+  const InputKeyResult result = FilterInputKey(rules, typed == '\b' ? kBackspaceKey : typed, box);
+  return result.text ? *result.text : result.key ? std::string(1, static_cast<char>(result.key)) : "";
 }
 
-InputBoxText AtEnd(const std::string& text) { return {text, static_cast<int>(text.size()), 0}; }
 InputBoxText AllSelected(const std::string& text) { return {text, 0, static_cast<int>(text.size())}; }
 
 TEST(FilterInputKey, FileNamesTakeWhatAFileCanBeCalledWithinTheirLengthsAndTheCallersLimitHoldsTypingOnly) {
@@ -47,29 +35,30 @@ TEST(FilterInputKey, FileNamesTakeWhatAFileCanBeCalledWithinTheirLengthsAndTheCa
   const InputKeyRules developerFile{InputMode::FileName, 0, true};
   const std::string long35 = std::string(31, 'x') + ".lvl";
   const std::string long36 = std::string(32, 'x') + ".lvl";
+  for (char refused : std::string("/<>:\"\\|?*\t")) EXPECT_EQ(Typed(file, refused, {"Ab.lvl", 2, 0}), "") << refused;
   const struct {
     const char* name;
     InputKeyRules rules;
-    InputBoxText start;
-    std::string keys, expected;
+    char typed;
+    InputBoxText box;
+    std::string result;
   } cases[] = {
-      {"separators and reserved characters refused", file, AtEnd(""), "a/<>:\"\\|?*\tb", "Ab.lvl"},
-      {"a lone dot refused", file, AtEnd(""), ".", ""},
-      {"dots after a letter pass", file, AtEnd(""), "a.b", "A.b.lvl"},
-      {"selection replaced", file, AllSelected("Old.lvl"), "c", "C.lvl"},
-      {"backspace over a selection", file, AllSelected("Old.lvl"), "\b", ""},
-      {"extension added to a bare default", file, {"abc", 1, 0}, "x", "abcx.lvl"},
-      {"35 characters take one more", file, {long35, 31, 0}, "y", long35.substr(0, 31) + "y.lvl"},
-      {"beyond 35 refused", file, {long36, 32, 0}, "y", long36},
-      {"beyond 35 backspace passes", file, {long36, 32, 0}, "\b", std::string(31, 'x') + ".lvl"},
-      {"beyond 35 a selection is replaced", file, AllSelected(long36), "y", "Y.lvl"},
-      {"the mode's own text passes the caller's limit, typing does not", {InputMode::FileName, 3}, AtEnd(""), "mb",
-       "M.lvl"},
-      {"developer: beyond 30 refused", developerFile, AtEnd(std::string(31, 'x')), "y", std::string(31, 'x')},
-      {"developer: a lone dot refused", developerFile, AtEnd(""), "..", ""},
-      {"a selection may be typed over at the caller's limit", {InputMode::Numeric, 2}, AllSelected("12"), "9", "9"},
+      {"a lone dot refused", file, '.', {"", 0, 0}, ""},
+      {"a dot after a letter passes", file, '.', {"A.lvl", 1, 0}, "."},
+      {"a selection replaced", file, 'c', AllSelected("Old.lvl"), "C.lvl"},
+      {"backspace over a selection", file, '\b', AllSelected("Old.lvl"), "\b"},
+      {"extension added to a bare default", file, 'x', {"abc", 1, 0}, "abcx.lvl"},
+      {"35 characters take one more", file, 'y', {long35, 31, 0}, "y"},
+      {"beyond 35 refused", file, 'y', {long36, 32, 0}, ""},
+      {"beyond 35 backspace passes", file, '\b', {long36, 32, 0}, "\b"},
+      {"beyond 35 a selection is replaced", file, 'y', AllSelected(long36), "Y.lvl"},
+      {"the mode's own text passes the caller's limit", {InputMode::FileName, 3}, 'm', {"", 0, 0}, "M.lvl"},
+      {"typing does not", {InputMode::FileName, 3}, 'b', {"M.lvl", 1, 0}, ""},
+      {"developer: beyond 30 refused", developerFile, 'y', {std::string(31, 'x'), 31, 0}, ""},
+      {"developer: a lone dot refused", developerFile, '.', {"", 0, 0}, ""},
+      {"a selection may be typed over at the caller's limit", {InputMode::Numeric, 2}, '9', AllSelected("12"), "9"},
   };
-  for (const auto& c : cases) EXPECT_EQ(Type(c.rules, c.start, c.keys).text, c.expected) << c.name;
+  for (const auto& c : cases) EXPECT_EQ(Typed(c.rules, c.typed, c.box), c.result) << c.name;
 }
 
 // The start of the text and the letter after a hyphen are checked through the box itself.
