@@ -27,9 +27,10 @@ std::string Loaded(const Editor& e) {
       << ";level.LevelTitle=" << e.level.LevelTitle << ";FormCaption=" << p.FormCaption
       << ";RandomBorderColors=" << p.RandomBorderColors << ";BorderColor=" << p.BorderColor
       << ";GridLight=" << p.GridLight << ";ZoomPreference=" << p.ZoomPreference << ";view.TileSize=" << e.view.TileSize
-      << ";LevelsPath=" << p.LevelsPath << ";GraphicsPath=" << p.GraphicsPath
-      << ";UndoMax=" << p.UndoMax << ";undo slots=" << e.undo.UndoBuffer.size() << ";level.LightRadius=" << e.level.LightRadius << ";level.CannonRate="
-      << e.level.CannonRate << ";CurrentTool=" << p.CurrentTool << ";RecordLength=" << p.RecordLength << ";";
+      << ";LevelsPath=" << p.LevelsPath << ";GraphicsPath=" << p.GraphicsPath << ";UndoMax=" << p.UndoMax
+      << ";undo slots=" << e.undo.UndoBuffer.size() << ";level.LightRadius=" << e.level.LightRadius
+      << ";level.CannonRate=" << e.level.CannonRate << ";CurrentTool=" << p.CurrentTool
+      << ";RecordLength=" << p.RecordLength << ";";
   return out.str();
 }
 
@@ -43,7 +44,8 @@ TEST(LoadPreferences, KeysMatchInAnyCaseTheLaterRowWinsAndValuesThatCannotWorkAr
        {"Left=40", "ShowGrid=0", "LevelsPath=/Mine/"}},
       {"a word or Null decides no switch", {{"showgrid", "-1"}, {"showgrid", "True"}, {"showgrid", std::nullopt}},
        {"ShowGrid=0"}},
-      {"two overwrite rows", {{"overwritetiles", "0"}, {"overwritetiles", "-1"}}, {"OverwriteTiles=0", "tools.Overwrite=0"}},
+      {"two overwrite rows", {{"overwritetiles", "0"}, {"overwritetiles", "-1"}},
+       {"OverwriteTiles=0", "tools.Overwrite=0"}},
       {"the later title", {{"default levelname", "Cave"}, {"levelname", "Mine"}},
        {"DefaultLevelTitle=Cave", "level.LevelTitle=Mine"}},
       {"a colour after the random scheme", {{"rndbordercolor", "0"}, {"bordercolor", "1,2,3"}},
