@@ -85,10 +85,12 @@ TEST(ChooseColor, PresetsTheBarsWithTheColourPassedInAndGivesThemBackWithThreeDi
 }
 
 // The 16-bit channels the picker's gradients are drawn with are checked by their pixels in
-// color_picker_window_test.cpp.
-TEST(ColorToRGBString, WritesRedGreenAndBlueFromTheLowByteUp) {
+// color_picker_window_test.cpp; a channel one off at the sign bit shows in no pixel.
+TEST(ColorRoutines, ColoursAreWrittenFromTheLowByteUpAndSixteenBitsReadAsASignedNumber) {
   EXPECT_EQ(ColorToRGBString(0x0180FF), "255,128,1");
   EXPECT_EQ(ColorToRGBString(static_cast<std::int32_t>(0xFF0000FF)), "255,0,0");  // the high byte is no colour
+  EXPECT_EQ((std::array{UShortToInteger(32767), UShortToInteger(32768), UShortToInteger(65535)}),
+            (std::array<std::int16_t, 3>{32767, -32768, -1}));
 }
 
 }  // namespace

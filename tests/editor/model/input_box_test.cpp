@@ -61,10 +61,11 @@ TEST(FilterInputKey, FileNamesTakeWhatAFileCanBeCalledWithinTheirLengthsAndTheCa
   for (const auto& c : cases) EXPECT_EQ(Typed(c.rules, c.typed, c.box), c.result) << c.name;
 }
 
-// The start of the text and the letter after a hyphen are checked through the box itself.
+// A whole text typed over and the letter after a hyphen are checked through the box itself.
 TEST(KeyFilters, TitlesCapitaliseTheFirstLetterOfEachWordOnly) {
   using Case = std::tuple<std::string, int, int, int, int>;  // text, selection start and length, typed, passed
   for (const auto& [text, start, length, typed, passed] : {
+           Case{"level", 0, 0, 'x', 'X'},      // the caret at the start
            Case{"my level", 8, 0, 'x', 'x'},   // after a letter
            Case{"my level ", 9, 0, 'x', 'X'},  // after a space
            Case{"my level", 3, 2, 'x', 'x'},   // part of the text selected

@@ -119,17 +119,19 @@ class TypingDialog : public PreferencesView {
   }
 };
 
-TEST(ShowPreferences, ABlackBorderOpensAsRandomColoursAndOkKeepsTheNumbersThatDoNotConvert) {
+TEST(ShowPreferences, ABlackBorderOpensAsRandomColoursAndOkKeepsTheColoursShownAndTheNumbersThatDoNotConvert) {
   testing::ScriptedDialogs dialogs;
   Editor editor;
   editor.ui.dialogs = &dialogs;
-  editor.prefs.BorderColor = "0,0,0";  // how older versions stored random colours
-  editor.prefs.FadeInSpeed = 7;
+  Preferences& prefs = editor.prefs;
+  std::tie(prefs.BorderColor, prefs.GridLight, prefs.GridDark) = std::tuple("0,0,0", "15,45,125", "0,0,35");
+  prefs.FadeInSpeed = 7;
   TypingDialog dialog;
   ShowPreferences(editor, dialog);
-  EXPECT_TRUE(dialog.shown.RandomColors);
-  EXPECT_TRUE(editor.prefs.RandomBorderColors);
-  const Preferences& prefs = editor.prefs;
+  EXPECT_TRUE(dialog.shown.RandomColors);  // how older versions stored random colours
+  EXPECT_TRUE(prefs.RandomBorderColors);
+  EXPECT_EQ((std::array{prefs.BorderColor, prefs.GridLight, prefs.GridDark}),
+            (std::array<std::string, 3>{"0,0,0", "15,45,125", "0,0,35"}));
   EXPECT_EQ((std::array<int, 3>{prefs.FadeInSpeed, prefs.LightRadiusDefault, prefs.CannonRateDefault}),
             (std::array{7, 20, 2}));
 }
