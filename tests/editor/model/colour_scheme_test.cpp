@@ -4,32 +4,26 @@
 
 #include <array>
 
+#include "editor/model/color_chooser.h"
 #include "editor/model/color_picker_geometry.h"
+#include "editor/model/color_routines.h"
 
 namespace brolt::editor {
 namespace {
 
-TEST(GetColorComponent, ReadsEachFieldByItsLeadingNumber) {
-  struct Case {
-    const char* text;
-    std::optional<int> red, green, blue;
-  };
-  const Case cases[] = {
-      {"255,0,128", 255, 0, 128}, {"078, 9 ,007", 78, 9, 7},  {"10,20", 10, std::nullopt, std::nullopt},
-      {"1,2,3,4", 1, 2, 3},       {"x,,", 0, 0, 0},           {"no commas", std::nullopt, std::nullopt, std::nullopt},
-      {"300,-5,99", 255, 0, 99},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(GetColorComponent(c.text, true, false, false), c.red) << c.text;
-    EXPECT_EQ(GetColorComponent(c.text, false, true, false), c.green) << c.text;
-    EXPECT_EQ(GetColorComponent(c.text, false, false, true), c.blue) << c.text;
-    EXPECT_EQ(GetColorComponent(c.text, false, false, false), std::nullopt) << c.text;
-  }
+using Rgb = std::array<std::optional<int>, 3>;
+
+Rgb Components(const std::string& text) {
+  return {GetColorComponent(text, true, false, false), GetColorComponent(text, false, true, false),
+          GetColorComponent(text, false, false, true)};
 }
 
-std::array<int, 3> Components(const std::string& text) {
-  return {*GetColorComponent(text, true, false, false), *GetColorComponent(text, false, true, false),
-          *GetColorComponent(text, false, false, true)};
+TEST(GetColorComponent, ReadsEachFieldByItsLeadingNumber) {
+  const std::pair<const char*, Rgb> cases[] = {
+      {"255,0,128", {255, 0, 128}}, {"078, 9 ,007", {78, 9, 7}}, {"10,20", {10, std::nullopt, std::nullopt}},
+      {"1,2,3,4", {1, 2, 3}},       {"x,,", {0, 0, 0}},          {"no commas", {}},
+      {"300,-5,99", {255, 0, 99}}};
+  for (const auto& [text, rgb] : cases) EXPECT_EQ(Components(text), rgb) << text;
 }
 
 TEST(RandomBorderColor, EveryDrawFollowsTheSchemeRules) {
@@ -38,63 +32,65 @@ TEST(RandomBorderColor, EveryDrawFollowsTheSchemeRules) {
   int lifted = 0;
   for (int draw = 0; draw < 2000; ++draw) {
     RandomBorderColor(editor);
-    ASSERT_EQ(editor.prefs.BorderColor.size(), 11u) << editor.prefs.BorderColor;  // "rrr,ggg,bbb"
-    const auto border = Components(editor.prefs.BorderColor);
-    const auto light = Components(editor.prefs.GridLight);
-    const auto dark = Components(editor.prefs.GridDark);
+    const std::string& text = editor.prefs.BorderColor;
+    ASSERT_EQ(text.size(), 11u) << text;  // "rrr,ggg,bbb"
+    const Rgb border = Components(text), light = Components(editor.prefs.GridLight);
+    const Rgb dark = Components(editor.prefs.GridDark);
     for (int i = 0; i < 3; ++i) {
-      EXPECT_GE(border[i], 55);
-      EXPECT_LE(border[i], 255);
-      EXPECT_EQ(light[i], std::max(0, border[i] - 75));
-      EXPECT_EQ(dark[i], std::max(0, border[i] - 155));
+      EXPECT_TRUE(*border[i] >= 55 && *border[i] <= 255) << text;
+      EXPECT_EQ(light[i], std::max(0, *border[i] - 75)) << text;
+      EXPECT_EQ(dark[i], std::max(0, *border[i] - 155)) << text;
     }
-    if (border[0] == 255) {
-      EXPECT_GE(border[1], border[2] + 30) << editor.prefs.BorderColor;
-    }
-    if (border[2] == 255) {
-      EXPECT_LE(border[0], 150) << editor.prefs.BorderColor;
-    }
-    if (border[0] == 255 || border[1] == 255 || border[2] == 255) ++lifted;
+    EXPECT_FALSE(border[0] == 255 && *border[1] < *border[2] + 30) << text;
+    EXPECT_FALSE(border[2] == 255 && *border[0] > 150) << text;
+    lifted += border[0] == 255 || border[1] == 255 || border[2] == 255;
   }
   EXPECT_GT(lifted, 1900);  // only ties for the strongest stay unlifted
 }
 
-TEST(ColorPickerGeometry, TrianglePicksStayOnTheTriangle) {
-  struct Case {
-    double x, y;
-    PickPoint snapped;
-  };
-  for (const Case& c : {
-           Case{0, 0, {64, 2}},         // the corner acts as (2, 2), then snaps onto the apex's row
-           Case{64, 2, {64, 2}},        // inside stays
-           Case{0, 100, {15, 100}},     // black area left of the left edge: onto the left edge
-           Case{127, 100, {113, 100}},  // right of the right edge: onto the right edge
-           Case{500, 500, {126, 126}},  // beyond the picture: its last row's right end
-           Case{64.4, 60.6, {64, 61}},  // the pointer is rounded to a pixel
+// Clicks on and beside the triangle and the bars are checked to land on their pixels in
+// color_picker_window_test.cpp; these are the picks a drag past the pictures makes, and the ends.
+TEST(ColorPickerGeometry, PicksStayOnTheTriangleAndInsideTheBarsAndOnlyTheShaderJumpsToItsEnd) {
+  EXPECT_EQ(SnapToColorTriangle(500, 500, 128, 127), (PickPoint{126, 126}));  // its last row's right end
+  EXPECT_EQ(SnapToColorTriangle(64.4, 60.6, 128, 127), (PickPoint{64, 61}));  // the pointer is rounded to a pixel
+  for (const auto& [x, y, shader, saturation] : {
+           std::tuple{0, 0, PickPoint{1, 1}, PickPoint{1, 1}},
+           std::tuple{12, 36, PickPoint{12, 36}, PickPoint{12, 36}},
+           std::tuple{13, 37, PickPoint{14, 38}, PickPoint{13, 37}},  // three before the edge: the shader's last pixel
+           std::tuple{40, 90, PickPoint{14, 38}, PickPoint{13, 38}},
        }) {
-    EXPECT_EQ(SnapToColorTriangle(c.x, c.y, 128, 127), c.snapped) << c.x << "," << c.y;
+    EXPECT_EQ(ClampShaderPick(x, y, 15, 39), shader) << x << "," << y;
+    EXPECT_EQ(ClampSaturationPick(x, y, 14, 39), saturation) << x << "," << y;
+  }
+  for (const auto& [y, level] : {std::pair{0.0, 255}, std::pair{39 / 4.0, 191}, std::pair{39.0, 0}}) {
+    EXPECT_EQ(SaturationAtHeight(y, 39), level) << y;
   }
 }
 
-TEST(ColorPickerGeometry, BarPicksStayInsideTheirBarsAndSaturationFallsFromTheTop) {
-  struct Case {
-    int x, y;
-    PickPoint shader, saturation;
-  };
-  for (const Case& c : {
-           Case{0, 0, {1, 1}, {1, 1}},
-           Case{7, 20, {7, 20}, {7, 20}},
-           Case{12, 36, {12, 36}, {12, 36}},
-           Case{13, 37, {14, 38}, {13, 37}},  // the shader jumps to its last pixel three before the edge
-           Case{40, 90, {14, 38}, {13, 38}},
-       }) {
-    EXPECT_EQ(ClampShaderPick(c.x, c.y, 15, 39), c.shader) << c.x << "," << c.y;
-    EXPECT_EQ(ClampSaturationPick(c.x, c.y, 14, 39), c.saturation) << c.x << "," << c.y;
-  }
-  for (const auto& [y, level] : {std::pair{0.0, 255}, std::pair{39 / 4.0, 191},
-                                 std::pair{1.0, 248}, std::pair{38.0, 7}, std::pair{39.0, 0}}) {
-    EXPECT_EQ(SaturationAtHeight(y, 39), level) << y;
-  }
+// A designer who accepts the picker without touching the bars. OK and Cancel on the real picker are
+// checked in color_picker_window_test.cpp.
+class AcceptingPicker : public ColorPicker {
+ public:
+  void SetBars(int red, int green, int blue) override { bars_ = {red, green, blue}; }
+  bool RunPicker() override { return true; }
+  std::array<int, 3> Bars() const override { return bars_; }
+
+ private:
+  std::array<int, 3> bars_{-1, -1, -1};
+};
+
+TEST(ChooseColor, PresetsTheBarsWithTheColourPassedInAndGivesThemBackWithThreeDigitsEach) {
+  AcceptingPicker picker;
+  EXPECT_EQ(ChooseColor(picker, " 7, 08 ,9"), "007,008,009");
+}
+
+// The 16-bit channels the picker's gradients are drawn with are checked by their pixels in
+// color_picker_window_test.cpp; a channel one off at the sign bit shows in no pixel.
+TEST(ColorRoutines, ColoursAreWrittenFromTheLowByteUpAndSixteenBitsReadAsASignedNumber) {
+  EXPECT_EQ(ColorToRGBString(0x0180FF), "255,128,1");
+  EXPECT_EQ(ColorToRGBString(static_cast<std::int32_t>(0xFF0000FF)), "255,0,0");  // the high byte is no colour
+  EXPECT_EQ((std::array{UShortToInteger(32767), UShortToInteger(32768), UShortToInteger(65535)}),
+            (std::array<std::int16_t, 3>{32767, -32768, -1}));
 }
 
 }  // namespace

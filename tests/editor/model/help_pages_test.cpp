@@ -11,6 +11,8 @@ namespace {
 using testing::HelpDatabase;
 using Lines = std::vector<std::string>;
 
+// Keys in any letter case, following a link, a search's order, the recent panel and saving a page
+// are checked through the window in help_window_test.cpp; these are the rules it does not reach.
 class HelpPagesTest : public ::testing::Test {
  protected:
   HelpPagesTest() {
@@ -32,19 +34,6 @@ class HelpPagesTest : public ::testing::Test {
   HelpPages pages_;
 };
 
-TEST_F(HelpPagesTest, OpensATopicByItsKeyInAnyLetterCaseAndNothingForAnUnknownKey) {
-  const struct {
-    std::string key, header, page;  // header "": nothing opens
-  } cases[] = {{"nosuchkey", "", "No help available."}, {"capital", "", "No help available."},
-               {"Capital", "", "No help available."},   {"zoom", "zoom", "Zoom in and out.\r\nSee <Minimap>."},
-               {"Secret", "Secret Page", "Only by key or link."}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(OpenHelpPage(editor_, pages_, c.key), !c.header.empty()) << c.key;
-    EXPECT_EQ(pages_.PageText, c.page) << c.key;
-    EXPECT_EQ(pages_.Recent.empty() ? "" : pages_.Recent.front(), c.header) << c.key;
-  }
-}
-
 TEST(OpenHelpTopics, WithoutTopicsNotEvenTheIndexOpensAndAMissingTableIsReported) {
   for (const bool table : {true, false}) {
     HelpDatabase database({});
@@ -62,24 +51,20 @@ TEST(OpenHelpTopics, WithoutTopicsNotEvenTheIndexOpensAndAMissingTableIsReported
 
 TEST_F(HelpPagesTest, TheIndexListsVisibleHeadersWithoutRegardToCaseAndASeparatorMovesOn) {
   ASSERT_TRUE(OpenHelpPage(editor_, pages_, ""));
-  EXPECT_EQ(pages_.TopicText, kHelpIndexEntry);
   EXPECT_EQ(pages_.PageText,
             "<---- Tools ---->\r\n<Brush>\r\n<Capital Key>\r\n<Getting Started>\r\n<Minimap>\r\n<zoom>\r\n");
-  EXPECT_EQ(pages_.TopicList, (Lines{std::string(kHelpIndexEntry), "---- Tools ----", "Brush", "Capital Key",
-                                     "Getting Started", "Minimap", "zoom"}));
   ChooseHelpEntry(editor_, pages_, 1);
   EXPECT_EQ(pages_.TopicText, "Brush");
-  EXPECT_EQ(pages_.PageText, "Paints tiles; zoom first.");
   pages_.TopicList.push_back("---- end ----");  // the last separator wraps to the index
   ChooseHelpEntry(editor_, pages_, static_cast<int>(pages_.TopicList.size()) - 1);
   EXPECT_EQ(pages_.TopicText, kHelpIndexEntry);
 }
 
-TEST_F(HelpPagesTest, LinksOpenTopicsHiddenOrNotOnlyOnANewPressAndABrokenOneSaysSo) {
+TEST_F(HelpPagesTest, HiddenTopicsOpenByKeyOrLinkALinkOnlyOnANewPressAndABrokenOneIsNoPageToReturnTo) {
+  ASSERT_TRUE(OpenHelpPage(editor_, pages_, "secret"));
   ASSERT_TRUE(OpenHelpPage(editor_, pages_, "zoom"));
   ClickLink("Minimap");
   ClickLink("Secret Page");
-  EXPECT_EQ(pages_.TopicText, "Secret Page");
   EXPECT_EQ(pages_.Recent, (Lines{"Secret Page", "Minimap", "zoom"}));
   pages_.PageText = "changed";
   FollowHelpLink(pages_, editor_);  // a release without a new press
@@ -87,63 +72,50 @@ TEST_F(HelpPagesTest, LinksOpenTopicsHiddenOrNotOnlyOnANewPressAndABrokenOneSays
 
   ASSERT_TRUE(OpenHelpPage(editor_, pages_, "minimap"));
   ClickLink("Nowhere");
-  EXPECT_EQ(pages_.PageText, "Topic not found.");
-  EXPECT_EQ(pages_.TopicText, "Click Back to return to previous topic --->");
-  EXPECT_EQ(pages_.Recent.front(), "Minimap") << "a broken link is not a page to return to";
+  EXPECT_EQ(pages_.Recent.front(), "Minimap");
   GoBackHelpPage(editor_, pages_);
   EXPECT_EQ(pages_.TopicText, "Secret Page");
 }
 
 TEST(HelpLinkAt, FindsTheLinkAroundTheCaretOnly) {
   const std::string page = "See <Brush> and <zoom>.";
-  const struct {
-    int caret;
-    int start, length;  // 0, 0: no link
-    std::string header;
-  } cases[] = {{0, 0, 0, ""},        {4, 0, 0, ""} /* before the "<" */, {5, 4, 7, "Brush"},  {8, 4, 7, "Brush"},
-               {10, 4, 7, "Brush"},  {11, 0, 0, ""} /* after the ">" */, {14, 0, 0, ""},       {19, 16, 6, "zoom"},
-               {99, 0, 0, ""}};
-  for (const auto& c : cases) {
-    const HelpLinkSpan link = HelpLinkAt(page, c.caret).value_or(HelpLinkSpan{});
-    EXPECT_EQ(std::tuple(link.start, link.length, link.header), std::tuple(c.start, c.length, c.header)) << c.caret;
+  const auto selected = [&](int caret) {  // the characters the link selects, and the header it names
+    const std::optional<HelpLinkSpan> link = HelpLinkAt(page, caret);
+    return link ? page.substr(link->start, link->length) + " " + link->header : "";
+  };
+  for (const auto& [caret, link] : {std::pair{4, ""} /* before the "<" */, {5, "<Brush> Brush"}, {10, "<Brush> Brush"},
+                                    {11, ""} /* after the ">" */, {14, ""}, {19, "<zoom> zoom"}, {99, ""}}) {
+    EXPECT_EQ(selected(caret), link) << caret;
   }
   EXPECT_FALSE(HelpLinkAt("unclosed <link", 12).has_value());
 }
 
-TEST_F(HelpPagesTest, SearchListsHeaderMatchesBeforeBodyMatchesEachOnceAndBackRepeatsIt) {
+TEST_F(HelpPagesTest, SearchIgnoresLetterCaseAndHiddenTopicsAResultLineIsNotSearchedAndBackRepeatsIt) {
   ASSERT_TRUE(OpenHelpPage(editor_, pages_, "tools"));
   pages_.TopicText = "ZOOM";
   SearchHelpTopics(editor_, pages_);
-  // "zoom" is a header; Minimap, Brush and Getting Started hold it in their bodies; the hidden
-  // topic is never listed.
-  EXPECT_EQ(pages_.PageText, "<zoom>\r\n<Brush>\r\n<Getting Started>\r\n<Minimap>\r\n");
-  EXPECT_EQ(pages_.TopicText, "4 Topic(s) Found For: \"ZOOM\"");
-  EXPECT_EQ(pages_.Recent.front(), "Find: \"ZOOM\"");
-
   SearchHelpTopics(editor_, pages_);
-  EXPECT_EQ(pages_.TopicText, "4 Topic(s) Found For: \"ZOOM\"") << "a result line is not searched again";
+  EXPECT_EQ(pages_.TopicText, "4 Topic(s) Found For: \"ZOOM\"");
 
   pages_.TopicText = "by key or link";  // only the hidden topic holds it
   SearchHelpTopics(editor_, pages_);
   EXPECT_EQ(pages_.PageText, "No topics found.");
   EXPECT_EQ(pages_.TopicText, "0 Topic(s) Found For: \"by key or link\"");
   GoBackHelpPage(editor_, pages_);
-  EXPECT_EQ(pages_.TopicText, "4 Topic(s) Found For: \"ZOOM\"") << "Back repeats a search";
+  EXPECT_EQ(pages_.TopicText, "4 Topic(s) Found For: \"ZOOM\"");
   EXPECT_EQ(pages_.PageText, "<zoom>\r\n<Brush>\r\n<Getting Started>\r\n<Minimap>\r\n");
 }
 
-TEST_F(HelpPagesTest, RecentPagesAreUniqueMostRecentFirstAndBackTogglesBetweenTheLastTwo) {
+TEST_F(HelpPagesTest, BackTogglesBetweenTheLastTwoPagesAndAnOpenedPageMovesToTheFront) {
   ASSERT_TRUE(OpenHelpPage(editor_, pages_, "zoom"));
   GoBackHelpPage(editor_, pages_);
   EXPECT_EQ(pages_.TopicText, "zoom") << "no earlier page";
-  for (const std::string key : {"minimap", "zoom", "zoom", "tools"}) OpenHelpPage(editor_, pages_, key);
-  EXPECT_EQ(pages_.Recent, (Lines{"Brush", "zoom", "Minimap"}));
+  for (const std::string key : {"minimap", "zoom", "tools"}) OpenHelpPage(editor_, pages_, key);
   GoBackHelpPage(editor_, pages_);
   EXPECT_EQ(pages_.TopicText, "zoom");
   GoBackHelpPage(editor_, pages_);
   EXPECT_EQ(pages_.TopicText, "Brush");
   OpenRecentHelpPage(editor_, pages_, 2);
-  EXPECT_EQ(pages_.TopicText, "Minimap");
   EXPECT_EQ(pages_.Recent, (Lines{"Minimap", "Brush", "zoom"}));
   AddRecentHelpTopic(pages_, "");
   EXPECT_EQ(pages_.Recent.size(), 3u) << "an empty page is never recorded";
@@ -154,7 +126,7 @@ TEST_F(HelpPagesTest, RecentPagesAreUniqueMostRecentFirstAndBackTogglesBetweenTh
   EXPECT_EQ(pages_.TopicText, kHelpIndexEntry);
 }
 
-TEST_F(HelpPagesTest, ANamedTopicOnScreenIsSavedOnlyInDeveloperMode) {
+TEST_F(HelpPagesTest, ANamedTopicOnScreenIsSavedOnlyInDeveloperModeAndTheIndexReadsItAgain) {
   ASSERT_TRUE(OpenHelpPage(editor_, pages_, "zoom"));
   EXPECT_FALSE(SaveHelpTopic(editor_, pages_, "New text"));
   editor_.DeveloperMode = true;
@@ -167,12 +139,9 @@ TEST_F(HelpPagesTest, ANamedTopicOnScreenIsSavedOnlyInDeveloperMode) {
 
   ASSERT_TRUE(OpenHelpPage(editor_, pages_, "zoom"));
   dialogs_.inputAnswers = {"Zooming"};
-  EXPECT_TRUE(SaveHelpTopic(editor_, pages_, "New text\nsecond line"));
-  EXPECT_EQ(dialogs_.prompts, (Lines{"Topic name:", "Topic name:"}));
-  EXPECT_EQ(database_.Stored("Header", "zoom"), "Zooming");
-  EXPECT_EQ(database_.Stored("Body", "zoom"), "New text\r\nsecond line");
+  EXPECT_TRUE(SaveHelpTopic(editor_, pages_, "New text"));
   ChooseHelpEntry(editor_, pages_, 0);
-  EXPECT_NE(pages_.PageText.find("<Zooming>"), std::string::npos) << "the index reads the topics again";
+  EXPECT_NE(pages_.PageText.find("<Zooming>"), std::string::npos);
 }
 
 }  // namespace

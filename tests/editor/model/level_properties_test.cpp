@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <optional>
 
 #include "editor/support/scripted_dialogs.h"
@@ -13,108 +12,70 @@ namespace {
 using Colours = std::array<std::string, 4>;
 const Colours kDefaultColours{"255,255,255", "200,200,200", "173,255,173", "181,207,231"};
 const Colours kBlack{"0,0,0", "0,0,0", "0,0,0", "0,0,0"};
+using Numbers = std::array<int, 4>;  // time limit, unid award, cannon rate, light radius
 
-// A dialog that records what it was filled with and answers with the designer's edit, or Cancel.
+// Records what it was filled with and answers OK with these numbers, or Cancel. A typed title, a
+// refused one and the random box are checked on the real dialog in level_properties_window_test.cpp.
 class FakeLevelDialog : public LevelPropertiesView {
  public:
   std::optional<LevelPropertiesForm> shown;
-  std::function<void(LevelPropertiesForm&)> edit;  // empty: Cancel
-
+  bool ok = true;
   void FillProperties(const LevelPropertiesForm& form) override { shown = form; }
-  bool RunProperties() override {
-    if (edit) edit(*shown);
-    return static_cast<bool>(edit);
-  }
-  LevelPropertiesForm ReadProperties() const override { return *shown; }
-};
-
-class LevelPropertiesTest : public ::testing::Test {
- protected:
-  LevelPropertiesTest() {
-    editor_.ui.dialogs = &dialogs_;
-    LevelState& level = editor_.level;
-    level.LevelTitle = "Rock Garden";
-    level.LevelColor = kDefaultColours;
-    std::tie(level.LightRadius, level.TimeLimit, level.UnidAward, level.CannonRate) = std::tuple(7, 120, 5, 3);
-    level.LevelSaved = true;
-  }
-
-  testing::ScriptedDialogs dialogs_;
-  Editor editor_;
-  FakeLevelDialog dialog_;
-};
-
-TEST_F(LevelPropertiesTest, FillsTheDialogFromTheLevelAndCancelChangesNothing) {
-  editor_.level.LevelColor[1] = " 20,005,9";
-  const LevelState before = editor_.level;
-  ShowLevelProperties(editor_, dialog_);
-  ASSERT_TRUE(dialog_.shown);
-  const LevelPropertiesForm& form = *dialog_.shown;
-  EXPECT_EQ(form.Title, "Rock Garden");
-  EXPECT_EQ((std::array{form.LightRadius, form.TimeLimit, form.UnidAward, form.CannonRate}), (std::array{7, 120, 5, 3}));
-  EXPECT_EQ(form.Colors[1], "20,5,9");  // the plain form
-  EXPECT_FALSE(form.RandomColors);
-  EXPECT_EQ(std::tie(editor_.level.LevelTitle, editor_.level.LevelColor, editor_.level.TimeLimit),
-            std::tie(before.LevelTitle, before.LevelColor, before.TimeLimit));
-  EXPECT_TRUE(editor_.level.LevelSaved);
-}
-
-TEST_F(LevelPropertiesTest, OkTakesTheValuesAndMarksTheLevelUnsavedWithoutAnUndoStep) {
-  const int newestBefore = editor_.undo.Newest;
-  dialog_.edit = [](LevelPropertiesForm& form) {
-    form.Title = "Waterfall";
+  bool RunProperties() override { return ok; }
+  LevelPropertiesForm ReadProperties() const override {
+    LevelPropertiesForm form = *shown;
     std::tie(form.TimeLimit, form.UnidAward, form.CannonRate, form.LightRadius) = std::tuple(999, 99, 0, 25);
-    form.Colors[3] = "001,002,003";
-  };
-  ShowLevelProperties(editor_, dialog_);
-  const LevelState& level = editor_.level;
-  EXPECT_EQ(level.LevelTitle, "Waterfall");
-  EXPECT_EQ((std::array<int, 4>{level.TimeLimit, level.UnidAward, level.CannonRate, level.LightRadius}),
-            (std::array{999, 99, 0, 25}));
-  EXPECT_EQ(level.LevelColor[3], "001,002,003");
-  EXPECT_FALSE(level.LevelSaved);
-  EXPECT_EQ(editor_.undo.Newest, newestBefore);
-}
-
-TEST_F(LevelPropertiesTest, OkWithoutAChangeStillMarksUnsavedAndWritesColoursPlainABlackFirstOneAsRandom) {
-  const struct {
-    std::string first;
-    bool random;
-    Colours after;
-  } cases[] = {{"255, 255,255", false, kDefaultColours}, {"000,0,0", true, kBlack}};
-  for (const auto& c : cases) {
-    editor_.level.LevelColor[0] = c.first;
-    editor_.level.LevelSaved = true;
-    dialog_.edit = [](LevelPropertiesForm&) {};
-    ShowLevelProperties(editor_, dialog_);
-    EXPECT_EQ(dialog_.shown->RandomColors, c.random) << c.first;
-    EXPECT_EQ(editor_.level.LevelColor, c.after) << c.first;
-    EXPECT_FALSE(editor_.level.LevelSaved) << c.first;
+    return form;
   }
-}
+};
 
-TEST_F(LevelPropertiesTest, DecliningToLeavePasteModeShowsNoDialog) {
-  editor_.clipboard.PasteMode = true;
-  dialogs_.buttonAnswers = {2};
-  ShowLevelProperties(editor_, dialog_);
-  EXPECT_FALSE(dialog_.shown);
-  EXPECT_EQ(dialogs_.LastMessage(), "This action will exit paste mode.");
+TEST(ShowLevelProperties, ShowsColoursPlainABlackFirstOneAsRandomAndOkMarksTheLevelUnsavedWithoutAnUndoStep) {
+  const Colours kept{" 20,005,9", "200,200,200", "173,255,173", "181,207,231"};
+  const struct {
+    std::string first, shown;  // shown "": no dialog
+    bool pasteMode, ok, random;
+    Colours after;
+  } cases[] = {{"255, 255,255", "255,255,255", false, true, false, kDefaultColours},
+               {"000,0,0", "0,0,0", false, true, true, kBlack},
+               {" 20,005,9", "20,5,9", false, false, false, kept},
+               {" 20,005,9", "", true, true, false, kept}};  // the designer stays in paste mode
+  for (const auto& c : cases) {
+    testing::ScriptedDialogs dialogs;
+    dialogs.buttonAnswers = {2};
+    Editor editor;
+    editor.ui.dialogs = &dialogs;
+    editor.clipboard.PasteMode = c.pasteMode;
+    LevelState& level = editor.level;
+    level.LevelColor = kDefaultColours;
+    level.LevelColor[0] = c.first;
+    std::tie(level.TimeLimit, level.UnidAward, level.CannonRate, level.LightRadius) = std::tuple(120, 5, 3, 7);
+    level.LevelSaved = true;
+    const int newestBefore = editor.undo.Newest;
+    FakeLevelDialog dialog;
+    dialog.ok = c.ok;
+    ShowLevelProperties(editor, dialog);
+    EXPECT_EQ(std::pair(dialog.shown ? dialog.shown->Colors[0] : "", dialog.shown && dialog.shown->RandomColors),
+              std::pair(c.shown, c.random)) << c.first;
+    const bool taken = c.ok && !c.pasteMode;
+    EXPECT_EQ(level.LevelColor, c.after) << c.first;
+    EXPECT_EQ((Numbers{level.TimeLimit, level.UnidAward, level.CannonRate, level.LightRadius}),
+              (taken ? Numbers{999, 99, 0, 25} : Numbers{120, 5, 3, 7})) << c.first;
+    EXPECT_EQ(level.LevelSaved, !taken) << c.first;
+    EXPECT_EQ(editor.undo.Newest, newestBefore) << c.first;
+  }
 }
 
 TEST(TimeLimitTextTest, SpellsMinutesAndSecondsOrNoLimit) {
-  const std::pair<int, std::string> cases[] = {{0, "(Infinite)"}, {1, "(00:01)"}, {59, "(00:59)"},
-                                               {60, "(01:00)"},     {61, "(01:01)"}, {999, "(16:39)"}};
+  const std::pair<int, std::string> cases[] = {{0, "(Infinite)"}, {59, "(00:59)"}, {61, "(01:01)"}, {999, "(16:39)"}};
   for (const auto& [seconds, text] : cases) EXPECT_EQ(TimeLimitText(seconds), text) << seconds;
 }
 
-TEST(RandomColorsBoxTest, TickingBlackensAndClearingBringsBackTheDefaultsOnlyFromBlack) {
-  const Colours chosen{"1,2,3", "4,5,6", "7,8,9", "10,11,12"};
-  const std::tuple<Colours, bool, Colours> cases[] = {
-      {chosen, true, kBlack}, {kBlack, false, kDefaultColours}, {chosen, false, chosen}};
-  for (auto [colours, ticked, after] : cases) {
-    ApplyRandomColorsBox(colours, ticked);
-    EXPECT_EQ(colours, after) << ticked;
-  }
+// Ticking and clearing from black are checked on the real box in level_properties_window_test.cpp.
+TEST(RandomColorsBoxTest, ClearingLeavesColoursThatAreNotRandom) {
+  Colours colours{"1,2,3", "4,5,6", "7,8,9", "10,11,12"};
+  const Colours chosen = colours;
+  ApplyRandomColorsBox(colours, false);
+  EXPECT_EQ(colours, chosen);
 }
 
 }  // namespace
