@@ -59,31 +59,27 @@ TEST_F(PreferencesWindowTest, AStoredValueJoinsItsListTheCannonRateIsClampedAndE
     QApplication::sendEvent(line, &enter);
   });
   EXPECT_EQ(dialogs_.helpTopics, (std::vector<std::string>{"prefs_chooserandomcolor"}));
-  EXPECT_EQ(editor_.prefs.CannonRateDefault, 99);
-  EXPECT_EQ(editor_.prefs.FadeInSpeed, 50);
+  EXPECT_EQ((std::array<int, 2>{editor_.prefs.CannonRateDefault, editor_.prefs.FadeInSpeed}), (std::array{99, 50}));
 }
 
 TEST_F(PreferencesWindowTest, RandomColoursShowAtOnceAndAreKeptOnlyOnOk) {
-  const Preferences before = editor_.prefs;
-  Show([&] {
-    window_->RandomBox()->setChecked(true);
-    EXPECT_NE(window_->BorderButton()->ColorText(), before.BorderColor);
-    EXPECT_FALSE(window_->BorderButton()->isEnabled());
-    EXPECT_EQ(editor_.prefs.BorderColor, before.BorderColor);
-    window_->RandomBox()->setChecked(false);
-    EXPECT_TRUE(window_->GridDarkButton()->isEnabled());
-  });
-  EXPECT_EQ((std::array{editor_.prefs.BorderColor, editor_.prefs.GridLight, editor_.prefs.GridDark}),
-            (std::array{before.BorderColor, before.GridLight, before.GridDark}));
-
-  std::string shown;
-  Show([&] {
-    window_->RandomBox()->setChecked(true);
-    shown = window_->BorderButton()->ColorText();
-    window_->OkButton()->click();
-  });
-  EXPECT_EQ(editor_.prefs.BorderColor, shown);
-  EXPECT_TRUE(editor_.prefs.RandomBorderColors);
+  const std::string before = editor_.prefs.BorderColor;
+  for (bool ok : {false, true}) {
+    std::string shown;
+    Show([&] {
+      window_->RandomBox()->setChecked(true);
+      window_->RandomBox()->setChecked(false);
+      EXPECT_TRUE(window_->GridDarkButton()->isEnabled());
+      window_->RandomBox()->setChecked(true);
+      shown = window_->BorderButton()->ColorText();
+      EXPECT_NE(shown, before);
+      EXPECT_FALSE(window_->BorderButton()->isEnabled());
+      EXPECT_EQ(editor_.prefs.BorderColor, before);
+      if (ok) window_->OkButton()->click();
+    });
+    EXPECT_EQ(editor_.prefs.BorderColor, ok ? shown : before) << ok;
+    EXPECT_EQ(editor_.prefs.RandomBorderColors, ok) << ok;
+  }
 }
 
 TEST_F(PreferencesWindowTest, MaximizeEditorShowsTheMainWindowsStateAndOkMaximisesOrRestoresItAtOnce) {
