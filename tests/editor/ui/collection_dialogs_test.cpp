@@ -113,9 +113,9 @@ TEST_F(CollectionDialogWidgets, TitlesAndTagsCapitaliseWordsAtTheCaretAndOverASe
   LevelPropertiesWindow properties(editor, nullptr);
   CompileChoices choices{{"a.lvl"}, "a.lvl"};
   CompileDialog compile(editor, choices);
+  // The congratulations tag is a box of the same kind as the introduction's.
   const std::pair<const char*, QWidget*> fields[] = {
-      {"save", save.Title()}, {"properties", properties.TitleBox()},
-      {"introduction", compile.findChild<QWidget*>("txtCmnts")}, {"congrats", compile.findChild<QWidget*>("txtCongrats")}};
+      {"save", save.Title()}, {"properties", properties.TitleBox()}, {"tag", compile.findChild<QWidget*>("txtCmnts")}};
   // Typed into the emptied field: \x01 is Ctrl+A (all selected), \x02 Home; the euro is no single byte.
   const std::pair<QString, QString> cases[] = {{"a", "A"}, {"ab", "Ab"}, {"a b", "A B"}, {"a-b", "A-B"},
       {"ab\x01" "c", "C"}, {"ab\x02" "c", "CAb"}, {QString::fromUtf8("a\u20ACb\u00E9"), "Ab\u00E9"}};
@@ -134,11 +134,11 @@ TEST_F(CollectionDialogWidgets, TitlesAndTagsCapitaliseWordsAtTheCaretAndOverASe
 }
 
 TEST_F(CollectionDialogWidgets, ChoosingACollectionToCompileCountsItsLevelsAndPresetsTheOpenCountOrKeepsTheTyped) {
-  CompileChoices choices = Offer({{"Three.lvl", 3}, {"Twelve.lvl", 12}, {"Five.lvl", 5}});
+  CompileChoices choices = Offer({{"Three.lvl", 3}, {"Seven.lvl", 7}, {"Twelve.lvl", 12}, {"Five.lvl", 5}});
   CompileDialog dialog(editor, choices);
   auto* count = dialog.findChild<QComboBox*>("txtLevs");
-  for (const auto& [file, levels, shown] :
-       {std::tuple{"Twelve.lvl", 12, "5"}, std::tuple{"Five.lvl", 5, "2"}, std::tuple{"Three.lvl", 3, "1"}}) {
+  for (const auto& [file, levels, shown] : {std::tuple{"Twelve.lvl", 12, "5"}, {"Seven.lvl", 7, "3"},
+                                            {"Five.lvl", 5, "2"}, {"Three.lvl", 3, "1"}}) {
     count->setEditText("2");
     dialog.findChild<QComboBox*>("txtFile")->setCurrentText(file);
     EXPECT_EQ(count->currentText(), shown) << file;
