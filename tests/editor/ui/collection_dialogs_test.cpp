@@ -68,6 +68,7 @@ TEST_F(CollectionDialogWidgets, TheLoadDialogChoosesNoLevelUntilAskedDrawsThePre
   EXPECT_TRUE(dialog->Preview()->NoDataShown());
   dialog->OkButton()->click();
   EXPECT_EQ(dialogs.LastMessage(), "Select a level to load.");
+  EXPECT_TRUE(dialog->isVisible());
   // Taking the focus chooses nothing, and the first Down chooses the first level.
   QApplication::setActiveWindow(dialog.get());
   levels->setFocus();
@@ -78,10 +79,8 @@ TEST_F(CollectionDialogWidgets, TheLoadDialogChoosesNoLevelUntilAskedDrawsThePre
   Click(levels->viewport(), levels->visualItemRect(levels->item(1)).center());
   EXPECT_EQ(loading.Preview.Slot, 2);
   EXPECT_FALSE(dialog->Preview()->NoDataShown());
+  // That OK then loads the level pressed is checked through the real window in designer_sequence_test.cpp.
   EXPECT_TRUE(testing::SaveScreenshot(*dialog, "load_dialog"));
-  ASSERT_TRUE(dialog->isVisible());
-  dialog->OkButton()->click();
-  EXPECT_EQ(dialog->result(), QDialog::Accepted);
 }
 
 TEST_F(CollectionDialogWidgets, TheSaveDialogChoosesTheFreeSlotAndTheTitleFollowsTheChosenSlot) {

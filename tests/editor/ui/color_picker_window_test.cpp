@@ -5,7 +5,7 @@
 #include <QTimer>
 
 #include "editor/model/apply_color_scheme.h"
-#include "editor/support/scripted_dialogs.h"
+#include "editor/support/levels_folder_editor.h"
 #include "editor/support/skinned_editor.h"
 #include "editor/support/widget_events.h"
 #include "editor/ui/color_gradients.h"
@@ -35,75 +35,71 @@ TEST(DrawColorGradients, TheTrianglesCornersAreItsChannelsAtTheLightOverTheSatur
   }
 }
 
-class ColorPickerWindowTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    editor_.ui.dialogs = &dialogs_;
-    testing::SetTestColorScheme(editor_);
-    picker_ = std::make_unique<ColorPickerWindow>(editor_, nullptr);
+struct ColorPickerWindowTest : ::testing::Test, testing::LevelsFolderEditor {
+  ColorPickerWindowTest() {
+    testing::SetTestColorScheme(editor);
+    picker = std::make_unique<ColorPickerWindow>(editor, nullptr);
   }
 
-  testing::ScriptedDialogs dialogs_;
-  Editor editor_;
-  std::unique_ptr<ColorPickerWindow> picker_;
+  std::unique_ptr<ColorPickerWindow> picker;
 };
 
 TEST_F(ColorPickerWindowTest, AClickBesideTheTriangleSnapsOntoItsEdgeAndTakesThePixelThere) {
-  const QImage& triangle = picker_->Triangle()->Picture();
+  const QImage& triangle = picker->Triangle()->Picture();
   const QSize size = ColorPickerWindow::kTriangleSize;
   for (int y = 0; y < size.height(); ++y) {
     for (int x : {0, size.width() - 1}) {
-      testing::Click(picker_->Triangle(), {x, y});
-      const QRgb pixel = triangle.pixel(picker_->Triangle()->MarkerPoint());
+      testing::Click(picker->Triangle(), {x, y});
+      const QRgb pixel = triangle.pixel(picker->Triangle()->MarkerPoint());
       EXPECT_EQ(qAlpha(pixel), 255) << x << "," << y;  // never the clear background
-      EXPECT_EQ(picker_->Bars(), (std::array{qRed(pixel), qGreen(pixel), qBlue(pixel)})) << x << "," << y;
+      EXPECT_EQ(picker->Bars(), (std::array{qRed(pixel), qGreen(pixel), qBlue(pixel)})) << x << "," << y;
     }
   }
   // The outline lies over the triangle in GridDark and is never read.
-  EXPECT_EQ(picker_->Triangle()->grab().toImage().pixelColor(0, size.height() - 1), QColor(20, 30, 60));
+  EXPECT_EQ(picker->Triangle()->grab().toImage().pixelColor(0, size.height() - 1), QColor(20, 30, 60));
 }
 
 TEST_F(ColorPickerWindowTest, BothBarsRepaintTheTriangleKeepTheirLevelsTillTheColoursChangeOnlyTheShaderSetsBars) {
-  picker_->SetBars(10, 200, 30);
-  testing::Click(picker_->Shader(), {7, 30}, Qt::RightButton);
-  testing::Click(picker_->Triangle(), {64, 60}, Qt::RightButton);
-  testing::Click(picker_->SaturationBar(), {5, 30}, Qt::RightButton);
-  EXPECT_EQ(dialogs_.helpTopics, (std::vector<std::string>{"color_shader", "color_triangle", "color_saturation"}));
-  EXPECT_EQ((std::array{picker_->ShadeLevel(), picker_->SaturationLevel()}), (std::array{255, 191}));
+  picker->SetBars(10, 200, 30);
+  testing::Click(picker->Shader(), {7, 30}, Qt::RightButton);
+  testing::Click(picker->Triangle(), {64, 60}, Qt::RightButton);
+  testing::Click(picker->SaturationBar(), {5, 30}, Qt::RightButton);
+  EXPECT_EQ(dialogs.helpTopics, (std::vector<std::string>{"color_shader", "color_triangle", "color_saturation"}));
+  EXPECT_EQ((std::array{picker->ShadeLevel(), picker->SaturationLevel()}), (std::array{255, 191}));
 
-  QImage before = picker_->Triangle()->Picture();
-  testing::Press(picker_->SaturationBar(), {5, 0});
-  EXPECT_NE(picker_->Triangle()->Picture(), before);
-  before = picker_->Triangle()->Picture();
-  testing::Press(picker_->Shader(), {7, 19});
-  const int shade = picker_->ShadeLevel();
+  QImage before = picker->Triangle()->Picture();
+  testing::Press(picker->SaturationBar(), {5, 0});
+  EXPECT_NE(picker->Triangle()->Picture(), before);
+  before = picker->Triangle()->Picture();
+  testing::Press(picker->Shader(), {7, 19});
+  const int shade = picker->ShadeLevel();
   EXPECT_TRUE(shade > 0 && shade < 255) << shade;  // the pixel pressed, not the clear edge or the top
-  EXPECT_NE(picker_->Triangle()->Picture(), before);
-  EXPECT_EQ(picker_->Bars(), (std::array{10, 200, 30}));
-  testing::Release(picker_->Shader(), {7, 19});
-  EXPECT_EQ(picker_->Bars(), (std::array{shade, shade, shade}));
+  EXPECT_NE(picker->Triangle()->Picture(), before);
+  EXPECT_EQ(picker->Bars(), (std::array{10, 200, 30}));
+  testing::Release(picker->Shader(), {7, 19});
+  EXPECT_EQ(picker->Bars(), (std::array{shade, shade, shade}));
   // The next use, then the one after a change of the colour preferences: levels and marker.
   for (const auto& [applied, expected] :
        {std::pair{false, std::array{shade, 248, 1}}, std::pair{true, std::array{255, 191, 10}}}) {
-    if (applied) ApplyColorScheme(editor_, false);
-    picker_ = std::make_unique<ColorPickerWindow>(editor_, nullptr);
-    const int marker = picker_->SaturationBar()->MarkerPoint().y();
-    EXPECT_EQ((std::array{picker_->ShadeLevel(), picker_->SaturationLevel(), marker}), expected) << applied;
+    if (applied) ApplyColorScheme(editor, false);
+    picker = std::make_unique<ColorPickerWindow>(editor, nullptr);
+    const int marker = picker->SaturationBar()->MarkerPoint().y();
+    EXPECT_EQ((std::array{picker->ShadeLevel(), picker->SaturationLevel(), marker}), expected) << applied;
   }
 }
 
 TEST_F(ColorPickerWindowTest, TheLabelsAndTheSampleShowTheBarsOkReturnsThemAndCancelNothing) {
   for (const bool ok : {true, false}) {
     QTimer::singleShot(0, [this, ok] {
-      const auto shown = [this](int bar) { return picker_->ValueLabel(bar)->text(); };
+      const auto shown = [this](int bar) { return picker->ValueLabel(bar)->text(); };
       EXPECT_EQ(QStringList({shown(0), shown(1), shown(2)}).join(','), "255,0,10");
-      EXPECT_EQ(picker_->SampleColor(), QColor(255, 0, 10));
-      testing::Click(picker_->Triangle(), {70, 80});
-      EXPECT_TRUE(testing::SaveScreenshot(*picker_, "color_picker"));
-      picker_->SetBars(255, 0, 10);
-      (ok ? picker_->OkButton() : picker_->CancelButton())->click();
+      EXPECT_EQ(picker->SampleColor(), QColor(255, 0, 10));
+      testing::Click(picker->Triangle(), {70, 80});
+      EXPECT_TRUE(testing::SaveScreenshot(*picker, "color_picker"));
+      picker->SetBars(255, 0, 10);
+      (ok ? picker->OkButton() : picker->CancelButton())->click();
     });
-    EXPECT_EQ(ChooseColor(*picker_, "255,0,10"), ok ? "255,000,010" : "") << ok;
+    EXPECT_EQ(ChooseColor(*picker, "255,0,10"), ok ? "255,000,010" : "") << ok;
   }
 }
 
