@@ -1,4 +1,8 @@
 #include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -27,8 +31,16 @@ struct CollectionDialogWidgets : testing::CollectionFixture {
     EXPECT_TRUE(PrepareLoadDialog(editor, loading));
     return std::make_unique<LoadDialog>(editor, loading);
   }
-  // The dialog's first button: Load or Save.
-  static QPushButton* OkButton(QDialog& dialog) { return dialog.findChildren<QPushButton*>().at(0); }
+  // Collections of `count` levels each offered to the compile dialog, the first one chosen.
+  CompileChoices Offer(const std::vector<std::pair<std::string, int>>& collections) {
+    CompileChoices choices;
+    for (const auto& [name, count] : collections) {
+      WriteLevels(name, std::vector<std::string>(static_cast<std::size_t>(count), "Level"));
+      choices.files.push_back(name);
+    }
+    choices.file = choices.files.front();
+    return choices;
+  }
 
   LoadDialogState loading;
 };
@@ -38,7 +50,6 @@ TEST_F(CollectionDialogWidgets, EveryShowingFadesInFromTransparent) {
   const auto dialog = OpenLoad({"one"});
   for (int showing = 1; showing <= 2; ++showing) {
     dialog->show();
-    EXPECT_FALSE(dialog->FadedIn()) << showing;
     EXPECT_DOUBLE_EQ(dialog->windowOpacity(), 0.0) << showing;
     EXPECT_TRUE(QTest::qWaitFor([&] { return dialog->FadedIn(); }, 2000)) << showing;
     EXPECT_DOUBLE_EQ(dialog->windowOpacity(), 1.0) << showing;
@@ -46,27 +57,18 @@ TEST_F(CollectionDialogWidgets, EveryShowingFadesInFromTransparent) {
   }
 }
 
-TEST_F(CollectionDialogWidgets, HelpLabelsAndARightClickOnCancelOpenTheirTopicAndHeadingsNothing) {
-  const auto dialog = OpenLoad({"one"});
-  dialog->show();
-  for (QLabel* label : dialog->findChildren<QLabel*>()) Click(label, {5, 5});
-  EXPECT_EQ(dialogs.helpTopics, (std::vector<std::string>{"collectioncombo", "levels", "preview"}));
-
-  dialogs.helpTopics.clear();
-  auto* cancel = dialog->findChildren<QPushButton*>().at(1);
-  ASSERT_EQ(cancel->text(), "Cancel");
-  Click(cancel, {5, 5}, Qt::RightButton);
-  EXPECT_EQ(dialogs.helpTopics, std::vector<std::string>{"button_cancel"});
-  EXPECT_TRUE(dialog->isVisible());
-}
-
-TEST_F(CollectionDialogWidgets, TheLoadDialogChoosesNoLevelUntilAskedAndDrawsThePressedOne) {
+TEST_F(CollectionDialogWidgets, TheLoadDialogChoosesNoLevelUntilAskedDrawsThePressedOneAndItsLabelsOpenHelp) {
   const auto dialog = OpenLoad({"one", "two"});
   QListWidget* levels = dialog->Levels();
   dialog->show();
+  // Headings open nothing, and a right click on Cancel only its topic.
+  for (QLabel* label : dialog->findChildren<QLabel*>()) Click(label, {5, 5});
+  Click(dialog->CancelButton(), {5, 5}, Qt::RightButton);
+  EXPECT_EQ(dialogs.helpTopics, (std::vector<std::string>{"collectioncombo", "levels", "preview", "button_cancel"}));
   EXPECT_TRUE(dialog->Preview()->NoDataShown());
-  Click(OkButton(*dialog), {5, 5});
+  dialog->OkButton()->click();
   EXPECT_EQ(dialogs.LastMessage(), "Select a level to load.");
+  EXPECT_TRUE(dialog->isVisible());
   // Taking the focus chooses nothing, and the first Down chooses the first level.
   QApplication::setActiveWindow(dialog.get());
   levels->setFocus();
@@ -75,12 +77,10 @@ TEST_F(CollectionDialogWidgets, TheLoadDialogChoosesNoLevelUntilAskedAndDrawsThe
   EXPECT_EQ(levels->currentRow(), 0);
 
   Click(levels->viewport(), levels->visualItemRect(levels->item(1)).center());
-  EXPECT_EQ(loading.LevelIndex, 1);
   EXPECT_EQ(loading.Preview.Slot, 2);
   EXPECT_FALSE(dialog->Preview()->NoDataShown());
+  // That OK then loads the level pressed is checked through the real window in designer_sequence_test.cpp.
   EXPECT_TRUE(testing::SaveScreenshot(*dialog, "load_dialog"));
-  Click(OkButton(*dialog), {5, 5});
-  EXPECT_EQ(dialog->result(), QDialog::Accepted);
 }
 
 TEST_F(CollectionDialogWidgets, TheSaveDialogChoosesTheFreeSlotAndTheTitleFollowsTheChosenSlot) {
@@ -91,19 +91,17 @@ TEST_F(CollectionDialogWidgets, TheSaveDialogChoosesTheFreeSlotAndTheTitleFollow
   SaveDialog dialog(editor, state);
   dialog.show();
   EXPECT_TRUE(testing::SaveScreenshot(dialog, "save_dialog"));
-  EXPECT_EQ(dialog.Slots()->count(), 3);
   EXPECT_EQ(dialog.Slots()->currentRow(), 2);
   EXPECT_EQ(dialog.Title()->text(), "Mine");
   dialog.Slots()->setCurrentRow(0);
   EXPECT_EQ(dialog.Title()->text(), "one");
   dialogs.buttonAnswers = {2};  // no overwriting
-  Click(OkButton(dialog), {5, 5});
+  dialog.OkButton()->click();
   EXPECT_TRUE(dialog.isVisible());
   dialog.Title()->setText("Renamed");
-  Click(OkButton(dialog), {5, 5});
+  dialog.OkButton()->click();
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  EXPECT_EQ(state.Title, "Renamed");
-  EXPECT_EQ(state.SlotIndex, 0);
+  EXPECT_EQ((std::pair{state.Title, state.SlotIndex}), (std::pair<std::string, int>{"Renamed", 0}));
 }
 
 TEST_F(CollectionDialogWidgets, TitlesAndTagsCapitaliseWordsAtTheCaretAndOverASelectionAndTakeSingleBytesOnly) {
@@ -114,9 +112,9 @@ TEST_F(CollectionDialogWidgets, TitlesAndTagsCapitaliseWordsAtTheCaretAndOverASe
   LevelPropertiesWindow properties(editor, nullptr);
   CompileChoices choices{{"a.lvl"}, "a.lvl"};
   CompileDialog compile(editor, choices);
+  // The congratulations tag is a box of the same kind as the introduction's.
   const std::pair<const char*, QWidget*> fields[] = {
-      {"save", save.Title()}, {"properties", properties.TitleBox()},
-      {"introduction", compile.findChild<QWidget*>("txtCmnts")}, {"congrats", compile.findChild<QWidget*>("txtCongrats")}};
+      {"save", save.Title()}, {"properties", properties.TitleBox()}, {"tag", compile.findChild<QWidget*>("txtCmnts")}};
   // Typed into the emptied field: \x01 is Ctrl+A (all selected), \x02 Home; the euro is no single byte.
   const std::pair<QString, QString> cases[] = {{"a", "A"}, {"ab", "Ab"}, {"a b", "A B"}, {"a-b", "A-B"},
       {"ab\x01" "c", "C"}, {"ab\x02" "c", "CAb"}, {QString::fromUtf8("a\u20ACb\u00E9"), "Ab\u00E9"}};
@@ -132,6 +130,62 @@ TEST_F(CollectionDialogWidgets, TitlesAndTagsCapitaliseWordsAtTheCaretAndOverASe
       EXPECT_EQ(text.toString().toStdString(), expected.toStdString()) << name << " " << keys.toStdString();
     }
   }
+}
+
+TEST_F(CollectionDialogWidgets, ChoosingACollectionToCompileCountsItsLevelsAndPresetsTheOpenCountOrKeepsTheTyped) {
+  CompileChoices choices = Offer({{"Three.lvl", 3}, {"Seven.lvl", 7}, {"Twelve.lvl", 12}, {"Five.lvl", 5}});
+  CompileDialog dialog(editor, choices);
+  auto* count = dialog.findChild<QComboBox*>("txtLevs");
+  for (const auto& [file, levels, shown] : {std::tuple{"Twelve.lvl", 12, "5"}, {"Seven.lvl", 7, "3"},
+                                            {"Five.lvl", 5, "2"}, {"Three.lvl", 3, "1"}}) {
+    count->setEditText("2");
+    dialog.findChild<QComboBox*>("txtFile")->setCurrentText(file);
+    EXPECT_EQ(count->currentText(), shown) << file;
+    EXPECT_EQ(count->count(), levels) << file;
+    EXPECT_EQ(dialog.findChild<QLabel*>("labCount")->text(), QString("available levels. (%1 total)").arg(levels));
+  }
+}
+
+TEST_F(CollectionDialogWidgets, EnterInTheOpenCountCompilesWithTheCountClamped) {
+  CompileChoices choices = Offer({{"Twelve.lvl", 12}});
+  for (const auto& [typed, expected] : {std::pair{"40", 12}, std::pair{"abc", 1}, std::pair{"7", 7}}) {
+    CompileDialog dialog(editor, choices);
+    dialog.show();
+    QLineEdit* line = dialog.findChild<QComboBox*>("txtLevs")->lineEdit();
+    line->setText(typed);
+    line->setFocus();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(line, &enter);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted) << typed;
+    EXPECT_EQ(choices.openLevels, expected) << typed;
+  }
+}
+
+TEST_F(CollectionDialogWidgets, APastedLineBreakBecomesASpaceATypedOneNeverGetsInAndEnterInATagCompiles) {
+  CompileChoices choices = Offer({{"Set.lvl", 2}});
+  QApplication::clipboard()->setText("first\r\nsecond\nthird");
+  for (const std::string* typed : {&choices.introduction, &choices.congratulations}) {
+    CompileDialog dialog(editor, choices);
+    dialog.show();
+    auto* tag = dialog.findChild<QPlainTextEdit*>(typed == &choices.introduction ? "txtCmnts" : "txtCongrats");
+    QTest::keyClick(tag, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(tag, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClick(tag, Qt::Key_Enter, Qt::KeypadModifier);  // Compile takes the tags
+    EXPECT_EQ(*typed, "First Second Third");
+  }
+}
+
+TEST_F(CollectionDialogWidgets, TheCompileDialogStaysOpenWhenReplacingTheCompiledFileIsRefused) {
+  CompileChoices choices = Offer({{"Set.lvl", 2}});
+  WriteLevels("Set.clvl", {"Level"});
+  CompileDialog dialog(editor, choices);
+  dialog.show();
+  dialogs.buttonAnswers = {2, 1};
+  dialog.accept();
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ(dialogs.LastMessage(), "Overwrite the existing compiled level collection file?");
+  dialog.accept();
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <QTimer>
 
 #include "editor/model/apply_color_scheme.h"
-#include "editor/support/scripted_dialogs.h"
+#include "editor/support/levels_folder_editor.h"
 #include "editor/support/skinned_editor.h"
 #include "editor/support/widget_events.h"
 #include "editor/ui/color_gradients.h"
@@ -13,112 +13,94 @@
 namespace brolt::editor {
 namespace {
 
-TEST(DrawColorGradients, TheTrianglesCornersAreItsChannelsAtTheLightOverTheSaturationMixedInsideClearOutside) {
-  struct Case {
-    int light, saturation;
-    std::vector<QRgb> corners;  // top, lower left, lower right
-  };
-  for (const Case& c : {Case{255, 0, {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)}},
-                        Case{200, 200, {qRgb(200, 200, 200), qRgb(200, 200, 200), qRgb(200, 200, 200)}},
-                        Case{180, 40, {qRgb(180, 40, 40), qRgb(40, 180, 40), qRgb(40, 40, 180)}},
-                        Case{255, -30, {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)}}}) {  // below 0 paints as 0
-    const QImage triangle = DrawColorGradients({101, 90}, {12, 50}, {12, 50}, c.light, c.saturation, Qt::black).Triangle;
-    EXPECT_EQ((std::vector{triangle.pixel(50, 0), triangle.pixel(0, 89), triangle.pixel(100, 89)}), c.corners)
-        << c.light << "/" << c.saturation;
-    EXPECT_EQ(qAlpha(triangle.pixel(0, 0)) + qAlpha(triangle.pixel(100, 0)), 0);
+TEST(DrawColorGradients, TheTrianglesCornersAreItsChannelsAtTheLightOverTheSaturationAndTheBarsFadeToBlack) {
+  using Corners = std::array<QRgb, 3>;  // top, lower left, lower right
+  for (const auto& [light, saturation, corners] :
+       {std::tuple{255, 0, Corners{qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)}},
+        std::tuple{180, 40, Corners{qRgb(180, 40, 40), qRgb(40, 180, 40), qRgb(40, 40, 180)}},
+        std::tuple{255, -30, Corners{qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)}}}) {  // below 0 paints as 0
+    const QImage triangle = DrawColorGradients({101, 90}, {12, 50}, {12, 50}, light, saturation, Qt::black).Triangle;
+    EXPECT_EQ((Corners{triangle.pixel(50, 0), triangle.pixel(0, 89), triangle.pixel(100, 89)}), corners) << light;
+    EXPECT_EQ(qAlpha(triangle.pixel(0, 0)) + qAlpha(triangle.pixel(100, 0)), 0) << "clear outside";
   }
-  const QRgb centre = DrawColorGradients({101, 90}, {12, 50}, {12, 50}, 255, 0, Qt::black).Triangle.pixel(50, 60);
-  for (int channel : {qRed(centre), qGreen(centre), qBlue(centre)}) EXPECT_NEAR(channel, 85, 2) << "a third of each corner";
-}
-
-TEST(DrawColorGradients, TheBarsRunFromTheirTopColourToBlackAboveTheirLastTwoRows) {
   const ColorGradients gradients = DrawColorGradients({101, 90}, {12, 50}, {12, 50}, 255, 0, QColor(90, 160, 30));
-  for (const auto& [bar, top] : {std::pair{gradients.Shader, qRgb(255, 255, 255)}, std::pair{gradients.Saturation, qRgb(90, 160, 30)}}) {
-    ASSERT_EQ(bar.size(), QSize(12, 50));
-    for (int x : {0, 11}) {
-      EXPECT_EQ(bar.pixel(x, 0), top);
-      EXPECT_EQ(bar.pixel(x, 24), qRgb(qRed(top) / 2, qGreen(top) / 2, qBlue(top) / 2));
-      EXPECT_LE(qGray(bar.pixel(x, 47)), 6);
-      EXPECT_EQ(qAlpha(bar.pixel(x, 48)) + qAlpha(bar.pixel(x, 49)), 0);
-    }
+  const QRgb centre = gradients.Triangle.pixel(50, 60);  // a third of each corner
+  for (int channel : {qRed(centre), qGreen(centre), qBlue(centre)}) EXPECT_NEAR(channel, 85, 2);
+  // The bars run from their top colour to black above their last two rows, which stay clear.
+  for (const auto& [bar, top] :
+       {std::pair{gradients.Shader, qRgb(255, 255, 255)}, {gradients.Saturation, qRgb(90, 160, 30)}}) {
+    EXPECT_EQ(bar.pixel(0, 0), top);
+    EXPECT_LE(qGray(bar.pixel(11, 47)), 6);
+    EXPECT_EQ(qAlpha(bar.pixel(0, 48)) + qAlpha(bar.pixel(11, 49)), 0);
   }
 }
 
-class ColorPickerWindowTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    editor_.ui.dialogs = &dialogs_;
-    testing::SetTestColorScheme(editor_);
-    picker_ = std::make_unique<ColorPickerWindow>(editor_, nullptr);
+struct ColorPickerWindowTest : ::testing::Test, testing::LevelsFolderEditor {
+  ColorPickerWindowTest() {
+    testing::SetTestColorScheme(editor);
+    picker = std::make_unique<ColorPickerWindow>(editor, nullptr);
   }
 
-  testing::ScriptedDialogs dialogs_;
-  Editor editor_;
-  std::unique_ptr<ColorPickerWindow> picker_;
+  std::unique_ptr<ColorPickerWindow> picker;
 };
 
 TEST_F(ColorPickerWindowTest, AClickBesideTheTriangleSnapsOntoItsEdgeAndTakesThePixelThere) {
-  const QImage& triangle = picker_->Triangle()->Picture();
-  for (int y = 0; y < ColorPickerWindow::kTriangleSize.height(); ++y) {
-    for (int x : {0, ColorPickerWindow::kTriangleSize.width() - 1}) {
-      testing::Click(picker_->Triangle(), {x, y});
-      const QRgb pixel = triangle.pixel(picker_->Triangle()->MarkerPoint());
+  const QImage& triangle = picker->Triangle()->Picture();
+  const QSize size = ColorPickerWindow::kTriangleSize;
+  for (int y = 0; y < size.height(); ++y) {
+    for (int x : {0, size.width() - 1}) {
+      testing::Click(picker->Triangle(), {x, y});
+      const QRgb pixel = triangle.pixel(picker->Triangle()->MarkerPoint());
       EXPECT_EQ(qAlpha(pixel), 255) << x << "," << y;  // never the clear background
-      EXPECT_EQ(picker_->Bars(), (std::array{qRed(pixel), qGreen(pixel), qBlue(pixel)})) << x << "," << y;
+      EXPECT_EQ(picker->Bars(), (std::array{qRed(pixel), qGreen(pixel), qBlue(pixel)})) << x << "," << y;
     }
   }
   // The outline lies over the triangle in GridDark and is never read.
-  EXPECT_EQ(picker_->Triangle()->grab().toImage().pixelColor(0, ColorPickerWindow::kTriangleSize.height() - 1),
-            QColor(20, 30, 60));
+  EXPECT_EQ(picker->Triangle()->grab().toImage().pixelColor(0, size.height() - 1), QColor(20, 30, 60));
 }
 
-TEST_F(ColorPickerWindowTest, BothBarsRepaintTheTriangleAndKeepTheirLevelsTillTheColoursChangeOnlyTheShaderSetsTheBars) {
-  picker_->SetBars(10, 200, 30);
-  testing::Click(picker_->Shader(), {7, 30}, Qt::RightButton);
-  testing::Click(picker_->Triangle(), {64, 60}, Qt::RightButton);
-  testing::Click(picker_->SaturationBar(), {5, 30}, Qt::RightButton);
-  EXPECT_EQ(dialogs_.helpTopics, (std::vector<std::string>{"color_shader", "color_triangle", "color_saturation"}));
-  EXPECT_EQ(picker_->SaturationLevel(), 191);
-  EXPECT_EQ(picker_->ShadeLevel(), 255);
+TEST_F(ColorPickerWindowTest, BothBarsRepaintTheTriangleKeepTheirLevelsTillTheColoursChangeOnlyTheShaderSetsBars) {
+  picker->SetBars(10, 200, 30);
+  testing::Click(picker->Shader(), {7, 30}, Qt::RightButton);
+  testing::Click(picker->Triangle(), {64, 60}, Qt::RightButton);
+  testing::Click(picker->SaturationBar(), {5, 30}, Qt::RightButton);
+  EXPECT_EQ(dialogs.helpTopics, (std::vector<std::string>{"color_shader", "color_triangle", "color_saturation"}));
+  EXPECT_EQ((std::array{picker->ShadeLevel(), picker->SaturationLevel()}), (std::array{255, 191}));
 
-  QImage before = picker_->Triangle()->Picture();
-  testing::Press(picker_->SaturationBar(), {5, 0});
-  EXPECT_EQ(picker_->SaturationLevel(), 248);
-  EXPECT_NE(picker_->Triangle()->Picture(), before);
-  before = picker_->Triangle()->Picture();
-  testing::Press(picker_->Shader(), {7, 19});
-  EXPECT_LT(picker_->ShadeLevel(), 255);
-  EXPECT_NE(picker_->Triangle()->Picture(), before);
-  EXPECT_EQ(picker_->Bars(), (std::array{10, 200, 30}));
-  testing::Release(picker_->Shader(), {7, 19});
-  const int shade = picker_->ShadeLevel();
-  EXPECT_EQ(picker_->Bars(), (std::array{shade, shade, shade}));
+  QImage before = picker->Triangle()->Picture();
+  testing::Press(picker->SaturationBar(), {5, 0});
+  EXPECT_NE(picker->Triangle()->Picture(), before);
+  before = picker->Triangle()->Picture();
+  testing::Press(picker->Shader(), {7, 19});
+  const int shade = picker->ShadeLevel();
+  EXPECT_TRUE(shade > 0 && shade < 255) << shade;  // the pixel pressed, not the clear edge or the top
+  EXPECT_NE(picker->Triangle()->Picture(), before);
+  EXPECT_EQ(picker->Bars(), (std::array{10, 200, 30}));
+  testing::Release(picker->Shader(), {7, 19});
+  EXPECT_EQ(picker->Bars(), (std::array{shade, shade, shade}));
   // The next use, then the one after a change of the colour preferences: levels and marker.
   for (const auto& [applied, expected] :
        {std::pair{false, std::array{shade, 248, 1}}, std::pair{true, std::array{255, 191, 10}}}) {
-    if (applied) ApplyColorScheme(editor_, false);
-    picker_ = std::make_unique<ColorPickerWindow>(editor_, nullptr);
-    const int marker = picker_->SaturationBar()->MarkerPoint().y();
-    EXPECT_EQ((std::array{picker_->ShadeLevel(), picker_->SaturationLevel(), marker}), expected) << applied;
+    if (applied) ApplyColorScheme(editor, false);
+    picker = std::make_unique<ColorPickerWindow>(editor, nullptr);
+    const int marker = picker->SaturationBar()->MarkerPoint().y();
+    EXPECT_EQ((std::array{picker->ShadeLevel(), picker->SaturationLevel(), marker}), expected) << applied;
   }
 }
 
-TEST_F(ColorPickerWindowTest, OkReturnsTheShownColourAndCancelNothing) {
-  QTimer::singleShot(0, [this] {
-    EXPECT_EQ((std::array{picker_->ValueLabel(0)->text(), picker_->ValueLabel(1)->text(), picker_->ValueLabel(2)->text()}),
-              (std::array<QString, 3>{"255", "0", "10"}));
-    EXPECT_EQ(picker_->SampleColor(), QColor(255, 0, 10));
-    testing::Click(picker_->Triangle(), {70, 80});
-    EXPECT_TRUE(testing::SaveScreenshot(*picker_, "color_picker"));
-    picker_->SetBars(255, 0, 10);
-    picker_->OkButton()->click();
-  });
-  EXPECT_EQ(ChooseColor(*picker_, "255,0,10"), "255,000,010");
-  QTimer::singleShot(0, [this] {
-    picker_->SetBars(1, 1, 1);
-    picker_->CancelButton()->click();
-  });
-  EXPECT_EQ(ChooseColor(*picker_, "255,0,10"), "");
+TEST_F(ColorPickerWindowTest, TheLabelsAndTheSampleShowTheBarsOkReturnsThemAndCancelNothing) {
+  for (const bool ok : {true, false}) {
+    QTimer::singleShot(0, [this, ok] {
+      const auto shown = [this](int bar) { return picker->ValueLabel(bar)->text(); };
+      EXPECT_EQ(QStringList({shown(0), shown(1), shown(2)}).join(','), "255,0,10");
+      EXPECT_EQ(picker->SampleColor(), QColor(255, 0, 10));
+      testing::Click(picker->Triangle(), {70, 80});
+      EXPECT_TRUE(testing::SaveScreenshot(*picker, "color_picker"));
+      picker->SetBars(255, 0, 10);
+      (ok ? picker->OkButton() : picker->CancelButton())->click();
+    });
+    EXPECT_EQ(ChooseColor(*picker, "255,0,10"), ok ? "255,000,010" : "") << ok;
+  }
 }
 
 }  // namespace

@@ -17,25 +17,19 @@ namespace {
 
 using Keys = std::function<void(InputBoxWindow&)>;
 
-// Types the keys ("\b" for Backspace) over the selected default text, or after it with `atEnd`,
+// Types the keys ("\b" for Backspace, "\x16" for Ctrl+V) over the selected default text, or after it with `atEnd`,
 // then presses `finish`.
 Keys Typing(const QString& keys, Qt::Key finish = Qt::Key_Return, bool atEnd = false) {
   return [keys, finish, atEnd](InputBoxWindow& box) {
     if (atEnd) QTest::keyClick(box.Line(), Qt::Key_End);
+    // QTest types ASCII only; other characters arrive as a keyboard with them would send them.
     for (QChar key : keys) {
-      if (key == QLatin1Char('\b')) {
-        QTest::keyClick(box.Line(), Qt::Key_Backspace);
-        continue;
-      }
-      // QTest types ASCII only; other characters arrive as a keyboard with them would send them.
-      QTest::sendKeyEvent(QTest::Click, box.Line(), Qt::Key_unknown, QString(key), {});
+      if (key == u'\b') QTest::keyClick(box.Line(), Qt::Key_Backspace);
+      else if (key == u'\x16') QTest::keyClick(box.Line(), Qt::Key_V, Qt::ControlModifier);
+      else QTest::sendKeyEvent(QTest::Click, box.Line(), Qt::Key_unknown, QString(key), {});
     }
     QTest::keyClick(box.Line(), finish);
   };
-}
-
-Keys Clicking(QPushButton* (InputBoxWindow::*button)() const) {
-  return [button](InputBoxWindow& box) { QTest::mouseClick((box.*button)(), Qt::LeftButton); };
 }
 
 // The rules of each mode are the model's; these cases check that the box's line follows them.
@@ -56,16 +50,11 @@ TEST(InputBoxWindow, TypingPastingAndTheButtonsGiveTheAnswer) {
       {"developer file names are whole", "[FILE]", 0, Typing("ab.clvl"), "Ab.clvl", true},
       {"characters beyond single bytes are refused", "", 0, Typing(QString::fromUtf8("a\u20ACb\u00E9")), "ab\xE9"},
       {"the caller's limit", "", 3, Typing("abcd"), "abc"},
-      {"pasted text goes through the mode", "[NUM]", 3,
-       [](InputBoxWindow& box) {
-         QTest::keyClick(box.Line(), Qt::Key_V, Qt::ControlModifier);
-         QTest::keyClick(box.Line(), Qt::Key_Return);
-       },
-       "420"},
+      {"pasted text goes through the mode", "[NUM]", 3, Typing("\x16"), "420"},
       {"escape forgets the text", "Kept", 0, Typing("typed", Qt::Key_Escape), ""},
-      {"the cancel button", "Kept", 0, Clicking(&InputBoxWindow::CancelButton), ""},
-      {"the close box", "Kept", 0, [](InputBoxWindow& box) { box.close(); }, ""},
-      {"the ok button", "Kept", 0, Clicking(&InputBoxWindow::OkButton), "Kept"},
+      {"cancel button", "Kept", 0, [](InputBoxWindow& b) { QTest::mouseClick(b.CancelButton(), Qt::LeftButton); }, ""},
+      {"close box", "Kept", 0, [](InputBoxWindow& box) { box.close(); }, ""},
+      {"ok button", "Kept", 0, [](InputBoxWindow& b) { QTest::mouseClick(b.OkButton(), Qt::LeftButton); }, "Kept"},
   };
   QApplication::clipboard()->setText(QStringLiteral("4x2-0\nsecond line"));
   Editor editor;

@@ -15,9 +15,9 @@ TEST(Pause, WaitsAtLeastTheTimeAndLetsWindowEventsRun) {
     QElapsedTimer timer;
     timer.start();
     Pause(seconds);
+    EXPECT_TRUE(ran) << seconds;
     EXPECT_GE(timer.elapsed(), static_cast<qint64>(seconds * 1000)) << seconds;
     EXPECT_LT(timer.elapsed(), static_cast<qint64>(seconds * 1000) + 500) << seconds;
-    EXPECT_TRUE(ran) << seconds;
   }
 }
 

@@ -8,7 +8,7 @@
 
 #include <functional>
 
-#include "editor/support/scripted_dialogs.h"
+#include "editor/support/levels_folder_editor.h"
 #include "editor/support/skinned_editor.h"
 #include "editor/support/synthetic_tileset.h"
 #include "editor/support/widget_events.h"
@@ -17,88 +17,79 @@
 namespace brolt::editor {
 namespace {
 
-class PreferencesWindowTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    editor_.ui.dialogs = &dialogs_;
-    testing::SetTestColorScheme(editor_);
-    editor_.prefs.CannonRateDefault = 4;
-    window_ = std::make_unique<PreferencesWindow>(editor_, nullptr);
+struct PreferencesWindowTest : ::testing::Test, testing::LevelsFolderEditor {
+  PreferencesWindowTest() {
+    testing::SetTestColorScheme(editor);
+    window = std::make_unique<PreferencesWindow>(editor, nullptr);
   }
 
   // Shows the dialog for `act` to work in; the dialog is cancelled if `act` leaves it open.
   void Show(const std::function<void()>& act) {
     QTimer::singleShot(0, [this, act] {
       act();
-      if (window_->isVisible()) window_->CancelButton()->click();
+      if (window->isVisible()) window->CancelButton()->click();
     });
-    ShowPreferences(editor_, *window_);
+    ShowPreferences(editor, *window);
   }
 
-  testing::ScriptedDialogs dialogs_;
-  Editor editor_;
-  std::unique_ptr<PreferencesWindow> window_;
+  std::unique_ptr<PreferencesWindow> window;
 };
 
 TEST_F(PreferencesWindowTest, AStoredValueJoinsItsListTheCannonRateIsClampedAndEnterAppliesAtOnce) {
-  QLineEdit* line = window_->CannonRateList()->lineEdit();
-  window_->CannonRateList()->setCurrentText("letters");
+  QLineEdit* line = window->CannonRateList()->lineEdit();
+  window->CannonRateList()->setCurrentText("letters");
   QFocusEvent lost(QEvent::FocusOut, Qt::TabFocusReason);
   QApplication::sendEvent(line, &lost);
-  EXPECT_EQ(window_->CannonRateList()->currentText(), "0");
+  EXPECT_EQ(window->CannonRateList()->currentText(), "0");
 
-  editor_.prefs.FadeInSpeed = 7;
+  editor.prefs.FadeInSpeed = 7;
   Show([&] {
-    EXPECT_EQ(window_->FadeList()->currentText(), "7");  // though not one of the list's values
-    testing::Click(window_->RandomBox(), {4, 4}, Qt::RightButton);
-    EXPECT_FALSE(window_->RandomBox()->isChecked());
-    EXPECT_TRUE(testing::SaveScreenshot(*window_, "preferences"));
-    window_->CannonRateList()->setCurrentText("150");
-    window_->FadeList()->setCurrentText("50");
+    EXPECT_EQ(window->FadeList()->currentText(), "7");  // though not one of the list's values
+    testing::Click(window->RandomBox(), {4, 4}, Qt::RightButton);
+    EXPECT_FALSE(window->RandomBox()->isChecked());
+    EXPECT_TRUE(testing::SaveScreenshot(*window, "preferences"));
+    window->CannonRateList()->setCurrentText("150");
+    window->FadeList()->setCurrentText("50");
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QApplication::sendEvent(line, &enter);
   });
-  EXPECT_EQ(dialogs_.helpTopics, (std::vector<std::string>{"prefs_chooserandomcolor"}));
-  EXPECT_EQ(editor_.prefs.CannonRateDefault, 99);
-  EXPECT_EQ(editor_.prefs.FadeInSpeed, 50);
+  EXPECT_EQ(dialogs.helpTopics, (std::vector<std::string>{"prefs_chooserandomcolor"}));
+  EXPECT_EQ((std::array<int, 2>{editor.prefs.CannonRateDefault, editor.prefs.FadeInSpeed}), (std::array{99, 50}));
 }
 
 TEST_F(PreferencesWindowTest, RandomColoursShowAtOnceAndAreKeptOnlyOnOk) {
-  const Preferences before = editor_.prefs;
-  Show([&] {
-    window_->RandomBox()->setChecked(true);
-    EXPECT_NE(window_->BorderButton()->ColorText(), before.BorderColor);
-    EXPECT_FALSE(window_->BorderButton()->isEnabled());
-    EXPECT_EQ(editor_.prefs.BorderColor, before.BorderColor);
-    window_->RandomBox()->setChecked(false);
-    EXPECT_TRUE(window_->GridDarkButton()->isEnabled());
-  });
-  EXPECT_EQ((std::array{editor_.prefs.BorderColor, editor_.prefs.GridLight, editor_.prefs.GridDark}),
-            (std::array{before.BorderColor, before.GridLight, before.GridDark}));
-
-  std::string shown;
-  Show([&] {
-    window_->RandomBox()->setChecked(true);
-    shown = window_->BorderButton()->ColorText();
-    window_->OkButton()->click();
-  });
-  EXPECT_EQ(editor_.prefs.BorderColor, shown);
-  EXPECT_TRUE(editor_.prefs.RandomBorderColors);
+  const std::string before = editor.prefs.BorderColor;
+  for (bool ok : {false, true}) {
+    std::string shown;
+    Show([&] {
+      window->RandomBox()->setChecked(true);
+      window->RandomBox()->setChecked(false);
+      EXPECT_TRUE(window->GridDarkButton()->isEnabled());
+      window->RandomBox()->setChecked(true);
+      shown = window->BorderButton()->ColorText();
+      EXPECT_NE(shown, before);
+      EXPECT_FALSE(window->BorderButton()->isEnabled());
+      EXPECT_EQ(editor.prefs.BorderColor, before);
+      if (ok) window->OkButton()->click();
+    });
+    EXPECT_EQ(editor.prefs.BorderColor, ok ? shown : before) << ok;
+    EXPECT_EQ(editor.prefs.RandomBorderColors, ok) << ok;
+  }
 }
 
 TEST_F(PreferencesWindowTest, MaximizeEditorShowsTheMainWindowsStateAndOkMaximisesOrRestoresItAtOnce) {
-  testing::FillSyntheticCatalogue(editor_.tiles);
+  testing::FillSyntheticCatalogue(editor.tiles);
   const TilesetPictures pictures = testing::SyntheticTileset();
-  MainWindow main(editor_, pictures);
-  editor_.ui.window = &main;
+  MainWindow main(editor, pictures);
+  editor.ui.window = &main;
   // The window's state, the choice, and its state after OK.
   for (const auto& [maximised, choice, after] : {std::tuple{true, "False", false}, std::tuple{true, "True", true},
                                                  std::tuple{false, "True", true}}) {
     maximised ? main.showMaximized() : main.showNormal();
     Show([&] {
-      EXPECT_EQ(window_->MaximizeList()->currentText(), maximised ? "True" : "False");
-      window_->MaximizeList()->setCurrentText(choice);
-      window_->OkButton()->click();
+      EXPECT_EQ(window->MaximizeList()->currentText(), maximised ? "True" : "False");
+      window->MaximizeList()->setCurrentText(choice);
+      window->OkButton()->click();
     });
     EXPECT_EQ(main.isMaximized(), after) << maximised << " " << choice;
   }
