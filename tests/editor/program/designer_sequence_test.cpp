@@ -256,6 +256,7 @@ TEST(DesignerSequence, TheWindowShowsTheModelAfterEveryStep) {
   s.program.toolPanel->OverwriteBox()->click();
   s.Check("overwrite switched by its box");
   s.MenuStep("mnuToolsOverwrite", "overwrite switched back by its menu item");
+  s.MenuStep("mnuViewGrid", "grid shown by its menu item");
 
   s.ChooseTool(kSelectorTool);
   s.Drag(&s.Canvas(), s.Cell(left + 2, top + 2), s.Cell(left + 6, top + 5));
