@@ -109,14 +109,9 @@ TEST(DesignerSession, ALevelGoesFromTheBrushThroughACollectionAndCompilingIntoTh
     SelectTool(editor, kBrushTool, tile, false);
     PlaceTile(editor, x, y, true, false);
   };
-  for (int x = 2; x <= 12; ++x) {
-    paint(kSteelWall, x, 2);
-    paint(kSteelWall, x, 8);
-  }
-  for (int y = 3; y <= 7; ++y) {
-    paint(kSteelWall, 2, y);
-    paint(kSteelWall, 12, y);
-  }
+  for (int x = 2; x <= 12; ++x)
+    for (int y = 2; y <= 8; ++y)
+      if (x == 2 || x == 12 || y == 2 || y == 8) paint(kSteelWall, x, y);
   paint(kThresherTile, 4, 7);
   paint(kUnidTile, 6, 7);
   paint(kExitPortalTile, 8, 7);

@@ -3,12 +3,12 @@
 // the level, the view and the settings hold.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMenuBar>
-#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <utility>
@@ -17,12 +17,12 @@
 #include "editor/model/canvas_geometry.h"
 #include "editor/model/canvas_mouse.h"
 #include "editor/model/minimap_palette.h"
+#include "editor/model/start_view.h"
 #include "editor/program/editor_startup.h"
 #include "editor/support/modal_script.h"
 #include "editor/support/widget_events.h"
 #include "editor/ui/box_look.h"
 #include "editor/ui/canvas_viewport.h"
-#include "editor/ui/framed_panel.h"
 #include "editor/ui/level_canvas.h"
 #include "editor/ui/load_dialog.h"
 #include "editor/ui/message_box_window.h"
@@ -42,33 +42,34 @@ constexpr int kSteelWall = 10;
 
 std::string Name(const QColor& colour) { return colour.name().toStdString(); }
 
+// A copy of the program folder, so that the run changes nothing, with overwrite stored on and the
+// grid off: the opposite of the window's design.
+std::filesystem::path ProgramFolder(const testing::TempFolder& folder) {
+  for (const char* part : {"Define.qdm", "Graphics", "Levels"}) {
+    std::filesystem::copy(std::filesystem::path(BROLT_TEST_DIST_DIR) / part, folder / part,
+                          std::filesystem::copy_options::recursive);
+  }
+  testing::RawDatabase(folder / "Define.qdm")
+      .Execute("UPDATE Settings SET Value = CASE Variable WHEN 'overwritetiles' THEN '0' ELSE '-1' END "
+               "WHERE Variable IN ('overwritetiles', 'showgrid')");
+  return folder.path();
+}
+
 struct Sequence {
   testing::TempFolder folder;
-  std::unique_ptr<EditorProgram> program;
-  Editor* e = nullptr;
+  EditorProgram program{ProgramFolder(folder)};
+  Editor& e = program.editor;
+  MainWindow& window = program.mainWindow;
 
-  Sequence() {
-    for (const char* part : {"Define.qdm", "Graphics", "Levels"}) {
-      std::filesystem::copy(std::filesystem::path(BROLT_TEST_DIST_DIR) / part, folder / part,
-                            std::filesystem::copy_options::recursive);
-    }
-    // Overwrite stored on and the grid off: the opposite of the window's design.
-    testing::RawDatabase(folder / "Define.qdm")
-        .Execute("UPDATE Settings SET Value = CASE Variable WHEN 'overwritetiles' THEN '0' ELSE '-1' END "
-                 "WHERE Variable IN ('overwritetiles', 'showgrid')");
-    program = std::make_unique<EditorProgram>(folder.path());
-    e = &program->editor;
-    Main(*program);
-  }
-  ~Sequence() { program->mainWindow.hide(); }
+  Sequence() { Main(program); }
+  ~Sequence() { window.hide(); }
 
-  MainWindow& Window() { return program->mainWindow; }
-  CanvasViewport& Canvas() { return Window().Canvas().Viewport(); }
-  int Side() const { return CellPixels(e->view); }
+  CanvasViewport& Canvas() { return window.Canvas().Viewport(); }
+  int Side() const { return CellPixels(e.view); }
   QPoint Cell(int x, int y) const {
-    return {(x - e->view.ViewX) * Side() + Side() / 2, (y - e->view.ViewY) * Side() + Side() / 2};
+    return {(x - e.view.ViewX) * Side() + Side() / 2, (y - e.view.ViewY) * Side() + Side() / 2};
   }
-  void Menu(const char* item) { Window().MenuItem(item)->trigger(); }
+  void Menu(const char* item) { window.MenuItem(item)->trigger(); }
   void MenuStep(const char* item, const std::string& step) {
     Menu(item);
     Check(step);
@@ -81,107 +82,115 @@ struct Sequence {
     Move(widget, to, Qt::LeftButton);
     testing::Release(widget, to);
   }
-  void ChooseTool(int tool) { testing::Press(program->toolPanel->ToolButton(tool), {5, 5}); }
+  void ChooseTool(int tool) { testing::Press(program.toolPanel->ToolButton(tool), {5, 5}); }
   // Pressed and released where the keyboard is, the canvas of the active main window.
   void Key(Qt::Key key) {
-    QApplication::setActiveWindow(&Window());
+    QApplication::setActiveWindow(&window);
     Canvas().setFocus();
     for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
       QKeyEvent event(type, key, Qt::NoModifier);
-      QApplication::sendEvent(QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &Window(), &event);
+      QApplication::sendEvent(QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &window, &event);
     }
   }
   bool TipShown() {
-    const QWidget* tip = Window().findChild<QWidget*>("tipLabel");
+    const QWidget* tip = window.findChild<QWidget*>("tipLabel");
     return tip != nullptr && tip->isVisible();
   }
   // The cells a side of the viewport shows, 51 when the whole level fits.
-  int Visible(int pixels) const { return pixels > e->view.LevelExtent ? kMapSize : pixels / Side(); }
+  int Visible(int pixels) const { return pixels > e.view.LevelExtent ? kMapSize : pixels / Side(); }
 
   // The checker: what the main window shows against what the model holds.
   void Check(const std::string& step) {
     SCOPED_TRACE(step);
-    const ViewState& view = e->view;
-    Move(Window().centralWidget(), {2, Window().centralWidget()->height() - 30});  // over the bare window
+    const ViewState& view = e.view;
+    Move(window.centralWidget(), {2, window.centralWidget()->height() - 30});  // over the bare window
     EXPECT_FALSE(TipShown());
 
     const QImage canvas = Canvas().grab().toImage();
-    const bool grid = canvas.pixelColor(Side(), Side() / 2) == ColorFromText(e->prefs.GridDark);
-    EXPECT_EQ(Window().MenuItem("mnuViewGrid")->isChecked(), grid);
-    EXPECT_EQ(grid, e->prefs.ShowGrid);
+    const bool grid = canvas.pixelColor(Side(), Side() / 2) == ColorFromText(e.prefs.GridDark);
+    EXPECT_EQ(window.MenuItem("mnuViewGrid")->isChecked(), grid);
+    EXPECT_EQ(grid, e.prefs.ShowGrid);
     int strayMarkers = 0;
     for (int x = view.ViewX; x < std::min(kLevelSize, view.ViewX + Canvas().width() / Side()); ++x) {
       for (int y = view.ViewY; y < std::min(kLevelSize, view.ViewY + Canvas().height() / Side()); ++y) {
         const QPoint corner((x - view.ViewX) * Side() + 1, (y - view.ViewY) * Side() + 1);
-        if (e->preview.Marker(x, y) && (!e->level.Cell(x, y).Selected || canvas.pixelColor(corner) != Qt::white)) {
+        if (e.preview.Marker(x, y) && (!e.level.Cell(x, y).Selected || canvas.pixelColor(corner) != Qt::white)) {
           ++strayMarkers;
         }
       }
     }
-    if (!e->clipboard.PasteMode) EXPECT_EQ(strayMarkers, 0);
+    const bool paste = e.clipboard.PasteMode;
+    if (!paste) { EXPECT_EQ(strayMarkers, 0); }
+    EXPECT_EQ((std::array{window.MenuItem("mnuEdit")->isVisible(), window.MenuItem("mnuCancelPasteMode")->isVisible()}),
+              (std::array{!paste, paste}));
 
     CheckMinimap();
-    const QRect back = Window().ControlGeometry("LevelBack");
+    const QRect back = window.ControlGeometry("LevelBack");
     const auto barEnd = [this](int pixels) { return Visible(pixels) > kLevelSize ? 0 : kMapSize - Visible(pixels); };
-    LevelCanvas& bars = Window().Canvas();
+    LevelCanvas& bars = window.Canvas();
     EXPECT_EQ((std::array{bars.ScrX().value(), bars.ScrX().maximum(), bars.ScrY().value(), bars.ScrY().maximum()}),
               (std::array<int, 4>{view.ViewX, barEnd(back.width()), view.ViewY, barEnd(back.height())}));
 
-    const ToolState& tools = e->tools;
-    EXPECT_EQ(program->toolBar->SaturationLabel()->text(), QString("%1%").arg(tools.Saturation));
-    for (QAction* item : Window().menuBar()->findChildren<QAction*>()) {
+    const ToolState& tools = e.tools;
+    EXPECT_EQ(program.toolBar->SaturationLabel()->text(), QString("%1%").arg(tools.Saturation));
+    for (QAction* item : window.menuBar()->findChildren<QAction*>()) {
       if (!item->objectName().startsWith("mnuToolsSaturationValue")) continue;
       EXPECT_EQ(item->isChecked(), item->objectName().mid(23).toInt() == tools.Saturation) << item->objectName().toStdString();
     }
-    EXPECT_EQ(program->toolPanel->OverwriteBox()->isChecked(), tools.Overwrite);
-    EXPECT_EQ(Window().MenuItem("mnuToolsOverwrite")->isChecked(), tools.Overwrite);
-    EXPECT_EQ(program->toolPanel->BrushSizeBar()->value(), tools.BrushSize);
+    EXPECT_EQ(program.toolPanel->OverwriteBox()->isChecked(), tools.Overwrite);
+    EXPECT_EQ(window.MenuItem("mnuToolsOverwrite")->isChecked(), tools.Overwrite);
+    EXPECT_EQ(program.toolPanel->BrushSizeBar()->value(), tools.BrushSize);
     if (tools.CurrentTool == kBrushTool || tools.CurrentTool == kSelectorTool) {
-      EXPECT_EQ(program->toolBar->ThicknessLabel()->text(), QString::number(2 * tools.BrushSize - 1));
+      EXPECT_EQ(program.toolBar->ThicknessLabel()->text(), QString::number(2 * tools.BrushSize - 1));
     }
     CheckColours();
     CheckStatus();
   }
 
   void CheckMinimap() {
-    const QImage mini = Window().Minimap().grab().toImage();
-    const LevelState& level = e->level;
+    const QImage mini = window.Minimap().grab().toImage();
+    const LevelState& level = e.level;
     bool pulsing = true;  // the first Thresher's dot takes the timer's pulse colours
     int wrongDots = 0;
     for (int x = 0; x < kLevelSize; ++x) {
       for (int y = 0; y < kLevelSize; ++y) {
         const int code = level.Cell(x, y).TileCode;
         if (code == kThresherTile && std::exchange(pulsing, false)) continue;
-        QColor held = code == 0 ? QColor(Qt::black) : ColorFromRgb(MiniPaletteColour(e->tiles[code].Mini));
+        QColor held = code == 0 ? QColor(Qt::black) : ColorFromRgb(MiniPaletteColour(e.tiles[code].Mini));
         if (level.StartMarkerPlaced && x == level.StartMarkerX && y == level.StartMarkerY) held = Qt::white;
         if (mini.pixelColor(3 * x + 1, 3 * y + 1) != held) ++wrongDots;
       }
     }
     EXPECT_EQ(wrongDots, 0);
-    const CanvasShape& box = e->view.shpMiniSelect;
-    const QRect back = Window().ControlGeometry("LevelBack");
-    EXPECT_EQ(Name(mini.pixelColor(static_cast<int>(box.Left), static_cast<int>(box.Top))),
-              Name(ColorFromText(e->prefs.GridLight)));
+    // The start marker fills its whole cell.
+    if (level.StartMarkerPlaced) { EXPECT_EQ(mini.pixelColor(3 * level.StartMarkerX + 2, 3 * level.StartMarkerY + 2), Qt::white); }
+    const CanvasShape& box = e.view.shpMiniSelect;
+    const QRect back = window.ControlGeometry("LevelBack");
     EXPECT_EQ((std::array{static_cast<int>(box.Left), static_cast<int>(box.Top), box.Width, box.Height}),
-              (std::array{3 * e->view.ViewX, 3 * e->view.ViewY, 3 * Visible(back.width()), 3 * Visible(back.height())}));
+              (std::array{3 * e.view.ViewX, 3 * e.view.ViewY, 3 * Visible(back.width()), 3 * Visible(back.height())}));
+    const QPoint first(static_cast<int>(box.Left), static_cast<int>(box.Top));
+    for (const QPoint corner : {first, first + QPoint(box.Width - 1, box.Height - 1)})
+      EXPECT_EQ(Name(mini.pixelColor(corner)), Name(ColorFromText(e.prefs.GridLight)));
   }
 
   // The frames in the preference colours, and the kept boxes, which are built anew after a colour
   // change, in the current ones.
   void CheckColours() {
-    const BoxColours now = ColoursOf(e->prefs);
-    for (QWidget* widget : Window().findChildren<QWidget*>()) {
+    const BoxColours now = ColoursOf(e.prefs);
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
       const QString name = widget->objectName();
       if (dynamic_cast<FrameShape*>(widget) == nullptr || name.isEmpty()) continue;
       const bool border = name.startsWith("shpMiscLine") || name == "ShpMisc15";
       EXPECT_EQ(Name(widget->grab().toImage().pixelColor(0, 0)), Name(border ? now.border : now.gridLight))
           << name.toStdString();
     }
-    const QImage window = Window().centralWidget()->grab().toImage();
-    auto& client = static_cast<FramedPanel&>(*Window().centralWidget());
-    auto& toolBar = static_cast<FramedPanel&>(Window().ToolBar());
-    for (int id = 0; id <= 3; ++id) EXPECT_EQ(Name(window.pixelColor(client.Frame(id).topLeft())), Name(now.border));
-    for (int id : {5, 14}) EXPECT_EQ(Name(window.pixelColor(toolBar.Frame(id).topLeft())), Name(now.gridLight));
+    const QImage shown = window.centralWidget()->grab().toImage();
+    auto& client = static_cast<FramedPanel&>(*window.centralWidget());
+    auto& toolBar = static_cast<FramedPanel&>(window.ToolBar());
+    for (int id = 0; id <= 3; ++id) EXPECT_EQ(Name(shown.pixelColor(client.Frame(id).topLeft())), Name(now.border));
+    for (int id : {5, 14}) EXPECT_EQ(Name(shown.pixelColor(toolBar.Frame(id).topLeft())), Name(now.gridLight));
+    const QPoint barsCorner = window.ControlGeometry("LevelBack").bottomRight() - QPoint(3, 3);
+    EXPECT_EQ(Name(shown.pixelColor(barsCorner)), Name(now.border));
     for (QWidget* box : QApplication::topLevelWidgets()) {
       if (dynamic_cast<MessageBoxWindow*>(box) == nullptr) continue;
       EXPECT_EQ(Name(box->findChild<QPushButton*>()->grab().toImage().pixelColor(10, 10)), Name(now.border));
@@ -190,30 +199,38 @@ struct Sequence {
 
   // The pointer comes to rest on a cell in the view, entering it from the next one.
   void CheckStatus() {
-    const int x = e->view.ViewX + 1;
-    const int y = e->view.ViewY + 1;
+    const int x = e.view.ViewX + 1;
+    const int y = e.view.ViewY + 1;
     Move(&Canvas(), Cell(x + 1, y + 1));
     Move(&Canvas(), Cell(x, y));
-    EXPECT_EQ(TipShown(), e->clipboard.PasteMode);
-    const LevelState& level = e->level;
-    QString shown = Window().StatusField(0).text();
-    if (e->clipboard.PasteMode) {
-      EXPECT_EQ(Window().findChild<QLabel*>("tipLabel")->text(), kPasteTip);
+    EXPECT_EQ(TipShown(), e.clipboard.PasteMode);
+    const LevelState& level = e.level;
+    QString shown = window.StatusField(0).text();
+    if (e.clipboard.PasteMode) {
+      EXPECT_EQ(window.findChild<QLabel*>("tipLabel")->text(), kPasteTip);
       EXPECT_EQ(shown, QString(kPasteModeHint) + " ");
     } else if (level.StartMarkerPlaced && level.StartMarkerX == x && level.StartMarkerY == y) {
       EXPECT_EQ(shown, QString(kStartMarkerTip) + " ");
     } else {
       const int code = level.Cell(x, y).TileCode;
-      EXPECT_TRUE(shown.startsWith(QString::fromStdString(code == 0 ? e->prefs.StatusBarText : "Tile: " + e->tiles[code].Desc)))
+      EXPECT_TRUE(shown.startsWith(QString::fromStdString(code == 0 ? e.prefs.StatusBarText : "Tile: " + e.tiles[code].Desc)))
           << shown.toStdString();
-      EXPECT_EQ(Window().StatusField(1).text() + Window().StatusField(2).text(), QString("Col: %1 Row: %2 ").arg(x).arg(y));
+      EXPECT_EQ(window.StatusField(1).text() + window.StatusField(2).text(), QString("Col: %1 Row: %2 ").arg(x).arg(y));
     }
   }
 };
 
 TEST(DesignerSequence, TheWindowShowsTheModelAfterEveryStep) {
   Sequence s;
-  Editor& e = *s.e;
+  Editor& e = s.e;
+  EXPECT_EQ(s.window.windowTitle(), "Brolt Editor");
+  // The middle of the level in the middle of the viewport, once the window has its size.
+  const ViewOrigin origin = StartViewOrigin(e.view.ViewportWidth, e.view.ViewportHeight, e.view.TileSize);
+  EXPECT_EQ((std::array<int, 2>{e.view.ViewX, e.view.ViewY}), (std::array{std::max<int>(0, origin.x), std::max<int>(0, origin.y)}));
+  // Every button of the tool bar and the tool panel shows its generated picture, none a stand-in caption.
+  for (QWidget* bar : {static_cast<QWidget*>(s.program.toolBar), static_cast<QWidget*>(s.program.toolPanel)})
+    for (const QAbstractButton* button : bar->findChildren<QAbstractButton*>())
+      EXPECT_TRUE(button->text().isEmpty()) << button->text().toStdString();
   s.Check("start-up with overwrite stored on and the grid off");
 
   testing::WhenModalShown([](QWidget* dialog) {
@@ -223,16 +240,23 @@ TEST(DesignerSequence, TheWindowShowsTheModelAfterEveryStep) {
   });
   s.Menu("mnuFileLoad");
   ASSERT_EQ(e.level.LevelTitle, "Rock Garden");
+  EXPECT_EQ(s.window.findChild<QLabel*>("txtLevelFile")->text().toStdString(), e.prefs.LevelFile);
+  EXPECT_NE(s.window.findChild<QLabel*>("txtTileCount")->text(), "");
+  EXPECT_TRUE(testing::SaveScreenshot(s.window, "main_window"));
   s.Check("a level of the shipped collection opened");
 
   s.ChooseTool(kBrushTool);
-  testing::Click(s.Window().Palette()->TileButton(kSteelWall), {5, 5});
+  testing::Click(s.window.Palette()->TileButton(kSteelWall), {5, 5});
   s.Menu("mnuToolsThickValue3");
   const int left = e.view.ViewX;
   const int top = e.view.ViewY;
   s.Drag(&s.Canvas(), s.Cell(left + 4, top + 4), s.Cell(left + 8, top + 5));
   ASSERT_EQ(e.level.Cell(left + 8, top + 5).TileCode, kSteelWall);
   s.Check("painted with a 5 by 5 brush");
+  s.program.toolPanel->OverwriteBox()->click();
+  s.Check("overwrite switched by its box");
+  s.MenuStep("mnuToolsOverwrite", "overwrite switched back by its menu item");
+  s.MenuStep("mnuViewGrid", "grid shown by its menu item");
 
   s.ChooseTool(kSelectorTool);
   s.Drag(&s.Canvas(), s.Cell(left + 2, top + 2), s.Cell(left + 6, top + 5));
@@ -251,7 +275,7 @@ TEST(DesignerSequence, TheWindowShowsTheModelAfterEveryStep) {
   s.ChooseTool(kBrushTool);
   s.Menu("mnuToolsThickValue7");
   s.MenuStep("mnuViewZoomLevel4", "zoomed in to 30");
-  QScrollBar& across = s.Window().Canvas().ScrX();
+  QScrollBar& across = s.window.Canvas().ScrX();
   across.setValue(across.maximum());
   s.Check("scrolled to the right edge");
   s.MenuStep("mnuViewZoomLevel2", "zoomed out to 20 at the right edge");
@@ -264,7 +288,7 @@ TEST(DesignerSequence, TheWindowShowsTheModelAfterEveryStep) {
   s.MenuStep("mnuToolsCenterOnLevel", "Center On Level, the tiles' middle past the bar's end");
 
   for (const QPoint& pointed : {QPoint(1, 1), QPoint(149, 1), QPoint(1, 149), QPoint(149, 149), QPoint(75, 75)}) {
-    s.Drag(&s.Window().Minimap(), pointed, pointed);
+    s.Drag(&s.window.Minimap(), pointed, pointed);
     // The box's middle on the pointed cell, the box held on the minimap.
     const CanvasShape& box = e.view.shpMiniSelect;
     const auto origin = [](int pointer, int side) {
@@ -294,7 +318,7 @@ TEST(DesignerSequence, TheWindowShowsTheModelAfterEveryStep) {
     static_cast<PreferencesWindow*>(dialog)->OkButton()->click();
   });
   s.MenuStep("mnuFilePrefs", "preferences with a new border colour");
-  EXPECT_TRUE(testing::SaveScreenshot(s.Window(), "designer_sequence"));
+  EXPECT_TRUE(testing::SaveScreenshot(s.window, "designer_sequence"));
 }
 #else
 TEST(DesignerSequence, NeedsTheGeneratedContent) { GTEST_SKIP() << "the generated content is not part of this build"; }

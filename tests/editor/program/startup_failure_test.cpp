@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "common/test_database.h"
 #include "support/temp_folder.h"
@@ -14,23 +15,18 @@
 namespace brolt {
 namespace {
 
-struct RunResult {
-  int status = -1;
-  std::string errors;
-};
-
-RunResult RunEditorIn(const std::filesystem::path& folder) {
+// The status the copied program ended with, and what it wrote on standard error.
+std::pair<int, std::string> RunEditorIn(const std::filesystem::path& folder) {
   const std::filesystem::path editor = folder / "brolt-editor";
   std::filesystem::copy_file(BROLT_TEST_EDITOR, editor);
   const std::string command =
       "cd / && QT_QPA_PLATFORM=offscreen BROLT_NO_DIALOGS=1 '" + editor.string() + "' 2>&1 >/dev/null";
-  RunResult result;
+  std::string errors;
   FILE* pipe = popen(command.c_str(), "r");
   std::array<char, 256> buffer{};
-  while (pipe && fgets(buffer.data(), buffer.size(), pipe)) result.errors += buffer.data();
+  while (pipe && fgets(buffer.data(), buffer.size(), pipe)) errors += buffer.data();
   const int status = pipe ? pclose(pipe) : -1;
-  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return result;
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, errors};
 }
 
 TEST(EditorStartupFailure, AnUnusableDatabaseIsNamedAndTheEditorEndsWithStatusOne) {
@@ -49,9 +45,9 @@ TEST(EditorStartupFailure, AnUnusableDatabaseIsNamedAndTheEditorEndsWithStatusOn
     SCOPED_TRACE(c.name);
     testing::TempFolder folder;
     if (c.tables != nullptr) testing::RawDatabase(folder / "Define.qdm").Execute(c.tables);
-    const RunResult run = RunEditorIn(folder.path());
-    EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.errors.find((folder / "Define.qdm").string()), std::string::npos) << run.errors;
+    const auto [status, errors] = RunEditorIn(folder.path());
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(errors.find((folder / "Define.qdm").string()), std::string::npos) << errors;
   }
 }
 

@@ -1,15 +1,13 @@
+// The canvas's own painting, grabbed from the widget. Its scroll bars and the minimap are checked in
+// the real window after every step of the designer sequence.
 #include "editor/ui/level_canvas.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 
-#include "editor/model/minimap.h"
-#include "editor/model/minimap_palette.h"
 #include "editor/model/zoom.h"
 #include "editor/support/synthetic_tileset.h"
-#include "editor/ui/mini_level.h"
-#include "editor/ui/view_scroll_bar.h"
 
 namespace brolt::editor {
 namespace {
@@ -18,28 +16,25 @@ const QColor kDark(0, 0, 200);
 const QColor kLight(250, 250, 0);
 const QColor kBlack(Qt::black);
 const QColor kWhite(Qt::white);
+using Pixels = std::vector<std::pair<QPoint, QColor>>;
 
 struct CanvasFixture : ::testing::Test {
-  CanvasFixture() : pictures(testing::SyntheticTileset()), canvas(editor, pictures), miniLevel(editor) {
+  CanvasFixture() : pictures(testing::SyntheticTileset()), canvas(editor, pictures) {
     testing::FillSyntheticCatalogue(editor.tiles);
     editor.prefs.GridDark = "0,0,200";
     editor.prefs.GridLight = "250,250,0";
     editor.prefs.ShowGrid = true;
     editor.ui.canvas = &canvas;
-    canvas.AttachMiniLevel(&miniLevel);
     canvas.resize(600, 400);
     canvas.show();
   }
-  // Expects each point of the picture in its colour.
-  static void ExpectPixels(const QImage& image, const std::vector<std::pair<QPoint, QColor>>& pixels,
-                           const std::string& name) {
+  void ExpectPixels(const QImage& image, const Pixels& pixels, const std::string& name) {
     for (const auto& [at, colour] : pixels)
       EXPECT_EQ(image.pixelColor(at), colour) << name << " at " << at.x() << "," << at.y();
   }
   Editor editor;
   TilesetPictures pictures;
   LevelCanvas canvas;
-  MiniLevel miniLevel;
 };
 
 TEST_F(CanvasFixture, CellsAndGridLinesArePaintedWhereTheViewAndZoomPutThem) {
@@ -52,7 +47,7 @@ TEST_F(CanvasFixture, CellsAndGridLinesArePaintedWhereTheViewAndZoomPutThem) {
     QPoint view;
     bool grid;
     int zoom;
-    std::vector<std::pair<QPoint, QColor>> pixels;
+    Pixels pixels;
   };
   const std::vector<Case> cases{
       {"dark lines every 20 pixels, light dots at the crossings", {0, 0}, {}, {0, 0}, true, 20,
@@ -94,50 +89,17 @@ TEST_F(CanvasFixture, SelectionToolOutlinesAndTheStartMarkerArePaintedOverTheCel
   editor.level.StartMarkerY = 2;
   canvas.RedrawOverlays();
   const QImage image = canvas.grab().toImage();
-  // The selection marker outlines its cell's inner square; the outlines run along the cells' edges.
+  // The selection marker outlines its cell's inner square; the outlines run along the cells' edges,
+  // the marquee's in dashes with the grid between them.
   ExpectPixels(image,
                {{{21, 30}, kWhite}, {{39, 30}, kWhite}, {{30, 30}, testing::SyntheticTileColour(2, 2, 0)},
                 {{100, 130}, kWhite}, {{160, 130}, kWhite}, {{130, 100}, kWhite}, {{130, 160}, kWhite},
-                {{300, 60}, kWhite}, {{420, 60}, kWhite}},
+                {{300, 60}, kWhite}, {{420, 60}, kWhite}, {{22, 240}, kWhite}, {{25, 240}, kDark}},
                "outlines");
-  EXPECT_GT(qGray(image.pixel(20, 240)), 200);  // the marquee's dashed corner
   // The start marker lets the cell's own picture show through.
   const QColor marker = image.pixelColor(250, 50);
   EXPECT_NE(marker, testing::SyntheticTileColour(7, 2, 0));
   EXPECT_NE(marker, kBlack);
-}
-
-TEST_F(CanvasFixture, TheBarsShowTheScrollRangesAndMovingThemScrollsTheView) {
-  SetZoom(editor, 20);
-  EXPECT_EQ(canvas.ScrX().maximum(), 21);
-  EXPECT_EQ(canvas.ScrX().pageStep(), 31);
-  EXPECT_EQ(canvas.ScrY().maximum(), 31);
-  canvas.ScrX().setValue(7);
-  EXPECT_EQ(editor.view.ViewX, 7);
-  EXPECT_EQ(editor.view.shpMiniSelect.Left, 21);
-}
-
-TEST_F(CanvasFixture, TheMinimapShowsADotPerCellTheStartMarkerAndTheViewBoxInTheLightGridColourAndARepaintedCellsNewTile) {
-  editor.level.Cell(0, 0).TileCode = 15;   // white
-  editor.level.Cell(49, 10).TileCode = 12;  // light red
-  // The start marker fills its whole cell in white.
-  editor.level.StartMarkerPlaced = true;
-  editor.level.StartMarkerX = 40;
-  editor.level.StartMarkerY = 45;
-  SetZoom(editor, 20);
-  DrawMiniLevel(editor);
-  const QImage image = miniLevel.grab().toImage();
-  EXPECT_EQ(image.size(), QSize(156, 156));
-  // The dots, the view box's corner, its right edge (30 cells) and bottom edge (20 cells).
-  ExpectPixels(image,
-               {{{1, 1}, kWhite}, {{148, 31}, QColor(255, 0, 0)}, {{0, 0}, kLight}, {{89, 30}, kLight},
-                {{30, 59}, kLight}, {{100, 100}, kBlack}, {{120, 135}, kWhite}, {{122, 137}, kWhite}, {{123, 135}, kBlack}},
-               "minimap");
-  for (const int code : {7, 0}) {
-    editor.level.Cell(4, 6).TileCode = static_cast<std::int16_t>(code);
-    canvas.RedrawCell(4, 6);
-    EXPECT_EQ(editor.view.MiniLevel[4][6], MiniPaletteColour(code % 16)) << code;
-  }
 }
 
 }  // namespace
