@@ -1,7 +1,5 @@
 #include "editor/model/collection_name.h"
 
-#include <algorithm>
-
 #include "common/numeric.h"
 
 namespace brolt::editor {
@@ -25,14 +23,6 @@ std::string_view CollectionNamePart(std::string_view name) {
     if (EndsWithLowered(name, extension)) return name.substr(0, name.size() - extension.size());
   }
   return name;
-}
-
-bool IsValidCollectionName(std::string_view name) {
-  const bool allowed = std::all_of(name.begin(), name.end(), [](char c) {
-    return IsFileNameCharacter(static_cast<unsigned char>(c));
-  });
-  const std::string_view part = CollectionNamePart(name);
-  return allowed && part.find_first_not_of('.') != std::string_view::npos;
 }
 
 }  // namespace brolt::editor

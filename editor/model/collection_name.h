@@ -9,10 +9,6 @@ namespace brolt::editor {
 // the characters that file systems reserve (< > : " | ? *).
 bool IsFileNameCharacter(int character);
 
-// A whole collection file name: not empty, only file-name characters, and a name part (the text
-// before a ".lvl" or ".clvl" extension) that is neither empty nor made only of dots.
-bool IsValidCollectionName(std::string_view name);
-
 // The name without a ".lvl" or ".clvl" extension in any letter case.
 std::string_view CollectionNamePart(std::string_view name);
 

@@ -104,7 +104,8 @@ TEST_F(CompileTest, AFailedWriteLeavesTheOldCompiledFileAndClaimsNoSuccess) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(levels()), {}), 2);
 }
 
-// Answering Yes, and the dialog staying open on No, is checked in compile_dialog_test.cpp.
+// Answering Yes, and the dialog staying open on No, are checked with the compile dialog's widget
+// (ui/collection_dialogs_test.cpp).
 TEST_F(CompileTest, AcceptingAsksOnlyBeforeReplacingACompiledFile) {
   const std::string overwrite = "Overwrite the existing compiled level collection file?";
   for (const auto& [source, targetExists, message, accepted] :
@@ -122,8 +123,8 @@ TEST_F(CompileTest, AcceptingAsksOnlyBeforeReplacingACompiledFile) {
   }
 }
 
-// compile_dialog_test.cpp offers a collection of each kind and clamps typed counts; here are the
-// counts where the preset changes.
+// The compile dialog's widget tests (ui/collection_dialogs_test.cpp) offer a collection of each kind
+// and clamp typed counts; here are the counts where the preset changes.
 TEST(CompileDialogRules, TheOpenCountPresetChangesAfterFourFiveAndNineLevels) {
   for (const auto& [records, preset] :
        std::vector<std::pair<int, std::optional<int>>>{{4, 1}, {5, std::nullopt}, {6, 3}, {9, 3}, {10, 5}})

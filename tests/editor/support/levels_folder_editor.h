@@ -18,14 +18,13 @@ class RecordingLauncher : public editor::GameLauncher {
   struct Start {
     std::filesystem::path program;
     std::vector<std::string> arguments;
-    std::vector<std::string> environment;
   };
   std::vector<Start> starts;
   std::string failure;  // what StartProgram answers
 
   std::string StartProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments,
-                           const std::vector<std::string>& environment) override {
-    starts.push_back({program, arguments, environment});
+                           const std::vector<std::string>& /*environment*/) override {
+    starts.push_back({program, arguments});
     return failure;
   }
 };

@@ -27,18 +27,13 @@ class RecordingWindow : public editor::WindowControls {
   std::map<editor::ToolControl, bool> enabled;
   std::vector<int> pointers;
   int minimapPointer = -1;
-  int currentTool = -1;
   bool paletteMarkerShown = false;
   int paletteMarkerTile = -1;
   std::map<bool, std::pair<int, int>> previews;  // by secondary: tile and direction
-  std::string saturationCaption;
-  int brushSizeShown = 0;
   bool visible = true;
-  std::pair<int, int> toolPanelHeights{0, 0};
   std::string zoomText;
   std::optional<int> zoomItem;
   std::optional<std::pair<int, int>> brushSizeRange;
-  std::optional<int> toolScrollMax;
   std::optional<editor::ThicknessMenu> thicknessMenu;
   std::vector<std::string> caption{"", "", ""};  // title, "(n of m)", file
   std::vector<std::string> recent;
@@ -53,21 +48,16 @@ class RecordingWindow : public editor::WindowControls {
   }
   void SetMousePointer(int pointer) override { pointers.push_back(pointer); }
   void EnableToolControl(editor::ToolControl control, bool on) override { enabled[control] = on; }
-  void ShowCurrentTool(int tool) override { currentTool = tool; }
   void ShowPaletteMarker(bool shown, int tile) override {
     paletteMarkerShown = shown;
     paletteMarkerTile = tile;
   }
   void ShowTilePreview(bool secondary, int tile, int direction) override { previews[secondary] = {tile, direction}; }
-  void ShowSaturation(int, std::string_view caption) override { saturationCaption = caption; }
-  void ShowBrushSize(int value) override { brushSizeShown = value; }
   void SetMinimapPointer(int pointer) override { minimapPointer = pointer; }
   bool IsMainWindowVisible() override { return visible; }
   void ShowZoom(std::string_view text) override { zoomText = text; }
   void CheckZoomMenuItem(int index) override { zoomItem = index; }
   void SetBrushSizeRange(int maximum, int largeChange) override { brushSizeRange = {maximum, largeChange}; }
-  std::pair<int, int> ToolPanelHeights() override { return toolPanelHeights; }
-  void SetToolScrollMax(int maximum) override { toolScrollMax = maximum; }
   void ShowThicknessMenu(const editor::ThicknessMenu& menu) override { thicknessMenu = menu; }
   void ShowLevelCaption(std::string_view title, std::string_view number, std::string_view file) override {
     caption = {std::string(title), std::string(number), std::string(file)};
