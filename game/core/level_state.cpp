@@ -24,6 +24,11 @@ GridBounds LevelFieldBounds() {
   return {0, static_cast<int>(RoundHalfEven(GridWidth - 1)), 0, static_cast<int>(RoundHalfEven(GridHeight - 1))};
 }
 
+bool IsInsideLevel(int x, int y) {
+  const GridBounds field = LevelFieldBounds();
+  return x >= field.MinX && x <= field.MaxX && y >= field.MinY && y <= field.MaxY;
+}
+
 void ResetLevelGridsAroundField(LevelState& level) {
   const GridBounds bounds = LevelGridBounds();
   level.Grid.ResetAround(bounds, LevelFieldBounds());
