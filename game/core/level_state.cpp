@@ -25,7 +25,8 @@ GridBounds LevelFieldBounds() {
 }
 
 bool IsInsideLevel(int x, int y) {
-  const GridBounds field = LevelFieldBounds();
+  // Asked for every cell an explosion or a step of the Thresher looks at.
+  static const GridBounds field = LevelFieldBounds();
   return x >= field.MinX && x <= field.MaxX && y >= field.MinY && y <= field.MaxY;
 }
 
