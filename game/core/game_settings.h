@@ -5,6 +5,9 @@
 
 namespace brolt {
 
+// The graphics pack the game ships with: the pack used while no setting names another.
+inline constexpr const char* kDefaultPackFile = "Brolt.pak";
+
 struct GameSettings {
   // Cells per second of the object speeds; kept within 5..9.
   std::int32_t GameSpeed = 5;
@@ -12,7 +15,7 @@ struct GameSettings {
   std::int16_t MusicVolume = 0;
   std::int16_t SoundVolume = 0;
   // File name of the graphics pack in the program folder.
-  std::string PackFile;
+  std::string PackFile = kDefaultPackFile;
   bool ShowBG = false;
   bool DeveloperMode = false;
 };

@@ -2,7 +2,7 @@
 
 #include "common/numeric.h"
 #include "game/core/game.h"
-#include "game/core/world_geometry.h"
+#include "game/core/level_state.h"
 
 namespace brolt {
 
@@ -129,7 +129,7 @@ bool CanPlayerEnter(const Game& game, int x, int y) {
       enterable = IsBlastOrShot(cell.Type) && cell.AnimTime > HalfAnim(cell);
       break;
   }
-  return enterable && x >= 0 && x <= GridWidth - 1 && y >= 0 && y <= GridHeight - 1;
+  return enterable && IsInsideLevel(x, y);
 }
 
 bool IsSidePushableAt(const Game& game, int x, int y) {

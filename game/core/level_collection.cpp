@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/collection_file.h"
+#include "common/file_io.h"
 #include "common/level_record.h"
 #include "common/numeric.h"
 #include "game/core/game.h"
@@ -44,6 +45,17 @@ ClockFields ParseClockFields(std::string_view text) {
 }
 
 }  // namespace
+
+bool CanPlayCollection(const Game& game, const std::string& name) {
+  const std::filesystem::path file = InLevelsFolder(game, name);
+  std::error_code error;
+  if (name.empty() || !std::filesystem::is_regular_file(file, error)) return false;
+  try {
+    return !ReadSlot(file, 1).empty();
+  } catch (const FileError&) {
+    return false;
+  }
+}
 
 bool IsCollectionCompiled(Game& game, const std::string& name) {
   if (name.empty()) return false;

@@ -18,6 +18,10 @@ struct CollectionState {
   std::string PlayerName;
 };
 
+// Whether the collection's file is there, can be read and holds a first level: what preview play
+// needs before it starts.
+bool CanPlayCollection(const Game& game, const std::string& name);
+
 // Whether the collection's record 1 carries the compiled marker (either letter case).
 bool IsCollectionCompiled(Game& game, const std::string& name);
 

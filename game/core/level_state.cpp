@@ -24,6 +24,12 @@ GridBounds LevelFieldBounds() {
   return {0, static_cast<int>(RoundHalfEven(GridWidth - 1)), 0, static_cast<int>(RoundHalfEven(GridHeight - 1))};
 }
 
+bool IsInsideLevel(int x, int y) {
+  // Asked for every cell an explosion or a step of the Thresher looks at.
+  static const GridBounds field = LevelFieldBounds();
+  return x >= field.MinX && x <= field.MaxX && y >= field.MinY && y <= field.MaxY;
+}
+
 void ResetLevelGridsAroundField(LevelState& level) {
   const GridBounds bounds = LevelGridBounds();
   level.Grid.ResetAround(bounds, LevelFieldBounds());

@@ -94,6 +94,10 @@ void ResetLevelGrids(LevelState& level);
 // The cells of the level itself, x, y = 0..49.
 GridBounds LevelFieldBounds();
 
+// Whether (x, y) is a cell of the level itself, not of the margin around it: only there may the
+// Thresher walk, drop a bomb or a blast make anything.
+bool IsInsideLevel(int x, int y);
+
 // ResetLevelGrids for a caller that writes every cell of the level itself into Grid next: those
 // cells of Grid may keep what they held until then.
 void ResetLevelGridsAroundField(LevelState& level);

@@ -73,7 +73,8 @@ void LoadSettings(Game& game) {
       settings.SoundVolume = static_cast<std::int16_t>(RoundedWithin(*number, kMinVolume, kMaxVolume));
     } else if (key == kLevelCollection && value) {
       SelectCollection(game, *value);
-    } else if (key == kPackFile && value) {
+    } else if (key == kPackFile && value && !value->empty()) {
+      // An empty name would make the program folder itself the pack.
       settings.PackFile = *value;
     } else if (key == kShowBG && number) {
       settings.ShowBG = *number == 1.0;

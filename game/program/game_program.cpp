@@ -12,6 +12,7 @@
 #include "game/app/main_loop.h"
 #include "game/app/test_hooks.h"
 #include "game/core/game.h"
+#include "game/core/level_collection.h"
 #include "game/core/level_loading.h"
 #include "game/core/lighting.h"
 #include "game/core/object_defs.h"
@@ -126,6 +127,10 @@ int StartAndPlay(const std::string& commandLine, const TestHooks& hooks, const D
   LoadSettings(game);
   const CommandLineRequest request = ReadCommandLine(commandLine);
   game.flags.CommandLine = request.collection;
+  if (!request.collection.empty() && !CanPlayCollection(game, request.collection)) {
+    dialogs.Tell(kGameTitle, "The level collection '" + request.collection + "' can't be read.", MessageIcon::Warning);
+    return 1;
+  }
   // A pack offered on the command line becomes the default only once it has unpacked.
   std::string packFile = game.settings.PackFile;
   if (request.offeredPack && dialogs.Ask("Dara Vizuruzu", PackOfferQuestion(*request.offeredPack)))

@@ -9,6 +9,7 @@
 #include "game/core/cell_construction.h"
 #include "game/core/game.h"
 #include "game/core/grid_queries.h"
+#include "game/core/level_state.h"
 #include "game/simulation/creatures.h"
 #include "game/simulation/motion.h"
 
@@ -87,8 +88,9 @@ void DestroyCell(Game& game, int cx, int cy, bool centre, bool unidBlast) {
 // visited before it.
 void BlastCell(Game& game, int x, int y, int cx, int cy, bool unidBlast) {
   LevelGrid& grid = game.level.Grid;
-  // Nothing beyond the grid is touched.
-  if (!grid.Contains(cx, cy)) return;
+  // Nothing outside the level is touched: a blast at an open edge must not leave unids or blasts
+  // in the margin, where the Thresher can never reach them.
+  if (!IsInsideLevel(cx, cy)) return;
   const int centreType = std::as_const(grid)(x, y).Type;
   if (game.ObjectDefs[centreType].IsCreature) PlayCreatureDeathSound(game, cx, cy);
   if (centreType == ObjExitPortal) QueueSound(game, EXIT_EXPLODE, cx, cy);

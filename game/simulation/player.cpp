@@ -7,6 +7,7 @@
 #include "game/core/cell_construction.h"
 #include "game/core/game.h"
 #include "game/core/grid_queries.h"
+#include "game/core/level_state.h"
 #include "game/simulation/collect_item.h"
 #include "game/simulation/devices.h"
 #include "game/simulation/explosions.h"
@@ -264,7 +265,8 @@ FrameEnd ActOnKeys(Game& game, int x, int y, std::int16_t facingBefore) {
   if (IsDeadlyForPlayer(game, target.x, target.y)) return FrameEnd::Died;
   const int targetType = game.level.Grid(target.x, target.y).Type;
   if (Held(game, scan::LeftShift)) {
-    if (targetType == ObjEmpty && player.Bombs > 0) {
+    // Toward an open edge of the level the bomb is kept, as a step there goes nowhere.
+    if (targetType == ObjEmpty && player.Bombs > 0 && IsInsideLevel(target.x, target.y)) {
       --player.Bombs;
       DropBomb(game, target.x, target.y);
     }

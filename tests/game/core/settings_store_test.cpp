@@ -129,6 +129,11 @@ TEST_F(SettingsStoreTest, UnknownCollectionSelectsTheFirstAndNullTextsAreMissing
   LoadSettings(game);
   EXPECT_EQ(game.LevelList.SelectedName(), "Beta.lvl");
   EXPECT_EQ(game.settings.PackFile, "Brolt.pak");
+  // An empty pack name is no name either: the folder itself is no pack.
+  game.settings.PackFile = "Other.pak";
+  RawDatabase(DatabaseFile()).Execute("update KARVEL set Value = '' where Variable = 'packfile'");
+  LoadSettings(game);
+  EXPECT_EQ(game.settings.PackFile, "Other.pak");
 
   RawDatabase(DatabaseFile()).Execute("update KARVEL set Value = 'Gone.lvl' where Variable = 'levelcollection'");
   LoadSettings(game);

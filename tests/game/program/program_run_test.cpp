@@ -30,6 +30,8 @@ namespace {
 struct RunResult {
   int status = -1;
   std::string output;
+  // What the game said on standard error, where its messages go in a test run.
+  std::string errors;
 };
 
 class ProgramRunTest : public ::testing::Test {
@@ -42,13 +44,14 @@ class ProgramRunTest : public ::testing::Test {
     const std::string command = "cd '" + folder.path().string() +
                                 "' && SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy BROLT_NO_DIALOGS=1 "
                                 "BROLT_FIXED_FRAME_MS=16 BROLT_SEED=7 " +
-                                environment + " ./brolt " + arguments + " 2>/dev/null";
+                                environment + " ./brolt " + arguments + " 2>errors.txt";
     RunResult result;
     FILE* pipe = popen(command.c_str(), "r");
     std::array<char, 256> buffer{};
     while (pipe && fgets(buffer.data(), buffer.size(), pipe)) result.output += buffer.data();
     const int status = pipe ? pclose(pipe) : -1;
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.errors = ReadWholeFile(folder / "errors.txt").value_or("");
     return result;
   }
 
@@ -341,6 +344,43 @@ TEST_F(ProgramRunTest, ADamagedDatabaseIsReportedAndEndsTheGame) {
   std::ofstream(folder / "Define.qdm", std::ios::trunc) << "not a database";
   RunResult garbage = Run("BROLT_QUIT_AFTER_FRAMES=10");
   EXPECT_EQ(garbage.status, 1);
+}
+
+// The editor removed its preview file, or the player named a collection that isn't there: the
+// game says so and ends instead of showing an empty level that nothing but closing the window ends.
+TEST_F(ProgramRunTest, APreviewOfACollectionThatCantBeReadSaysSoAndEnds) {
+  std::filesystem::create_directory(folder / "Levels" / "Folder.lvl");
+  std::ofstream(folder / "Levels" / "Empty.lvl").close();
+  for (const char* name : {"nonexistent.lvl", "previewplay.tmp", "Folder.lvl", "Empty.lvl"}) {
+    RunResult run = Run("BROLT_QUIT_AFTER_FRAMES=10", name);
+    EXPECT_EQ(run.status, 1) << name;
+    EXPECT_NE(run.errors.find("The level collection '" + std::string(name) + "' can't be read."), std::string::npos)
+        << name << ": " << run.errors;
+    EXPECT_EQ(run.output.find("frames="), std::string::npos) << name << ": " << run.output;
+  }
+  EXPECT_FALSE(std::filesystem::exists(folder / "Levels" / "nonexistent.lvl"));
+}
+
+// An empty or Null pack setting is no setting: the shipped pack is used, and the row gets its name
+// back, as it would if the row were missing.
+TEST_F(ProgramRunTest, AnEmptyOrNullPackSettingUsesTheShippedPack) {
+  for (const char* value : {"''", "null"}) {
+    {
+      Database database(folder / "Define.qdm");
+      const std::string update = std::string("update KARVEL set Value = ") + value + " where Variable = 'packfile'";
+      sqlite3_exec(database.Handle(), update.c_str(), nullptr, nullptr, nullptr);
+    }
+    RunResult run = Run("BROLT_QUIT_AFTER_FRAMES=10");
+    EXPECT_EQ(run.status, 0) << value << ": " << run.errors;
+    EXPECT_EQ(Setting("packfile"), "Brolt.pak") << value;
+  }
+  {
+    Database database(folder / "Define.qdm");
+    sqlite3_exec(database.Handle(), "delete from KARVEL where Variable = 'packfile'", nullptr, nullptr, nullptr);
+  }
+  RunResult run = Run("BROLT_QUIT_AFTER_FRAMES=10");
+  EXPECT_EQ(run.status, 0) << "no row: " << run.errors;
+  EXPECT_EQ(Setting("packfile"), "<missing>");
 }
 
 TEST_F(ProgramRunTest, WithoutCollectionsItSaysSoAndEnds) {

@@ -188,12 +188,37 @@ TEST_F(ExplosionTest, NothingBeyondTheGridIsTouched) {
   t.Put(bounds.MaxX, bounds.MaxY, ObjBomb);
   ExplodeAt(t.game, bounds.MinX, bounds.MinY);
   ExplodeAt(t.game, bounds.MaxX, bounds.MaxY);
-  EXPECT_EQ(t.Cell(bounds.MinX + 2, bounds.MinY + 2).Type, ObjBlastB);
-  EXPECT_EQ(t.Cell(bounds.MaxX - 1, bounds.MaxY - 1).Type, ObjBlast);
+  // The grid's corners lie in the margin around the level, where a blast makes nothing either.
+  ExpectTypes(t.game, {{bounds.MinX, bounds.MinY, ObjThresher},
+                       {bounds.MinX + 2, bounds.MinY + 2, ObjEmpty},
+                       {bounds.MaxX, bounds.MaxY, ObjBomb},
+                       {bounds.MaxX - 1, bounds.MaxY - 1, ObjEmpty}});
+  EXPECT_EQ(t.Cell(bounds.MinX + 2, bounds.MinY + 2).Mark, 0);
   // An explosion centred outside has nothing to explode, not even what lies next to its centre.
   t.Put(bounds.MaxX, bounds.MaxY, ObjRock);
   ExplodeAt(t.game, bounds.MaxX + 1, bounds.MaxY);
   EXPECT_EQ(t.Cell(bounds.MaxX, bounds.MaxY).Type, ObjRock);
+}
+
+// A gold unid gnat exploding on an open edge of a designer's level: only the cells inside the level
+// turn into unids, so every unid needed stays one the Thresher can reach.
+TEST_F(ExplosionTest, AUnidBlastOnAnOpenEdgeMakesUnidsOnlyInsideTheLevel) {
+  struct Case {
+    const char* side;
+    int x, y;
+  };
+  for (const Case& c : {Case{"left", 0, 20}, Case{"right", 49, 20}, Case{"bottom", 20, 0}, Case{"top", 20, 49}}) {
+    Load(60);
+    t.Put(c.x, c.y, ObjGoldUnidGnat);
+    t.game.level.UnidsNeeded = 1;
+    ExplodeAt(t.game, c.x, c.y);
+    testing::ExpectNothingOutsideTheLevel(t.game, c.side);
+    // Halfway through the blast its six cells inside are unids; the gnat's own unid is written off.
+    t.RunFrames(30);
+    testing::ExpectNothingOutsideTheLevel(t.game, c.side);
+    EXPECT_EQ(t.game.level.UnidsNeeded, 1 + 6 - 1) << c.side;
+    EXPECT_EQ(t.game.level.UnidCount, 6) << c.side;
+  }
 }
 
 }  // namespace

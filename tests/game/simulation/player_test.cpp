@@ -5,6 +5,7 @@
 #include "game/core/anim_kind.h"
 #include "game/simulation/collect_item.h"
 #include "game/simulation/level_completion.h"
+#include "support/cell_expectations.h"
 #include "support/scripted_keys.h"
 #include "support/test_game.h"
 
@@ -220,6 +221,25 @@ TEST_F(PlayerTest, ABombGoesOnlyIntoAnEmptyCellAndHeStaysPut) {
   EXPECT_EQ(t.Cell(1, 1).Timer, 5);
   EXPECT_EQ(t.Cell(1, 1).Frame, 5);
   EXPECT_EQ(Player(), (CellPoint{0, 1}));
+}
+
+// A designer's level may leave its edges open: a drop toward the outside does nothing, as a step
+// there does, and keeps the bomb.
+TEST_F(PlayerTest, NoBombIsDroppedOutsideAnOpenEdge) {
+  struct Case {
+    const char* side;
+    int x, y, arrow;
+  };
+  for (const Case& c : {Case{"left", 0, 20, scan::Left}, Case{"right", 49, 20, scan::Right},
+                        Case{"bottom", 20, 0, scan::Down}, Case{"top", 20, 49, scan::Up}}) {
+    keys.ReleaseAll();
+    t.PlayPicture({"T"}, 60, c.x, c.y);
+    t.game.player.Bombs = 2;
+    Frame({scan::LeftShift, c.arrow});
+    EXPECT_EQ(t.game.player.Bombs, 2) << c.side;
+    EXPECT_EQ(Player(), (CellPoint{c.x, c.y})) << c.side;
+    testing::ExpectNothingOutsideTheLevel(t.game, c.side);
+  }
 }
 
 TEST_F(PlayerTest, WalkingIntoACreatureOrARideOntoOneKillsHim) {
