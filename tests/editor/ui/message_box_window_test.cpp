@@ -46,8 +46,9 @@ TEST(MessageBoxWindow, EnterTakesTheDefaultButtonEscapeAndCloseTheCloseAnswerAnd
     EXPECT_EQ(Ask(box, set, [](MessageBoxWindow& b) { Key(b, Qt::Key_Escape); }), escape) << name;
     EXPECT_EQ(Ask(box, set, [](MessageBoxWindow& b) { b.close(); }), escape) << name;
     for (int i = 0; i < 3; ++i)
-      if (!layout.captions[i].empty())
+      if (!layout.captions[i].empty()) {
         EXPECT_EQ(Ask(box, set, [i](MessageBoxWindow& b) { b.Button(i)->click(); }), i) << name;
+      }
   }
 }
 
@@ -88,8 +89,11 @@ TEST(MessageBoxWindow, AnErrorShowsTheErrorIconBesideItsTextAndTheNextMessageNon
       textLeft = box.MessageLabel()->x() - box.ErrorIcon()->geometry().right();
       Key(box, Qt::Key_Return);
     });
-    error ? ShowErrorMessage(editor, "Disk full", "Cannot save the level.")
-          : static_cast<void>(ShowMessageBox(editor, "Level saved.", ButtonSet::OK, ""));
+    if (error) {
+      ShowErrorMessage(editor, "Disk full", "Cannot save the level.");
+    } else {
+      ShowMessageBox(editor, "Level saved.", ButtonSet::OK, "");
+    }
     EXPECT_EQ(iconShown, error);
     if (error) { EXPECT_GT(textLeft, 0) << "the text starts right of the icon"; }
   }
