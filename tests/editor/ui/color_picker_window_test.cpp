@@ -17,6 +17,7 @@ TEST(DrawColorGradients, TheTrianglesCornersAreItsChannelsAtTheLightOverTheSatur
   using Corners = std::array<QRgb, 3>;  // top, lower left, lower right
   for (const auto& [light, saturation, corners] :
        {std::tuple{255, 0, Corners{qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)}},
+        std::tuple{200, 200, Corners{qRgb(200, 200, 200), qRgb(200, 200, 200), qRgb(200, 200, 200)}},
         std::tuple{180, 40, Corners{qRgb(180, 40, 40), qRgb(40, 180, 40), qRgb(40, 40, 180)}},
         std::tuple{255, -30, Corners{qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)}}}) {  // below 0 paints as 0
     const QImage triangle = DrawColorGradients({101, 90}, {12, 50}, {12, 50}, light, saturation, Qt::black).Triangle;
@@ -29,9 +30,13 @@ TEST(DrawColorGradients, TheTrianglesCornersAreItsChannelsAtTheLightOverTheSatur
   // The bars run from their top colour to black above their last two rows, which stay clear.
   for (const auto& [bar, top] :
        {std::pair{gradients.Shader, qRgb(255, 255, 255)}, {gradients.Saturation, qRgb(90, 160, 30)}}) {
-    EXPECT_EQ(bar.pixel(0, 0), top);
-    EXPECT_LE(qGray(bar.pixel(11, 47)), 6);
-    EXPECT_EQ(qAlpha(bar.pixel(0, 48)) + qAlpha(bar.pixel(11, 49)), 0);
+    ASSERT_EQ(bar.size(), QSize(12, 50));
+    for (int x : {0, 11}) {
+      EXPECT_EQ(bar.pixel(x, 0), top) << x;
+      EXPECT_EQ(bar.pixel(x, 24), qRgb(qRed(top) / 2, qGreen(top) / 2, qBlue(top) / 2)) << x << ": halfway down";
+      EXPECT_LE(qGray(bar.pixel(x, 47)), 6) << x;
+      EXPECT_EQ(qAlpha(bar.pixel(x, 48)) + qAlpha(bar.pixel(x, 49)), 0) << x;
+    }
   }
 }
 

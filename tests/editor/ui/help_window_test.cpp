@@ -52,11 +52,15 @@ TEST_F(HelpWindowTest, OpensATopicByKeyCentredOverTheMainWindowReadOnly) {
   EXPECT_EQ(TopicText(), "Minimap");
   EXPECT_EQ(PageText(), "The small map.\nBack to <zoom>, or <Secret Page>, or <Nowhere>.");
   EXPECT_LE((Help().frameGeometry().center() - host_.frame.center()).manhattanLength(), 2);
+  EXPECT_EQ(Help().size(), QSize(373, 390)) << "5595 x 5850 twips";
   EXPECT_TRUE(Help().Page()->isReadOnly());
   EXPECT_FALSE(Help().SaveButton()->isVisible());
 
   dialogs_.ShowHelpTopic("");
+  EXPECT_EQ(Help().TopicBox()->count(), 7);
   EXPECT_EQ(Help().TopicBox()->itemText(6), "zoom");
+  dialogs_.HideHelp();
+  EXPECT_FALSE(dialogs_.HelpVisible());
 }
 
 TEST_F(HelpWindowTest, APressSelectsALinkWithItsBracketsTheReleaseFollowsItBackReturnsAndEnterSearches) {

@@ -8,6 +8,7 @@
 
 #include "editor/model/zoom.h"
 #include "editor/support/synthetic_tileset.h"
+#include "editor/ui/view_scroll_bar.h"
 
 namespace brolt::editor {
 namespace {
@@ -100,6 +101,18 @@ TEST_F(CanvasFixture, SelectionToolOutlinesAndTheStartMarkerArePaintedOverTheCel
   const QColor marker = image.pixelColor(250, 50);
   EXPECT_NE(marker, testing::SyntheticTileColour(7, 2, 0));
   EXPECT_NE(marker, kBlack);
+}
+
+// The real window checks the bars' ends and values after every step; a page of the bar is the
+// view's width in cells and one more, which only this test reads.
+TEST_F(CanvasFixture, TheBarsShowTheScrollRangesAndMovingThemScrollsTheView) {
+  SetZoom(editor, 20);
+  EXPECT_EQ(canvas.ScrX().maximum(), 21);
+  EXPECT_EQ(canvas.ScrX().pageStep(), 31);
+  EXPECT_EQ(canvas.ScrY().maximum(), 31);
+  canvas.ScrX().setValue(7);
+  EXPECT_EQ(editor.view.ViewX, 7);
+  EXPECT_EQ(editor.view.shpMiniSelect.Left, 21);
 }
 
 }  // namespace

@@ -85,6 +85,7 @@ TEST_F(ManageDialogTest, EachCommandButtonActsOnTheSelectedLevelAndTheListShowsT
     for (const char* button : buttons) Find(button)->click(), Levels()->setCurrentRow(3);
     EXPECT_EQ(Titles("Set.lvl"), after) << buttons[0];
     EXPECT_EQ(Levels()->item(1)->text().toStdString(), "002   " + after[1]) << buttons[0];
+    EXPECT_EQ(Bin()->count(), 0) << buttons[0] << ": a level pasted leaves the bin";
   }
 }
 

@@ -30,6 +30,7 @@ TEST_F(LevelPropertiesWindowTest, EachBarShowsItsValueAndTheRandomBoxBlackensAnd
   for (const auto& [bar, value, label, text] : {std::tuple{window->TimeBar(), 999, window->TimeValue(), "999"},
                                                 {window->TimeBar(), 60, window->TimeText(), "(01:00)"},
                                                 {window->RadiusBar(), 0, window->RadiusValue(), "03"},
+                                                {window->RadiusBar(), 40, window->RadiusValue(), "25"},
                                                 {window->UnidBar(), 150, window->UnidValue(), "099"},
                                                 {window->CannonBar(), 7, window->CannonValue(), "007"}}) {
     bar->setValue(value);
@@ -38,6 +39,7 @@ TEST_F(LevelPropertiesWindowTest, EachBarShowsItsValueAndTheRandomBoxBlackensAnd
   window->ColorButtonAt(0)->SetColorText("1,2,3");
   window->RandomBox()->setChecked(true);
   EXPECT_EQ(window->ColorButtonAt(0)->ColorText(), "0,0,0");
+  EXPECT_EQ(window->ColorButtonAt(3)->ColorText(), "0,0,0");
   EXPECT_FALSE(window->ColorButtonAt(3)->isEnabled());
   window->RandomBox()->setChecked(false);
   EXPECT_EQ(window->ColorButtonAt(0)->ColorText(), "255,255,255");  // the colour chosen before is gone
@@ -64,6 +66,7 @@ TEST_F(LevelPropertiesWindowTest, EnterTakesTheControlsValuesUnlessTheTitleIsRef
     QTimer::singleShot(0, [&] {
       window->TitleBox()->setText(QString::fromStdString(title));
       window->TimeBar()->setValue(999);
+      window->RadiusBar()->setValue(40);
       if (!cancel) QTest::keyClick(window->TitleBox(), Qt::Key_Return);
       leftOpen = window->isVisible();
       if (leftOpen) window->CancelButton()->click();
@@ -72,9 +75,16 @@ TEST_F(LevelPropertiesWindowTest, EnterTakesTheControlsValuesUnlessTheTitleIsRef
     EXPECT_EQ(leftOpen, !taken) << title;
     EXPECT_EQ(editor.level.LevelTitle, taken ? title : "Rock Garden") << title;
     EXPECT_EQ(editor.level.TimeLimit, taken ? 999 : 60) << title;
-    EXPECT_EQ(editor.level.LightRadius, 7) << title;
+    EXPECT_EQ(editor.level.LightRadius, taken ? 25 : 7) << title;
     EXPECT_EQ(dialogs.LastMessage(), title == "   " ? "Invalid level title." : "") << title;
   }
+}
+
+TEST_F(LevelPropertiesWindowTest, ValueLabelsAndTheRandomBoxOpenTheirHelp) {
+  testing::Click(window->TimeValue(), {2, 2});
+  testing::Click(window->RandomBox(), {2, 2}, Qt::RightButton);
+  EXPECT_EQ(dialogs.helpTopics, (std::vector<std::string>{"level_timelimit", "level_randomcolor"}));
+  EXPECT_FALSE(window->RandomBox()->isChecked());
 }
 
 }  // namespace

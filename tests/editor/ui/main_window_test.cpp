@@ -2,14 +2,18 @@
 // real window after every step of the designer sequence.
 #include "editor/ui/main_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
+#include "editor/model/scrolling.h"
 #include "editor/model/undo_ring.h"
 #include "editor/support/scripted_dialogs.h"
 #include "editor/support/synthetic_tileset.h"
 #include "editor/ui/level_canvas.h"
+#include "editor/ui/tile_palette.h"
 
 namespace brolt::editor {
 namespace {
@@ -31,6 +35,34 @@ struct ShownMainWindow {
     window.show();
   }
 };
+
+TEST(MainWindow, TheMenuTreeNamesEveryItemForItsHandler) {
+  ShownMainWindow t;
+  struct Case {
+    const char* name;
+    const char* caption;
+    const char* shortcut;
+    bool visible, checked;
+  };
+  const Case cases[] = {
+      {"mnuFileSave", "Save", "Ctrl+S", true, false},
+      {"mnuToolsToolsSelect0", "Selector  (Pointer)  (1)", "", true, true},
+      {"mnuViewZoomLevel2", "20", "", true, false},
+      {"mnuViewGrid", "Show Grid", "Ctrl+G", true, true},
+      {"mnuToolsBan2", "Edit Define...", "", false, false},
+      {"mnuFileRecent0", "[Recent]", "", false, false},
+      {"mnuCancelPasteMode", "Exit Paste Mode", "", false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QAction* item = t.window.MenuItem(c.name);
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text(), c.caption);
+    EXPECT_EQ(item->shortcut(), QKeySequence(c.shortcut));
+    EXPECT_EQ(item->isVisible(), c.visible);
+    EXPECT_EQ(item->isChecked(), c.checked);
+  }
+}
 
 TEST(MainWindow, RecentLevelsGoAboveTheSeparatorWhichShowsWithThem) {
   ShownMainWindow t;
@@ -65,13 +97,30 @@ TEST(MainWindow, TheLevelListDropsUnderTheLevelLabelsKeepingTheLevelsOwnEntryOrN
   }
 }
 
-TEST(MainWindow, TheCounterShowsTheTilesPictureAndCount) {
+TEST(MainWindow, TheCounterShowsTheTilesPictureNameAndCount) {
   ShownMainWindow t;
+  t.editor.tiles.TileDefs[21].Desc = "Unid";
   t.window.ShowTileCounter(21, 7);
   EXPECT_EQ(t.window.findChild<QLabel*>("txtTileCount")->text(), "7");
+  EXPECT_EQ(t.window.findChild<QLabel*>("picTileCount")->toolTip(), " Tile Counter (Unid) ");
   // Tile 21 of the synthetic tileset is its own plain colour.
   const QImage picture = t.window.findChild<QLabel*>("picTileCount")->pixmap().toImage();
   EXPECT_EQ(picture.pixelColor(5, 5), testing::SyntheticTileColour(5, 3, 0));
+}
+
+TEST(MainWindow, TheToolPanelsBarScrollsThePaletteInRowsOf37Pixels) {
+  ShownMainWindow t;
+  auto* frame = t.window.findChild<QWidget*>("panToolsFrame");
+  auto* bar = t.window.findChild<QScrollBar*>("ScrTools");
+  // The palette's height, its frame's, and the bar's last row.
+  for (const auto& [panel, shown, last] : {std::array{200, 300, 0}, {300, 300, 0}, {740, 370, 11}, {400, 111, 9}}) {
+    t.window.Palette()->setFixedHeight(panel);
+    frame->resize(frame->width(), shown);
+    RefreshViewControls(t.editor);
+    EXPECT_EQ(bar->maximum(), last) << panel << " in " << shown;
+  }
+  bar->setValue(2);
+  EXPECT_EQ(t.window.Palette()->y(), -74);
 }
 
 TEST(MainWindow, ClosingGoesThroughTheExitWhichMayBeCancelled) {

@@ -9,9 +9,12 @@
 #include <functional>
 
 #include "editor/model/editor.h"
+#include "editor/model/error_report.h"
 #include "editor/model/message_box.h"
+#include "editor/support/fake_help_host.h"
 #include "editor/support/modal_script.h"
 #include "editor/support/scripted_dialogs.h"
+#include "editor/ui/qt_dialogs.h"
 
 namespace brolt::editor {
 namespace {
@@ -43,8 +46,9 @@ TEST(MessageBoxWindow, EnterTakesTheDefaultButtonEscapeAndCloseTheCloseAnswerAnd
     EXPECT_EQ(Ask(box, set, [](MessageBoxWindow& b) { Key(b, Qt::Key_Escape); }), escape) << name;
     EXPECT_EQ(Ask(box, set, [](MessageBoxWindow& b) { b.close(); }), escape) << name;
     for (int i = 0; i < 3; ++i)
-      if (!layout.captions[i].empty())
+      if (!layout.captions[i].empty()) {
         EXPECT_EQ(Ask(box, set, [i](MessageBoxWindow& b) { b.Button(i)->click(); }), i) << name;
+      }
   }
 }
 
@@ -59,6 +63,7 @@ TEST(MessageBoxWindow, ShowsTheTextOnceUpAndTheHelpButtonOnlyWithAKeyLeavingTheB
     EXPECT_FALSE(b.HelpButton()->isVisible());
     Key(b, Qt::Key_Return);
   }, "", "ERROR:  Disk full. Caf\xE9");
+  EXPECT_EQ(box.size(), QSize(296, 192)) << "4440 x 2880 twips";
   Ask(box, ButtonSet::YesNo, [](MessageBoxWindow& b) {
     ASSERT_TRUE(b.HelpButton()->isVisible());
     QTest::mouseClick(b.HelpButton(), Qt::LeftButton);
@@ -66,6 +71,32 @@ TEST(MessageBoxWindow, ShowsTheTextOnceUpAndTheHelpButtonOnlyWithAKeyLeavingTheB
     Key(b, Qt::Key_Escape);
   }, "xopastemode");
   EXPECT_EQ(dialogs.helpTopics, (std::vector<std::string>{"xopastemode"}));
+}
+
+// Through the editor's own boxes, as an error report shows them: the icon beside the text of the
+// error only.
+TEST(MessageBoxWindow, AnErrorShowsTheErrorIconBesideItsTextAndTheNextMessageNone) {
+  Editor editor;
+  testing::FakeHelpHost host;
+  QtDialogs dialogs(editor, host);
+  editor.ui.dialogs = &dialogs;
+  for (const bool error : {true, false}) {
+    bool iconShown = !error;
+    int textLeft = 0;
+    testing::WhenModalShown([&](QWidget* shown) {
+      auto& box = static_cast<MessageBoxWindow&>(*shown);
+      iconShown = box.ErrorIcon()->isVisible();
+      textLeft = box.MessageLabel()->x() - box.ErrorIcon()->geometry().right();
+      Key(box, Qt::Key_Return);
+    });
+    if (error) {
+      ShowErrorMessage(editor, "Disk full", "Cannot save the level.");
+    } else {
+      ShowMessageBox(editor, "Level saved.", ButtonSet::OK, "");
+    }
+    EXPECT_EQ(iconShown, error);
+    if (error) { EXPECT_GT(textLeft, 0) << "the text starts right of the icon"; }
+  }
 }
 
 }  // namespace

@@ -59,6 +59,7 @@ TEST_F(PreferencesWindowTest, AStoredValueJoinsItsListTheCannonRateIsClampedAndE
 
 TEST_F(PreferencesWindowTest, RandomColoursShowAtOnceAndAreKeptOnlyOnOk) {
   const std::string before = editor.prefs.BorderColor;
+  const std::array grid{editor.prefs.GridLight, editor.prefs.GridDark};
   for (bool ok : {false, true}) {
     std::string shown;
     Show([&] {
@@ -70,6 +71,7 @@ TEST_F(PreferencesWindowTest, RandomColoursShowAtOnceAndAreKeptOnlyOnOk) {
       EXPECT_NE(shown, before);
       EXPECT_FALSE(window->BorderButton()->isEnabled());
       EXPECT_EQ(editor.prefs.BorderColor, before);
+      EXPECT_EQ((std::array{editor.prefs.GridLight, editor.prefs.GridDark}), grid) << "drawn, not yet taken";
       if (ok) window->OkButton()->click();
     });
     EXPECT_EQ(editor.prefs.BorderColor, ok ? shown : before) << ok;

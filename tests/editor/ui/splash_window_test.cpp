@@ -37,7 +37,12 @@ class SplashWindowTest : public ::testing::Test {
 
 TEST_F(SplashWindowTest, TheBarFillsToItsFrameAndTheLabelsNameThisPlatformWholeWithNoAddresses) {
   splash_->show();
-  for (int step = 0; step < 6; ++step) splash_->UpdateSplashProgress();  // one more than fills it
+  // Five steps fill the bar in whole pixels; the sixth, one more than fills it, leaves it full.
+  EXPECT_EQ(splash_->ProgressWidth(), 0);
+  for (int expected : {88, 176, 265, 353, 441, 441}) {
+    splash_->UpdateSplashProgress();
+    EXPECT_EQ(splash_->ProgressWidth(), expected);
+  }
   splash_->SetLoadingText("Loading preferences...");
   EXPECT_TRUE(testing::SaveScreenshot(*splash_, "splash"));
   // The full bar: one row of pixels at 221 from 16 to 456, inside its frame.
@@ -55,6 +60,7 @@ TEST_F(SplashWindowTest, TheBarFillsToItsFrameAndTheLabelsNameThisPlatformWholeW
 
   if (QSysInfo::kernelType() == "linux") { EXPECT_EQ(splash_->PlatformLabel()->text(), "Linux"); }
   EXPECT_FALSE(splash_->PlatformLabel()->text().isEmpty());
+  EXPECT_TRUE(splash_->VersionLabel()->text().startsWith("Version "));
   for (const QLabel* label : splash_->Labels()) {
     for (const QString& text : {label->text(), label->toolTip()}) {
       for (const char* address : {"http", "www.", ".com", ".net", ".org", "@"})

@@ -37,6 +37,8 @@ TEST(TileCounterWindow, ShowsTheCountsLinedUpAndClicksMoveTheCounterUntilADouble
     for (int row = 0; row < list->count(); ++row) lines.push_back(list->item(row)->text().toStdString());
     EXPECT_TRUE(QFontInfo(list->font()).fixedPitch());
     EXPECT_TRUE(testing::SaveScreenshot(window, "tile_counter"));
+    testing::Click(window.UsePrimaryBox(), {4, 4}, Qt::RightButton);
+    EXPECT_FALSE(t.editor.prefs.UsePrimaryForCounter);
     window.UsePrimaryBox()->click();
     EXPECT_TRUE(t.editor.prefs.UsePrimaryForCounter);
     list->setCurrentRow(2);
@@ -49,6 +51,7 @@ TEST(TileCounterWindow, ShowsTheCountsLinedUpAndClicksMoveTheCounterUntilADouble
   ShowTileCount(t.editor, window);
   EXPECT_EQ(lines, (std::vector<std::string>{"Dirt........................0", "Unid........................1",
                                              "Far tile....................1"}));
+  EXPECT_EQ(t.dialogs.helpTopics, (std::vector<std::string>{"useprimarytilefortilecounter"}));
   EXPECT_EQ(counter.tile, 45);
   EXPECT_FALSE(window.isVisible());
 }
