@@ -30,7 +30,9 @@ std::string Loaded(const Editor& e) {
       << ";LevelsPath=" << p.LevelsPath << ";GraphicsPath=" << p.GraphicsPath << ";UndoMax=" << p.UndoMax
       << ";undo slots=" << e.undo.UndoBuffer.size() << ";level.LightRadius=" << e.level.LightRadius
       << ";level.CannonRate=" << e.level.CannonRate << ";CurrentTool=" << p.CurrentTool
-      << ";RecordLength=" << p.RecordLength << ";";
+      << ";RecordLength=" << p.RecordLength << ";undo.UndoMax=" << e.undo.UndoMax << ";FadeInSpeed=" << p.FadeInSpeed
+      << ";MiniWidth=" << p.MiniWidth << ";LightRadiusDefault=" << p.LightRadiusDefault
+      << ";CannonRateDefault=" << p.CannonRateDefault << ";";
   return out.str();
 }
 
@@ -40,8 +42,9 @@ TEST(LoadPreferences, KeysMatchInAnyCaseTheLaterRowWinsAndValuesThatCannotWorkAr
     std::vector<std::pair<std::string, std::optional<std::string>>> rows;
     std::vector<std::string> expected;  // "Field=value", or "!Field=value" for a value the field must not hold
   } cases[] = {
-      {"capitals", {{"WindowX", "40"}, {"SHOWGRID", "-1"}, {"LevelsPath", "/Mine/"}},
-       {"Left=40", "ShowGrid=0", "LevelsPath=/Mine/"}},
+      {"capitals", {{"WindowX", "40"}, {"SHOWGRID", "-1"}, {"LevelsPath", "/Mine/"}, {"GraphicsPath", "/Pictures/"}},
+       {"Left=40", "ShowGrid=0", "LevelsPath=/Mine/", "GraphicsPath=/Pictures/"}},
+      {"no rows", {}, {"view.TileSize=20", "UndoMax=20", "undo.UndoMax=20", "level.LevelTitle=Untitled"}},
       {"a word or Null decides no switch", {{"showgrid", "-1"}, {"showgrid", "True"}, {"showgrid", std::nullopt}},
        {"ShowGrid=0"}},
       {"two overwrite rows", {{"overwritetiles", "0"}, {"overwritetiles", "-1"}},
@@ -52,7 +55,7 @@ TEST(LoadPreferences, KeysMatchInAnyCaseTheLaterRowWinsAndValuesThatCannotWorkAr
        {"RandomBorderColors=1", "BorderColor=1,2,3", "!GridLight=0,0,0"}},
       {"tile width with letters, then out of range", {{"tilewidth", "15px"}, {"tilewidth", "0"}, {"tilewidth", "101"}},
        {"ZoomPreference=15", "view.TileSize=15"}},
-      {"undo states", {{"undomax", "3"}}, {"UndoMax=3", "undo slots=4"}},
+      {"undo states", {{"undomax", "3"}}, {"UndoMax=3", "undo.UndoMax=3", "undo slots=4"}},
       {"undo below one, then no number", {{"undomax", "0"}, {"undomax", "many"}}, {"UndoMax=1", "undo slots=2"}},
       {"the level's defaults, any slot length", {{"lightraddef", "9"}, {"cannonrate", "250"}, {"len", "5000"}},
        {"level.LightRadius=9", "level.CannonRate=99", "RecordLength=10101"}},
@@ -63,6 +66,15 @@ TEST(LoadPreferences, KeysMatchInAnyCaseTheLaterRowWinsAndValuesThatCannotWorkAr
       {"window size", {{"windoww", "0"}, {"windowh", "wide"}, {"windowstate", "7"}},
        {"Width=632", "Height=532", "WindowState=0"}},
       {"a tool outside 0..6 is the brush", {{"tool", "5"}, {"tool", "9"}}, {"CurrentTool=1"}},
+      {"the first tool", {{"tool", "0"}}, {"CurrentTool=0"}},
+      {"fade-in speed below one", {{"fadeinspeed", "0"}}, {"FadeInSpeed=1"}},
+      {"fade-in speed not a number", {{"fadeinspeed", "fast"}}, {"FadeInSpeed=15"}},
+      {"minimap width below one", {{"miniwidth", "-4"}}, {"MiniWidth=150"}},
+      {"light radius outside 3..25", {{"lightraddef", "2"}, {"lightraddef", "26"}},
+       {"LightRadiusDefault=5", "level.LightRadius=5"}},
+      {"the least light radius", {{"lightraddef", "3"}}, {"LightRadiusDefault=3"}},
+      {"the greatest light radius", {{"lightraddef", "25"}}, {"LightRadiusDefault=25"}},
+      {"cannon rate below 0", {{"cannonrate", "-3"}}, {"CannonRateDefault=0", "level.CannonRate=0"}},
   };
   for (const auto& c : cases) {
     DefinitionsFixture fixture;
