@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <sstream>
+#include <tuple>
 
 #include "editor/model/definitions_editor.h"
 #include "editor/model/preferences_command.h"
@@ -106,6 +108,9 @@ TEST(SavePreferences, WritesOnlyExactKeysKeepsAMaximisedWindowsPlacementAndSwitc
   editor.prefs.Window = {1, 2, 800, 700, 2};
   SavePreferences(editor);
   EXPECT_EQ(fixture.SettingValues(), (Values{"0", "-1", "-1", "0", "-1", "0", "40", "", "Mine", "10", "2"}));
+  editor.prefs.Window = {1, 2, 800, 700, 0};  // a normal window's placement is written
+  SavePreferences(editor);
+  EXPECT_EQ(fixture.SettingValues(), (Values{"0", "-1", "-1", "0", "-1", "0", "40", "", "Mine", "1", "0"}));
 
   Editor reread;
   reread.AppPath = fixture.folder.path();
@@ -117,8 +122,8 @@ TEST(SavePreferences, WritesOnlyExactKeysKeepsAMaximisedWindowsPlacementAndSwitc
             (std::array{true, false, false, true, false, true}));
 }
 
-// Answers OK with the numbers typed as below. What the dialog shows and how OK reaches the main
-// window is checked on the real dialog in preferences_window_test.cpp.
+// Answers OK with the numbers typed as below and whatever else a case changes. How the real dialog
+// shows the form and how OK reaches the main window is checked in preferences_window_test.cpp.
 class TypingDialog : public PreferencesView {
  public:
   PreferencesForm shown;
@@ -127,8 +132,10 @@ class TypingDialog : public PreferencesView {
   PreferencesForm ReadPreferences() const override {
     PreferencesForm form = shown;
     std::tie(form.FadeInSpeed, form.LightRadiusDefault, form.CannonRateDefault) = std::tuple("", "20", "2.5");
+    if (alsoChange) alsoChange(form);
     return form;
   }
+  std::function<void(PreferencesForm&)> alsoChange;  // what else the designer changes before OK
 };
 
 TEST(ShowPreferences, ABlackBorderOpensAsRandomColoursAndOkKeepsTheColoursShownAndTheNumbersThatDoNotConvert) {
@@ -146,6 +153,32 @@ TEST(ShowPreferences, ABlackBorderOpensAsRandomColoursAndOkKeepsTheColoursShownA
             (std::array<std::string, 3>{"0,0,0", "15,45,125", "0,0,35"}));
   EXPECT_EQ((std::array<int, 3>{prefs.FadeInSpeed, prefs.LightRadiusDefault, prefs.CannonRateDefault}),
             (std::array{7, 20, 2}));
+}
+
+TEST(ShowPreferences, ShowsEveryPreferenceAndOkTakesEverySwitchAColourAndTheWindowsState) {
+  testing::ScriptedDialogs dialogs;
+  Editor editor;
+  editor.ui.dialogs = &dialogs;
+  Preferences& prefs = editor.prefs;
+  std::tie(prefs.BorderColor, prefs.GridLight, prefs.GridDark) = std::tuple("90,120,200", "15,45,125", "0,0,35");
+  std::tie(prefs.LightRadiusDefault, prefs.FadeInSpeed, prefs.CannonRateDefault) = std::tuple(9, 15, 4);
+  std::tie(prefs.MuteMusic, prefs.CenterWindow) = std::pair(true, true);
+  TypingDialog dialog;
+  dialog.alsoChange = [](PreferencesForm& form) {
+    form.BorderColor = "200,100,050";
+    std::tie(form.MuteMusic, form.CenterWindow, form.MaximizeEditor, form.RandomColors) =
+        std::tuple(false, false, true, true);
+  };
+  ShowPreferences(editor, dialog);
+  const PreferencesForm& form = dialog.shown;
+  EXPECT_EQ((std::array{form.LightRadiusDefault, form.FadeInSpeed, form.CannonRateDefault}),
+            (std::array<std::string, 3>{"9", "15", "4"}));
+  EXPECT_EQ((std::array{form.MuteMusic, form.CenterWindow, form.MaximizeEditor, form.RandomColors}),
+            (std::array{true, true, false, false}));
+
+  EXPECT_EQ(prefs.BorderColor, "200,100,050");
+  EXPECT_EQ((std::array{prefs.MuteMusic, prefs.CenterWindow, prefs.RandomBorderColors}), (std::array{false, false, true}));
+  EXPECT_EQ(prefs.Window.WindowState, 2);  // maximised
 }
 
 TEST(PreferencesTexts, GridColoursFollowTheBorderDownToBlack) {
