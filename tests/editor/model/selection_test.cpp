@@ -189,8 +189,8 @@ TEST(Clipboard, ACutTakesAUniqueTileAlongAndEachPlacementMovesItUnlessItsTargetI
   EXPECT_EQ(t.UndoSteps(), 4);
 }
 
-// The question before a guarded command, its answers and its exact words are checked by the menu and
-// the rotate command tests.
+// Leaving by answering OK to the question before a guarded command is checked by the menu and the
+// rotate command tests.
 TEST(PasteMode, ThePreviewShowsTheCellsAClickWouldWriteAndLeavingKeepsThePlacedCellsSelectedAndTheClipboard) {
   CanvasTestEditor t;
   EXPECT_FALSE(ConfirmExitPasteMode(t.editor));  // outside paste mode nothing is asked
@@ -207,6 +207,13 @@ TEST(PasteMode, ThePreviewShowsTheCellsAClickWouldWriteAndLeavingKeepsThePlacedC
             (std::array{true, false, true, false}));
   EXPECT_EQ(t.Tile(9, 5), 0);
   PlaceClipboard(t.editor);
+  t.dialogs.buttonAnswers = {2};  // Cancel: the guarded command is dropped and paste mode stays
+  EXPECT_TRUE(ConfirmExitPasteMode(t.editor));
+  ASSERT_EQ(t.dialogs.messages.size(), 1u);
+  EXPECT_EQ(t.dialogs.messages[0].text, "This action will exit paste mode.");
+  EXPECT_EQ(t.dialogs.messages[0].buttons, ButtonSet::OKCancel);
+  EXPECT_EQ(t.dialogs.messages[0].helpKey, "xopastemode");
+  EXPECT_TRUE(t.editor.clipboard.PasteMode);
   CancelPasteMode(t.editor);
   EXPECT_FALSE(t.editor.clipboard.PasteMode);
   EXPECT_TRUE(t.Cell(9, 5).Selected);
