@@ -3,6 +3,7 @@
 #include <tuple>
 
 #include "editor/model/clipboard.h"
+#include "editor/model/minimap_position.h"
 #include "editor/model/paste_mode.h"
 #include "editor/model/selection_commands.h"
 #include "editor/model/selection_marquee.h"
@@ -110,6 +111,26 @@ TEST(DeleteSelectedAndClearLevel, EmptyTheirCellsButNotTheSpareColumnAndRowAndAl
     EXPECT_FALSE(t.editor.level.LevelSaved) << clearsAll;
     command(t.editor);  // nothing left to empty
     EXPECT_EQ(t.UndoSteps(), 2) << clearsAll;
+  }
+}
+
+// While the minimap is dragged its box follows the pointer in whole cells, as far as two pixels past
+// the minimap's edge, and the status bar names the cell at its corner.
+TEST(ShowMiniLevelPos, CentresTheBoxOnTheCellAndKeepsItOnTheMinimap) {
+  for (const auto& [asked, expected] : {std::pair{100.f, 69.f}, std::pair{149.f, 92.f}, std::pair{200.f, 92.f},
+                                        std::pair{10.f, 0.f}, std::pair{45.f, 15.f}}) {
+    CanvasTestEditor t;
+    t.editor.prefs.MiniWidth = 150;
+    t.editor.view.shpMiniSelect.Width = 60;
+    t.editor.view.shpMiniSelect.Height = 45;
+    float x = asked;
+    float y = 60;
+    ShowMiniLevelPos(t.editor, x, y);
+    EXPECT_FLOAT_EQ(x, expected) << asked;
+    EXPECT_FLOAT_EQ(y, 37.5f);  // 60 less half of 45 snapped to 15 cells: the corner lands on a half pixel
+    EXPECT_EQ(t.editor.view.shpMiniSelect.Left, expected) << asked;
+    EXPECT_EQ(t.window.status[1].text, "<Col: " + std::to_string(static_cast<int>(expected) / 3)) << asked;
+    EXPECT_EQ(t.window.status[2].text, "^Row: 12");
   }
 }
 
