@@ -138,14 +138,17 @@ class TypingDialog : public PreferencesView {
   std::function<void(PreferencesForm&)> alsoChange;  // what else the designer changes before OK
 };
 
-TEST(ShowPreferences, ABlackBorderOpensAsRandomColoursAndOkKeepsTheColoursShownAndTheNumbersThatDoNotConvert) {
+struct ShowPreferencesTest : ::testing::Test {
+  ShowPreferencesTest() { editor.ui.dialogs = &dialogs; }
   testing::ScriptedDialogs dialogs;
   Editor editor;
-  editor.ui.dialogs = &dialogs;
   Preferences& prefs = editor.prefs;
+  TypingDialog dialog;
+};
+
+TEST_F(ShowPreferencesTest, ABlackBorderOpensAsRandomColoursAndOkKeepsTheColoursShownAndTheNumbersThatDoNotConvert) {
   std::tie(prefs.BorderColor, prefs.GridLight, prefs.GridDark) = std::tuple("0,0,0", "15,45,125", "0,0,35");
   prefs.FadeInSpeed = 7;
-  TypingDialog dialog;
   ShowPreferences(editor, dialog);
   EXPECT_TRUE(dialog.shown.RandomColors);  // how older versions stored random colours
   EXPECT_TRUE(prefs.RandomBorderColors);
@@ -155,15 +158,10 @@ TEST(ShowPreferences, ABlackBorderOpensAsRandomColoursAndOkKeepsTheColoursShownA
             (std::array{7, 20, 2}));
 }
 
-TEST(ShowPreferences, ShowsEveryPreferenceAndOkTakesEverySwitchAColourAndTheWindowsState) {
-  testing::ScriptedDialogs dialogs;
-  Editor editor;
-  editor.ui.dialogs = &dialogs;
-  Preferences& prefs = editor.prefs;
+TEST_F(ShowPreferencesTest, ShowsEveryPreferenceAndOkTakesEverySwitchAColourAndTheWindowsState) {
   std::tie(prefs.BorderColor, prefs.GridLight, prefs.GridDark) = std::tuple("90,120,200", "15,45,125", "0,0,35");
   std::tie(prefs.LightRadiusDefault, prefs.FadeInSpeed, prefs.CannonRateDefault) = std::tuple(9, 15, 4);
   std::tie(prefs.MuteMusic, prefs.CenterWindow) = std::pair(true, true);
-  TypingDialog dialog;
   dialog.alsoChange = [](PreferencesForm& form) {
     form.BorderColor = "200,100,050";
     std::tie(form.MuteMusic, form.CenterWindow, form.MaximizeEditor, form.RandomColors) =
@@ -177,7 +175,8 @@ TEST(ShowPreferences, ShowsEveryPreferenceAndOkTakesEverySwitchAColourAndTheWind
             (std::array{true, true, false, false}));
 
   EXPECT_EQ(prefs.BorderColor, "200,100,050");
-  EXPECT_EQ((std::array{prefs.MuteMusic, prefs.CenterWindow, prefs.RandomBorderColors}), (std::array{false, false, true}));
+  EXPECT_EQ((std::array{prefs.MuteMusic, prefs.CenterWindow, prefs.RandomBorderColors}),
+            (std::array{false, false, true}));
   EXPECT_EQ(prefs.Window.WindowState, 2);  // maximised
 }
 
