@@ -21,6 +21,12 @@ TEST(LayOutMainWindow, PlacesThePanelsAsDesignedAndAWiderWindowMovesTheRightColu
   EXPECT_EQ(designed.MiniLevel, (LayoutRect{468, 35, 156, 156}));
   EXPECT_EQ(designed.CmdTools, (LayoutRect{468, 203, 156, 111}));
   EXPECT_EQ(designed.ToolsBack, (LayoutRect{468, 326, 156, 180}));  // ends level with the canvas
+  EXPECT_EQ(designed.Frames[0], (LayoutRect{2, 33, 454, 475}));       // two pixels round the canvas
+  // The first layout finds the palette panel at its designed top of 320, so it comes out 6 pixels
+  // taller than on later layouts, and its frame with it.
+  const MainWindowLayout first = LayOutMainWindow(632, 532, 320);
+  EXPECT_EQ(first.ToolsBack, (LayoutRect{468, 326, 156, 186}));
+  EXPECT_EQ(first.ToolsFrameHeight, 186);
   std::array<int, 9> shifted = RightEdgeAndStretched(designed);
   EXPECT_EQ(shifted, (std::array{468, 468, 468, 396, 540, 610, 450, 628, 68}));
   for (int& pixels : shifted) pixels += 100;

@@ -148,11 +148,13 @@ TEST_F(OpenLevelTest, EachLevelHasOneRecentEntryAndTheNineNewestAreKept) {
 TEST_F(OpenLevelTest, ARecentEntryOpensTheLevelNowInItsSlotAndOneOfAnEmptySlotIsDropped) {
   WriteCollection(Levels("a.lvl"), {"", LevelTitled("renamed")});
   InsertRecent("(0, 'a.lvl', 1, 'gone'), (1, 'b.lvl', 1, 'x'), (2, 'A.LVL', 1, 'gone too'), (3, 'a.lvl', 2, 'two')");
+  editor.prefs.LevelFile = "b.lvl";
   editor.level.LevelTitle = "mine";
   editor.level.Cell(4, 4).TileCode = 5;
   OpenLevel(editor, 0);
   EXPECT_EQ(dialogs.LastMessage(), "Level 001 does not exist.");
   EXPECT_TRUE(std::filesystem::exists(Levels("a.lvl")));
+  EXPECT_EQ(editor.prefs.LevelFile, "b.lvl");
   EXPECT_EQ(editor.level.LevelTitle, "mine");
   EXPECT_EQ(editor.level.Cell(4, 4).TileCode, 5);
   ExpectRecent({"x", "two"});

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <sstream>
+#include <tuple>
 
 #include "editor/model/definitions_editor.h"
 #include "editor/model/preferences_command.h"
@@ -30,7 +32,9 @@ std::string Loaded(const Editor& e) {
       << ";LevelsPath=" << p.LevelsPath << ";GraphicsPath=" << p.GraphicsPath << ";UndoMax=" << p.UndoMax
       << ";undo slots=" << e.undo.UndoBuffer.size() << ";level.LightRadius=" << e.level.LightRadius
       << ";level.CannonRate=" << e.level.CannonRate << ";CurrentTool=" << p.CurrentTool
-      << ";RecordLength=" << p.RecordLength << ";";
+      << ";RecordLength=" << p.RecordLength << ";undo.UndoMax=" << e.undo.UndoMax << ";FadeInSpeed=" << p.FadeInSpeed
+      << ";MiniWidth=" << p.MiniWidth << ";LightRadiusDefault=" << p.LightRadiusDefault
+      << ";CannonRateDefault=" << p.CannonRateDefault << ";";
   return out.str();
 }
 
@@ -40,8 +44,9 @@ TEST(LoadPreferences, KeysMatchInAnyCaseTheLaterRowWinsAndValuesThatCannotWorkAr
     std::vector<std::pair<std::string, std::optional<std::string>>> rows;
     std::vector<std::string> expected;  // "Field=value", or "!Field=value" for a value the field must not hold
   } cases[] = {
-      {"capitals", {{"WindowX", "40"}, {"SHOWGRID", "-1"}, {"LevelsPath", "/Mine/"}},
-       {"Left=40", "ShowGrid=0", "LevelsPath=/Mine/"}},
+      {"capitals", {{"WindowX", "40"}, {"SHOWGRID", "-1"}, {"LevelsPath", "/Mine/"}, {"GraphicsPath", "/Pictures/"}},
+       {"Left=40", "ShowGrid=0", "LevelsPath=/Mine/", "GraphicsPath=/Pictures/"}},
+      {"no rows", {}, {"view.TileSize=20", "UndoMax=20", "undo.UndoMax=20", "level.LevelTitle=Untitled"}},
       {"a word or Null decides no switch", {{"showgrid", "-1"}, {"showgrid", "True"}, {"showgrid", std::nullopt}},
        {"ShowGrid=0"}},
       {"two overwrite rows", {{"overwritetiles", "0"}, {"overwritetiles", "-1"}},
@@ -52,7 +57,7 @@ TEST(LoadPreferences, KeysMatchInAnyCaseTheLaterRowWinsAndValuesThatCannotWorkAr
        {"RandomBorderColors=1", "BorderColor=1,2,3", "!GridLight=0,0,0"}},
       {"tile width with letters, then out of range", {{"tilewidth", "15px"}, {"tilewidth", "0"}, {"tilewidth", "101"}},
        {"ZoomPreference=15", "view.TileSize=15"}},
-      {"undo states", {{"undomax", "3"}}, {"UndoMax=3", "undo slots=4"}},
+      {"undo states", {{"undomax", "3"}}, {"UndoMax=3", "undo.UndoMax=3", "undo slots=4"}},
       {"undo below one, then no number", {{"undomax", "0"}, {"undomax", "many"}}, {"UndoMax=1", "undo slots=2"}},
       {"the level's defaults, any slot length", {{"lightraddef", "9"}, {"cannonrate", "250"}, {"len", "5000"}},
        {"level.LightRadius=9", "level.CannonRate=99", "RecordLength=10101"}},
@@ -63,6 +68,15 @@ TEST(LoadPreferences, KeysMatchInAnyCaseTheLaterRowWinsAndValuesThatCannotWorkAr
       {"window size", {{"windoww", "0"}, {"windowh", "wide"}, {"windowstate", "7"}},
        {"Width=632", "Height=532", "WindowState=0"}},
       {"a tool outside 0..6 is the brush", {{"tool", "5"}, {"tool", "9"}}, {"CurrentTool=1"}},
+      {"the first tool", {{"tool", "0"}}, {"CurrentTool=0"}},
+      {"fade-in speed below one", {{"fadeinspeed", "0"}}, {"FadeInSpeed=1"}},
+      {"fade-in speed not a number", {{"fadeinspeed", "fast"}}, {"FadeInSpeed=15"}},
+      {"minimap width below one", {{"miniwidth", "-4"}}, {"MiniWidth=150"}},
+      {"light radius outside 3..25", {{"lightraddef", "2"}, {"lightraddef", "26"}},
+       {"LightRadiusDefault=5", "level.LightRadius=5"}},
+      {"the least light radius", {{"lightraddef", "3"}}, {"LightRadiusDefault=3"}},
+      {"the greatest light radius", {{"lightraddef", "25"}}, {"LightRadiusDefault=25"}},
+      {"cannon rate below 0", {{"cannonrate", "-3"}}, {"CannonRateDefault=0", "level.CannonRate=0"}},
   };
   for (const auto& c : cases) {
     DefinitionsFixture fixture;
@@ -94,6 +108,9 @@ TEST(SavePreferences, WritesOnlyExactKeysKeepsAMaximisedWindowsPlacementAndSwitc
   editor.prefs.Window = {1, 2, 800, 700, 2};
   SavePreferences(editor);
   EXPECT_EQ(fixture.SettingValues(), (Values{"0", "-1", "-1", "0", "-1", "0", "40", "", "Mine", "10", "2"}));
+  editor.prefs.Window = {1, 2, 800, 700, 0};  // a normal window's placement is written
+  SavePreferences(editor);
+  EXPECT_EQ(fixture.SettingValues(), (Values{"0", "-1", "-1", "0", "-1", "0", "40", "", "Mine", "1", "0"}));
 
   Editor reread;
   reread.AppPath = fixture.folder.path();
@@ -105,8 +122,8 @@ TEST(SavePreferences, WritesOnlyExactKeysKeepsAMaximisedWindowsPlacementAndSwitc
             (std::array{true, false, false, true, false, true}));
 }
 
-// Answers OK with the numbers typed as below. What the dialog shows and how OK reaches the main
-// window is checked on the real dialog in preferences_window_test.cpp.
+// Answers OK with the numbers typed as below and whatever else a case changes. How the real dialog
+// shows the form and how OK reaches the main window is checked in preferences_window_test.cpp.
 class TypingDialog : public PreferencesView {
  public:
   PreferencesForm shown;
@@ -115,18 +132,23 @@ class TypingDialog : public PreferencesView {
   PreferencesForm ReadPreferences() const override {
     PreferencesForm form = shown;
     std::tie(form.FadeInSpeed, form.LightRadiusDefault, form.CannonRateDefault) = std::tuple("", "20", "2.5");
+    if (alsoChange) alsoChange(form);
     return form;
   }
+  std::function<void(PreferencesForm&)> alsoChange;  // what else the designer changes before OK
 };
 
-TEST(ShowPreferences, ABlackBorderOpensAsRandomColoursAndOkKeepsTheColoursShownAndTheNumbersThatDoNotConvert) {
+struct ShowPreferencesTest : ::testing::Test {
+  ShowPreferencesTest() { editor.ui.dialogs = &dialogs; }
   testing::ScriptedDialogs dialogs;
   Editor editor;
-  editor.ui.dialogs = &dialogs;
   Preferences& prefs = editor.prefs;
+  TypingDialog dialog;
+};
+
+TEST_F(ShowPreferencesTest, ABlackBorderOpensAsRandomColoursAndOkKeepsTheColoursShownAndTheNumbersThatDoNotConvert) {
   std::tie(prefs.BorderColor, prefs.GridLight, prefs.GridDark) = std::tuple("0,0,0", "15,45,125", "0,0,35");
   prefs.FadeInSpeed = 7;
-  TypingDialog dialog;
   ShowPreferences(editor, dialog);
   EXPECT_TRUE(dialog.shown.RandomColors);  // how older versions stored random colours
   EXPECT_TRUE(prefs.RandomBorderColors);
@@ -134,6 +156,28 @@ TEST(ShowPreferences, ABlackBorderOpensAsRandomColoursAndOkKeepsTheColoursShownA
             (std::array<std::string, 3>{"0,0,0", "15,45,125", "0,0,35"}));
   EXPECT_EQ((std::array<int, 3>{prefs.FadeInSpeed, prefs.LightRadiusDefault, prefs.CannonRateDefault}),
             (std::array{7, 20, 2}));
+}
+
+TEST_F(ShowPreferencesTest, ShowsEveryPreferenceAndOkTakesEverySwitchAColourAndTheWindowsState) {
+  std::tie(prefs.BorderColor, prefs.GridLight, prefs.GridDark) = std::tuple("90,120,200", "15,45,125", "0,0,35");
+  std::tie(prefs.LightRadiusDefault, prefs.FadeInSpeed, prefs.CannonRateDefault) = std::tuple(9, 15, 4);
+  std::tie(prefs.MuteMusic, prefs.CenterWindow) = std::pair(true, true);
+  dialog.alsoChange = [](PreferencesForm& form) {
+    form.BorderColor = "200,100,050";
+    std::tie(form.MuteMusic, form.CenterWindow, form.MaximizeEditor, form.RandomColors) =
+        std::tuple(false, false, true, true);
+  };
+  ShowPreferences(editor, dialog);
+  const PreferencesForm& form = dialog.shown;
+  EXPECT_EQ((std::array{form.LightRadiusDefault, form.FadeInSpeed, form.CannonRateDefault}),
+            (std::array<std::string, 3>{"9", "15", "4"}));
+  EXPECT_EQ((std::array{form.MuteMusic, form.CenterWindow, form.MaximizeEditor, form.RandomColors}),
+            (std::array{true, true, false, false}));
+
+  EXPECT_EQ(prefs.BorderColor, "200,100,050");
+  EXPECT_EQ((std::array{prefs.MuteMusic, prefs.CenterWindow, prefs.RandomBorderColors}),
+            (std::array{false, false, true}));
+  EXPECT_EQ(prefs.Window.WindowState, 2);  // maximised
 }
 
 TEST(PreferencesTexts, GridColoursFollowTheBorderDownToBlack) {

@@ -99,6 +99,8 @@ TEST_F(SaveLevelTest, AFailedSaveLeavesTheCollectionByteForByteAndTheLevelUnsave
     const std::string said = dialogs.LastMessage();
     EXPECT_TRUE(playable ? said.rfind("ERROR:  ", 0) == 0 && said.find("Cannot save the level.") != std::string::npos
                          : said == noPortal) << said;
+    // The refusal opens its own help page; an error report has none.
+    EXPECT_EQ(dialogs.messages.back().helpKey, playable ? "" : "cannotsave") << number;
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(levels), {}), 1) << number;
   }
 }

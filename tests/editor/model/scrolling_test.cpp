@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <stdexcept>
 #include <tuple>
 
@@ -85,7 +86,8 @@ TEST_F(ViewFixture, ScrollToClampsBelowZeroAndLeavesABarPastItsMaximumOrChangedB
 // The brush's and the selector's label are checked on the real window by the designer's sequence.
 TEST_F(ViewFixture, TheThicknessMenuShowsWhatTheBarReachesAndChecksTheToolsSize) {
   using Row = std::array<int, 3>;  // the tool, its size, the checked caption (0: no thickness, nothing shows)
-  for (const auto& [tool, size, checked] : {Row{kBrushTool, 2, 3}, Row{kRectangleTool, 4, 4}, Row{kLineTool, 2, 0}}) {
+  for (const auto& [tool, size, checked] : {Row{kBrushTool, 2, 3}, Row{kSelectorTool, 1, 1}, Row{kRectangleTool, 4, 4},
+                                           Row{kBrushTool, 9, 17}, Row{kLineTool, 2, 0}, Row{kFillTool, 1, 0}}) {
     editor.tools.CurrentTool = static_cast<std::int16_t>(tool);
     editor.tools.BrushSize = static_cast<std::int16_t>(size);
     RefreshViewControls(editor);
@@ -147,6 +149,9 @@ TEST_F(ViewFixture, AZoomOutsideOneToAHundredChangesNothingAndOneInsideLeavesPas
   EXPECT_EQ((std::array<int, 2>{editor.view.ViewX, editor.view.ViewY}), (std::array{5, 3}));
   EXPECT_EQ(canvas.levelRedraws, 1);
   EXPECT_EQ(window.pointers.back(), kDefaultPointer);  // no hourglass left over the window
+  // The hourglass covers the window while the view is rebuilt; leaving paste mode puts the default
+  // pointer back first.
+  EXPECT_EQ(window.pointers, (std::vector<int>{kDefaultPointer, kHourglassPointer, kDefaultPointer}));
 
   // The zoom menu ticks the item of its zoom, and none for a zoom it does not list.
   for (const auto& [zoom, extent, menuItem] : {std::array{1, 50, -1}, std::array{10, 500, 0},
@@ -185,13 +190,23 @@ TEST_F(ViewFixture, AFailedZoomReturnsOnceToTheOldZoomAndIsReportedOnce) {
   }
 }
 
-// The custom saturation's range is checked through its menu item by the menu tests.
-TEST_F(ViewFixture, ACustomZoomIsHeldToTenToAHundredAndNoAnswerKeepsTheZoom) {
-  for (const auto& [answer, zoom] : {std::pair{"0", 10.f}, std::pair{"150", 100.f}, std::pair{"", 100.f}}) {
-    dialogs.inputAnswers = {answer};
+// A typed value is held to its range, 1 to 100 percent for the saturation and 10 to 100 pixels for
+// the zoom; no answer changes nothing. The item a custom saturation adds is checked by the menu tests.
+TEST_F(ViewFixture, CustomSaturationAndZoomAreHeldToTheirRangesAndNoAnswerKeepsThem) {
+  struct Case {
+    const char* answer;
+    std::optional<int> saturation;  // nothing: no answer
+    float zoom;                     // from 20
+  };
+  for (const Case& c : {Case{"0", 1, 10}, Case{"150", 100, 100}, Case{"5", 5, 10}, Case{"300", 100, 100},
+                        Case{"30", 30, 30}, Case{"", std::nullopt, 20}}) {
+    dialogs.inputAnswers = {c.answer, c.answer};
+    editor.view.TileSize = 20;
+    EXPECT_EQ(AskCustomSaturation(editor), c.saturation) << c.answer;
     AskCustomZoom(editor);
-    EXPECT_FLOAT_EQ(editor.view.TileSize, zoom) << answer;
+    EXPECT_FLOAT_EQ(editor.view.TileSize, c.zoom) << c.answer;
   }
+  EXPECT_EQ(dialogs.prompts.front(), "What is your desired saturation level in percent?");
 }
 
 TEST_F(ViewFixture, TheMinimapShowsThePointedCellAndDragsTheViewWithTheLeftButtonOnly) {

@@ -3,6 +3,7 @@
 #include <tuple>
 
 #include "editor/model/clipboard.h"
+#include "editor/model/minimap_position.h"
 #include "editor/model/paste_mode.h"
 #include "editor/model/selection_commands.h"
 #include "editor/model/selection_marquee.h"
@@ -113,6 +114,26 @@ TEST(DeleteSelectedAndClearLevel, EmptyTheirCellsButNotTheSpareColumnAndRowAndAl
   }
 }
 
+// While the minimap is dragged its box follows the pointer in whole cells, as far as two pixels past
+// the minimap's edge, and the status bar names the cell at its corner.
+TEST(ShowMiniLevelPos, CentresTheBoxOnTheCellAndKeepsItOnTheMinimap) {
+  for (const auto& [asked, expected] : {std::pair{100.f, 69.f}, std::pair{149.f, 92.f}, std::pair{200.f, 92.f},
+                                        std::pair{10.f, 0.f}, std::pair{45.f, 15.f}}) {
+    CanvasTestEditor t;
+    t.editor.prefs.MiniWidth = 150;
+    t.editor.view.shpMiniSelect.Width = 60;
+    t.editor.view.shpMiniSelect.Height = 45;
+    float x = asked;
+    float y = 60;
+    ShowMiniLevelPos(t.editor, x, y);
+    EXPECT_FLOAT_EQ(x, expected) << asked;
+    EXPECT_FLOAT_EQ(y, 37.5f);  // 60 less half of 45 snapped to 15 cells: the corner lands on a half pixel
+    EXPECT_EQ(t.editor.view.shpMiniSelect.Left, expected) << asked;
+    EXPECT_EQ(t.window.status[1].text, "<Col: " + std::to_string(static_cast<int>(expected) / 3)) << asked;
+    EXPECT_EQ(t.window.status[2].text, "^Row: 12");
+  }
+}
+
 TEST(Clipboard, TheCopysCentreCellLandsOnTheClickedCellByTheOverwriteRuleAndCellsPastTheLevelAreDropped) {
   CanvasTestEditor t;
   t.Cell(2, 10).Selected = true;  // a copied empty cell
@@ -189,8 +210,8 @@ TEST(Clipboard, ACutTakesAUniqueTileAlongAndEachPlacementMovesItUnlessItsTargetI
   EXPECT_EQ(t.UndoSteps(), 4);
 }
 
-// The question before a guarded command, its answers and its exact words are checked by the menu and
-// the rotate command tests.
+// Leaving by answering OK to the question before a guarded command is checked by the menu and the
+// rotate command tests.
 TEST(PasteMode, ThePreviewShowsTheCellsAClickWouldWriteAndLeavingKeepsThePlacedCellsSelectedAndTheClipboard) {
   CanvasTestEditor t;
   EXPECT_FALSE(ConfirmExitPasteMode(t.editor));  // outside paste mode nothing is asked
@@ -207,6 +228,13 @@ TEST(PasteMode, ThePreviewShowsTheCellsAClickWouldWriteAndLeavingKeepsThePlacedC
             (std::array{true, false, true, false}));
   EXPECT_EQ(t.Tile(9, 5), 0);
   PlaceClipboard(t.editor);
+  t.dialogs.buttonAnswers = {2};  // Cancel: the guarded command is dropped and paste mode stays
+  EXPECT_TRUE(ConfirmExitPasteMode(t.editor));
+  ASSERT_EQ(t.dialogs.messages.size(), 1u);
+  EXPECT_EQ(t.dialogs.messages[0].text, "This action will exit paste mode.");
+  EXPECT_EQ(t.dialogs.messages[0].buttons, ButtonSet::OKCancel);
+  EXPECT_EQ(t.dialogs.messages[0].helpKey, "xopastemode");
+  EXPECT_TRUE(t.editor.clipboard.PasteMode);
   CancelPasteMode(t.editor);
   EXPECT_FALSE(t.editor.clipboard.PasteMode);
   EXPECT_TRUE(t.Cell(9, 5).Selected);

@@ -88,9 +88,10 @@ TEST_F(TileCountTest, TheUsePrimaryBoxTakesEffectEvenWhenItCannotBeSavedAndTheDi
 }
 
 TEST(TileCountLineTextTest, PadsNamesWithDotsSoThatCountsStartAtColumn29) {
-  const std::string n27(27, 'n'), n28(28, 'n');
+  const std::string n27(27, 'n'), n28(28, 'n'), n30(30, 'n');
   EXPECT_EQ(TileCountLineText(n27, 3), n27 + ".3");
   EXPECT_EQ(TileCountLineText(n28, 12), n28 + "12");
+  EXPECT_EQ(TileCountLineText(n30, 0), n30 + "0");  // a longer name is kept whole, the count after it
 }
 
 }  // namespace

@@ -31,7 +31,11 @@ TEST(SelectTool, TheSelectorEnablesTheSelectionControlsAndEachPaintingToolItsOwn
         {ToolControl::Thickness, row.thickness}, {ToolControl::BrushSizeBar, row.sizeBar},
         {ToolControl::ToolsRotate, !selector},   {ToolControl::ToolsRotateSecondary, !selector},
         {ToolControl::Saturation, !selector},    {ToolControl::EditCopy, selector},
-        {ToolControl::EditCut, selector},        {ToolControl::EditRotateMenu, selector}};
+        {ToolControl::EditCut, selector},        {ToolControl::EditRotateMenu, selector},
+        // The whole-level selection commands work with any tool.
+        {ToolControl::EditDeleteSelected, true}, {ToolControl::EditInvertSelection, true},
+        {ToolControl::EditSelectAll, true},      {ToolControl::SelectTilesOnly, true},
+        {ToolControl::EditClearLevel, true}};
     for (const auto& [control, enabled] : expected) {
       EXPECT_EQ(t.window.enabled[control], enabled) << row.tool << " control " << static_cast<int>(control);
     }

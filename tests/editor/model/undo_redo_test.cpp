@@ -86,6 +86,18 @@ TEST(CountTiles, CountingUnidsCountsTheGnatsAndArmouredUnidsThatCarryThem) {
     SetCounterTile(editor, counted);
     EXPECT_EQ(CountTiles(editor), expected) << counted;
   }
+
+  // Every recorded step shows the new count on the main window's counter.
+  struct Counter : WindowControls {
+    std::pair<int, int> shown{-1, -1};  // the tile and its count
+    void ShowTileCounter(int tile, int count) override { shown = {tile, count}; }
+  } counter;
+  editor.ui.window = &counter;
+  ResetUndoRing(editor.undo, 3);
+  SetCounterTile(editor, 8);
+  editor.level.Cell(7, 7).TileCode = 8;
+  RecordUndo(editor);
+  EXPECT_EQ(counter.shown, (std::pair{8, 2}));
 }
 
 }  // namespace
