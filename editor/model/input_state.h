@@ -23,6 +23,9 @@ struct InputState {
   bool ScrollLeftHeld = false;
   bool ScrollRightHeld = false;
 
+  // Page Up or Page Down is stepping to another level: it pauses twice before the level is open.
+  bool SteppingLevels = false;
+
   std::int16_t MiniMouseButton = 0;  // the button pressed on the minimap, 0 once released there
 
   void ReleaseArrowKeys() { ScrollUpHeld = ScrollDownHeld = ScrollLeftHeld = ScrollRightHeld = false; }

@@ -34,6 +34,12 @@ bool* ArrowFlag(InputState& input, int keyCode) {
 // Page Up and Page Down: the list drops down on the current level, its choice moves one entry, and
 // after a moment that level opens. At either end of the list only the list is shown.
 void StepThroughCollection(Editor& editor, int step) {
+  bool& stepping = editor.input.SteppingLevels;
+  stepping = true;
+  struct StepEnds {
+    bool& stepping;
+    ~StepEnds() { stepping = false; }
+  } stepEnds{stepping};
   ShowLevelDropDown(editor, false);
   if (editor.clipboard.PasteMode) return;  // the designer chose to stay in paste mode
   WindowControls& window = *editor.ui.window;
@@ -88,7 +94,12 @@ void RunShortcut(Editor& editor, int keyCode) {
 
 }  // namespace
 
+bool DropsLevelStepKey(const Editor& editor, int keyCode) {
+  return editor.input.SteppingLevels && (keyCode == key::kPageUp || keyCode == key::kPageDown);
+}
+
 void KeyDown(Editor& editor, int keyCode) {
+  if (DropsLevelStepKey(editor, keyCode)) return;
   WindowControls& window = *editor.ui.window;
   const bool listOpen = window.LevelDropDownShown();
   if (listOpen && keyCode == key::kEnter) {

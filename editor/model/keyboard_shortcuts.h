@@ -37,6 +37,11 @@ constexpr int kOther = 255;     // any key the shortcuts give no meaning
 // A key went down, or is repeated while held.
 void KeyDown(Editor& editor, int keyCode);
 
+// Whether the key is Page Up or Page Down arriving while one of them is still stepping to a level:
+// such presses are dropped, by KeyDown and before any control sees them, so that a held key opens
+// one level at a time, each fully open before the next.
+bool DropsLevelStepKey(const Editor& editor, int keyCode);
+
 // A key was really released (the platform's auto-repeat releases never reach here).
 void KeyUp(Editor& editor, int keyCode);
 

@@ -12,6 +12,10 @@
 
 namespace brolt::editor {
 
+// The width of the level list, which the main window's level roll-down takes too, so that a title
+// the dialog shows whole is whole there as well.
+constexpr int kLoadLevelListWidth = 204;
+
 struct LoadDialogState {
   std::vector<std::string> Files;
   int FileIndex = -1;

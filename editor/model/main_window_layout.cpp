@@ -1,6 +1,7 @@
 #include "editor/model/main_window_layout.h"
 
 #include "common/numeric.h"
+#include "editor/model/load_dialog_rules.h"
 
 namespace brolt::editor {
 
@@ -40,7 +41,7 @@ void LayOutLevelLabels(MainWindowLayout& layout, int width) {
 }  // namespace
 
 LayoutRect LevelRollDownArea(const LayoutRect& title, int numberWidth, int windowHeight) {
-  return {3 + title.Left + numberWidth + title.Width - kLevelListWidth, title.Top - 4, kLevelListWidth,
+  return {3 + title.Left + numberWidth + title.Width - kLoadLevelListWidth, title.Top - 4, kLoadLevelListWidth,
           RoundToInt32(windowHeight / 1.2)};
 }
 

@@ -60,16 +60,21 @@ bool CanvasMouseEvents::eventFilter(QObject* watched, QEvent* event) {
   const auto y = static_cast<float>(canvas.y());
   const int shift = ShiftCode(mouse->modifiers());
   const bool overLevel = x >= 0 && y >= 0 && x < editor_.view.LevelExtent && y < editor_.view.LevelExtent;
-  // The preview start marker lies over its cell: the pointer resting there and a double click are
-  // the marker's; presses and drags go on to the level.
+  // The preview start marker is a control of its own lying over its cell: a press, drag or double
+  // click that starts on it is the marker's and never reaches the level, whose tool would otherwise
+  // paint or fill under it. A drag that began elsewhere passes over it to the level.
   const bool overMarker = overLevel && IsOverStartMarker(editor_, x, y);
   switch (type) {
     case QEvent::MouseButtonPress:
-      if (overLevel) Level_MouseDown(editor_, ButtonCode(mouse->button()), shift, x, y);
+      if (overMarker && !editor_.input.MouseIsDown) {
+        markerHeld_ = true;
+      } else if (overLevel) {
+        Level_MouseDown(editor_, ButtonCode(mouse->button()), shift, x, y);
+      }
       break;
     case QEvent::MouseMove:
-      if (overMarker && !editor_.input.MouseIsDown) {
-        preStart_MouseMove(editor_);
+      if (markerHeld_ || (overMarker && !editor_.input.MouseIsDown)) {
+        if (overMarker) preStart_MouseMove(editor_);
       } else if (overLevel || editor_.input.MouseIsDown) {
         Level_MouseMove(editor_, ButtonCode(mouse->buttons()), shift, x, y);
       } else {
@@ -77,10 +82,16 @@ bool CanvasMouseEvents::eventFilter(QObject* watched, QEvent* event) {
       }
       break;
     case QEvent::MouseButtonRelease:
-      if (editor_.input.MouseIsDown) Level_MouseUp(editor_, ButtonCode(mouse->button()), shift, x, y);
+      if (markerHeld_) {
+        markerHeld_ = mouse->buttons() != Qt::NoButton;
+      } else if (editor_.input.MouseIsDown) {
+        Level_MouseUp(editor_, ButtonCode(mouse->button()), shift, x, y);
+      }
       break;
     default:
-      if (overMarker) {
+      if (overMarker && !editor_.input.MouseIsDown) {
+        // The double click's second press: the marker goes, and its release is the marker's too.
+        markerHeld_ = true;
         preStart_DblClick(editor_);
       } else if (overLevel) {
         Level_DblClick(editor_);

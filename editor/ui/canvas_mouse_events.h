@@ -1,7 +1,8 @@
 #pragma once
 // Hands the canvas viewport's mouse events to the canvas rules in canvas pixels: presses, moves,
 // releases and double clicks over the level, and moves over the grey viewport beside it. A drag
-// that began on the level stays with the level wherever the pointer goes.
+// that began on the level stays with the level wherever the pointer goes; one that began on the
+// preview start marker stays with the marker.
 #include <QObject>
 
 #include "editor/model/editor.h"
@@ -20,6 +21,8 @@ class CanvasMouseEvents : public QObject {
  private:
   Editor& editor_;
   CanvasViewport& viewport_;
+  // A button went down on the preview start marker and is not yet released.
+  bool markerHeld_ = false;
 };
 
 }  // namespace brolt::editor

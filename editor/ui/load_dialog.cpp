@@ -28,7 +28,7 @@ LoadDialog::LoadDialog(Editor& editor, LoadDialogState& state, QWidget* parent)
   files_->setGeometry(112, 39, 180, 24);
   manage->setGeometry(296, 39, 28, 24);
   PlaceLabel("Level", {16, 80, 100, 18}, "levels");
-  levels_->setGeometry(16, 100, 204, 144);
+  levels_->setGeometry(16, 100, kLoadLevelListWidth, 144);
   PlaceLabel("Preview", {240, 80, 84, 18}, "preview");
   preview_->move(242, 100);
   Skin({files_}, {manage});

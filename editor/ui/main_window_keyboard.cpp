@@ -27,6 +27,8 @@ bool MainWindowKeyboard::eventFilter(QObject* watched, QEvent* event) {
   if (watched != first || first->window() != &mainWindow_) return false;
   const auto& keyEvent = static_cast<const QKeyEvent&>(*event);
   if (type == QEvent::KeyPress) {
+    // Dropped before the open level list could take it as its own page step.
+    if (DropsLevelStepKey(editor_, VirtualKeyCode(keyEvent))) return true;
     KeyDown(editor_, VirtualKeyCode(keyEvent));
     // A key that moved the focus (a box it opened gave the keyboard back elsewhere) is done with:
     // going on to the parents, it would meet the new focus and count a second time.

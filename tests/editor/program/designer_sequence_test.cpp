@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QTimer>
 #include <cmath>
 #include <filesystem>
 #include <utility>
@@ -319,6 +320,27 @@ TEST(DesignerSequence, TheWindowShowsTheModelAfterEveryStep) {
   });
   s.MenuStep("mnuFilePrefs", "preferences with a new border colour");
   EXPECT_TRUE(testing::SaveScreenshot(s.window, "designer_sequence"));
+}
+
+TEST(DesignerSequence, PageDownHeldDownOpensOneLevelAtATimeEachFullyOpenBeforeTheNext) {
+  Sequence s;
+  QApplication::setActiveWindow(&s.window);
+  s.Canvas().setFocus();
+  const auto pressPageDown = [] {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_PageDown, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(QApplication::focusWidget(), &press);
+  };
+  // Two repeats of the held key arrive while the first step pauses with the level list open.
+  QTimer::singleShot(100, [&] {
+    pressPageDown();
+    pressPageDown();
+  });
+  pressPageDown();
+  EXPECT_EQ(s.e.level.LevelNumber, 1);
+  EXPECT_FALSE(s.window.LevelDropDownShown());
+  pressPageDown();
+  EXPECT_EQ(s.e.level.LevelNumber, 2) << "once a level is open the next press steps on";
+  s.Check("two levels stepped through");
 }
 #else
 TEST(DesignerSequence, NeedsTheGeneratedContent) { GTEST_SKIP() << "the generated content is not part of this build"; }

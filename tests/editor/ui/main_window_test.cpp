@@ -5,23 +5,28 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QListWidget>
 #include <QScrollBar>
 #include <gtest/gtest.h>
 
+#include "editor/model/canvas_geometry.h"
 #include "editor/model/scrolling.h"
+#include "editor/model/tool_selection.h"
 #include "editor/model/undo_ring.h"
-#include "editor/support/scripted_dialogs.h"
+#include "editor/support/levels_folder_editor.h"
 #include "editor/support/synthetic_tileset.h"
+#include "editor/support/widget_events.h"
+#include "editor/ui/canvas_viewport.h"
 #include "editor/ui/level_canvas.h"
+#include "editor/ui/load_dialog.h"
 #include "editor/ui/tile_palette.h"
 
 namespace brolt::editor {
 namespace {
 
-struct ShownMainWindow {
-  Editor editor;
+// The main window on a levels folder of its own.
+struct ShownMainWindow : testing::LevelsFolderEditor {
   TilesetPictures pictures = testing::SyntheticTileset();
-  testing::ScriptedDialogs dialogs;
   MainWindow window{editor, pictures};
 
   ShownMainWindow() {
@@ -92,6 +97,10 @@ TEST(MainWindow, TheLevelListDropsUnderTheLevelLabelsKeepingTheLevelsOwnEntryOrN
     EXPECT_EQ(list.right(), t.window.ControlGeometry("cmdDropDown").right() + 1);
     EXPECT_EQ(list.top(), t.window.ControlGeometry("txtLevel").top() - 4);
     EXPECT_EQ(list.height(), qRound(t.window.height() / 1.2));
+    // As wide as the load dialog's level list, so that a title shown whole there is whole here.
+    LoadDialogState loading;
+    LoadDialog dialog(t.editor, loading);
+    EXPECT_EQ(list.width(), dialog.findChild<QListWidget*>()->width());
     t.window.FocusCanvas();
     EXPECT_FALSE(t.window.LevelDropDownShown()) << "the list closes when the canvas takes the keys";
   }
@@ -121,6 +130,54 @@ TEST(MainWindow, TheToolPanelsBarScrollsThePaletteInRowsOf37Pixels) {
   }
   bar->setValue(2);
   EXPECT_EQ(t.window.Palette()->y(), -74);
+}
+
+int PaintedCells(const Editor& editor) {
+  int painted = 0;
+  for (int y = 0; y < kLevelSize; ++y)
+    for (int x = 0; x < kLevelSize; ++x) painted += editor.level.Cell(x, y).TileCode != 0;
+  return painted;
+}
+
+TEST(MainWindow, TheStartMarkerTakesThePressesAndDoubleClicksThatStartOnItAndADragFromElsewherePaintsOverIt) {
+  for (const int tool : {kBrushTool, kFillTool}) {
+    SCOPED_TRACE(tool);
+    ShownMainWindow t;
+    Editor& e = t.editor;
+    SelectTool(e, tool, 2, false);
+    e.level.StartMarkerPlaced = true;
+    e.level.StartMarkerX = 3;
+    e.level.StartMarkerY = 4;
+    e.level.LevelSaved = true;
+    const std::int16_t undoIndex = e.undo.UndoIndex;
+    QWidget* canvas = &t.window.Canvas().Viewport();
+    const int side = CellPixels(e.view);
+    const auto cell = [&](int x, int y) {
+      return QPoint((x - e.view.ViewX) * side + side / 2, (y - e.view.ViewY) * side + side / 2);
+    };
+    const QPoint marker = cell(3, 4);
+
+    // A drag that starts on the marker, then a double click as the platform delivers it.
+    testing::Press(canvas, marker);
+    testing::SendMouse(canvas, QEvent::MouseMove, cell(5, 4), Qt::NoButton, Qt::LeftButton);
+    testing::Release(canvas, cell(5, 4));
+    EXPECT_TRUE(e.level.StartMarkerPlaced);
+    testing::Click(canvas, marker);
+    testing::SendMouse(canvas, QEvent::MouseButtonDblClick, marker, Qt::LeftButton, Qt::LeftButton);
+    testing::Release(canvas, marker);
+    EXPECT_FALSE(e.level.StartMarkerPlaced) << "the double click removes the marker";
+    EXPECT_EQ(PaintedCells(e), 0);
+    EXPECT_EQ(e.undo.UndoIndex, undoIndex) << "no undo step";
+    EXPECT_TRUE(e.level.LevelSaved);
+
+    if (tool != kBrushTool) continue;
+    e.level.StartMarkerPlaced = true;
+    testing::Press(canvas, cell(1, 4));
+    for (const int x : {2, 3, 4}) testing::SendMouse(canvas, QEvent::MouseMove, cell(x, 4), Qt::NoButton, Qt::LeftButton);
+    testing::Release(canvas, cell(4, 4));
+    EXPECT_EQ(e.level.Cell(3, 4).TileCode, 2) << "a stroke from elsewhere paints under the marker";
+    EXPECT_EQ(PaintedCells(e), 4);
+  }
 }
 
 TEST(MainWindow, ClosingGoesThroughTheExitWhichMayBeCancelled) {
