@@ -46,10 +46,26 @@ TEST(PlaceTile, AUniqueTileMovesToExactlyOneCellWhateverTheBrushAndTheSaturation
   }
 }
 
+TEST(PlaceTile, ASingleCellReplacesWhatItHoldsAndACellOutsideTheLevelIsOnlyRemembered) {
+  CanvasTestEditor t;
+  t.editor.tools.SecondaryTile = kGrass;
+  t.Cell(4, 4).TileCode = kWall;  // Overwrite is off
+  PlaceTile(t.editor, 4, 4, true, true);
+  EXPECT_EQ(t.Tile(4, 4), kGrass);
+  EXPECT_EQ(t.canvas.redrawnCells, (std::vector<std::pair<int, int>>{{4, 4}}));
+  const LevelMap before = t.editor.level.Map;
+  PlaceTile(t.editor, 50, 3, true, false);
+  EXPECT_EQ(t.editor.level.Map, before);
+  EXPECT_EQ(t.editor.input.LastPaintX, 50);
+  EXPECT_EQ(t.editor.input.LastPaintY, 3);
+}
+
 TEST(SetSaturation, KeepsThePercentWithinOneToAHundredAndPaintsAlwaysAtTheTopAndRarelyButStillAtTheBottom) {
   // A full saturation paints every cell, a half one about one in ten, and the lowest, which has no tens
   // to share the draws, still one in a hundred.
-  const std::tuple<int, int, double> cases[] = {{250, 100, 1.0}, {50, 50, 5.0 / 51}, {0, 1, 0.01}};
+  const std::tuple<int, int, double> cases[] = {
+      {250, 100, 1.0}, {100, 100, 1.0}, {95, 95, 1.0}, {91, 91, 0.9}, {50, 50, 5.0 / 51},
+      {10, 10, 1.0 / 91}, {5, 5, 1.0 / 96}, {1, 1, 0.01}, {0, 1, 0.01}};
   for (const auto& [asked, kept, share] : cases) {  // asked, kept, share painted
     CanvasTestEditor t;
     t.editor.random.Seed(2024);

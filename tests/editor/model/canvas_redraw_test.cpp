@@ -4,6 +4,7 @@
 
 #include "editor/model/canvas_geometry.h"
 #include "editor/model/minimap.h"
+#include "editor/model/minimap_palette.h"
 #include "editor/model/mouse_pointer.h"
 #include "editor/model/undo_recording.h"
 #include "editor/support/recording_window.h"
@@ -14,10 +15,13 @@ namespace {
 using Cells = std::vector<std::pair<int, int>>;
 
 struct RedrawFixture : ::testing::Test, testing::RecordingEditor {
-  RedrawFixture() { ResetUndoRing(editor.undo, 5); }
+  RedrawFixture() {
+    ResetUndoRing(editor.undo, 5);
+    editor.tiles.TileDefs[7].Mini = 12;
+    editor.tiles.TileDefs[9].Mini = 3;
+  }
 };
 
-// The minimap's dots after an undo are checked on the real window by the designer's sequence.
 TEST_F(RedrawFixture, ASlotsStateRepaintsOnlyTheCellsThatDifferAndASlotOutsideTheRingChangesNothing) {
   StoreUndoState(editor.undo, editor.level.Map);  // slot 0: empty
   editor.level.Cell(0, 0) = MapCell{7, 2, 0, false};
@@ -27,9 +31,15 @@ TEST_F(RedrawFixture, ASlotsStateRepaintsOnlyTheCellsThatDifferAndASlotOutsideTh
   RedrawChangedCells(editor, 1);
   EXPECT_EQ(canvas.redrawnCells, (Cells{{49, 49}}));
   EXPECT_EQ(editor.level.Cell(49, 49), (MapCell{9, 1, 0, false}));  // and the selection is gone
+  EXPECT_EQ(canvas.miniLevelRedraws, 1);
+  EXPECT_EQ(editor.view.MiniLevel[0][0], MiniPaletteColour(12));
+  EXPECT_EQ(editor.view.MiniLevel[49][49], MiniPaletteColour(3));
+  // The hourglass stays until the canvas next sets its pointer.
+  EXPECT_EQ(canvas.pointers, (std::vector<int>{kHourglassPointer}));
   RedrawChangedCells(editor, 0);
   EXPECT_EQ(canvas.redrawnCells, (Cells{{49, 49}, {0, 0}, {49, 49}}));
   EXPECT_EQ(editor.level.Map, LevelMap{});
+  EXPECT_EQ(editor.view.MiniLevel[49][49], 0);
   EXPECT_EQ(canvas.levelRedraws, 0);
 
   const int calls = canvas.Calls();
@@ -39,10 +49,26 @@ TEST_F(RedrawFixture, ASlotsStateRepaintsOnlyTheCellsThatDifferAndASlotOutsideTh
   EXPECT_EQ(canvas.Calls(), calls);
 }
 
-// The palette's own colours are checked on the painted minimap by the canvas widget's test.
-TEST_F(RedrawFixture, AMiniDotTakesTheGivenColourOnlyBesidePaletteIndexZeroAndCellsOutsideTheLevelHaveNone) {
-  for (const auto& [paletteIndex, colour, shown] : {std::array{0, 0x00FF80, 0x00FF80}, std::array{4, 0x00FF80, 0x000080},
-                                                    std::array{16, 0, 0}, std::array{-1, 0, 0}}) {
+TEST_F(RedrawFixture, TheGridShowsAsThePreferenceSaysUntilDrawnOrCleared) {
+  editor.prefs.ShowGrid = false;
+  RedrawLevel(editor);
+  EXPECT_FALSE(editor.view.GridShown);
+  DrawGrid(editor);
+  EXPECT_TRUE(editor.view.GridShown);
+  ClearGrid(editor);
+  EXPECT_FALSE(editor.view.GridShown);
+  editor.prefs.ShowGrid = true;
+  RedrawLevel(editor);
+  EXPECT_TRUE(editor.view.GridShown);
+  EXPECT_EQ(canvas.levelRedraws, 4);
+}
+
+// The palette is written 0xBBGGRR, as the given colours are: light red is 0x0000FF.
+TEST_F(RedrawFixture, AMiniDotTakesThePaletteOrTheGivenColourAndCellsOutsideTheLevelHaveNone) {
+  for (const auto& [paletteIndex, colour, shown] :
+       {std::array{0, 0, 0x000000}, std::array{15, 0, 0xFFFFFF}, std::array{12, 0, 0x0000FF},
+        std::array{0, 0x00FF80, 0x00FF80}, std::array{4, 0x00FF80, 0x000080}, std::array{16, 0, 0},
+        std::array{-1, 0, 0}}) {
     DrawMiniTile(editor, 3, 5, paletteIndex, colour);
     EXPECT_EQ(editor.view.MiniLevel[3][5], shown) << paletteIndex << " " << colour;
   }

@@ -90,12 +90,13 @@ TEST_F(Collections, NewRefusesNamesInUseInAnyCaseListedOrHiddenAndUnusableNames)
   WriteCompiled("game.lvl", {"compiled"});  // never listed outside developer mode
   const std::string foo = Bytes("Foo.lvl"), game = Bytes("game.lvl");
   for (const auto& [typed, message] : std::vector<std::pair<std::string, std::string>>{
-           {"FOO.LVL", "File already exists."}, {"game", "File already exists."},
+           {"foo", "File already exists."}, {"FOO.LVL", "File already exists."}, {"game", "File already exists."},
            {"x/y", "Cannot create this file."}}) {
     dialogs.inputAnswers = {typed};
     EXPECT_EQ(NewCollectionFile(editor), "") << typed;
     EXPECT_EQ(dialogs.LastMessage(), message) << typed;
   }
+  EXPECT_EQ(dialogs.messages.back().helpKey, "cannotcreatenewfile");
   EXPECT_EQ(Bytes("Foo.lvl"), foo);
   EXPECT_EQ(Bytes("game.lvl"), game);
   EXPECT_EQ(FilesInLevels(), 2);
@@ -103,6 +104,8 @@ TEST_F(Collections, NewRefusesNamesInUseInAnyCaseListedOrHiddenAndUnusableNames)
   dialogs.inputAnswers = {"new"};
   EXPECT_EQ(NewCollectionFile(editor), "new.lvl");
   EXPECT_TRUE(std::filesystem::exists(Levels("new.lvl")));
+  EXPECT_EQ(ReadSlot(Levels("new.lvl"), 1), "");
+  EXPECT_EQ(dialogs.prompts.back(), "Type a new collection filename below.");
 }
 
 TEST_F(Collections, DeveloperRenameConvertsBetweenCompiledAndUncompiledAndACutOffOneLosesNothing) {
@@ -135,6 +138,7 @@ TEST_F(Collections, DeleteAsksAndTheLevelInTheEditorGuardsItsCollection) {
   EXPECT_EQ(DeleteCollectionFile(editor, "a.lvl"), "");
   EXPECT_EQ(dialogs.LastMessage(),
             "There is no undo when deleting collection files. Are you sure you wish to delete 'a.lvl'?");
+  EXPECT_EQ(dialogs.messages.back().helpKey, "deletelevelfile");
   EXPECT_TRUE(std::filesystem::exists(Levels("a.lvl")));
 
   editor.prefs.LevelFile = "A.LVL";

@@ -23,7 +23,10 @@ TEST(GetColorComponent, ReadsEachFieldByItsLeadingNumber) {
       {"255,0,128", {255, 0, 128}}, {"078, 9 ,007", {78, 9, 7}}, {"10,20", {10, std::nullopt, std::nullopt}},
       {"1,2,3,4", {1, 2, 3}},       {"x,,", {0, 0, 0}},          {"no commas", {}},
       {"300,-5,99", {255, 0, 99}}};
-  for (const auto& [text, rgb] : cases) EXPECT_EQ(Components(text), rgb) << text;
+  for (const auto& [text, rgb] : cases) {
+    EXPECT_EQ(Components(text), rgb) << text;
+    EXPECT_EQ(GetColorComponent(text, false, false, false), std::nullopt) << text;  // no field asked for
+  }
 }
 
 TEST(RandomBorderColor, EveryDrawFollowsTheSchemeRules) {
@@ -51,6 +54,8 @@ TEST(RandomBorderColor, EveryDrawFollowsTheSchemeRules) {
 // Clicks on and beside the triangle and the bars are checked to land on their pixels in
 // color_picker_window_test.cpp; these are the picks a drag past the pictures makes, and the ends.
 TEST(ColorPickerGeometry, PicksStayOnTheTriangleAndInsideTheBarsAndOnlyTheShaderJumpsToItsEnd) {
+  EXPECT_EQ(SnapToColorTriangle(0, 0, 128, 127), (PickPoint{64, 2}));  // the corner acts as (2, 2): the apex's row
+  EXPECT_EQ(SnapToColorTriangle(64, 2, 128, 127), (PickPoint{64, 2}));  // inside stays
   EXPECT_EQ(SnapToColorTriangle(500, 500, 128, 127), (PickPoint{126, 126}));  // its last row's right end
   EXPECT_EQ(SnapToColorTriangle(64.4, 60.6, 128, 127), (PickPoint{64, 61}));  // the pointer is rounded to a pixel
   for (const auto& [x, y, shader, saturation] : {
@@ -62,7 +67,8 @@ TEST(ColorPickerGeometry, PicksStayOnTheTriangleAndInsideTheBarsAndOnlyTheShader
     EXPECT_EQ(ClampShaderPick(x, y, 15, 39), shader) << x << "," << y;
     EXPECT_EQ(ClampSaturationPick(x, y, 14, 39), saturation) << x << "," << y;
   }
-  for (const auto& [y, level] : {std::pair{0.0, 255}, std::pair{39 / 4.0, 191}, std::pair{39.0, 0}}) {
+  for (const auto& [y, level] : {std::pair{0.0, 255}, std::pair{39 / 4.0, 191}, std::pair{1.0, 248},
+                                 std::pair{38.0, 7}, std::pair{39.0, 0}}) {
     EXPECT_EQ(SaturationAtHeight(y, 39), level) << y;
   }
 }

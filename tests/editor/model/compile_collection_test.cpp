@@ -16,6 +16,8 @@ std::string PlayedLevel(const std::string& title) {
   level.bestTimeHolder = "ABCDE";
   level.openState = '2';
   level.bestTime = "01:02:03 ";
+  level.unidAward = 12;
+  level.cannonRate = 34;
   level.colours[3] = {7, 8, 9};
   level.Cell(49, 49).tileCode = 9;
   return EncodeLevelRecord(level);

@@ -113,6 +113,8 @@ TEST(LoadTileDefinitions, LeavesOutRowsThatCannotDescribeATileSaysWhichAndStopsW
       {"5, 'Second five', -1, -1, 2, 2, 3, 0", "row 2 left out: its tile code 5 is already used"},
       {"6, NULL, 0, 0, 1, 1, 0, 0", "row 2 left out: its field Desc has no value"},
       {"NULL, 'No code', 0, 0, 1, 1, 0, 0", "its field Type has no value"},
+      {"7, 'No place', 0, 0, NULL, 1, 0, 0", "its field X has no value"},
+      {"8, 'No turn', 0, NULL, 1, 1, 0, 0", "its field Rotate has no value"},
   };
   for (const auto& [row, warning] : cases) {
     DefinitionsFixture fixture;

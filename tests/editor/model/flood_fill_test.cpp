@@ -38,6 +38,23 @@ TEST(FillArea, FillsTheFourConnectedRegionOfTheSameTileFacingAnyWayAndAUniqueTil
   }
 }
 
+// Filling a region with the tile it already holds turns every cell of it to the chosen direction.
+TEST(FillArea, TakesTheSameTileInAnyDirectionAndStopsAtOtherTiles) {
+  CanvasTestEditor t;
+  t.Cell(0, 0) = MapCell{kCannon, 1, 0, false};
+  t.Cell(1, 0) = MapCell{kCannon, 3, 0, false};
+  t.Cell(2, 0) = MapCell{kWall, 0, 0, false};
+  t.Cell(3, 0) = MapCell{kCannon, 2, 0, false};
+  t.editor.tools.PrimaryTile = kCannon;
+  t.editor.tools.PrimaryDirection = 4;
+  t.PointAt(0, 0);
+  FillArea(t.editor, false, false);
+  EXPECT_EQ(t.Cell(0, 0).Direction, 4);
+  EXPECT_EQ(t.Cell(1, 0).Direction, 4);
+  EXPECT_EQ(t.Cell(3, 0).Direction, 2);
+  EXPECT_EQ(t.Tile(0, 1), 0);
+}
+
 TEST(FillArea, AWindingRegionIsFoundWhole) {
   // A serpentine corridor: walls in every other column, open at alternate ends.
   CanvasTestEditor t;

@@ -51,6 +51,7 @@ TEST_F(GameLaunchTest, PreviewFileHoldsTheLevelInParenthesesWithoutProgressAndTh
 TEST_F(GameLaunchTest, WithoutAThresherOrWithoutACollectionNothingIsWrittenOrStarted) {
   editor.level.Cell(4, 4).TileCode = 9;
   PreviewLevel(editor);
+  EXPECT_EQ(dialogs.messages.at(0).helpKey, "cannotpreviewlevel");
 
   // The game would refuse to start without one in its Levels folder; the editor's own folder, when
   // "levelspath" names another, does not count.
@@ -92,8 +93,30 @@ TEST_F(GameLaunchTest, WithTheMarkerPlacedThePreviewHoldsOneThresherOnTheMarkers
   }
 }
 
-// The preview started with its file beside the editor, and the environment passed on, is checked
-// with the real game in the designer session.
+// A launcher that also keeps the environment each program was given.
+class EnvironmentLauncher : public testing::RecordingLauncher {
+ public:
+  std::vector<std::vector<std::string>> environments;
+  std::string StartProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                           const std::vector<std::string>& environment) override {
+    environments.push_back(environment);
+    return RecordingLauncher::StartProgram(program, arguments, environment);
+  }
+};
+
+// The game itself playing the preview is checked in the designer session.
+TEST_F(GameLaunchTest, ThePreviewStartsTheGameBesideTheEditorWithItsFileAndTheEditorsEnvironment) {
+  EnvironmentLauncher starting;
+  editor.ui.launcher = &starting;
+  editor.level.Cell(0, 0).TileCode = kThresherTile;
+  editor.GameEnvironment = {"BROLT_NO_DIALOGS=1"};
+  PreviewLevel(editor);
+  ASSERT_EQ(starting.starts.size(), 1u);
+  EXPECT_EQ(starting.starts[0].program, folder / "brolt");
+  EXPECT_EQ(starting.starts[0].arguments, std::vector<std::string>{"previewplay.tmp"});
+  EXPECT_EQ(starting.environments, std::vector<std::vector<std::string>>{editor.GameEnvironment});
+}
+
 TEST_F(GameLaunchTest, TheGameStartsFromTheGamesLevelsFolderWithoutArgumentsOrSaysWhyNot) {
   editor.prefs.LevelsPath = "/Elsewhere/";  // the game's Levels folder holds the collection
   LaunchGame(editor);

@@ -11,7 +11,7 @@ namespace {
 using testing::HelpDatabase;
 using Lines = std::vector<std::string>;
 
-// Keys in any letter case, following a link, a search's order, the recent panel and saving a page
+// Following a link, a search's order, the recent panel and saving a page
 // are checked through the window in help_window_test.cpp; these are the rules it does not reach.
 class HelpPagesTest : public ::testing::Test {
  protected:
@@ -34,6 +34,20 @@ class HelpPagesTest : public ::testing::Test {
   HelpPages pages_;
 };
 
+// Keys are looked up in small letters, so a topic stored under the key "Capital" opens by none.
+TEST_F(HelpPagesTest, OpensATopicByItsKeyInAnyLetterCaseAndNothingForAnUnknownKey) {
+  const struct {
+    std::string key, header, page;  // header "": nothing opens
+  } cases[] = {{"nosuchkey", "", "No help available."}, {"capital", "", "No help available."},
+               {"Capital", "", "No help available."},   {"zoom", "zoom", "Zoom in and out.\r\nSee <Minimap>."},
+               {"Secret", "Secret Page", "Only by key or link."}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(OpenHelpPage(editor_, pages_, c.key), !c.header.empty()) << c.key;
+    EXPECT_EQ(pages_.PageText, c.page) << c.key;
+    EXPECT_EQ(pages_.Recent.empty() ? "" : pages_.Recent.front(), c.header) << c.key;
+  }
+}
+
 TEST(OpenHelpTopics, WithoutTopicsNotEvenTheIndexOpensAndAMissingTableIsReported) {
   for (const bool table : {true, false}) {
     HelpDatabase database({});
@@ -55,6 +69,7 @@ TEST_F(HelpPagesTest, TheIndexListsVisibleHeadersWithoutRegardToCaseAndASeparato
             "<---- Tools ---->\r\n<Brush>\r\n<Capital Key>\r\n<Getting Started>\r\n<Minimap>\r\n<zoom>\r\n");
   ChooseHelpEntry(editor_, pages_, 1);
   EXPECT_EQ(pages_.TopicText, "Brush");
+  EXPECT_EQ(pages_.PageText, "Paints tiles; zoom first.");
   pages_.TopicList.push_back("---- end ----");  // the last separator wraps to the index
   ChooseHelpEntry(editor_, pages_, static_cast<int>(pages_.TopicList.size()) - 1);
   EXPECT_EQ(pages_.TopicText, kHelpIndexEntry);
@@ -72,6 +87,8 @@ TEST_F(HelpPagesTest, HiddenTopicsOpenByKeyOrLinkALinkOnlyOnANewPressAndABrokenO
 
   ASSERT_TRUE(OpenHelpPage(editor_, pages_, "minimap"));
   ClickLink("Nowhere");
+  EXPECT_EQ(pages_.PageText, "Topic not found.");
+  EXPECT_EQ(pages_.TopicText, "Click Back to return to previous topic --->");
   EXPECT_EQ(pages_.Recent.front(), "Minimap");
   GoBackHelpPage(editor_, pages_);
   EXPECT_EQ(pages_.TopicText, "Secret Page");
@@ -140,6 +157,7 @@ TEST_F(HelpPagesTest, ANamedTopicOnScreenIsSavedOnlyInDeveloperModeAndTheIndexRe
   ASSERT_TRUE(OpenHelpPage(editor_, pages_, "zoom"));
   dialogs_.inputAnswers = {"Zooming"};
   EXPECT_TRUE(SaveHelpTopic(editor_, pages_, "New text"));
+  EXPECT_EQ(dialogs_.prompts, (Lines{"Topic name:", "Topic name:"}));
   ChooseHelpEntry(editor_, pages_, 0);
   EXPECT_NE(pages_.PageText.find("<Zooming>"), std::string::npos);
 }

@@ -46,6 +46,7 @@ TEST(ShowLevelProperties, ShowsColoursPlainABlackFirstOneAsRandomAndOkMarksTheLe
     editor.ui.dialogs = &dialogs;
     editor.clipboard.PasteMode = c.pasteMode;
     LevelState& level = editor.level;
+    level.LevelTitle = "Rock Garden";
     level.LevelColor = kDefaultColours;
     level.LevelColor[0] = c.first;
     std::tie(level.TimeLimit, level.UnidAward, level.CannonRate, level.LightRadius) = std::tuple(120, 5, 3, 7);
@@ -56,6 +57,11 @@ TEST(ShowLevelProperties, ShowsColoursPlainABlackFirstOneAsRandomAndOkMarksTheLe
     ShowLevelProperties(editor, dialog);
     EXPECT_EQ(std::pair(dialog.shown ? dialog.shown->Colors[0] : "", dialog.shown && dialog.shown->RandomColors),
               std::pair(c.shown, c.random)) << c.first;
+    if (dialog.shown) {  // the dialog shows the level's own values
+      const LevelPropertiesForm& form = *dialog.shown;
+      EXPECT_EQ(form.Title, "Rock Garden");
+      EXPECT_EQ((Numbers{form.TimeLimit, form.UnidAward, form.CannonRate, form.LightRadius}), (Numbers{120, 5, 3, 7}));
+    }
     const bool taken = c.ok && !c.pasteMode;
     EXPECT_EQ(level.LevelColor, c.after) << c.first;
     EXPECT_EQ((Numbers{level.TimeLimit, level.UnidAward, level.CannonRate, level.LightRadius}),
@@ -70,12 +76,16 @@ TEST(TimeLimitTextTest, SpellsMinutesAndSecondsOrNoLimit) {
   for (const auto& [seconds, text] : cases) EXPECT_EQ(TimeLimitText(seconds), text) << seconds;
 }
 
-// Ticking and clearing from black are checked on the real box in level_properties_window_test.cpp.
-TEST(RandomColorsBoxTest, ClearingLeavesColoursThatAreNotRandom) {
-  Colours colours{"1,2,3", "4,5,6", "7,8,9", "10,11,12"};
-  const Colours chosen = colours;
-  ApplyRandomColorsBox(colours, false);
-  EXPECT_EQ(colours, chosen);
+// The box on the real dialog is checked in level_properties_window_test.cpp; these are the colours
+// themselves, the defaults among them.
+TEST(RandomColorsBoxTest, TickingBlackensAndClearingBringsBackTheDefaultsOnlyFromBlack) {
+  const Colours chosen{"1,2,3", "4,5,6", "7,8,9", "10,11,12"};
+  const std::tuple<Colours, bool, Colours> cases[] = {
+      {chosen, true, kBlack}, {kBlack, false, kDefaultColours}, {chosen, false, chosen}};
+  for (auto [colours, ticked, after] : cases) {
+    ApplyRandomColorsBox(colours, ticked);
+    EXPECT_EQ(colours, after) << ticked;
+  }
 }
 
 }  // namespace
