@@ -1,8 +1,10 @@
 #include "editor/ui/help_page_view.h"
 
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 
-#include "editor/ui/input_line.h"
+#include "editor/ui/text_entry.h"
 
 namespace brolt::editor {
 
@@ -22,14 +24,27 @@ void HelpPageView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void HelpPageView::keyPressEvent(QKeyEvent* event) {
-  if (const std::optional<QChar> typed = TypedCharacter(*event); typed && !IsSingleByte(*typed)) return;
-  QPlainTextEdit::keyPressEvent(event);
+  const QString typed = TypedText(*event);
+  // Qt types what the rules let through unchanged; anything else goes in filtered.
+  if (isReadOnly() || EnteredText(typed, TextShape::Page) == typed) {
+    QPlainTextEdit::keyPressEvent(event);
+    return;
+  }
+  Enter(typed);
 }
 
 void HelpPageView::insertFromMimeData(const QMimeData* source) {
-  QString text = source->text();
-  text.removeIf([](QChar character) { return !IsSingleByte(character); });
-  insertPlainText(text);
+  Enter(source->text());
+}
+
+void HelpPageView::inputMethodEvent(QInputMethodEvent* event) {
+  if (!isReadOnly()) Enter(TakeCommittedText(*event));
+  QPlainTextEdit::inputMethodEvent(event);
+}
+
+void HelpPageView::Enter(const QString& text) {
+  // Inserting nothing would still remove the selected text.
+  if (const QString entered = EnteredText(text, TextShape::Page); !entered.isEmpty()) insertPlainText(entered);
 }
 
 }  // namespace brolt::editor

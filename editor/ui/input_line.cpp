@@ -2,44 +2,60 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 #include "editor/model/key_filters.h"
 #include "editor/ui/qt_text.h"
+#include "editor/ui/text_entry.h"
 
 namespace brolt::editor {
 
-std::optional<QChar> TypedCharacter(const QKeyEvent& event) {
-  const QString text = event.text();
-  if (text.size() != 1 || !text[0].isPrint() || (event.modifiers() & Qt::ControlModifier)) return std::nullopt;
-  return text[0];
-}
-
 InputLine::InputLine(QWidget* parent) : QLineEdit(parent) {
-  // Pasting and dropping would go round the key rules; pasting is typed through them instead.
+  // The context menu's Paste and a drop would go round the key rules.
   setContextMenuPolicy(Qt::NoContextMenu);
   setAcceptDrops(false);
 }
 
 void InputLine::keyPressEvent(QKeyEvent* event) {
   if (event->matches(QKeySequence::Paste)) {
-    const QString pasted = QApplication::clipboard()->text().section(QLatin1Char('\n'), 0, 0);
-    for (QChar character : pasted) Type(character);
+    Enter(QApplication::clipboard()->text());
     return;
   }
   if (event->key() == Qt::Key_Backspace) {
     Type(QChar(kBackspaceKey));
     return;
   }
-  if (const std::optional<QChar> character = TypedCharacter(*event)) {
-    Type(*character);
+  if (const QString typed = TypedText(*event); !typed.isEmpty()) {
+    Enter(typed);
     return;
   }
   QLineEdit::keyPressEvent(event);
 }
 
+void InputLine::mouseReleaseEvent(QMouseEvent* event) {
+  const QClipboard* clipboard = QApplication::clipboard();
+  if (event->button() != Qt::MiddleButton || !clipboard->supportsSelection() || isReadOnly()) {
+    QLineEdit::mouseReleaseEvent(event);
+    return;
+  }
+  // The press has put the caret under the pointer; the selection goes in there.
+  deselect();
+  Enter(clipboard->text(QClipboard::Selection));
+}
+
+void InputLine::inputMethodEvent(QInputMethodEvent* event) {
+  const QString committed = TakeCommittedText(*event);
+  Enter(committed);
+  QLineEdit::inputMethodEvent(event);
+}
+
+void InputLine::Enter(const QString& text) {
+  for (QChar character : EnteredText(text, TextShape::OneLine)) Type(character);
+}
+
 void InputLine::Type(QChar character) {
-  if (!IsSingleByte(character)) return;
   const bool hasSelection = hasSelectedText();
   InputBoxText box{FromQString(this->text()), hasSelection ? selectionStart() : cursorPosition(),
                    hasSelection ? static_cast<int>(selectedText().size()) : 0};

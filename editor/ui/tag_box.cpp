@@ -1,11 +1,11 @@
 #include "editor/ui/tag_box.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
-#include <QRegularExpression>
 
-#include "editor/ui/input_line.h"
 #include "editor/ui/qt_text.h"
+#include "editor/ui/text_entry.h"
 
 namespace brolt::editor {
 
@@ -19,21 +19,26 @@ void TagBox::keyPressEvent(QKeyEvent* event) {
     event->ignore();
     return;
   }
-  if (const std::optional<QChar> character = TypedCharacter(*event)) {
-    Type(*character);
+  if (const QString typed = TypedText(*event); !typed.isEmpty()) {
+    Enter(typed);
     return;
   }
   QPlainTextEdit::keyPressEvent(event);
 }
 
-void TagBox::insertFromMimeData(const QMimeData* source) {
-  static const QRegularExpression kLineBreak(QStringLiteral("\r\n|[\r\n\u2028\u2029]"));
-  QString text = source->text();
-  for (QChar character : text.replace(kLineBreak, QStringLiteral(" "))) Type(character);
+void TagBox::insertFromMimeData(const QMimeData* source) { Enter(source->text()); }
+
+void TagBox::inputMethodEvent(QInputMethodEvent* event) {
+  const QString committed = TakeCommittedText(*event);
+  Enter(committed);
+  QPlainTextEdit::inputMethodEvent(event);
+}
+
+void TagBox::Enter(const QString& text) {
+  for (QChar character : EnteredText(text, TextShape::OneLine)) Type(character);
 }
 
 void TagBox::Type(QChar character) {
-  if (!IsSingleByte(character)) return;
   const QTextCursor cursor = textCursor();
   const InputBoxText box{FromQString(toPlainText()), cursor.selectionStart(),
                          cursor.selectionEnd() - cursor.selectionStart()};
