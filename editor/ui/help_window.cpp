@@ -88,9 +88,12 @@ void HelpWindow::ConnectControls() {
     ShowPage();
   });
   // The combo box has the keyboard and hands keys to its line straight, past the line's filters;
-  // Enter is caught at the box, before its own match opens a topic of the same name instead.
+  // Enter is caught at the box. The box's own match of the typed text would open a topic of that name
+  // on Enter or when the focus leaves; a topic opens only when picked from the list.
   cmbTopic_->installEventFilter(this);
   cmbTopic_->lineEdit()->installEventFilter(this);
+  disconnect(cmbTopic_->lineEdit(), &QLineEdit::returnPressed, cmbTopic_, nullptr);
+  disconnect(cmbTopic_->lineEdit(), &QLineEdit::editingFinished, cmbTopic_, nullptr);
   connect(txtHelp_, &HelpPageView::Pressed, this, &HelpWindow::PickLink);
   connect(txtHelp_, &HelpPageView::Released, this, &HelpWindow::FollowLink);
   connect(txtHelp_, &HelpPageView::DoubleClicked, this, [this] { cmbTopic_->setFocus(); });
