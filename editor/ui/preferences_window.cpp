@@ -72,6 +72,8 @@ PreferencesWindow::PreferencesWindow(Editor& editor, QWidget* parent) : DialogFr
   cannonRate_->setEditable(true);
   cannonRate_->setLineEdit(new InputLine(cannonRate_));
   cannonRate_->setInsertPolicy(QComboBox::NoInsert);
+  // The list has the focus and hands its losing to its line straight, past the line's filters.
+  cannonRate_->installEventFilter(this);
   cannonRate_->lineEdit()->installEventFilter(this);
 
   AddButtons("OK", true);
@@ -160,7 +162,8 @@ bool PreferencesWindow::CheckBeforeOk() {
 }
 
 bool PreferencesWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == cannonRate_->lineEdit() && event->type() == QEvent::FocusOut) ClampCannonRate();
+  const bool cannonRate = watched == cannonRate_ || watched == cannonRate_->lineEdit();
+  if (cannonRate && event->type() == QEvent::FocusOut) ClampCannonRate();
   return DialogFrame::eventFilter(watched, event);
 }
 
