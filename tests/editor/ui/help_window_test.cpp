@@ -8,6 +8,10 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "editor/support/fake_help_host.h"
 #include "editor/support/help_database.h"
 #include "editor/support/modal_script.h"
@@ -80,6 +84,54 @@ TEST_F(HelpWindowTest, APressSelectsALinkWithItsBracketsTheReleaseFollowsItBackR
   EXPECT_EQ(TopicText(), "4 Topic(s) Found For: \"zoom\"");
   EXPECT_EQ(PageText(), "<zoom>\n<Brush>\n<Getting Started>\n<Minimap>\n");
   EXPECT_TRUE(Help().isVisible());
+}
+
+TEST_F(HelpWindowTest, EnterPressedInFindTopicAsTheDesignerTypesSearchesEvenForATopicsNameAndBackRepeatsIt) {
+  struct EnterKey {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+  };
+  for (const EnterKey& enter : {EnterKey{"Return", Qt::Key_Return, Qt::NoModifier},
+                                EnterKey{"keypad Enter", Qt::Key_Enter, Qt::KeypadModifier}}) {
+    dialogs_.ShowHelpTopic("minimap");
+    QWidget* box = Help().focusWidget();
+    ASSERT_EQ(box, Help().TopicBox()) << enter.name;
+    const auto search = [&](const char* text) {
+      QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+      QTest::keyClicks(box, text);
+      QTest::keyClick(box, enter.key, enter.modifiers);
+    };
+    const auto recent = [&] {
+      std::vector<std::string> entries;
+      for (int row = 0; row < std::min(Help().RecentList()->count(), 3); ++row) entries.push_back(Help().RecentList()->item(row)->text().toStdString());
+      return entries;
+    };
+    search("paints");  // in no topic's name
+    EXPECT_EQ(TopicText(), "1 Topic(s) Found For: \"paints\"") << enter.name;
+    EXPECT_EQ(PageText(), "<Brush>\n") << enter.name;
+    search("zoom");  // a topic's name, in the box's list
+    EXPECT_EQ(TopicText(), "4 Topic(s) Found For: \"zoom\"") << enter.name;
+    EXPECT_EQ(PageText(), "<zoom>\n<Brush>\n<Getting Started>\n<Minimap>\n") << enter.name;
+    QTest::keyClick(box, enter.key, enter.modifiers);  // on the result line: no search again
+    EXPECT_EQ(recent(), (std::vector<std::string>{"Find: \"zoom\"", "Find: \"paints\"", "Minimap"})) << enter.name;
+    QTest::mouseClick(Help().BackButton(), Qt::LeftButton);
+    EXPECT_EQ(TopicText(), "1 Topic(s) Found For: \"paints\"") << enter.name;
+    EXPECT_EQ(PageText(), "<Brush>\n") << enter.name;
+    EXPECT_EQ(recent(), (std::vector<std::string>{"Find: \"paints\"", "Find: \"zoom\"", "Minimap"})) << enter.name;
+  }
+}
+
+TEST_F(HelpWindowTest, ATopicsNameTypedInFindTopicOpensNothingWhenTheFocusLeaves) {
+  dialogs_.ShowHelpTopic("minimap");
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Help()));
+  QWidget* box = Help().focusWidget();
+  QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(box, "zoom");
+  Help().Page()->setFocus();
+  EXPECT_EQ(TopicText(), "zoom");
+  EXPECT_EQ(PageText(), "The small map.\nBack to <zoom>, or <Secret Page>, or <Nowhere>.");
+  EXPECT_EQ(Help().RecentList()->item(0)->text(), "Minimap");
 }
 
 TEST_F(HelpWindowTest, TheRecentPanelListsEachPageOnceAndOpensTheOneClicked) {

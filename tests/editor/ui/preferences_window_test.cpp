@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -55,6 +56,17 @@ TEST_F(PreferencesWindowTest, AStoredValueJoinsItsListTheCannonRateIsClampedAndE
   });
   EXPECT_EQ(dialogs.helpTopics, (std::vector<std::string>{"prefs_chooserandomcolor"}));
   EXPECT_EQ((std::array<int, 2>{editor.prefs.CannonRateDefault, editor.prefs.FadeInSpeed}), (std::array{99, 50}));
+}
+
+TEST_F(PreferencesWindowTest, TheCannonRateIsClampedWhenTheDesignerLeavesTheListForAnother) {
+  Show([&] {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->CannonRateList()->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), window->CannonRateList());
+    window->CannonRateList()->setCurrentText("letters");
+    window->FadeList()->setFocus();
+    EXPECT_EQ(window->CannonRateList()->currentText(), "0");
+  });
 }
 
 TEST_F(PreferencesWindowTest, RandomColoursShowAtOnceAndAreKeptOnlyOnOk) {
