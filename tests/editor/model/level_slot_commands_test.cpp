@@ -123,6 +123,17 @@ TEST_F(LevelManagement, CommandsOnTheManagedCollection) {
   }
 }
 
+TEST_F(LevelManagement, RenameCutsTo29AndPadsTo30KeepingTheRestOfTheRecord) {
+  WriteSet({"A", "B"});
+  const std::string before = ReadSlot(file("Set.lvl"), 1);
+  const std::string typed = "Thirty Five Characters In This One";
+  RenameTo(typed)(editor, Select(1));
+  const std::string after = ReadSlot(file("Set.lvl"), 1);
+  EXPECT_EQ(after.substr(0, 30), typed.substr(0, 29) + " ");
+  EXPECT_EQ(after.substr(30), before.substr(30));
+  EXPECT_EQ(managing.prompts, std::vector<std::string>{"Type a new level title below."});
+}
+
 TEST_F(LevelManagement, TheBinTakesCopiesIntoItsFirstFreeSlotAndGivesALevelUpOnlyOncePasted) {
   WriteSet({"A", kHolder, "C"});
   const std::string before = ReadWholeFile(file("Set.lvl")).value();
