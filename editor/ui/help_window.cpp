@@ -87,6 +87,9 @@ void HelpWindow::ConnectControls() {
     ChooseHelpEntry(editor_, pages_, entry);
     ShowPage();
   });
+  // The combo box takes Enter before its line sees it and would open the topic it matches, so the
+  // search watches both.
+  cmbTopic_->installEventFilter(this);
   cmbTopic_->lineEdit()->installEventFilter(this);
   connect(txtHelp_, &HelpPageView::Pressed, this, &HelpWindow::PickLink);
   connect(txtHelp_, &HelpPageView::Released, this, &HelpWindow::FollowLink);
@@ -216,7 +219,8 @@ void HelpWindow::showEvent(QShowEvent* event) {
 bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
   const bool keyPress = event->type() == QEvent::KeyPress;
   const int key = keyPress ? static_cast<QKeyEvent*>(event)->key() : 0;
-  if (watched == cmbTopic_->lineEdit() && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+  const bool topicBox = watched == cmbTopic_ || watched == cmbTopic_->lineEdit();
+  if (topicBox && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
     Search();
     return true;
   }

@@ -1,5 +1,6 @@
 #include "editor/ui/help_window.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -7,6 +8,9 @@
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
 
 #include "editor/support/fake_help_host.h"
 #include "editor/support/help_database.h"
@@ -80,6 +84,47 @@ TEST_F(HelpWindowTest, APressSelectsALinkWithItsBracketsTheReleaseFollowsItBackR
   EXPECT_EQ(TopicText(), "4 Topic(s) Found For: \"zoom\"");
   EXPECT_EQ(PageText(), "<zoom>\n<Brush>\n<Getting Started>\n<Minimap>\n");
   EXPECT_TRUE(Help().isVisible());
+}
+
+// The designer types into the focused topic box and presses Enter there: the keys take the window's
+// own path, through the combo box, not straight to its line.
+TEST_F(HelpWindowTest, EnterTypedInFindTopicSearchesAndBackAndTheRecentListReturnFromTheResults) {
+  struct Case {
+    const char* typed;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char* found;
+  };
+  for (const Case& c : {Case{"brush", Qt::Key_Return, Qt::NoModifier, "<Brush>\n"},
+                        Case{"zoom", Qt::Key_Return, Qt::NoModifier, "<zoom>\n<Brush>\n<Getting Started>\n<Minimap>\n"},
+                        Case{"brush", Qt::Key_Enter, Qt::KeypadModifier, "<Brush>\n"},
+                        Case{"zoom", Qt::Key_Enter, Qt::KeypadModifier, "<zoom>\n<Brush>\n<Getting Started>\n<Minimap>\n"}}) {
+    SCOPED_TRACE(std::string(c.typed) + (c.key == Qt::Key_Enter ? " keypad Enter" : " Return"));
+    dialogs_.ShowHelpTopic("minimap");
+    QApplication::setActiveWindow(&Help());
+    Help().TopicBox()->setFocus();
+    Help().TopicBox()->lineEdit()->selectAll();
+    QWidget* typing = QApplication::focusWidget();
+    ASSERT_NE(typing, nullptr);
+    QTest::keyClicks(typing, c.typed);
+    QTest::keyClick(typing, c.key, c.modifiers);
+    const std::string heading = std::to_string(std::count(c.found, c.found + std::strlen(c.found), '\n')) +
+                                " Topic(s) Found For: \"" + c.typed + "\"";
+    EXPECT_EQ(TopicText(), heading);
+    EXPECT_EQ(PageText(), c.found);
+    EXPECT_TRUE(Help().isVisible());
+    QTest::mouseClick(Help().BackButton(), Qt::LeftButton);
+    EXPECT_EQ(TopicText(), "Minimap");
+    EXPECT_EQ(PageText(), "The small map.\nBack to <zoom>, or <Secret Page>, or <Nowhere>.");
+    QTest::mouseClick(Help().RecentButton(), Qt::LeftButton);
+    QListWidget* list = Help().RecentList();
+    ASSERT_GE(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), "Minimap");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+    EXPECT_EQ(TopicText(), heading);
+    EXPECT_EQ(PageText(), c.found);
+    dialogs_.HideHelp();
+  }
 }
 
 TEST_F(HelpWindowTest, TheRecentPanelListsEachPageOnceAndOpensTheOneClicked) {
