@@ -1,8 +1,10 @@
 #include "editor/ui/help_page_view.h"
 
+#include <QInputMethodEvent>
 #include <QMimeData>
 
 #include "editor/ui/input_line.h"
+#include "editor/ui/pasted_text.h"
 
 namespace brolt::editor {
 
@@ -27,9 +29,13 @@ void HelpPageView::keyPressEvent(QKeyEvent* event) {
 }
 
 void HelpPageView::insertFromMimeData(const QMimeData* source) {
-  QString text = source->text();
-  text.removeIf([](QChar character) { return !IsSingleByte(character); });
-  insertPlainText(text);
+  insertPlainText(SiftPastedText(source->text(), false));
+}
+
+void HelpPageView::inputMethodEvent(QInputMethodEvent* event) {
+  const QString committed = TakeCommittedText(*event);
+  QPlainTextEdit::inputMethodEvent(event);
+  insertPlainText(SiftPastedText(committed, false));
 }
 
 }  // namespace brolt::editor

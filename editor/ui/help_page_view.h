@@ -23,6 +23,7 @@ class HelpPageView : public QPlainTextEdit {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void insertFromMimeData(const QMimeData* source) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
 };
 
 }  // namespace brolt::editor

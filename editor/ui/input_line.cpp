@@ -2,9 +2,12 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 #include "editor/model/key_filters.h"
+#include "editor/ui/pasted_text.h"
 #include "editor/ui/qt_text.h"
 
 namespace brolt::editor {
@@ -23,8 +26,7 @@ InputLine::InputLine(QWidget* parent) : QLineEdit(parent) {
 
 void InputLine::keyPressEvent(QKeyEvent* event) {
   if (event->matches(QKeySequence::Paste)) {
-    const QString pasted = QApplication::clipboard()->text().section(QLatin1Char('\n'), 0, 0);
-    for (QChar character : pasted) Type(character);
+    Paste(QApplication::clipboard()->text());
     return;
   }
   if (event->key() == Qt::Key_Backspace) {
@@ -36,6 +38,26 @@ void InputLine::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QLineEdit::keyPressEvent(event);
+}
+
+void InputLine::mouseReleaseEvent(QMouseEvent* event) {
+  QClipboard* clipboard = QApplication::clipboard();
+  if (event->button() == Qt::MiddleButton && clipboard->supportsSelection()) {
+    deselect();
+    if (!isReadOnly()) Paste(clipboard->text(QClipboard::Selection));
+    return;
+  }
+  QLineEdit::mouseReleaseEvent(event);
+}
+
+void InputLine::inputMethodEvent(QInputMethodEvent* event) {
+  const QString committed = TakeCommittedText(*event);
+  QLineEdit::inputMethodEvent(event);
+  Paste(committed);
+}
+
+void InputLine::Paste(const QString& text) {
+  for (QChar character : SiftPastedText(text, true)) Type(character);
 }
 
 void InputLine::Type(QChar character) {

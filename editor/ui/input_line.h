@@ -26,8 +26,12 @@ class InputLine : public QLineEdit {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  // The middle button pastes the selection, and an input method commits text: both are typed.
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
 
  private:
+  void Paste(const QString& text);
   // One character (8 for Backspace) as if typed.
   void Type(QChar character);
 

@@ -1,10 +1,11 @@
 #include "editor/ui/tag_box.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
-#include <QRegularExpression>
 
 #include "editor/ui/input_line.h"
+#include "editor/ui/pasted_text.h"
 #include "editor/ui/qt_text.h"
 
 namespace brolt::editor {
@@ -26,10 +27,16 @@ void TagBox::keyPressEvent(QKeyEvent* event) {
   QPlainTextEdit::keyPressEvent(event);
 }
 
-void TagBox::insertFromMimeData(const QMimeData* source) {
-  static const QRegularExpression kLineBreak(QStringLiteral("\r\n|[\r\n\u2028\u2029]"));
-  QString text = source->text();
-  for (QChar character : text.replace(kLineBreak, QStringLiteral(" "))) Type(character);
+void TagBox::insertFromMimeData(const QMimeData* source) { Paste(source->text()); }
+
+void TagBox::inputMethodEvent(QInputMethodEvent* event) {
+  const QString committed = TakeCommittedText(*event);
+  QPlainTextEdit::inputMethodEvent(event);
+  Paste(committed);
+}
+
+void TagBox::Paste(const QString& text) {
+  for (QChar character : SiftPastedText(text, true)) Type(character);
 }
 
 void TagBox::Type(QChar character) {

@@ -17,8 +17,10 @@ class TagBox : public QPlainTextEdit {
   void keyPressEvent(QKeyEvent* event) override;
   // Pasting and dropping: the text typed through the rules, line breaks as spaces.
   void insertFromMimeData(const QMimeData* source) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
 
  private:
+  void Paste(const QString& text);
   void Type(QChar character);
 
   InputKeyRules rules_;

@@ -1,6 +1,7 @@
 #include "editor/ui/help_window.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -171,13 +172,16 @@ TEST_F(HelpWindowTest, InDeveloperModeSaveTopicAsksForTheNameAndWritesTheEditedP
   Help().Page()->moveCursor(QTextCursor::End);
   for (const QString& typed : {QString(QChar(0x20AC)), QString(".")})  // the euro sign is no single byte
     QTest::sendKeyEvent(QTest::Click, Help().Page(), Qt::Key_unknown, typed, {});
+  // Pasted text keeps its line break and loses what a topic can't store.
+  QApplication::clipboard()->setText(QString::fromUtf8("\r\nSee <Mini\u20ACmap>\x01."));
+  QTest::keyClick(Help().Page(), Qt::Key_V, Qt::ControlModifier);
   testing::WhenModalShown([&](QWidget* box) {
     QTest::keyClicks(box->focusWidget(), "Zooming");
     QTest::keyClick(box->focusWidget(), Qt::Key_Return);
   });
   QTest::mouseClick(Help().SaveButton(), Qt::LeftButton);
   EXPECT_EQ(database_.Stored("Header", "zoom"), "Zooming");
-  EXPECT_EQ(database_.Stored("Body", "zoom"), "Zoom with the wheel.\r\nOr the menu.");
+  EXPECT_EQ(database_.Stored("Body", "zoom"), "Zoom with the wheel.\r\nOr the menu.\r\nSee <Minimap>.");
   EXPECT_TRUE(Help().isVisible()) << "asking for the name does not close the help window";
 }
 
