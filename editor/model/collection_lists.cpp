@@ -1,5 +1,7 @@
 #include "editor/model/collection_lists.h"
 
+#include <algorithm>
+
 #include "common/file_io.h"
 #include "editor/model/collection_commands.h"
 #include "editor/model/collection_contents.h"
@@ -41,13 +43,8 @@ CollectionFileList ListCollectionFiles(Editor& editor, bool quiet, bool showHelp
   for (std::string& file : files)
     if (Offered(editor, file)) list.Files.push_back(std::move(file));
   if (list.Files.empty()) return list;
-  list.Selected = 0;
-  for (std::size_t i = 0; i < list.Files.size(); ++i) {
-    if (!editor.prefs.LevelFile.empty() && SameFileName(list.Files[i], editor.prefs.LevelFile)) {
-      list.Selected = static_cast<int>(i);
-      break;
-    }
-  }
+  const int own = editor.prefs.LevelFile.empty() ? -1 : FindCollectionName(list.Files, editor.prefs.LevelFile);
+  list.Selected = std::max(own, 0);
   return list;
 }
 

@@ -28,6 +28,13 @@ fs::path PreviewFilePath(const Editor& editor) { return GameLevelsFolder(editor)
 
 bool SameFileName(std::string_view a, std::string_view b) { return ToLowerAscii(a) == ToLowerAscii(b); }
 
+int FindCollectionName(const std::vector<std::string>& names, std::string_view name) {
+  const auto exact = std::find(names.begin(), names.end(), name);
+  if (exact != names.end()) return static_cast<int>(exact - names.begin());
+  const auto other = std::find_if(names.begin(), names.end(), [name](const std::string& found) { return SameFileName(found, name); });
+  return other != names.end() ? static_cast<int>(other - names.begin()) : -1;
+}
+
 bool HasExtension(std::string_view name, std::string_view extension) {
   return name.size() >= extension.size() && SameFileName(name.substr(name.size() - extension.size()), extension);
 }

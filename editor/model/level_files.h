@@ -20,6 +20,11 @@ std::filesystem::path GameLevelsFolder(const Editor& editor);
 std::filesystem::path PreviewFilePath(const Editor& editor);
 
 bool SameFileName(std::string_view a, std::string_view b);
+
+// Where a collection is among `names`: the name spelled exactly so, or else the first one that
+// differs only in case (a name typed in other capitals); -1 for none. On a case-sensitive file
+// system two collections can differ only in case, and the one chosen is the one acted on.
+int FindCollectionName(const std::vector<std::string>& names, std::string_view name);
 bool HasExtension(std::string_view name, std::string_view extension);  // extension with its dot
 
 // ".lvl" always, ".clvl" only in developer mode.

@@ -15,7 +15,6 @@
 #include "common/collection_file.h"
 #include "common/file_io.h"
 #include "common/level_record.h"
-#include "common/numeric.h"
 #include "editor/model/collection_commands.h"
 #include "editor/model/collection_records.h"
 
@@ -58,12 +57,6 @@ std::string OpenLevelSlotRecord(const Editor& editor) {
     return {};
   }
 }
-
-int FindName(const std::vector<std::string>& names, std::string_view name) {
-  for (std::size_t i = 0; i < names.size(); ++i)
-    if (ToLowerAscii(names[i]) == ToLowerAscii(name)) return static_cast<int>(i);
-  return -1;
-}
 }  // namespace
 
 void OpenLevelManagement(Editor& editor, std::string_view collectionFile) {
@@ -89,7 +82,7 @@ void ManageKeepingLevelOpen(Editor& editor, std::string_view collectionFile) {
 
 int InitialManagedCollection(const Editor& editor, std::string_view requested, const CollectionFileList& list) {
   if (editor.DeveloperMode) {
-    const int found = FindName(list.Files, requested.empty() ? std::string_view(editor.prefs.LevelFile) : requested);
+    const int found = FindCollectionName(list.Files, requested.empty() ? std::string_view(editor.prefs.LevelFile) : requested);
     if (found >= 0) return found;
   }
   return list.Selected;

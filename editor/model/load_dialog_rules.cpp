@@ -71,12 +71,10 @@ bool AcceptLoadDialog(Editor& editor, const LoadDialogState& state) {
 void ReselectAfterManagement(Editor& editor, LoadDialogState& state, const std::string& file, int levelIndex) {
   const CollectionFileList list = ListCollectionFiles(editor, false, false);
   state.Files = list.Files;
-  const auto found = std::find_if(state.Files.begin(), state.Files.end(),
-                                  [&](const std::string& name) { return SameFileName(name, file); });
-  state.FileIndex = found != state.Files.end() ? static_cast<int>(found - state.Files.begin())
-                                               : (state.Files.empty() ? -1 : 0);
+  const int found = FindCollectionName(state.Files, file);
+  state.FileIndex = found >= 0 ? found : (state.Files.empty() ? -1 : 0);
   ListLoadLevels(editor, state);
-  if (found != state.Files.end() && levelIndex >= 0 && levelIndex < static_cast<int>(state.Levels.size()))
+  if (found >= 0 && levelIndex >= 0 && levelIndex < static_cast<int>(state.Levels.size()))
     state.LevelIndex = levelIndex;
   state.Preview = {};
 }

@@ -71,8 +71,7 @@ bool AcceptSaveDialog(Editor& editor, SaveDialogState& state) {
 void ReselectAfterManagement(Editor& editor, SaveDialogState& state, const std::string& file, int slotIndex) {
   // Management may have made, renamed or deleted collections: the list is read again.
   state.Files = ListCollectionFiles(editor, false, false).Files;
-  const auto found = std::find_if(state.Files.begin(), state.Files.end(),
-                                  [&](const std::string& name) { return SameFileName(name, file); });
+  const int found = FindCollectionName(state.Files, file);
   if (state.Files.empty()) {
     state.FileIndex = -1;
     state.Slots.clear();
@@ -80,9 +79,9 @@ void ReselectAfterManagement(Editor& editor, SaveDialogState& state, const std::
     return;
   }
   const std::string typedTitle = state.Title;
-  state.FileIndex = found == state.Files.end() ? 0 : static_cast<int>(found - state.Files.begin());
+  state.FileIndex = std::max(found, 0);
   ListSaveSlots(editor, state);
-  if (found != state.Files.end() && slotIndex >= 0 && slotIndex < static_cast<int>(state.Slots.size()))
+  if (found >= 0 && slotIndex >= 0 && slotIndex < static_cast<int>(state.Slots.size()))
     ChooseSaveSlot(editor, state, slotIndex);
   // The title typed for the new level survives the visit.
   const bool freeSlot = state.SlotIndex >= 0 && EntrySlot(state.Slots[static_cast<std::size_t>(state.SlotIndex)]) == state.FreeSlot;

@@ -1,10 +1,10 @@
 #include "editor/ui/help_page_view.h"
 
 #include <QInputMethodEvent>
-#include <QKeyEvent>
 #include <QMimeData>
 
-#include "editor/ui/text_entry.h"
+#include "editor/ui/input_line.h"
+#include "editor/ui/pasted_text.h"
 
 namespace brolt::editor {
 
@@ -24,27 +24,25 @@ void HelpPageView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void HelpPageView::keyPressEvent(QKeyEvent* event) {
+  // Qt types a key's text that a topic can hold as it stands; any other goes in sifted, if anything
+  // is left (inserting nothing would still remove the selected text).
   const QString typed = TypedText(*event);
-  // Qt types what the rules let through unchanged; anything else goes in filtered.
-  if (isReadOnly() || EnteredText(typed, TextShape::Page) == typed) {
+  const QString sifted = SiftPastedText(typed, false);
+  if (isReadOnly() || sifted == typed) {
     QPlainTextEdit::keyPressEvent(event);
-    return;
+  } else if (!sifted.isEmpty()) {
+    insertPlainText(sifted);
   }
-  Enter(typed);
 }
 
 void HelpPageView::insertFromMimeData(const QMimeData* source) {
-  Enter(source->text());
+  insertPlainText(SiftPastedText(source->text(), false));
 }
 
 void HelpPageView::inputMethodEvent(QInputMethodEvent* event) {
-  if (!isReadOnly()) Enter(TakeCommittedText(*event));
+  const QString committed = TakeCommittedText(*event);
   QPlainTextEdit::inputMethodEvent(event);
-}
-
-void HelpPageView::Enter(const QString& text) {
-  // Inserting nothing would still remove the selected text.
-  if (const QString entered = EnteredText(text, TextShape::Page); !entered.isEmpty()) insertPlainText(entered);
+  insertPlainText(SiftPastedText(committed, false));
 }
 
 }  // namespace brolt::editor

@@ -1,7 +1,7 @@
 #pragma once
 // The help window's page: reports where a mouse press put the caret and when the button comes up,
 // so that the window can pick and follow the link under it. Edited in developer mode, it takes
-// only the single-byte characters a topic is stored in, whatever way they come in.
+// only the single-byte characters a topic is stored in.
 #include <QPlainTextEdit>
 
 namespace brolt::editor {
@@ -22,13 +22,8 @@ class HelpPageView : public QPlainTextEdit {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
-  // Pasting, the middle button and dropping all come in here.
   void insertFromMimeData(const QMimeData* source) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
-
- private:
-  // Arriving text without the characters a topic cannot hold.
-  void Enter(const QString& text);
 };
 
 }  // namespace brolt::editor

@@ -87,9 +87,9 @@ void HelpWindow::ConnectControls() {
     ChooseHelpEntry(editor_, pages_, entry);
     ShowPage();
   });
-  // The combo box has the keyboard and hands keys to its line straight, past the line's filters;
-  // Enter is caught at the box. The box's own match of the typed text would open a topic of that name
-  // on Enter or when the focus leaves; a topic opens only when picked from the list.
+  // The combo box takes Enter before its line sees it and would open the topic it matches, so the
+  // search watches both. The box's own match of the typed text would also open a topic of that name
+  // when the focus leaves it; a topic opens only when picked from the list.
   cmbTopic_->installEventFilter(this);
   cmbTopic_->lineEdit()->installEventFilter(this);
   disconnect(cmbTopic_->lineEdit(), &QLineEdit::returnPressed, cmbTopic_, nullptr);

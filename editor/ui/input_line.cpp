@@ -7,55 +7,62 @@
 #include <QMouseEvent>
 
 #include "editor/model/key_filters.h"
+#include "editor/ui/pasted_text.h"
 #include "editor/ui/qt_text.h"
-#include "editor/ui/text_entry.h"
 
 namespace brolt::editor {
 
+QString TypedText(const QKeyEvent& event) {
+  const QString text = event.text();
+  if (text.isEmpty() || (event.modifiers() & Qt::ControlModifier)) return {};
+  return text[0].isPrint() || text[0] == u'\t' ? text : QString();
+}
+
 InputLine::InputLine(QWidget* parent) : QLineEdit(parent) {
-  // The context menu's Paste and a drop would go round the key rules.
+  // Pasting and dropping would go round the key rules; pasting is typed through them instead.
   setContextMenuPolicy(Qt::NoContextMenu);
   setAcceptDrops(false);
 }
 
 void InputLine::keyPressEvent(QKeyEvent* event) {
   if (event->matches(QKeySequence::Paste)) {
-    Enter(QApplication::clipboard()->text());
+    Paste(QApplication::clipboard()->text());
     return;
   }
   if (event->key() == Qt::Key_Backspace) {
     Type(QChar(kBackspaceKey));
     return;
   }
+  // Several characters of one key meet the rules as pasted ones do; Qt would insert them unfiltered.
   if (const QString typed = TypedText(*event); !typed.isEmpty()) {
-    Enter(typed);
+    Paste(typed);
     return;
   }
   QLineEdit::keyPressEvent(event);
 }
 
 void InputLine::mouseReleaseEvent(QMouseEvent* event) {
-  const QClipboard* clipboard = QApplication::clipboard();
-  if (event->button() != Qt::MiddleButton || !clipboard->supportsSelection() || isReadOnly()) {
-    QLineEdit::mouseReleaseEvent(event);
+  QClipboard* clipboard = QApplication::clipboard();
+  if (event->button() == Qt::MiddleButton && clipboard->supportsSelection()) {
+    deselect();
+    if (!isReadOnly()) Paste(clipboard->text(QClipboard::Selection));
     return;
   }
-  // The press has put the caret under the pointer; the selection goes in there.
-  deselect();
-  Enter(clipboard->text(QClipboard::Selection));
+  QLineEdit::mouseReleaseEvent(event);
 }
 
 void InputLine::inputMethodEvent(QInputMethodEvent* event) {
   const QString committed = TakeCommittedText(*event);
-  Enter(committed);
   QLineEdit::inputMethodEvent(event);
+  Paste(committed);
 }
 
-void InputLine::Enter(const QString& text) {
-  for (QChar character : EnteredText(text, TextShape::OneLine)) Type(character);
+void InputLine::Paste(const QString& text) {
+  for (QChar character : SiftPastedText(text, true)) Type(character);
 }
 
 void InputLine::Type(QChar character) {
+  if (!IsSingleByte(character)) return;
   const bool hasSelection = hasSelectedText();
   InputBoxText box{FromQString(this->text()), hasSelection ? selectionStart() : cursorPosition(),
                    hasSelection ? static_cast<int>(selectedText().size()) : 0};

@@ -10,7 +10,6 @@
 #include <algorithm>
 
 #include "common/collection_file.h"
-#include "common/numeric.h"
 #include "editor/model/collection_records.h"
 #include "editor/model/level_management.h"
 #include "editor/model/level_preview.h"
@@ -228,12 +227,10 @@ void LevelManagementDialog::RefreshManageLists(const ManageOutcome& outcome) {
 }
 
 void LevelManagementDialog::SelectCollection(const std::string& name) {
-  int index = collections_->count() > 0 ? 0 : -1;
-  for (int i = 0; i < collections_->count(); ++i)
-    if (ToLowerAscii(FromQString(collections_->itemText(i))) == ToLowerAscii(name)) {
-      index = i;
-      break;
-    }
+  std::vector<std::string> names;
+  for (int i = 0; i < collections_->count(); ++i) names.push_back(FromQString(collections_->itemText(i)));
+  const int found = FindCollectionName(names, name);
+  const int index = found >= 0 ? found : (names.empty() ? -1 : 0);
   {
     const QSignalBlocker blocker(collections_);
     collections_->setCurrentIndex(index);

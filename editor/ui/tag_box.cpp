@@ -4,8 +4,9 @@
 #include <QKeyEvent>
 #include <QMimeData>
 
+#include "editor/ui/input_line.h"
+#include "editor/ui/pasted_text.h"
 #include "editor/ui/qt_text.h"
-#include "editor/ui/text_entry.h"
 
 namespace brolt::editor {
 
@@ -20,25 +21,26 @@ void TagBox::keyPressEvent(QKeyEvent* event) {
     return;
   }
   if (const QString typed = TypedText(*event); !typed.isEmpty()) {
-    Enter(typed);
+    Paste(typed);
     return;
   }
   QPlainTextEdit::keyPressEvent(event);
 }
 
-void TagBox::insertFromMimeData(const QMimeData* source) { Enter(source->text()); }
+void TagBox::insertFromMimeData(const QMimeData* source) { Paste(source->text()); }
 
 void TagBox::inputMethodEvent(QInputMethodEvent* event) {
   const QString committed = TakeCommittedText(*event);
-  Enter(committed);
   QPlainTextEdit::inputMethodEvent(event);
+  Paste(committed);
 }
 
-void TagBox::Enter(const QString& text) {
-  for (QChar character : EnteredText(text, TextShape::OneLine)) Type(character);
+void TagBox::Paste(const QString& text) {
+  for (QChar character : SiftPastedText(text, true)) Type(character);
 }
 
 void TagBox::Type(QChar character) {
+  if (!IsSingleByte(character)) return;
   const QTextCursor cursor = textCursor();
   const InputBoxText box{FromQString(toPlainText()), cursor.selectionStart(),
                          cursor.selectionEnd() - cursor.selectionStart()};

@@ -1,8 +1,8 @@
 #pragma once
 // A tag box of the compile dialog: text that wraps in its box but is one line in the tag record.
-// Whatever way text comes in (keys, pasting, the middle button, a drop, an input method), letters go
-// through the title filter, only single-byte characters get in and a line break becomes a space;
-// Enter belongs to the dialog (it presses Compile), so a typed line break never gets in.
+// Letters are typed through the title filter, only single-byte characters get in, Enter belongs to
+// the dialog (it presses Compile), a typed line break never gets in and a pasted one becomes a
+// space.
 #include <QPlainTextEdit>
 
 #include "editor/model/input_box.h"
@@ -15,13 +15,12 @@ class TagBox : public QPlainTextEdit {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
-  // Pasting, the middle button and dropping all come in here.
+  // Pasting and dropping: the text typed through the rules, line breaks as spaces.
   void insertFromMimeData(const QMimeData* source) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
 
  private:
-  // Arriving text, character by character as if typed.
-  void Enter(const QString& text);
+  void Paste(const QString& text);
   void Type(QChar character);
 
   InputKeyRules rules_;

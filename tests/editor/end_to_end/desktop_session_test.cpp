@@ -34,7 +34,8 @@ bool HasProgram(const std::string& name) { return std::system(("command -v " + n
 
 TEST(DesktopSession, KeysAndClicksOnARealXServerReachTheNewCollection) {
 #if defined(BROLT_TEST_GAME_DIST_DIR)
-  ASSERT_TRUE(HasProgram("Xvfb") && HasProgram("xdotool")) << "Xvfb and xdotool are installed by scripts/install-deps.sh";
+  ASSERT_TRUE(HasProgram("Xvfb") && HasProgram("xdotool") && HasProgram("xclip"))
+      << "Xvfb, xdotool and xclip are installed by scripts/install-deps.sh";
   testing::TempFolder folder;
   std::filesystem::copy(BROLT_TEST_GAME_DIST_DIR, folder.path(), std::filesystem::copy_options::recursive);
   const testing::XDesktop desktop;
@@ -78,6 +79,10 @@ TEST(DesktopSession, KeysAndClicksOnARealXServerReachTheNewCollection) {
   send("type D");
   send("key shift+Tab shift+Tab");
   send("type --delay 20 'Desk Top'");
+  // The rest of the title is pasted with the middle button from the X selection, which goes through
+  // the title's rules as typing does: no control character, no euro sign, 29 characters at most.
+  ASSERT_TRUE(desktop.SetSelection(" level\x01 \xE2\x82\xAC" "and\t a\r\ntitle far too long"));
+  send("mousemove --window " + desktop.FocusedWindow() + " 280 51 click 2");
   send("key Return");
   ASSERT_TRUE(desktop.WaitForFocusOn("Brolt Editor"));
 
@@ -89,7 +94,7 @@ TEST(DesktopSession, KeysAndClicksOnARealXServerReachTheNewCollection) {
   const std::filesystem::path collection = folder.path() / "Levels" / "Desktop.lvl";
   ASSERT_EQ(CountFilledSlots(collection), 1);
   const std::string record = ReadSlot(collection, 1);
-  EXPECT_EQ(TrimSpaces(FieldText(record, level_field::Title)), "Desk Top");
+  EXPECT_EQ(TrimSpaces(FieldText(record, level_field::Title)), "Desk Top Level And A Title Fa");
   LevelState level;
   ApplyLevelRecord(DecodeLevelRecord(record), level);
   // The cells hold what was painted, where it was painted relative to the Thresher.

@@ -95,12 +95,17 @@ TEST(CanvasGeometry, PixelsBecomeCellsRoundingDownAndSnapToTheCellsEdge) {
   };
   // A pixel left of the level lies in cell -1, and a far-off pixel saturates instead of overflowing.
   for (const Case& c : {Case{20, 19.9, 0, 0}, Case{20, 20, 1, 20}, Case{20, -0.5, -1, -20}, Case{1, 49.5, 49, 49},
+                        Case{20, 39, 1, 20}, Case{20, 1000, 50, 1000}, Case{100, 4999, 49, 4900},
                         Case{7, 1e12, 1000000000, 7e9f}}) {
     ViewState view;
     view.TileSize = c.zoom;
     EXPECT_EQ(PixelToTile(view, c.pixel), c.cell) << c.zoom << " " << c.pixel;
     EXPECT_FLOAT_EQ(SnapToGrid(view, c.pixel), c.snapped) << c.zoom << " " << c.pixel;
   }
+  ViewState view;
+  view.TileSize = 20;
+  EXPECT_DOUBLE_EQ(TileToPixel(view, 3), 60);
+  EXPECT_DOUBLE_EQ(TileToPixel(view, -1), -20);
 }
 
 }  // namespace

@@ -39,6 +39,22 @@ TEST_F(Collections, CompiledCollectionsAreListedOnlyInDeveloperMode) {
   EXPECT_TRUE(dialogs.messages.empty());
 }
 
+// Case twins made on another system: each is itself, never its twin, and after level management too.
+TEST_F(Collections, OfTwoCollectionsDifferingOnlyInCaseTheOneSpelledExactlyIsChosen) {
+  WriteLevels("A.lvl", {"Upper"});
+  WriteLevels("a.lvl", {"Lower"});
+  for (const std::string own : {"A.lvl", "a.lvl"}) {
+    editor.prefs.LevelFile = own;
+    EXPECT_EQ(ListCollectionFiles(editor, true, false).SelectedFile(), own);
+    SaveDialogState saving;
+    ReselectAfterManagement(editor, saving, own, 0);
+    EXPECT_EQ(saving.File(), own);
+    LoadDialogState loading;
+    ReselectAfterManagement(editor, loading, own, 0);
+    EXPECT_EQ(loading.File(), own);
+  }
+}
+
 TEST_F(Collections, WithNoCollectionTheListOffersToCreateOneUnlessQuiet) {
   EXPECT_TRUE(ListCollectionFiles(editor, true, true).Files.empty());
   EXPECT_EQ(dialogs.helpTopics, Strings{"gettingstarted"});

@@ -73,30 +73,53 @@ TEST(ColorPickerGeometry, PicksStayOnTheTriangleAndInsideTheBarsAndOnlyTheShader
   }
 }
 
-// A designer who accepts the picker without touching the bars. OK and Cancel on the real picker are
-// checked in color_picker_window_test.cpp.
-class AcceptingPicker : public ColorPicker {
+// A designer who accepts or cancels the picker without touching the bars. OK and Cancel on the real
+// picker are checked in color_picker_window_test.cpp.
+class FakePicker : public ColorPicker {
  public:
+  explicit FakePicker(bool accept = true) : accept_(accept) {}
   void SetBars(int red, int green, int blue) override { bars_ = {red, green, blue}; }
-  bool RunPicker() override { return true; }
+  bool RunPicker() override { return accept_; }
   std::array<int, 3> Bars() const override { return bars_; }
 
  private:
+  bool accept_;
   std::array<int, 3> bars_{-1, -1, -1};
 };
 
 TEST(ChooseColor, PresetsTheBarsWithTheColourPassedInAndGivesThemBackWithThreeDigitsEach) {
-  AcceptingPicker picker;
-  EXPECT_EQ(ChooseColor(picker, " 7, 08 ,9"), "007,008,009");
+  struct Case {
+    const char* colour;
+    bool accept;
+    const char* chosen;
+  };
+  for (const Case& c : {Case{" 7, 08 ,9", true, "007,008,009"}, Case{"255,0,10", true, "255,000,010"},
+                        Case{"255,0,10", false, ""}, Case{"0,128,255", true, "000,128,255"},
+                        Case{"255,000,010", true, "255,000,010"}}) {
+    FakePicker picker(c.accept);
+    EXPECT_EQ(ChooseColor(picker, c.colour), c.chosen) << c.colour;
+  }
+  FakePicker cancelled(false);
+  ChooseColor(cancelled, "12,034,200");
+  EXPECT_EQ(cancelled.Bars(), (std::array<int, 3>{12, 34, 200}));
 }
 
-// The 16-bit channels the picker's gradients are drawn with are checked by their pixels in
-// color_picker_window_test.cpp; a channel one off at the sign bit shows in no pixel.
+// The 16-bit channels the picker's gradients are drawn with are also checked by their pixels in
+// color_picker_window_test.cpp, but a channel one off at the sign bit shows in no pixel.
 TEST(ColorRoutines, ColoursAreWrittenFromTheLowByteUpAndSixteenBitsReadAsASignedNumber) {
-  EXPECT_EQ(ColorToRGBString(0x0180FF), "255,128,1");
-  EXPECT_EQ(ColorToRGBString(static_cast<std::int32_t>(0xFF0000FF)), "255,0,0");  // the high byte is no colour
-  EXPECT_EQ((std::array{UShortToInteger(32767), UShortToInteger(32768), UShortToInteger(65535)}),
-            (std::array<std::int16_t, 3>{32767, -32768, -1}));
+  const std::pair<std::int32_t, const char*> colours[] = {
+      {0, "0,0,0"},
+      {0x0180FF, "255,128,1"},
+      {0xFFFFFF, "255,255,255"},
+      {0x123456, "86,52,18"},
+      {static_cast<std::int32_t>(0xFF0000FF), "255,0,0"},  // the high byte is no colour
+  };
+  for (const auto& [colour, text] : colours) EXPECT_EQ(ColorToRGBString(colour), text) << colour;
+  const std::pair<std::int32_t, std::int16_t> shorts[] = {
+      {0, 0}, {32767, 32767}, {32768, -32768}, {65280, -256}, {65535, -1}};
+  for (const auto& [value, expected] : shorts) EXPECT_EQ(UShortToInteger(value), expected) << value;
+  const std::pair<std::uint8_t, std::int16_t> channels[] = {{0, 0}, {1, 256}, {127, 32512}, {128, -32768}, {255, -256}};
+  for (const auto& [channel, expected] : channels) EXPECT_EQ(ByteToVertexColor(channel), expected) << int{channel};
 }
 
 }  // namespace

@@ -80,12 +80,15 @@ TEST_F(LevelManagement, CommandsOnTheManagedCollection) {
   const std::string removeB = "Remove this level space containing 'B'?";
   const std::string full = "Cannot add any more levels. 999 is the maximum.";
   for (const Case& c : {
+           Case{"insert before 1", abc, InsertHolderSpace, 1, {}, {kHolder, "A", "B", "C"}, ""},
            Case{"insert with none selected", abc, InsertHolderSpace, 0, {}, abc, "Cannot insert."},
            Case{"insert on the free entry", abc, InsertHolderSpace, 4, {}, abc, ""},
            Case{"insert into a full list", many, InsertHolderSpace, 1, {}, many, full},
+           Case{"delete leaves a holder", abc, DeleteLevel, 2, {1}, {"A", kHolder, "C"}, "Delete 'B'?"},
            Case{"delete declined", abc, DeleteLevel, 2, {2}, abc, "Delete 'B'?"},
            Case{"delete a holder", {"A", kHolder}, DeleteLevel, 2, {}, {"A", kHolder}, ""},
            Case{"remove a holder closes the gap", {"A", kHolder, "C"}, RemoveLevelSpace, 2, {}, {"A", "C"}, ""},
+           Case{"remove a level asks", abc, RemoveLevelSpace, 2, {1}, {"A", "C"}, removeB},
            Case{"remove declined", abc, RemoveLevelSpace, 2, {2}, abc, removeB},
            Case{"remove with none selected", abc, RemoveLevelSpace, 0, {}, abc, "Cannot remove."},
            Case{"up at the top", abc, Up(false), 1, {}, abc, "Cannot move level any higher!"},
@@ -121,6 +124,17 @@ TEST_F(LevelManagement, CommandsOnTheManagedCollection) {
       EXPECT_EQ(LevelBinTitles(editor.manage), Strings{"X"}) << c.name;
     }
   }
+}
+
+TEST_F(LevelManagement, RenameCutsTo29AndPadsTo30KeepingTheRestOfTheRecord) {
+  WriteSet({"A", "B"});
+  const std::string before = ReadSlot(file("Set.lvl"), 1);
+  const std::string typed = "Thirty Five Characters In This One";
+  RenameTo(typed)(editor, Select(1));
+  const std::string after = ReadSlot(file("Set.lvl"), 1);
+  EXPECT_EQ(after.substr(0, 30), typed.substr(0, 29) + " ");
+  EXPECT_EQ(after.substr(30), before.substr(30));
+  EXPECT_EQ(managing.prompts, std::vector<std::string>{"Type a new level title below."});
 }
 
 TEST_F(LevelManagement, TheBinTakesCopiesIntoItsFirstFreeSlotAndGivesALevelUpOnlyOncePasted) {

@@ -124,24 +124,32 @@ TEST(RectangleAndLineTools, PaintTheirFreeLevelCellsAndRecordAStepUnlessOnlyTheS
     Release(t, false);
     EXPECT_EQ(t.CountTile(kGrass), c.painted) << c.name;
     EXPECT_EQ(t.CountTile(kWall), 3) << c.name;
+    EXPECT_EQ(t.Tile(c.to.x, c.to.y), c.painted > 0 ? kGrass : kWall) << c.name << ": the far corner";
     EXPECT_EQ(t.UndoSteps(), c.steps) << c.name;
     EXPECT_FALSE(t.editor.preview.SquareOutline.Visible) << c.name;
   }
 }
 
-// A press on the line cancelling it is checked with the other drags by the canvas mouse tests.
-TEST(LineTool, ThePreviewMarksTheLinesCellsInPlaceOfTheSelectionAndAPressOffTheLineDoesNotCancelIt) {
-  CanvasTestEditor t;
-  t.Select(20, 20);
-  t.editor.tools.PrimaryTile = kWall;
-  DragBox(t, kLineTool, {0, 0}, {3, 1}, false);
-  EXPECT_FALSE(t.Cell(20, 20).Selected);
-  for (const CellPosition cell : LineCells(0, 0, 3, 1)) EXPECT_TRUE(t.editor.preview.Marker(cell.x, cell.y));
-  EXPECT_FALSE(t.editor.preview.Marker(2, 0));
-  t.PointAt(10, 10);
-  EXPECT_FALSE(CancelLineDrag(t.editor));
-  Release(t, false);
-  EXPECT_EQ(t.CountTile(kWall), 4);
+// The press that cancels lands on a middle cell of a line that is not diagonal, so a check of the wrong
+// cell, or of x and y swapped, fails to cancel; the canvas mouse tests press the last cell.
+TEST(LineTool, ThePreviewMarksTheLinesCellsInPlaceOfTheSelectionAndOnlyAPressOnTheLineCancelsIt) {
+  for (const auto& [pressed, cancels] : {std::pair{CellPosition{10, 10}, false}, std::pair{CellPosition{2, 1}, true}}) {
+    CanvasTestEditor t;
+    t.Select(20, 20);
+    t.editor.tools.PrimaryTile = kWall;
+    DragBox(t, kLineTool, {0, 0}, {3, 1}, false);
+    EXPECT_FALSE(t.Cell(20, 20).Selected);
+    for (const CellPosition cell : LineCells(0, 0, 3, 1)) EXPECT_TRUE(t.editor.preview.Marker(cell.x, cell.y));
+    EXPECT_FALSE(t.editor.preview.Marker(2, 0));
+    t.PointAt(pressed.x, pressed.y);
+    EXPECT_EQ(CancelLineDrag(t.editor), cancels) << pressed.x;
+    EXPECT_EQ(t.editor.input.MouseState, cancels ? 0 : 1) << pressed.x;
+    EXPECT_EQ(t.editor.preview.Marker(2, 1), !cancels) << pressed.x;
+    Release(t, false);
+    EXPECT_EQ(t.CountTile(kWall), cancels ? 0 : 4) << pressed.x;
+    for (const CellPosition cell : LineCells(0, 0, 3, 1)) EXPECT_EQ(t.Tile(cell.x, cell.y) == kWall, !cancels);
+    EXPECT_EQ(t.UndoSteps(), cancels ? 0 : 1) << pressed.x;
+  }
 }
 
 TEST(LineTool, AUniqueTileOrAOneCellLinePaintsOnlyItsStartCellAndAlwaysPaintsIt) {

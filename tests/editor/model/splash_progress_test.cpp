@@ -36,6 +36,7 @@ TEST(AboutTextTest, TakesTheFirstTopicKeyedExactlyAboutOrElseKeepsTheDesignText)
   using Case = std::pair<const char*, const char*>;  // the rows of EditorHelp (none: no such table), the text
   for (const auto& [rows, text] : {Case{"('About', 'Capital'), ('about', 'Small'), ('about', 'Second')", "Small"},
                                    Case{"('About', 'Capital'), ('about ', 'Spaced')", kAboutDesignText},
+                                   Case{"('index', 'Index')", kAboutDesignText},
                                    Case{nullptr, kAboutDesignText}}) {
     testing::TempFolder folder;
     testing::RawDatabase(folder / "Define.qdm")

@@ -118,6 +118,14 @@ class XDesktop {
     return printed;
   }
 
+  // Makes `text` the X selection the middle button pastes; xclip stays behind to hand it out.
+  bool SetSelection(const std::string& text) const {
+    FILE* pipe = popen(("DISPLAY=" + display_ + " xclip -selection primary -t UTF8_STRING >/dev/null 2>&1").c_str(), "w");
+    if (pipe == nullptr) return false;
+    const bool written = fwrite(text.data(), 1, text.size(), pipe) == text.size();
+    return pclose(pipe) == 0 && written;
+  }
+
   // The window that has the keyboard, and its name.
   std::string FocusedWindow() const { return Xdotool("getwindowfocus").value_or(""); }
   std::string FocusedWindowName() const { return Xdotool("getwindowfocus getwindowname").value_or(""); }

@@ -110,7 +110,9 @@ TEST_F(CollectionDialogWidgets, TitlesAndTagsCapitaliseWordsAtTheCaretAndOverASe
   ASSERT_TRUE(PrepareSaveDialog(editor, saving));
   SaveDialog save(editor, saving);
   LevelPropertiesWindow properties(editor, nullptr);
-  CompileChoices choices{{"a.lvl"}, "a.lvl"};
+  CompileChoices choices;
+  choices.files = {"a.lvl"};
+  choices.file = "a.lvl";
   CompileDialog compile(editor, choices);
   // The congratulations tag is a box of the same kind as the introduction's.
   const std::pair<const char*, QWidget*> fields[] = {

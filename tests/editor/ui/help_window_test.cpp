@@ -1,5 +1,7 @@
 #include "editor/ui/help_window.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -9,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -86,7 +89,50 @@ TEST_F(HelpWindowTest, APressSelectsALinkWithItsBracketsTheReleaseFollowsItBackR
   EXPECT_TRUE(Help().isVisible());
 }
 
-TEST_F(HelpWindowTest, EnterPressedInFindTopicAsTheDesignerTypesSearchesEvenForATopicsNameAndBackRepeatsIt) {
+// The designer types into the focused topic box and presses Enter there: the keys take the window's
+// own path, through the combo box, not straight to its line.
+TEST_F(HelpWindowTest, EnterTypedInFindTopicSearchesAndBackAndTheRecentListReturnFromTheResults) {
+  struct Case {
+    const char* typed;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char* found;
+  };
+  for (const Case& c : {Case{"brush", Qt::Key_Return, Qt::NoModifier, "<Brush>\n"},
+                        Case{"zoom", Qt::Key_Return, Qt::NoModifier, "<zoom>\n<Brush>\n<Getting Started>\n<Minimap>\n"},
+                        Case{"brush", Qt::Key_Enter, Qt::KeypadModifier, "<Brush>\n"},
+                        Case{"zoom", Qt::Key_Enter, Qt::KeypadModifier, "<zoom>\n<Brush>\n<Getting Started>\n<Minimap>\n"}}) {
+    SCOPED_TRACE(std::string(c.typed) + (c.key == Qt::Key_Enter ? " keypad Enter" : " Return"));
+    dialogs_.ShowHelpTopic("minimap");
+    QApplication::setActiveWindow(&Help());
+    Help().TopicBox()->setFocus();
+    Help().TopicBox()->lineEdit()->selectAll();
+    QWidget* typing = QApplication::focusWidget();
+    ASSERT_NE(typing, nullptr);
+    QTest::keyClicks(typing, c.typed);
+    QTest::keyClick(typing, c.key, c.modifiers);
+    const std::string heading = std::to_string(std::count(c.found, c.found + std::strlen(c.found), '\n')) +
+                                " Topic(s) Found For: \"" + c.typed + "\"";
+    EXPECT_EQ(TopicText(), heading);
+    EXPECT_EQ(PageText(), c.found);
+    EXPECT_TRUE(Help().isVisible());
+    QTest::mouseClick(Help().BackButton(), Qt::LeftButton);
+    EXPECT_EQ(TopicText(), "Minimap");
+    EXPECT_EQ(PageText(), "The small map.\nBack to <zoom>, or <Secret Page>, or <Nowhere>.");
+    QTest::mouseClick(Help().RecentButton(), Qt::LeftButton);
+    QListWidget* list = Help().RecentList();
+    ASSERT_GE(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), "Minimap");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+    EXPECT_EQ(TopicText(), heading);
+    EXPECT_EQ(PageText(), c.found);
+    dialogs_.HideHelp();
+  }
+}
+
+// Two searches in a row typed into the focused box: Enter on the result line searches no more, and
+// Back repeats the first search.
+TEST_F(HelpWindowTest, TwoSearchesInARowEnterOnTheResultLineSearchesNoMoreAndBackRepeatsTheFirst) {
   struct EnterKey {
     const char* name;
     Qt::Key key;
@@ -104,7 +150,8 @@ TEST_F(HelpWindowTest, EnterPressedInFindTopicAsTheDesignerTypesSearchesEvenForA
     };
     const auto recent = [&] {
       std::vector<std::string> entries;
-      for (int row = 0; row < std::min(Help().RecentList()->count(), 3); ++row) entries.push_back(Help().RecentList()->item(row)->text().toStdString());
+      for (int row = 0; row < std::min(Help().RecentList()->count(), 3); ++row)
+        entries.push_back(Help().RecentList()->item(row)->text().toStdString());
       return entries;
     };
     search("paints");  // in no topic's name
@@ -178,13 +225,16 @@ TEST_F(HelpWindowTest, InDeveloperModeSaveTopicAsksForTheNameAndWritesTheEditedP
   Help().Page()->moveCursor(QTextCursor::End);
   for (const QString& typed : {QString(QChar(0x20AC)), QString(".")})  // the euro sign is no single byte
     QTest::sendKeyEvent(QTest::Click, Help().Page(), Qt::Key_unknown, typed, {});
+  // Pasted text keeps its line break and loses what a topic can't store.
+  QApplication::clipboard()->setText(QString::fromUtf8("\r\nSee <Mini\u20ACmap>\x01."));
+  QTest::keyClick(Help().Page(), Qt::Key_V, Qt::ControlModifier);
   testing::WhenModalShown([&](QWidget* box) {
     QTest::keyClicks(box->focusWidget(), "Zooming");
     QTest::keyClick(box->focusWidget(), Qt::Key_Return);
   });
   QTest::mouseClick(Help().SaveButton(), Qt::LeftButton);
   EXPECT_EQ(database_.Stored("Header", "zoom"), "Zooming");
-  EXPECT_EQ(database_.Stored("Body", "zoom"), "Zoom with the wheel.\r\nOr the menu.");
+  EXPECT_EQ(database_.Stored("Body", "zoom"), "Zoom with the wheel.\r\nOr the menu.\r\nSee <Minimap>.");
   EXPECT_TRUE(Help().isVisible()) << "asking for the name does not close the help window";
 }
 

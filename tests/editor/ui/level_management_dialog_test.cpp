@@ -71,6 +71,47 @@ TEST_F(ManageDialogTest, AHolderStopsDoneEscapeCloseAndAnotherCollectionUntilThe
   EXPECT_EQ(dialog->result(), QDialog::Accepted);
 }
 
+// Two collections that differ only in case, as another system can leave them in the Levels folder:
+// the save dialog and level management take the designer's own, and only it is guarded and changed.
+TEST_F(ManageDialogTest, OfTwoCollectionsDifferingOnlyInCaseTheDesignersOwnIsChosenGuardedAndChanged) {
+  struct Case {
+    const char* own;
+    const char* other;
+    std::vector<std::string> shown;
+    bool guarded;  // the own collection holds a holder space, so Done is refused until it goes
+  };
+  for (const Case& c : {Case{"A.lvl", "a.lvl", {"001   Upper", "002        [HOLDER]"}, true},
+                        Case{"a.lvl", "A.lvl", {"001   Lower", "002   Second"}, false}}) {
+    SCOPED_TRACE(c.own);
+    WriteRecords("A.lvl", {LevelText("Upper"), kHolder});
+    WriteLevels("a.lvl", {"Lower", "Second"});
+    const std::string other = *ReadWholeFile(file(c.other));
+    editor.prefs.LevelFile = c.own;
+    dialogs.messages.clear();
+
+    SaveDialogState saving;
+    ASSERT_TRUE(PrepareSaveDialog(editor, saving));
+    EXPECT_EQ(SaveDialog(editor, saving).Files()->currentText().toStdString(), c.own);
+
+    Open();
+    EXPECT_EQ(Collections()->currentText().toStdString(), c.own);
+    std::vector<std::string> shown;
+    for (int row = 0; row + 1 < Levels()->count(); ++row) shown.push_back(Levels()->item(row)->text().toStdString());
+    EXPECT_EQ(shown, c.shown);
+    Find("cmdOK")->click();
+    EXPECT_EQ(dialog->isVisible(), c.guarded);
+    if (c.guarded) {
+      Levels()->setCurrentRow(1);
+      QTest::keyClick(Levels(), Qt::Key_Delete);
+      Find("cmdOK")->click();
+      EXPECT_EQ(Titles(c.own), std::vector<std::string>{"Upper"});
+    }
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(dialogs.messages.size(), c.guarded ? 1u : 0u);
+    EXPECT_EQ(*ReadWholeFile(file(c.other)), other);
+  }
+}
+
 TEST_F(ManageDialogTest, EachCommandButtonActsOnTheSelectedLevelAndTheListShowsTheResult) {
   // Each on level 2 of A, B, C; a second button acts on the free entry after the last level.
   const std::pair<std::vector<const char*>, std::vector<std::string>> cases[] = {
