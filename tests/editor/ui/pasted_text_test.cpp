@@ -163,7 +163,9 @@ TEST_F(PastedTextTest, EveryWayTextArrivesKeepsTheFieldsRules) {
           {QStringLiteral("abc ").repeated(70), QStringLiteral("Abc ").repeated(70).left(limit)},
       };
       for (const auto& [text, held] : cases) {
-        if (const std::optional<QString> got = field(entry, text)) EXPECT_EQ(*got, held) << text.left(20).toStdString();
+        if (const std::optional<QString> got = field(entry, text)) {
+          EXPECT_EQ(*got, held) << text.left(20).toStdString();
+        }
       }
     }
   }
