@@ -5,10 +5,10 @@
 
 #include <QApplication>
 
-#include "editor/model/zoom.h"
+#include "editor/model/canvas/zoom.h"
 #include "editor/support/synthetic_tileset.h"
-#include "editor/ui/canvas_viewport.h"
-#include "editor/ui/level_canvas.h"
+#include "editor/ui/canvas/canvas_viewport.h"
+#include "editor/ui/canvas/level_canvas.h"
 
 namespace brolt {
 namespace {

@@ -6,10 +6,10 @@
 #include "common/collection_file.h"
 #include "common/level_record.h"
 #include "common/temporary_folder.h"
-#include "editor/model/collection_records.h"
-#include "editor/model/level_files.h"
-#include "editor/model/level_preview.h"
-#include "editor/model/load_dialog_rules.h"
+#include "editor/model/collections/collection_records.h"
+#include "editor/model/collections/level_files.h"
+#include "editor/model/collections/level_preview.h"
+#include "editor/model/collections/load_dialog_rules.h"
 
 namespace brolt {
 namespace {

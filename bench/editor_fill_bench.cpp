@@ -2,7 +2,7 @@
 // of each, as a click on an empty level does it.
 #include <benchmark/benchmark.h>
 
-#include "editor/model/flood_fill.h"
+#include "editor/model/tools/flood_fill.h"
 
 namespace {
 

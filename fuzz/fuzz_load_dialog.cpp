@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "editor/model/load_dialog_rules.h"
+#include "editor/model/collections/load_dialog_rules.h"
 #include "fuzz/support/fuzz_levels_folder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -3,9 +3,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "editor/model/collection_contents.h"
-#include "editor/model/collection_records.h"
-#include "editor/model/level_preview.h"
+#include "editor/model/collections/collection_contents.h"
+#include "editor/model/collections/collection_records.h"
+#include "editor/model/collections/level_preview.h"
 #include "fuzz/support/fuzz_levels_folder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

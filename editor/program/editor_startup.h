@@ -4,14 +4,14 @@
 #include <filesystem>
 
 #include "editor/model/editor.h"
-#include "editor/ui/main_window.h"
-#include "editor/ui/main_window_keyboard.h"
-#include "editor/ui/main_window_timer.h"
-#include "editor/ui/menu_commands.h"
-#include "editor/ui/panel_controls.h"
-#include "editor/ui/qprocess_game_launcher.h"
-#include "editor/ui/qt_dialogs.h"
-#include "editor/ui/tileset_pictures.h"
+#include "editor/ui/boxes/qt_dialogs.h"
+#include "editor/ui/canvas/tileset_pictures.h"
+#include "editor/ui/main_window/main_window.h"
+#include "editor/ui/main_window/main_window_keyboard.h"
+#include "editor/ui/main_window/main_window_timer.h"
+#include "editor/ui/main_window/menu_commands.h"
+#include "editor/ui/main_window/panel_controls.h"
+#include "editor/ui/qt/qprocess_game_launcher.h"
 
 namespace brolt::editor {
 

@@ -5,7 +5,7 @@
 #include <iostream>
 #include <string>
 
-#include "editor/ui/qt_text.h"
+#include "editor/ui/qt/qt_text.h"
 
 namespace brolt::editor {
 

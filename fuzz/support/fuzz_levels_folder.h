@@ -10,8 +10,8 @@
 
 #include "common/file_io.h"
 #include "common/temporary_folder.h"
+#include "editor/model/collections/level_files.h"
 #include "editor/model/editor.h"
-#include "editor/model/level_files.h"
 
 namespace brolt::fuzzing {
 

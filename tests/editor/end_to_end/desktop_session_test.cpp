@@ -10,8 +10,8 @@
 #include "common/collection_file.h"
 #include "common/level_record.h"
 #include "common/numeric.h"
-#include "editor/model/level_conversion.h"
-#include "editor/model/tile_catalogue.h"
+#include "editor/model/commands/level_conversion.h"
+#include "editor/model/services/tile_catalogue.h"
 #include "editor/support/x_desktop.h"
 #include "support/temp_folder.h"
 

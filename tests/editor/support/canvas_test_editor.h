@@ -1,8 +1,8 @@
 #pragma once
 // An editor wired to recording windows, with a small tile catalogue, zoom 20 and a fixed random
 // source, for the tests of the canvas tools.
+#include "editor/model/canvas/undo_ring.h"
 #include "editor/model/editor.h"
-#include "editor/model/undo_ring.h"
 #include "editor/support/recording_window.h"
 #include "editor/support/scripted_dialogs.h"
 

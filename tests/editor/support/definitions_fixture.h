@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "common/test_database.h"
-#include "editor/model/definitions_database.h"
 #include "editor/model/editor.h"
+#include "editor/model/services/definitions_database.h"
 #include "support/temp_folder.h"
 
 namespace brolt::testing {

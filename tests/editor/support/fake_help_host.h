@@ -2,7 +2,7 @@
 // A main window for the help window to stand over: a fixed frame, enabled or not as the test says.
 #include <QRect>
 
-#include "editor/ui/help_window_host.h"
+#include "editor/ui/boxes/help_window_host.h"
 
 namespace brolt::testing {
 

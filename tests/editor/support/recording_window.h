@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "editor/model/canvas_surface.h"
 #include "editor/model/editor.h"
-#include "editor/model/window_controls.h"
+#include "editor/model/window/canvas_surface.h"
+#include "editor/model/window/window_controls.h"
 
 namespace brolt::testing {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "editor/model/dialogs.h"
+#include "editor/model/services/dialogs.h"
 
 namespace brolt::testing {
 

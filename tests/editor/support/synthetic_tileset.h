@@ -5,8 +5,8 @@
 #include <QColor>
 #include <QImage>
 
-#include "editor/model/tile_catalogue.h"
-#include "editor/ui/tileset_pictures.h"
+#include "editor/model/services/tile_catalogue.h"
+#include "editor/ui/canvas/tileset_pictures.h"
 
 namespace brolt::testing {
 

@@ -1,0 +1,54 @@
+#include "editor/model/commands/exit_editor.h"
+
+#include <filesystem>
+
+#include "common/database.h"
+#include "common/file_io.h"
+#include "editor/model/collections/collection_contents.h"
+#include "editor/model/collections/level_files.h"
+#include "editor/model/commands/error_report.h"
+#include "editor/model/commands/save_level.h"
+#include "editor/model/commands/state_checks.h"
+#include "editor/model/services/preferences_store.h"
+
+namespace brolt::editor {
+
+namespace fs = std::filesystem;
+
+void ExitEditor(Editor& editor) {
+  if (!editor.level.LevelSaved && !IsMapEmpty(editor)) {
+    const int answer =
+        editor.ui.dialogs->ShowMessageBox("Save changes before exiting?", ButtonSet::YesNoCancel, "");
+    if (answer == 2) return;
+    if (answer == 0) {
+      SaveLevel(editor, false);
+      if (!editor.level.LevelSaved) return;
+    }
+  }
+  std::error_code error;
+  fs::remove(PreviewFilePath(editor), error);
+  if (error) ShowErrorMessage(editor, error.message(), "Cannot delete " + PreviewFilePath(editor).string() + ".");
+  try {
+    if (editor.DefineDb) SavePreferences(editor);
+  } catch (const DatabaseError& failure) {
+    // The editor still ends: the preferences are all that is lost, and the designer is told.
+    ShowErrorMessage(editor, failure, "The preferences were not saved.");
+  }
+  editor.DefineDb.reset();
+  editor.ui.window->EndProgram();
+}
+
+void PurgeEmptyCollectionFiles(Editor& editor) {
+  for (const std::string& file : CollectionFilesInFolder(editor)) {
+    try {
+      const auto bytes = ReadWholeFile(CollectionPath(editor, file));
+      if (!bytes || HoldsAnyRecord(*bytes)) continue;
+    } catch (const FileError&) {
+      continue;
+    }
+    std::error_code kept;
+    fs::remove(CollectionPath(editor, file), kept);
+  }
+}
+
+}  // namespace brolt::editor

@@ -1,7 +1,0 @@
-#include "editor/model/draw_selection_boxes.h"
-
-namespace brolt::editor {
-
-void DrawSelectionBoxes(Editor& editor) { editor.ui.canvas->RedrawSelection(); }
-
-}  // namespace brolt::editor

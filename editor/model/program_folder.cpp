@@ -1,9 +1,0 @@
-#include "editor/model/program_folder.h"
-
-#include "common/database.h"
-
-namespace brolt::editor {
-
-std::filesystem::path DefinitionsFile(const Editor& editor) { return editor.AppPath / kDefinitionsFileName; }
-
-}  // namespace brolt::editor

@@ -1,0 +1,1 @@
+#include "editor/ui/qt/qt_text.h"

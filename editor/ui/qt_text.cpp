@@ -1,1 +1,0 @@
-#include "editor/ui/qt_text.h"

@@ -1,0 +1,194 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "editor/support/collection_fixture.h"
+#include "editor/support/skinned_editor.h"
+#include "editor/support/widget_events.h"
+#include "editor/ui/dialogs/compile_dialog.h"
+#include "editor/ui/dialogs/level_properties_window.h"
+#include "editor/ui/dialogs/load_dialog.h"
+#include "editor/ui/dialogs/save_dialog.h"
+
+namespace brolt::editor {
+namespace {
+
+using testing::Click;
+
+struct CollectionDialogWidgets : testing::CollectionFixture {
+  // A light border colour: the labels stand on the darker panels and stay readable.
+  CollectionDialogWidgets() {
+    testing::SetTestColorScheme(editor);
+    editor.prefs.BorderColor = "230,230,230";
+  }
+  // A load dialog on a collection of levels with these titles.
+  std::unique_ptr<LoadDialog> OpenLoad(const std::vector<std::string>& titles) {
+    WriteLevels("a.lvl", titles);
+    EXPECT_TRUE(PrepareLoadDialog(editor, loading));
+    return std::make_unique<LoadDialog>(editor, loading);
+  }
+  // Collections of `count` levels each offered to the compile dialog, the first one chosen.
+  CompileChoices Offer(const std::vector<std::pair<std::string, int>>& collections) {
+    CompileChoices choices;
+    for (const auto& [name, count] : collections) {
+      WriteLevels(name, std::vector<std::string>(static_cast<std::size_t>(count), "Level"));
+      choices.files.push_back(name);
+    }
+    choices.file = choices.files.front();
+    return choices;
+  }
+
+  LoadDialogState loading;
+};
+
+TEST_F(CollectionDialogWidgets, EveryShowingFadesInFromTransparent) {
+  editor.prefs.FadeInSpeed = 60;
+  const auto dialog = OpenLoad({"one"});
+  for (int showing = 1; showing <= 2; ++showing) {
+    dialog->show();
+    EXPECT_DOUBLE_EQ(dialog->windowOpacity(), 0.0) << showing;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dialog->FadedIn(); }, 2000)) << showing;
+    EXPECT_DOUBLE_EQ(dialog->windowOpacity(), 1.0) << showing;
+    dialog->hide();
+  }
+}
+
+TEST_F(CollectionDialogWidgets, TheLoadDialogChoosesNoLevelUntilAskedDrawsThePressedOneAndItsLabelsOpenHelp) {
+  const auto dialog = OpenLoad({"one", "two"});
+  QListWidget* levels = dialog->Levels();
+  dialog->show();
+  // Headings open nothing, and a right click on Cancel only its topic.
+  for (QLabel* label : dialog->findChildren<QLabel*>()) Click(label, {5, 5});
+  Click(dialog->CancelButton(), {5, 5}, Qt::RightButton);
+  EXPECT_EQ(dialogs.helpTopics, (std::vector<std::string>{"collectioncombo", "levels", "preview", "button_cancel"}));
+  EXPECT_TRUE(dialog->Preview()->NoDataShown());
+  dialog->OkButton()->click();
+  EXPECT_EQ(dialogs.LastMessage(), "Select a level to load.");
+  EXPECT_TRUE(dialog->isVisible());
+  // Taking the focus chooses nothing, and the first Down chooses the first level.
+  QApplication::setActiveWindow(dialog.get());
+  levels->setFocus();
+  EXPECT_EQ(levels->currentRow(), -1);
+  QTest::keyClick(levels, Qt::Key_Down);
+  EXPECT_EQ(levels->currentRow(), 0);
+
+  Click(levels->viewport(), levels->visualItemRect(levels->item(1)).center());
+  EXPECT_EQ(loading.Preview.Slot, 2);
+  EXPECT_FALSE(dialog->Preview()->NoDataShown());
+  // That OK then loads the level pressed is checked through the real window in designer_sequence_test.cpp.
+  EXPECT_TRUE(testing::SaveScreenshot(*dialog, "load_dialog"));
+}
+
+TEST_F(CollectionDialogWidgets, TheSaveDialogChoosesTheFreeSlotAndTheTitleFollowsTheChosenSlot) {
+  WriteLevels("a.lvl", {"one", "two"});
+  editor.level.LevelTitle = "Mine";
+  SaveDialogState state;
+  ASSERT_TRUE(PrepareSaveDialog(editor, state));
+  SaveDialog dialog(editor, state);
+  dialog.show();
+  EXPECT_TRUE(testing::SaveScreenshot(dialog, "save_dialog"));
+  EXPECT_EQ(dialog.Slots()->currentRow(), 2);
+  EXPECT_EQ(dialog.Title()->text(), "Mine");
+  dialog.Slots()->setCurrentRow(0);
+  EXPECT_EQ(dialog.Title()->text(), "one");
+  dialogs.buttonAnswers = {2};  // no overwriting
+  dialog.OkButton()->click();
+  EXPECT_TRUE(dialog.isVisible());
+  dialog.Title()->setText("Renamed");
+  dialog.OkButton()->click();
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ((std::pair{state.Title, state.SlotIndex}), (std::pair<std::string, int>{"Renamed", 0}));
+}
+
+TEST_F(CollectionDialogWidgets, TitlesAndTagsCapitaliseWordsAtTheCaretAndOverASelectionAndTakeSingleBytesOnly) {
+  WriteLevels("a.lvl", {"one"});
+  SaveDialogState saving;
+  ASSERT_TRUE(PrepareSaveDialog(editor, saving));
+  SaveDialog save(editor, saving);
+  LevelPropertiesWindow properties(editor, nullptr);
+  CompileChoices choices;
+  choices.files = {"a.lvl"};
+  choices.file = "a.lvl";
+  CompileDialog compile(editor, choices);
+  // The congratulations tag is a box of the same kind as the introduction's.
+  const std::pair<const char*, QWidget*> fields[] = {
+      {"save", save.Title()}, {"properties", properties.TitleBox()}, {"tag", compile.findChild<QWidget*>("txtCmnts")}};
+  // Typed into the emptied field: \x01 is Ctrl+A (all selected), \x02 Home; the euro is no single byte.
+  const std::pair<QString, QString> cases[] = {{"a", "A"}, {"ab", "Ab"}, {"a b", "A B"}, {"a-b", "A-B"},
+      {"ab\x01" "c", "C"}, {"ab\x02" "c", "CAb"}, {QString::fromUtf8("a\u20ACb\u00E9"), "Ab\u00E9"}};
+  for (const auto& [name, field] : fields) {
+    for (const auto& [keys, expected] : cases) {
+      QMetaObject::invokeMethod(field, "clear");
+      for (QChar key : keys) {
+        if (key == u'\x01') QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        else if (key == u'\x02') QTest::keyClick(field, Qt::Key_Home);
+        else QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(key), {});
+      }
+      const QVariant text = field->property(qobject_cast<QLineEdit*>(field) ? "text" : "plainText");
+      EXPECT_EQ(text.toString().toStdString(), expected.toStdString()) << name << " " << keys.toStdString();
+    }
+  }
+}
+
+TEST_F(CollectionDialogWidgets, ChoosingACollectionToCompileCountsItsLevelsAndPresetsTheOpenCountOrKeepsTheTyped) {
+  CompileChoices choices = Offer({{"Three.lvl", 3}, {"Seven.lvl", 7}, {"Twelve.lvl", 12}, {"Five.lvl", 5}});
+  CompileDialog dialog(editor, choices);
+  auto* count = dialog.findChild<QComboBox*>("txtLevs");
+  for (const auto& [file, levels, shown] : {std::tuple{"Twelve.lvl", 12, "5"}, {"Seven.lvl", 7, "3"},
+                                            {"Five.lvl", 5, "2"}, {"Three.lvl", 3, "1"}}) {
+    count->setEditText("2");
+    dialog.findChild<QComboBox*>("txtFile")->setCurrentText(file);
+    EXPECT_EQ(count->currentText(), shown) << file;
+    EXPECT_EQ(count->count(), levels) << file;
+    EXPECT_EQ(dialog.findChild<QLabel*>("labCount")->text(), QString("available levels. (%1 total)").arg(levels));
+  }
+}
+
+TEST_F(CollectionDialogWidgets, EnterInTheOpenCountCompilesWithTheCountClamped) {
+  CompileChoices choices = Offer({{"Twelve.lvl", 12}});
+  for (const auto& [typed, expected] : {std::pair{"40", 12}, std::pair{"abc", 1}, std::pair{"7", 7}}) {
+    CompileDialog dialog(editor, choices);
+    dialog.show();
+    QLineEdit* line = dialog.findChild<QComboBox*>("txtLevs")->lineEdit();
+    line->setText(typed);
+    line->setFocus();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(line, &enter);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted) << typed;
+    EXPECT_EQ(choices.openLevels, expected) << typed;
+  }
+}
+
+TEST_F(CollectionDialogWidgets, APastedLineBreakBecomesASpaceATypedOneNeverGetsInAndEnterInATagCompiles) {
+  CompileChoices choices = Offer({{"Set.lvl", 2}});
+  QApplication::clipboard()->setText("first\r\nsecond\nthird");
+  for (const std::string* typed : {&choices.introduction, &choices.congratulations}) {
+    CompileDialog dialog(editor, choices);
+    dialog.show();
+    auto* tag = dialog.findChild<QPlainTextEdit*>(typed == &choices.introduction ? "txtCmnts" : "txtCongrats");
+    QTest::keyClick(tag, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(tag, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClick(tag, Qt::Key_Enter, Qt::KeypadModifier);  // Compile takes the tags
+    EXPECT_EQ(*typed, "First Second Third");
+  }
+}
+
+TEST_F(CollectionDialogWidgets, TheCompileDialogStaysOpenWhenReplacingTheCompiledFileIsRefused) {
+  CompileChoices choices = Offer({{"Set.lvl", 2}});
+  WriteLevels("Set.clvl", {"Level"});
+  CompileDialog dialog(editor, choices);
+  dialog.show();
+  dialogs.buttonAnswers = {2, 1};
+  dialog.accept();
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ(dialogs.LastMessage(), "Overwrite the existing compiled level collection file?");
+  dialog.accept();
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+}  // namespace
+}  // namespace brolt::editor

@@ -1,0 +1,198 @@
+// The main window's own wiring. Its frames, menus in paste mode and canvas mouse are checked in the
+// real window after every step of the designer sequence.
+#include "editor/ui/main_window/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QScrollBar>
+#include <gtest/gtest.h>
+
+#include "editor/model/canvas/canvas_geometry.h"
+#include "editor/model/canvas/scrolling.h"
+#include "editor/model/canvas/undo_ring.h"
+#include "editor/model/tools/tool_selection.h"
+#include "editor/support/levels_folder_editor.h"
+#include "editor/support/synthetic_tileset.h"
+#include "editor/support/widget_events.h"
+#include "editor/ui/canvas/canvas_viewport.h"
+#include "editor/ui/canvas/level_canvas.h"
+#include "editor/ui/dialogs/load_dialog.h"
+#include "editor/ui/main_window/tile_palette.h"
+
+namespace brolt::editor {
+namespace {
+
+// The main window on a levels folder of its own.
+struct ShownMainWindow : testing::LevelsFolderEditor {
+  TilesetPictures pictures = testing::SyntheticTileset();
+  MainWindow window{editor, pictures};
+
+  ShownMainWindow() {
+    testing::FillSyntheticCatalogue(editor.tiles);
+    editor.ui.window = &window;
+    editor.ui.canvas = &window.Canvas();
+    editor.ui.dialogs = &dialogs;
+    ResetUndoRing(editor.undo, 10);
+    window.TilesetLoaded();
+    window.resize(800, 600);
+    window.show();
+  }
+};
+
+TEST(MainWindow, TheMenuTreeNamesEveryItemForItsHandler) {
+  ShownMainWindow t;
+  struct Case {
+    const char* name;
+    const char* caption;
+    const char* shortcut;
+    bool visible, checked;
+  };
+  const Case cases[] = {
+      {"mnuFileSave", "Save", "Ctrl+S", true, false},
+      {"mnuToolsToolsSelect0", "Selector  (Pointer)  (1)", "", true, true},
+      {"mnuViewZoomLevel2", "20", "", true, false},
+      {"mnuViewGrid", "Show Grid", "Ctrl+G", true, true},
+      {"mnuToolsBan2", "Edit Define...", "", false, false},
+      {"mnuFileRecent0", "[Recent]", "", false, false},
+      {"mnuCancelPasteMode", "Exit Paste Mode", "", false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QAction* item = t.window.MenuItem(c.name);
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text(), c.caption);
+    EXPECT_EQ(item->shortcut(), QKeySequence(c.shortcut));
+    EXPECT_EQ(item->isVisible(), c.visible);
+    EXPECT_EQ(item->isChecked(), c.checked);
+  }
+}
+
+TEST(MainWindow, RecentLevelsGoAboveTheSeparatorWhichShowsWithThem) {
+  ShownMainWindow t;
+  t.window.ShowRecentLevels({"1 First", "2 Second"});
+  EXPECT_EQ(t.window.MenuItem("mnuFileRecent1")->text(), "2 Second");
+  EXPECT_TRUE(t.window.MenuItem("mnuFile7")->isVisible());
+  t.window.ShowRecentLevels({"1 First"});
+  EXPECT_FALSE(t.window.MenuItem("mnuFileRecent1")->isVisible());
+}
+
+TEST(MainWindow, TheLevelListDropsUnderTheLevelLabelsKeepingTheLevelsOwnEntryOrNone) {
+  ShownMainWindow t;
+  QApplication::setActiveWindow(&t.window);
+  t.editor.collections.DropDownEntries = {"001   A", "002   B", "003   C"};
+  // The level's entry, and the window's width, which moves the labels.
+  for (const auto& [chosen, width] : {std::pair{-1, 800}, std::pair{1, 1000}}) {
+    SCOPED_TRACE(width);
+    t.window.resize(width, 600);
+    QApplication::processEvents();
+    t.editor.collections.DropDownIndex = chosen;
+    t.window.DropDownLevelList();
+    ASSERT_TRUE(t.window.LevelDropDownShown());
+    // The list has the keys, and taking them chose no other entry.
+    EXPECT_EQ(t.editor.collections.DropDownIndex, chosen);
+    // Its right edge by the arrow's, its top just above the title, and most of the window's height.
+    const QRect list = t.window.ControlGeometry("picDropDown");
+    EXPECT_EQ(list.right(), t.window.ControlGeometry("cmdDropDown").right() + 1);
+    EXPECT_EQ(list.top(), t.window.ControlGeometry("txtLevel").top() - 4);
+    EXPECT_EQ(list.height(), qRound(t.window.height() / 1.2));
+    // As wide as the load dialog's level list, so that a title shown whole there is whole here.
+    LoadDialogState loading;
+    LoadDialog dialog(t.editor, loading);
+    EXPECT_EQ(list.width(), dialog.findChild<QListWidget*>()->width());
+    t.window.FocusCanvas();
+    EXPECT_FALSE(t.window.LevelDropDownShown()) << "the list closes when the canvas takes the keys";
+  }
+}
+
+TEST(MainWindow, TheCounterShowsTheTilesPictureNameAndCount) {
+  ShownMainWindow t;
+  t.editor.tiles.TileDefs[21].Desc = "Unid";
+  t.window.ShowTileCounter(21, 7);
+  EXPECT_EQ(t.window.findChild<QLabel*>("txtTileCount")->text(), "7");
+  EXPECT_EQ(t.window.findChild<QLabel*>("picTileCount")->toolTip(), " Tile Counter (Unid) ");
+  // Tile 21 of the synthetic tileset is its own plain colour.
+  const QImage picture = t.window.findChild<QLabel*>("picTileCount")->pixmap().toImage();
+  EXPECT_EQ(picture.pixelColor(5, 5), testing::SyntheticTileColour(5, 3, 0));
+}
+
+TEST(MainWindow, TheToolPanelsBarScrollsThePaletteInRowsOf37Pixels) {
+  ShownMainWindow t;
+  auto* frame = t.window.findChild<QWidget*>("panToolsFrame");
+  auto* bar = t.window.findChild<QScrollBar*>("ScrTools");
+  // The palette's height, its frame's, and the bar's last row.
+  for (const auto& [panel, shown, last] : {std::array{200, 300, 0}, {300, 300, 0}, {740, 370, 11}, {400, 111, 9}}) {
+    t.window.Palette()->setFixedHeight(panel);
+    frame->resize(frame->width(), shown);
+    RefreshViewControls(t.editor);
+    EXPECT_EQ(bar->maximum(), last) << panel << " in " << shown;
+  }
+  bar->setValue(2);
+  EXPECT_EQ(t.window.Palette()->y(), -74);
+}
+
+int PaintedCells(const Editor& editor) {
+  int painted = 0;
+  for (int y = 0; y < kLevelSize; ++y)
+    for (int x = 0; x < kLevelSize; ++x) painted += editor.level.Cell(x, y).TileCode != 0;
+  return painted;
+}
+
+TEST(MainWindow, TheStartMarkerTakesThePressesAndDoubleClicksThatStartOnItAndADragFromElsewherePaintsOverIt) {
+  for (const int tool : {kBrushTool, kFillTool}) {
+    SCOPED_TRACE(tool);
+    ShownMainWindow t;
+    Editor& e = t.editor;
+    SelectTool(e, tool, 2, false);
+    e.level.StartMarkerPlaced = true;
+    e.level.StartMarkerX = 3;
+    e.level.StartMarkerY = 4;
+    e.level.LevelSaved = true;
+    const std::int16_t undoIndex = e.undo.UndoIndex;
+    QWidget* canvas = &t.window.Canvas().Viewport();
+    const int side = CellPixels(e.view);
+    const auto cell = [&](int x, int y) {
+      return QPoint((x - e.view.ViewX) * side + side / 2, (y - e.view.ViewY) * side + side / 2);
+    };
+    const QPoint marker = cell(3, 4);
+
+    // A drag that starts on the marker, then a double click as the platform delivers it.
+    testing::Press(canvas, marker);
+    testing::SendMouse(canvas, QEvent::MouseMove, cell(5, 4), Qt::NoButton, Qt::LeftButton);
+    testing::Release(canvas, cell(5, 4));
+    EXPECT_TRUE(e.level.StartMarkerPlaced);
+    testing::Click(canvas, marker);
+    testing::SendMouse(canvas, QEvent::MouseButtonDblClick, marker, Qt::LeftButton, Qt::LeftButton);
+    testing::Release(canvas, marker);
+    EXPECT_FALSE(e.level.StartMarkerPlaced) << "the double click removes the marker";
+    EXPECT_EQ(PaintedCells(e), 0);
+    EXPECT_EQ(e.undo.UndoIndex, undoIndex) << "no undo step";
+    EXPECT_TRUE(e.level.LevelSaved);
+
+    if (tool != kBrushTool) continue;
+    e.level.StartMarkerPlaced = true;
+    testing::Press(canvas, cell(1, 4));
+    for (const int x : {2, 3, 4}) testing::SendMouse(canvas, QEvent::MouseMove, cell(x, 4), Qt::NoButton, Qt::LeftButton);
+    testing::Release(canvas, cell(4, 4));
+    EXPECT_EQ(e.level.Cell(3, 4).TileCode, 2) << "a stroke from elsewhere paints under the marker";
+    EXPECT_EQ(PaintedCells(e), 4);
+  }
+}
+
+TEST(MainWindow, ClosingGoesThroughTheExitWhichMayBeCancelled) {
+  for (const int answer : {2, 1}) {
+    SCOPED_TRACE(answer);
+    ShownMainWindow t;
+    t.editor.level.Cell(3, 3).TileCode = 2;
+    t.editor.level.LevelSaved = false;
+    t.dialogs.buttonAnswers = {answer};
+    t.window.close();
+    EXPECT_EQ(t.dialogs.LastMessage(), "Save changes before exiting?");
+    EXPECT_EQ(t.window.isVisible(), answer == 2);
+    EXPECT_EQ(t.window.Ended(), answer == 1);
+  }
+}
+
+}  // namespace
+}  // namespace brolt::editor
