@@ -1,6 +1,7 @@
 #pragma once
 // Where the editor's collection files live and which names count as collections. The file system is
-// case-sensitive, the designer's names are not: extensions match and names compare in any case.
+// case-sensitive, the designer's names are not: extensions match and names compare in any case, yet
+// where two files differ only in case the one of the exact name is the one meant.
 #include <filesystem>
 #include <string>
 #include <string_view>

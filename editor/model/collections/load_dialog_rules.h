@@ -39,7 +39,8 @@ void ShowPreview(Editor& editor, LoadDialogState& state);
 // The Load button: refuses no choice and an entry without a title (a free or tag slot).
 bool AcceptLoadDialog(Editor& editor, const LoadDialogState& state);
 
-// After level management: the collections listed again, the same one (any case) and level chosen.
+// After level management: the collections listed again, the same one (its exact name, else in any
+// case) and level chosen.
 void ReselectAfterManagement(Editor& editor, LoadDialogState& state, const std::string& file, int levelIndex);
 
 }  // namespace brolt::editor

@@ -35,8 +35,8 @@ void ChooseSaveSlot(Editor& editor, SaveDialogState& state, int index);
 // The Save button: the title, a chosen level slot, and the overwrite question. True when accepted.
 bool AcceptSaveDialog(Editor& editor, SaveDialogState& state);
 
-// After level management changed collections from the dialog: the same collection (any case) and
-// slot chosen again where they still exist.
+// After level management changed collections from the dialog: the same collection (its exact name,
+// else in any case) and slot chosen again where they still exist.
 void ReselectAfterManagement(Editor& editor, SaveDialogState& state, const std::string& file, int slotIndex);
 
 // The "..." button: level management on the chosen collection, the level being saved left open as

@@ -54,8 +54,12 @@ void ShowLevelDropDown(Editor& editor, bool fillOnly) {
   state.DropDownEntries.clear();
   state.DropDownIndex = -1;
   if (!editor.prefs.LevelFile.empty()) {
+    // The collection the open command will read, LevelFile typed in other capitals included.
+    const std::vector<std::string> files = CollectionFilesInFolder(editor);
+    const int found = FindCollectionName(files, editor.prefs.LevelFile);
+    const std::string& file = found >= 0 ? files[static_cast<std::size_t>(found)] : editor.prefs.LevelFile;
     try {
-      state.DropDownEntries = LevelListEntries(ReadCollectionContents(editor, editor.prefs.LevelFile));
+      state.DropDownEntries = LevelListEntries(ReadCollectionContents(editor, file));
     } catch (const FileError&) {
       state.DropDownEntries.clear();
     }

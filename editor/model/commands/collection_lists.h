@@ -15,13 +15,14 @@ struct CollectionFileList {
 };
 
 // The collections of the levels folder: compiled ones (a ".clvl" name, or the marker in record 1)
-// only in developer mode; files that can't be read are left out. Selects LevelFile (any case) or the
-// first. With no collection at all: showHelp opens "gettingstarted"; quiet gives the empty list;
-// otherwise offers to create one, which becomes LevelFile.
+// only in developer mode; files that can't be read are left out. Selects LevelFile (its exact name,
+// else in any case) or the first. With no collection at all: showHelp opens "gettingstarted"; quiet
+// gives the empty list; otherwise offers to create one, which becomes LevelFile.
 CollectionFileList ListCollectionFiles(Editor& editor, bool quiet, bool showHelp);
 
-// Refills the roll-down list with the levels of LevelFile, the current level chosen, and unless
-// fillOnly drops it down. Passes over an unreadable collection with an empty list.
+// Refills the roll-down list with the levels of LevelFile (found as the list finds it), the current
+// level chosen, and unless fillOnly drops it down. Passes over an unreadable collection with an
+// empty list.
 void ShowLevelDropDown(Editor& editor, bool fillOnly);
 
 // The main window's title, "(n of m)" and file captions, from the collection as it is on disk now;
