@@ -190,10 +190,12 @@ void Choose(QWidget& dialog, int row, std::initializer_list<Qt::Key> keys = {}) 
 struct DesignerDialogs : testing::ScriptedDialogs {
   Editor* editor = nullptr;
   std::function<void(QWidget&)> inManagement;  // then Done; without it the save dialog's "...", then Save
+  std::function<void(SaveDialog&)> inSaveDialog;  // before that "..."
 
   bool ShowSaveDialog(SaveDialogState& state) override {
     SaveDialog dialog(*editor, state);
     dialog.show();
+    if (!inManagement && inSaveDialog) inSaveDialog(dialog);
     if (!inManagement) Press(dialog, "..."), Press(dialog, "Save");
     return dialog.result() == QDialog::Accepted;
   }
@@ -319,6 +321,79 @@ TEST_F(ManageDialogTest, NoPathThroughSaveAndLevelManagementWritesOrDropsALevelT
     EXPECT_TRUE(s.says.empty() || Shown(s.says) > 0) << s.name;
     EXPECT_LE(Shown("No level collections are present"), 1) << s.name;  // offered once
     EXPECT_EQ(window.caption[1] == "(Unsaved)", editor.level.LevelNumber < 1) << s.name;
+  }
+}
+
+// Of two collections whose names differ only in letter case, the one the designer chooses in the
+// dialogs' lists stays chosen through "..." and through every refresh of level management: it is the
+// one saved into, guarded and changed, and its twin is never written. The editor's own name typed in
+// other capitals still finds the one file there is.
+TEST_F(ManageDialogTest, OfTwoCollectionsDifferingOnlyInCaseTheOneChosenIsSavedIntoAndManaged) {
+  DesignerDialogs designer;
+  testing::RecordingWindow window;
+  editor.ui.window = &window;
+  editor.ui.dialogs = &designer;
+  struct Case {
+    const char* levelFile;  // the editor's own collection
+    int pick;               // a key the designer then presses in the dialogs' collection lists, 0 for none
+    std::string chosen;
+    bool twins = true;      // "a.lvl" beside "A.lvl"
+  };
+  const Case cases[] = {{"a.lvl", 0, "a.lvl"}, {"A.lvl", Qt::Key_Down, "a.lvl"}, {"a.lvl", Qt::Key_Up, "A.lvl"},
+                        {"a.LVL", 0, "A.lvl", false}};
+  const std::string holderGuard =
+      "You must either fill or delete the [HOLDER] spaces before you can close level management.";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.levelFile) + ", then " + c.chosen);
+    std::filesystem::remove(file("a.lvl"));
+    WriteLevels("A.lvl", {"Big"});
+    if (c.twins) WriteLevels("a.lvl", {"Small", "Smaller"});
+    const std::string twin = !c.twins ? "" : c.chosen == "A.lvl" ? "a.lvl" : "A.lvl";
+    const auto twinBytes = [&] { return twin.empty() ? std::string() : ReadWholeFile(file(twin)).value_or(""); };
+    const std::string untouched = twinBytes();
+    const std::vector<std::string> titles = Titles(c.chosen);
+    const auto pick = [&](QWidget* list) {
+      if (c.pick) QTest::keyClick(list, Qt::Key(c.pick));
+    };
+
+    // Save As, the designer's pick, then "..." and its Done, then Save into the free slot.
+    designer = {};
+    designer.editor = &editor;
+    designer.inSaveDialog = [&](SaveDialog& save) { pick(save.Files()); };
+    editor.prefs.LevelFile = c.levelFile;
+    editor.level = {};
+    editor.level.Cell(1, 1).TileCode = 1;  // Thresher
+    editor.level.Cell(2, 1).TileCode = 9;  // Portal
+    editor.level.LevelTitle = "Mine";
+    SaveLevel(editor, true);
+    std::vector<std::string> saved = titles;
+    saved.push_back("Mine");
+    EXPECT_EQ(Titles(c.chosen), saved);
+    EXPECT_TRUE(twinBytes() == untouched) << twin << " changed";
+
+    // Level management: a holder space keeps Done from closing on the collection that holds it.
+    WriteLevels(c.chosen, titles);
+    editor.prefs.LevelFile = c.levelFile;
+    editor.level.LevelNumber = -1;
+    designer.messages.clear();
+    Open();
+    pick(Collections());
+    EXPECT_EQ(Collections()->currentText().toStdString(), c.chosen);
+    Choose(*dialog, 0, {Qt::Key_Insert});
+    Find("cmdOK")->click();
+    EXPECT_EQ(designer.LastMessage(), holderGuard);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(Titles(c.chosen).front(), kHolder);
+    Choose(*dialog, 0, {Qt::Key_Delete});
+    // New refuses the chosen name in the other case.
+    designer.inputAnswers = {c.chosen == "A.lvl" ? "a" : "A"};
+    Find("cmdFileNew")->click();
+    EXPECT_EQ(designer.LastMessage(), "File already exists.");
+    EXPECT_EQ(std::filesystem::exists(file("a.lvl")), c.twins);
+    Find("cmdOK")->click();
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(Titles(c.chosen), titles);
+    EXPECT_TRUE(twinBytes() == untouched) << twin << " changed";
   }
 }
 

@@ -106,6 +106,34 @@ TEST(MainWindow, TheLevelListDropsUnderTheLevelLabelsKeepingTheLevelsOwnEntryOrN
   }
 }
 
+// Of two collections whose names differ only in letter case, the roll-down lists and opens the
+// editor's own; its name in other capitals finds the one file there is.
+TEST(MainWindow, TheLevelListListsAndOpensTheEditorsOwnCollectionNotItsCaseTwin) {
+  struct Case {
+    const char* levelFile;
+    bool twins;  // "a.lvl" beside "A.lvl"
+    const char* opened;
+    const char* openedFrom;
+  };
+  for (const Case& c : {Case{"A.lvl", true, "Big", "A.lvl"}, Case{"a.lvl", true, "Small", "a.lvl"},
+                        Case{"a.LVL", false, "Big", "A.lvl"}}) {
+    SCOPED_TRACE(c.levelFile);
+    ShownMainWindow t;
+    t.WriteLevels("A.lvl", {"Big"});
+    if (c.twins) t.WriteLevels("a.lvl", {"Small"});
+    t.editor.prefs.LevelFile = c.levelFile;
+    QApplication::setActiveWindow(&t.window);
+    testing::Press(t.window.findChild<QLabel*>("txtLevel"), {5, 5});
+    ASSERT_TRUE(t.window.LevelDropDownShown());
+    auto* list = t.window.findChild<QListWidget*>("lstDropDown");
+    ASSERT_GE(list->count(), 1);
+    EXPECT_EQ(list->item(0)->text().toStdString(), std::string("001   ") + c.opened);
+    testing::Click(list->viewport(), list->visualItemRect(list->item(0)).center());
+    EXPECT_EQ(t.editor.level.LevelTitle, c.opened);
+    EXPECT_EQ(t.editor.prefs.LevelFile, c.openedFrom);
+  }
+}
+
 TEST(MainWindow, TheCounterShowsTheTilesPictureNameAndCount) {
   ShownMainWindow t;
   t.editor.tiles.TileDefs[21].Desc = "Unid";
