@@ -31,7 +31,8 @@ bool SameFileName(std::string_view a, std::string_view b) { return ToLowerAscii(
 int FindCollectionName(const std::vector<std::string>& names, std::string_view name) {
   const auto exact = std::find(names.begin(), names.end(), name);
   if (exact != names.end()) return static_cast<int>(exact - names.begin());
-  const auto other = std::find_if(names.begin(), names.end(), [name](const std::string& found) { return SameFileName(found, name); });
+  const auto other =
+      std::find_if(names.begin(), names.end(), [name](const std::string& found) { return SameFileName(found, name); });
   return other != names.end() ? static_cast<int>(other - names.begin()) : -1;
 }
 

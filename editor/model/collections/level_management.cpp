@@ -82,7 +82,8 @@ void ManageKeepingLevelOpen(Editor& editor, std::string_view collectionFile) {
 
 int InitialManagedCollection(const Editor& editor, std::string_view requested, const CollectionFileList& list) {
   if (editor.DeveloperMode) {
-    const int found = FindCollectionName(list.Files, requested.empty() ? std::string_view(editor.prefs.LevelFile) : requested);
+    const std::string_view wanted = requested.empty() ? std::string_view(editor.prefs.LevelFile) : requested;
+    const int found = FindCollectionName(list.Files, wanted);
     if (found >= 0) return found;
   }
   return list.Selected;

@@ -51,9 +51,9 @@ struct MainWindowLayout {
   LaidOut DropDown;          // cmdDropDown
 };
 
-// The level roll-down as it drops, as wide as the load dialog's level list: its right edge 3 pixels right of the level labels' right end and
-// its top 4 above the title's (`title` and the number's width as the layout left them), its height
-// the window's divided by 1.2.
+// The level roll-down as it drops, as wide as the load dialog's level list: its right edge 3 pixels
+// right of the level labels' right end and its top 4 above the title's (`title` and the number's
+// width as the layout left them), its height the window's divided by 1.2.
 LayoutRect LevelRollDownArea(const LayoutRect& title, int numberWidth, int windowHeight);
 
 // The layout of a client area `width` x `height`. The tile palette panel's height is computed from
