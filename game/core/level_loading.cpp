@@ -7,6 +7,7 @@
 #include "game/core/cell_construction.h"
 #include "game/core/cell_type_map.h"
 #include "game/core/game.h"
+#include "game/core/goal_counts.h"
 #include "game/core/level_colours.h"
 #include "game/core/level_orientation.h"
 #include "game/core/wall_shaping.h"
@@ -158,6 +159,8 @@ void ParseLevelRecord(Game& game, int n) {
   timing.FrameMs = 0.0;
   ResetTickCounters(timing, game.clock());
   game.flags.FailReason = 0;
+  // The overlays and Enter may look at what is left to win before the first play update counts it.
+  CountGoals(game);
   // No "+" read-out of a bonus carried over from the level before.
   game.player.TimeBonusTimer = -1.0f;
 }

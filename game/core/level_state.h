@@ -73,8 +73,9 @@ struct LevelState {
   std::int16_t CannonRate = 0;
   // Unids still to collect before the exits open.
   std::int16_t UnidsNeeded = 0;
-  // Unids and exit portals (open or closed) in the field, recounted by every play update: no portal
-  // left, or fewer unids than needed, means the level can no longer be won.
+  // Unids and exit portals (open or closed) in the field, counted at every level start and recounted
+  // by every play update (goal_counts.h): no portal left, or fewer unids than needed, means the
+  // level can no longer be won.
   std::int16_t UnidCount = 0;
   std::int16_t PortalCount = 0;
   // The Thresher's cell.

@@ -6,6 +6,7 @@
 #include "common/numeric.h"
 #include "game/core/cell_construction.h"
 #include "game/core/game.h"
+#include "game/core/goal_counts.h"
 #include "game/core/level_loading.h"
 #include "game/core/presentation_services.h"
 #include "game/core/world_geometry.h"
@@ -159,9 +160,11 @@ void RestoreCheckpoint(Game& game) {
       game.explosions.ShieldEnabled = true;
     }
   }
-  // The attempt starts afresh: no reason for a failure yet, and no swing of the failed attempt to
-  // wait for (a swing kept in the snapshot ends within the get-ready second).
+  // The attempt starts afresh: no reason for a failure yet, what is left to win counted on the
+  // restored grid rather than the failed one, and no swing of the failed attempt to wait for (a
+  // swing kept in the snapshot ends within the get-ready second).
   game.flags.FailReason = 0;
+  CountGoals(game);
   game.devices.DoorsSwinging = false;
   ResetTickCounters(game.timing, game.clock());
 }

@@ -4,6 +4,7 @@
 
 #include "common/numeric.h"
 #include "game/core/game.h"
+#include "game/core/goal_counts.h"
 #include "game/core/world_geometry.h"
 #include "game/simulation/animate_cell.h"
 #include "game/simulation/cell_update.h"
@@ -145,13 +146,7 @@ void RunMovingCell(Game& game, const TypeNeeds& needs, int x, int y, LevelCell& 
     if (level.UnidsNeeded > 0) --level.UnidsNeeded;
     cell.Carried = 0;
   }
-  if (cell.Type == ObjUnid || cell.Type == ObjArmoredUnid) ++level.UnidCount;
-  if (cell.Type == ObjExitPortal || cell.Type == ObjClosedPortal) ++level.PortalCount;
-  // A gold unid gnat, a blast that turns into a unid, and a blast still carrying a gnat's unid. The
-  // mark a unid blast also leaves on walls and on a shielded Thresher turns them into nothing, so
-  // they count for nothing: counted, they would hide a level whose unids are gone.
-  const bool marked = cell.Mark == ObjUnid && (cell.Type == ObjGoldUnidGnat || game.ObjectDefs[cell.Type].IsBlast);
-  if (marked || cell.Carried == ObjGoldUnidGnat) ++level.UnidCount;
+  CountCellGoals(game, cell, level);
 }
 
 void RunMovingCells(Game& game, const TypeNeeds& needs) {

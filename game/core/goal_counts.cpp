@@ -1,0 +1,32 @@
+#include "game/core/goal_counts.h"
+
+#include "common/numeric.h"
+#include "game/core/game.h"
+#include "game/core/world_geometry.h"
+
+namespace brolt {
+
+void CountCellGoals(const Game& game, const LevelCell& cell, LevelState& level) {
+  if (cell.Type == ObjUnid || cell.Type == ObjArmoredUnid) ++level.UnidCount;
+  if (cell.Type == ObjExitPortal || cell.Type == ObjClosedPortal) ++level.PortalCount;
+  // The mark a unid blast also leaves on walls and on a shielded Thresher turns them into nothing,
+  // so they count for nothing: counted, they would hide a level whose unids are gone.
+  const bool marked = cell.Mark == ObjUnid && (cell.Type == ObjGoldUnidGnat || game.ObjectDefs[cell.Type].IsBlast);
+  if (marked || cell.Carried == ObjGoldUnidGnat) ++level.UnidCount;
+}
+
+void CountGoals(Game& game) {
+  LevelState& level = game.level;
+  level.UnidCount = 0;
+  level.PortalCount = 0;
+  // The rows and columns the play update scans.
+  const int lastX = static_cast<int>(RoundHalfEven(GridWidth));
+  const int lastY = static_cast<int>(RoundHalfEven(GridHeight));
+  for (int y = 0; y <= lastY; ++y) {
+    const LevelCell* cells = level.Grid.Span(0, lastX, y);
+    if (cells == nullptr) continue;
+    for (int x = 0; x <= lastX; ++x) CountCellGoals(game, cells[x], level);
+  }
+}
+
+}  // namespace brolt
