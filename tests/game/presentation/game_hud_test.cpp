@@ -168,9 +168,23 @@ TEST_F(GameHudTest, TheFirstFailureReasonStaysUntilTheLevelIsLoadedAgain) {
 }
 
 TEST_F(GameHudTest, AWinnableLevelShowsNoFailureLines) {
-  Frame();
-  for (const char* line : kRestartLines) EXPECT_FALSE(Shows(line)) << line;
-  EXPECT_EQ(game.flags.FailReason, 0);
+  struct Case {
+    std::int16_t needed, left;
+    std::uint32_t colour;
+  };
+  // Spare unids, exactly as many as needed, and none needed with none left.
+  for (const Case& c : {Case{3, 5, kWhiteText}, Case{4, 4, kWhiteText}, Case{0, 0, Rgb(50, 255, 50)}}) {
+    game.flags.FailReason = 0;
+    game.level.UnidsNeeded = c.needed;
+    game.level.UnidCount = c.left;
+    Frame();
+    const std::string needed = std::to_string(c.needed);
+    ASSERT_TRUE(Shows(needed)) << needed;
+    EXPECT_EQ(Drawn(needed)->colour, c.colour) << needed;
+    for (const char* line : kRestartLines) EXPECT_FALSE(Shows(line)) << needed << ": " << line;
+    EXPECT_FALSE(Shows("some of the unids got destroyed")) << needed;
+    EXPECT_EQ(game.flags.FailReason, 0) << needed;
+  }
 }
 
 TEST_F(GameHudTest, HeldPowerUpsShowWithTheirCountsAndAnimatedIcons) {

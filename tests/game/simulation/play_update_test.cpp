@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "game/simulation/cell_update.h"
+#include "game/simulation/level_completion.h"
 #include "game/simulation/motion.h"
 #include "support/test_game.h"
 
@@ -30,6 +31,33 @@ TEST_F(PlayUpdateTest, UnidsAndPortalsAreRecountedEveryFrame) {
   t.PlayFrame();
   EXPECT_EQ(t.game.level.UnidCount, 3);
   EXPECT_EQ(t.game.level.PortalCount, 2);
+}
+
+TEST_F(PlayUpdateTest, ALevelStartCountsWhatIsLeftToWinBeforeItsFirstUpdate) {
+  // Two unids, an armored unid, a gold unid gnat and two closed exits, on a floor.
+  const std::vector<std::string> picture = {"T.uu.a.G.E.E", "############"};
+  struct Case {
+    const char* start;
+    void (*begin)(TestGame&);
+  };
+  const Case cases[] = {
+      {"load", [](TestGame&) {}},
+      {"checkpoint restore",
+       [](TestGame& t) {
+         t.game.level.CheckpointGrid = t.game.level.Grid;
+         // The failed attempt has lost every unid and exit, and its update has counted that.
+         for (int x : {2, 3, 5, 7, 9, 11}) t.Put(x, 1, ObjEmpty);
+         t.PlayFrame();
+         ASSERT_EQ(t.game.level.UnidCount, 0);
+         RestoreCheckpoint(t.game);
+       }},
+  };
+  for (const Case& c : cases) {
+    Load(picture);
+    c.begin(t);
+    EXPECT_EQ(t.game.level.UnidCount, 4) << c.start;
+    EXPECT_EQ(t.game.level.PortalCount, 2) << c.start;
+  }
 }
 
 TEST_F(PlayUpdateTest, BlastsMarkedByAUnidCountAsOneUntilTheGnatsUnidIsWrittenOff) {

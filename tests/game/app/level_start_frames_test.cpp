@@ -1,0 +1,115 @@
+// A level's first frames as the real main loop and the game's own screens draw them, from the frames
+// before the frame rate is known (which run no play update) on.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+#include "common/level_record.h"
+#include "game/app/main_loop.h"
+#include "game/core/level_loading.h"
+#include "game/presentation/game_screens.h"
+#include "support/drawing_game.h"
+#include "support/recording_render_device.h"
+#include "support/recording_services.h"
+
+namespace brolt {
+namespace {
+
+constexpr const char* kFailureLines[] = {"there are no exit portals left", "some of the unids got destroyed",
+                                         "this level cannot be completed now", "press enter to restart"};
+
+class SilentHost : public FrameHost {
+ public:
+  void ProcessWindowMessages() override {}
+  void BeginScene() override {}
+  void EndScene() override {}
+};
+
+enum class Start { Preview, AtOnce };
+
+// A game playing `level` with no key held, started as a preview or as the start-level hook starts a
+// level of the chosen collection: at once after the start-up, the title and menus skipped.
+class PlayedLevel {
+ public:
+  PlayedLevel(const LevelRecord& level, Start start) {
+    t.game.services.screens = &screens;
+    t.game.services.music = &music;
+    if (start == Start::Preview) {
+      t.WriteCollection({EncodePreviewRecord(level), EncodePreviewMusicRecord(false)}, "previewplay.tmp");
+      t.game.flags.CommandLine = "previewplay.tmp";
+      StartMainLoop(t.game);
+    } else {
+      t.WriteCollection({EncodeLevelRecord(level)});
+      StartMainLoop(t.game);
+      t.game.flags.ShowingTitle = false;
+      t.game.flags.InMenu = false;
+      LoadLevel(t.game, 1);
+    }
+  }
+
+  // One frame of 16 ms; true when it drew `text`.
+  bool FrameShows(const std::string& text) {
+    t.screen.Clear();
+    RunFrame(t.game, host);
+    t.clock.Counter += 16000;
+    t.clock.Ticks += 16;
+    return Shows(text);
+  }
+  bool Shows(const std::string& text) const {
+    return std::any_of(t.screen.texts.begin(), t.screen.texts.end(),
+                       [&](const testing::TextCall& call) { return call.text == text; });
+  }
+
+  testing::DrawingGame t;
+
+ private:
+  RecordingRenderDevice device;
+  HeldKeyTable held{};
+  GameScreens screens{t.game, device, held};
+  testing::CallLog log;
+  testing::RecordingMusic music{log};
+  SilentHost host;
+};
+
+// A level that can be won: the Thresher, an exit and one unid on a floor.
+LevelRecord WinnableLevel() {
+  LevelRecord level = testing::PlainLevel();
+  testing::PlaceTiles(level, {{10, 10, ObjThresher}, {12, 10, ObjUnid}, {14, 10, ObjExitPortal}});
+  for (int x = 9; x <= 15; ++x) testing::PlaceTiles(level, {{x, 9, ObjWallA}});
+  return level;
+}
+
+TEST(LevelStartFramesTest, AWinnableLevelShowsNoFailureFromItsFirstFrame) {
+  for (Start start : {Start::Preview, Start::AtOnce}) {
+    const char* name = start == Start::Preview ? "preview" : "started at once";
+    auto played = std::make_unique<PlayedLevel>(WinnableLevel(), start);
+    for (int frame = 1; frame <= 4; ++frame) {
+      for (const char* line : kFailureLines)
+        EXPECT_FALSE(played->FrameShows(line)) << name << ", frame " << frame << ": " << line;
+      EXPECT_TRUE(played->Shows("1")) << name << ", frame " << frame;  // the unid still needed
+      EXPECT_EQ(played->t.game.flags.FailReason, 0) << name << ", frame " << frame;
+    }
+  }
+}
+
+TEST(LevelStartFramesTest, AUnidShotByACannonIsTheReasonTheLevelIsLost) {
+  LevelRecord level = WinnableLevel();
+  // The unid sits on a cannon that fires up, walled in so that it cannot roll off.
+  testing::PlaceTiles(level, {{30, 10, ObjCannon}, {30, 11, ObjUnid}, {29, 11, ObjWallA}, {31, 11, ObjWallA}});
+  for (Start start : {Start::Preview, Start::AtOnce}) {
+    const char* name = start == Start::Preview ? "preview" : "started at once";
+    auto played = std::make_unique<PlayedLevel>(level, start);
+    bool lost = false;
+    for (int frame = 0; frame < 1000 && !lost; ++frame) lost = played->FrameShows("this level cannot be completed now");
+    ASSERT_TRUE(lost) << name;
+    EXPECT_NE(played->t.Cell(30, 11).Type, ObjUnid) << name;
+    EXPECT_TRUE(played->Shows("some of the unids got destroyed")) << name;
+    EXPECT_FALSE(played->Shows("there are no exit portals left")) << name;
+    EXPECT_EQ(played->t.game.flags.FailReason, 2) << name;
+  }
+}
+
+}  // namespace
+}  // namespace brolt
