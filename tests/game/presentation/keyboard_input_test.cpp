@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "support/test_game.h"
@@ -241,6 +243,34 @@ TEST_F(KeyboardInputTest, EnterAfterACheckpointRestoresItInsteadOfReloading) {
   Press(scan::Enter);
   EXPECT_EQ(t.Cell(2, 0).Type, ObjRock);
   EXPECT_EQ(Pressed(scan::Enter), 0);
+}
+
+TEST_F(KeyboardInputTest, EnterBeforeTheFirstUpdateLeavesAWinnableStartAlone) {
+  const auto loadWinnable = [this] {
+    t.LoadPicture({"T.uE"});
+    t.game.flags.InMenu = false;
+  };
+  const std::pair<const char*, std::function<void()>> starts[] = {
+      {"load", loadWinnable},
+      {"checkpoint restore",
+       [&] {
+         loadWinnable();
+         t.game.level.CheckpointGrid = t.game.level.Grid;
+         t.game.checkpoint.CheckpointSaved = true;
+         // The failed attempt has lost its exit, and its last update counted that.
+         t.Put(3, 0, ObjEmpty);
+         t.game.level.PortalCount = 0;
+         Press(scan::Enter);
+         ASSERT_EQ(t.Cell(3, 0).Type, ObjClosedPortal);
+       }},
+  };
+  for (const auto& [start, begin] : starts) {
+    begin();
+    t.Put(1, 0, ObjRock);  // a change a restart would undo
+    Press(scan::Enter);
+    EXPECT_EQ(t.Cell(1, 0).Type, ObjRock) << start;
+    EXPECT_EQ(Pressed(scan::Enter), 1) << start;
+  }
 }
 
 TEST_F(KeyboardInputTest, EnterEndsTheNameEntryAndIsLeftToTheMenu) {
