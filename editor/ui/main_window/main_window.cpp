@@ -103,7 +103,6 @@ MainWindow::MainWindow(Editor& editor, const TilesetPictures& pictures)
       toolsScroll_(new QScrollBar(Qt::Vertical, toolsBack_)),
       rollDown_(new LevelRollDown(editor, client_)),
       help_(new ControlHelp(editor, this)) {
-  setFont(QFont("Tahoma", 8));
   setCentralWidget(client_);
   BuildMenuBar(*menuBar());
   client_->setObjectName("frmMain");
