@@ -374,7 +374,7 @@ void MainWindow::SetMinimapPointer(int pointer) { ApplyPointer(*miniLevel_, poin
 void MainWindow::ShowLevelCaption(std::string_view title, std::string_view number, std::string_view file) {
   levelTitle_->setText(ToQString(title));
   levelNumber_->setText(ToQString(number));
-  levelFile_->setText(ToQString(file));
+  levelFile_->setText(FileNameToQString(file));
 }
 
 void MainWindow::DropDownLevelList() {
