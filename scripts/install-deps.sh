@@ -7,7 +7,7 @@ packages=(
   libsqlite3-dev sqlite3
   libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev
   libgl-dev libegl-dev libgl1-mesa-dri
-  qt6-base-dev fonts-dejavu-core
+  qt6-base-dev fonts-dejavu-core fonts-dejavu-extra
   xvfb xdotool xclip
 )
 missing=()

@@ -9,6 +9,7 @@
 #include "editor/model/commands/new_level.h"
 #include "editor/model/commands/save_level.h"
 #include "editor/model/commands/state_checks.h"
+#include "editor/model/services/collection_name.h"
 #include "editor/model/services/trim_trailing_spaces.h"
 #include "editor/model/tools/paste_mode.h"
 
@@ -108,7 +109,7 @@ std::string CopyCollectionFile(Editor& editor, std::string_view file) {
     if (!records) return {};
     std::error_code error;
     if (std::filesystem::exists(CollectionPath(editor, copy), error) &&
-        editor.ui.dialogs->ShowMessageBox("'" + copy + "' already exists. Replace it?", ButtonSet::YesNo, "") == 2)
+        editor.ui.dialogs->ShowMessageBox("'" + FileNameAsText(copy) + "' already exists. Replace it?", ButtonSet::YesNo, "") == 2)
       return {};
     WriteCollection(CollectionPath(editor, copy), *records);
   } catch (const std::exception& failure) {

@@ -7,6 +7,7 @@
 #include "common/level_record.h"
 #include "editor/model/collections/level_files.h"
 #include "editor/model/commands/error_report.h"
+#include "editor/model/services/collection_name.h"
 
 namespace brolt::editor {
 
@@ -89,7 +90,7 @@ std::string NewCollectionFile(Editor& editor) {
 
 std::string RenameCollectionFile(Editor& editor, const std::string& file) {
   if (file.empty() || CheckCollectionInEditor(editor, file)) return {};
-  const std::string prompt = "Type a new filename for " + file + " below." +
+  const std::string prompt = "Type a new filename for " + FileNameAsText(file) + " below." +
                              (editor.DeveloperMode ? std::string(kDeveloperHint) + " " : std::string());
   const std::optional<std::string> name = AskCollectionName(editor, prompt, file);
   if (!name || name->empty() || *name == file || RefuseNameInUse(editor, *name, file)) return {};

@@ -12,6 +12,7 @@
 #include "editor/model/collections/level_files.h"
 #include "editor/model/commands/collection_lists.h"
 #include "editor/model/commands/error_report.h"
+#include "editor/model/services/collection_name.h"
 #include "editor/model/tools/paste_mode.h"
 
 namespace brolt::editor {
@@ -44,7 +45,7 @@ std::optional<std::vector<std::string>> CompilableLevels(Editor& editor, std::st
   // An empty collection has no level 1 to compile either.
   for (std::size_t i = 0; i < std::max<std::size_t>(records.size(), 1); ++i) {
     if (i < records.size() && records[i].size() >= static_cast<std::size_t>(kLevelRecordLength)) continue;
-    editor.ui.dialogs->ShowMessageBox("Level " + std::to_string(i + 1) + " of \"" + std::string(file) +
+    editor.ui.dialogs->ShowMessageBox("Level " + std::to_string(i + 1) + " of \"" + FileNameAsText(file) +
                                           "\" is empty or not a whole level, so the collection can't be compiled.",
                                       ButtonSet::OK, "");
     return std::nullopt;
@@ -116,7 +117,7 @@ bool CompileChosenCollection(Editor& editor, const CompileChoices& choices) {
     ShowErrorMessage(editor, error.what(), kCompileFailed);
     return false;
   }
-  editor.ui.dialogs->ShowMessageBox("\"" + target +
+  editor.ui.dialogs->ShowMessageBox("\"" + FileNameAsText(target) +
                                         "\" compiled successfully. You can e-mail this collection to your friends "
                                         "and share your levels with every Brolt player.",
                                     ButtonSet::OK, "");

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "editor/model/editor.h"
+#include "editor/model/services/collection_name.h"
 #include "editor/model/services/message_box.h"
 
 namespace brolt::editor {
@@ -18,7 +19,8 @@ constexpr int kThrownFailure = -1;
 
 void ShowErrorMessage(Editor& editor, int errorNumber, std::string_view description, std::string_view context) {
   if (errorNumber == 0 || errorNumber == kMissingEntryPoint) return;
-  const std::string text = "ERROR:  " + std::string(description) + ". " + std::string(context);
+  // The reports of the file system name files and folders in its own encoding.
+  const std::string text = FileNameAsText("ERROR:  " + std::string(description) + ". " + std::string(context));
   editor.ui.dialogs->ShowErrorIcon(true);
   ShowMessageBox(editor, text, ButtonSet::OK, "");
   editor.ui.dialogs->ShowErrorIcon(false);

@@ -30,11 +30,14 @@ InputBoxWindow::InputBoxWindow(Editor& editor, QWidget* parent) : QDialog(parent
 std::string InputBoxWindow::Ask(std::string_view prompt, std::string_view defaultText, int maxLength) {
   const InputDefault start = ParseInputDefault(defaultText);
   txtLabel_->setText(ToQString(prompt));
-  txtInput_->setText(ToQString(start.text));
+  // A file name stands in the box as the file system spells it; typing keeps to single bytes.
+  const bool fileName = start.mode == InputMode::FileName;
+  txtInput_->setText(fileName ? FileNameToQString(start.text) : ToQString(start.text));
   txtInput_->SetRules({start.mode, maxLength, editor_.DeveloperMode, editor_.MaxFileNameLength});
   SetBoxOpacity(this, 0);
   const KeyboardReturn keyboard;
-  return exec() == QDialog::Accepted ? FromQString(txtInput_->text()) : std::string();
+  if (exec() != QDialog::Accepted) return {};
+  return fileName ? FileNameFromQString(txtInput_->text()) : FromQString(txtInput_->text());
 }
 
 void InputBoxWindow::showEvent(QShowEvent* event) {

@@ -17,11 +17,13 @@ namespace brolt::editor {
 // chooses the first row instead of the second.
 inline void NoCurrentRow(QListWidget* list) { list->QAbstractItemView::setCurrentIndex(QModelIndex()); }
 
+// The entries are text unless `shown` says otherwise (file names, FileNameToQString).
 template <typename Widget>
-void FillStrings(Widget* widget, const std::vector<std::string>& entries, int chosen) {
+void FillStrings(Widget* widget, const std::vector<std::string>& entries, int chosen,
+                 QString (*shown)(std::string_view) = ToQString) {
   const QSignalBlocker quiet(widget);
   widget->clear();
-  for (const std::string& entry : entries) widget->addItem(ToQString(entry));
+  for (const std::string& entry : entries) widget->addItem(shown(entry));
   if constexpr (std::is_same_v<Widget, QListWidget>) {
     if (chosen >= 0) widget->setCurrentRow(chosen);
     else NoCurrentRow(widget);

@@ -30,7 +30,7 @@ CompileDialog::CompileDialog(Editor& editor, CompileChoices& choices, QWidget* p
 
   file_ = new QComboBox(this);
   file_->setObjectName("txtFile");
-  for (const std::string& name : choices.files) file_->addItem(ToQString(name));
+  for (const std::string& name : choices.files) file_->addItem(FileNameToQString(name));
   count_ = new QComboBox(this);
   count_->setObjectName("txtLevs");
   count_->setEditable(true);
@@ -79,7 +79,7 @@ CompileDialog::CompileDialog(Editor& editor, CompileChoices& choices, QWidget* p
   {
     // The first collection added is already current, so choosing it raises no change.
     const QSignalBlocker blocker(file_);
-    file_->setCurrentIndex(std::max(file_->findText(ToQString(choices.file)), 0));
+    file_->setCurrentIndex(std::max(file_->findText(FileNameToQString(choices.file)), 0));
   }
   ChooseCollection();
   file_->setFocus();
@@ -88,7 +88,7 @@ CompileDialog::CompileDialog(Editor& editor, CompileChoices& choices, QWidget* p
 void CompileDialog::ChooseCollection() {
   levelCount_ = 0;
   try {
-    levelCount_ = static_cast<int>(CountFilledSlots(CollectionPath(editor_, FromQString(file_->currentText()))));
+    levelCount_ = static_cast<int>(CountFilledSlots(CollectionPath(editor_, FileNameFromQString(file_->currentText()))));
   } catch (const std::exception& error) {
     ShowErrorMessage(editor_, error.what(), "Cannot read the collection.");
   }
@@ -106,7 +106,7 @@ void CompileDialog::ClampCount() {
 
 bool CompileDialog::CheckBeforeOk() {
   ClampCount();
-  const std::string file = FromQString(file_->currentText());
+  const std::string file = FileNameFromQString(file_->currentText());
   if (!AcceptCompileChoice(editor_, file)) return false;
   choices_.file = file;
   choices_.openLevels = count_->currentText().toInt();

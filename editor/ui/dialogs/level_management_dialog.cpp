@@ -181,14 +181,14 @@ std::vector<QWidget*> LevelManagementDialog::BuildFileButtons(QWidget* panel) {
     if (!GuardCollectionChoice()) selectNew(NewCollectionFile(editor_));
   });
   connect(rename, &QPushButton::clicked, this, [this, selectNew] {
-    selectNew(RenameCollectionFile(editor_, FromQString(collections_->currentText())));
+    selectNew(RenameCollectionFile(editor_, FileNameFromQString(collections_->currentText())));
   });
   connect(copy, &QPushButton::clicked, this, [this, selectNew] {
     if (collections_->count() > 0 && !GuardCollectionChoice())
-      selectNew(CopyCollectionFile(editor_, FromQString(collections_->currentText())));
+      selectNew(CopyCollectionFile(editor_, FileNameFromQString(collections_->currentText())));
   });
   connect(remove, &QPushButton::clicked, this, [this] {
-    if (collections_->count() > 0 && DeleteCollectionFile(editor_, FromQString(collections_->currentText())) == "ok")
+    if (collections_->count() > 0 && DeleteCollectionFile(editor_, FileNameFromQString(collections_->currentText())) == "ok")
       RefreshManageLists({});
   });
   return {create, rename, copy, remove};
@@ -198,7 +198,7 @@ void LevelManagementDialog::ListLevels() {
   shown_.reset();
   preview_->ShowPreview(LevelPreview{});
   levels_->clear();
-  const std::string name = FromQString(collections_->currentText());
+  const std::string name = FileNameFromQString(collections_->currentText());
   if (name.empty()) return;
   try {
     for (const std::string& entry : LevelListEntries(ReadCollectionRecords(CollectionPath(editor_, name))))
@@ -210,7 +210,7 @@ void LevelManagementDialog::ListLevels() {
 }
 
 void LevelManagementDialog::RefreshManageLists(const ManageOutcome& outcome) {
-  const std::string chosen = FromQString(collections_->currentText());
+  const std::string chosen = FileNameFromQString(collections_->currentText());
   const int row = SelectedRow(levels_);
   shown_.reset();
   bin_->clear();
@@ -218,7 +218,7 @@ void LevelManagementDialog::RefreshManageLists(const ManageOutcome& outcome) {
   {
     const QSignalBlocker blocker(collections_);
     collections_->clear();
-    for (const std::string& name : ListCollectionFiles(editor_, true, false).Files) collections_->addItem(ToQString(name));
+    for (const std::string& name : ListCollectionFiles(editor_, true, false).Files) collections_->addItem(FileNameToQString(name));
   }
   SelectCollection(chosen);
   if (row >= 0) levels_->setCurrentRow(std::min(row, levels_->count() - 1));
@@ -228,7 +228,7 @@ void LevelManagementDialog::RefreshManageLists(const ManageOutcome& outcome) {
 
 void LevelManagementDialog::SelectCollection(const std::string& name) {
   std::vector<std::string> names;
-  for (int i = 0; i < collections_->count(); ++i) names.push_back(FromQString(collections_->itemText(i)));
+  for (int i = 0; i < collections_->count(); ++i) names.push_back(FileNameFromQString(collections_->itemText(i)));
   const int found = FindCollectionName(names, name);
   const int index = found >= 0 ? found : (names.empty() ? -1 : 0);
   {
@@ -243,7 +243,7 @@ void LevelManagementDialog::RunCommand(const ManageOutcome& outcome) {
 }
 
 ManageSelection LevelManagementDialog::Selection() const {
-  return {FromQString(collections_->currentText()), SelectedRow(levels_) + 1, levels_->count(), SelectedRow(bin_)};
+  return {FileNameFromQString(collections_->currentText()), SelectedRow(levels_) + 1, levels_->count(), SelectedRow(bin_)};
 }
 
 std::vector<std::string> LevelManagementDialog::LevelEntries() const {
@@ -254,7 +254,7 @@ std::vector<std::string> LevelManagementDialog::LevelEntries() const {
 
 void LevelManagementDialog::ShowManagePreview(bool levelList) {
   const int binSlot = BinSlotOfEntry(editor_.manage, SelectedRow(bin_));
-  const PreviewKey key = levelList ? PreviewKey{false, FromQString(collections_->currentText()), SelectedRow(levels_) + 1}
+  const PreviewKey key = levelList ? PreviewKey{false, FileNameFromQString(collections_->currentText()), SelectedRow(levels_) + 1}
                                    : PreviewKey{true, {}, binSlot};
   if (shown_ == key) return;
   shown_ = key;

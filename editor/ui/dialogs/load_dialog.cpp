@@ -34,7 +34,7 @@ LoadDialog::LoadDialog(Editor& editor, LoadDialogState& state, QWidget* parent)
   Skin({files_}, {manage});
   ChainFocus({files_, manage, levels_, OkButton(), CancelButton()});
 
-  FillStrings(files_, state_.Files, state_.FileIndex);
+  FillStrings(files_, state_.Files, state_.FileIndex, FileNameToQString);
   FillLevels();
   connect(files_, &QComboBox::activated, this, [this](int index) {
     state_.FileIndex = index;
@@ -72,7 +72,7 @@ bool LoadDialog::CheckBeforeOk() {
 
 void LoadDialog::ManageLevels() {
   ManageChosenCollection(editor_, state_, state_.LevelIndex);
-  FillStrings(files_, state_.Files, state_.FileIndex);
+  FillStrings(files_, state_.Files, state_.FileIndex, FileNameToQString);
   FillLevels();
 }
 

@@ -47,7 +47,7 @@ SaveDialog::SaveDialog(Editor& editor, SaveDialogState& state, QWidget* parent)
 }
 
 void SaveDialog::Refill() {
-  FillStrings(files_, state_.Files, state_.FileIndex);
+  FillStrings(files_, state_.Files, state_.FileIndex, FileNameToQString);
   FillStrings(slots_, state_.Slots, state_.SlotIndex);
   ShowTitle();
 }

@@ -103,7 +103,6 @@ MainWindow::MainWindow(Editor& editor, const TilesetPictures& pictures)
       toolsScroll_(new QScrollBar(Qt::Vertical, toolsBack_)),
       rollDown_(new LevelRollDown(editor, client_)),
       help_(new ControlHelp(editor, this)) {
-  setFont(QFont("Tahoma", 8));
   setCentralWidget(client_);
   BuildMenuBar(*menuBar());
   client_->setObjectName("frmMain");
@@ -375,7 +374,7 @@ void MainWindow::SetMinimapPointer(int pointer) { ApplyPointer(*miniLevel_, poin
 void MainWindow::ShowLevelCaption(std::string_view title, std::string_view number, std::string_view file) {
   levelTitle_->setText(ToQString(title));
   levelNumber_->setText(ToQString(number));
-  levelFile_->setText(ToQString(file));
+  levelFile_->setText(FileNameToQString(file));
 }
 
 void MainWindow::DropDownLevelList() {

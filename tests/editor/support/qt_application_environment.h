@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "editor/ui/qt/design_font.h"
+
 namespace brolt::testing {
 
 class QtApplicationEnvironment : public ::testing::Environment {
@@ -13,7 +15,10 @@ class QtApplicationEnvironment : public ::testing::Environment {
   explicit QtApplicationEnvironment(std::string programName) : name_(std::move(programName)) {}
 
   void SetUp() override {
-    if (QApplication::instance() == nullptr) application_ = new QApplication(argc_, argv_);
+    if (QApplication::instance() != nullptr) return;
+    application_ = new QApplication(argc_, argv_);
+    // As the editor starts: the widgets are measured in the font they are shown in.
+    editor::UseDesignFont();
   }
 
  private:
