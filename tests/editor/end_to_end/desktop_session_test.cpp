@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "common/collection_file.h"
 #include "common/level_record.h"
@@ -29,6 +30,8 @@ constexpr std::pair<int, int> kFileMenu{19, 8};
 constexpr int kCanvasLeft = 100;
 constexpr int kCanvasTop = 100;
 constexpr int kCell = 20;
+// The class the editor's windows carry: the main window, its splash, menus and dialogs.
+constexpr const char* kEditorClass = "brolt-editor";
 
 bool HasProgram(const std::string& name) { return std::system(("command -v " + name + " >/dev/null").c_str()) == 0; }
 
@@ -41,9 +44,18 @@ TEST(DesktopSession, KeysAndClicksOnARealXServerReachTheNewCollection) {
   const testing::XDesktop desktop;
   ASSERT_FALSE(desktop.Display().empty()) << "Xvfb did not start";
   const auto editor = desktop.Start(folder.path() / "brolt-editor", folder.path());
+  std::optional<std::string> window;
+  ASSERT_TRUE(testing::WaitUntil(
+      [&] { return (window = desktop.Xdotool("search --onlyvisible --name '^Brolt Editor$'")).has_value(); },
+      testing::kDesktopPatience))
+      << "no editor window";
+  // The start-up's splash window shows beside the main window for a while and may take the keyboard;
+  // once it has closed, the keyboard given to the main window stays there.
+  ASSERT_TRUE(testing::WaitUntil(
+      [&] { return desktop.VisibleWindows(kEditorClass) == std::vector<std::string>{*window}; },
+      testing::kDesktopPatience))
+      << "the splash window stayed";
   // A bare server has no window manager to give the new window the keyboard.
-  const std::optional<std::string> window = desktop.Xdotool("search --sync --onlyvisible --name '^Brolt Editor$'");
-  ASSERT_TRUE(window) << "no editor window";
   ASSERT_TRUE(desktop.Xdotool("windowfocus --sync " + *window));
 
   auto at = [&](int x, int y) { return " mousemove --window " + *window + " " + std::to_string(x) + " " + std::to_string(y); };
@@ -69,7 +81,8 @@ TEST(DesktopSession, KeysAndClicksOnARealXServerReachTheNewCollection) {
   ASSERT_TRUE(desktop.WaitForFocusOn("Level Management"));
   const std::string management = desktop.FocusedWindow();
   send("key shift+Tab shift+Tab shift+Tab shift+Tab space");
-  ASSERT_TRUE(testing::WaitUntil([&] { return desktop.FocusedWindow() != management; }, 30)) << "no name asked";
+  ASSERT_TRUE(testing::WaitUntil([&] { return desktop.FocusedWindow() != management; }, testing::kDesktopPatience))
+      << "no name asked";
   send("type --delay 20 Desktop");
   send("key Return");
   ASSERT_TRUE(desktop.WaitForFocusOn("Level Management"));
@@ -85,13 +98,18 @@ TEST(DesktopSession, KeysAndClicksOnARealXServerReachTheNewCollection) {
   send("mousemove --window " + desktop.FocusedWindow() + " 280 51 click 2");
   send("key Return");
   ASSERT_TRUE(desktop.WaitForFocusOn("Brolt Editor"));
-
-  // Left through the File menu's last entry.
-  send(button(kFileMenu) + " click 1");
-  send("sleep 0.5 key Up Return");
-  EXPECT_EQ(editor->WaitForExit(30), 0);
-
   const std::filesystem::path collection = folder.path() / "Levels" / "Desktop.lvl";
+  ASSERT_TRUE(testing::WaitUntil([&] { return CountFilledSlots(collection) == 1; }, testing::kDesktopPatience))
+      << "the level was not saved";
+
+  // Left through the File menu's last entry, once the menu has dropped down.
+  send(button(kFileMenu) + " click 1");
+  ASSERT_TRUE(testing::WaitUntil([&] { return desktop.VisibleWindows(kEditorClass).size() > 1; },
+                                 testing::kDesktopPatience))
+      << "the File menu did not drop down";
+  send("key Up Return");
+  EXPECT_EQ(editor->WaitForExit(testing::kDesktopPatience), 0);
+
   ASSERT_EQ(CountFilledSlots(collection), 1);
   const std::string record = ReadSlot(collection, 1);
   EXPECT_EQ(TrimSpaces(FieldText(record, level_field::Title)), "Desk Top Level And A Title Fa");

@@ -1,6 +1,7 @@
 #pragma once
 // A bare X server (Xvfb) on a display of its own, programs started on it, and real key and mouse
 // events sent to them with xdotool, as a designer's desktop would send them.
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <csignal>
@@ -20,6 +21,9 @@
 #include <unistd.h>
 
 namespace brolt::testing {
+
+// How long a step on the X server may take on a loaded machine before the test calls it a fault.
+constexpr int kDesktopPatience = 60;
 
 // Polls `done` every 50 ms for up to `seconds`.
 inline bool WaitUntil(const std::function<bool()>& done, int seconds) {
@@ -108,33 +112,57 @@ class XDesktop {
 
   // Runs xdotool with these arguments and returns what it printed; nothing when it failed.
   std::optional<std::string> Xdotool(const std::string& arguments) const {
-    std::string printed;
-    FILE* pipe = popen(("DISPLAY=" + display_ + " timeout 30 xdotool " + arguments + " 2>/dev/null").c_str(), "r");
-    if (pipe == nullptr) return std::nullopt;
-    std::array<char, 256> buffer{};
-    while (fgets(buffer.data(), buffer.size(), pipe)) printed += buffer.data();
-    if (pclose(pipe) != 0) return std::nullopt;
-    while (!printed.empty() && printed.back() == '\n') printed.pop_back();
+    std::optional<std::string> printed = Printed("DISPLAY=" + display_ + " timeout 30 xdotool " + arguments + " 2>/dev/null");
+    while (printed && !printed->empty() && printed->back() == '\n') printed->pop_back();
     return printed;
   }
 
-  // Makes `text` the X selection the middle button pastes; xclip stays behind to hand it out.
+  // Makes `text` the X selection the middle button pastes; xclip stays behind to hand it out. True
+  // once the server hands it out: xclip's background copy claims it only when it gets to run.
   bool SetSelection(const std::string& text) const {
     FILE* pipe = popen(("DISPLAY=" + display_ + " xclip -selection primary -t UTF8_STRING >/dev/null 2>&1").c_str(), "w");
     if (pipe == nullptr) return false;
     const bool written = fwrite(text.data(), 1, text.size(), pipe) == text.size();
-    return pclose(pipe) == 0 && written;
+    return pclose(pipe) == 0 && written && WaitUntil([&] { return Selection() == text; }, kDesktopPatience);
+  }
+
+  // The X selection as its owner hands it out; nothing when there is none.
+  std::optional<std::string> Selection() const {
+    return Printed("DISPLAY=" + display_ + " timeout 30 xclip -o -selection primary -t UTF8_STRING 2>/dev/null");
+  }
+
+  // The windows of this class that are mapped, in the server's order.
+  std::vector<std::string> VisibleWindows(const std::string& windowClass) const {
+    std::vector<std::string> windows;
+    const std::string listed = Xdotool("search --onlyvisible --class '" + windowClass + "'").value_or("");
+    for (std::size_t start = 0; start < listed.size();) {
+      const std::size_t end = std::min(listed.find('\n', start), listed.size());
+      windows.push_back(listed.substr(start, end - start));
+      start = end + 1;
+    }
+    return windows;
   }
 
   // The window that has the keyboard, and its name.
   std::string FocusedWindow() const { return Xdotool("getwindowfocus").value_or(""); }
   std::string FocusedWindowName() const { return Xdotool("getwindowfocus getwindowname").value_or(""); }
 
-  bool WaitForFocusOn(const std::string& name, int seconds = 30) const {
+  bool WaitForFocusOn(const std::string& name, int seconds = kDesktopPatience) const {
     return WaitUntil([&] { return FocusedWindowName() == name; }, seconds);
   }
 
  private:
+  // What a shell command printed, byte for byte; nothing when it failed.
+  static std::optional<std::string> Printed(const std::string& command) {
+    std::string printed;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return std::nullopt;
+    std::array<char, 256> buffer{};
+    for (std::size_t read = 0; (read = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) printed.append(buffer.data(), read);
+    if (pclose(pipe) != 0) return std::nullopt;
+    return printed;
+  }
+
   std::unique_ptr<ChildProcess> server_;
   std::string display_;
 };

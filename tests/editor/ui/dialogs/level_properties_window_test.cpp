@@ -80,6 +80,38 @@ TEST_F(LevelPropertiesWindowTest, EnterTakesTheControlsValuesUnlessTheTitleIsRef
   }
 }
 
+// Each number is read from its own field into its own bar and, after Enter, back into that field
+// only: every value differs from the others, before and after, so a crossed pair shows.
+TEST_F(LevelPropertiesWindowTest, EachNumberTravelsBetweenItsOwnFieldAndItsOwnBar) {
+  struct Number {
+    const char* name;
+    std::int16_t LevelState::*field;
+    QScrollBar* bar;
+    int stored;
+    int chosen;
+  };
+  const std::vector<Number> numbers{{"time limit", &LevelState::TimeLimit, window->TimeBar(), 60, 321},
+                                    {"unid award", &LevelState::UnidAward, window->UnidBar(), 5, 17},
+                                    {"cannon rate", &LevelState::CannonRate, window->CannonBar(), 9, 42},
+                                    {"light radius", &LevelState::LightRadius, window->RadiusBar(), 7, 11}};
+  for (const Number& number : numbers) editor.level.*number.field = static_cast<std::int16_t>(number.stored);
+  std::vector<int> shown;
+  QTimer::singleShot(0, [&] {
+    for (const Number& number : numbers) {
+      shown.push_back(number.bar->value());
+      number.bar->setValue(number.chosen);
+    }
+    QTest::keyClick(window->TitleBox(), Qt::Key_Return);
+    if (window->isVisible()) window->CancelButton()->click();  // a failure, not a hang
+  });
+  ShowLevelProperties(editor, *window);
+  ASSERT_EQ(shown.size(), numbers.size());
+  for (std::size_t i = 0; i < numbers.size(); ++i) {
+    EXPECT_EQ(shown[i], numbers[i].stored) << numbers[i].name << " shown on opening";
+    EXPECT_EQ(editor.level.*numbers[i].field, numbers[i].chosen) << numbers[i].name << " taken by Enter";
+  }
+}
+
 TEST_F(LevelPropertiesWindowTest, ValueLabelsAndTheRandomBoxOpenTheirHelp) {
   testing::Click(window->TimeValue(), {2, 2});
   testing::Click(window->RandomBox(), {2, 2}, Qt::RightButton);

@@ -13,8 +13,7 @@
 #include "editor/model/canvas/scrolling.h"
 #include "editor/model/canvas/undo_ring.h"
 #include "editor/model/tools/tool_selection.h"
-#include "editor/support/levels_folder_editor.h"
-#include "editor/support/synthetic_tileset.h"
+#include "editor/support/shown_main_window.h"
 #include "editor/support/widget_events.h"
 #include "editor/ui/canvas/canvas_viewport.h"
 #include "editor/ui/canvas/level_canvas.h"
@@ -24,22 +23,7 @@
 namespace brolt::editor {
 namespace {
 
-// The main window on a levels folder of its own.
-struct ShownMainWindow : testing::LevelsFolderEditor {
-  TilesetPictures pictures = testing::SyntheticTileset();
-  MainWindow window{editor, pictures};
-
-  ShownMainWindow() {
-    testing::FillSyntheticCatalogue(editor.tiles);
-    editor.ui.window = &window;
-    editor.ui.canvas = &window.Canvas();
-    editor.ui.dialogs = &dialogs;
-    ResetUndoRing(editor.undo, 10);
-    window.TilesetLoaded();
-    window.resize(800, 600);
-    window.show();
-  }
-};
+using testing::ShownMainWindow;
 
 TEST(MainWindow, TheMenuTreeNamesEveryItemForItsHandler) {
   ShownMainWindow t;
@@ -179,10 +163,7 @@ TEST(MainWindow, TheStartMarkerTakesThePressesAndDoubleClicksThatStartOnItAndADr
     e.level.LevelSaved = true;
     const std::int16_t undoIndex = e.undo.UndoIndex;
     QWidget* canvas = &t.window.Canvas().Viewport();
-    const int side = CellPixels(e.view);
-    const auto cell = [&](int x, int y) {
-      return QPoint((x - e.view.ViewX) * side + side / 2, (y - e.view.ViewY) * side + side / 2);
-    };
+    const auto cell = [&](int x, int y) { return t.CellCentre(x, y); };
     const QPoint marker = cell(3, 4);
 
     // A drag that starts on the marker, then a double click as the platform delivers it.
