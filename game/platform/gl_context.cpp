@@ -2,6 +2,10 @@
 
 #include <SDL2/SDL.h>
 
+#include <cstring>
+
+#include "game/platform/gl_api.h"
+
 namespace brolt {
 namespace {
 
@@ -15,6 +19,14 @@ void RequestContext(bool accelerated) {
   SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
   SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
   SDL_GL_SetAttribute(SDL_GL_ACCELERATED_VISUAL, accelerated ? 1 : 0);
+}
+
+// The offscreen driver draws into a buffer that no one shows, and its swap is no swap at all: it
+// never flushes, so the driver would queue every frame's commands, and the vertex stores they
+// read, for the life of the process.
+bool SwapPresents() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  return !driver || std::strcmp(driver, "offscreen") != 0;
 }
 
 }  // namespace
@@ -40,7 +52,7 @@ std::unique_ptr<GlContext> GlContext::Open(const std::string& title, WindowMode 
   // Presenting waits for the display, as the original full-screen swap did; drivers that cannot
   // wait simply run free.
   const bool paced = SDL_GL_SetSwapInterval(1) == 0 && SDL_GL_GetSwapInterval() == 1;
-  return std::unique_ptr<GlContext>(new GlContext(window, context, paced));
+  return std::unique_ptr<GlContext>(new GlContext(window, context, paced, SwapPresents()));
 }
 
 GlContext::~GlContext() {
@@ -70,6 +82,11 @@ PixelRect GlContext::FrameRect() const {
   return LetterboxRect(window.width, window.height);
 }
 
-void GlContext::Swap() { SDL_GL_SwapWindow(window_); }
+void GlContext::Swap() {
+  // Finished, as a window system's swap finishes a frame before showing it: the driver then holds
+  // no more than one frame, whatever the run's length.
+  if (!swapPresents_) glFinish();
+  SDL_GL_SwapWindow(window_);
+}
 
 }  // namespace brolt

@@ -25,6 +25,7 @@ class GlContext {
   // The window's whole drawable area and the part of it that shows the frame.
   PixelRect WindowRect() const;
   PixelRect FrameRect() const;
+  // Presents the frame; where the swap shows nothing, the frame is still drawn to its end.
   void Swap();
   // Whether presenting waits for the display; where it doesn't, the game paces its own frames.
   bool PacedBySwap() const { return pacedBySwap_; }
@@ -33,12 +34,13 @@ class GlContext {
   void HideWindow();
 
  private:
-  GlContext(SDL_Window* window, void* context, bool pacedBySwap)
-      : window_(window), context_(context), pacedBySwap_(pacedBySwap) {}
+  GlContext(SDL_Window* window, void* context, bool pacedBySwap, bool swapPresents)
+      : window_(window), context_(context), pacedBySwap_(pacedBySwap), swapPresents_(swapPresents) {}
 
   SDL_Window* window_;
   void* context_;
   bool pacedBySwap_;
+  bool swapPresents_;
 };
 
 }  // namespace brolt
