@@ -6,7 +6,11 @@
 
 #include <QImage>
 #include <QKeyEvent>
+#include <chrono>
 #include <filesystem>
+#include <vector>
+
+#include "common/file_io.h"
 
 #include "editor/support/definitions_fixture.h"
 #include "editor/support/scripted_dialogs.h"
@@ -23,16 +27,20 @@ class RecordingWindow : public WindowControls {
   void ShowDeveloperItems(bool visible) override { developerItems.push_back(visible); }
 };
 
+bool WriteTileset(const testing::DefinitionsFixture& fixture) {
+  std::filesystem::create_directory(fixture.folder / "Graphics");
+  QImage tileset(256, 256, QImage::Format_RGB32);
+  tileset.fill(Qt::darkGreen);
+  return tileset.save(QString::fromStdString((fixture.folder / "Graphics" / "Tileset.bmp").string()));
+}
+
 TEST(EditorStartup, OpensTheMainWindowWhereItWasLeftOnABlankLevelThatCanBeUndoneTo) {
   testing::DefinitionsFixture fixture;
   fixture.AddRows("KARVEL", {{"brenwick", "zq"}});
   fixture.AddSettings({{"formcaption", "My Editor"}, {"tilewidth", "25"}, {"windowstate", "0"}, {"windowx", "30"},
                        {"windowy", "40"}, {"windoww", "700"}, {"windowh", "500"}, {"centerwindow", "-1"},
                        {"statusbar", "Right-click any control for help."}});
-  std::filesystem::create_directory(fixture.folder / "Graphics");
-  QImage tileset(256, 256, QImage::Format_RGB32);
-  tileset.fill(Qt::darkGreen);
-  ASSERT_TRUE(tileset.save(QString::fromStdString((fixture.folder / "Graphics" / "Tileset.bmp").string())));
+  ASSERT_TRUE(WriteTileset(fixture));
   RecordingWindow window;
   brolt::testing::ScriptedDialogs dialogs;  // the empty levels folder asks for a first collection
   EditorProgram program(fixture.folder.path());
@@ -81,6 +89,32 @@ TEST(EditorStartup, OpensTheMainWindowWhereItWasLeftOnABlankLevelThatCanBeUndone
   Main(again);
   EXPECT_EQ(again.mainWindow.geometry(), QRect(50, 60, 720, 510));
   again.mainWindow.hide();
+}
+
+// What writes cut off by a crash left goes at the start; a fresh one may be another program's write.
+TEST(EditorStartup, RemovesOldTemporaryFilesOfCutOffWrites) {
+  testing::DefinitionsFixture fixture;
+  ASSERT_TRUE(WriteTileset(fixture));
+  std::filesystem::create_directory(fixture.folder / "Levels");
+  struct Leftover {
+    std::filesystem::path path;
+    bool old;
+  };
+  const std::vector<Leftover> leftovers{{fixture.folder / "Levels" / ".Mine.lvl.a1B2c3", true},
+                                        {fixture.folder / ".Define.qdm.Zz9Yy8", true},
+                                        {fixture.folder / "Levels" / ".Mine.lvl.d4E5f6", false}};
+  for (const auto& [path, old] : leftovers) {
+    ReplaceFileAtomically(path, "cut off");
+    if (old) std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+  }
+  RecordingWindow window;
+  brolt::testing::ScriptedDialogs dialogs;
+  EditorProgram program(fixture.folder.path());
+  program.editor.ui.window = &window;
+  program.editor.ui.dialogs = &dialogs;
+  Main(program);
+  for (const auto& [path, old] : leftovers) EXPECT_EQ(std::filesystem::exists(path), !old) << path;
+  program.mainWindow.hide();
 }
 
 }  // namespace

@@ -383,6 +383,24 @@ TEST_F(ProgramRunTest, AnEmptyOrNullPackSettingUsesTheShippedPack) {
   EXPECT_EQ(Setting("packfile"), "<missing>");
 }
 
+// What writes cut off by a crash left goes at the start; a fresh one may be another program's write.
+TEST_F(ProgramRunTest, TheStartRemovesOldTemporaryFilesOfCutOffWrites) {
+  struct Leftover {
+    std::filesystem::path path;
+    bool old;
+  };
+  const std::vector<Leftover> leftovers{{folder / "Levels" / ".Tutorial.clvl.a1B2c3", true},
+                                        {folder / ".Define.qdm.Zz9Yy8", true},
+                                        {folder / "Levels" / ".Tutorial.clvl.d4E5f6", false}};
+  for (const auto& [path, old] : leftovers) {
+    ReplaceFileAtomically(path, "cut off");
+    if (old) std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+  }
+  RunResult run = Run("BROLT_QUIT_AFTER_FRAMES=10");
+  EXPECT_EQ(run.status, 0) << run.errors;
+  for (const auto& [path, old] : leftovers) EXPECT_EQ(std::filesystem::exists(path), !old) << path;
+}
+
 TEST_F(ProgramRunTest, WithoutCollectionsItSaysSoAndEnds) {
   std::filesystem::remove_all(folder / "Levels");
   std::filesystem::create_directory(folder / "Levels");
