@@ -117,7 +117,8 @@ int StartAndPlay(const std::string& commandLine, const TestHooks& hooks, const D
   OpenDefinitionsDatabase(game);
   game.paths.LevelsPath = game.paths.ProgramFolder / "Levels";
   game.paths.MusicPath = game.paths.ProgramFolder / "Music";
-  for (const auto& folder : {game.paths.ProgramFolder, game.paths.LevelsPath}) RemoveStaleTemporaryFiles(folder);
+  RemoveStaleTemporaryFiles(game.paths.ProgramFolder);
+  RemoveStaleTemporaryFiles(game.paths.LevelsPath);
   game.LevelList.Open(game.paths.LevelsPath, {".lvl", ".clvl"});
   game.MusicList.Open(game.paths.MusicPath, {});
   if (game.LevelList.Names.empty()) {

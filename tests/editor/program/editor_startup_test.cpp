@@ -6,15 +6,12 @@
 
 #include <QImage>
 #include <QKeyEvent>
-#include <chrono>
 #include <filesystem>
-#include <vector>
-
-#include "common/file_io.h"
 
 #include "editor/support/definitions_fixture.h"
 #include "editor/support/scripted_dialogs.h"
 #include "editor/support/widget_events.h"
+#include "support/cut_off_writes.h"
 
 namespace brolt::editor {
 namespace {
@@ -27,6 +24,7 @@ class RecordingWindow : public WindowControls {
   void ShowDeveloperItems(bool visible) override { developerItems.push_back(visible); }
 };
 
+// The tileset picture that the start-up reads, one colour all over.
 bool WriteTileset(const testing::DefinitionsFixture& fixture) {
   std::filesystem::create_directory(fixture.folder / "Graphics");
   QImage tileset(256, 256, QImage::Format_RGB32);
@@ -95,18 +93,7 @@ TEST(EditorStartup, OpensTheMainWindowWhereItWasLeftOnABlankLevelThatCanBeUndone
 TEST(EditorStartup, RemovesOldTemporaryFilesOfCutOffWrites) {
   testing::DefinitionsFixture fixture;
   ASSERT_TRUE(WriteTileset(fixture));
-  std::filesystem::create_directory(fixture.folder / "Levels");
-  struct Leftover {
-    std::filesystem::path path;
-    bool old;
-  };
-  const std::vector<Leftover> leftovers{{fixture.folder / "Levels" / ".Mine.lvl.a1B2c3", true},
-                                        {fixture.folder / ".Define.qdm.Zz9Yy8", true},
-                                        {fixture.folder / "Levels" / ".Mine.lvl.d4E5f6", false}};
-  for (const auto& [path, old] : leftovers) {
-    ReplaceFileAtomically(path, "cut off");
-    if (old) std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
-  }
+  const auto leftovers = brolt::testing::LeaveCutOffWrites(fixture.folder.path());
   RecordingWindow window;
   brolt::testing::ScriptedDialogs dialogs;
   EditorProgram program(fixture.folder.path());

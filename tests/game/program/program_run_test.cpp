@@ -22,6 +22,7 @@
 #include "common/level_record.h"
 #include "common/numeric.h"
 #include "game/app/test_hooks.h"
+#include "support/cut_off_writes.h"
 #include "support/temp_folder.h"
 
 namespace brolt {
@@ -385,17 +386,7 @@ TEST_F(ProgramRunTest, AnEmptyOrNullPackSettingUsesTheShippedPack) {
 
 // What writes cut off by a crash left goes at the start; a fresh one may be another program's write.
 TEST_F(ProgramRunTest, TheStartRemovesOldTemporaryFilesOfCutOffWrites) {
-  struct Leftover {
-    std::filesystem::path path;
-    bool old;
-  };
-  const std::vector<Leftover> leftovers{{folder / "Levels" / ".Tutorial.clvl.a1B2c3", true},
-                                        {folder / ".Define.qdm.Zz9Yy8", true},
-                                        {folder / "Levels" / ".Tutorial.clvl.d4E5f6", false}};
-  for (const auto& [path, old] : leftovers) {
-    ReplaceFileAtomically(path, "cut off");
-    if (old) std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
-  }
+  const auto leftovers = testing::LeaveCutOffWrites(folder.path());
   RunResult run = Run("BROLT_QUIT_AFTER_FRAMES=10");
   EXPECT_EQ(run.status, 0) << run.errors;
   for (const auto& [path, old] : leftovers) EXPECT_EQ(std::filesystem::exists(path), !old) << path;
