@@ -7,17 +7,57 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "common/temporary_file_name.h"
+
 namespace brolt {
 
 namespace {
 ReplaceStepObserver stepObserver = nullptr;
+ReplaceSystemCalls systemCalls;
 
 void Reached(ReplaceStep step) {
   if (stepObserver) stepObserver(step);
 }
 
+std::string Describe(const std::filesystem::path& path, const char* what, const std::string& reason) {
+  return std::string(what) + " '" + path.string() + "': " + reason;
+}
+
 std::string Describe(const std::filesystem::path& path, const char* what) {
-  return std::string(what) + " '" + path.string() + "': " + std::strerror(errno);
+  return Describe(path, what, std::strerror(errno));
+}
+
+// Hands every byte to the file; the reason it could not, or nothing.
+std::optional<std::string> WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = systemCalls.write ? systemCalls.write(fd, bytes.data(), bytes.size())
+                                              : ::write(fd, bytes.data(), bytes.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written < 0) return std::strerror(errno);
+    // Nothing taken sets no errno: whatever it holds belongs to an earlier call.
+    if (written == 0) return "no space was written";
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return std::nullopt;
+}
+
+// Writes, flushes and closes the temporary file; the reason of the first step that failed, or nothing.
+// The file is closed in any case, and a later step never replaces the first reason.
+std::optional<std::string> FillAndClose(int fd, std::string_view bytes) {
+  std::optional<std::string> failure = WriteAll(fd, bytes);
+  if (!failure) Reached(ReplaceStep::BytesWritten);
+  if (!failure && ::fsync(fd) != 0) failure = std::strerror(errno);
+  const int closed = systemCalls.close ? systemCalls.close(fd) : ::close(fd);
+  if (closed != 0 && !failure) failure = std::strerror(errno);
+  return failure;
+}
+
+// Keeps the permissions of the file being replaced; a new file gets the usual ones. Where that fails
+// the file keeps mkstemp's owner-only ones, which lose no data.
+void KeepPermissions(const std::filesystem::path& target, const std::string& temporary) {
+  struct stat info {};
+  const mode_t mode = ::stat(target.c_str(), &info) == 0 ? (info.st_mode & 07777) : 0644;
+  ::chmod(temporary.c_str(), mode);
 }
 }  // namespace
 
@@ -40,41 +80,26 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
 void ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
   std::filesystem::path folder = path.parent_path();
   if (folder.empty()) folder = ".";
-  std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
-  int fd = ::mkstemp(pattern.data());
+  std::string temporary = (folder / TemporaryFileTemplate(path.filename().string())).string();
+  const int fd = ::mkstemp(temporary.data());
   if (fd < 0) throw FileError(Describe(path, "Can't write"));
   Reached(ReplaceStep::TemporaryCreated);
-  const char* data = bytes.data();
-  std::size_t left = bytes.size();
-  bool ok = true;
-  while (ok && left > 0) {
-    ssize_t written = ::write(fd, data, left);
-    if (written < 0 && errno == EINTR) continue;
-    ok = written > 0;
-    if (ok) {
-      data += written;
-      left -= static_cast<std::size_t>(written);
+  std::optional<std::string> failure = FillAndClose(fd, bytes);
+  if (!failure) {
+    KeepPermissions(path, temporary);
+    Reached(ReplaceStep::Flushed);
+    if (::rename(temporary.c_str(), path.c_str()) == 0) {
+      Reached(ReplaceStep::Renamed);
+      return;
     }
+    failure = std::strerror(errno);
   }
-  if (ok) Reached(ReplaceStep::BytesWritten);
-  ok = ok && ::fsync(fd) == 0;
-  int saved = errno;
-  ok = (::close(fd) == 0) && ok;
-  // Keep the permissions of the file being replaced; a new file gets the usual ones.
-  struct stat info {};
-  if (ok && ::stat(path.c_str(), &info) == 0) ::chmod(pattern.c_str(), info.st_mode & 07777);
-  else if (ok) ::chmod(pattern.c_str(), 0644);
-  if (ok) Reached(ReplaceStep::Flushed);
-  if (ok && ::rename(pattern.c_str(), path.c_str()) == 0) {
-    Reached(ReplaceStep::Renamed);
-    return;
-  }
-  if (!ok) errno = saved ? saved : errno;
-  std::string message = Describe(path, "Can't write");
-  ::unlink(pattern.c_str());
-  throw FileError(message);
+  ::unlink(temporary.c_str());
+  throw FileError(Describe(path, "Can't write", *failure));
 }
 
 void SetReplaceStepObserver(ReplaceStepObserver observer) { stepObserver = observer; }
+
+void SetReplaceSystemCalls(const ReplaceSystemCalls& calls) { systemCalls = calls; }
 
 }  // namespace brolt

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 
 namespace brolt {
 
@@ -29,5 +30,14 @@ void ReplaceFileAtomically(const std::filesystem::path& path, std::string_view b
 enum class ReplaceStep { TemporaryCreated, BytesWritten, Flushed, Renamed };
 using ReplaceStepObserver = void (*)(ReplaceStep step);
 void SetReplaceStepObserver(ReplaceStepObserver observer);
+
+// The calls that hand the bytes to the temporary file and close it; one left empty is the system's
+// own. A test puts in one that fails, to see the failure reported with its own reason; the programs
+// never set them.
+struct ReplaceSystemCalls {
+  ssize_t (*write)(int fd, const void* data, std::size_t count) = nullptr;
+  int (*close)(int fd) = nullptr;
+};
+void SetReplaceSystemCalls(const ReplaceSystemCalls& calls);
 
 }  // namespace brolt

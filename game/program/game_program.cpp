@@ -8,6 +8,7 @@
 #include "common/database.h"
 #include "common/file_io.h"
 #include "common/random.h"
+#include "common/stale_temporary_files.h"
 #include "common/temporary_folder.h"
 #include "game/app/main_loop.h"
 #include "game/app/test_hooks.h"
@@ -116,6 +117,8 @@ int StartAndPlay(const std::string& commandLine, const TestHooks& hooks, const D
   OpenDefinitionsDatabase(game);
   game.paths.LevelsPath = game.paths.ProgramFolder / "Levels";
   game.paths.MusicPath = game.paths.ProgramFolder / "Music";
+  RemoveStaleTemporaryFiles(game.paths.ProgramFolder);
+  RemoveStaleTemporaryFiles(game.paths.LevelsPath);
   game.LevelList.Open(game.paths.LevelsPath, {".lvl", ".clvl"});
   game.MusicList.Open(game.paths.MusicPath, {});
   if (game.LevelList.Names.empty()) {

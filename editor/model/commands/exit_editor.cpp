@@ -4,6 +4,7 @@
 
 #include "common/database.h"
 #include "common/file_io.h"
+#include "common/stale_temporary_files.h"
 #include "editor/model/collections/collection_contents.h"
 #include "editor/model/collections/level_files.h"
 #include "editor/model/commands/error_report.h"
@@ -15,6 +16,19 @@ namespace brolt::editor {
 
 namespace fs = std::filesystem;
 
+namespace {
+// A read-only folder refuses even the removal of a file that isn't there; only a preview file that
+// is still there, or may be, is worth a message.
+void RemovePreviewFile(Editor& editor) {
+  const fs::path preview = PreviewFilePath(editor);
+  std::error_code error;
+  if (fs::remove(preview, error) || !error) return;
+  std::error_code unknown;
+  if (fs::symlink_status(preview, unknown).type() == fs::file_type::not_found) return;
+  ShowErrorMessage(editor, error.message(), "Cannot delete " + preview.string() + ".");
+}
+}  // namespace
+
 void ExitEditor(Editor& editor) {
   if (!editor.level.LevelSaved && !IsMapEmpty(editor)) {
     const int answer =
@@ -25,9 +39,7 @@ void ExitEditor(Editor& editor) {
       if (!editor.level.LevelSaved) return;
     }
   }
-  std::error_code error;
-  fs::remove(PreviewFilePath(editor), error);
-  if (error) ShowErrorMessage(editor, error.message(), "Cannot delete " + PreviewFilePath(editor).string() + ".");
+  RemovePreviewFile(editor);
   try {
     if (editor.DefineDb) SavePreferences(editor);
   } catch (const DatabaseError& failure) {
@@ -39,6 +51,7 @@ void ExitEditor(Editor& editor) {
 }
 
 void PurgeEmptyCollectionFiles(Editor& editor) {
+  for (const fs::path& folder : {editor.AppPath, LevelsFolder(editor)}) RemoveStaleTemporaryFiles(folder);
   for (const std::string& file : CollectionFilesInFolder(editor)) {
     try {
       const auto bytes = ReadWholeFile(CollectionPath(editor, file));

@@ -11,6 +11,7 @@
 #include "editor/support/definitions_fixture.h"
 #include "editor/support/scripted_dialogs.h"
 #include "editor/support/widget_events.h"
+#include "support/cut_off_writes.h"
 
 namespace brolt::editor {
 namespace {
@@ -23,16 +24,21 @@ class RecordingWindow : public WindowControls {
   void ShowDeveloperItems(bool visible) override { developerItems.push_back(visible); }
 };
 
+// The tileset picture that the start-up reads, one colour all over.
+bool WriteTileset(const testing::DefinitionsFixture& fixture) {
+  std::filesystem::create_directory(fixture.folder / "Graphics");
+  QImage tileset(256, 256, QImage::Format_RGB32);
+  tileset.fill(Qt::darkGreen);
+  return tileset.save(QString::fromStdString((fixture.folder / "Graphics" / "Tileset.bmp").string()));
+}
+
 TEST(EditorStartup, OpensTheMainWindowWhereItWasLeftOnABlankLevelThatCanBeUndoneTo) {
   testing::DefinitionsFixture fixture;
   fixture.AddRows("KARVEL", {{"brenwick", "zq"}});
   fixture.AddSettings({{"formcaption", "My Editor"}, {"tilewidth", "25"}, {"windowstate", "0"}, {"windowx", "30"},
                        {"windowy", "40"}, {"windoww", "700"}, {"windowh", "500"}, {"centerwindow", "-1"},
                        {"statusbar", "Right-click any control for help."}});
-  std::filesystem::create_directory(fixture.folder / "Graphics");
-  QImage tileset(256, 256, QImage::Format_RGB32);
-  tileset.fill(Qt::darkGreen);
-  ASSERT_TRUE(tileset.save(QString::fromStdString((fixture.folder / "Graphics" / "Tileset.bmp").string())));
+  ASSERT_TRUE(WriteTileset(fixture));
   RecordingWindow window;
   brolt::testing::ScriptedDialogs dialogs;  // the empty levels folder asks for a first collection
   EditorProgram program(fixture.folder.path());
@@ -81,6 +87,21 @@ TEST(EditorStartup, OpensTheMainWindowWhereItWasLeftOnABlankLevelThatCanBeUndone
   Main(again);
   EXPECT_EQ(again.mainWindow.geometry(), QRect(50, 60, 720, 510));
   again.mainWindow.hide();
+}
+
+// What writes cut off by a crash left goes at the start; a fresh one may be another program's write.
+TEST(EditorStartup, RemovesOldTemporaryFilesOfCutOffWrites) {
+  testing::DefinitionsFixture fixture;
+  ASSERT_TRUE(WriteTileset(fixture));
+  const auto leftovers = brolt::testing::LeaveCutOffWrites(fixture.folder.path());
+  RecordingWindow window;
+  brolt::testing::ScriptedDialogs dialogs;
+  EditorProgram program(fixture.folder.path());
+  program.editor.ui.window = &window;
+  program.editor.ui.dialogs = &dialogs;
+  Main(program);
+  for (const auto& [path, old] : leftovers) EXPECT_EQ(std::filesystem::exists(path), !old) << path;
+  program.mainWindow.hide();
 }
 
 }  // namespace

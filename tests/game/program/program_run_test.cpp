@@ -22,6 +22,7 @@
 #include "common/level_record.h"
 #include "common/numeric.h"
 #include "game/app/test_hooks.h"
+#include "support/cut_off_writes.h"
 #include "support/temp_folder.h"
 
 namespace brolt {
@@ -381,6 +382,14 @@ TEST_F(ProgramRunTest, AnEmptyOrNullPackSettingUsesTheShippedPack) {
   RunResult run = Run("BROLT_QUIT_AFTER_FRAMES=10");
   EXPECT_EQ(run.status, 0) << "no row: " << run.errors;
   EXPECT_EQ(Setting("packfile"), "<missing>");
+}
+
+// What writes cut off by a crash left goes at the start; a fresh one may be another program's write.
+TEST_F(ProgramRunTest, TheStartRemovesOldTemporaryFilesOfCutOffWrites) {
+  const auto leftovers = testing::LeaveCutOffWrites(folder.path());
+  RunResult run = Run("BROLT_QUIT_AFTER_FRAMES=10");
+  EXPECT_EQ(run.status, 0) << run.errors;
+  for (const auto& [path, old] : leftovers) EXPECT_EQ(std::filesystem::exists(path), !old) << path;
 }
 
 TEST_F(ProgramRunTest, WithoutCollectionsItSaysSoAndEnds) {

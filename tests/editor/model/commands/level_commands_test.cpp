@@ -9,6 +9,7 @@
 #include "editor/model/commands/paste_mode_menus.h"
 #include "editor/model/tools/rotate_selection.h"
 #include "editor/support/collection_fixture.h"
+#include "support/read_only_folder.h"
 
 namespace brolt::editor {
 namespace {
@@ -74,6 +75,37 @@ TEST_F(LevelCommands, AFinishedExitRemovesThePreviewFileAndSavesThePreferences) 
   ExitEditor(editor);
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_TRUE(window.ended);
+}
+
+// A read-only folder refuses even the removal of a file that is not there: only a preview file that
+// stays behind is worth a message.
+TEST_F(LevelCommands, TheExitSpeaksOfThePreviewFileOnlyWhenOneStaysBehind) {
+  testing::RawDatabase(database).Execute("create table Settings (Variable text, Value)");
+  const auto preview = PreviewFilePath(editor);
+  struct Case {
+    const char* name;
+    bool written;
+    bool readOnly;
+    std::string message;
+  };
+  for (const Case& c : std::vector<Case>{
+           {"no preview file in a read-only folder", false, true, ""},
+           {"a preview file removed", true, false, ""},
+           {"a preview file in a read-only folder", true, true,
+            "ERROR:  Read-only file system. Cannot delete " + preview.string() + "."}}) {
+    SCOPED_TRACE(c.name);
+    std::filesystem::remove(preview);
+    if (c.written) WriteCollection(preview, {"level", "1"});
+    dialogs.messages.clear();
+    const auto exit = [this] {
+      ExitEditor(editor);
+      return dialogs.LastMessage();
+    };
+    const std::optional<std::string> message = c.readOnly ? testing::RunWithFolderReadOnly(levels, exit) : exit();
+    if (!message) GTEST_SKIP() << "this system can't make a folder read-only";
+    EXPECT_EQ(*message, c.message);
+    EXPECT_EQ(std::filesystem::exists(preview), c.written && c.readOnly);
+  }
 }
 
 TEST_F(LevelCommands, OnlySelectedRotatableTilesTurnAndOnlyATurnIsUndoable) {

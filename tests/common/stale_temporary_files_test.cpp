@@ -1,0 +1,93 @@
+#include "common/stale_temporary_files.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <vector>
+
+#include "common/file_io.h"
+#include "support/killed_writer.h"
+#include "support/temp_folder.h"
+
+namespace brolt {
+namespace {
+
+namespace fs = std::filesystem;
+
+void Age(const fs::path& path, std::chrono::seconds age) {
+  fs::last_write_time(path, fs::file_time_type::clock::now() - age);
+}
+
+std::vector<std::string> Names(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+  return names;
+}
+
+TEST(RemoveStaleTemporaryFiles, RemovesOnlyTheWritersOwnOldTemporaryFiles) {
+  enum Kind { File, Folder, Link };
+  struct Case {
+    const char* name;
+    Kind kind;
+    std::chrono::seconds age;
+    bool removed;
+  };
+  using std::chrono::seconds;
+  for (const Case& c : std::vector<Case>{
+           {".Tutorial.lvl.a1B2c3", File, seconds(61), true},
+           {".Define.qdm.000000", File, seconds(3600), true},
+           {".Tutorial.lvl.a1B2c3", File, seconds(30), false},  // a write may still be filling it
+           {".Tutorial.lvl.a1B2c", File, seconds(3600), false},
+           {".Tutorial.lvl.a1B2c3d", File, seconds(3600), false},
+           {".Tutorial.lvl.a1-2c3", File, seconds(3600), false},
+           {"Tutorial.lvl.a1B2c3", File, seconds(3600), false},
+           {".hidden", File, seconds(3600), false},
+           {"Tutorial.lvl", File, seconds(3600), false},
+           {".Levels.a1B2c3", Folder, seconds(3600), false},
+           {".Tutorial.lvl.a1B2c3", Link, seconds(3600), false},
+       }) {
+    SCOPED_TRACE(c.name);
+    testing::TempFolder folder;
+    const fs::path path = folder / c.name;
+    const fs::path linked = folder / "linked.lvl";
+    if (c.kind == Folder) {
+      fs::create_directory(path);
+    } else {
+      ReplaceFileAtomically(c.kind == Link ? linked : path, "bytes");
+      if (c.kind == Link) fs::create_symlink(linked, path);
+    }
+    Age(c.kind == Link ? linked : path, c.age);
+    RemoveStaleTemporaryFiles(folder.path());
+    EXPECT_EQ(fs::exists(fs::symlink_status(path)), !c.removed);
+    if (c.kind == Link) {
+      EXPECT_TRUE(fs::exists(linked));
+    }
+  }
+}
+
+TEST(RemoveStaleTemporaryFiles, TakesWhatAWriterKilledAtAnyStepLeftOnceItIsOld) {
+  for (ReplaceStep step : testing::kEveryReplaceStep) {
+    SCOPED_TRACE(static_cast<int>(step));
+    testing::TempFolder folder;
+    const fs::path target = folder / "a.lvl";
+    ReplaceFileAtomically(target, "old bytes");
+    ASSERT_TRUE(testing::RunKilledAt(step, [&] { ReplaceFileAtomically(target, "the new bytes"); }));
+    RemoveStaleTemporaryFiles(folder.path());
+    EXPECT_EQ(Names(folder.path()).size(), step == ReplaceStep::Renamed ? 1u : 2u);  // fresh: kept
+    for (const std::string& name : Names(folder.path())) Age(folder / name, std::chrono::seconds(61));
+    RemoveStaleTemporaryFiles(folder.path());
+    EXPECT_EQ(Names(folder.path()), std::vector<std::string>{"a.lvl"});
+  }
+}
+
+TEST(RemoveStaleTemporaryFiles, AFolderThatCantBeReadIsPassedOver) {
+  testing::TempFolder folder;
+  ReplaceFileAtomically(folder / "a.lvl", "bytes");
+  for (const fs::path& unreadable : {folder / "missing", folder / "a.lvl"}) {
+    EXPECT_NO_THROW(RemoveStaleTemporaryFiles(unreadable)) << unreadable;
+  }
+}
+
+}  // namespace
+}  // namespace brolt
