@@ -44,6 +44,7 @@ constexpr const char* kGameTitle = "Brenwick Brolt";
 class Dialogs : public PlayerMessages {
  public:
   explicit Dialogs(bool quiet) : quiet_(quiet) {}
+  // What the rules tell the player while he plays: a warning under the game's title.
   void Tell(const std::string& text) override { Tell(kGameTitle, text, MessageIcon::Warning); }
   void Tell(const std::string& title, const std::string& text, MessageIcon icon = MessageIcon::None) const {
     if (quiet_) std::cerr << title << ": " << text << "\n";
