@@ -33,6 +33,7 @@ class Clock;
 class Drawing;
 class Screens;
 class Music;
+class PlayerMessages;
 
 // The outside world of the rules: supplied by the program, or by a test.
 struct GameServices {
@@ -43,6 +44,8 @@ struct GameServices {
   Music* music = nullptr;
   // The sound device, or nullptr when none opened.
   AudioDevice* audio = nullptr;
+  // Where a failure that play survives is told to the player.
+  PlayerMessages* messages = nullptr;
 };
 
 struct Game {

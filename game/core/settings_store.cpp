@@ -1,6 +1,7 @@
 #include "game/core/settings_store.h"
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -34,9 +35,13 @@ std::int64_t RoundedWithin(double value, std::int64_t low, std::int64_t high) {
   return std::clamp(RoundHalfEven(value), low, high);
 }
 
-// Runs `action` on every row with a key, passing the key in lower case.
+// Runs `action` on every row with a key, passing the key in lower case. A pass that fails puts
+// back the table that was current before it instead of reading the help table again: another
+// program's lock would make that read wait as long once more, and its failure would hide the
+// reason of the one that ended the pass.
 template <typename Action>
 void ScanSettingsRows(Game& game, Action action) {
+  std::unique_ptr<RowSet> before = std::move(game.definitions.DefineRecordset);
   try {
     OpenSettingsRecordset(game);
     RowSet& rows = *game.definitions.DefineRecordset;
@@ -46,7 +51,7 @@ void ScanSettingsRows(Game& game, Action action) {
       if (variable) action(rows, ToLowerAscii(*variable));
     }
   } catch (...) {
-    OpenHelpRecordset(game);
+    game.definitions.DefineRecordset = std::move(before);
     throw;
   }
   OpenHelpRecordset(game);

@@ -18,6 +18,7 @@
 #include "game/core/lighting.h"
 #include "game/core/object_defs.h"
 #include "game/core/pack_file.h"
+#include "game/core/player_messages.h"
 #include "game/core/settings_store.h"
 #include "game/core/start_up_choices.h"
 #include "game/core/textures.h"
@@ -41,9 +42,11 @@ namespace {
 constexpr const char* kGameTitle = "Brenwick Brolt";
 
 // The platform's message boxes, or standard error and the default answers in a test run.
-class Dialogs {
+class Dialogs : public PlayerMessages {
  public:
   explicit Dialogs(bool quiet) : quiet_(quiet) {}
+  // What the rules tell the player while he plays: a warning under the game's title.
+  void Tell(const std::string& text) override { Tell(kGameTitle, text, MessageIcon::Warning); }
   void Tell(const std::string& title, const std::string& text, MessageIcon icon = MessageIcon::None) const {
     if (quiet_) std::cerr << title << ": " << text << "\n";
     else ShowMessage(title, text, icon);
@@ -86,6 +89,17 @@ void StartLevelAtOnce(Game& game, int level) {
   LoadLevel(game, level);
 }
 
+// The start-up writes the settings it read back (a value kept within its range, the pack). A
+// database that can be read but not written (a read-only folder, a full disk, another program's
+// lock) only keeps them from being stored, so the player is told and plays on with them.
+void SaveSettingsAtStart(Game& game, Dialogs& dialogs) {
+  try {
+    SaveSettings(game);
+  } catch (const DatabaseError& error) {
+    dialogs.Tell(std::string("The settings can't be saved: ") + error.what());
+  }
+}
+
 // Saves the settings as the game ends; a database that can't be written is reported, not fatal.
 void QuitGame(Game& game, GlRenderDevice& device) {
   try {
@@ -99,7 +113,7 @@ void QuitGame(Game& game, GlRenderDevice& device) {
 
 // Starts the game and plays it until the player quits. A start-up step that fails for want of a
 // file (the database, the collections, the pack) throws, and the caller reports it.
-int StartAndPlay(const std::string& commandLine, const TestHooks& hooks, const Dialogs& dialogs) {
+int StartAndPlay(const std::string& commandLine, const TestHooks& hooks, Dialogs& dialogs) {
   const bool fullScreenAnswer = dialogs.Ask(kGameTitle, "Run in Fullscreen?");
 
   Game game;
@@ -109,6 +123,7 @@ int StartAndPlay(const std::string& commandLine, const TestHooks& hooks, const D
   if (hooks.fixedFrameMs) fixedClock.emplace(*hooks.fixedFrameMs);
   game.services.random = &random;
   game.services.clock = fixedClock ? static_cast<Clock*>(&*fixedClock) : &realClock;
+  game.services.messages = &dialogs;
 
   game.paths.ProgramFolder = ProgramFolder();
   InstanceLock lock(game.paths.ProgramFolder / kInstanceLockFile);
@@ -178,7 +193,7 @@ int StartAndPlay(const std::string& commandLine, const TestHooks& hooks, const D
     screens.InitKeyboard();
   }
   if (!game.audio.Failure.empty()) dialogs.Tell(kGameTitle, game.audio.Failure);
-  SaveSettings(game);
+  SaveSettingsAtStart(game, dialogs);
 
   random.Seed(hooks.seed.value_or(SeedFromClock()));
   game.startUp.MenuColour = ChooseMenuColour(random);
@@ -214,7 +229,7 @@ int RunGame(const std::string& commandLine) {
     std::cerr << "brolt: " << error.what() << "\n";
     return 2;
   }
-  const Dialogs dialogs(hooks.noDialogs);
+  Dialogs dialogs(hooks.noDialogs);
   try {
     return StartAndPlay(commandLine, hooks, dialogs);
   } catch (const std::exception& error) {

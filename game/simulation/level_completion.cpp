@@ -1,6 +1,6 @@
 #include "game/simulation/level_completion.h"
 
-#include <iostream>
+#include <string>
 
 #include "common/file_io.h"
 #include "common/numeric.h"
@@ -8,6 +8,7 @@
 #include "game/core/game.h"
 #include "game/core/goal_counts.h"
 #include "game/core/level_loading.h"
+#include "game/core/player_messages.h"
 #include "game/core/presentation_services.h"
 #include "game/core/world_geometry.h"
 
@@ -20,13 +21,16 @@ constexpr std::int16_t kReturningTitleColour = 100;
 // Taken off the size of the finished level's title, which then grows back in the list.
 constexpr std::int32_t kReturningTitleShrink = 5;
 
-// A collection that cannot be written costs the player the record, not the game.
+// A collection that cannot be written (a full disk, a read-only folder) costs the player the
+// record, not the game; he is told what was lost, once for each write that failed.
 template <typename Write>
-void WriteProgress(Write write) {
+void WriteProgress(Game& game, const char* what, Write write) {
   try {
     write();
   } catch (const FileError& error) {
-    std::cerr << "Could not save the progress: " << error.what() << '\n';
+    if (!game.services.messages) return;
+    game.services.messages->Tell(std::string("Could not save ") + what + " in '" + game.LevelList.SelectedName() +
+                                 "': " + error.what());
   }
 }
 
@@ -82,7 +86,7 @@ void CompleteLevel(Game& game) {
     game.flags.QuitRequested = true;
     return;
   }
-  WriteProgress([&game] { MarkSolved(game); });
+  WriteProgress(game, "the progress", [&game] { MarkSolved(game); });
   game.flags.LevelMusic = 0;
   if (game.services.music) game.services.music->RewindMenuMusic();
   QueueSound(game, EXIT_LEVEL, -1, -1);
@@ -94,7 +98,7 @@ void CompleteLevel(Game& game) {
 void FinishLevel(Game& game) {
   GameFlags& flags = game.flags;
   MenuState& menu = game.menu;
-  WriteProgress([&game] { SaveBestTime(game, game.flags.CurrentLevel); });
+  WriteProgress(game, "the best time", [&game] { SaveBestTime(game, game.flags.CurrentLevel); });
   menu.LaunchLevel = flags.CurrentLevel;
   if (flags.CurrentLevel >= game.collection.LevelCount) flags.GameEnd = true;
   menu.AdvanceAfterFinish = true;

@@ -182,6 +182,36 @@ TEST_F(SettingsStoreTest, EveryPassLeavesTheHelpTableCurrent) {
   EXPECT_EQ(GetRecordCount(game), 2);
 }
 
+// Another program holding the database: the pass fails with its own reason after one wait, and the
+// help table is current again without being read while the lock lasts.
+TEST_F(SettingsStoreTest, APassThatAnotherProgramsLockStopsTellsItsOwnReason) {
+  struct Case {
+    const char* lock;
+    const char* expected;
+  };
+  const Case kCases[] = {
+      {"begin immediate", "Can't write table 'KARVEL'"},  // a writer: reading goes on
+      {"begin exclusive", "Can't read table 'KARVEL'"},   // a writer committing: nothing can be read
+  };
+  AddCollections({"Alpha.lvl"});
+  Open("insert into KARVEL values ('gamespeed', 6);");
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.lock);
+    RawDatabase other(DatabaseFile());
+    other.Execute(c.lock);
+    try {
+      SaveSettings(game);
+      ADD_FAILURE() << "the settings were saved under another program's lock";
+    } catch (const DatabaseError& error) {
+      const std::string message = error.what();
+      EXPECT_NE(message.find(c.expected), std::string::npos) << message;
+      EXPECT_NE(message.find("database is locked"), std::string::npos) << message;
+    }
+    EXPECT_EQ(GetRecordCount(game), 2);
+    other.Execute("rollback");
+  }
+}
+
 TEST_F(SettingsStoreTest, OneTextIsTheFirstRowOfItsKeyInAnyCase) {
   AddCollections({"Alpha.lvl"});
   Open("insert into KARVEL values ('CONGRATS', 'Well {done}');"

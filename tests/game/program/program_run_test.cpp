@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -22,7 +23,9 @@
 #include "common/level_record.h"
 #include "common/numeric.h"
 #include "game/app/test_hooks.h"
+#include "common/test_database.h"
 #include "support/cut_off_writes.h"
+#include "support/mounted_folder.h"
 #include "support/temp_folder.h"
 
 namespace brolt {
@@ -35,17 +38,29 @@ struct RunResult {
   std::string errors;
 };
 
+int Occurrences(const std::string& text, const std::string& part) {
+  int count = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size())) ++count;
+  return count;
+}
+
 class ProgramRunTest : public ::testing::Test {
  protected:
   ProgramRunTest() {
     std::filesystem::copy(BROLT_TEST_DIST_DIR, folder.path(), std::filesystem::copy_options::recursive);
   }
 
+  // The game of the program folder in use, run as a test runs it; its messages go to errors.txt of
+  // the test's own folder, which stays writable when the program folder is not.
+  std::string Command(const std::string& environment, const std::string& arguments = "") {
+    return "cd '" + program.string() +
+           "' && exec env SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy BROLT_NO_DIALOGS=1 "
+           "BROLT_FIXED_FRAME_MS=16 BROLT_SEED=7 " +
+           environment + " ./brolt " + arguments + " 2>'" + (folder / "errors.txt").string() + "'";
+  }
+
   RunResult Run(const std::string& environment, const std::string& arguments = "") {
-    const std::string command = "cd '" + folder.path().string() +
-                                "' && SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy BROLT_NO_DIALOGS=1 "
-                                "BROLT_FIXED_FRAME_MS=16 BROLT_SEED=7 " +
-                                environment + " ./brolt " + arguments + " 2>errors.txt";
+    const std::string command = Command(environment, arguments);
     RunResult result;
     FILE* pipe = popen(command.c_str(), "r");
     std::array<char, 256> buffer{};
@@ -75,7 +90,31 @@ class ProgramRunTest : public ::testing::Test {
     }
   }
 
+  // Copies the program folder, without the editor, onto a memory file system that is then filled
+  // up, and runs the game from there. Returns why not, when mounting is not allowed.
+  std::string UseFullDisk(testing::MountedFolder& disk) {
+    std::string refused = disk.MountMemory(40);
+    if (!refused.empty()) return refused;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+      if (entry.path().filename() != "brolt-editor")
+        std::filesystem::copy(entry.path(), disk.path() / entry.path().filename(),
+                              std::filesystem::copy_options::recursive);
+    disk.FillUp();
+    program = disk.path();
+    return {};
+  }
+
+  // Runs the game from a read-only view of the test's folder. Returns why not, when mounting is not
+  // allowed.
+  std::string UseReadOnlyView(testing::MountedFolder& view) {
+    std::string refused = view.MountReadOnlyView(folder.path());
+    if (refused.empty()) program = view.path();
+    return refused;
+  }
+
   testing::TempFolder folder;
+  // Where the game runs from: the test's folder, or a mount of it.
+  std::filesystem::path program = folder.path();
 };
 
 // Tutorial level 1 alone in a compiled collection that the settings choose, started at once, and a
@@ -112,7 +151,8 @@ class TutorialPlayThroughTest : public ProgramRunTest {
       frame += 2;
     }
     std::ofstream(folder / "keys.txt") << script.str() << more;
-    return Run("BROLT_START_LEVEL=1 BROLT_KEY_SCRIPT=keys.txt BROLT_QUIT_AFTER_FRAMES=" + std::to_string(frames) +
+    return Run("BROLT_START_LEVEL=1 BROLT_KEY_SCRIPT='" + (folder / "keys.txt").string() +
+               "' BROLT_QUIT_AFTER_FRAMES=" + std::to_string(frames) +
                " BROLT_SCREENSHOT='" + shot.string() + "'");
   }
 
@@ -137,6 +177,24 @@ TEST_F(TutorialPlayThroughTest, EnterStoresTheNewBestAndTheLastLevelEndsTheColle
   EXPECT_EQ(Level().bestTimeHolder, "BROLT");
   EXPECT_EQ(TrimSpaces(Level().bestTime), "00:07.56");
   EXPECT_TRUE(std::filesystem::exists(shots / "congratulations.png"));
+}
+
+// Solved, and Enter on the name, with no room left on the disk: the collection is left as it was,
+// and each lost write is told once, with the collection and the reason, as the game goes on.
+TEST_F(TutorialPlayThroughTest, AFullDiskAtTheLevelsEndKeepsTheCollectionAndTellsThePlayer) {
+  testing::MountedFolder disk;
+  if (const std::string refused = UseFullDisk(disk); !refused.empty()) GTEST_SKIP() << refused;
+  const std::filesystem::path full = disk.path() / "Levels" / "First.clvl";
+  const std::string before = ReadWholeFile(full).value_or("");
+  RunResult run = Play(600, shots / "full-disk.png", "560 down Return\n562 up Return\n");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.output.find("brolt: frames=600 "), std::string::npos) << run.output;
+  EXPECT_EQ(ReadWholeFile(full).value_or(""), before);
+  for (const char* lost : {"the progress", "the best time"}) {
+    const std::string told = std::string("Brenwick Brolt: Could not save ") + lost + " in 'First.clvl': Can't write '" +
+                             full.string() + "': No space left on device\n";
+    EXPECT_EQ(Occurrences(run.errors, told), 1) << run.errors;
+  }
 }
 
 // The shipped tutorial played as a player would: from the title through the menu into level 1,
@@ -345,6 +403,69 @@ TEST_F(ProgramRunTest, ADamagedDatabaseIsReportedAndEndsTheGame) {
   std::ofstream(folder / "Define.qdm", std::ios::trunc) << "not a database";
   RunResult garbage = Run("BROLT_QUIT_AFTER_FRAMES=10");
   EXPECT_EQ(garbage.status, 1);
+}
+
+// The start-up writes the settings it read back; when the database can be read but not written,
+// the player is told once and plays on.
+TEST_F(ProgramRunTest, ASettingsWriteThatFailsAtTheStartIsToldOnceAndPlayGoesOn) {
+  struct Case {
+    const char* reason;
+    // Keeps the database from being written; returns why not, when mounting is not allowed.
+    std::function<std::string(testing::RawDatabase& other, testing::MountedFolder& mount)> prevent;
+  };
+  const Case kCases[] = {
+      {"database is locked", [](auto& other, auto&) {
+         other.Execute("begin immediate");  // another program's write
+         return std::string();
+       }},
+      {"attempt to write a readonly database", [this](auto&, auto& mount) { return UseReadOnlyView(mount); }},
+      {"database or disk is full", [this](auto&, auto& mount) { return UseFullDisk(mount); }},
+  };
+  SetSetting("gamespeed", "20");  // read as 9, so the start must write it
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.reason);
+    testing::RawDatabase other(folder / "Define.qdm");
+    testing::MountedFolder mount;
+    program = folder.path();
+    if (const std::string refused = c.prevent(other, mount); !refused.empty()) GTEST_SKIP() << refused;
+    RunResult run = Run("BROLT_QUIT_AFTER_FRAMES=30");
+    EXPECT_EQ(run.status, 0) << run.errors;
+    EXPECT_NE(run.output.find("brolt: frames=30 "), std::string::npos) << run.output;
+    EXPECT_EQ(Occurrences(run.errors, "Brenwick Brolt: The settings can't be saved: Can't write table 'KARVEL' of '" +
+                                          (program / "Define.qdm").string() + "': " + c.reason + "\n"),
+              1)
+        << run.errors;
+  }
+}
+
+// Another program starts a write as the game quits: the settings write fails with its own reason
+// after one wait, instead of also waiting for the help table and naming that.
+TEST_F(ProgramRunTest, ALockTakenBeforeTheQuitIsNamedWithTheSettingsWrite) {
+  testing::RawDatabase other(folder / "Define.qdm");
+  other.Execute("begin immediate");  // keeps the start-up's write out, so its message marks the start's end
+  const pid_t game = fork();
+  if (game == 0) {
+    ::execl("/bin/sh", "sh", "-c", Command("BROLT_QUIT_AFTER_FRAMES=1000000").append(" >/dev/null").c_str(), nullptr);
+    ::_exit(127);
+  }
+  ASSERT_GT(game, 0);
+  std::string errors;
+  for (int wait = 0; wait < 1200 && errors.find("The settings can't be saved") == std::string::npos; ++wait) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    errors = ReadWholeFile(folder / "errors.txt").value_or("");
+  }
+  other.Execute("rollback");
+  other.Execute("begin exclusive");
+  ::kill(game, SIGTERM);  // the window closed
+  int status = 0;
+  ASSERT_EQ(::waitpid(game, &status, 0), game);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  errors = ReadWholeFile(folder / "errors.txt").value_or("");
+  EXPECT_NE(errors.find("brolt: the settings were not saved: Can't read table 'KARVEL' of '" +
+                        (folder / "Define.qdm").string() + "': database is locked\n"),
+            std::string::npos)
+      << errors;
+  EXPECT_EQ(errors.find("KARVELHELP"), std::string::npos) << errors;
 }
 
 // The editor removed its preview file, or the player named a collection that isn't there: the

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "common/file_io.h"
 #include "support/file_size_limit.h"
+#include "support/recording_messages.h"
 #include "support/recording_services.h"
 #include "support/test_game.h"
 
@@ -152,20 +155,54 @@ TEST_F(LevelCompletionTest, AnUncompiledCollectionIsNeverWritten) {
   EXPECT_EQ(FileBytes(), before);
 }
 
+// The disk fills up before the exit is reached, or only once the level is marked solved: each write
+// that fails is told once, with the collection and the reason, and the level still ends in the menu.
 TEST_F(LevelCompletionTest, ACollectionThatCannotBeWrittenIsReportedAndPlayGoesOn) {
-  PlayCompiled("11000", 2);
-  const std::string before = FileBytes();
-  ::testing::internal::CaptureStderr();
-  {
-    testing::FileSizeLimit limit(12000);  // the disk fills up half-way through the write
-    CompleteLevel(t.game);
-    SetClock(0, 30, 0);
-    FinishLevel(t.game);
+  struct Case {
+    const char* name;
+    bool fullAtTheExit;
+    bool fullAtTheName;
+    std::vector<std::string> told;  // what each message begins with
+    const char* states;
+  };
+  const Case kCases[] = {
+      {"room for every write", false, false, {}, "12100"},
+      {"full from the exit on", true, true,
+       {"Could not save the progress in 'test.clvl': Can't write '",
+        "Could not save the best time in 'test.clvl': Can't write '"},
+       "11000"},
+      {"full once the level is solved", false, true,
+       {"Could not save the best time in 'test.clvl': Can't write '"}, "12100"},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.name);
+    testing::RecordingMessages messages;
+    t.game.services.messages = &messages;
+    PlayCompiled("11000", 2);
+    const std::string before = FileBytes();
+    {
+      // The disk fills up half-way through the write.
+      std::optional<testing::FileSizeLimit> limit;
+      if (c.fullAtTheExit) limit.emplace(12000);
+      CompleteLevel(t.game);
+      if (c.fullAtTheName && !limit) limit.emplace(12000);
+      SetClock(0, 30, 0);
+      t.game.collection.PlayerName = "ANN";
+      FinishLevel(t.game);
+    }
+    ASSERT_EQ(messages.told.size(), c.told.size());
+    for (std::size_t i = 0; i < c.told.size(); ++i) {
+      EXPECT_EQ(messages.told[i].rfind(c.told[i], 0), 0u) << messages.told[i];
+      EXPECT_NE(messages.told[i].find("test.clvl': File too large"), std::string::npos) << messages.told[i];
+    }
+    EXPECT_TRUE(t.game.flags.InMenu);
+    EXPECT_FALSE(t.game.flags.NameEntry);
+    EXPECT_EQ(States(), c.states);
+    const bool bestTimeKept = !c.fullAtTheName;
+    EXPECT_EQ(ReadBestTime(t.game, 2), bestTimeKept ? "00:30.00" : "");
+    EXPECT_EQ(ReadBestTimeHolder(t.game, 2), bestTimeKept ? "ANN" : "");
+    if (c.fullAtTheExit) EXPECT_EQ(FileBytes(), before);
   }
-  const std::string reported = ::testing::internal::GetCapturedStderr();
-  EXPECT_NE(reported.find("Could not save the progress"), std::string::npos) << reported;
-  EXPECT_TRUE(t.game.flags.InMenu);
-  EXPECT_EQ(FileBytes(), before);
 }
 
 TEST_F(LevelCompletionTest, FinishingReturnsToTheMenuAndTheLastLevelEndsTheCollection) {
