@@ -9,7 +9,7 @@
 #include "editor/model/commands/paste_mode_menus.h"
 #include "editor/model/tools/rotate_selection.h"
 #include "editor/support/collection_fixture.h"
-#include "support/read_only_folder.h"
+#include "support/mounted_folder.h"
 
 namespace brolt::editor {
 namespace {
@@ -97,14 +97,16 @@ TEST_F(LevelCommands, TheExitSpeaksOfThePreviewFileOnlyWhenOneStaysBehind) {
     std::filesystem::remove(preview);
     if (c.written) WriteCollection(preview, {"level", "1"});
     dialogs.messages.clear();
-    const auto exit = [this] {
+    {
+      testing::MountedFolder disk;
+      if (c.readOnly) {
+        const std::string refused = disk.MakeReadOnly(levels);
+        if (!refused.empty()) GTEST_SKIP() << refused;
+      }
       ExitEditor(editor);
-      return dialogs.LastMessage();
-    };
-    const std::optional<std::string> message = c.readOnly ? testing::RunWithFolderReadOnly(levels, exit) : exit();
-    if (!message) GTEST_SKIP() << "this system can't make a folder read-only";
-    EXPECT_EQ(*message, c.message);
-    EXPECT_EQ(std::filesystem::exists(preview), c.written && c.readOnly);
+      EXPECT_EQ(dialogs.LastMessage(), c.message);
+      EXPECT_EQ(std::filesystem::exists(preview), c.written && c.readOnly);
+    }
   }
 }
 
