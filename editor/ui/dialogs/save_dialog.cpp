@@ -36,6 +36,7 @@ SaveDialog::SaveDialog(Editor& editor, SaveDialogState& state, QWidget* parent)
     ListSaveSlots(editor_, state_);
     ChooseSaveSlot(editor_, state_, state_.SlotIndex);
     Refill();
+    FocusTitle();
   });
   connect(slots_, &QListWidget::currentRowChanged, this, [this](int row) {
     ChooseSaveSlot(editor_, state_, row);
@@ -57,10 +58,16 @@ void SaveDialog::ShowTitle() {
   title_->selectAll();
 }
 
-void SaveDialog::showEvent(QShowEvent* event) {
-  DialogFrame::showEvent(event);
+// After the dialog opens and after each collection chosen, the keys go to the title: left in the
+// collection box, a typed letter would choose another collection to save into.
+void SaveDialog::FocusTitle() {
   title_->setFocus();
   title_->selectAll();
+}
+
+void SaveDialog::showEvent(QShowEvent* event) {
+  DialogFrame::showEvent(event);
+  FocusTitle();
 }
 
 bool SaveDialog::CheckBeforeOk() {
@@ -71,6 +78,7 @@ bool SaveDialog::CheckBeforeOk() {
 void SaveDialog::ManageLevels() {
   ManageFromSaveDialog(editor_, state_);
   Refill();
+  FocusTitle();
 }
 
 bool RunSaveDialog(Editor& editor, SaveDialogState& state, QWidget* parent) {
