@@ -6,7 +6,10 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "common/numeric.h"
+#include "editor/model/commands/save_level.h"
 #include "editor/support/collection_fixture.h"
+#include "editor/support/modal_script.h"
 #include "editor/support/skinned_editor.h"
 #include "editor/support/widget_events.h"
 #include "editor/ui/dialogs/compile_dialog.h"
@@ -40,6 +43,22 @@ struct CollectionDialogWidgets : testing::CollectionFixture {
     }
     choices.file = choices.files.front();
     return choices;
+  }
+
+  // Save As through the real dialog, modal as the editor shows it; `hand` acts in it once it is up.
+  void SaveAs(const std::function<void(SaveDialog&)>& hand) {
+    dialogs.saveDialog = [&](SaveDialogState& state) {
+      testing::WhenModalShown([&](QWidget* modal) {
+        hand(*static_cast<SaveDialog*>(modal));
+        if (modal->isVisible()) static_cast<SaveDialog*>(modal)->reject();  // a failed check must not hang
+      });
+      return RunSaveDialog(editor, state, nullptr);
+    };
+    SaveLevel(editor, true);
+  }
+  // Keys as the designer types them: to whichever control of the dialog has the focus.
+  static void Type(QWidget& dialog, const QString& keys) {
+    for (QChar key : keys) QTest::keyClicks(dialog.focusWidget(), key);
   }
 
   LoadDialogState loading;
@@ -102,6 +121,65 @@ TEST_F(CollectionDialogWidgets, TheSaveDialogChoosesTheFreeSlotAndTheTitleFollow
   dialog.OkButton()->click();
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_EQ((std::pair{state.Title, state.SlotIndex}), (std::pair<std::string, int>{"Renamed", 0}));
+}
+
+TEST_F(CollectionDialogWidgets, AfterACollectionPickedWithTheMouseTheKeysTypeTheTitleAndReturnSavesIntoIt) {
+  // "sp" would choose Sandbox.lvl in the collection box.
+  for (const auto& [typed, title] : {std::pair{"zq", "Zq"}, std::pair{"sp", "Sp"}}) {
+    WriteLevels("Castle.lvl", {"Keep"});
+    WriteLevels("Sandbox.lvl", {"Sand"});
+    WriteLevels("Set.lvl", {"One", "Two"});
+    const std::string castle = Bytes("Castle.lvl"), sandbox = Bytes("Sandbox.lvl"), set = Bytes("Set.lvl");
+    PlacePlayable();
+    editor.prefs.LevelFile = "Castle.lvl";
+    editor.level.LevelTitle = "Mine";
+    SaveAs([&](SaveDialog& dialog) {
+      QComboBox* files = dialog.Files();
+      QTest::mouseClick(files, Qt::LeftButton);
+      QAbstractItemView* popup = files->view();
+      ASSERT_TRUE(QTest::qWaitFor([&] { return popup->isVisible(); }, 2000));
+      const QRect set = popup->visualRect(popup->model()->index(files->findText("Set.lvl"), 0));
+      // The pointer moves down the list to the entry, as a hand does before it clicks.
+      testing::SendMouse(popup->viewport(), QEvent::MouseMove, set.center(), Qt::NoButton, Qt::NoButton);
+      QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, set.center());
+      ASSERT_EQ(files->currentText(), "Set.lvl");
+      Type(dialog, typed);
+      QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+    });
+    EXPECT_TRUE(Bytes("Castle.lvl") == castle) << "Castle.lvl changed, typing " << typed;
+    EXPECT_TRUE(Bytes("Sandbox.lvl") == sandbox) << "Sandbox.lvl changed, typing " << typed;
+    EXPECT_TRUE(Bytes("Set.lvl").substr(0, set.size()) == set) << "Set.lvl's levels changed, typing " << typed;
+    EXPECT_EQ(TrimSpaces(FieldText(ReadSlot(Levels("Set.lvl"), 3), level_field::Title)), title) << typed;
+    EXPECT_EQ(editor.prefs.LevelFile, "Set.lvl") << typed;
+  }
+}
+
+TEST_F(CollectionDialogWidgets, SaveRefusesTheTitleUntitledInAnyCaseAndWritesNothing) {
+  struct Case {
+    const char* levelTitle;  // what the free slot offers
+    const char* typed;       // over it, all selected
+    const char* box;         // what the title box then shows
+  };
+  for (const Case& c : {Case{"Mine", "untitled", "Untitled"}, Case{"Mine", "UNTITLED", "UNTITLED"},
+                        Case{"untitled", "", "untitled"}, Case{"Untitled", "", "Untitled"}}) {
+    WriteLevels("Set.lvl", {"One"});
+    const std::string before = Bytes("Set.lvl");
+    PlacePlayable();
+    editor.prefs.LevelFile = "Set.lvl";
+    editor.level.LevelTitle = c.levelTitle;
+    dialogs.messages.clear();
+    SaveAs([&](SaveDialog& dialog) {
+      Type(dialog, c.typed);
+      EXPECT_EQ(dialog.Title()->text(), c.box);
+      QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+      EXPECT_TRUE(dialog.isVisible()) << c.box;
+      QTest::keyClick(dialog.focusWidget(), Qt::Key_Escape);
+    });
+    EXPECT_EQ(dialogs.messages.size(), 1u) << c.box;
+    EXPECT_EQ(dialogs.LastMessage(), "Invalid level title.") << c.box;
+    EXPECT_TRUE(Bytes("Set.lvl") == before) << c.box << " written";
+    EXPECT_FALSE(editor.level.LevelSaved) << c.box;
+  }
 }
 
 TEST_F(CollectionDialogWidgets, TitlesAndTagsCapitaliseWordsAtTheCaretAndOverASelectionAndTakeSingleBytesOnly) {
