@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -124,33 +125,49 @@ TEST_F(CollectionDialogWidgets, TheSaveDialogChoosesTheFreeSlotAndTheTitleFollow
 }
 
 TEST_F(CollectionDialogWidgets, AfterACollectionPickedWithTheMouseTheKeysTypeTheTitleAndReturnSavesIntoIt) {
-  // "sp" would choose Sandbox.lvl in the collection box.
-  for (const auto& [typed, title] : {std::pair{"zq", "Zq"}, std::pair{"sp", "Sp"}}) {
-    WriteLevels("Castle.lvl", {"Keep"});
-    WriteLevels("Sandbox.lvl", {"Sand"});
-    WriteLevels("Set.lvl", {"One", "Two"});
-    const std::string castle = Bytes("Castle.lvl"), sandbox = Bytes("Sandbox.lvl"), set = Bytes("Set.lvl");
+  struct Case {
+    const char* picked;  // a collection from the box's list, or "..." for level management and back
+    const char* typed;   // "sp" would choose Sandbox.lvl in the collection box
+    const char* title;
+    const char* savedInto;
+  };
+  for (const Case& c : {Case{"Set.lvl", "zq", "Zq", "Set.lvl"}, Case{"Set.lvl", "sp", "Sp", "Set.lvl"},
+                        Case{"...", "zq", "Zq", "Castle.lvl"}}) {
+    const std::string name = std::string(c.picked) + " " + c.typed;
+    std::map<std::string, std::string> before;
+    for (const auto& [file, titles] : {std::pair<std::string, std::vector<std::string>>{"Castle.lvl", {"Keep"}},
+                                       {"Sandbox.lvl", {"Sand"}}, {"Set.lvl", {"One", "Two"}}}) {
+      WriteLevels(file, titles);
+      before[file] = Bytes(file);
+    }
+    const long slot = CountFilledSlots(Levels(c.savedInto)) + 1;
     PlacePlayable();
     editor.prefs.LevelFile = "Castle.lvl";
     editor.level.LevelTitle = "Mine";
     SaveAs([&](SaveDialog& dialog) {
       QComboBox* files = dialog.Files();
-      QTest::mouseClick(files, Qt::LeftButton);
-      QAbstractItemView* popup = files->view();
-      ASSERT_TRUE(QTest::qWaitFor([&] { return popup->isVisible(); }, 2000));
-      const QRect set = popup->visualRect(popup->model()->index(files->findText("Set.lvl"), 0));
-      // The pointer moves down the list to the entry, as a hand does before it clicks.
-      testing::SendMouse(popup->viewport(), QEvent::MouseMove, set.center(), Qt::NoButton, Qt::NoButton);
-      QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, set.center());
-      ASSERT_EQ(files->currentText(), "Set.lvl");
-      Type(dialog, typed);
+      if (c.picked == std::string("...")) {
+        for (QPushButton* button : dialog.findChildren<QPushButton*>())
+          if (button->text() == c.picked) QTest::mouseClick(button, Qt::LeftButton);
+      } else {
+        QTest::mouseClick(files, Qt::LeftButton);
+        QAbstractItemView* popup = files->view();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return popup->isVisible(); }, 2000));
+        const QRect entry = popup->visualRect(popup->model()->index(files->findText(c.picked), 0));
+        // The pointer moves down the list to the entry, as a hand does before it clicks.
+        testing::SendMouse(popup->viewport(), QEvent::MouseMove, entry.center(), Qt::NoButton, Qt::NoButton);
+        QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, entry.center());
+      }
+      ASSERT_EQ(files->currentText().toStdString(), c.savedInto);
+      Type(dialog, c.typed);
       QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
     });
-    EXPECT_TRUE(Bytes("Castle.lvl") == castle) << "Castle.lvl changed, typing " << typed;
-    EXPECT_TRUE(Bytes("Sandbox.lvl") == sandbox) << "Sandbox.lvl changed, typing " << typed;
-    EXPECT_TRUE(Bytes("Set.lvl").substr(0, set.size()) == set) << "Set.lvl's levels changed, typing " << typed;
-    EXPECT_EQ(TrimSpaces(FieldText(ReadSlot(Levels("Set.lvl"), 3), level_field::Title)), title) << typed;
-    EXPECT_EQ(editor.prefs.LevelFile, "Set.lvl") << typed;
+    for (const auto& [file, bytes] : before) {
+      const std::string now = Bytes(file);
+      EXPECT_TRUE(file == c.savedInto ? now.substr(0, bytes.size()) == bytes : now == bytes) << file << ", " << name;
+    }
+    EXPECT_EQ(TrimSpaces(FieldText(ReadSlot(Levels(c.savedInto), slot), level_field::Title)), c.title) << name;
+    EXPECT_EQ(editor.prefs.LevelFile, c.savedInto) << name;
   }
 }
 
