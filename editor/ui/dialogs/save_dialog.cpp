@@ -43,6 +43,9 @@ SaveDialog::SaveDialog(Editor& editor, SaveDialogState& state, QWidget* parent)
     ShowTitle();
   });
   connect(title_, &QLineEdit::textEdited, this, [this](const QString& text) { state_.Title = FromQString(text); });
+  // A slot clicked hands the keys to its title, as a collection chosen does; the arrow keys still
+  // walk the list.
+  connect(slots_, &QListWidget::itemClicked, this, &SaveDialog::FocusTitle);
   connect(slots_, &QListWidget::itemDoubleClicked, this, &SaveDialog::accept);
   connect(manage, &QPushButton::clicked, this, [this] { ManageLevels(); });
 }
@@ -59,7 +62,8 @@ void SaveDialog::ShowTitle() {
 }
 
 // After the dialog opens and after each collection chosen, the keys go to the title: left in the
-// collection box, a typed letter would choose another collection to save into.
+// collection box or the slot list, a typed letter would choose another collection or slot to save
+// into.
 void SaveDialog::FocusTitle() {
   title_->setFocus();
   title_->selectAll();
