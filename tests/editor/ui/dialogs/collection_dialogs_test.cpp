@@ -124,29 +124,38 @@ TEST_F(CollectionDialogWidgets, TheSaveDialogChoosesTheFreeSlotAndTheTitleFollow
   EXPECT_EQ((std::pair{state.Title, state.SlotIndex}), (std::pair<std::string, int>{"Renamed", 0}));
 }
 
-TEST_F(CollectionDialogWidgets, AfterACollectionPickedWithTheMouseTheKeysTypeTheTitleAndReturnSavesIntoIt) {
+TEST_F(CollectionDialogWidgets, AfterACollectionOrSlotPickedWithTheMouseTheKeysTypeTheTitleAndReturnSavesThere) {
   struct Case {
-    const char* picked;  // a collection from the box's list, or "..." for level management and back
-    const char* typed;   // "sp" would choose Sandbox.lvl in the collection box
+    const char* picked;  // a collection from the box's list, "..." for level management and back, or a slot
+    const char* typed;   // "sp" would choose Sandbox.lvl in the collection box, "0" a slot in the list
     const char* title;
     const char* savedInto;
+    long slot;
   };
-  for (const Case& c : {Case{"Set.lvl", "zq", "Zq", "Set.lvl"}, Case{"Set.lvl", "sp", "Sp", "Set.lvl"},
-                        Case{"...", "zq", "Zq", "Castle.lvl"}}) {
+  for (const Case& c : {Case{"Set.lvl", "zq", "Zq", "Set.lvl", 3}, Case{"Set.lvl", "sp", "Sp", "Set.lvl", 3},
+                        Case{"...", "zq", "Zq", "Castle.lvl", 2}, Case{"001   Keep", "z0", "Z0", "Castle.lvl", 1}}) {
     const std::string name = std::string(c.picked) + " " + c.typed;
-    std::map<std::string, std::string> before;
+    const auto records = [&](const std::string& file) {
+      std::vector<std::string> all;
+      for (long slot = 1; slot <= CountFilledSlots(Levels(file)); ++slot) all.push_back(ReadSlot(Levels(file), slot));
+      return all;
+    };
+    std::map<std::string, std::vector<std::string>> before;
     for (const auto& [file, titles] : {std::pair<std::string, std::vector<std::string>>{"Castle.lvl", {"Keep"}},
                                        {"Sandbox.lvl", {"Sand"}}, {"Set.lvl", {"One", "Two"}}}) {
       WriteLevels(file, titles);
-      before[file] = Bytes(file);
+      before[file] = records(file);
     }
-    const long slot = CountFilledSlots(Levels(c.savedInto)) + 1;
     PlacePlayable();
     editor.prefs.LevelFile = "Castle.lvl";
     editor.level.LevelTitle = "Mine";
     SaveAs([&](SaveDialog& dialog) {
       QComboBox* files = dialog.Files();
-      if (c.picked == std::string("...")) {
+      const QList<QListWidgetItem*> slot = dialog.Slots()->findItems(c.picked, Qt::MatchExactly);
+      if (!slot.empty()) {
+        QListWidget* list = dialog.Slots();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(slot[0]).center());
+      } else if (c.picked == std::string("...")) {
         for (QPushButton* button : dialog.findChildren<QPushButton*>())
           if (button->text() == c.picked) QTest::mouseClick(button, Qt::LeftButton);
       } else {
@@ -160,13 +169,21 @@ TEST_F(CollectionDialogWidgets, AfterACollectionPickedWithTheMouseTheKeysTypeThe
       }
       ASSERT_EQ(files->currentText().toStdString(), c.savedInto);
       Type(dialog, c.typed);
-      QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+      QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);  // a slot overwritten: Yes
     });
-    for (const auto& [file, bytes] : before) {
-      const std::string now = Bytes(file);
-      EXPECT_TRUE(file == c.savedInto ? now.substr(0, bytes.size()) == bytes : now == bytes) << file << ", " << name;
+    for (auto [file, expected] : before) {
+      std::vector<std::string> now = records(file);
+      if (file == c.savedInto) {
+        if (static_cast<long>(now.size()) < c.slot) {
+          ADD_FAILURE() << "nothing saved into " << file << ", " << name;
+          continue;
+        }
+        EXPECT_EQ(TrimSpaces(FieldText(now[c.slot - 1], level_field::Title)), c.title) << name;
+        now.erase(now.begin() + c.slot - 1);
+        if (static_cast<long>(expected.size()) >= c.slot) expected.erase(expected.begin() + c.slot - 1);
+      }
+      EXPECT_TRUE(now == expected) << file << " changed otherwise, " << name;
     }
-    EXPECT_EQ(TrimSpaces(FieldText(ReadSlot(Levels(c.savedInto), slot), level_field::Title)), c.title) << name;
     EXPECT_EQ(editor.prefs.LevelFile, c.savedInto) << name;
   }
 }
