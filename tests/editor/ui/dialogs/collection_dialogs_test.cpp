@@ -9,6 +9,7 @@
 
 #include "common/numeric.h"
 #include "editor/model/commands/save_level.h"
+#include "editor/support/answering_boxes.h"
 #include "editor/support/collection_fixture.h"
 #include "editor/support/modal_script.h"
 #include "editor/support/skinned_editor.h"
@@ -300,6 +301,36 @@ TEST_F(CollectionDialogWidgets, TheCompileDialogStaysOpenWhenReplacingTheCompile
   EXPECT_EQ(dialogs.LastMessage(), "Overwrite the existing compiled level collection file?");
   dialog.accept();
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST_F(CollectionDialogWidgets, TheCollectionToCompileHasTheKeysAgainWheneverTheDialogIsBackInFront) {
+  CompileChoices choices = Offer({{"Set.lvl", 2}});
+  WriteLevels("Set.clvl", {"Level"});
+  testing::AnsweringBoxes boxes(editor);
+  boxes.answer = Qt::Key_Escape;  // not over the compiled file
+  editor.ui.dialogs = &boxes;
+  const std::pair<const char*, std::function<void(QWidget&)>> ways[] = {
+      {"Compile clicked", [](QWidget& dialog) {
+         QTest::mouseClick(dialog.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+       }},
+      {"Return in the count", [](QWidget& dialog) {
+         QLineEdit* count = dialog.findChild<QComboBox*>("txtLevs")->lineEdit();
+         QTest::mouseClick(count, Qt::LeftButton);
+         QTest::keyClick(count, Qt::Key_Return);
+       }},
+  };
+  testing::WhenModalShown([&](QWidget* dialog) {
+    QApplication::setActiveWindow(dialog);  // as the designer's desktop has it
+    auto* file = dialog->findChild<QWidget*>("txtFile");
+    for (const auto& [way, press] : ways) {
+      boxes.shown.clear();
+      press(*dialog);
+      EXPECT_EQ(boxes.shown, std::vector<std::string>{"Overwrite the existing compiled level collection file?"}) << way;
+      EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == file; }, 5000)) << way;
+    }
+    static_cast<QDialog*>(dialog)->reject();
+  });
+  EXPECT_FALSE(RunCompileDialog(editor, choices, nullptr));
 }
 
 }  // namespace

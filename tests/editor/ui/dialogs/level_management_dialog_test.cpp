@@ -14,12 +14,10 @@
 #include "editor/model/collections/level_management.h"
 #include "editor/model/commands/level_conversion.h"
 #include "editor/model/commands/save_level.h"
-#include "editor/support/fake_help_host.h"
+#include "editor/support/answering_boxes.h"
 #include "editor/support/levels_folder_editor.h"
-#include "editor/support/modal_script.h"
 #include "editor/support/recording_window.h"
 #include "editor/support/widget_events.h"
-#include "editor/ui/boxes/qt_dialogs.h"
 #include "editor/ui/dialogs/level_preview_widget.h"
 #include "editor/ui/dialogs/save_dialog.h"
 
@@ -74,21 +72,8 @@ TEST_F(ManageDialogTest, AHolderStopsDoneEscapeCloseAndAnotherCollectionUntilThe
   EXPECT_EQ(dialog->result(), QDialog::Accepted);
 }
 
-// The editor's own message boxes, each counted and answered with Enter once it is up, so that the
-// focus leaves the dialog and comes back as it does for the designer.
-struct CountedBoxes : QtDialogs {
-  using QtDialogs::QtDialogs;
-  int ShowMessageBox(std::string_view text, ButtonSet buttons, std::string_view helpKey) override {
-    shown.emplace_back(text);
-    testing::WhenModalShown([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
-    return QtDialogs::ShowMessageBox(text, buttons, helpKey);
-  }
-  std::vector<std::string> shown;
-};
-
 TEST_F(ManageDialogTest, EachWayIntoTheCollectionsWithAHolderListedWarnsOnceAndLeavesTheFocusOnRemove) {
-  testing::FakeHelpHost host;
-  CountedBoxes boxes(editor, host);
+  testing::AnsweringBoxes boxes(editor);
   editor.ui.dialogs = &boxes;
   const std::pair<const char*, std::function<void()>> ways[] = {
       {"a click", [&] { QTest::mouseClick(Collections(), Qt::LeftButton, {}, {5, 5}); }},
