@@ -54,7 +54,9 @@ void ChooseSaveSlot(Editor& editor, SaveDialogState& state, int index) {
 }
 
 bool AcceptSaveDialog(Editor& editor, SaveDialogState& state) {
-  if (!ValidateLevelTitle(editor, state.Title, false)) return false;
+  // A level titled "Untitled" always goes through this dialog: saved under that title, every later
+  // save would offer the next free slot again and write another copy.
+  if (!ValidateLevelTitle(editor, state.Title, true)) return false;
   const bool chosen = !state.File().empty() && state.SlotIndex >= 0 && state.SlotIndex < static_cast<int>(state.Slots.size());
   const int slot = chosen ? EntrySlot(state.Slots[static_cast<std::size_t>(state.SlotIndex)]) : 0;
   if (!chosen || (slot != state.FreeSlot && slot > state.LevelSlots)) {

@@ -32,7 +32,8 @@ void ListSaveSlots(Editor& editor, SaveDialogState& state);
 // Choosing a slot: the free slot suggests the level's own title, a used one the title it would replace.
 void ChooseSaveSlot(Editor& editor, SaveDialogState& state, int index);
 
-// The Save button: the title, a chosen level slot, and the overwrite question. True when accepted.
+// The Save button: a title (neither blank nor "Untitled" in any case), a chosen level slot, and the
+// overwrite question. True when accepted.
 bool AcceptSaveDialog(Editor& editor, SaveDialogState& state);
 
 // After level management changed collections from the dialog: the same collection (its exact name,

@@ -115,6 +115,11 @@ bool CompileDialog::CheckBeforeOk() {
   return true;
 }
 
+void CompileDialog::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) file_->setFocus();
+  DialogFrame::changeEvent(event);
+}
+
 bool RunCompileDialog(Editor& editor, CompileChoices& choices, QWidget* parent) {
   CompileDialog dialog(editor, choices, parent);
   return dialog.RunModal();

@@ -20,6 +20,9 @@ class CompileDialog : public DialogFrame {
  protected:
   // OK ("Compile"), also when pressed with Enter: holds the count in its range, then the checks.
   bool CheckBeforeOk() override;
+  // Each time the dialog is active again, a question answered or help closed, the collection to
+  // compile has the keys.
+  void changeEvent(QEvent* event) override;
 
  private:
   void ChooseCollection();

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QListWidget>
@@ -122,8 +123,13 @@ LevelManagementDialog::LevelManagementDialog(Editor& editor, std::string_view re
   ChainFocus(focusOrder);
 
   connect(collections_, &QComboBox::currentIndexChanged, this, &LevelManagementDialog::ListLevels);
-  connect(levels_, &QListWidget::itemSelectionChanged, this, [this] { ShowManagePreview(true); });
-  connect(bin_, &QListWidget::itemSelectionChanged, this, [this] { ShowManagePreview(false); });
+  // A press shows its list's level also on the entry already selected, which changes no selection:
+  // the other list's level may be on show.
+  for (const bool levelList : {true, false}) {
+    QListWidget* list = levelList ? levels_ : bin_;
+    connect(list, &QListWidget::itemSelectionChanged, this, [this, levelList] { ShowManagePreview(levelList); });
+    connect(list, &QListWidget::itemPressed, this, [this, levelList] { ShowManagePreview(levelList); });
+  }
   for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
 
   // The one offer to create a collection when there is none; the lists are then filled quietly.
@@ -309,6 +315,10 @@ bool LevelManagementDialog::eventFilter(QObject* watched, QEvent* event) {
       // Only the level list's keys are commands: elsewhere Space presses the focused button.
       return watched == levels_ && HandleCommandKey(static_cast<QKeyEvent*>(event)->key());
     case QEvent::FocusIn:
+      // The focus a press or the wheel gives comes just before the event itself, which is guarded:
+      // one warning for one click.
+      if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) break;
+      [[fallthrough]];
     case QEvent::MouseButtonPress:
     case QEvent::Wheel:
       if (IsWithin(watched, collections_) && GuardCollectionChoice()) return true;

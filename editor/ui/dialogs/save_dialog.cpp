@@ -36,12 +36,16 @@ SaveDialog::SaveDialog(Editor& editor, SaveDialogState& state, QWidget* parent)
     ListSaveSlots(editor_, state_);
     ChooseSaveSlot(editor_, state_, state_.SlotIndex);
     Refill();
+    FocusTitle();
   });
   connect(slots_, &QListWidget::currentRowChanged, this, [this](int row) {
     ChooseSaveSlot(editor_, state_, row);
     ShowTitle();
   });
   connect(title_, &QLineEdit::textEdited, this, [this](const QString& text) { state_.Title = FromQString(text); });
+  // A slot clicked hands the keys to its title, as a collection chosen does; the arrow keys still
+  // walk the list.
+  connect(slots_, &QListWidget::itemClicked, this, &SaveDialog::FocusTitle);
   connect(slots_, &QListWidget::itemDoubleClicked, this, &SaveDialog::accept);
   connect(manage, &QPushButton::clicked, this, [this] { ManageLevels(); });
 }
@@ -57,10 +61,17 @@ void SaveDialog::ShowTitle() {
   title_->selectAll();
 }
 
-void SaveDialog::showEvent(QShowEvent* event) {
-  DialogFrame::showEvent(event);
+// After the dialog opens and after each collection chosen, the keys go to the title: left in the
+// collection box or the slot list, a typed letter would choose another collection or slot to save
+// into.
+void SaveDialog::FocusTitle() {
   title_->setFocus();
   title_->selectAll();
+}
+
+void SaveDialog::showEvent(QShowEvent* event) {
+  DialogFrame::showEvent(event);
+  FocusTitle();
 }
 
 bool SaveDialog::CheckBeforeOk() {
@@ -71,6 +82,7 @@ bool SaveDialog::CheckBeforeOk() {
 void SaveDialog::ManageLevels() {
   ManageFromSaveDialog(editor_, state_);
   Refill();
+  FocusTitle();
 }
 
 bool RunSaveDialog(Editor& editor, SaveDialogState& state, QWidget* parent) {

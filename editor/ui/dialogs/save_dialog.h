@@ -25,6 +25,7 @@ class SaveDialog : public DialogFrame {
  private:
   void Refill();
   void ShowTitle();
+  void FocusTitle();
   void ManageLevels();
 
   SaveDialogState& state_;

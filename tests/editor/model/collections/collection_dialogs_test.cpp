@@ -212,7 +212,7 @@ TEST_F(Collections, TheLoadDialogChoosesTheLevelBeingEditedRefusesTheTagAndPrevi
 // The dialog's own test checks the free slot chosen at first and the title following the slot.
 TEST_F(Collections, TheSaveDialogAsksBeforeOverwritingAndOffersNoSlotItCannotWrite) {
   WriteLevels("a.lvl", {"one", "two"});
-  editor.level.LevelTitle = "Untitled";  // refused only when renaming in level management
+  editor.level.LevelTitle = "Mine";
   SaveDialogState state;
   ASSERT_TRUE(PrepareSaveDialog(editor, state));
   EXPECT_TRUE(AcceptSaveDialog(editor, state));
@@ -223,7 +223,10 @@ TEST_F(Collections, TheSaveDialogAsksBeforeOverwritingAndOffersNoSlotItCannotWri
   EXPECT_EQ(dialogs.LastMessage(), "Overwrite 'two'?");
   EXPECT_TRUE(AcceptSaveDialog(editor, state));
   const std::string noSlot = "Cannot save. Check that a level slot is selected.";
-  for (const auto& [title, slot, refusal] : {std::tuple{"  ", 1, "Invalid level title."}, {"ok", -1, noSlot.c_str()}}) {
+  // A level saved as "Untitled" would come back to this dialog at every save, to be written again.
+  const char* invalid = "Invalid level title.";
+  for (const auto& [title, slot, refusal] : {std::tuple{"  ", 1, invalid}, {"Untitled", 1, invalid},
+                                             {"uNTITLED", 1, invalid}, {"ok", -1, noSlot.c_str()}}) {
     std::tie(state.Title, state.SlotIndex) = std::tuple(title, slot);
     EXPECT_FALSE(AcceptSaveDialog(editor, state)) << refusal;
     EXPECT_EQ(dialogs.LastMessage(), refusal);

@@ -3,10 +3,15 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "common/numeric.h"
+#include "editor/model/commands/save_level.h"
+#include "editor/support/answering_boxes.h"
 #include "editor/support/collection_fixture.h"
+#include "editor/support/modal_script.h"
 #include "editor/support/skinned_editor.h"
 #include "editor/support/widget_events.h"
 #include "editor/ui/dialogs/compile_dialog.h"
@@ -40,6 +45,22 @@ struct CollectionDialogWidgets : testing::CollectionFixture {
     }
     choices.file = choices.files.front();
     return choices;
+  }
+
+  // Save As through the real dialog, modal as the editor shows it; `hand` acts in it once it is up.
+  void SaveAs(const std::function<void(SaveDialog&)>& hand) {
+    dialogs.saveDialog = [&](SaveDialogState& state) {
+      testing::WhenModalShown([&](QWidget* modal) {
+        hand(*static_cast<SaveDialog*>(modal));
+        if (modal->isVisible()) static_cast<SaveDialog*>(modal)->reject();  // a failed check must not hang
+      });
+      return RunSaveDialog(editor, state, nullptr);
+    };
+    SaveLevel(editor, true);
+  }
+  // Keys as the designer types them: to whichever control of the dialog has the focus.
+  static void Type(QWidget& dialog, const QString& keys) {
+    for (QChar key : keys) QTest::keyClicks(dialog.focusWidget(), key);
   }
 
   LoadDialogState loading;
@@ -102,6 +123,98 @@ TEST_F(CollectionDialogWidgets, TheSaveDialogChoosesTheFreeSlotAndTheTitleFollow
   dialog.OkButton()->click();
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_EQ((std::pair{state.Title, state.SlotIndex}), (std::pair<std::string, int>{"Renamed", 0}));
+}
+
+TEST_F(CollectionDialogWidgets, AfterACollectionOrSlotPickedWithTheMouseTheKeysTypeTheTitleAndReturnSavesThere) {
+  struct Case {
+    const char* picked;  // a collection from the box's list, "..." for level management and back, or a slot
+    const char* typed;   // "sp" would choose Sandbox.lvl in the collection box, "0" a slot in the list
+    const char* title;
+    const char* savedInto;
+    long slot;
+  };
+  for (const Case& c : {Case{"Set.lvl", "zq", "Zq", "Set.lvl", 3}, Case{"Set.lvl", "sp", "Sp", "Set.lvl", 3},
+                        Case{"...", "zq", "Zq", "Castle.lvl", 2}, Case{"001   Keep", "z0", "Z0", "Castle.lvl", 1}}) {
+    const std::string name = std::string(c.picked) + " " + c.typed;
+    const auto records = [&](const std::string& file) {
+      std::vector<std::string> all;
+      for (long slot = 1; slot <= CountFilledSlots(Levels(file)); ++slot) all.push_back(ReadSlot(Levels(file), slot));
+      return all;
+    };
+    std::map<std::string, std::vector<std::string>> before;
+    for (const auto& [file, titles] : {std::pair<std::string, std::vector<std::string>>{"Castle.lvl", {"Keep"}},
+                                       {"Sandbox.lvl", {"Sand"}}, {"Set.lvl", {"One", "Two"}}}) {
+      WriteLevels(file, titles);
+      before[file] = records(file);
+    }
+    PlacePlayable();
+    editor.prefs.LevelFile = "Castle.lvl";
+    editor.level.LevelTitle = "Mine";
+    SaveAs([&](SaveDialog& dialog) {
+      QComboBox* files = dialog.Files();
+      const QList<QListWidgetItem*> slot = dialog.Slots()->findItems(c.picked, Qt::MatchExactly);
+      if (!slot.empty()) {
+        QListWidget* list = dialog.Slots();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(slot[0]).center());
+      } else if (c.picked == std::string("...")) {
+        for (QPushButton* button : dialog.findChildren<QPushButton*>())
+          if (button->text() == c.picked) QTest::mouseClick(button, Qt::LeftButton);
+      } else {
+        QTest::mouseClick(files, Qt::LeftButton);
+        QAbstractItemView* popup = files->view();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return popup->isVisible(); }, 2000));
+        const QRect entry = popup->visualRect(popup->model()->index(files->findText(c.picked), 0));
+        // The pointer moves down the list to the entry, as a hand does before it clicks.
+        testing::SendMouse(popup->viewport(), QEvent::MouseMove, entry.center(), Qt::NoButton, Qt::NoButton);
+        QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, entry.center());
+      }
+      ASSERT_EQ(files->currentText().toStdString(), c.savedInto);
+      Type(dialog, c.typed);
+      QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);  // a slot overwritten: Yes
+    });
+    for (auto [file, expected] : before) {
+      std::vector<std::string> now = records(file);
+      if (file == c.savedInto) {
+        if (static_cast<long>(now.size()) < c.slot) {
+          ADD_FAILURE() << "nothing saved into " << file << ", " << name;
+          continue;
+        }
+        EXPECT_EQ(TrimSpaces(FieldText(now[c.slot - 1], level_field::Title)), c.title) << name;
+        now.erase(now.begin() + c.slot - 1);
+        if (static_cast<long>(expected.size()) >= c.slot) expected.erase(expected.begin() + c.slot - 1);
+      }
+      EXPECT_TRUE(now == expected) << file << " changed otherwise, " << name;
+    }
+    EXPECT_EQ(editor.prefs.LevelFile, c.savedInto) << name;
+  }
+}
+
+TEST_F(CollectionDialogWidgets, SaveRefusesTheTitleUntitledInAnyCaseAndWritesNothing) {
+  struct Case {
+    const char* levelTitle;  // what the free slot offers
+    const char* typed;       // over it, all selected
+    const char* box;         // what the title box then shows
+  };
+  for (const Case& c : {Case{"Mine", "untitled", "Untitled"}, Case{"Mine", "UNTITLED", "UNTITLED"},
+                        Case{"untitled", "", "untitled"}, Case{"Untitled", "", "Untitled"}}) {
+    WriteLevels("Set.lvl", {"One"});
+    const std::string before = Bytes("Set.lvl");
+    PlacePlayable();
+    editor.prefs.LevelFile = "Set.lvl";
+    editor.level.LevelTitle = c.levelTitle;
+    dialogs.messages.clear();
+    SaveAs([&](SaveDialog& dialog) {
+      Type(dialog, c.typed);
+      EXPECT_EQ(dialog.Title()->text(), c.box);
+      QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+      EXPECT_TRUE(dialog.isVisible()) << c.box;
+      QTest::keyClick(dialog.focusWidget(), Qt::Key_Escape);
+    });
+    EXPECT_EQ(dialogs.messages.size(), 1u) << c.box;
+    EXPECT_EQ(dialogs.LastMessage(), "Invalid level title.") << c.box;
+    EXPECT_TRUE(Bytes("Set.lvl") == before) << c.box << " written";
+    EXPECT_FALSE(editor.level.LevelSaved) << c.box;
+  }
 }
 
 TEST_F(CollectionDialogWidgets, TitlesAndTagsCapitaliseWordsAtTheCaretAndOverASelectionAndTakeSingleBytesOnly) {
@@ -188,6 +301,36 @@ TEST_F(CollectionDialogWidgets, TheCompileDialogStaysOpenWhenReplacingTheCompile
   EXPECT_EQ(dialogs.LastMessage(), "Overwrite the existing compiled level collection file?");
   dialog.accept();
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST_F(CollectionDialogWidgets, TheCollectionToCompileHasTheKeysAgainWheneverTheDialogIsBackInFront) {
+  CompileChoices choices = Offer({{"Set.lvl", 2}});
+  WriteLevels("Set.clvl", {"Level"});
+  testing::AnsweringBoxes boxes(editor);
+  boxes.answer = Qt::Key_Escape;  // not over the compiled file
+  editor.ui.dialogs = &boxes;
+  const std::pair<const char*, std::function<void(QWidget&)>> ways[] = {
+      {"Compile clicked", [](QWidget& dialog) {
+         QTest::mouseClick(dialog.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+       }},
+      {"Return in the count", [](QWidget& dialog) {
+         QLineEdit* count = dialog.findChild<QComboBox*>("txtLevs")->lineEdit();
+         QTest::mouseClick(count, Qt::LeftButton);
+         QTest::keyClick(count, Qt::Key_Return);
+       }},
+  };
+  testing::WhenModalShown([&](QWidget* dialog) {
+    QApplication::setActiveWindow(dialog);  // as the designer's desktop has it
+    auto* file = dialog->findChild<QWidget*>("txtFile");
+    for (const auto& [way, press] : ways) {
+      boxes.shown.clear();
+      press(*dialog);
+      EXPECT_EQ(boxes.shown, std::vector<std::string>{"Overwrite the existing compiled level collection file?"}) << way;
+      EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == file; }, 5000)) << way;
+    }
+    static_cast<QDialog*>(dialog)->reject();
+  });
+  EXPECT_FALSE(RunCompileDialog(editor, choices, nullptr));
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "editor/model/collections/level_management.h"
 #include "editor/model/commands/level_conversion.h"
 #include "editor/model/commands/save_level.h"
+#include "editor/support/answering_boxes.h"
 #include "editor/support/levels_folder_editor.h"
 #include "editor/support/recording_window.h"
 #include "editor/support/widget_events.h"
@@ -69,6 +70,29 @@ TEST_F(ManageDialogTest, AHolderStopsDoneEscapeCloseAndAnotherCollectionUntilThe
   QTest::keyClick(Levels(), Qt::Key_Delete);  // what it removes is checked by the files in the sequences below
   Find("cmdOK")->click();
   EXPECT_EQ(dialog->result(), QDialog::Accepted);
+}
+
+TEST_F(ManageDialogTest, EachWayIntoTheCollectionsWithAHolderListedWarnsOnceAndLeavesTheFocusOnRemove) {
+  testing::AnsweringBoxes boxes(editor);
+  editor.ui.dialogs = &boxes;
+  const std::pair<const char*, std::function<void()>> ways[] = {
+      {"a click", [&] { QTest::mouseClick(Collections(), Qt::LeftButton, {}, {5, 5}); }},
+      {"a second click", [&] { QTest::mouseClick(Collections(), Qt::LeftButton, {}, {5, 5}); }},
+      {"Shift+Tab from New", [&] {
+         Find("cmdFileNew")->setFocus();
+         QTest::keyClick(Find("cmdFileNew"), Qt::Key_Backtab, Qt::ShiftModifier);
+       }},
+  };
+  Open();
+  QApplication::setActiveWindow(dialog.get());
+  for (const auto& [way, reach] : ways) {
+    boxes.shown.clear();
+    reach();
+    EXPECT_EQ(boxes.shown, std::vector<std::string>{"You must either fill or delete the [HOLDER] spaces before you can "
+                                                    "choose another level collection."}) << way;
+    // The dialog has the keyboard again once the box is gone.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == Find("cmdCom5"); }, 5000)) << way;
+  }
 }
 
 // Two collections that differ only in case, as another system can leave them in the Levels folder:
@@ -169,6 +193,53 @@ TEST_F(ManageDialogTest, ThePreviewFollowsTheSlotNotTheTitle) {
   }
   Levels()->setCurrentRow(2);  // the free entry
   EXPECT_TRUE(preview->NoDataShown());
+}
+
+// Presses in the level list ('L') and the bin ('B') by row; after each, the level on show: by the
+// colour of its top left cell, "blank" for a holder, "No Data" for the free entry.
+TEST_F(ManageDialogTest, ThePreviewFollowsEveryPressInEitherListTheEntryAlreadySelectedIncluded) {
+  WriteRecords("Set.lvl", {LevelText("A", 45), kHolder, LevelText("C", 46)});
+  WriteRecords("Other.lvl", {LevelText("X", 47)});
+  editor.tiles.TileDefs[45].Mini = 12;  // light red
+  editor.tiles.TileDefs[46].Mini = 10;  // light green
+  editor.tiles.TileDefs[47].Mini = 9;   // light blue
+  editor.prefs.LevelFile = "Other.lvl";
+  Open();
+  Levels()->setCurrentRow(0);
+  Find("cmdCom0")->click();  // X into the bin
+  ASSERT_EQ(Bin()->count(), 1);
+  const auto shown = [&] {
+    auto* preview = Find<LevelPreviewWidget>("txtPreview");
+    if (preview->NoDataShown()) return std::string("No Data");
+    const QColor corner = preview->grab().toImage().pixelColor(1, 1);
+    for (const auto& [colour, level] :
+         {std::pair{QColor(255, 0, 0), "A"}, {QColor(0, 255, 0), "C"}, {QColor(0, 0, 255), "X"}})
+      if (corner == colour) return std::string(level);
+    return std::string("blank");
+  };
+  struct Press {
+    char list;
+    int row;
+    const char* shows;
+  };
+  const std::vector<Press> sequences[] = {
+      {{'L', 1, "blank"}, {'B', 0, "X"}, {'L', 1, "blank"}},
+      {{'L', 0, "A"}, {'B', 0, "X"}, {'L', 0, "A"}, {'L', 0, "A"}},
+      {{'B', 0, "X"}, {'L', 2, "C"}, {'B', 0, "X"}},
+      {{'L', 3, "No Data"}, {'B', 0, "X"}, {'L', 3, "No Data"}},
+      {{'L', 0, "A"}, {'L', 2, "C"}, {'L', 1, "blank"}, {'L', 0, "A"}},
+  };
+  editor.prefs.LevelFile = "Set.lvl";
+  for (const std::vector<Press>& presses : sequences) {
+    Open();
+    std::string pressed;
+    for (const Press& press : presses) {
+      pressed += std::string(1, press.list) + std::to_string(press.row) + " ";
+      QListWidget* list = press.list == 'L' ? Levels() : Bin();
+      QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(press.row)).center());
+      EXPECT_EQ(shown(), press.shows) << pressed;
+    }
+  }
 }
 
 // Clicks the button of this name or caption.
