@@ -83,6 +83,17 @@ void StartMainLoop(Game& game) {
   game.timing.CounterFrequency = game.clock().PerformanceFrequency();
 }
 
+void StartLevelAtOnce(Game& game, int level) {
+  GameFlags& flags = game.flags;
+  flags.ShowingTitle = false;
+  flags.CurrentLevel = static_cast<std::int16_t>(level);
+  flags.LevelMusic = 1;
+  StartLevelMusic(*game.services.music);
+  game.checkpoint.CheckpointSaved = false;
+  flags.InMenu = false;
+  LoadLevel(game, level);
+}
+
 bool RunFrame(Game& game, FrameHost& host) {
   GameFlags& flags = game.flags;
   FrameTiming& timing = game.timing;

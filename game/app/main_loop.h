@@ -19,6 +19,10 @@ class FrameHost {
 // Before the first frame: the title and menus, or level 1 of the preview collection at once.
 void StartMainLoop(Game& game);
 
+// The test hook that skips the title and the menus: `level` of the chosen collection starts as the
+// level list starts it.
+void StartLevelAtOnce(Game& game, int level);
+
 // One frame: window events, keyboard, timing, the screen of the current state, the level clock,
 // the music and the frame's sounds. Returns false when the game is to quit after this frame.
 bool RunFrame(Game& game, FrameHost& host);

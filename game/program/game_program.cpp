@@ -75,20 +75,6 @@ void PrintRunSummary(const Game& game, std::int64_t frames) {
             << " unids_needed=" << game.level.UnidsNeeded << " clock=" << game.timing.ClockText << std::endl;
 }
 
-// The test hook that skips the title and the menus: the level starts as the level list starts it.
-void StartLevelAtOnce(Game& game, int level) {
-  GameFlags& flags = game.flags;
-  flags.ShowingTitle = false;
-  flags.CurrentLevel = static_cast<std::int16_t>(level);
-  flags.LevelMusic = 1;
-  game.services.music->AdvancePlaylist();
-  game.services.music->PlayNextTrack();
-  game.services.music->StartMusicTrack();
-  game.checkpoint.CheckpointSaved = false;
-  flags.InMenu = false;
-  LoadLevel(game, level);
-}
-
 // The start-up writes the settings it read back (a value kept within its range, the pack). A
 // database that can be read but not written (a read-only folder, a full disk, another program's
 // lock) only keeps them from being stored, so the player is told and plays on with them.

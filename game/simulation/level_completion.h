@@ -9,10 +9,12 @@ struct Game;
 
 // The Thresher steps into an open exit: marks the level solved, opens the next closed one and puts
 // up the level-complete screen. In preview play the game ends instead and nothing is written.
-// A collection that cannot be written is reported on standard error and play goes on.
+// A collection that cannot be written is told to the player through the game's messages, and play
+// goes on.
 void CompleteLevel(Game& game);
 
-// Leaves the level-complete screen for the menu, storing the best time.
+// Leaves the level-complete screen for the menu, storing the best time; a time that cannot be
+// written is told as the progress is.
 void FinishLevel(Game& game);
 
 // Keeps a snapshot of the running level as it will stand once the Thresher, now in his cell, has

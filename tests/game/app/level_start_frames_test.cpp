@@ -8,7 +8,6 @@
 
 #include "common/level_record.h"
 #include "game/app/main_loop.h"
-#include "game/core/level_loading.h"
 #include "game/presentation/game_screens.h"
 #include "support/drawing_game.h"
 #include "support/recording_render_device.h"
@@ -43,9 +42,7 @@ class PlayedLevel {
     } else {
       t.WriteCollection({EncodeLevelRecord(level)});
       StartMainLoop(t.game);
-      t.game.flags.ShowingTitle = false;
-      t.game.flags.InMenu = false;
-      LoadLevel(t.game, 1);
+      StartLevelAtOnce(t.game, 1);
     }
   }
 
