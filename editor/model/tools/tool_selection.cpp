@@ -7,6 +7,7 @@
 #include "editor/model/tools/paste_mode.h"
 #include "editor/model/tools/rotate_selection.h"
 #include "editor/model/tools/selection_marks.h"
+#include "editor/model/window/hide_selector.h"
 
 namespace brolt::editor {
 
@@ -101,6 +102,12 @@ void SelectTool(Editor& editor, int tool, int tile, bool secondary) {
   EnableControlsForTool(editor, tool);
   EnableSizeBar(editor, tool, tile);
   ShowTurnedPreview(editor, secondary);
+  RefreshViewControls(editor);
+}
+
+void ChooseBrushSize(Editor& editor, int size) {
+  HideSelector(editor);
+  SetBrushSize(editor, size);
   RefreshViewControls(editor);
 }
 

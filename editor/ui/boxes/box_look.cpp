@@ -80,7 +80,6 @@ QPushButton* MakeBoxButton(QWidget* parent, const QRect& place, const QString& c
   auto* button = new QPushButton(caption, parent);
   button->setGeometry(place);
   button->setFont(EditorFont(8.25, true));
-  button->setAutoDefault(false);
   button->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: black; border: 2px outset %1; }"
                                        "QPushButton:pressed { border-style: inset; }"
                                        "QPushButton:focus { border-color: white; }")

@@ -135,14 +135,12 @@ void DialogFrame::AddButtons(const QString& okCaption, bool withCancel) {
   PaintFace(okButton_, editor_.prefs.BorderColor);
   if (withCancel) {
     cancelButton_ = new QPushButton("Cancel", this);
-    cancelButton_->setAutoDefault(false);
     connect(cancelButton_, &QPushButton::clicked, this, &DialogFrame::reject);
     OpenHelpOnRightClick(cancelButton_, "button_cancel");
     PaintFace(cancelButton_, editor_.prefs.BorderColor);
   }
   if (helpKey_.empty()) return;
   helpButton_ = new QPushButton("?", this);
-  helpButton_->setAutoDefault(false);
   helpButton_->setToolTip(" Help Index ");
   helpButton_->setFixedSize(kButtonHeight, kButtonHeight);
   connect(helpButton_, &QPushButton::clicked, this, [this] { ShowHelp(helpKey_); });

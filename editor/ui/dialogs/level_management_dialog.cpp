@@ -144,7 +144,6 @@ QPushButton* LevelManagementDialog::AddNamedButton(const QString& caption, const
                                                    const std::string& helpKey, QWidget* panel) {
   auto* button = new QPushButton(caption, panel);
   button->setObjectName(name);
-  button->setAutoDefault(false);
   PaintFace(button, editor_.prefs.BorderColor);
   OpenHelpOnRightClick(button, helpKey);
   return button;

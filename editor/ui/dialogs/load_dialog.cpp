@@ -14,7 +14,7 @@ constexpr int kPreviewSide = 80;
 LoadDialog::LoadDialog(Editor& editor, LoadDialogState& state, QWidget* parent)
     : DialogFrame(editor, "", parent),
       state_(state),
-      files_(new QComboBox(this)),
+      files_(new FittedComboBox(this)),
       levels_(new QListWidget(this)),
       preview_(new LevelPreviewWidget(kPreviewSide, this)) {
   setWindowTitle("Load Level");

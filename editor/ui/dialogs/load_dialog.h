@@ -1,11 +1,11 @@
 #pragma once
 // The load dialog: a collection, its levels, and a map preview of the level pressed.
-#include <QComboBox>
 #include <QListWidget>
 
 #include "editor/model/collections/load_dialog_rules.h"
 #include "editor/ui/dialogs/dialog_frame.h"
 #include "editor/ui/dialogs/level_preview_widget.h"
+#include "editor/ui/qt/fitted_text.h"
 
 namespace brolt::editor {
 
@@ -14,7 +14,7 @@ class LoadDialog : public DialogFrame {
  public:
   LoadDialog(Editor& editor, LoadDialogState& state, QWidget* parent = nullptr);
 
-  QComboBox* Files() const { return files_; }
+  FittedComboBox* Files() const { return files_; }
   QListWidget* Levels() const { return levels_; }
   LevelPreviewWidget* Preview() const { return preview_; }
   void ShowChosenPreview();
@@ -27,7 +27,7 @@ class LoadDialog : public DialogFrame {
   void ManageLevels();
 
   LoadDialogState& state_;
-  QComboBox* files_;
+  FittedComboBox* files_;
   QListWidget* levels_;
   LevelPreviewWidget* preview_;
 };

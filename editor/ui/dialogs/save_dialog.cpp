@@ -9,7 +9,7 @@ namespace brolt::editor {
 SaveDialog::SaveDialog(Editor& editor, SaveDialogState& state, QWidget* parent)
     : DialogFrame(editor, "", parent),
       state_(state),
-      files_(new QComboBox(this)),
+      files_(new FittedComboBox(this)),
       slots_(new QListWidget(this)),
       title_(new InputLine(this)) {
   setWindowTitle("Save Level As");

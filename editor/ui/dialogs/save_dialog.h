@@ -1,10 +1,10 @@
 #pragma once
 // The save dialog: a collection, the slot to save into and the level's title.
-#include <QComboBox>
 #include <QListWidget>
 
 #include "editor/model/collections/save_dialog_rules.h"
 #include "editor/ui/dialogs/dialog_frame.h"
+#include "editor/ui/qt/fitted_text.h"
 #include "editor/ui/qt/input_line.h"
 
 namespace brolt::editor {
@@ -14,7 +14,7 @@ class SaveDialog : public DialogFrame {
  public:
   SaveDialog(Editor& editor, SaveDialogState& state, QWidget* parent = nullptr);
 
-  QComboBox* Files() const { return files_; }
+  FittedComboBox* Files() const { return files_; }
   QListWidget* Slots() const { return slots_; }
   InputLine* Title() const { return title_; }
 
@@ -29,7 +29,7 @@ class SaveDialog : public DialogFrame {
   void ManageLevels();
 
   SaveDialogState& state_;
-  QComboBox* files_;
+  FittedComboBox* files_;
   QListWidget* slots_;
   InputLine* title_;
 };

@@ -29,6 +29,7 @@
 #include "editor/ui/main_window/tile_palette.h"
 #include "editor/ui/main_window/tile_palette_commands.h"
 #include "editor/ui/qt/control_help.h"
+#include "editor/ui/qt/fitted_text.h"
 #include "editor/ui/qt/qt_colors.h"
 #include "editor/ui/qt/qt_text.h"
 
@@ -374,7 +375,7 @@ void MainWindow::SetMinimapPointer(int pointer) { ApplyPointer(*miniLevel_, poin
 void MainWindow::ShowLevelCaption(std::string_view title, std::string_view number, std::string_view file) {
   levelTitle_->setText(ToQString(title));
   levelNumber_->setText(ToQString(number));
-  levelFile_->setText(FileNameToQString(file));
+  ShowFittedText(*levelFile_, FileNameToQString(file));
 }
 
 void MainWindow::DropDownLevelList() {

@@ -19,7 +19,6 @@
 #include "editor/model/commands/save_level.h"
 #include "editor/model/commands/undo_redo.h"
 #include "editor/model/services/definitions_editor.h"
-#include "editor/model/tools/brush_size.h"
 #include "editor/model/tools/clipboard.h"
 #include "editor/model/tools/custom_values.h"
 #include "editor/model/tools/flood_fill.h"
@@ -30,7 +29,6 @@
 #include "editor/model/tools/selection_commands.h"
 #include "editor/model/tools/selection_marks.h"
 #include "editor/model/tools/tool_selection.h"
-#include "editor/model/window/hide_selector.h"
 #include "editor/ui/dialogs/property_commands.h"
 #include "editor/ui/main_window/menu_lookup.h"
 #include "editor/ui/qt/qt_text.h"
@@ -109,11 +107,7 @@ void MenuCommands::AddToolCommands() {
   });
   arrays_.merge(CommandTable{
       {"mnuToolsToolsSelect", {false, [&e](int tool) { SelectTool(e, tool, e.tools.PrimaryTile, false); }}},
-      {"mnuToolsThickValue", {false, [&e](int size) {
-         HideSelector(e);
-         SetBrushSize(e, size);
-         RefreshViewControls(e);
-       }}},
+      {"mnuToolsThickValue", {false, [&e](int size) { ChooseBrushSize(e, size); }}},
       {std::string(kSaturationItem), {false, [&e](int percent) { SetSaturation(e, percent); }}},
       {"mnuToolsRotateValue", {false, [&e](int mode) { SetTileDirection(e, mode, false); }}},
       {"mnuToolsRotateValue_RMB", {false, [&e](int mode) { SetTileDirection(e, mode, true); }}},

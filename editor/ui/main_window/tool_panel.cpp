@@ -11,7 +11,6 @@
 #include "editor/model/tools/overwrite.h"
 #include "editor/model/tools/paste_mode.h"
 #include "editor/model/tools/tool_selection.h"
-#include "editor/model/window/hide_selector.h"
 #include "editor/model/window/main_window_layout.h"
 #include "editor/model/window/status_text.h"
 #include "editor/ui/boxes/box_look.h"
@@ -97,10 +96,7 @@ ToolPanel::ToolPanel(Editor& editor, const QMenuBar& menuBar, const TilesetPictu
   cmdTool1SizeX_->setGeometry(kSizeBarLeft, kMargin, kBarWidth, kPreviewTop + kPreviewSide - kMargin);
   cmdTool1SizeX_->setRange(1, 1);
   cmdTool1SizeX_->setFocusPolicy(Qt::NoFocus);
-  connect(cmdTool1SizeX_, &QScrollBar::valueChanged, this, [this](int value) {
-    HideSelector(editor_);
-    SetBrushSize(editor_, value);
-  });
+  connect(cmdTool1SizeX_, &QScrollBar::valueChanged, this, [this](int value) { ChooseBrushSize(editor_, value); });
   connect(cmdTool1SizeX_, &QScrollBar::sliderMoved, this, &ToolPanel::BrushSizeDragged);
   setMinimumSize(kSizeBarLeft + kBarWidth, kPreviewTop + kPreviewSide);
 }

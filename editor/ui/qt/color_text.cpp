@@ -25,7 +25,6 @@ void PaintFace(QWidget* widget, std::string_view colour) {
 
 ColorButton::ColorButton(QWidget* parent) : QPushButton(parent) {
   setFlat(false);
-  setAutoDefault(false);
 }
 
 void ColorButton::SetColorText(const std::string& colour) {

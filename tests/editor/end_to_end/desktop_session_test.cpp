@@ -1,6 +1,7 @@
 // The editor on a real X server, as on a designer's desktop: a tool and a tile chosen by their keys,
 // tiles clicked onto the canvas, the level saved into a new collection through the dialogs with the
-// keyboard, and the editor left through its File menu. The collection read back holds the cells.
+// keyboard, and the editor left through its File menu, a later change not saved. The collection read
+// back holds the cells saved.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -101,12 +102,17 @@ TEST(DesktopSession, KeysAndClicksOnARealXServerReachTheNewCollection) {
   ASSERT_TRUE(testing::WaitUntil([&] { return CountFilledSlots(collection) == 1; }, testing::kDesktopPatience))
       << "the level was not saved";
 
-  // Left through the File menu's last entry, once the menu has dropped down.
+  // One more wall, then left through the File menu's last entry, once the menu has dropped down; the
+  // question about the change is answered No by Tab and Return, so the wall is not saved.
+  send(cell(3, 2) + " click 1");
   send(button(kFileMenu) + " click 1");
   ASSERT_TRUE(testing::WaitUntil([&] { return desktop.VisibleWindows(kEditorClass).size() > 1; },
                                  testing::kDesktopPatience))
       << "the File menu did not drop down";
   send("key Up Return");
+  ASSERT_TRUE(testing::WaitUntil([&] { return desktop.FocusedWindow() != *window; }, testing::kDesktopPatience))
+      << "no question about the change";
+  send("key Tab Return");
   EXPECT_EQ(editor->WaitForExit(testing::kDesktopPatience), 0);
 
   ASSERT_EQ(CountFilledSlots(collection), 1);

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QTimer>
 #include <cmath>
 #include <filesystem>
@@ -142,7 +143,12 @@ struct Sequence {
     EXPECT_EQ(window.MenuItem("mnuToolsOverwrite")->isChecked(), tools.Overwrite);
     EXPECT_EQ(program.toolPanel->BrushSizeBar()->value(), tools.BrushSize);
     if (tools.CurrentTool == kBrushTool || tools.CurrentTool == kSelectorTool) {
-      EXPECT_EQ(program.toolBar->ThicknessLabel()->text(), QString::number(2 * tools.BrushSize - 1));
+      const QString width = QString::number(2 * tools.BrushSize - 1);
+      EXPECT_EQ(program.toolBar->ThicknessLabel()->text(), width);
+      for (int n = 1; n <= 15; ++n) {
+        const QAction* item = window.MenuItem(QString("mnuToolsThickValue%1").arg(n));
+        EXPECT_EQ(item->isChecked(), item->text() == width) << "Tools > Thickness > " << item->text().toStdString();
+      }
     }
     CheckColours();
     CheckStatus();
@@ -254,6 +260,8 @@ TEST(DesignerSequence, TheWindowShowsTheModelAfterEveryStep) {
   s.Drag(&s.Canvas(), s.Cell(left + 4, top + 4), s.Cell(left + 8, top + 5));
   ASSERT_EQ(e.level.Cell(left + 8, top + 5).TileCode, kSteelWall);
   s.Check("painted with a 5 by 5 brush");
+  s.program.toolPanel->BrushSizeBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+  s.Check("a 3 by 3 brush chosen on the size bar");
   s.program.toolPanel->OverwriteBox()->click();
   s.Check("overwrite switched by its box");
   s.MenuStep("mnuToolsOverwrite", "overwrite switched back by its menu item");

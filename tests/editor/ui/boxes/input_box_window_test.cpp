@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "editor/model/editor.h"
+#include "editor/support/keyboard_focus.h"
 #include "editor/support/modal_script.h"
 #include "editor/ui/qt/input_line.h"
 
@@ -29,6 +30,15 @@ Keys Typing(const QString& keys, Qt::Key finish = Qt::Key_Return, bool atEnd = f
       else QTest::sendKeyEvent(QTest::Click, box.Line(), Qt::Key_unknown, QString(key), {});
     }
     QTest::keyClick(box.Line(), finish);
+  };
+}
+
+// Types over the default text, then Tab to a button and Return on it.
+Keys TypingThenReturnOn(QPushButton* (InputBoxWindow::*button)() const) {
+  return [button](InputBoxWindow& box) {
+    QTest::keyClicks(box.Line(), "typed");
+    EXPECT_TRUE(testing::TabTo(box, (box.*button)()));
+    testing::PressKey(box, Qt::Key_Return);
   };
 }
 
@@ -55,6 +65,8 @@ TEST(InputBoxWindow, TypingPastingAndTheButtonsGiveTheAnswer) {
       {"cancel button", "Kept", 0, [](InputBoxWindow& b) { QTest::mouseClick(b.CancelButton(), Qt::LeftButton); }, ""},
       {"close box", "Kept", 0, [](InputBoxWindow& box) { box.close(); }, ""},
       {"ok button", "Kept", 0, [](InputBoxWindow& b) { QTest::mouseClick(b.OkButton(), Qt::LeftButton); }, "Kept"},
+      {"return on the ok button", "Kept", 0, TypingThenReturnOn(&InputBoxWindow::OkButton), "typed"},
+      {"return on the cancel button", "Kept", 0, TypingThenReturnOn(&InputBoxWindow::CancelButton), ""},
   };
   QApplication::clipboard()->setText(QStringLiteral("4x2-0\nsecond line"));
   Editor editor;

@@ -12,6 +12,7 @@
 #include "editor/model/editor.h"
 #include "editor/model/services/message_box.h"
 #include "editor/support/fake_help_host.h"
+#include "editor/support/keyboard_focus.h"
 #include "editor/support/modal_script.h"
 #include "editor/support/scripted_dialogs.h"
 #include "editor/ui/boxes/qt_dialogs.h"
@@ -49,6 +50,22 @@ TEST(MessageBoxWindow, EnterTakesTheDefaultButtonEscapeAndCloseTheCloseAnswerAnd
       if (!layout.captions[i].empty()) {
         EXPECT_EQ(Ask(box, set, [i](MessageBoxWindow& b) { b.Button(i)->click(); }), i) << name;
       }
+  }
+}
+
+// The designer who tabs to "No" and presses Return means No, whatever the default.
+TEST(MessageBoxWindow, ReturnPressesTheButtonTabGaveTheKeysTo) {
+  Editor editor;
+  MessageBoxWindow box(editor);
+  for (const ButtonSet set : {ButtonSet::OK, ButtonSet::YesNo, ButtonSet::OKCancel, ButtonSet::YesNoCancel}) {
+    const ButtonLayout layout = ButtonLayoutFor(set);
+    for (int i = 0; i < 3; ++i) {
+      if (layout.captions[static_cast<std::size_t>(i)].empty()) continue;
+      EXPECT_EQ(Ask(box, set, [i](MessageBoxWindow& b) {
+                  EXPECT_TRUE(testing::TabTo(b, b.Button(i)));
+                  testing::PressKey(b, Qt::Key_Return);
+                }), i) << layout.captions[static_cast<std::size_t>(i)];
+    }
   }
 }
 

@@ -8,9 +8,11 @@
 #include <gtest/gtest.h>
 
 #include "common/numeric.h"
+#include "editor/model/commands/compile_collection.h"
 #include "editor/model/commands/save_level.h"
 #include "editor/support/answering_boxes.h"
 #include "editor/support/collection_fixture.h"
+#include "editor/support/keyboard_focus.h"
 #include "editor/support/modal_script.h"
 #include "editor/support/skinned_editor.h"
 #include "editor/support/widget_events.h"
@@ -301,6 +303,32 @@ TEST_F(CollectionDialogWidgets, TheCompileDialogStaysOpenWhenReplacingTheCompile
   EXPECT_EQ(dialogs.LastMessage(), "Overwrite the existing compiled level collection file?");
   dialog.accept();
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+// Compile by keys alone, the overwrite question answered with Tab and Return: the compiled file,
+// with the tags and open count it keeps, is rebuilt on Yes only.
+TEST_F(CollectionDialogWidgets, TheOverwriteQuestionAnsweredByKeysKeepsTheCompiledFileUnlessYes) {
+  testing::AnsweringBoxes boxes(editor);
+  editor.ui.dialogs = &boxes;
+  WriteLevels("Set.lvl", {"One", "Two"});
+  for (const auto& [answer, kept] : {std::pair{2, true}, {1, false}}) {
+    SCOPED_TRACE(answer);
+    WriteCompiled("Set.clvl", {"Old"});
+    const std::string before = Bytes("Set.clvl");
+    boxes.tabTo = answer;
+    bool stayedOpen = false;
+    testing::WhenModalShown([&](QWidget* dialog) {
+      EXPECT_TRUE(testing::TabTo(*dialog, dialog->findChild<QPushButton*>("cmdOK")));
+      testing::PressKey(*dialog, Qt::Key_Return);
+      stayedOpen = dialog->isVisible();
+      if (stayedOpen) static_cast<QDialog*>(dialog)->reject();
+    });
+    CompileCollection(editor);
+    EXPECT_EQ(boxes.shown.front(), "Overwrite the existing compiled level collection file?");
+    EXPECT_EQ(Bytes("Set.clvl") == before, kept);
+    EXPECT_EQ(stayedOpen, kept) << "No returns to the dialog";
+    boxes.shown.clear();
+  }
 }
 
 TEST_F(CollectionDialogWidgets, TheCollectionToCompileHasTheKeysAgainWheneverTheDialogIsBackInFront) {

@@ -15,6 +15,7 @@
 #include "editor/model/commands/level_conversion.h"
 #include "editor/model/commands/save_level.h"
 #include "editor/support/answering_boxes.h"
+#include "editor/support/keyboard_focus.h"
 #include "editor/support/levels_folder_editor.h"
 #include "editor/support/recording_window.h"
 #include "editor/support/widget_events.h"
@@ -178,6 +179,26 @@ TEST_F(ManageDialogTest, TabWalksTheControlsAsTheyStandRightClicksOpenHelpAndThe
   Find("cmdFileCopy")->click();  // replacing the copy there
   EXPECT_EQ(Collections()->currentText(), "Copy of Other.lvl");
   EXPECT_EQ(Levels()->item(0)->text(), "001   X");
+}
+
+// Delete by keys alone: Tab to it and Return, then Tab to the question's answer and Return.
+TEST_F(ManageDialogTest, DeleteAnsweredByKeysRemovesTheCollectionOnlyOnYes) {
+  testing::AnsweringBoxes boxes(editor);
+  editor.ui.dialogs = &boxes;
+  editor.prefs.LevelFile = "Other.lvl";  // no holder listed, so the collection box warns of none
+  const std::string before = ReadWholeFile(file("Other.lvl")).value_or("");
+  for (const auto& [answer, kept] : {std::pair{2, true}, {1, false}}) {
+    SCOPED_TRACE(answer);
+    boxes.tabTo = answer;
+    Open();
+    ASSERT_TRUE(testing::TabTo(*dialog, Find("cmdFileDelete")));
+    testing::PressKey(*dialog, Qt::Key_Return);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_TRUE(boxes.shown.back().starts_with("There is no undo when deleting collection files.")) << boxes.shown.back();
+    EXPECT_EQ(ReadWholeFile(file("Other.lvl")), kept ? std::optional(before) : std::nullopt);
+    EXPECT_TRUE(dialog->isVisible()) << "the question answered, management stays";
+    boxes.shown.clear();
+  }
 }
 
 TEST_F(ManageDialogTest, ThePreviewFollowsTheSlotNotTheTitle) {

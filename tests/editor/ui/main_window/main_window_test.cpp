@@ -9,10 +9,13 @@
 #include <QScrollBar>
 #include <gtest/gtest.h>
 
+#include "common/file_io.h"
 #include "editor/model/canvas/canvas_geometry.h"
 #include "editor/model/canvas/scrolling.h"
 #include "editor/model/canvas/undo_ring.h"
+#include "editor/model/services/tile_catalogue.h"
 #include "editor/model/tools/tool_selection.h"
+#include "editor/support/answering_boxes.h"
 #include "editor/support/shown_main_window.h"
 #include "editor/support/widget_events.h"
 #include "editor/ui/canvas/canvas_viewport.h"
@@ -200,6 +203,32 @@ TEST(MainWindow, ClosingGoesThroughTheExitWhichMayBeCancelled) {
     EXPECT_EQ(t.dialogs.LastMessage(), "Save changes before exiting?");
     EXPECT_EQ(t.window.isVisible(), answer == 2);
     EXPECT_EQ(t.window.Ended(), answer == 1);
+  }
+}
+
+// Answered by Tab and Return in the editor's own box: Yes saves into the level's slot and ends, No
+// ends without writing, Cancel keeps the editor open with nothing written.
+TEST(MainWindow, TheExitQuestionAnsweredByKeysSavesOnlyOnYesAndStaysOpenOnCancel) {
+  for (const auto& [answer, written, open] : {std::tuple{0, true, false}, {1, false, false}, {2, false, true}}) {
+    SCOPED_TRACE(answer);
+    ShownMainWindow t;
+    t.WriteLevels("Set.lvl", {"Old"});
+    const std::optional<std::string> before = ReadWholeFile(t.file("Set.lvl"));
+    Editor& e = t.editor;
+    e.prefs.LevelFile = "Set.lvl";
+    e.level.LevelNumber = 1;
+    e.level.LevelTitle = "Old";
+    e.level.Cell(3, 3).TileCode = kThresherTile;
+    e.level.Cell(5, 3).TileCode = kExitPortalTile;
+    e.level.LevelSaved = false;
+    testing::AnsweringBoxes boxes(e);
+    boxes.tabTo = answer;
+    e.ui.dialogs = &boxes;
+    t.window.close();
+    EXPECT_EQ(boxes.shown, std::vector<std::string>{"Save changes before exiting?"});
+    EXPECT_EQ(ReadWholeFile(t.file("Set.lvl")) != before, written);
+    EXPECT_EQ(t.window.isVisible(), open);
+    EXPECT_EQ(t.window.Ended(), !open);
   }
 }
 
