@@ -64,19 +64,13 @@ struct FittedNames : testing::LevelsFolderEditor {
     auto* label = window.findChild<QLabel*>("txtLevelFile");
     return {label->text(), TipOf(*label)};
   }
-  Seen SaveDialogBox(const std::string& name) {
+  // The collection box of a save or load dialog open on the collection `name`.
+  template <typename Dialog, typename State, bool (*Prepare)(Editor&, State&)>
+  Seen DialogBox(const std::string& name) {
     editor.prefs.LevelFile = name;
-    SaveDialogState state;
-    EXPECT_TRUE(PrepareSaveDialog(editor, state));
-    SaveDialog dialog(editor, state);
-    dialog.show();
-    return SeenIn(*dialog.Files());
-  }
-  Seen LoadDialogBox(const std::string& name) {
-    editor.prefs.LevelFile = name;
-    LoadDialogState state;
-    EXPECT_TRUE(PrepareLoadDialog(editor, state));
-    LoadDialog dialog(editor, state);
+    State state;
+    EXPECT_TRUE(Prepare(editor, state));
+    Dialog dialog(editor, state);
     dialog.show();
     return SeenIn(*dialog.Files());
   }
@@ -84,7 +78,9 @@ struct FittedNames : testing::LevelsFolderEditor {
 
 TEST(FittedText, ANameTooLongForItsBoxEndsInAnEllipsisAndShowsWholeAsItsTip) {
   using See = Seen (FittedNames::*)(const std::string&);
-  const See toolBar = &FittedNames::ToolBar, save = &FittedNames::SaveDialogBox, load = &FittedNames::LoadDialogBox;
+  const See toolBar = &FittedNames::ToolBar;
+  const See save = &FittedNames::DialogBox<SaveDialog, SaveDialogState, PrepareSaveDialog>;
+  const See load = &FittedNames::DialogBox<LoadDialog, LoadDialogState, PrepareLoadDialog>;
   struct Case {
     const char* place;
     See see;
