@@ -1,8 +1,9 @@
 #pragma once
 // A folder that a program writes in, as its start finds it after a crash: beside a person's own hidden
 // files, the leftover of a write killed between its temporary file and its rename, and a write still
-// running that a slow disk holds after its bytes. Both writes' temporary files are dated two hours
-// back, so that only their names and the running writer's lock tell the start what it may remove.
+// running that a slow disk holds at a step before its rename. Both writes' temporary files are dated
+// two hours back, so that only their names and the running writer's lock tell the start what it may
+// remove.
 #include <gtest/gtest.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -25,7 +26,8 @@ namespace brolt::testing {
 class FolderAfterACrash {
  public:
   // The person's files are dated two hours back as well when `personsFilesOld`.
-  FolderAfterACrash(const std::filesystem::path& folder, bool personsFilesOld) : folder_(folder) {
+  FolderAfterACrash(const std::filesystem::path& folder, bool personsFilesOld, ReplaceStep runningHeldAt)
+      : folder_(folder) {
     std::filesystem::create_directories(folder);
     for (const char* name : {".Tutorial.clvl.backup", ".notes.txt.ab12cd", ".profile.old123", ".Define.qdm.before"})
       std::ofstream(persons_.emplace_back(folder / name)) << "a person's own";
@@ -40,7 +42,7 @@ class FolderAfterACrash {
     EXPECT_TRUE(RunKilledAt(ReplaceStep::Flushed, [&] { ReplaceFileAtomically(folder / "Cut.lvl", "cut off"); }));
     leftover_ = NewEntry(before);
     before = Entries();
-    running_.emplace(ReplaceStep::BytesWritten, [&] { ReplaceFileAtomically(RunningTarget(), "still running"); });
+    running_.emplace(runningHeldAt, [&] { ReplaceFileAtomically(RunningTarget(), "still running"); });
     EXPECT_TRUE(running_->Stopped());
     runningTemporary_ = NewEntry(before);
     DateBack(leftover_);

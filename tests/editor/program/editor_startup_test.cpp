@@ -92,13 +92,14 @@ TEST(EditorStartup, OpensTheMainWindowWhereItWasLeftOnABlankLevelThatCanBeUndone
 // What a write cut off by a crash left goes at the start from both folders the editor writes in; a
 // person's hidden files, fresh or old, and a write still running stay.
 TEST(EditorStartup, RemovesOnlyWhatACutOffWriteLeftWhereItWrites) {
-  for (const bool personsFilesOld : {false, true}) {
+  for (const auto& [personsFilesOld, runningHeldAt] :
+       {std::pair{false, ReplaceStep::BytesWritten}, std::pair{true, ReplaceStep::Flushed}}) {
     SCOPED_TRACE(personsFilesOld ? "old" : "fresh");
     testing::DefinitionsFixture fixture;
     fixture.AddSettings({{"levelspath", "/Collections/"}});
     ASSERT_TRUE(WriteTileset(fixture));
-    brolt::testing::FolderAfterACrash collections(fixture.folder / "Collections", personsFilesOld);
-    brolt::testing::FolderAfterACrash gameLevels(fixture.folder / "Levels", personsFilesOld);
+    brolt::testing::FolderAfterACrash collections(fixture.folder / "Collections", personsFilesOld, runningHeldAt);
+    brolt::testing::FolderAfterACrash gameLevels(fixture.folder / "Levels", personsFilesOld, runningHeldAt);
     RecordingWindow window;
     brolt::testing::ScriptedDialogs dialogs;
     EditorProgram program(fixture.folder.path());

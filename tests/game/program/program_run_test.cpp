@@ -523,9 +523,10 @@ TEST_F(ProgramRunTest, AnEmptyOrNullPackSettingUsesTheShippedPack) {
 // What a write cut off by a crash left goes at the start; a person's hidden files, fresh or old, and
 // a write still running stay.
 TEST_F(ProgramRunTest, TheStartRemovesOnlyWhatACutOffWriteLeft) {
-  for (const bool personsFilesOld : {false, true}) {
+  for (const auto& [personsFilesOld, runningHeldAt] :
+       {std::pair{false, ReplaceStep::BytesWritten}, std::pair{true, ReplaceStep::Flushed}}) {
     SCOPED_TRACE(personsFilesOld ? "old" : "fresh");
-    testing::FolderAfterACrash levels(folder / "Levels", personsFilesOld);
+    testing::FolderAfterACrash levels(folder / "Levels", personsFilesOld, runningHeldAt);
     RunResult run = Run("BROLT_QUIT_AFTER_FRAMES=10");
     EXPECT_EQ(run.status, 0) << run.errors;
     levels.ExpectOnlyTheLeftoverRemoved();
