@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,11 +13,13 @@
 namespace brolt {
 
 namespace {
-ReplaceStepObserver stepObserver = nullptr;
-ReplaceSystemCalls systemCalls;
+// Enough tries that only a folder where names can't be made at all runs out of them.
+constexpr int kNameTries = 100;
+
+ReplaceSeams seams;
 
 void Reached(ReplaceStep step) {
-  if (stepObserver) stepObserver(step);
+  if (seams.observer) seams.observer(step);
 }
 
 std::string Describe(const std::filesystem::path& path, const char* what, const std::string& reason) {
@@ -30,7 +33,7 @@ std::string Describe(const std::filesystem::path& path, const char* what) {
 // Hands every byte to the file; the reason it could not, or nothing.
 std::optional<std::string> WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
-    const ssize_t written = systemCalls.write ? systemCalls.write(fd, bytes.data(), bytes.size())
+    const ssize_t written = seams.calls.write ? seams.calls.write(fd, bytes.data(), bytes.size())
                                               : ::write(fd, bytes.data(), bytes.size());
     if (written < 0 && errno == EINTR) continue;
     if (written < 0) return std::strerror(errno);
@@ -41,23 +44,36 @@ std::optional<std::string> WriteAll(int fd, std::string_view bytes) {
   return std::nullopt;
 }
 
-// Writes, flushes and closes the temporary file; the reason of the first step that failed, or nothing.
-// The file is closed in any case, and a later step never replaces the first reason.
-std::optional<std::string> FillAndClose(int fd, std::string_view bytes) {
+// Writes and flushes the temporary file; the reason of the first step that failed, or nothing.
+std::optional<std::string> Fill(int fd, std::string_view bytes) {
   std::optional<std::string> failure = WriteAll(fd, bytes);
-  if (!failure) Reached(ReplaceStep::BytesWritten);
-  if (!failure && ::fsync(fd) != 0) failure = std::strerror(errno);
-  const int closed = systemCalls.close ? systemCalls.close(fd) : ::close(fd);
-  if (closed != 0 && !failure) failure = std::strerror(errno);
-  return failure;
+  if (failure) return failure;
+  Reached(ReplaceStep::BytesWritten);
+  const int flushed = seams.calls.fsync ? seams.calls.fsync(fd) : ::fsync(fd);
+  if (flushed != 0) return std::strerror(errno);
+  return std::nullopt;
 }
 
-// Keeps the permissions of the file being replaced; a new file gets the usual ones. Where that fails
-// the file keeps mkstemp's owner-only ones, which lose no data.
-void KeepPermissions(const std::filesystem::path& target, const std::string& temporary) {
+// Creates the temporary file beside the target under a name of ours, with the mode any program's new
+// file gets, and locks it before anything else can happen to it. Its name goes to `temporary`.
+// Where the file system has no locks the file is made all the same: the clean-up's age rule guards it.
+int CreateLockedTemporaryFile(const std::filesystem::path& folder, const std::string& targetName,
+                              std::string& temporary) {
+  int fd = -1;
+  for (int tries = 0; fd < 0 && tries < kNameTries; ++tries) {
+    temporary = (folder / TemporaryFileName(targetName)).string();
+    fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && errno != EEXIST) return fd;
+  }
+  if (fd >= 0) ::flock(fd, LOCK_EX);
+  return fd;
+}
+
+// Keeps the permissions of the file being replaced; a new file keeps those it was made with. Where
+// the change fails the file keeps those, which lose no data.
+void KeepPermissions(const std::filesystem::path& target, int fd) {
   struct stat info {};
-  const mode_t mode = ::stat(target.c_str(), &info) == 0 ? (info.st_mode & 07777) : 0644;
-  ::chmod(temporary.c_str(), mode);
+  if (::stat(target.c_str(), &info) == 0) ::fchmod(fd, info.st_mode & 07777);
 }
 }  // namespace
 
@@ -80,26 +96,30 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
 void ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
   std::filesystem::path folder = path.parent_path();
   if (folder.empty()) folder = ".";
-  std::string temporary = (folder / TemporaryFileTemplate(path.filename().string())).string();
-  const int fd = ::mkstemp(temporary.data());
+  std::string temporary;
+  // The file stays open until after the rename, as its lock lasts only while it is open. The bytes
+  // were flushed before the rename, so the close can lose none of them.
+  const int fd = CreateLockedTemporaryFile(folder, path.filename().string(), temporary);
   if (fd < 0) throw FileError(Describe(path, "Can't write"));
   Reached(ReplaceStep::TemporaryCreated);
-  std::optional<std::string> failure = FillAndClose(fd, bytes);
+  std::optional<std::string> failure = Fill(fd, bytes);
   if (!failure) {
-    KeepPermissions(path, temporary);
+    KeepPermissions(path, fd);
     Reached(ReplaceStep::Flushed);
     if (::rename(temporary.c_str(), path.c_str()) == 0) {
       Reached(ReplaceStep::Renamed);
+      ::close(fd);
       return;
     }
     failure = std::strerror(errno);
   }
   ::unlink(temporary.c_str());
+  ::close(fd);
   throw FileError(Describe(path, "Can't write", *failure));
 }
 
-void SetReplaceStepObserver(ReplaceStepObserver observer) { stepObserver = observer; }
+ScopedReplaceSeams::ScopedReplaceSeams(const ReplaceSeams& put) : earlier_(seams) { seams = put; }
 
-void SetReplaceSystemCalls(const ReplaceSystemCalls& calls) { systemCalls = calls; }
+ScopedReplaceSeams::~ScopedReplaceSeams() { seams = earlier_; }
 
 }  // namespace brolt

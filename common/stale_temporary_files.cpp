@@ -1,5 +1,9 @@
 #include "common/stale_temporary_files.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <system_error>
 
@@ -10,6 +14,7 @@ namespace brolt {
 namespace fs = std::filesystem;
 
 namespace {
+// A second guard beside the writer's lock, which a file the writer has only just made may not have yet.
 constexpr auto kUntouchedFor = std::chrono::minutes(1);
 
 bool IsStaleTemporaryFile(const fs::directory_entry& entry, fs::file_time_type staleBefore) {
@@ -19,6 +24,15 @@ bool IsStaleTemporaryFile(const fs::directory_entry& entry, fs::file_time_type s
   const fs::file_time_type written = entry.last_write_time(error);
   return !error && written < staleBefore;
 }
+
+// The writer holds its temporary file locked until after the rename; the lock taken here is held over
+// the removal.
+void RemoveUnlessAWriteHoldsIt(const fs::path& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return;
+  if (::flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlink(path.c_str());
+  ::close(fd);
+}
 }  // namespace
 
 void RemoveStaleTemporaryFiles(const fs::path& folder) {
@@ -26,8 +40,7 @@ void RemoveStaleTemporaryFiles(const fs::path& folder) {
   std::error_code error;
   for (fs::directory_iterator entry(folder, error); !error && entry != fs::directory_iterator();
        entry.increment(error)) {
-    std::error_code kept;
-    if (IsStaleTemporaryFile(*entry, staleBefore)) fs::remove(entry->path(), kept);
+    if (IsStaleTemporaryFile(*entry, staleBefore)) RemoveUnlessAWriteHoldsIt(entry->path());
   }
 }
 

@@ -6,9 +6,9 @@
 namespace brolt {
 
 // Removes from `folder` (not below it) the regular files named as the writer names its temporary
-// files that nobody has written to for over a minute: a write still running keeps its file fresher.
-// A folder that can't be read or a file that can't be removed is passed over, so that it never stops
-// a program's start.
+// files that no write holds locked and nobody has written to for over a minute. A file that can't be
+// opened to see whether a write holds it stays, and so does a folder that can't be read or a file
+// that can't be removed, so that the clean-up never stops a program's start.
 void RemoveStaleTemporaryFiles(const std::filesystem::path& folder);
 
 }  // namespace brolt

@@ -4,6 +4,7 @@
 #include <QScreen>
 
 #include "common/numeric.h"
+#include "common/stale_temporary_files.h"
 #include "editor/model/canvas/canvas_redraw.h"
 #include "editor/model/canvas/draw_selection_boxes.h"
 #include "editor/model/canvas/scrolling.h"
@@ -11,6 +12,7 @@
 #include "editor/model/canvas/start_view.h"
 #include "editor/model/canvas/undo_recording.h"
 #include "editor/model/canvas/zoom.h"
+#include "editor/model/collections/level_files.h"
 #include "editor/model/commands/collection_lists.h"
 #include "editor/model/commands/exit_editor.h"
 #include "editor/model/commands/recent_levels.h"
@@ -102,6 +104,17 @@ void LoadTileset(EditorProgram& program) {
   program.mainWindow.TilesetLoaded();
 }
 
+// The editor's whole-file writes go to the collections' folder and to the game's Levels folder, which
+// takes the preview file; they are one folder by default. Nothing of ours writes a file atomically
+// into the program folder at run time.
+void RemoveCutOffWrites(const Editor& editor) {
+  const std::filesystem::path collections = LevelsFolder(editor);
+  const std::filesystem::path game = GameLevelsFolder(editor);
+  RemoveStaleTemporaryFiles(collections);
+  std::error_code different;
+  if (!std::filesystem::equivalent(collections, game, different)) RemoveStaleTemporaryFiles(game);
+}
+
 }  // namespace
 
 EditorProgram::EditorProgram(std::filesystem::path appPath)
@@ -136,6 +149,7 @@ void Main(EditorProgram& program) {
     editor.ui.window->SetMousePointer(kDefaultPointer);
   }
   Pause(kSplashClosePause);
+  RemoveCutOffWrites(editor);
   PurgeEmptyCollectionFiles(editor);
   ListCollectionFiles(editor, false, true);
 }

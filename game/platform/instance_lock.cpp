@@ -8,8 +8,8 @@
 
 namespace brolt {
 
-InstanceLock::InstanceLock(const std::filesystem::path& file) {
-  descriptor_ = open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+InstanceLock::InstanceLock(const std::filesystem::path& folder) {
+  descriptor_ = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (descriptor_ < 0) return;
   if (flock(descriptor_, LOCK_EX | LOCK_NB) != 0) {
     heldElsewhere_ = errno == EWOULDBLOCK;
@@ -19,7 +19,7 @@ InstanceLock::InstanceLock(const std::filesystem::path& file) {
 }
 
 InstanceLock::~InstanceLock() {
-  // Closing releases the lock; the file stays, so that no copy can lock a file another just removed.
+  // Closing releases the lock.
   if (descriptor_ >= 0) close(descriptor_);
 }
 

@@ -1,22 +1,21 @@
 #pragma once
-// Keeps a second copy of the game from running: the first copy holds a lock on a file in the
-// program folder until it ends (the system releases it even when the game crashes).
+// Keeps a second copy of the game from running: the first copy holds a lock on the program folder
+// itself until it ends (the system releases it even when the game crashes). A folder can be locked
+// where no file can be made in it, as on a read-only disk.
 #include <filesystem>
 
 namespace brolt {
 
-inline constexpr const char* kInstanceLockFile = "brolt.lock";
-
 class InstanceLock {
  public:
-  // Takes the lock on `file`, creating the file when it is missing.
-  explicit InstanceLock(const std::filesystem::path& file);
+  // Takes the lock on `folder`.
+  explicit InstanceLock(const std::filesystem::path& folder);
   ~InstanceLock();
   InstanceLock(const InstanceLock&) = delete;
   InstanceLock& operator=(const InstanceLock&) = delete;
 
-  // True when another running copy holds the lock. A lock file that cannot be opened at all (a
-  // read-only folder) proves nothing, and does not stop the game.
+  // True when another running copy holds the lock. A folder that cannot be opened at all, or a file
+  // system without locks, proves nothing, and does not stop the game.
   bool HeldElsewhere() const { return heldElsewhere_; }
 
  private:

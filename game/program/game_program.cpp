@@ -112,13 +112,14 @@ int StartAndPlay(const std::string& commandLine, const TestHooks& hooks, Dialogs
   game.services.messages = &dialogs;
 
   game.paths.ProgramFolder = ProgramFolder();
-  InstanceLock lock(game.paths.ProgramFolder / kInstanceLockFile);
+  InstanceLock lock(game.paths.ProgramFolder);
   if (lock.HeldElsewhere()) return 0;
 
   OpenDefinitionsDatabase(game);
   game.paths.LevelsPath = game.paths.ProgramFolder / "Levels";
   game.paths.MusicPath = game.paths.ProgramFolder / "Music";
-  RemoveStaleTemporaryFiles(game.paths.ProgramFolder);
+  // The game writes whole files only into the collections in Levels; nothing of ours writes a file
+  // atomically into the program folder at run time.
   RemoveStaleTemporaryFiles(game.paths.LevelsPath);
   game.LevelList.Open(game.paths.LevelsPath, {".lvl", ".clvl"});
   game.MusicList.Open(game.paths.MusicPath, {});

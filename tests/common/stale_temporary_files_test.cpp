@@ -35,17 +35,20 @@ TEST(RemoveStaleTemporaryFiles, RemovesOnlyTheWritersOwnOldTemporaryFiles) {
   };
   using std::chrono::seconds;
   for (const Case& c : std::vector<Case>{
-           {".Tutorial.lvl.a1B2c3", File, seconds(61), true},
-           {".Define.qdm.000000", File, seconds(3600), true},
-           {".Tutorial.lvl.a1B2c3", File, seconds(30), false},  // a write may still be filling it
-           {".Tutorial.lvl.a1B2c", File, seconds(3600), false},
-           {".Tutorial.lvl.a1B2c3d", File, seconds(3600), false},
-           {".Tutorial.lvl.a1-2c3", File, seconds(3600), false},
-           {"Tutorial.lvl.a1B2c3", File, seconds(3600), false},
+           {".Tutorial.lvl.brolt-writing-a1B2c3", File, seconds(61), true},
+           {".Define.qdm.brolt-writing-000000", File, seconds(3600), true},
+           {".Tutorial.lvl.brolt-writing-a1B2c3", File, seconds(30), false},  // a write may still be filling it
+           {".Tutorial.lvl.brolt-writing-a1B2c", File, seconds(3600), false},
+           {".Tutorial.lvl.brolt-writing-a1B2c3d", File, seconds(3600), false},
+           {".Tutorial.lvl.brolt-writing-a1-2c3", File, seconds(3600), false},
+           {"Tutorial.lvl.brolt-writing-a1B2c3", File, seconds(3600), false},
            {".hidden", File, seconds(3600), false},
            {"Tutorial.lvl", File, seconds(3600), false},
-           {".Levels.a1B2c3", Folder, seconds(3600), false},
-           {".Tutorial.lvl.a1B2c3", Link, seconds(3600), false},
+           {".Levels.brolt-writing-a1B2c3", Folder, seconds(3600), false},
+           {".Tutorial.lvl.brolt-writing-a1B2c3", Link, seconds(3600), false},
+           // An older build's naming can't be told from a person's file.
+           {".Tutorial.lvl.a1B2c3", File, seconds(3600), false},
+           {".Tutorial.clvl.backup", File, seconds(3600), false},
        }) {
     SCOPED_TRACE(c.name);
     testing::TempFolder folder;

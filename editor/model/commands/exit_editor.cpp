@@ -4,7 +4,6 @@
 
 #include "common/database.h"
 #include "common/file_io.h"
-#include "common/stale_temporary_files.h"
 #include "editor/model/collections/collection_contents.h"
 #include "editor/model/collections/level_files.h"
 #include "editor/model/commands/error_report.h"
@@ -51,7 +50,6 @@ void ExitEditor(Editor& editor) {
 }
 
 void PurgeEmptyCollectionFiles(Editor& editor) {
-  for (const fs::path& folder : {editor.AppPath, LevelsFolder(editor)}) RemoveStaleTemporaryFiles(folder);
   for (const std::string& file : CollectionFilesInFolder(editor)) {
     try {
       const auto bytes = ReadWholeFile(CollectionPath(editor, file));

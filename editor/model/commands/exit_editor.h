@@ -8,8 +8,7 @@ namespace brolt::editor {
 // program through the window. Returns without ending only when the designer cancels or the save fails.
 void ExitEditor(Editor& editor);
 
-// Deletes the listed collections that hold no level in any slot; files it can't read stay. Before
-// that, removes the temporary files of writes cut off by a crash from the program and Levels folders.
+// Deletes the listed collections that hold no level in any slot; files it can't read stay.
 void PurgeEmptyCollectionFiles(Editor& editor);
 
 }  // namespace brolt::editor

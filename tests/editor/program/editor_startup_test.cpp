@@ -89,19 +89,27 @@ TEST(EditorStartup, OpensTheMainWindowWhereItWasLeftOnABlankLevelThatCanBeUndone
   again.mainWindow.hide();
 }
 
-// What writes cut off by a crash left goes at the start; a fresh one may be another program's write.
-TEST(EditorStartup, RemovesOldTemporaryFilesOfCutOffWrites) {
-  testing::DefinitionsFixture fixture;
-  ASSERT_TRUE(WriteTileset(fixture));
-  const auto leftovers = brolt::testing::LeaveCutOffWrites(fixture.folder.path());
-  RecordingWindow window;
-  brolt::testing::ScriptedDialogs dialogs;
-  EditorProgram program(fixture.folder.path());
-  program.editor.ui.window = &window;
-  program.editor.ui.dialogs = &dialogs;
-  Main(program);
-  for (const auto& [path, old] : leftovers) EXPECT_EQ(std::filesystem::exists(path), !old) << path;
-  program.mainWindow.hide();
+// What a write cut off by a crash left goes at the start from both folders the editor writes in; a
+// person's hidden files, fresh or old, and a write still running stay.
+TEST(EditorStartup, RemovesOnlyWhatACutOffWriteLeftWhereItWrites) {
+  for (const auto& [personsFilesOld, runningHeldAt] :
+       {std::pair{false, ReplaceStep::BytesWritten}, std::pair{true, ReplaceStep::Flushed}}) {
+    SCOPED_TRACE(personsFilesOld ? "old" : "fresh");
+    testing::DefinitionsFixture fixture;
+    fixture.AddSettings({{"levelspath", "/Collections/"}});
+    ASSERT_TRUE(WriteTileset(fixture));
+    brolt::testing::FolderAfterACrash collections(fixture.folder / "Collections", personsFilesOld, runningHeldAt);
+    brolt::testing::FolderAfterACrash gameLevels(fixture.folder / "Levels", personsFilesOld, runningHeldAt);
+    RecordingWindow window;
+    brolt::testing::ScriptedDialogs dialogs;
+    EditorProgram program(fixture.folder.path());
+    program.editor.ui.window = &window;
+    program.editor.ui.dialogs = &dialogs;
+    Main(program);
+    collections.ExpectOnlyTheLeftoverRemoved();
+    gameLevels.ExpectOnlyTheLeftoverRemoved();
+    program.mainWindow.hide();
+  }
 }
 
 }  // namespace

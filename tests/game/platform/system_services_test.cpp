@@ -30,20 +30,19 @@ TEST(LetterboxTest, FrameKeepsFourToThreeCentredInAnyWindow) {
 
 TEST(InstanceLockTest, SecondCopyFindsTheLockHeldUntilTheFirstEnds) {
   const testing::TempFolder folder;
-  const auto file = folder / kInstanceLockFile;
   {
-    InstanceLock first(file);
+    InstanceLock first(folder.path());
     EXPECT_FALSE(first.HeldElsewhere());
-    InstanceLock second(file);
+    InstanceLock second(folder.path());
     EXPECT_TRUE(second.HeldElsewhere());
   }
-  InstanceLock again(file);
+  InstanceLock again(folder.path());
   EXPECT_FALSE(again.HeldElsewhere());
 }
 
-TEST(InstanceLockTest, UnopenableLockFileDoesNotStopTheGame) {
+TEST(InstanceLockTest, UnopenableFolderDoesNotStopTheGame) {
   const testing::TempFolder folder;
-  InstanceLock lock(folder / "no such folder" / kInstanceLockFile);
+  InstanceLock lock(folder / "no such folder");
   EXPECT_FALSE(lock.HeldElsewhere());
 }
 

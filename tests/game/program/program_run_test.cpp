@@ -171,9 +171,14 @@ TEST_F(TutorialPlayThroughTest, TheExitShowsTheLevelCompleteScreenOverTheLevel) 
   EXPECT_EQ(TrimSpaces(Level().bestTimeHolder), "");  // the name is still being typed
 }
 
+// The collection rewritten keeps the mode it had.
 TEST_F(TutorialPlayThroughTest, EnterStoresTheNewBestAndTheLastLevelEndsTheCollection) {
+  const auto mode = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                    std::filesystem::perms::group_read;
+  std::filesystem::permissions(collection, mode);
   RunResult run = Play(600, shots / "congratulations.png", "560 down Return\n562 up Return\n");
   EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(std::filesystem::status(collection).permissions(), mode);
   EXPECT_EQ(Level().bestTimeHolder, "BROLT");
   EXPECT_EQ(TrimSpaces(Level().bestTime), "00:07.56");
   EXPECT_TRUE(std::filesystem::exists(shots / "congratulations.png"));
@@ -332,34 +337,44 @@ TEST_F(ProgramRunTest, PreviewOfTheFirstTutorialLevelShowsTheLitThresher) {
 }
 
 // Whether a running copy of the game holds the program folder's lock.
-bool LockHeld(const std::filesystem::path& file) {
-  const int descriptor = ::open(file.c_str(), O_RDONLY);
+bool LockHeld(const std::filesystem::path& folder) {
+  const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
   if (descriptor < 0) return false;
   const bool held = ::flock(descriptor, LOCK_EX | LOCK_NB) != 0;
   ::close(descriptor);
   return held;
 }
 
+// On a folder where the game can write, and on one where no lock file could be made.
 TEST_F(ProgramRunTest, ASecondCopyEndsAtOnceWhileTheFirstRuns) {
-  // A simple command sent to the background is the game's own process, so its number can end it.
-  const std::string first = "cd '" + folder.path().string() +
-                            "'; SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy BROLT_NO_DIALOGS=1 "
-                            "BROLT_QUIT_AFTER_FRAMES=100000 ./brolt >/dev/null 2>&1 & echo $!";
-  FILE* pipe = popen(first.c_str(), "r");
-  ASSERT_NE(pipe, nullptr);
-  int pid = 0;
-  ASSERT_EQ(fscanf(pipe, "%d", &pid), 1);
-  pclose(pipe);
-  for (int wait = 0; wait < 200 && !LockHeld(folder / "brolt.lock"); ++wait)
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  ASSERT_TRUE(LockHeld(folder / "brolt.lock"));
-  const auto start = std::chrono::steady_clock::now();
-  RunResult second = Run("BROLT_QUIT_AFTER_FRAMES=100000");
-  const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  ::kill(pid, SIGTERM);
-  EXPECT_EQ(second.status, 0);
-  EXPECT_EQ(second.output, "");  // it never started a frame
-  EXPECT_LT(seconds, 5.0);
+  for (const bool readOnly : {false, true}) {
+    SCOPED_TRACE(readOnly ? "read-only" : "writable");
+    testing::MountedFolder view;
+    program = folder.path();
+    if (readOnly)
+      if (const std::string refused = UseReadOnlyView(view); !refused.empty()) GTEST_SKIP() << refused;
+    // A simple command sent to the background is the game's own process, so its number can end it.
+    const std::string first = "cd '" + program.string() +
+                              "'; SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy BROLT_NO_DIALOGS=1 "
+                              "BROLT_QUIT_AFTER_FRAMES=100000 ./brolt >/dev/null 2>&1 & echo $!";
+    FILE* pipe = popen(first.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    int pid = 0;
+    ASSERT_EQ(fscanf(pipe, "%d", &pid), 1);
+    pclose(pipe);
+    for (int wait = 0; wait < 200 && !LockHeld(program); ++wait)
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_TRUE(LockHeld(program));
+    const auto start = std::chrono::steady_clock::now();
+    RunResult second = Run("BROLT_QUIT_AFTER_FRAMES=600");
+    const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    ::kill(pid, SIGTERM);
+    for (int wait = 0; wait < 200 && LockHeld(program); ++wait)  // the next row's first copy must find it free
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_EQ(second.status, 0);
+    EXPECT_EQ(second.output, "");  // it never started a frame
+    EXPECT_LT(seconds, 5.0);
+  }
 }
 
 // Title, main page, level list, level 1, self-destruction and back into the list, whose Down key
@@ -505,12 +520,17 @@ TEST_F(ProgramRunTest, AnEmptyOrNullPackSettingUsesTheShippedPack) {
   EXPECT_EQ(Setting("packfile"), "<missing>");
 }
 
-// What writes cut off by a crash left goes at the start; a fresh one may be another program's write.
-TEST_F(ProgramRunTest, TheStartRemovesOldTemporaryFilesOfCutOffWrites) {
-  const auto leftovers = testing::LeaveCutOffWrites(folder.path());
-  RunResult run = Run("BROLT_QUIT_AFTER_FRAMES=10");
-  EXPECT_EQ(run.status, 0) << run.errors;
-  for (const auto& [path, old] : leftovers) EXPECT_EQ(std::filesystem::exists(path), !old) << path;
+// What a write cut off by a crash left goes at the start; a person's hidden files, fresh or old, and
+// a write still running stay.
+TEST_F(ProgramRunTest, TheStartRemovesOnlyWhatACutOffWriteLeft) {
+  for (const auto& [personsFilesOld, runningHeldAt] :
+       {std::pair{false, ReplaceStep::BytesWritten}, std::pair{true, ReplaceStep::Flushed}}) {
+    SCOPED_TRACE(personsFilesOld ? "old" : "fresh");
+    testing::FolderAfterACrash levels(folder / "Levels", personsFilesOld, runningHeldAt);
+    RunResult run = Run("BROLT_QUIT_AFTER_FRAMES=10");
+    EXPECT_EQ(run.status, 0) << run.errors;
+    levels.ExpectOnlyTheLeftoverRemoved();
+  }
 }
 
 TEST_F(ProgramRunTest, WithoutCollectionsItSaysSoAndEnds) {
