@@ -9,6 +9,7 @@
 #include "common/level_record.h"
 #include "game/core/cell_grid.h"
 #include "game/core/level_cell.h"
+#include "game/core/world_geometry.h"
 
 namespace brolt {
 
@@ -94,6 +95,15 @@ void ResetLevelGrids(LevelState& level);
 
 // The cells of the level itself, x, y = 0..49.
 GridBounds LevelFieldBounds();
+
+// The cells that the rules' passes over the whole grid visit: x from 0 to round(GridWidth), y from
+// 0 to round(GridHeight). That is the level itself and one row and column past it, which are always
+// empty; the bound is the passes' own, apart from the level's.
+constexpr GridBounds FieldScanBounds() {
+  // Whole extents round to themselves.
+  static_assert(GridWidth == static_cast<int>(GridWidth) && GridHeight == static_cast<int>(GridHeight));
+  return {0, static_cast<int>(GridWidth), 0, static_cast<int>(GridHeight)};
+}
 
 // Whether (x, y) is a cell of the level itself, not of the margin around it: only there may the
 // Thresher walk, drop a bomb or a blast make anything.
