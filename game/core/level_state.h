@@ -82,6 +82,9 @@ struct LevelState {
   // The Thresher's cell.
   float PlayerX = 0.0f;
   float PlayerY = 0.0f;
+  // False for a level loaded without a Thresher (an emptied level space, a short or empty record):
+  // nothing can win or lose it, so the player may leave it as he leaves a lost one.
+  bool HasThresher = false;
   // White, then the four level colours, as red, green, blue triples. The drawing side calls it
   // LevelColourTable.
   std::array<std::int16_t, 15> ColourTable{};
