@@ -8,17 +8,12 @@
 #include "game/core/level_collection.h"
 #include "game/core/level_loading.h"
 #include "game/core/presentation_services.h"
+#include "game/presentation/level_list.h"
 #include "game/simulation/play_update.h"
 
 namespace brolt {
 
 namespace {
-
-void StartLevelMusic(Music& music) {
-  music.AdvancePlaylist();
-  music.PlayNextTrack();
-  music.StartMusicTrack();
-}
 
 // The screen of the frame: the first flag that holds decides, so help and options pause play.
 void DrawState(Game& game) {
@@ -76,7 +71,7 @@ void StartMainLoop(Game& game) {
     flags.PreviewMusic = true;
     LoadLevel(game, 1);
     flags.LevelMusic = 1;
-    if (flags.PreviewMusic) StartLevelMusic(*game.services.music);
+    if (flags.PreviewMusic) game.services.music->StartLevelMusic();
     flags.InMenu = false;
   }
   game.collection.LevelCount = CountCollectionLevels(game, "");
@@ -84,14 +79,12 @@ void StartMainLoop(Game& game) {
 }
 
 void StartLevelAtOnce(Game& game, int level) {
-  GameFlags& flags = game.flags;
-  flags.ShowingTitle = false;
-  flags.CurrentLevel = static_cast<std::int16_t>(level);
-  flags.LevelMusic = 1;
-  StartLevelMusic(*game.services.music);
-  game.checkpoint.CheckpointSaved = false;
-  flags.InMenu = false;
-  LoadLevel(game, level);
+  game.flags.ShowingTitle = false;
+  game.flags.CurrentLevel = static_cast<std::int16_t>(level);
+  // The list's launch ends in its return phase, so that the level's end brings its title back to
+  // the list rather than launching another.
+  game.menu.LaunchPhase = 1;
+  StartLevel(game);
 }
 
 bool RunFrame(Game& game, FrameHost& host) {

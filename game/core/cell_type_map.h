@@ -1,8 +1,9 @@
 #pragma once
-// The Type of each cell that the set-up passes after a level load look at: the cells 0..50 both
-// ways that they scan and the ring of neighbours around them. A grid cell is a whole record, so a
+// The Type of each cell that the set-up passes after a level load look at: the cells they scan
+// (FieldScanBounds) and the ring of neighbours around them. A grid cell is a whole record, so a
 // scan of the grid reads a cache line per cell; the map holds the same answer in two bytes, and a
 // pass reads the grid only at the cells it changes.
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -13,8 +14,8 @@ namespace brolt {
 
 class CellTypeMap {
  public:
-  static constexpr int kFirst = -1;
-  static constexpr int kLast = 51;
+  static constexpr int kFirst = std::min(FieldScanBounds().MinX, FieldScanBounds().MinY) - 1;
+  static constexpr int kLast = std::max(FieldScanBounds().MaxX, FieldScanBounds().MaxY) + 1;
 
   // Every cell empty (Type 0).
   CellTypeMap() = default;

@@ -22,6 +22,7 @@
 #include "game/core/motion_state.h"
 #include "game/core/object_defs.h"
 #include "game/core/overlay_state.h"
+#include "game/core/player_messages.h"
 #include "game/core/player_state.h"
 #include "game/core/render_state.h"
 #include "game/core/sound_queue.h"
@@ -33,7 +34,6 @@ class Clock;
 class Drawing;
 class Screens;
 class Music;
-class PlayerMessages;
 
 // The outside world of the rules: supplied by the program, or by a test.
 struct GameServices {
@@ -44,8 +44,8 @@ struct GameServices {
   Music* music = nullptr;
   // The sound device, or nullptr when none opened.
   AudioDevice* audio = nullptr;
-  // Where a failure that play survives is told to the player.
-  PlayerMessages* messages = nullptr;
+  // Where a failure that play survives is told to the player; the program sets its message boxes.
+  PlayerMessages* messages = &StandardErrorMessages();
 };
 
 struct Game {

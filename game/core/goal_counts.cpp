@@ -1,8 +1,6 @@
 #include "game/core/goal_counts.h"
 
-#include "common/numeric.h"
 #include "game/core/game.h"
-#include "game/core/world_geometry.h"
 
 namespace brolt {
 
@@ -20,12 +18,11 @@ void CountGoals(Game& game) {
   level.UnidCount = 0;
   level.PortalCount = 0;
   // The rows and columns the play update scans.
-  const int lastX = static_cast<int>(RoundHalfEven(GridWidth));
-  const int lastY = static_cast<int>(RoundHalfEven(GridHeight));
-  for (int y = 0; y <= lastY; ++y) {
-    const LevelCell* cells = level.Grid.Span(0, lastX, y);
+  constexpr GridBounds scan = FieldScanBounds();
+  for (int y = scan.MinY; y <= scan.MaxY; ++y) {
+    const LevelCell* cells = level.Grid.Span(scan.MinX, scan.MaxX, y);
     if (cells == nullptr) continue;
-    for (int x = 0; x <= lastX; ++x) CountCellGoals(game, cells[x], level);
+    for (int x = scan.MinX; x <= scan.MaxX; ++x) CountCellGoals(game, cells[x - scan.MinX], level);
   }
 }
 

@@ -139,6 +139,7 @@ void ParseLevelRecord(Game& game, int n) {
   game.player.ShieldTime = 0;
   game.player.Shots = 0;
   game.player.FreezeTime = 0;
+  level.HasThresher = !game.flags.Dead;
   if (game.flags.Dead) {
     // No Thresher: the position only places the camera.
     const LevelCell none = MakeCell(game, -1);

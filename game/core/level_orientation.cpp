@@ -3,7 +3,6 @@
 #include "common/numeric.h"
 #include "game/core/cell_type_map.h"
 #include "game/core/game.h"
-#include "game/core/world_geometry.h"
 #include "game/core/grid_queries.h"
 
 namespace brolt {
@@ -74,12 +73,11 @@ void OrientCreatures(Game& game, const CellTypeMap& types) {
   // pass. An empty cell is never occupied; any other is asked of the grid.
   const auto occupied = [&](int x, int y) { return types(x, y) != ObjEmpty && IsCellOccupied(game, x, y); };
   // One row and column past the level are scanned too; they are always empty.
-  const int lastX = static_cast<int>(RoundHalfEven(GridWidth));
-  const int lastY = static_cast<int>(RoundHalfEven(GridHeight));
+  constexpr GridBounds scan = FieldScanBounds();
   const TypeTable<bool> creature([&game](int type) { return game.ObjectDefs[type].IsCreature; });
   LevelGrid& grid = game.level.Grid;
-  for (int y = 0; y <= lastY; ++y) {
-    for (int x = 0; x <= lastX; ++x) {
+  for (int y = scan.MinY; y <= scan.MaxY; ++y) {
+    for (int x = scan.MinX; x <= scan.MaxX; ++x) {
       if (!creature[types(x, y)]) continue;
       LevelCell& cell = grid(x, y);
       // 1..9, the ends with half the chance of the others.

@@ -9,6 +9,7 @@
 #include "common/level_record.h"
 #include "game/core/cell_grid.h"
 #include "game/core/level_cell.h"
+#include "game/core/world_geometry.h"
 
 namespace brolt {
 
@@ -81,6 +82,9 @@ struct LevelState {
   // The Thresher's cell.
   float PlayerX = 0.0f;
   float PlayerY = 0.0f;
+  // False for a level loaded without a Thresher (an emptied level space, a short or empty record):
+  // nothing can win or lose it, so the player may leave it as he leaves a lost one.
+  bool HasThresher = false;
   // White, then the four level colours, as red, green, blue triples. The drawing side calls it
   // LevelColourTable.
   std::array<std::int16_t, 15> ColourTable{};
@@ -94,6 +98,15 @@ void ResetLevelGrids(LevelState& level);
 
 // The cells of the level itself, x, y = 0..49.
 GridBounds LevelFieldBounds();
+
+// The cells that the rules' passes over the whole grid visit: x from 0 to round(GridWidth), y from
+// 0 to round(GridHeight). That is the level itself and one row and column past it, which are always
+// empty; the bound is the passes' own, apart from the level's.
+constexpr GridBounds FieldScanBounds() {
+  // Whole extents round to themselves.
+  static_assert(GridWidth == static_cast<int>(GridWidth) && GridHeight == static_cast<int>(GridHeight));
+  return {0, static_cast<int>(GridWidth), 0, static_cast<int>(GridHeight)};
+}
 
 // Whether (x, y) is a cell of the level itself, not of the margin around it: only there may the
 // Thresher walk, drop a bomb or a blast make anything.

@@ -12,4 +12,8 @@ class PlayerMessages {
   virtual void Tell(const std::string& text) = 0;
 };
 
+// The messages of a game that has no message boxes of its own (a test, a tool): each text a line
+// of standard error, so that nothing told is lost. It keeps no state.
+PlayerMessages& StandardErrorMessages();
+
 }  // namespace brolt

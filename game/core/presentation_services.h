@@ -52,6 +52,11 @@ class Music {
   virtual void AdvancePlaylist() = 0;
   virtual void PlayNextTrack() = 0;
   virtual void StartMusicTrack() = 0;
+  void StartLevelMusic() {
+    AdvancePlaylist();
+    PlayNextTrack();
+    StartMusicTrack();
+  }
   // The per-frame fades toward the menu music and toward the level music.
   virtual void FadeInMenuMusic() = 0;
   virtual void FadeInGameMusic() = 0;

@@ -2,10 +2,8 @@
 
 #include <cmath>
 
-#include "common/numeric.h"
 #include "game/core/cell_type_map.h"
 #include "game/core/game.h"
-#include "game/core/world_geometry.h"
 
 namespace brolt {
 
@@ -93,18 +91,16 @@ bool IsBlockedAt(const Game& game, int x, int y) { return game.ObjectDefs[game.l
 
 void ShapeWalls(Game& game, const CellTypeMap& types) {
   // Shaping changes no cell's Type, so the map stays true to the grid all through the pass.
-  const int lastX = static_cast<int>(RoundHalfEven(GridWidth));
-  const int lastY = static_cast<int>(RoundHalfEven(GridHeight));
-  static_assert(CellTypeMap::kFirst <= -1 && CellTypeMap::kLast >= 51);
+  constexpr GridBounds scan = FieldScanBounds();
   const WallFlags flags = WorkOutWallFlags(game);
   const Around around{types, flags};
   LevelGrid& grid = game.level.Grid;
-  for (int y = 0; y <= lastY; ++y) {
-    LevelCell* row = grid.Span(0, lastX, y);
-    for (int x = 0; x <= lastX; ++x) {
+  for (int y = scan.MinY; y <= scan.MaxY; ++y) {
+    LevelCell* row = grid.Span(scan.MinX, scan.MaxX, y);
+    for (int x = scan.MinX; x <= scan.MaxX; ++x) {
       const unsigned cellFlags = flags[types(x, y)];
       if ((cellFlags & (kShaped | kEdge)) == 0) continue;
-      LevelCell& cell = row != nullptr ? row[x] : grid(x, y);
+      LevelCell& cell = row != nullptr ? row[x - scan.MinX] : grid(x, y);
       if ((cellFlags & kShaped) != 0) ShapeShapedWall(game, around, cell, x, y);
       if ((cellFlags & kEdge) != 0) ShapePlainWall(game, around, cell, x, y);
     }

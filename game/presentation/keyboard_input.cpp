@@ -92,12 +92,14 @@ void HandleEnter(Game& game) {
 }
 
 // Escape makes the living Thresher explode unshielded, takes the dead one back to the menu (ending a
-// preview), and finishes the name entry.
+// preview), and finishes the name entry. A level without a Thresher, which nothing can win or lose,
+// is left as a lost one is: there is no one to explode.
 void HandleEscape(Game& game) {
   GameFlags& flags = game.flags;
   game.explosions.ShieldEnabled = false;
   if (!flags.InMenu) game.keys.KeyPressed[scan::Escape] = 0;
-  if (flags.Dead) {
+  const bool withoutThresher = !flags.InMenu && !game.level.HasThresher;
+  if (flags.Dead || withoutThresher) {
     if (!flags.CommandLine.empty()) flags.QuitRequested = true;
     flags.InMenu = true;
     flags.LevelMusic = 0;

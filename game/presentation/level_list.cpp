@@ -96,19 +96,6 @@ void AdvanceAfterFinish(Game& game) {
   QueueSound(game, MENU_MOVE, -1, -1);
 }
 
-void StartLevel(Game& game) {
-  GameFlags& flags = game.flags;
-  Music& music = *game.services.music;
-  flags.LevelMusic = 1;
-  music.AdvancePlaylist();
-  music.PlayNextTrack();
-  music.StartMusicTrack();
-  game.checkpoint.CheckpointSaved = false;
-  flags.InMenu = false;
-  LoadLevel(game, flags.CurrentLevel);
-  game.keys.KeyPressed[scan::Enter] = 0;
-}
-
 // The launched title has shrunk away: the level starts when it may be played.
 void FinishLaunch(Game& game) {
   MenuState& menu = game.menu;
@@ -123,11 +110,28 @@ void FinishLaunch(Game& game) {
 
 }  // namespace
 
+void StartLevel(Game& game) {
+  GameFlags& flags = game.flags;
+  flags.LevelMusic = 1;
+  game.services.music->StartLevelMusic();
+  game.checkpoint.CheckpointSaved = false;
+  flags.InMenu = false;
+  LoadLevel(game, flags.CurrentLevel);
+  game.keys.KeyPressed[scan::Enter] = 0;
+}
+
 void ChooseListedLevel(Game& game) {
   MenuState& menu = game.menu;
   menu.LaunchPhase = 0;
   menu.LaunchLevel = game.flags.CurrentLevel;
   menu.MenuLevelColour = kSettledColour;
+}
+
+void DropPendingLaunch(Game& game) {
+  MenuState& menu = game.menu;
+  if (menu.LaunchPhase != 0) return;
+  menu.LaunchLevel = 0;
+  menu.LaunchShrink = 0;
 }
 
 void DrawLevelList(Game& game, RenderDevice& device) {

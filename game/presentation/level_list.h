@@ -11,6 +11,15 @@ class RenderDevice;
 // has shrunk away, if it may be played.
 void ChooseListedLevel(Game& game);
 
+// Leaving the list: a level chosen but not started yet is forgotten. Its launch runs only while its
+// row is drawn, so left pending it would start a level of whatever list opens next, unasked. A
+// finished level's title returning to the list is left to run on.
+void DropPendingLaunch(Game& game);
+
+// Starts the current level as the list starts the one the player chose: with the level music,
+// without a checkpoint, and with the Enter that chose it used up.
+void StartLevel(Game& game);
+
 // One frame of the level list.
 void DrawLevelList(Game& game, RenderDevice& device);
 

@@ -78,6 +78,7 @@ void HandleEscape(Game& game) {
   QueueSound(game, MENU_SELECT, -1, -1);
   if (Page(game, MainPage).Active) Page(game, MainPage).Selected = ExitItem;
   if (Page(game, LevelListPage).Active) {
+    DropPendingLaunch(game);
     SwitchPage(game, LevelListPage, MainPage);
   } else if (Page(game, OptionsPage).Active) {
     SwitchPage(game, OptionsPage, MainPage);

@@ -1,9 +1,7 @@
 // Switches and doors: a thrown switch swings every door of the level.
-#include "common/numeric.h"
 #include "game/core/anim_kind.h"
 #include "game/core/cell_construction.h"
 #include "game/core/game.h"
-#include "game/core/world_geometry.h"
 #include "game/simulation/devices.h"
 
 namespace brolt {
@@ -31,11 +29,10 @@ void SwingDoor(Game& game, int x, int y, int becomes, int sense) {
 
 bool ToggleDoors(Game& game) {
   // The level and one row and column past it.
-  const auto lastX = static_cast<int>(RoundHalfEven(GridWidth));
-  const auto lastY = static_cast<int>(RoundHalfEven(GridHeight));
+  constexpr GridBounds scan = FieldScanBounds();
   bool swinging = false;
-  for (int y = 0; y <= lastY; ++y) {
-    for (int x = 0; x <= lastX; ++x) {
+  for (int y = scan.MinY; y <= scan.MaxY; ++y) {
+    for (int x = scan.MinX; x <= scan.MaxX; ++x) {
       const int type = game.level.Grid(x, y).Type;
       if (type == ObjDoorOpen) SwingDoor(game, x, y, ObjDoorClosed, -1);
       if (type == ObjDoorClosed) SwingDoor(game, x, y, ObjDoorOpen, 1);

@@ -10,7 +10,6 @@
 #include "game/core/level_loading.h"
 #include "game/core/player_messages.h"
 #include "game/core/presentation_services.h"
-#include "game/core/world_geometry.h"
 
 namespace brolt {
 
@@ -28,7 +27,6 @@ void WriteProgress(Game& game, const char* what, Write write) {
   try {
     write();
   } catch (const FileError& error) {
-    if (!game.services.messages) return;
     game.services.messages->Tell(std::string("Could not save ") + what + " in '" + game.LevelList.SelectedName() +
                                  "': " + error.what());
   }
@@ -52,12 +50,12 @@ void MarkSolved(Game& game) {
   if (firstTime) OpenNextClosedLevel(game, level);
 }
 
-// The field and the first margin row and column: 0..50.
-int FieldLast(float extent) { return static_cast<int>(RoundHalfEven(extent)); }
+// The field and the first margin row and column.
+constexpr GridBounds kScan = FieldScanBounds();
 
 bool HoldsThresher(const LevelGrid& grid) {
-  for (int y = 0; y <= FieldLast(GridHeight); ++y)
-    for (int x = 0; x <= FieldLast(GridWidth); ++x)
+  for (int y = kScan.MinY; y <= kScan.MaxY; ++y)
+    for (int x = kScan.MinX; x <= kScan.MaxX; ++x)
       if (grid(x, y).Type == ObjThresher) return true;
   return false;
 }
@@ -154,8 +152,8 @@ void RestoreCheckpoint(Game& game) {
   game.timing.TimeLeft = checkpoint.TimeLeft;
 
   // Every Thresher of the snapshot starts at rest; the last one found is the player.
-  for (int y = 0; y <= FieldLast(GridHeight); ++y) {
-    for (int x = 0; x <= FieldLast(GridWidth); ++x) {
+  for (int y = kScan.MinY; y <= kScan.MaxY; ++y) {
+    for (int x = kScan.MinX; x <= kScan.MaxX; ++x) {
       if (level.CheckpointGrid(x, y).Type != ObjThresher) continue;
       level.Grid.Set(x, y, MakeCell(game, ObjThresher));
       level.PlayerX = static_cast<float>(x);

@@ -5,7 +5,6 @@
 #include "common/numeric.h"
 #include "game/core/game.h"
 #include "game/core/goal_counts.h"
-#include "game/core/world_geometry.h"
 #include "game/simulation/animate_cell.h"
 #include "game/simulation/cell_update.h"
 #include "game/simulation/explosions.h"
@@ -16,9 +15,8 @@ namespace brolt {
 
 namespace {
 
-// The field runs 0..50 both ways; the ring two cells wide around it is cleared every frame.
-int FieldLastX() { return static_cast<int>(RoundHalfEven(GridWidth)); }
-int FieldLastY() { return static_cast<int>(RoundHalfEven(GridHeight)); }
+// The scans run over FieldScanBounds; the ring two cells wide around it is cleared every frame.
+constexpr GridBounds kScan = FieldScanBounds();
 
 bool LevelRunning(const Game& game) { return game.timing.GetReadyCount >= game.timing.GetReadyTarget; }
 
@@ -106,15 +104,14 @@ void UpdateObjects(Game& game, const TypeNeeds& needs, int x, int y, LevelCell& 
 void RunRestingCells(Game& game, const TypeNeeds& needs) {
   const bool resting = LevelRunning(game) || game.flags.Dead;
   LevelState& level = game.level;
-  const int lastX = FieldLastX();
-  for (int y = FieldLastY(); y >= 0; --y) {
-    LevelCell* cells = level.Grid.Span(0, lastX, y);
-    FloorCell* floors = level.FloorGrid.Span(0, lastX, y);
+  for (int y = kScan.MaxY; y >= kScan.MinY; --y) {
+    LevelCell* cells = level.Grid.Span(kScan.MinX, kScan.MaxX, y);
+    FloorCell* floors = level.FloorGrid.Span(kScan.MinX, kScan.MaxX, y);
     if (cells == nullptr || floors == nullptr) continue;
-    for (int x = 0; x <= lastX; ++x) {
-      LevelCell& cell = cells[x];
+    for (int x = kScan.MinX; x <= kScan.MaxX; ++x) {
+      LevelCell& cell = cells[x - kScan.MinX];
       if (resting && (needs[cell.Type] & kRestingRule) && cell.AnimTime == 0.0f) UpdateCell(game, x, y);
-      UpdateObjects(game, needs, x, y, cell, floors[x]);
+      UpdateObjects(game, needs, x, y, cell, floors[x - kScan.MinX]);
     }
   }
 }
@@ -150,11 +147,10 @@ void RunMovingCell(Game& game, const TypeNeeds& needs, int x, int y, LevelCell& 
 }
 
 void RunMovingCells(Game& game, const TypeNeeds& needs) {
-  const int lastX = FieldLastX();
-  for (int y = 0; y <= FieldLastY(); ++y) {
-    LevelCell* cells = game.level.Grid.Span(0, lastX, y);
+  for (int y = kScan.MinY; y <= kScan.MaxY; ++y) {
+    LevelCell* cells = game.level.Grid.Span(kScan.MinX, kScan.MaxX, y);
     if (cells == nullptr) continue;
-    for (int x = 0; x <= lastX; ++x) RunMovingCell(game, needs, x, y, cells[x]);
+    for (int x = kScan.MinX; x <= kScan.MaxX; ++x) RunMovingCell(game, needs, x, y, cells[x - kScan.MinX]);
   }
 }
 
@@ -164,12 +160,11 @@ void ClearIfOccupied(Game& game, int x, int y) {
 
 // Rows below and above the field first, then the columns left and right of it.
 void ClearMarginRing(Game& game) {
-  const int lastX = FieldLastX();
-  const int lastY = FieldLastY();
-  for (int y : {-2, -1, lastY + 1, lastY + 2})
-    for (int x = -2; x <= lastX + 2; ++x) ClearIfOccupied(game, x, y);
-  for (int x : {-2, -1, lastX + 1, lastX + 2})
-    for (int y = -2; y <= lastY + 2; ++y) ClearIfOccupied(game, x, y);
+  const GridBounds ring{kScan.MinX - 2, kScan.MaxX + 2, kScan.MinY - 2, kScan.MaxY + 2};
+  for (int y : {ring.MinY, ring.MinY + 1, ring.MaxY - 1, ring.MaxY})
+    for (int x = ring.MinX; x <= ring.MaxX; ++x) ClearIfOccupied(game, x, y);
+  for (int x : {ring.MinX, ring.MinX + 1, ring.MaxX - 1, ring.MaxX})
+    for (int y = ring.MinY; y <= ring.MaxY; ++y) ClearIfOccupied(game, x, y);
 }
 
 }  // namespace

@@ -2,16 +2,10 @@
 // before the frame rate is known (which run no play update) on.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
-#include <string>
 
 #include "common/level_record.h"
-#include "game/app/main_loop.h"
-#include "game/presentation/game_screens.h"
-#include "support/drawing_game.h"
-#include "support/recording_render_device.h"
-#include "support/recording_services.h"
+#include "support/played_game.h"
 
 namespace brolt {
 namespace {
@@ -19,56 +13,20 @@ namespace {
 constexpr const char* kFailureLines[] = {"there are no exit portals left", "some of the unids got destroyed",
                                          "this level cannot be completed now", "press enter to restart"};
 
-class SilentHost : public FrameHost {
- public:
-  void ProcessWindowMessages() override {}
-  void BeginScene() override {}
-  void EndScene() override {}
-};
-
 enum class Start { Preview, AtOnce };
 
 // A game playing `level` with no key held, started as a preview or as the start-level hook starts a
 // level of the chosen collection: at once after the start-up, the title and menus skipped.
-class PlayedLevel {
- public:
-  PlayedLevel(const LevelRecord& level, Start start) {
-    t.game.services.screens = &screens;
-    t.game.services.music = &music;
-    if (start == Start::Preview) {
-      t.WriteCollection({EncodePreviewRecord(level), EncodePreviewMusicRecord(false)}, "previewplay.tmp");
-      t.game.flags.CommandLine = "previewplay.tmp";
-      StartMainLoop(t.game);
-    } else {
-      t.WriteCollection({EncodeLevelRecord(level)});
-      StartMainLoop(t.game);
-      StartLevelAtOnce(t.game, 1);
-    }
+std::unique_ptr<testing::PlayedGame> PlayedLevel(const LevelRecord& level, Start start) {
+  auto played = std::make_unique<testing::PlayedGame>();
+  if (start == Start::Preview) {
+    played->StartPreview({EncodePreviewRecord(level), EncodePreviewMusicRecord(false)});
+  } else {
+    played->t.WriteCollection({EncodeLevelRecord(level)});
+    played->StartAtOnce(1);
   }
-
-  // One frame of 16 ms.
-  void Frame() {
-    t.screen.Clear();
-    RunFrame(t.game, host);
-    t.clock.Counter += 16000;
-    t.clock.Ticks += 16;
-  }
-  // Whether the last frame drew `text`.
-  bool Shows(const std::string& text) const {
-    return std::any_of(t.screen.texts.begin(), t.screen.texts.end(),
-                       [&](const testing::TextCall& call) { return call.text == text; });
-  }
-
-  testing::DrawingGame t;
-
- private:
-  RecordingRenderDevice device;
-  HeldKeyTable held{};
-  GameScreens screens{t.game, device, held};
-  testing::CallLog log;
-  testing::RecordingMusic music{log};
-  SilentHost host;
-};
+  return played;
+}
 
 // A level that can be won: the Thresher, an exit and one unid on a floor.
 LevelRecord WinnableLevel() {
@@ -81,7 +39,7 @@ LevelRecord WinnableLevel() {
 TEST(LevelStartFramesTest, AWinnableLevelShowsNoFailureFromItsFirstFrame) {
   for (Start start : {Start::Preview, Start::AtOnce}) {
     const char* name = start == Start::Preview ? "preview" : "started at once";
-    auto played = std::make_unique<PlayedLevel>(WinnableLevel(), start);
+    auto played = PlayedLevel(WinnableLevel(), start);
     for (int frame = 1; frame <= 4; ++frame) {
       played->Frame();
       for (const char* line : kFailureLines)
@@ -98,7 +56,7 @@ TEST(LevelStartFramesTest, AUnidShotByACannonIsTheReasonTheLevelIsLost) {
   testing::PlaceTiles(level, {{30, 10, ObjCannon}, {30, 11, ObjUnid}, {29, 11, ObjWallA}, {31, 11, ObjWallA}});
   for (Start start : {Start::Preview, Start::AtOnce}) {
     const char* name = start == Start::Preview ? "preview" : "started at once";
-    auto played = std::make_unique<PlayedLevel>(level, start);
+    auto played = PlayedLevel(level, start);
     const auto shot = [&played] { return played->t.Cell(30, 11).Type != ObjUnid; };
     for (int frame = 0; frame < 1000 && !shot(); ++frame) played->Frame();
     ASSERT_TRUE(shot()) << name;

@@ -205,6 +205,18 @@ TEST_F(LevelCompletionTest, ACollectionThatCannotBeWrittenIsReportedAndPlayGoesO
   }
 }
 
+TEST_F(LevelCompletionTest, WithoutTheProgramsMessageBoxesAFailedWriteIsToldOnStandardError) {
+  PlayCompiled("11000", 2);
+  ::testing::internal::CaptureStderr();
+  {
+    testing::FileSizeLimit full(12000);
+    CompleteLevel(t.game);
+  }
+  const std::string told = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(told.rfind("brolt: Could not save the progress in 'test.clvl': Can't write '", 0), 0u) << told;
+  EXPECT_TRUE(t.game.flags.NameEntry);
+}
+
 TEST_F(LevelCompletionTest, FinishingReturnsToTheMenuAndTheLastLevelEndsTheCollection) {
   for (int level : {2, 3}) {
     PlayCompiled("112", level);
