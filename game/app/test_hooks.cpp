@@ -1,6 +1,7 @@
 #include "game/app/test_hooks.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <sstream>
 #include <stdexcept>
@@ -36,6 +37,20 @@ bool TestHooks::AnySet() const {
          startLevel;
 }
 
+std::vector<bool> ParseAnswers(const std::string& text) {
+  std::vector<bool> answers;
+  std::string spaced = text;
+  std::replace(spaced.begin(), spaced.end(), ',', ' ');
+  std::istringstream words(spaced);
+  for (std::string word; words >> word;) {
+    std::string lower = word;
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+    if (lower != "yes" && lower != "no") throw std::runtime_error("BROLT_ANSWERS holds '" + word + "', not Yes or No");
+    answers.push_back(lower == "yes");
+  }
+  return answers;
+}
+
 std::vector<ScriptedKey> ParseKeyScript(const std::string& text) {
   std::vector<ScriptedKey> keys;
   std::istringstream lines(text);
@@ -64,6 +79,7 @@ std::vector<ScriptedKey> ParseKeyScript(const std::string& text) {
 TestHooks ReadTestHooks() {
   TestHooks hooks;
   hooks.noDialogs = Environment("BROLT_NO_DIALOGS") == std::optional<std::string>("1");
+  if (auto answers = Environment("BROLT_ANSWERS")) hooks.answers = ParseAnswers(*answers);
   if (auto frames = Environment("BROLT_QUIT_AFTER_FRAMES")) hooks.quitAfterFrames = WholeNumber(*frames, "BROLT_QUIT_AFTER_FRAMES");
   hooks.screenshot = Environment("BROLT_SCREENSHOT").value_or("");
   if (auto script = Environment("BROLT_KEY_SCRIPT")) {
