@@ -6,6 +6,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/Xfixes.h>
+#include <sqlite3.h>
 
 #include <cstdint>
 #include <string>
@@ -115,6 +116,7 @@ TEST_F(ProgramRunTest, FullScreenFillsTheBareXServerAndAWindowStaysAWindow) {
   struct Case {
     const char* answers;
     const char* arguments;
+    bool developerMode;
     WindowPlace place;
     // Rows of the window above and below the frame.
     int bar;
@@ -123,13 +125,19 @@ TEST_F(ProgramRunTest, FullScreenFillsTheBareXServerAndAWindowStaysAWindow) {
   };
   // The test's server shows 1280 x 1024: the frame fills its width, 960 rows high.
   const Case kCases[] = {
-      {"Yes", "", {0, 0, 1280, 1024}, 32, false, "Brenwick Brolt: Run in Fullscreen? (Yes)\n"},
-      {"No", "", {320, 272, 640, 480}, 0, true, "Brenwick Brolt: Run in Fullscreen? (No)\n"},
+      {"Yes", "", false, {0, 0, 1280, 1024}, 32, false, "Brenwick Brolt: Run in Fullscreen? (Yes)\n"},
+      {"No", "", false, {320, 272, 640, 480}, 0, true, "Brenwick Brolt: Run in Fullscreen? (No)\n"},
       // A pack named without its folder offers nothing, and the title shows.
-      {"Yes", "Brolt.pak\"", {320, 272, 640, 480}, 0, true, "Brenwick Brolt: Run in Fullscreen? (Yes)\n"},
+      {"Yes", "Brolt.pak\"", false, {320, 272, 640, 480}, 0, true, "Brenwick Brolt: Run in Fullscreen? (Yes)\n"},
+      {"Yes", "", true, {320, 272, 640, 480}, 0, true, "Brenwick Brolt: Run in Fullscreen? (Yes)\n"},
   };
   for (const Case& c : kCases) {
-    SCOPED_TRACE(std::string(c.answers) + " " + c.arguments);
+    SCOPED_TRACE(std::string(c.answers) + " " + c.arguments + (c.developerMode ? " in developer mode" : ""));
+    {
+      Database database(folder / "Define.qdm");
+      const char* change = c.developerMode ? "insert into KARVEL values ('brenwick', 'zq')" : "delete from KARVEL where Variable = 'brenwick'";
+      sqlite3_exec(database.Handle(), change, nullptr, nullptr, nullptr);
+    }
     const testing::XDesktop desktop;
     ASSERT_FALSE(desktop.Display().empty()) << "Xvfb did not start";
     XScreenView screen(desktop.Display());

@@ -121,5 +121,18 @@ TEST_F(ProgramRunTest, APackOfferedOnTheCommandLineIsKeptOnlyWhenAcceptedAndUnpa
   }
 }
 
+// Where no message box can show (no display for one), each question is answered No and each text
+// still reaches the player's terminal.
+TEST_F(ProgramRunTest, WithoutMessageBoxesEveryQuestionIsNoAndEveryMessageIsWritten) {
+  std::filesystem::copy_file(folder / "Brolt.pak", folder / "Other.pak");
+  RunResult run = Run("BROLT_QUIT_AFTER_FRAMES=10 BROLT_NO_DIALOGS=0 DISPLAY= WAYLAND_DISPLAY= SDL_AUDIODRIVER=nonexistent",
+                      "'/anywhere/Other.pak\"'");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.errors, "Brenwick Brolt: Run in Fullscreen?\n"
+                        "Dara Vizuruzu: Use 'Other.pak' as a new default pack file? \n"
+                        "Brenwick Brolt: Direct Sound Failed\n");
+  EXPECT_EQ(Setting("packfile"), "Brolt.pak");
+}
+
 }  // namespace
 }  // namespace brolt
