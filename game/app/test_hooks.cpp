@@ -30,18 +30,10 @@ std::int64_t WholeNumber(const std::string& text, const char* what) {
   return value;
 }
 
-}  // namespace
-
-bool TestHooks::AnySet() const {
-  return noDialogs || quitAfterFrames || !screenshot.empty() || !keys.empty() || fixedFrameMs || seed ||
-         startLevel;
-}
-
+// The words of BROLT_ANSWERS, separated by blanks: true for Yes, false for No, in any case.
 std::vector<bool> ParseAnswers(const std::string& text) {
   std::vector<bool> answers;
-  std::string spaced = text;
-  std::replace(spaced.begin(), spaced.end(), ',', ' ');
-  std::istringstream words(spaced);
+  std::istringstream words(text);
   for (std::string word; words >> word;) {
     std::string lower = word;
     std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
@@ -49,6 +41,13 @@ std::vector<bool> ParseAnswers(const std::string& text) {
     answers.push_back(lower == "yes");
   }
   return answers;
+}
+
+}  // namespace
+
+bool TestHooks::AnySet() const {
+  return noDialogs || quitAfterFrames || !screenshot.empty() || !keys.empty() || fixedFrameMs || seed ||
+         startLevel;
 }
 
 std::vector<ScriptedKey> ParseKeyScript(const std::string& text) {

@@ -43,10 +43,6 @@ struct TestHooks {
 // or No.
 TestHooks ReadTestHooks();
 
-// The words of BROLT_ANSWERS, separated by blanks or commas: true for Yes, false for No, in any
-// case. Throws std::runtime_error for any other word.
-std::vector<bool> ParseAnswers(const std::string& text);
-
 // The lines of a key script: `<frame> down|up <key>`, blank lines and `#` comments allowed; the key
 // name runs to the end of the line. Sorted by frame, keeping the order of lines within a frame.
 std::vector<ScriptedKey> ParseKeyScript(const std::string& text);
