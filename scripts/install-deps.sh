@@ -8,7 +8,7 @@ packages=(
   libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev
   libgl-dev libegl-dev libgl1-mesa-dri
   qt6-base-dev fonts-dejavu-core fonts-dejavu-extra
-  xvfb xdotool xclip
+  xvfb xdotool xclip libx11-dev libxfixes-dev
 )
 missing=()
 for p in "${packages[@]}"; do

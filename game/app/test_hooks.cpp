@@ -1,6 +1,7 @@
 #include "game/app/test_hooks.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <sstream>
 #include <stdexcept>
@@ -27,6 +28,19 @@ std::int64_t WholeNumber(const std::string& text, const char* what) {
   }
   if (used != text.size() || value < 0) throw std::runtime_error(std::string(what) + " is not a whole number: " + text);
   return value;
+}
+
+// The words of BROLT_ANSWERS, separated by blanks: true for Yes, false for No, in any case.
+std::vector<bool> ParseAnswers(const std::string& text) {
+  std::vector<bool> answers;
+  std::istringstream words(text);
+  for (std::string word; words >> word;) {
+    std::string lower = word;
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+    if (lower != "yes" && lower != "no") throw std::runtime_error("BROLT_ANSWERS holds '" + word + "', not Yes or No");
+    answers.push_back(lower == "yes");
+  }
+  return answers;
 }
 
 }  // namespace
@@ -64,6 +78,7 @@ std::vector<ScriptedKey> ParseKeyScript(const std::string& text) {
 TestHooks ReadTestHooks() {
   TestHooks hooks;
   hooks.noDialogs = Environment("BROLT_NO_DIALOGS") == std::optional<std::string>("1");
+  if (auto answers = Environment("BROLT_ANSWERS")) hooks.answers = ParseAnswers(*answers);
   if (auto frames = Environment("BROLT_QUIT_AFTER_FRAMES")) hooks.quitAfterFrames = WholeNumber(*frames, "BROLT_QUIT_AFTER_FRAMES");
   hooks.screenshot = Environment("BROLT_SCREENSHOT").value_or("");
   if (auto script = Environment("BROLT_KEY_SCRIPT")) {

@@ -1,6 +1,6 @@
 #pragma once
 // Hooks for tests and benchmarks, read from the environment (not for players): answer the start-up
-// questions by themselves, quit after a number of frames, keep a screenshot of the last frame, feed
+// questions by themselves, or as a test chooses, quit after a number of frames, keep a screenshot of the last frame, feed
 // keys from a script, run the clock at a fixed frame length, seed the random source and go straight
 // from the start into a level of the chosen collection.
 #include <cstdint>
@@ -23,6 +23,9 @@ struct TestHooks {
   // BROLT_NO_DIALOGS=1: every question takes its default answer and every message goes to
   // standard error.
   bool noDialogs = false;
+  // BROLT_ANSWERS, with BROLT_NO_DIALOGS: the answers to the start-up questions in the order they
+  // are asked, words Yes or No; a question beyond them takes the default.
+  std::vector<bool> answers;
   std::optional<std::int64_t> quitAfterFrames;  // BROLT_QUIT_AFTER_FRAMES
   std::string screenshot;                       // BROLT_SCREENSHOT
   std::vector<ScriptedKey> keys;                // from the file BROLT_KEY_SCRIPT names
@@ -36,7 +39,8 @@ struct TestHooks {
 };
 
 // Reads the hooks from the environment. Throws std::runtime_error for a key script that can't be
-// read or holds a line that is not `<frame> down|up <key name>`.
+// read or holds a line that is not `<frame> down|up <key name>`, and for answers that are not Yes
+// or No.
 TestHooks ReadTestHooks();
 
 // The lines of a key script: `<frame> down|up <key>`, blank lines and `#` comments allowed; the key

@@ -29,6 +29,17 @@ bool SwapPresents() {
   return !driver || std::strcmp(driver, "offscreen") != 0;
 }
 
+// The full-screen window is made as large as the desktop from the start. SDL takes the desktop's
+// size for the window's at once and leaves the enlarging to the window manager; an X server
+// without one keeps the window at the size it was made, and the game would draw for the desktop
+// in a window that shows only a corner of it.
+SDL_Window* CreateFullScreenWindow(const std::string& title) {
+  SDL_Rect desktop{};
+  if (SDL_GetDisplayBounds(0, &desktop) != 0) return nullptr;
+  return SDL_CreateWindow(title.c_str(), desktop.x, desktop.y, desktop.w, desktop.h,
+                          SDL_WINDOW_OPENGL | SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
+
 }  // namespace
 
 std::unique_ptr<GlContext> GlContext::Open(const std::string& title, WindowMode mode, bool accelerated,
@@ -38,10 +49,11 @@ std::unique_ptr<GlContext> GlContext::Open(const std::string& title, WindowMode 
     return nullptr;
   }
   RequestContext(accelerated);
-  Uint32 flags = SDL_WINDOW_OPENGL;
-  if (mode == WindowMode::FullScreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-  SDL_Window* window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                        kFrameWidth, kFrameHeight, flags);
+  SDL_Window* window = mode == WindowMode::FullScreen ? CreateFullScreenWindow(title) : nullptr;
+  // Where full screen is refused, the game plays on in a window.
+  if (!window)
+    window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kFrameWidth,
+                              kFrameHeight, SDL_WINDOW_OPENGL);
   SDL_GLContext context = window ? SDL_GL_CreateContext(window) : nullptr;
   if (!context) {
     error = SDL_GetError();
@@ -62,6 +74,8 @@ GlContext::~GlContext() {
 }
 
 void GlContext::HideWindow() { SDL_HideWindow(window_); }
+
+bool GlContext::FullScreen() const { return (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0; }
 
 int GlContext::RefreshRate() const {
   constexpr int kUsualRefreshRate = 60;

@@ -13,7 +13,8 @@ enum class WindowMode { Windowed, FullScreen };
 
 class GlContext {
  public:
-  // A 640 x 480 window, or the whole desktop in full screen, with a current context. accelerated
+  // A 640 x 480 window, or the whole desktop in full screen (a window when full screen is
+  // refused), with a current context. accelerated
   // asks for a hardware-accelerated context; without it any renderer will do. nullptr and the
   // reason in `error` when the window or the context cannot be made.
   static std::unique_ptr<GlContext> Open(const std::string& title, WindowMode mode, bool accelerated,
@@ -32,6 +33,8 @@ class GlContext {
   // Frames a second of the display that shows the window; 60 when the display does not say.
   int RefreshRate() const;
   void HideWindow();
+  // Whether the window took the whole desktop.
+  bool FullScreen() const;
 
  private:
   GlContext(SDL_Window* window, void* context, bool pacedBySwap, bool swapPresents)

@@ -4,6 +4,8 @@
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "common/database.h"
 #include "common/file_io.h"
@@ -41,26 +43,30 @@ namespace {
 
 constexpr const char* kGameTitle = "Brenwick Brolt";
 
-// The platform's message boxes, or standard error and the default answers in a test run.
+// The platform's message boxes, or standard error and the test's answers in a test run.
 class Dialogs : public PlayerMessages {
  public:
-  explicit Dialogs(bool quiet) : quiet_(quiet) {}
+  Dialogs(bool quiet, std::vector<bool> answers) : quiet_(quiet), answers_(std::move(answers)) {}
   // What the rules tell the player while he plays: a warning under the game's title.
   void Tell(const std::string& text) override { Tell(kGameTitle, text, MessageIcon::Warning); }
   void Tell(const std::string& title, const std::string& text, MessageIcon icon = MessageIcon::None) const {
     if (quiet_) std::cerr << title << ": " << text << "\n";
     else ShowMessage(title, text, icon);
   }
-  bool Ask(const std::string& title, const std::string& text) const {
+  bool Ask(const std::string& title, const std::string& text) {
     if (quiet_) {
-      std::cerr << title << ": " << text << " (No)\n";
-      return false;
+      const bool yes = nextAnswer_ < answers_.size() && answers_[nextAnswer_];
+      ++nextAnswer_;
+      std::cerr << title << ": " << text << (yes ? " (Yes)\n" : " (No)\n");
+      return yes;
     }
     return AskYesNo(title, text);
   }
 
  private:
   bool quiet_;
+  std::vector<bool> answers_;
+  std::size_t nextAnswer_ = 0;
 };
 
 std::uint64_t SeedFromClock() { return static_cast<std::uint64_t>(std::time(nullptr)) ^ SdlClock().PerformanceCounter(); }
@@ -86,15 +92,18 @@ void SaveSettingsAtStart(Game& game, Dialogs& dialogs) {
   }
 }
 
-// Saves the settings as the game ends; a database that can't be written is reported, not fatal.
-void QuitGame(Game& game, GlRenderDevice& device) {
+// Saves the settings as the game ends. Settings that can't be saved are told once the window is
+// gone, so that the message shows also after full screen.
+void QuitGame(Game& game, GlRenderDevice& device, Dialogs& dialogs) {
+  std::string lost;
   try {
     SaveSettings(game);
   } catch (const std::exception& error) {
-    std::cerr << "brolt: the settings were not saved: " << error.what() << "\n";
+    lost = error.what();
   }
   ShowMouseCursor(true);
   device.Context().HideWindow();
+  if (!lost.empty()) dialogs.Tell("The settings were not saved: " + lost);
 }
 
 // Starts the game and plays it until the player quits. A start-up step that fails for want of a
@@ -146,7 +155,6 @@ int StartAndPlay(const std::string& commandLine, const TestHooks& hooks, Dialogs
   game.startUp.ShowFps = false;
   BuildLightTable(game);
   InitCamera(game);
-  if (!game.startUp.Windowed) ShowMouseCursor(false);
 
   GraphicsStart graphics =
       OpenGraphics(kGameTitle, game.startUp.Windowed ? WindowMode::Windowed : WindowMode::FullScreen);
@@ -157,6 +165,10 @@ int StartAndPlay(const std::string& commandLine, const TestHooks& hooks, Dialogs
   if (graphics.software)
     dialogs.Tell(kGameTitle, "Error initializing 3D hardware.  Will attempt to use software rendering.  Will be slow.");
   GlRenderDevice& device = *graphics.device;
+  // Full screen that the window system refused plays on in a window, with the pointer. The pointer
+  // is hidden only now: starting the video shows it again.
+  game.startUp.Windowed = !device.Context().FullScreen();
+  if (!game.startUp.Windowed) ShowMouseCursor(false);
   DefaultColours(game);
   DrawBackdropLooks(game, random, hooks);
 
@@ -197,11 +209,11 @@ int StartAndPlay(const std::string& commandLine, const TestHooks& hooks, Dialogs
       if (hooks.quitAfterFrames && host.Frames() >= *hooks.quitAfterFrames) running = false;
     }
   } catch (const std::exception& error) {
-    QuitGame(game, device);
+    QuitGame(game, device, dialogs);
     dialogs.Tell(kGameTitle, std::string("The game stopped: ") + error.what(), MessageIcon::Error);
     return 1;
   }
-  QuitGame(game, device);
+  QuitGame(game, device, dialogs);
   if (hooks.AnySet()) PrintRunSummary(game, host.Frames());
   return 0;
 }
@@ -216,7 +228,7 @@ int RunGame(const std::string& commandLine) {
     std::cerr << "brolt: " << error.what() << "\n";
     return 2;
   }
-  Dialogs dialogs(hooks.noDialogs);
+  Dialogs dialogs(hooks.noDialogs, hooks.answers);
   try {
     return StartAndPlay(commandLine, hooks, dialogs);
   } catch (const std::exception& error) {

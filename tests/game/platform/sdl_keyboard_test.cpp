@@ -54,8 +54,9 @@ TEST(SdlKeyboard, WindowKeyEventsTypeTheNameAndReleaseThePush) {
   using Kind = WindowEvent::Kind;
   DeliverWindowKeys(game, {key(Kind::KeyDown, SDLK_a), key(Kind::KeyDown, SDLK_1),
                            key(Kind::KeyDown, SDLK_a, true), key(Kind::KeyDown, SDLK_BACKSPACE),
-                           key(Kind::KeyDown, SDLK_z), key(Kind::KeyDown, SDLK_F1)});
-  EXPECT_EQ(game.collection.PlayerName, "A1Z");
+                           key(Kind::KeyDown, SDLK_z), key(Kind::KeyDown, SDLK_F1), key(Kind::KeyDown, SDLK_0),
+                           key(Kind::KeyDown, SDLK_9)});
+  EXPECT_EQ(game.collection.PlayerName, "A1Z09");
   EXPECT_EQ(game.player.PushFrames, 4);
   DeliverWindowKeys(game, {key(Kind::KeyUp, SDLK_z)});
   EXPECT_EQ(game.player.PushFrames, 0);

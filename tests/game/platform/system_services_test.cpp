@@ -80,6 +80,8 @@ TEST(WindowEventsTest, QuitAndKeysReachTheGameInOrder) {
   EXPECT_EQ(events[1].kind, WindowEvent::Kind::KeyUp);
   EXPECT_EQ(events[2].kind, WindowEvent::Kind::Quit);
   EXPECT_EQ(input.Held()[SDL_SCANCODE_A], 0);
+  // Neither a key repeat nor a release is a fresh press.
+  EXPECT_EQ(input.WentDown()[SDL_SCANCODE_A], 0);
 }
 
 TEST(WindowEventsTest, ScriptedKeysAreHeldUntilReleased) {

@@ -1,0 +1,171 @@
+// The game on a bare X server (Xvfb, no window manager), as the player's screen shows it: the
+// full-screen question answered, then the window's place and size, the picture in it and the
+// pointer over it.
+#include <gtest/gtest.h>
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/Xfixes.h>
+#include <sqlite3.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "editor/support/x_desktop.h"
+#include "program_run.h"
+
+namespace brolt {
+namespace {
+
+constexpr const char* kGameTitle = "Brenwick Brolt";
+
+struct WindowPlace {
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+  bool operator==(const WindowPlace&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const WindowPlace& place) {
+  return out << place.width << "x" << place.height << "+" << place.x << "+" << place.y;
+}
+
+// A connection of the test's own to the X server, to look at the game's windows.
+class XScreenView {
+ public:
+  explicit XScreenView(const std::string& display) : display_(XOpenDisplay(display.c_str())) {}
+  ~XScreenView() {
+    if (display_) XCloseDisplay(display_);
+  }
+  XScreenView(const XScreenView&) = delete;
+  XScreenView& operator=(const XScreenView&) = delete;
+
+  bool Connected() const { return display_ != nullptr; }
+
+  // A top-level window with this title that shows on the screen; 0 while there is none.
+  Window ShownWindow(const std::string& title) {
+    Window root = 0, parent = 0, found = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    if (!XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count)) return 0;
+    for (unsigned i = 0; i < count && !found; ++i) {
+      XWindowAttributes attributes{};
+      char* name = nullptr;
+      if (XGetWindowAttributes(display_, children[i], &attributes) &&
+          attributes.map_state == IsViewable && XFetchName(display_, children[i], &name) && name && title == name)
+        found = children[i];
+      if (name) XFree(name);
+    }
+    if (children) XFree(children);
+    return found;
+  }
+
+  WindowPlace Place(Window window) {
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(display_, window, &attributes);
+    return {attributes.x, attributes.y, attributes.width, attributes.height};
+  }
+
+  // The window's pixels as the screen shows them, 0xRRGGBB, row by row from the top left.
+  std::vector<std::uint32_t> Picture(Window window) {
+    const WindowPlace place = Place(window);
+    std::vector<std::uint32_t> pixels;
+    XImage* image = XGetImage(display_, window, 0, 0, static_cast<unsigned>(place.width),
+                              static_cast<unsigned>(place.height), AllPlanes, ZPixmap);
+    if (!image) return pixels;
+    for (int y = 0; y < place.height; ++y)
+      for (int x = 0; x < place.width; ++x) pixels.push_back(static_cast<std::uint32_t>(XGetPixel(image, x, y)) & 0xFFFFFF);
+    XDestroyImage(image);
+    return pixels;
+  }
+
+  // Puts the pointer in the middle of the window and tells whether it shows there.
+  bool PointerShowsOver(Window window) {
+    const WindowPlace place = Place(window);
+    XWarpPointer(display_, None, window, 0, 0, 0, 0, place.width / 2, place.height / 2);
+    XSync(display_, False);
+    XFixesCursorImage* cursor = XFixesGetCursorImage(display_);
+    bool shows = false;
+    for (int i = 0; cursor && i < cursor->width * cursor->height; ++i) shows = shows || (cursor->pixels[i] >> 24) != 0;
+    if (cursor) XFree(cursor);
+    return shows;
+  }
+
+ private:
+  Display* display_;
+};
+
+// What is wrong with the window's picture, "" when nothing: the frame reaches the window's sides and
+// its top and bottom row, `bar` rows below the window's top and above its bottom, and the bars
+// above and below it are black.
+std::string PictureFault(const std::vector<std::uint32_t>& picture, const WindowPlace& place, int bar) {
+  if (picture.size() != static_cast<std::size_t>(place.width * place.height)) return "no picture";
+  const auto at = [&](int x, int y) { return picture[static_cast<std::size_t>(y * place.width + x)]; };
+  for (const int x : {0, place.width / 2, place.width - 1}) {
+    for (const int y : {bar, place.height - 1 - bar})
+      if (at(x, y) == 0) return "black inside the frame at " + std::to_string(x) + "," + std::to_string(y);
+    for (const int y : {0, bar - 1, place.height - bar, place.height - 1})
+      if (bar > 0 && at(x, y) != 0) return "drawn outside the frame at " + std::to_string(x) + "," + std::to_string(y);
+  }
+  return "";
+}
+
+TEST_F(ProgramRunTest, FullScreenFillsTheBareXServerAndAWindowStaysAWindow) {
+  struct Case {
+    const char* answers;
+    const char* arguments;
+    bool developerMode;
+    WindowPlace place;
+    // Rows of the window above and below the frame.
+    int bar;
+    bool pointerShows;
+    const char* told;
+  };
+  // The test's server shows 1280 x 1024: the frame fills its width, 960 rows high.
+  const Case kCases[] = {
+      {"Yes", "", false, {0, 0, 1280, 1024}, 32, false, "Brenwick Brolt: Run in Fullscreen? (Yes)\n"},
+      {"No", "", false, {320, 272, 640, 480}, 0, true, "Brenwick Brolt: Run in Fullscreen? (No)\n"},
+      // A pack named without its folder offers nothing, and the title shows.
+      {"Yes", "Brolt.pak\"", false, {320, 272, 640, 480}, 0, true, "Brenwick Brolt: Run in Fullscreen? (Yes)\n"},
+      {"Yes", "", true, {320, 272, 640, 480}, 0, true, "Brenwick Brolt: Run in Fullscreen? (Yes)\n"},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(std::string(c.answers) + " " + c.arguments + (c.developerMode ? " in developer mode" : ""));
+    {
+      Database database(folder / "Define.qdm");
+      const char* change = c.developerMode ? "insert into KARVEL values ('brenwick', 'zq')" : "delete from KARVEL where Variable = 'brenwick'";
+      sqlite3_exec(database.Handle(), change, nullptr, nullptr, nullptr);
+    }
+    const testing::XDesktop desktop;
+    ASSERT_FALSE(desktop.Display().empty()) << "Xvfb did not start";
+    XScreenView screen(desktop.Display());
+    ASSERT_TRUE(screen.Connected());
+    // The game's own process, its messages kept in a file.
+    const std::filesystem::path errors = folder / "errors.txt";
+    std::vector<std::string> command = {"/bin/sh", "-c", "exec ./brolt \"$@\" 2>'" + errors.string() + "'", "sh"};
+    if (*c.arguments) command.push_back(c.arguments);
+    testing::ChildProcess game(command, program,
+                               {{"DISPLAY", desktop.Display()}, {"SDL_VIDEODRIVER", "x11"}, {"SDL_AUDIODRIVER", "dummy"},
+                                {"BROLT_NO_DIALOGS", "1"}, {"BROLT_ANSWERS", c.answers}});
+    Window window = 0;
+    std::string fault = "no window";
+    testing::WaitUntil(
+        [&] {
+          window = screen.ShownWindow(kGameTitle);
+          if (window) fault = PictureFault(screen.Picture(window), screen.Place(window), c.bar);
+          return window && fault.empty();
+        },
+        testing::kDesktopPatience);
+    ASSERT_NE(window, 0u) << "no game window";
+    EXPECT_EQ(screen.Place(window), c.place);
+    EXPECT_EQ(fault, "");
+    EXPECT_EQ(screen.PointerShowsOver(window), c.pointerShows);
+    // Nothing is told but the answer: no warning about software rendering on a normal start.
+    EXPECT_EQ(ReadWholeFile(errors).value_or(""), c.told);
+  }
+}
+
+}  // namespace
+}  // namespace brolt
