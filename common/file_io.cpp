@@ -19,12 +19,8 @@ void Reached(ReplaceStep step) {
   if (stepObserver) stepObserver(step);
 }
 
-std::string Describe(const std::filesystem::path& path, const char* what, const std::string& reason) {
-  return std::string(what) + " '" + path.string() + "': " + reason;
-}
-
-std::string Describe(const std::filesystem::path& path, const char* what) {
-  return Describe(path, what, std::strerror(errno));
+FileError SystemFailure(const std::filesystem::path& path, const char* failure) {
+  return FileError(failure, path, std::string(": ") + std::strerror(errno));
 }
 
 // Hands every byte to the file; the reason it could not, or nothing.
@@ -65,7 +61,7 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) {
     if (errno == ENOENT || errno == ENOTDIR) return std::nullopt;
-    throw FileError(Describe(path, "Can't open"));
+    throw SystemFailure(path, "Can't open");
   }
   std::string bytes;
   char buffer[65536];
@@ -73,7 +69,7 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
   while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
   bool failed = std::ferror(file) != 0;
   std::fclose(file);
-  if (failed) throw FileError(Describe(path, "Can't read"));
+  if (failed) throw SystemFailure(path, "Can't read");
   return bytes;
 }
 
@@ -82,7 +78,7 @@ void ReplaceFileAtomically(const std::filesystem::path& path, std::string_view b
   if (folder.empty()) folder = ".";
   std::string temporary = (folder / TemporaryFileTemplate(path.filename().string())).string();
   const int fd = ::mkstemp(temporary.data());
-  if (fd < 0) throw FileError(Describe(path, "Can't write"));
+  if (fd < 0) throw SystemFailure(path, "Can't write");
   Reached(ReplaceStep::TemporaryCreated);
   std::optional<std::string> failure = FillAndClose(fd, bytes);
   if (!failure) {
@@ -95,7 +91,7 @@ void ReplaceFileAtomically(const std::filesystem::path& path, std::string_view b
     failure = std::strerror(errno);
   }
   ::unlink(temporary.c_str());
-  throw FileError(Describe(path, "Can't write", *failure));
+  throw FileError("Can't write", path, ": " + *failure);
 }
 
 void SetReplaceStepObserver(ReplaceStepObserver observer) { stepObserver = observer; }
