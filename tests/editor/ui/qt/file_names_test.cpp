@@ -135,6 +135,7 @@ struct Named {
 };
 const Named kNamed[] = {
     {"Latin-1", "Gr\xF6\xDF" "er.lvl", "Gr\xC3\xB6\xC3\x9F" "er.lvl", "Gr\xF6\xDF" "er.lvl", {"Latin One", "Latin Two"}},
+    {"Latin-1 without a twin", "Sch\xF6n.lvl", "Sch\xC3\xB6n.lvl", "Sch\xF6n.lvl", {"Alone One", "Alone Two"}},
     {"its UTF-8 twin", "Gr\xC3\xB6\xC3\x9F" "er.lvl", "Gr\xC3\xB6\xC3\x9F" "er.lvl", "Gr\xF6\xDF" "er.lvl", {"Twin One", "Twin Two"}},
     {"UTF-8", kOnDisk, kOnDisk, "Gr\xF6\xDFtes Level.lvl", {"Big One", "Big Two"}},
     {"beyond Latin-1", "\xC5\x81\xC3\xB3" "d\xC5\xBA.lvl", "\xC5\x81\xC3\xB3" "d\xC5\xBA.lvl", "?\xF3" "d?.lvl", {"Far One", "Far Two"}},
