@@ -29,7 +29,7 @@ TEST(FileNameAsText, AUtf8NameReadsAsItsCharactersAndAnyOtherByteAsItsLatin1Lett
       {"overlong four bytes", "\xF0\x80\x80\xAF", U"\u00F0\u0080\u0080\u00AF", "\xF0\x80\x80\xAF"},
       {"a surrogate", "\xED\xA0\x80", U"\u00ED\u00A0\u0080", "\xED\xA0\x80"},
       {"past the last character", "\xF4\x90\x80\x80", U"\u00F4\u0090\u0080\u0080", "\xF4\x90\x80\x80"},
-      {"a five-byte lead", "\xF8\x88\x80\x80\x80", U"\u00F8\u0088\u0080\u0080\u0080", "\xF8\x88\x80\x80\x80"},
+      {"a lead byte no character begins with", "\xF9\x80\x80\x80", U"\u00F9\u0080\u0080\u0080", "\xF9\x80\x80\x80"},
       {"the highest character", "\xF4\x8F\xBF\xBF", U"\U0010FFFF", "?"},
   };
   for (const Case& c : cases) {
