@@ -215,6 +215,19 @@ struct NamedCollections : testing::CollectionFixture {
       Button(dialog, "cmdOK")->click();
     });
   }
+  // The target chosen in the load or save dialog that `command` shows, "...", and Delete in the
+  // level management that opens.
+  template <typename Dialog>
+  void DeleteThroughManagement(const Named& target, int place, const std::function<void()>& command) {
+    WhenUp<Dialog>([&](Dialog& dialog) {
+      ChooseEntry(dialog.Files(), place);
+      InManagement(target, [](LevelManagementDialog& manage) { Button(manage, "cmdFileDelete")->click(); });
+      Button(dialog, "...")->click();
+      dialog.reject();
+    });
+    command();
+    EXPECT_EQ(boxes.shown.back(), DeleteQuestion(target));
+  }
   std::string DeleteQuestion(const Named& target) const {
     return "There is no undo when deleting collection files. Are you sure you wish to delete '" + target.inMessages + "'?";
   }
@@ -309,24 +322,11 @@ TEST_F(NamedCollections, EachCommandActsOnItsOwnCollectionAndLeavesEveryOtherByt
          return std::map<std::string, std::optional<Titles>>{{withExtension(t.onDisk, ".clvl"), t.titles}};
        }},
       {"\"...\" from the load dialog", [this](const Named& t, int place) {
-         WhenUp<LoadDialog>([&](LoadDialog& dialog) {
-           ChooseEntry(dialog.Files(), place);
-           InManagement(t, [](LevelManagementDialog& manage) { Button(manage, "cmdFileDelete")->click(); });
-           Button(dialog, "...")->click();
-           dialog.reject();
-         });
-         OpenLevel(editor, kAskWithLoadDialog);
-         EXPECT_EQ(boxes.shown.back(), DeleteQuestion(t));
+         DeleteThroughManagement<LoadDialog>(t, place, [this] { OpenLevel(editor, kAskWithLoadDialog); });
        }, removed},
       {"\"...\" from the save dialog", [this](const Named& t, int place) {
          PlacePlayable();
-         WhenUp<SaveDialog>([&](SaveDialog& dialog) {
-           ChooseEntry(dialog.Files(), place);
-           InManagement(t, [](LevelManagementDialog& manage) { Button(manage, "cmdFileDelete")->click(); });
-           Button(dialog, "...")->click();
-           dialog.reject();
-         });
-         SaveLevel(editor, true);
+         DeleteThroughManagement<SaveDialog>(t, place, [this] { SaveLevel(editor, true); });
        }, removed},
   };
   for (const Command& command : commands) {
