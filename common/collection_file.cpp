@@ -29,7 +29,7 @@ std::ifstream OpenForReading(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   if (!in) {
     std::error_code ignored;
-    if (std::filesystem::exists(file, ignored)) throw FileError("Can't read '" + file.string() + "'");
+    if (std::filesystem::exists(file, ignored)) throw FileError("Can't read", file);
   }
   return in;
 }
@@ -51,7 +51,7 @@ std::string ReadSlot(const std::filesystem::path& file, long slot) {
   const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
     std::error_code ignored;
-    if (std::filesystem::exists(file, ignored)) throw FileError("Can't read '" + file.string() + "'");
+    if (std::filesystem::exists(file, ignored)) throw FileError("Can't read", file);
     return {};
   }
   std::string bytes(kSlotLength, '\0');
@@ -96,7 +96,7 @@ std::string EncodeSlot(std::string_view record) {
 void WriteSlot(const std::filesystem::path& file, long slot, std::string_view record) {
   if (slot < 1) throw std::out_of_range("Collection slots count from 1");
   auto bytes = ReadWholeFile(file);
-  if (!bytes) throw FileError("Can't write '" + file.string() + "': the collection does not exist");
+  if (!bytes) throw FileError("Can't write", file, ": the collection does not exist");
   const auto start = static_cast<std::size_t>(slot - 1) * kSlotLength;
   std::string encoded = EncodeSlot(record);
   if (bytes->size() < start + kSlotLength) bytes->resize(start + kSlotLength, '\0');

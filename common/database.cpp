@@ -56,7 +56,7 @@ Database::~Database() { sqlite3_close(handle_); }
 
 DatabaseError Database::Failure(std::string_view action) const {
   const char* reason = handle_ ? sqlite3_errmsg(handle_) : "out of memory";
-  return DatabaseError(std::string(action) + " '" + file_.string() + "': " + reason);
+  return DatabaseError(std::string(action), file_, std::string(": ") + reason);
 }
 
 RowSet::RowSet(Database& database, std::string table) : database_(&database), table_(std::move(table)) {
@@ -93,8 +93,7 @@ std::size_t RowSet::ColumnIndex(std::string_view name) const {
   std::string wanted = ToLowerAscii(name);
   for (std::size_t c = 0; c < columns_.size(); ++c)
     if (ToLowerAscii(columns_[c]) == wanted) return c;
-  throw DatabaseError("Table '" + table_ + "' of '" + database_->File().string() + "' has no field '" +
-                      std::string(name) + "'");
+  throw DatabaseError("Table '" + table_ + "' of", database_->File(), " has no field '" + std::string(name) + "'");
 }
 
 std::optional<std::string> RowSet::Field(std::string_view name) const {
@@ -107,7 +106,7 @@ template <typename Bind>
 void RowSet::Update(std::string_view name, const std::optional<std::string>& stored, Bind bind) {
   std::size_t column = ColumnIndex(name);
   std::string action = "Can't write table '" + table_ + "' of";
-  if (position_ < 0) throw DatabaseError(action + " '" + database_->File().string() + "': no current row");
+  if (position_ < 0) throw DatabaseError(action, database_->File(), ": no current row");
   Row& row = rows_[static_cast<std::size_t>(position_)];
   Statement statement = Prepare(*database_,
                                 "update " + QuoteIdentifier(table_) + " set " + QuoteIdentifier(columns_[column]) +
@@ -117,7 +116,7 @@ void RowSet::Update(std::string_view name, const std::optional<std::string>& sto
   sqlite3_bind_int64(statement.get(), 2, row.rowid);
   if (sqlite3_step(statement.get()) != SQLITE_DONE) throw database_->Failure(action);
   if (sqlite3_changes(database_->Handle()) != 1)
-    throw DatabaseError(action + " '" + database_->File().string() + "': the row was deleted");
+    throw DatabaseError(action, database_->File(), ": the row was deleted");
   row.values[column] = stored;
 }
 
@@ -163,7 +162,7 @@ void RowSet::AddRow(const FieldValues& fields) {
 
 void RowSet::DeleteRow() {
   std::string action = "Can't delete a row of table '" + table_ + "' of";
-  if (position_ < 0) throw DatabaseError(action + " '" + database_->File().string() + "': no current row");
+  if (position_ < 0) throw DatabaseError(action, database_->File(), ": no current row");
   Statement statement = Prepare(*database_, "delete from " + QuoteIdentifier(table_) + " where rowid = ?1", action);
   sqlite3_bind_int64(statement.get(), 1, rows_[static_cast<std::size_t>(position_)].rowid);
   if (sqlite3_step(statement.get()) != SQLITE_DONE) throw database_->Failure(action);

@@ -6,11 +6,12 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+#include "common/path_error.h"
 
 struct sqlite3;
 
@@ -20,9 +21,9 @@ namespace brolt {
 inline constexpr const char* kDefinitionsFileName = "Define.qdm";
 
 // Any failure of the database; the message names the file and says what went wrong.
-class DatabaseError : public std::runtime_error {
+class DatabaseError : public PathError {
  public:
-  using std::runtime_error::runtime_error;
+  using PathError::PathError;
 };
 
 // One open database file, shared with other programs, for as long as the object lives.

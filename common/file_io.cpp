@@ -22,12 +22,8 @@ void Reached(ReplaceStep step) {
   if (seams.observer) seams.observer(step);
 }
 
-std::string Describe(const std::filesystem::path& path, const char* what, const std::string& reason) {
-  return std::string(what) + " '" + path.string() + "': " + reason;
-}
-
-std::string Describe(const std::filesystem::path& path, const char* what) {
-  return Describe(path, what, std::strerror(errno));
+FileError SystemFailure(const std::filesystem::path& path, const char* failure) {
+  return FileError(failure, path, std::string(": ") + std::strerror(errno));
 }
 
 // Hands every byte to the file; the reason it could not, or nothing.
@@ -81,7 +77,7 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) {
     if (errno == ENOENT || errno == ENOTDIR) return std::nullopt;
-    throw FileError(Describe(path, "Can't open"));
+    throw SystemFailure(path, "Can't open");
   }
   std::string bytes;
   char buffer[65536];
@@ -89,7 +85,7 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
   while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
   bool failed = std::ferror(file) != 0;
   std::fclose(file);
-  if (failed) throw FileError(Describe(path, "Can't read"));
+  if (failed) throw SystemFailure(path, "Can't read");
   return bytes;
 }
 
@@ -100,7 +96,7 @@ void ReplaceFileAtomically(const std::filesystem::path& path, std::string_view b
   // The file stays open until after the rename, as its lock lasts only while it is open. The bytes
   // were flushed before the rename, so the close can lose none of them.
   const int fd = CreateLockedTemporaryFile(folder, path.filename().string(), temporary);
-  if (fd < 0) throw FileError(Describe(path, "Can't write"));
+  if (fd < 0) throw SystemFailure(path, "Can't write");
   Reached(ReplaceStep::TemporaryCreated);
   std::optional<std::string> failure = Fill(fd, bytes);
   if (!failure) {
@@ -115,7 +111,7 @@ void ReplaceFileAtomically(const std::filesystem::path& path, std::string_view b
   }
   ::unlink(temporary.c_str());
   ::close(fd);
-  throw FileError(Describe(path, "Can't write", *failure));
+  throw FileError("Can't write", path, ": " + *failure);
 }
 
 ScopedReplaceSeams::ScopedReplaceSeams(const ReplaceSeams& put) : earlier_(seams) { seams = put; }

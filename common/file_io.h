@@ -2,17 +2,18 @@
 // Whole-file reads and crash-safe whole-file replacement.
 #include <filesystem>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <sys/types.h>
 
+#include "common/path_error.h"
+
 namespace brolt {
 
 // A file that could not be read or written; the message names the file and the reason.
-class FileError : public std::runtime_error {
+class FileError : public PathError {
  public:
-  using std::runtime_error::runtime_error;
+  using PathError::PathError;
 };
 
 // The whole file as bytes, or nothing when it does not exist. Never creates the file.

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <exception>
 
+#include "editor/model/commands/error_report.h"
 #include "editor/program/app_path.h"
 #include "editor/program/editor_startup.h"
 #include "editor/program/startup_failure.h"
@@ -21,7 +22,7 @@ int RunEditor(int argc, char** argv) {
   try {
     Main(program);
   } catch (const std::exception& failure) {
-    return ReportStartupFailure(failure.what());
+    return ReportStartupFailure(FailureText(failure));
   }
   return QApplication::exec();
 }

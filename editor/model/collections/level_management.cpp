@@ -113,7 +113,7 @@ std::string CopyCollectionFile(Editor& editor, std::string_view file) {
       return {};
     WriteCollection(CollectionPath(editor, copy), *records);
   } catch (const std::exception& failure) {
-    ShowErrorMessage(editor, failure.what(), "Cannot copy collection file.");
+    ShowErrorMessage(editor, failure, "Cannot copy collection file.");
     return {};
   }
   return copy;

@@ -54,7 +54,7 @@ bool ChangeCollection(Editor& editor, const ManageSelection& selection, Change c
     SaveCollectionRecords(editor, selection.collection);
     return true;
   } catch (const std::exception& error) {
-    ShowErrorMessage(editor, error.what(), "Cannot perform command.");
+    ShowErrorMessage(editor, error, "Cannot perform command.");
     return false;
   }
 }

@@ -82,7 +82,7 @@ std::string NewCollectionFile(Editor& editor) {
   try {
     CreateCollectionFile(CollectionPath(editor, *name));
   } catch (const FileError& error) {
-    ShowErrorMessage(editor, error.what(), "Cannot create collection file.");
+    ShowErrorMessage(editor, error, "Cannot create collection file.");
     return {};
   }
   return *name;
@@ -98,17 +98,17 @@ std::string RenameCollectionFile(Editor& editor, const std::string& file) {
   const fs::path target = CollectionPath(editor, *name);
   try {
     std::optional<std::string> bytes = ReadWholeFile(source);
-    if (!bytes) throw FileError("Can't read '" + source.string() + "': it does not exist");
+    if (!bytes) throw FileError("Can't read", source, ": it does not exist");
     if (editor.DeveloperMode) ConvertCollection(*bytes, !HasExtension(*name, ".lvl"));
     ReplaceFileAtomically(target, *bytes);
     std::error_code same;
     if (!fs::equivalent(source, target, same)) {
       std::error_code removal;
       if (!fs::remove(source, removal) || removal)
-        throw FileError("Can't delete '" + source.string() + "': " + removal.message());
+        throw FileError("Can't delete", source, ": " + removal.message());
     }
   } catch (const FileError& error) {
-    ShowErrorMessage(editor, error.what(), "Cannot rename file.");
+    ShowErrorMessage(editor, error, "Cannot rename file.");
     return fs::exists(target) ? *name : std::string();
   }
   return *name;
@@ -119,12 +119,12 @@ std::string DeleteCollectionFile(Editor& editor, const std::string& file) {
   if (file.empty()) return {};
   const std::vector<std::string> collections = CollectionFilesInFolder(editor);
   if (std::find(collections.begin(), collections.end(), file) == collections.end()) {
-    editor.ui.dialogs->ShowMessageBox("ERROR:  '" + file + "' is not a collection file.", ButtonSet::OK, "");
+    editor.ui.dialogs->ShowMessageBox("ERROR:  '" + FileNameAsText(file) + "' is not a collection file.", ButtonSet::OK, "");
     return {};
   }
   if (CheckCollectionInEditor(editor, file)) return {};
   const std::string question = "There is no undo when deleting collection files. Are you sure you wish to delete '" +
-                               file + "'?";
+                               FileNameAsText(file) + "'?";
   if (editor.ui.dialogs->ShowMessageBox(question, ButtonSet::YesNo, "deletelevelfile") == 2) return {};
   std::error_code error;
   const bool removed = fs::remove(CollectionPath(editor, file), error);

@@ -114,7 +114,7 @@ bool CompileChosenCollection(Editor& editor, const CompileChoices& choices) {
     WriteCollection(CollectionPath(editor, target),
                     CompileRecords(*levels, choices.openLevels, choices.introduction, choices.congratulations));
   } catch (const std::exception& error) {
-    ShowErrorMessage(editor, error.what(), kCompileFailed);
+    ShowErrorMessage(editor, error, kCompileFailed);
     return false;
   }
   editor.ui.dialogs->ShowMessageBox("\"" + FileNameAsText(target) +

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "common/path_error.h"
 #include "editor/model/editor.h"
 #include "editor/model/services/collection_name.h"
 #include "editor/model/services/message_box.h"
@@ -19,15 +20,20 @@ constexpr int kThrownFailure = -1;
 
 void ShowErrorMessage(Editor& editor, int errorNumber, std::string_view description, std::string_view context) {
   if (errorNumber == 0 || errorNumber == kMissingEntryPoint) return;
-  // The reports of the file system name files and folders in its own encoding.
-  const std::string text = FileNameAsText("ERROR:  " + std::string(description) + ". " + std::string(context));
+  const std::string text = "ERROR:  " + std::string(description) + ". " + std::string(context);
   editor.ui.dialogs->ShowErrorIcon(true);
   ShowMessageBox(editor, text, ButtonSet::OK, "");
   editor.ui.dialogs->ShowErrorIcon(false);
 }
 
+std::string FailureText(const std::exception& error) {
+  // A path is the file system's bytes; the rest of the message is single-byte text as it stands.
+  const auto* named = dynamic_cast<const PathError*>(&error);
+  return named ? named->Message(FileNameAsText) : error.what();
+}
+
 void ShowErrorMessage(Editor& editor, const std::exception& error, std::string_view context) {
-  ShowErrorMessage(editor, kThrownFailure, error.what(), context);
+  ShowErrorMessage(editor, kThrownFailure, FailureText(error), context);
 }
 
 void ShowErrorMessage(Editor& editor, std::string_view description, std::string_view context) {

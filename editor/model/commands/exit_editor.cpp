@@ -9,6 +9,7 @@
 #include "editor/model/commands/error_report.h"
 #include "editor/model/commands/save_level.h"
 #include "editor/model/commands/state_checks.h"
+#include "editor/model/services/collection_name.h"
 #include "editor/model/services/preferences_store.h"
 
 namespace brolt::editor {
@@ -24,7 +25,7 @@ void RemovePreviewFile(Editor& editor) {
   if (fs::remove(preview, error) || !error) return;
   std::error_code unknown;
   if (fs::symlink_status(preview, unknown).type() == fs::file_type::not_found) return;
-  ShowErrorMessage(editor, error.message(), "Cannot delete " + preview.string() + ".");
+  ShowErrorMessage(editor, error.message(), "Cannot delete " + FileNameAsText(preview.string()) + ".");
 }
 }  // namespace
 

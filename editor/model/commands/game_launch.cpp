@@ -10,6 +10,7 @@
 #include "editor/model/collections/level_files.h"
 #include "editor/model/commands/error_report.h"
 #include "editor/model/commands/level_conversion.h"
+#include "editor/model/services/collection_name.h"
 #include "editor/model/tools/paste_mode.h"
 
 namespace brolt::editor {
@@ -35,7 +36,7 @@ void StartGame(Editor& editor, const std::vector<std::string>& arguments) {
   const std::filesystem::path program = editor.AppPath / kGameProgram;
   std::error_code error;
   if (!std::filesystem::is_regular_file(program, error)) {
-    ShowErrorMessage(editor, "The game program '" + program.string() + "' is missing", "Cannot start the game.");
+    ShowErrorMessage(editor, "The game program '" + FileNameAsText(program.string()) + "' is missing", "Cannot start the game.");
     return;
   }
   const std::string failure = editor.ui.launcher->StartProgram(program, arguments, editor.GameEnvironment);
@@ -70,7 +71,7 @@ void PreviewLevel(Editor& editor) {
     WriteCollection(PreviewFilePath(editor),
                     {EncodePreviewRecord(*preview), EncodePreviewMusicRecord(editor.prefs.MuteMusic)});
   } catch (const std::exception& error) {
-    ShowErrorMessage(editor, error.what(), "Cannot preview level.");
+    ShowErrorMessage(editor, error, "Cannot preview level.");
     return;
   }
   StartGame(editor, {std::string(kPreviewFileName)});

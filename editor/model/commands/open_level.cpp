@@ -58,7 +58,7 @@ std::optional<std::string> ReadStoredLevel(Editor& editor, const std::string& fi
   try {
     record = ReadSlot(CollectionPath(editor, file), number);
   } catch (const FileError& error) {
-    ShowErrorMessage(editor, error.what(), "Cannot open the level.");
+    ShowErrorMessage(editor, error, "Cannot open the level.");
     return std::nullopt;
   }
   if (record.empty()) ShowMissingLevel(editor, number);

@@ -58,7 +58,7 @@ void RewriteRecent(Editor& editor, const std::function<bool(const RecentLevel&)>
                    {"Title", added->Title}});
     }
   } catch (const DatabaseError& error) {
-    ShowErrorMessage(editor, error.what(), "Cannot update the recent levels list.");
+    ShowErrorMessage(editor, error, "Cannot update the recent levels list.");
   }
   RefreshRecentMenu(editor);
 }

@@ -86,7 +86,7 @@ void SaveLevel(Editor& editor, bool saveAs) {
     WriteSlot(CollectionPath(editor, target.File), target.Slot, RecordFor(editor, target));
   } catch (const FileError& error) {
     editor.ui.window->SetMousePointer(0);
-    ShowErrorMessage(editor, error.what(), "Cannot save the level.");
+    ShowErrorMessage(editor, error, "Cannot save the level.");
     return;
   }
   editor.prefs.LevelFile = target.File;

@@ -35,7 +35,9 @@ int ConfirmSaveChanges(Editor& editor, std::string_view message, ButtonSet butto
 
 bool ValidateLevelTitle(Editor& editor, std::string_view title, bool refuseUntitled) {
   const bool blank = title.find_first_not_of(' ') == std::string_view::npos;
-  if (blank || (refuseUntitled && ToLowerAscii(title) == "untitled")) {
+  // The title as the level keeps it: its field drops trailing spaces, and the game reads it without
+  // leading ones. "Untitled " would be saved as "Untitled".
+  if (blank || (refuseUntitled && ToLowerAscii(TrimSpaces(title)) == "untitled")) {
     editor.ui.dialogs->ShowMessageBox("Invalid level title.", ButtonSet::OK, "");
     return false;
   }

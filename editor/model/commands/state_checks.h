@@ -17,7 +17,7 @@ bool HasThresherAndPortal(const Editor& editor);
 int ConfirmSaveChanges(Editor& editor, std::string_view message, ButtonSet buttons);
 
 // Refuses, with "Invalid level title.", an empty title, one of spaces only and, when asked to,
-// "untitled" in any case.
+// "untitled" in any case and with any spaces around it.
 bool ValidateLevelTitle(Editor& editor, std::string_view title, bool refuseUntitled);
 
 // The records before the first empty one, at most 999. Never creates the file; a missing one counts 0.

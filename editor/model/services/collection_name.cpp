@@ -1,6 +1,6 @@
 #include "editor/model/services/collection_name.h"
 
-#include <cstdint>
+#include <optional>
 
 #include "common/numeric.h"
 
@@ -10,6 +10,29 @@ namespace {
 
 bool EndsWithLowered(std::string_view text, std::string_view ending) {
   return text.size() >= ending.size() && ToLowerAscii(text.substr(text.size() - ending.size())) == ending;
+}
+
+struct Utf8Sequence {
+  char32_t character;
+  std::size_t length;
+};
+
+// The well-formed UTF-8 sequence at the start of `bytes`, if there is one: each character in its
+// shortest form, surrogates and values past U+10FFFF refused.
+std::optional<Utf8Sequence> ReadUtf8Sequence(std::string_view bytes) {
+  const auto lead = static_cast<unsigned char>(bytes[0]);
+  const std::size_t length = lead >= 0xF8 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+  if (length == 1 || bytes.size() < length) return std::nullopt;
+  char32_t character = lead & (0x7F >> length);
+  for (std::size_t i = 1; i < length; ++i) {
+    const auto next = static_cast<unsigned char>(bytes[i]);
+    if ((next & 0xC0) != 0x80) return std::nullopt;
+    character = (character << 6) | (next & 0x3F);
+  }
+  constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
+  const bool surrogate = character >= 0xD800 && character <= 0xDFFF;
+  if (character < kShortest[length] || surrogate || character > 0x10FFFF) return std::nullopt;
+  return Utf8Sequence{character, length};
 }
 
 }  // namespace
@@ -27,25 +50,19 @@ std::string_view CollectionNamePart(std::string_view name) {
   return name;
 }
 
+std::u32string DecodeFileName(std::string_view name) {
+  std::u32string text;
+  for (std::size_t at = 0; at < name.size();) {
+    const std::optional<Utf8Sequence> sequence = ReadUtf8Sequence(name.substr(at));
+    text += sequence ? sequence->character : static_cast<unsigned char>(name[at]);
+    at += sequence ? sequence->length : 1;
+  }
+  return text;
+}
+
 std::string FileNameAsText(std::string_view name) {
   std::string text;
-  for (std::size_t at = 0; at < name.size();) {
-    const auto lead = static_cast<unsigned char>(name[at]);
-    const std::size_t length = lead >= 0xF8 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 1;
-    std::uint32_t code = lead & (0x7F >> length);
-    bool whole = length > 1 && at + length <= name.size();
-    for (std::size_t i = 1; whole && i < length; ++i) {
-      const auto next = static_cast<unsigned char>(name[at + i]);
-      whole = (next & 0xC0) == 0x80;
-      code = (code << 6) | (next & 0x3F);
-    }
-    if (!whole) {
-      text += name[at++];
-      continue;
-    }
-    text += code <= 0xFF ? static_cast<char>(code) : '?';
-    at += length;
-  }
+  for (const char32_t character : DecodeFileName(name)) text += character <= 0xFF ? static_cast<char>(character) : '?';
   return text;
 }
 

@@ -30,14 +30,19 @@ InputBoxWindow::InputBoxWindow(Editor& editor, QWidget* parent) : QDialog(parent
 std::string InputBoxWindow::Ask(std::string_view prompt, std::string_view defaultText, int maxLength) {
   const InputDefault start = ParseInputDefault(defaultText);
   txtLabel_->setText(ToQString(prompt));
-  // A file name stands in the box as the file system spells it; typing keeps to single bytes.
+  // A file name stands in the box as names are shown; typing keeps to single bytes.
   const bool fileName = start.mode == InputMode::FileName;
-  txtInput_->setText(fileName ? FileNameToQString(start.text) : ToQString(start.text));
+  const QString offered = fileName ? FileNameToQString(start.text) : ToQString(start.text);
+  txtInput_->setText(offered);
   txtInput_->SetRules({start.mode, maxLength, editor_.DeveloperMode, editor_.MaxFileNameLength});
   SetBoxOpacity(this, 0);
   const KeyboardReturn keyboard;
   if (exec() != QDialog::Accepted) return {};
-  return fileName ? FileNameFromQString(txtInput_->text()) : FromQString(txtInput_->text());
+  const QString typed = txtInput_->text();
+  if (!fileName) return FromQString(typed);
+  // The offered name left as it stands is that file's own name, whatever its bytes; only an
+  // edited one is a new name.
+  return typed == offered ? start.text : TypedFileName(typed);
 }
 
 void InputBoxWindow::showEvent(QShowEvent* event) {

@@ -6,13 +6,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <algorithm>
 
 #include "common/collection_file.h"
+#include "editor/model/collections/collection_contents.h"
 #include "editor/model/collections/level_files.h"
 #include "editor/model/commands/compile_collection.h"
 #include "editor/model/commands/error_report.h"
+#include "editor/ui/dialogs/collection_widgets.h"
 #include "editor/ui/dialogs/tag_box.h"
 #include "editor/ui/qt/input_line.h"
 #include "editor/ui/qt/qt_text.h"
@@ -30,7 +31,7 @@ CompileDialog::CompileDialog(Editor& editor, CompileChoices& choices, QWidget* p
 
   file_ = new QComboBox(this);
   file_->setObjectName("txtFile");
-  for (const std::string& name : choices.files) file_->addItem(FileNameToQString(name));
+  FillStrings(file_, choices.files, std::max(FindCollectionName(choices.files, choices.file), 0), FileNameToQString);
   count_ = new QComboBox(this);
   count_->setObjectName("txtLevs");
   count_->setEditable(true);
@@ -76,11 +77,6 @@ CompileDialog::CompileDialog(Editor& editor, CompileChoices& choices, QWidget* p
   connect(count_->lineEdit(), &QLineEdit::editingFinished, this, &CompileDialog::ClampCount);
   introduction_->setPlainText(ToQString(choices.introduction));
   congratulations_->setPlainText(ToQString(choices.congratulations));
-  {
-    // The first collection added is already current, so choosing it raises no change.
-    const QSignalBlocker blocker(file_);
-    file_->setCurrentIndex(std::max(file_->findText(FileNameToQString(choices.file)), 0));
-  }
   ChooseCollection();
   file_->setFocus();
 }
@@ -88,9 +84,9 @@ CompileDialog::CompileDialog(Editor& editor, CompileChoices& choices, QWidget* p
 void CompileDialog::ChooseCollection() {
   levelCount_ = 0;
   try {
-    levelCount_ = static_cast<int>(CountFilledSlots(CollectionPath(editor_, FileNameFromQString(file_->currentText()))));
+    levelCount_ = static_cast<int>(CountFilledSlots(CollectionPath(editor_, ChosenFile())));
   } catch (const std::exception& error) {
-    ShowErrorMessage(editor_, error.what(), "Cannot read the collection.");
+    ShowErrorMessage(editor_, error, "Cannot read the collection.");
   }
   const QString typed = count_->currentText();
   count_->clear();
@@ -100,13 +96,15 @@ void CompileDialog::ChooseCollection() {
   countLine_->setText(QString("available levels. (%1 total)").arg(levelCount_));
 }
 
+std::string CompileDialog::ChosenFile() const { return ChosenEntry(choices_.files, file_->currentIndex()); }
+
 void CompileDialog::ClampCount() {
   count_->setEditText(QString::number(ClampOpenLevels(FromQString(count_->currentText()), levelCount_)));
 }
 
 bool CompileDialog::CheckBeforeOk() {
   ClampCount();
-  const std::string file = FileNameFromQString(file_->currentText());
+  const std::string file = ChosenFile();
   if (!AcceptCompileChoice(editor_, file)) return false;
   choices_.file = file;
   choices_.openLevels = count_->currentText().toInt();

@@ -26,6 +26,8 @@ class CompileDialog : public DialogFrame {
 
  private:
   void ChooseCollection();
+  // The collection chosen, as the folder named it.
+  std::string ChosenFile() const;
   void ClampCount();
 
   CompileChoices& choices_;

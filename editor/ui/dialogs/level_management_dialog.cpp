@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "common/collection_file.h"
+#include "editor/model/collections/collection_contents.h"
 #include "editor/model/collections/collection_records.h"
 #include "editor/model/collections/level_files.h"
 #include "editor/model/collections/level_management.h"
@@ -186,14 +187,14 @@ std::vector<QWidget*> LevelManagementDialog::BuildFileButtons(QWidget* panel) {
     if (!GuardCollectionChoice()) selectNew(NewCollectionFile(editor_));
   });
   connect(rename, &QPushButton::clicked, this, [this, selectNew] {
-    selectNew(RenameCollectionFile(editor_, FileNameFromQString(collections_->currentText())));
+    selectNew(RenameCollectionFile(editor_, CurrentCollection()));
   });
   connect(copy, &QPushButton::clicked, this, [this, selectNew] {
     if (collections_->count() > 0 && !GuardCollectionChoice())
-      selectNew(CopyCollectionFile(editor_, FileNameFromQString(collections_->currentText())));
+      selectNew(CopyCollectionFile(editor_, CurrentCollection()));
   });
   connect(remove, &QPushButton::clicked, this, [this] {
-    if (collections_->count() > 0 && DeleteCollectionFile(editor_, FileNameFromQString(collections_->currentText())) == "ok")
+    if (collections_->count() > 0 && DeleteCollectionFile(editor_, CurrentCollection()) == "ok")
       RefreshManageLists({});
   });
   return {create, rename, copy, remove};
@@ -203,28 +204,25 @@ void LevelManagementDialog::ListLevels() {
   shown_.reset();
   preview_->ShowPreview(LevelPreview{});
   levels_->clear();
-  const std::string name = FileNameFromQString(collections_->currentText());
+  const std::string name = CurrentCollection();
   if (name.empty()) return;
   try {
     for (const std::string& entry : LevelListEntries(ReadCollectionRecords(CollectionPath(editor_, name))))
       levels_->addItem(ToQString(entry));
   } catch (const std::exception& error) {
-    ShowErrorMessage(editor_, error.what(), "Cannot read the collection.");
+    ShowErrorMessage(editor_, error, "Cannot read the collection.");
   }
   NoCurrentRow(levels_);
 }
 
 void LevelManagementDialog::RefreshManageLists(const ManageOutcome& outcome) {
-  const std::string chosen = FileNameFromQString(collections_->currentText());
+  const std::string chosen = CurrentCollection();
   const int row = SelectedRow(levels_);
   shown_.reset();
   bin_->clear();
   for (const std::string& title : LevelBinTitles(editor_.manage)) bin_->addItem(ToQString(title));
-  {
-    const QSignalBlocker blocker(collections_);
-    collections_->clear();
-    for (const std::string& name : ListCollectionFiles(editor_, true, false).Files) collections_->addItem(FileNameToQString(name));
-  }
+  collectionFiles_ = ListCollectionFiles(editor_, true, false).Files;
+  FillStrings(collections_, collectionFiles_, -1, FileNameToQString);
   SelectCollection(chosen);
   if (row >= 0) levels_->setCurrentRow(std::min(row, levels_->count() - 1));
   if (outcome.levelPosition) levels_->setCurrentRow(*outcome.levelPosition);
@@ -232,10 +230,8 @@ void LevelManagementDialog::RefreshManageLists(const ManageOutcome& outcome) {
 }
 
 void LevelManagementDialog::SelectCollection(const std::string& name) {
-  std::vector<std::string> names;
-  for (int i = 0; i < collections_->count(); ++i) names.push_back(FileNameFromQString(collections_->itemText(i)));
-  const int found = FindCollectionName(names, name);
-  const int index = found >= 0 ? found : (names.empty() ? -1 : 0);
+  const int found = FindCollectionName(collectionFiles_, name);
+  const int index = found >= 0 ? found : (collectionFiles_.empty() ? -1 : 0);
   {
     const QSignalBlocker blocker(collections_);
     collections_->setCurrentIndex(index);
@@ -247,8 +243,12 @@ void LevelManagementDialog::RunCommand(const ManageOutcome& outcome) {
   if (outcome.refresh) RefreshManageLists(outcome);
 }
 
+std::string LevelManagementDialog::CurrentCollection() const {
+  return ChosenEntry(collectionFiles_, collections_->currentIndex());
+}
+
 ManageSelection LevelManagementDialog::Selection() const {
-  return {FileNameFromQString(collections_->currentText()), SelectedRow(levels_) + 1, levels_->count(), SelectedRow(bin_)};
+  return {CurrentCollection(), SelectedRow(levels_) + 1, levels_->count(), SelectedRow(bin_)};
 }
 
 std::vector<std::string> LevelManagementDialog::LevelEntries() const {
@@ -259,7 +259,7 @@ std::vector<std::string> LevelManagementDialog::LevelEntries() const {
 
 void LevelManagementDialog::ShowManagePreview(bool levelList) {
   const int binSlot = BinSlotOfEntry(editor_.manage, SelectedRow(bin_));
-  const PreviewKey key = levelList ? PreviewKey{false, FileNameFromQString(collections_->currentText()), SelectedRow(levels_) + 1}
+  const PreviewKey key = levelList ? PreviewKey{false, CurrentCollection(), SelectedRow(levels_) + 1}
                                    : PreviewKey{true, {}, binSlot};
   if (shown_ == key) return;
   shown_ = key;
@@ -268,7 +268,7 @@ void LevelManagementDialog::ShowManagePreview(bool levelList) {
     if (key.bin && key.slot > 0) record = editor_.manage.LevelBin[static_cast<std::size_t>(key.slot - 1)];
     if (!key.bin && key.slot > 0) record = ReadSlot(CollectionPath(editor_, key.file), key.slot);
   } catch (const std::exception& error) {
-    ShowErrorMessage(editor_, error.what(), "Cannot show preview.");
+    ShowErrorMessage(editor_, error, "Cannot show preview.");
   }
   preview_->ShowPreview(MakeLevelPreview(record, editor_.tiles));
 }

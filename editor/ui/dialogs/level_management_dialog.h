@@ -49,6 +49,8 @@ class LevelManagementDialog : public DialogFrame {
   void ListLevels();
   void RefreshManageLists(const ManageOutcome& outcome);
   void SelectCollection(const std::string& name);
+  // The collection being managed, as the folder lists it; "" for none.
+  std::string CurrentCollection() const;
   void RunCommand(const ManageOutcome& outcome);
   ManageSelection Selection() const;
   std::vector<std::string> LevelEntries() const;
@@ -56,6 +58,8 @@ class LevelManagementDialog : public DialogFrame {
   bool HandleCommandKey(int key);
   bool GuardCollectionChoice();
 
+  // The collections as the folder named them, in the order of the collection box.
+  std::vector<std::string> collectionFiles_;
   QComboBox* collections_;
   QListWidget* levels_;
   QListWidget* bin_;

@@ -12,6 +12,18 @@
 
 namespace brolt::editor {
 
+namespace {
+
+// The rules read the line as single bytes, a character beyond them as '?'. Where they rewrite the
+// line, the part they kept stays as the line had it, so that an offered name keeps such characters.
+QString KeptByRules(const QString& line, const std::string& read, const std::string& rewritten) {
+  std::size_t kept = 0;
+  while (kept < read.size() && kept < rewritten.size() && read[kept] == rewritten[kept]) ++kept;
+  return line.left(static_cast<qsizetype>(kept)) + ToQString(std::string_view(rewritten).substr(kept));
+}
+
+}  // namespace
+
 QString TypedText(const QKeyEvent& event) {
   const QString text = event.text();
   if (text.isEmpty() || (event.modifiers() & Qt::ControlModifier)) return {};
@@ -68,7 +80,7 @@ void InputLine::Type(QChar character) {
                    hasSelection ? static_cast<int>(selectedText().size()) : 0};
   const InputKeyResult result = FilterInputKey(rules_, character.unicode(), box);
   if (result.text) {
-    setText(ToQString(*result.text));
+    setText(KeptByRules(this->text(), box.text, *result.text));
     setCursorPosition(result.caret);
   } else if (result.key == kBackspaceKey) {
     backspace();

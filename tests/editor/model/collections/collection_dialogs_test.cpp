@@ -226,7 +226,8 @@ TEST_F(Collections, TheSaveDialogAsksBeforeOverwritingAndOffersNoSlotItCannotWri
   // A level saved as "Untitled" would come back to this dialog at every save, to be written again.
   const char* invalid = "Invalid level title.";
   for (const auto& [title, slot, refusal] : {std::tuple{"  ", 1, invalid}, {"Untitled", 1, invalid},
-                                             {"uNTITLED", 1, invalid}, {"ok", -1, noSlot.c_str()}}) {
+                                             {"uNTITLED", 1, invalid}, {"untitled ", 1, invalid},
+                                             {"  Untitled  ", 1, invalid}, {"ok", -1, noSlot.c_str()}}) {
     std::tie(state.Title, state.SlotIndex) = std::tuple(title, slot);
     EXPECT_FALSE(AcceptSaveDialog(editor, state)) << refusal;
     EXPECT_EQ(dialogs.LastMessage(), refusal);

@@ -197,8 +197,10 @@ TEST_F(CollectionDialogWidgets, SaveRefusesTheTitleUntitledInAnyCaseAndWritesNot
     const char* typed;       // over it, all selected
     const char* box;         // what the title box then shows
   };
+  // Spaces around it are no part of the title the level keeps.
   for (const Case& c : {Case{"Mine", "untitled", "Untitled"}, Case{"Mine", "UNTITLED", "UNTITLED"},
-                        Case{"untitled", "", "untitled"}, Case{"Untitled", "", "Untitled"}}) {
+                        Case{"untitled", "", "untitled"}, Case{"Untitled", "", "Untitled"},
+                        Case{"Mine", "untitled ", "Untitled "}, Case{"Mine", " untitled", " Untitled"}}) {
     WriteLevels("Set.lvl", {"One"});
     const std::string before = Bytes("Set.lvl");
     PlacePlayable();
