@@ -2,7 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "busy_level.h"
-#include "game/presentation/level_rendering.h"
+#include "game/presentation/level_drawing/level_rendering.h"
 #include "game/simulation/play_update.h"
 
 namespace brolt {

@@ -5,8 +5,8 @@
 #include "common/file_io.h"
 #include "common/pack_format.h"
 #include "common/temporary_folder.h"
-#include "game/core/level_loading.h"
-#include "game/core/pack_file.h"
+#include "game/core/files/pack_file.h"
+#include "game/core/level/level_loading.h"
 
 namespace brolt {
 namespace {

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "common/numeric.h"
-#include "game/core/audio_device.h"
+#include "game/core/interfaces/audio_device.h"
 
 namespace brolt {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "game/core/render_device.h"
+#include "game/core/interfaces/render_device.h"
 #include "game/platform/gl_context.h"
 
 namespace brolt {

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "game/core/audio_device.h"
+#include "game/core/interfaces/audio_device.h"
 #include "game/platform/mixer_session.h"
 
 namespace brolt {

@@ -1,6 +1,6 @@
 #pragma once
 // The game's time sources over SDL's high-resolution counter and millisecond ticks.
-#include "game/core/clock.h"
+#include "game/core/interfaces/clock.h"
 
 namespace brolt {
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <utility>
 
-#include "game/core/window_keys.h"
+#include "game/core/interfaces/window_keys.h"
 
 namespace brolt {
 

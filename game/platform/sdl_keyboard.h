@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-#include "game/core/keyboard_state.h"
+#include "game/core/state/keyboard_state.h"
 #include "game/platform/window_events.h"
 
 namespace brolt {

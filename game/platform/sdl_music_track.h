@@ -2,7 +2,7 @@
 // A music track on SDL_mixer's one music stream.
 #include <memory>
 
-#include "game/core/audio_device.h"
+#include "game/core/interfaces/audio_device.h"
 #include "game/platform/mixer_session.h"
 
 typedef struct _Mix_Music Mix_Music;

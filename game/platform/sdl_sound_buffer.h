@@ -6,7 +6,7 @@
 #include <mutex>
 #include <vector>
 
-#include "game/core/audio_device.h"
+#include "game/core/interfaces/audio_device.h"
 #include "game/platform/mixer_session.h"
 
 namespace brolt {

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <iostream>
 
-#include "game/core/camera.h"
-#include "game/core/game.h"
+#include "game/core/state/game.h"
+#include "game/core/view/camera.h"
 #include "game/platform/gl_render_device.h"
 #include "game/platform/sdl_keyboard.h"
 

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "game/app/main_loop.h"
-#include "game/app/test_hooks.h"
-#include "game/core/keyboard_state.h"
+#include "game/core/state/keyboard_state.h"
+#include "game/main_loop/main_loop.h"
+#include "game/main_loop/test_hooks.h"
 #include "game/platform/window_events.h"
 
 namespace brolt {

@@ -1,8 +1,8 @@
 #include "game/simulation/animate_cell.h"
 
 #include "common/numeric.h"
-#include "game/core/anim_kind.h"
-#include "game/core/game.h"
+#include "game/core/state/anim_kind.h"
+#include "game/core/state/game.h"
 #include "game/simulation/arc_motion.h"
 #include "game/simulation/devices.h"
 #include "game/simulation/explosions.h"

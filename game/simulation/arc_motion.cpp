@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "common/numeric.h"
-#include "game/core/anim_kind.h"
-#include "game/core/game.h"
-#include "game/core/world_geometry.h"
+#include "game/core/state/anim_kind.h"
+#include "game/core/state/game.h"
+#include "game/core/state/world_geometry.h"
 #include "game/simulation/creatures.h"
 
 namespace brolt {

@@ -1,6 +1,6 @@
 #include "game/simulation/cell_update.h"
 
-#include "game/core/game.h"
+#include "game/core/state/game.h"
 #include "game/simulation/creatures.h"
 #include "game/simulation/devices.h"
 #include "game/simulation/gravity.h"

@@ -1,6 +1,6 @@
 #pragma once
 // The rule of one grid cell at rest.
-#include "game/core/game.h"
+#include "game/core/state/game.h"
 
 namespace brolt {
 

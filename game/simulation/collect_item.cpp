@@ -1,8 +1,8 @@
 #include "game/simulation/collect_item.h"
 
 #include "common/numeric.h"
-#include "game/core/anim_kind.h"
-#include "game/core/game.h"
+#include "game/core/state/anim_kind.h"
+#include "game/core/state/game.h"
 #include "game/simulation/level_completion.h"
 
 namespace brolt {

@@ -1,6 +1,6 @@
 #pragma once
 // What the Thresher gains by taking an object: unids, grass and the power-ups.
-#include "game/core/cell_grid.h"
+#include "game/core/state/cell_grid.h"
 
 namespace brolt {
 

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "game/core/game.h"
-#include "game/core/grid_queries.h"
+#include "game/core/level/grid_queries.h"
+#include "game/core/state/game.h"
 
 namespace brolt {
 

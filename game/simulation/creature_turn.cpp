@@ -1,7 +1,7 @@
 // A creature's quarter turn in place: started by its update, run by the animation dispatch.
 #include "common/numeric.h"
-#include "game/core/anim_kind.h"
-#include "game/core/game.h"
+#include "game/core/state/anim_kind.h"
+#include "game/core/state/game.h"
 #include "game/simulation/arc_motion.h"
 #include "game/simulation/creatures.h"
 #include "game/simulation/devices.h"

@@ -2,8 +2,8 @@
 
 #include <initializer_list>
 
-#include "game/core/game.h"
-#include "game/core/grid_queries.h"
+#include "game/core/level/grid_queries.h"
+#include "game/core/state/game.h"
 #include "game/simulation/arc_motion.h"
 #include "game/simulation/creature_directions.h"
 #include "game/simulation/crushing.h"

@@ -1,6 +1,6 @@
 #include "game/simulation/crushing.h"
 
-#include "game/core/game.h"
+#include "game/core/state/game.h"
 #include "game/simulation/explosions.h"
 
 namespace brolt {

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <limits>
 
-#include "game/core/anim_kind.h"
-#include "game/core/cell_construction.h"
-#include "game/core/game.h"
-#include "game/core/world_geometry.h"
+#include "game/core/level/cell_construction.h"
+#include "game/core/state/anim_kind.h"
+#include "game/core/state/game.h"
+#include "game/core/state/world_geometry.h"
 #include "game/simulation/explosions.h"
 
 namespace brolt {

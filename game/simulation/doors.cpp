@@ -1,7 +1,7 @@
 // Switches and doors: a thrown switch swings every door of the level.
-#include "game/core/anim_kind.h"
-#include "game/core/cell_construction.h"
-#include "game/core/game.h"
+#include "game/core/level/cell_construction.h"
+#include "game/core/state/anim_kind.h"
+#include "game/core/state/game.h"
 #include "game/simulation/devices.h"
 
 namespace brolt {

@@ -5,10 +5,10 @@
 #include <cstdint>
 
 #include "common/numeric.h"
-#include "game/core/anim_kind.h"
-#include "game/core/game.h"
-#include "game/core/grid_queries.h"
-#include "game/core/world_geometry.h"
+#include "game/core/level/grid_queries.h"
+#include "game/core/state/anim_kind.h"
+#include "game/core/state/game.h"
+#include "game/core/state/world_geometry.h"
 #include "game/simulation/devices.h"
 #include "game/simulation/explosions.h"
 #include "game/simulation/motion.h"

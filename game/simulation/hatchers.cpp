@@ -1,8 +1,8 @@
 // Hatchers: laid by marked wall followers, they grow and hatch into wall followers.
 #include <cmath>
 
-#include "game/core/cell_construction.h"
-#include "game/core/game.h"
+#include "game/core/level/cell_construction.h"
+#include "game/core/state/game.h"
 #include "game/simulation/devices.h"
 
 namespace brolt {

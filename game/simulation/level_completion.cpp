@@ -4,12 +4,12 @@
 
 #include "common/file_io.h"
 #include "common/numeric.h"
-#include "game/core/cell_construction.h"
-#include "game/core/game.h"
-#include "game/core/goal_counts.h"
-#include "game/core/level_loading.h"
-#include "game/core/player_messages.h"
-#include "game/core/presentation_services.h"
+#include "game/core/interfaces/player_messages.h"
+#include "game/core/interfaces/presentation_services.h"
+#include "game/core/level/cell_construction.h"
+#include "game/core/level/goal_counts.h"
+#include "game/core/level/level_loading.h"
+#include "game/core/state/game.h"
 
 namespace brolt {
 

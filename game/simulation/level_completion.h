@@ -1,7 +1,7 @@
 #pragma once
 // The end of a level and the player's progress: completing it, leaving the level-complete screen,
 // and the one checkpoint of a running level.
-#include "game/core/cell_grid.h"
+#include "game/core/state/cell_grid.h"
 
 namespace brolt {
 

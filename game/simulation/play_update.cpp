@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "common/numeric.h"
-#include "game/core/game.h"
-#include "game/core/goal_counts.h"
+#include "game/core/level/goal_counts.h"
+#include "game/core/state/game.h"
 #include "game/simulation/animate_cell.h"
 #include "game/simulation/cell_update.h"
 #include "game/simulation/explosions.h"

@@ -3,11 +3,11 @@
 #include <cmath>
 
 #include "common/numeric.h"
-#include "game/core/anim_kind.h"
-#include "game/core/cell_construction.h"
-#include "game/core/game.h"
-#include "game/core/grid_queries.h"
-#include "game/core/level_state.h"
+#include "game/core/level/cell_construction.h"
+#include "game/core/level/grid_queries.h"
+#include "game/core/state/anim_kind.h"
+#include "game/core/state/game.h"
+#include "game/core/state/level_state.h"
 #include "game/simulation/collect_item.h"
 #include "game/simulation/devices.h"
 #include "game/simulation/explosions.h"

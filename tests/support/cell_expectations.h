@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "game/core/game.h"
+#include "game/core/state/game.h"
 
 namespace brolt::testing {
 

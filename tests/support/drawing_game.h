@@ -2,9 +2,9 @@
 // A test game ready to draw the level: the light tables built and the view placed as start-up
 // leaves them, the screen layer's text and icons recorded, and helpers that read back where a
 // recorded world quad lies.
-#include "game/core/lighting.h"
-#include "game/core/render_device.h"
-#include "game/core/view_setup.h"
+#include "game/core/interfaces/render_device.h"
+#include "game/core/level/lighting.h"
+#include "game/core/view/view_setup.h"
 #include "support/recording_drawing.h"
 #include "support/test_game.h"
 

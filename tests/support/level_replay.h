@@ -7,17 +7,17 @@
 #include <string>
 #include <vector>
 
-#include "game/app/main_loop.h"
-#include "game/app/test_hooks.h"
-#include "game/core/game.h"
-#include "game/core/level_collection.h"
-#include "game/core/level_loading.h"
-#include "game/core/lighting.h"
-#include "game/core/object_defs.h"
-#include "game/core/view_setup.h"
-#include "game/core/window_keys.h"
+#include "game/core/files/level_collection.h"
+#include "game/core/interfaces/window_keys.h"
+#include "game/core/level/level_loading.h"
+#include "game/core/level/lighting.h"
+#include "game/core/level/object_defs.h"
+#include "game/core/state/game.h"
+#include "game/core/view/view_setup.h"
+#include "game/main_loop/main_loop.h"
+#include "game/main_loop/test_hooks.h"
 #include "game/platform/sdl_keyboard.h"
-#include "game/presentation/keyboard_input.h"
+#include "game/presentation/screens/keyboard_input.h"
 #include "support/recording_drawing.h"
 #include "support/recording_services.h"
 

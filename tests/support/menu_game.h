@@ -15,9 +15,9 @@
 #include <utility>
 #include <vector>
 
-#include "game/core/frame_timing.h"
-#include "game/core/level_collection.h"
-#include "game/presentation/main_menu.h"
+#include "game/core/state/frame_timing.h"
+#include "game/core/files/level_collection.h"
+#include "game/presentation/menus/main_menu.h"
 #include "support/recording_render_device.h"
 #include "support/recording_drawing.h"
 #include "support/recording_services.h"

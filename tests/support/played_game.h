@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "common/level_record.h"
-#include "game/app/main_loop.h"
-#include "game/core/window_keys.h"
-#include "game/presentation/game_screens.h"
+#include "game/core/interfaces/window_keys.h"
+#include "game/main_loop/main_loop.h"
+#include "game/presentation/screens/game_screens.h"
 #include "support/drawing_game.h"
 #include "support/recording_render_device.h"
 #include "support/recording_services.h"

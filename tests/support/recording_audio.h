@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "game/core/audio_device.h"
+#include "game/core/interfaces/audio_device.h"
 
 namespace brolt::testing {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "game/core/player_messages.h"
+#include "game/core/interfaces/player_messages.h"
 
 namespace brolt::testing {
 

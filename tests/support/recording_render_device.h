@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "game/core/render_device.h"
+#include "game/core/interfaces/render_device.h"
 
 namespace brolt {
 

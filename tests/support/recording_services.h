@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "game/core/presentation_services.h"
+#include "game/core/interfaces/presentation_services.h"
 
 namespace brolt::testing {
 

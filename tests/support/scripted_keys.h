@@ -11,7 +11,7 @@
 #include <cstddef>
 #include <initializer_list>
 
-#include "game/core/game.h"
+#include "game/core/state/game.h"
 
 namespace brolt::testing {
 

@@ -27,11 +27,11 @@
 #include "common/collection_file.h"
 #include "common/level_record.h"
 #include "common/random.h"
-#include "game/core/cell_construction.h"
-#include "game/core/clock.h"
-#include "game/core/game.h"
-#include "game/core/level_clock.h"
-#include "game/core/level_loading.h"
+#include "game/core/interfaces/clock.h"
+#include "game/core/level/cell_construction.h"
+#include "game/core/level/level_clock.h"
+#include "game/core/level/level_loading.h"
+#include "game/core/state/game.h"
 #include "game/simulation/play_update.h"
 
 namespace brolt::testing {

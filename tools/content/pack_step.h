@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "tools/content/sound_effects.h"
+#include "tools/content/sounds/sound_effects.h"
 
 namespace brolt::content {
 

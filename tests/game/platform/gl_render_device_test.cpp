@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "game/core/camera.h"
+#include "game/core/view/camera.h"
 #include "test_files.h"
 
 namespace brolt {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "game/core/camera.h"
-#include "game/core/texture_id.h"
-#include "game/core/world_geometry.h"
+#include "game/core/drawing/texture_id.h"
+#include "game/core/state/world_geometry.h"
+#include "game/core/view/camera.h"
 #include "game/platform/gl_render_device.h"
-#include "game/presentation/level_rendering.h"
+#include "game/presentation/level_drawing/level_rendering.h"
 #include "support/drawing_game.h"
 #include "test_files.h"
 

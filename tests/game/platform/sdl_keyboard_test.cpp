@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "game/core/game.h"
-#include "game/presentation/keyboard_input.h"
+#include "game/core/state/game.h"
+#include "game/presentation/screens/keyboard_input.h"
 
 namespace brolt {
 namespace {

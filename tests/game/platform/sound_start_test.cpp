@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "game/core/game.h"
+#include "game/core/state/game.h"
 #include "game/platform/sdl_audio_device.h"
-#include "game/presentation/audio_start.h"
-#include "game/presentation/sound_effects.h"
+#include "game/presentation/sound/audio_start.h"
+#include "game/presentation/sound/sound_effects.h"
 #include "test_files.h"
 
 namespace brolt {

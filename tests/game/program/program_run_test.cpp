@@ -22,7 +22,7 @@
 #include "common/database.h"
 #include "common/level_record.h"
 #include "common/numeric.h"
-#include "game/app/test_hooks.h"
+#include "game/main_loop/test_hooks.h"
 #include "common/test_database.h"
 #include "program_run.h"
 #include "support/cut_off_writes.h"

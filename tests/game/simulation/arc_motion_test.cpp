@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "game/core/anim_kind.h"
+#include "game/core/state/anim_kind.h"
 #include "support/test_game.h"
 
 namespace brolt {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "game/core/anim_kind.h"
-#include "game/core/grid_queries.h"
+#include "game/core/level/grid_queries.h"
+#include "game/core/state/anim_kind.h"
 #include "game/simulation/cell_update.h"
 #include "game/simulation/creature_directions.h"
 #include "support/test_game.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "game/core/anim_kind.h"
+#include "game/core/state/anim_kind.h"
 #include "support/test_game.h"
 
 namespace brolt {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "game/core/anim_kind.h"
+#include "game/core/state/anim_kind.h"
 #include "support/cell_expectations.h"
 #include "support/fixed_random.h"
 #include "support/test_game.h"

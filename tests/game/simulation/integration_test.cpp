@@ -3,7 +3,7 @@
 // runs them.
 #include <gtest/gtest.h>
 
-#include "game/core/anim_kind.h"
+#include "game/core/state/anim_kind.h"
 #include "game/simulation/level_completion.h"
 #include "support/cell_expectations.h"
 #include "support/scripted_keys.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "game/core/anim_kind.h"
+#include "game/core/state/anim_kind.h"
 #include "game/simulation/collect_item.h"
 #include "game/simulation/level_completion.h"
 #include "support/cell_expectations.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "game/core/anim_kind.h"
+#include "game/core/state/anim_kind.h"
 #include "game/simulation/explosions.h"
 #include "support/test_game.h"
 

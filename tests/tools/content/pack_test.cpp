@@ -4,9 +4,9 @@
 #include <string>
 
 #include "common/temporary_folder.h"
-#include "game/core/pack_file.h"
-#include "game/core/sound_queue.h"
-#include "game/core/textures.h"
+#include "game/core/drawing/textures.h"
+#include "game/core/files/pack_file.h"
+#include "game/core/state/sound_queue.h"
 #include "tests/tools/content/content_files.h"
 
 namespace brolt::content {

@@ -4,7 +4,7 @@
 
 #include "common/file_io.h"
 #include "common/temporary_folder.h"
-#include "game/core/pack_file.h"
+#include "game/core/files/pack_file.h"
 
 namespace brolt {
 namespace {

@@ -4,8 +4,8 @@
 #include <iomanip>
 #include <sstream>
 
-#include "game/core/object_types.h"
-#include "game/core/world_geometry.h"
+#include "game/core/level/object_types.h"
+#include "game/core/state/world_geometry.h"
 
 namespace brolt::solutions {
 

@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-#include "game/core/game.h"
+#include "game/core/state/game.h"
 
 namespace brolt::solutions {
 

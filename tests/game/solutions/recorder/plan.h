@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "game/core/cell_grid.h"
+#include "game/core/state/cell_grid.h"
 
 namespace brolt::solutions {
 

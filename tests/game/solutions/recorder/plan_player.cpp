@@ -3,8 +3,8 @@
 #include <iomanip>
 
 #include "common/numeric.h"
-#include "game/core/grid_queries.h"
-#include "game/core/world_geometry.h"
+#include "game/core/level/grid_queries.h"
+#include "game/core/state/world_geometry.h"
 
 namespace brolt::solutions {
 
