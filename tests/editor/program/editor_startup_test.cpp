@@ -14,12 +14,19 @@
 
 #include "common/collection_file.h"
 #include "common/numeric.h"
+#include "editor/model/canvas/canvas_geometry.h"
+#include "editor/model/canvas/start_view.h"
 #include "editor/model/dialogs/splash_progress.h"
 #include "editor/model/services/definitions_database.h"
 #include "editor/support/definitions_fixture.h"
 #include "editor/support/levels_folder_editor.h"
 #include "editor/support/scripted_dialogs.h"
 #include "editor/support/widget_events.h"
+#include "editor/ui/canvas/canvas_viewport.h"
+#include "editor/ui/canvas/level_canvas.h"
+#include "editor/ui/main_window/tool_bar.h"
+#include "editor/ui/main_window/tool_panel.h"
+#include "editor/ui/main_window/view_scroll_bar.h"
 #include "editor/ui/dialogs/splash_window.h"
 #include "support/cut_off_writes.h"
 
@@ -97,6 +104,62 @@ TEST(EditorStartup, OpensTheMainWindowWhereItWasLeftOnABlankLevelThatCanBeUndone
   Main(again);
   EXPECT_EQ(again.mainWindow.geometry(), QRect(50, 60, 720, 510));
   again.mainWindow.hide();
+}
+
+// Each step of the start-up as the main window shows it once it stands, from the stored settings, a
+// collection of two levels and a recent level.
+TEST(EditorStartup, EachStepOfTheStartUpShowsInTheWindow) {
+  testing::DefinitionsFixture fixture;
+  fixture.AddRows("KARVEL", {{"brenwick", "zq"}});
+  fixture.AddSettings({{"formcaption", "My Editor"}, {"tilewidth", "25"}, {"tool", "2"}, {"showgrid", "0"},
+                       {"levelfile", "Set.lvl"}, {"levelname", "Garden"}, {"griddark", "10,70,20"}});
+  fixture.raw.Execute("INSERT INTO Recent VALUES (0, 'Set.lvl', 2, 'Second'); "
+                      "INSERT INTO Tileset VALUES (21, 'Unid', 0, 0, 5, 3, 2, 0), (45, 'Dirt', 0, 0, 5, 6, 3, 0)");
+  ASSERT_TRUE(WriteTileset(fixture));
+  std::filesystem::create_directory(fixture.folder / "Levels");
+  WriteCollection(fixture.folder / "Levels" / "Set.lvl", {testing::LevelText("First"), testing::LevelText("Second")});
+  brolt::testing::ScriptedDialogs dialogs;
+  EditorProgram program(fixture.folder.path());
+  program.editor.ui.dialogs = &dialogs;
+  Main(program);
+  const Editor& e = program.editor;
+  MainWindow& shown = program.mainWindow;
+  const auto text = [&](const char* label) { return shown.findChild<QLabel*>(label)->text().toStdString(); };
+  const auto ticked = [&](const char* item) { return shown.MenuItem(item)->isChecked() ? "ticked" : "clear"; };
+  const QImage canvas = shown.Canvas().Viewport().grab().toImage();
+  const ViewOrigin centre = StartViewOrigin(e.view.ViewportWidth, e.view.ViewportHeight, e.view.TileSize);
+  const std::pair<std::string, std::string> seen[] = {
+      {"caption", shown.windowTitle().toStdString()},
+      {"level", text("txtLevel") + " " + text("txtLevelNum") + " " + text("txtLevelFile")},
+      {"recent", shown.MenuItem("mnuFileRecent0")->text().toStdString()},
+      {"developer items", shown.MenuItem("mnuToolsBan2")->isVisible() ? "shown" : "hidden"},
+      {"grid", std::string(ticked("mnuViewGrid")) + (canvas.pixelColor(CellPixels(e.view), 3) == QColor(10, 70, 20)
+                                                         ? ", drawn" : ", not drawn")},
+      {"zoom", program.toolBar->ZoomLabel()->text().toStdString() + " " + ticked("mnuViewZoomLevel3")},
+      {"saturation", program.toolBar->SaturationLabel()->text().toStdString() + " " +
+                         ticked("mnuToolsSaturationValue100")},
+      {"tool", program.toolPanel->ToolButton(2)->isChecked() ? "fill" : "other"},
+      {"tiles", std::to_string(e.tools.PrimaryTile) + "/" + std::to_string(e.tools.PrimaryDirection) + " " +
+                    std::to_string(e.tools.SecondaryTile) + "/" + std::to_string(e.tools.SecondaryDirection)},
+      {"counter", shown.findChild<QLabel*>("picTileCount")->toolTip().toStdString() + text("txtTileCount")},
+      {"view", std::to_string(shown.Canvas().ScrX().value() - std::max<int>(0, centre.x)) + "," +
+                   std::to_string(shown.Canvas().ScrY().value() - std::max<int>(0, centre.y))},
+  };
+  const std::pair<std::string, std::string> expected[] = {
+      {"caption", "My Editor"},
+      {"level", "Garden (Unsaved) Set.lvl"},
+      {"recent", "&1 Second"},
+      {"developer items", "shown"},
+      {"grid", "ticked, drawn"},
+      {"zoom", "25 ticked"},
+      {"saturation", "100% ticked"},
+      {"tool", "fill"},
+      {"tiles", "45/0 0/0"},
+      {"counter", " Tile Counter (Unid) 0"},
+      {"view", "0,0"},
+  };
+  for (std::size_t n = 0; n < std::size(seen); ++n) EXPECT_EQ(seen[n], expected[n]);
+  shown.hide();
 }
 
 // The main window as each stored window state and centring open it, and the place and state the

@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <QTimer>
+
+#include "editor/model/commands/level_properties.h"
+#include "editor/model/commands/preferences_command.h"
 
 #include "editor/support/levels_folder_editor.h"
 #include "editor/support/modal_script.h"
@@ -76,6 +80,49 @@ TEST_F(ColorButtonsTest, EachSchemeColourButtonPicksFromItsOwnColourAndTheBorder
       EXPECT_EQ(shown, ok ? c.shown : (std::array<std::string, 3>{"90,91,92", "60,61,62", "30,31,32"}))
           << c.preset[0] << (ok ? " OK" : " Cancel");
     }
+  }
+}
+
+// Opened by their commands, the colour buttons show the colours stored, each its own, enabled only
+// while the colours are not drawn at random; OK then keeps every colour where it was.
+TEST_F(ColorButtonsTest, EachColourButtonOpensOnItsOwnColourLockedWhileRandomAndOkKeepsThemAll) {
+  using Shown = std::vector<std::pair<std::string, bool>>;  // each button's colour and whether it can be clicked
+  const auto shownBy = [](const std::vector<ColorButton*>& buttons) {
+    Shown shown;
+    for (const ColorButton* button : buttons) shown.emplace_back(button->ColorText(), button->isEnabled());
+    return shown;
+  };
+  for (const bool random : {false, true}) {
+    SCOPED_TRACE(random ? "random" : "chosen");
+    const std::array<std::string, 4> level = random ? std::array<std::string, 4>{"0,0,0", "0,0,0", "0,0,0", "0,0,0"}
+                                                    : std::array<std::string, 4>{"10,20,30", "40,50,60", "70,80,90",
+                                                                                 "100,110,120"};
+    editor.level.LevelTitle = "Rock";
+    editor.level.LevelColor = level;
+    LevelPropertiesWindow properties(editor, nullptr);
+    Shown shown;
+    QTimer::singleShot(0, [&] {
+      shown = shownBy({properties.ColorButtonAt(0), properties.ColorButtonAt(1), properties.ColorButtonAt(2),
+                       properties.ColorButtonAt(3)});
+      QTest::mouseClick(properties.OkButton(), Qt::LeftButton);
+    });
+    ShowLevelProperties(editor, properties);
+    EXPECT_EQ(shown, (Shown{{level[0], !random}, {level[1], !random}, {level[2], !random}, {level[3], !random}}));
+    EXPECT_EQ(editor.level.LevelColor, level);
+
+    editor.prefs.BorderColor = "90,91,92";
+    editor.prefs.GridLight = "60,61,62";
+    editor.prefs.GridDark = "30,31,32";
+    editor.prefs.RandomBorderColors = random;
+    PreferencesWindow preferences(editor, nullptr);
+    QTimer::singleShot(0, [&] {
+      shown = shownBy({preferences.BorderButton(), preferences.GridLightButton(), preferences.GridDarkButton()});
+      QTest::mouseClick(preferences.OkButton(), Qt::LeftButton);
+    });
+    ShowPreferences(editor, preferences);
+    EXPECT_EQ(shown, (Shown{{"90,91,92", !random}, {"60,61,62", !random}, {"30,31,32", !random}}));
+    EXPECT_EQ((std::array{editor.prefs.BorderColor, editor.prefs.GridLight, editor.prefs.GridDark}),
+              (std::array<std::string, 3>{"90,91,92", "60,61,62", "30,31,32"}));
   }
 }
 
