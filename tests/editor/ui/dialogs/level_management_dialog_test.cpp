@@ -16,6 +16,7 @@
 #include "editor/model/commands/save_level.h"
 #include "editor/support/answering_boxes.h"
 #include "editor/support/levels_folder_editor.h"
+#include "editor/support/pointer_events.h"
 #include "editor/support/recording_window.h"
 #include "editor/support/widget_events.h"
 #include "editor/ui/dialogs/level_preview_widget.h"
@@ -263,6 +264,32 @@ TEST_F(ManageDialogTest, ADragThroughTheLevelListShowsEachLevelThePointerReaches
   }
   testing::Release(area, at(2));
   EXPECT_EQ(shown, (std::vector<std::string>{"A", "blank", "C", "No Data", "C"}));
+}
+
+// What the preview shows after each command or choice on a collection of A, C and X, and that the
+// collections are listed once each after it.
+TEST_F(ManageDialogTest, AfterEachCommandOrChoiceThePreviewShowsWhatTheChosenEntryNowHolds) {
+  const std::pair<const char*, std::function<void()>> cases[] = {
+      {"blank", [&] { Levels()->setCurrentRow(0), Find("cmdCom3")->click(); }},  // deleted: a holder
+      {"C", [&] { Levels()->setCurrentRow(0), Find("cmdCom5")->click(); }},      // removed: C moves up
+      {"No Data", [&] {
+         Levels()->setCurrentRow(0);
+         ASSERT_TRUE(testing::ChooseWithMouse(Collections(), "Other.lvl"));
+       }},
+      {"A", [&] {  // the first Down on a list with nothing chosen chooses the first level
+         Levels()->setFocus();
+         QTest::keyClick(Levels(), Qt::Key_Down);
+       }},
+  };
+  ColourTiles();
+  for (const auto& [shows, act] : cases) {
+    WriteRecords("Set.lvl", {LevelText("A", 45), LevelText("C", 46), LevelText("X", 47)});
+    Open();
+    QApplication::setActiveWindow(dialog.get());
+    act();
+    EXPECT_EQ(ShownLevel(), shows);
+    EXPECT_EQ(Collections()->count(), 2) << shows;
+  }
 }
 
 // Two levels copied into the bin, the first of them chosen there; the bin's buttons and what the
