@@ -60,6 +60,8 @@ void HelpLabel::Darken() { SetTextColor(Qt::white); }
 void HelpLabel::mouseMoveEvent(QMouseEvent* event) {
   if (!helpKey_.empty() && lights_) SetTextColor(ColorFromText(editor_.prefs.GridLight));
   QLabel::mouseMoveEvent(event);
+  // The move stays the label's: passed on to the dialog under it, it would darken every label again.
+  event->accept();
 }
 
 void HelpLabel::mouseReleaseEvent(QMouseEvent* event) {

@@ -50,10 +50,11 @@ constexpr CommandButton kCommandButtons[] = {
 constexpr int kRemoveButton = 5;
 
 // The selected row, or -1. A list that gets the focus makes its first row current without
-// selecting it; only a selected row counts.
+// selecting it; only a selected row counts. A drag selects the row under the pointer before it
+// makes that row current, so the selection itself is read, not the current row.
 int SelectedRow(const QListWidget* list) {
-  const QListWidgetItem* item = list->currentItem();
-  return item && item->isSelected() ? list->currentRow() : -1;
+  const QList<QListWidgetItem*> selected = list->selectedItems();
+  return selected.isEmpty() ? -1 : list->row(selected.front());
 }
 
 bool IsWithin(QObject* object, QObject* ancestor) {

@@ -312,9 +312,7 @@ TEST(DesignerSequence, TheWindowShowsTheModelAfterEveryStep) {
   const QPoint marker = s.Cell(e.view.ViewX + 1, e.view.ViewY + 1);
   testing::Click(&s.Canvas(), marker);
   s.Check("preview start placed");
-  testing::Click(&s.Canvas(), marker);
-  testing::SendMouse(&s.Canvas(), QEvent::MouseButtonDblClick, marker, Qt::LeftButton, Qt::LeftButton);
-  testing::Release(&s.Canvas(), marker);
+  testing::DoubleClick(&s.Canvas(), marker);
   EXPECT_FALSE(e.level.StartMarkerPlaced);
   s.Check("preview start removed by a double click");
 

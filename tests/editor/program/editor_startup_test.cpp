@@ -5,12 +5,29 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QKeyEvent>
 #include <filesystem>
+#include <optional>
+#include <set>
 
+#include "common/collection_file.h"
+#include "common/numeric.h"
+#include "editor/model/canvas/canvas_geometry.h"
+#include "editor/model/canvas/start_view.h"
+#include "editor/model/dialogs/splash_progress.h"
+#include "editor/model/services/definitions_database.h"
 #include "editor/support/definitions_fixture.h"
+#include "editor/support/levels_folder_editor.h"
 #include "editor/support/scripted_dialogs.h"
 #include "editor/support/widget_events.h"
+#include "editor/ui/canvas/canvas_viewport.h"
+#include "editor/ui/canvas/level_canvas.h"
+#include "editor/ui/main_window/tool_bar.h"
+#include "editor/ui/main_window/tool_panel.h"
+#include "editor/ui/main_window/view_scroll_bar.h"
+#include "editor/ui/dialogs/splash_window.h"
 #include "support/cut_off_writes.h"
 
 namespace brolt::editor {
@@ -108,6 +125,201 @@ TEST(EditorStartup, RemovesOnlyWhatACutOffWriteLeftWhereItWrites) {
     Main(program);
     collections.ExpectOnlyTheLeftoverRemoved();
     gameLevels.ExpectOnlyTheLeftoverRemoved();
+    program.mainWindow.hide();
+  }
+}
+
+// Each step of the start-up as the main window shows it once it stands, from the stored settings, a
+// collection of two levels and a recent level.
+TEST(EditorStartup, EachStepOfTheStartUpShowsInTheWindow) {
+  testing::DefinitionsFixture fixture;
+  fixture.AddRows("KARVEL", {{"brenwick", "zq"}});
+  fixture.AddSettings({{"formcaption", "My Editor"}, {"tilewidth", "25"}, {"tool", "2"}, {"showgrid", "0"},
+                       {"levelfile", "Set.lvl"}, {"levelname", "Garden"}, {"griddark", "10,70,20"}});
+  fixture.raw.Execute("INSERT INTO Recent VALUES (0, 'Set.lvl', 2, 'Second'); "
+                      "INSERT INTO Tileset VALUES (21, 'Unid', 0, 0, 5, 3, 2, 0), (45, 'Dirt', 0, 0, 5, 6, 3, 0)");
+  ASSERT_TRUE(WriteTileset(fixture));
+  std::filesystem::create_directory(fixture.folder / "Levels");
+  WriteCollection(fixture.folder / "Levels" / "Set.lvl", {testing::LevelText("First"), testing::LevelText("Second")});
+  brolt::testing::ScriptedDialogs dialogs;
+  EditorProgram program(fixture.folder.path());
+  program.editor.ui.dialogs = &dialogs;
+  Main(program);
+  const Editor& e = program.editor;
+  MainWindow& shown = program.mainWindow;
+  const auto text = [&](const char* label) { return shown.findChild<QLabel*>(label)->text().toStdString(); };
+  const auto ticked = [&](const char* item) { return shown.MenuItem(item)->isChecked() ? "ticked" : "clear"; };
+  const QImage canvas = shown.Canvas().Viewport().grab().toImage();
+  const ViewOrigin centre = StartViewOrigin(e.view.ViewportWidth, e.view.ViewportHeight, e.view.TileSize);
+  const std::pair<std::string, std::string> seen[] = {
+      {"caption", shown.windowTitle().toStdString()},
+      {"level", text("txtLevel") + " " + text("txtLevelNum") + " " + text("txtLevelFile")},
+      {"recent", shown.MenuItem("mnuFileRecent0")->text().toStdString()},
+      {"developer items", shown.MenuItem("mnuToolsBan2")->isVisible() ? "shown" : "hidden"},
+      {"grid", std::string(ticked("mnuViewGrid")) + (canvas.pixelColor(CellPixels(e.view), 3) == QColor(10, 70, 20)
+                                                         ? ", drawn" : ", not drawn")},
+      {"zoom", program.toolBar->ZoomLabel()->text().toStdString() + " " + ticked("mnuViewZoomLevel3")},
+      {"saturation", program.toolBar->SaturationLabel()->text().toStdString() + " " +
+                         ticked("mnuToolsSaturationValue100")},
+      {"tool", program.toolPanel->ToolButton(2)->isChecked() ? "fill" : "other"},
+      {"tiles", std::to_string(e.tools.PrimaryTile) + "/" + std::to_string(e.tools.PrimaryDirection) + " " +
+                    std::to_string(e.tools.SecondaryTile) + "/" + std::to_string(e.tools.SecondaryDirection)},
+      {"counter", shown.findChild<QLabel*>("picTileCount")->toolTip().toStdString() + text("txtTileCount")},
+      {"view", std::to_string(shown.Canvas().ScrX().value() - std::max<int>(0, centre.x)) + "," +
+                   std::to_string(shown.Canvas().ScrY().value() - std::max<int>(0, centre.y))},
+  };
+  const std::pair<std::string, std::string> expected[] = {
+      {"caption", "My Editor"},
+      {"level", "Garden (Unsaved) Set.lvl"},
+      {"recent", "&1 Second"},
+      {"developer items", "shown"},
+      {"grid", "ticked, drawn"},
+      {"zoom", "25 ticked"},
+      {"saturation", "100% ticked"},
+      {"tool", "fill"},
+      {"tiles", "45/0 0/0"},
+      {"counter", " Tile Counter (Unid) 0"},
+      {"view", "0,0"},
+  };
+  for (std::size_t n = 0; n < std::size(seen); ++n) EXPECT_EQ(seen[n], expected[n]);
+  shown.hide();
+}
+
+// The main window as each stored window state and centring open it, and the place and state the
+// exit stores again: a minimised editor opens where the designer can see it. Switches are stored
+// as 0 for on and -1 for off.
+TEST(EditorStartup, OpensTheWindowInEachStoredStateAndStoresThePlaceAndStateItIsLeftIn) {
+  struct Case {
+    const char* state;
+    const char* centred;
+    bool maximised;
+    const char* left;  // the state the exit stores
+  };
+  const Case cases[] = {{"0", "-1", false, "0"}, {"1", "-1", false, "0"}, {"2", "-1", true, "2"},
+                        {"0", "0", false, "0"}, {"2", "0", true, "2"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string("state ") + c.state + ", centred " + c.centred);
+    testing::DefinitionsFixture fixture;
+    fixture.AddSettings({{"windowstate", c.state}, {"windowx", "30"}, {"windowy", "40"}, {"windoww", "700"},
+                         {"windowh", "500"}, {"centerwindow", c.centred}});
+    ASSERT_TRUE(WriteTileset(fixture));
+    brolt::testing::ScriptedDialogs dialogs;
+    EditorProgram program(fixture.folder.path());
+    program.editor.ui.dialogs = &dialogs;
+    Main(program);
+    MainWindow& shown = program.mainWindow;
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect placed = c.centred == std::string("0")
+                             ? QRect(screen.x() + (screen.width() - 700) / 2, screen.y() + (screen.height() - 500) / 2, 700, 500)
+                             : QRect(30, 40, 700, 500);
+    EXPECT_TRUE(shown.isVisible());
+    EXPECT_FALSE(shown.isMinimized());
+    EXPECT_EQ(shown.isMaximized(), c.maximised);
+    if (!c.maximised) {
+      EXPECT_EQ(shown.geometry(), placed);
+    }
+    shown.close();
+    ASSERT_TRUE(shown.Ended());
+    const QRect kept = c.maximised ? QRect(30, 40, 700, 500) : placed;
+    EXPECT_EQ(fixture.SettingValues(),
+              (std::vector<std::optional<std::string>>{c.left, std::to_string(kept.x()), std::to_string(kept.y()), "700",
+                                                       "500", c.centred}));
+  }
+}
+
+// The splash window through the start-up: each stage of loading named as its bar grows by a step,
+// "Starting..." on a full bar as the main window comes up, and gone once it stands.
+class RecordingSplash : public SplashDisplay {
+ public:
+  void ShowProgress(double width) override { told.push_back("bar " + std::to_string(RoundToInt32(width / 88.2))); }
+  void ShowLoadingText(std::string_view text) override { told.emplace_back(text); }
+  std::vector<std::string> told;
+};
+
+// What the splash window shows when the main window comes up.
+class SplashAtShowing : public QObject {
+ public:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::Show) return false;
+    for (QWidget* window : QApplication::topLevelWidgets())
+      if (auto* splash = dynamic_cast<SplashWindow*>(window); splash != nullptr && splash->isVisible())
+        shown = splash->LoadingLabel()->text().toStdString() + ", bar " + std::to_string(splash->ProgressSteps());
+    return false;
+  }
+  std::string shown;
+};
+
+TEST(EditorStartup, TheSplashNamesEachStageAsItsBarFillsInFiveStepsAndGoesOnceTheWindowStands) {
+  testing::DefinitionsFixture fixture;
+  ASSERT_TRUE(WriteTileset(fixture));
+  brolt::testing::ScriptedDialogs dialogs;
+  {
+    EditorProgram program(fixture.folder.path());
+    program.editor.ui.dialogs = &dialogs;
+    RecordingSplash splash;
+    program.editor.ui.splash = &splash;
+    OpenDefinitionsDatabase(program.editor);
+    InitEditor(program);
+    EXPECT_EQ(splash.told, (std::vector<std::string>{"bar 1", "Loading tileset...", "bar 2", "Loading preferences...",
+                                                     "bar 3", "Drawing the grid...", "bar 4", "Loading selections..."}));
+  }
+  EditorProgram program(fixture.folder.path());
+  program.editor.ui.dialogs = &dialogs;
+  SplashAtShowing splash;
+  program.mainWindow.installEventFilter(&splash);
+  Main(program);
+  EXPECT_EQ(splash.shown, "Starting..., bar 5");
+  for (QWidget* window : QApplication::topLevelWidgets())
+    EXPECT_FALSE(window->isVisible() && dynamic_cast<SplashWindow*>(window) != nullptr);
+  program.mainWindow.hide();
+}
+
+// What the start-up tells the designer about the Levels folder, and what the folder holds after:
+// a collection without a level is removed, and without any collection a first one is offered.
+TEST(EditorStartup, OffersAFirstCollectionOnlyWhenTheLevelsFolderHoldsNoneWithALevel) {
+  const std::string none = "No level collections are present in the Levels folder. Click Ok to create one.";
+  struct Case {
+    const char* name;
+    std::vector<std::pair<std::string, int>> collections;  // name and levels
+    std::vector<std::string> told;                        // messages, prompts and help topics
+    std::set<std::string> after;
+  };
+  const Case cases[] = {
+      {"a collection", {{"Set.lvl", 1}}, {}, {"Set.lvl"}},
+      {"none", {}, {"help gettingstarted", none, "Type a new collection filename below."}, {"First.lvl"}},
+      {"one without a level", {{"Empty.lvl", 0}}, {"help gettingstarted", none, "Type a new collection filename below."},
+       {"First.lvl"}},
+      {"one without a level beside a collection", {{"Empty.lvl", 0}, {"Set.lvl", 2}}, {}, {"Set.lvl"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    testing::DefinitionsFixture fixture;
+    ASSERT_TRUE(WriteTileset(fixture));
+    const std::filesystem::path levels = fixture.folder / "Levels";
+    std::filesystem::create_directory(levels);
+    for (const auto& [name, count] : c.collections)
+      WriteCollection(levels / name, std::vector<std::string>(static_cast<std::size_t>(count), testing::LevelText("A")));
+    // Every box and question in the order shown.
+    struct TellingDialogs : brolt::testing::ScriptedDialogs {
+      std::vector<std::string> told;
+      int ShowMessageBox(std::string_view text, ButtonSet buttons, std::string_view key) override {
+        told.emplace_back(text);
+        return ScriptedDialogs::ShowMessageBox(text, buttons, key);
+      }
+      std::string ShowInputBox(std::string_view prompt, std::string_view text, int length) override {
+        told.emplace_back(prompt);
+        return ScriptedDialogs::ShowInputBox(prompt, text, length);
+      }
+      void ShowHelpTopic(std::string_view key) override { told.push_back("help " + std::string(key)); }
+    } dialogs;
+    dialogs.inputAnswers = {"First"};
+    EditorProgram program(fixture.folder.path());
+    program.editor.ui.dialogs = &dialogs;
+    Main(program);
+    EXPECT_EQ(dialogs.told, c.told);
+    std::set<std::string> after;
+    for (const auto& entry : std::filesystem::directory_iterator(levels)) after.insert(entry.path().filename().string());
+    EXPECT_EQ(after, c.after);
     program.mainWindow.hide();
   }
 }

@@ -1,15 +1,20 @@
-// The editor program run from a folder whose database can't be used: it names the file on standard
-// error and ends with status 1, without waiting for anyone.
+// The editor program run from a folder whose database can't be used: it names the file, in a box or
+// on standard error, and ends with status 1.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <QMessageBox>
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "common/test_database.h"
+#include "editor/program/startup_failure.h"
+#include "editor/support/closing_dialogs.h"
 #include "support/temp_folder.h"
 
 namespace brolt {
@@ -49,6 +54,33 @@ TEST(EditorStartupFailure, AnUnusableDatabaseIsNamedAndTheEditorEndsWithStatusOn
     EXPECT_EQ(status, 1);
     EXPECT_NE(errors.find((folder / "Define.qdm").string()), std::string::npos) << errors;
   }
+}
+
+// In the running editor the reason comes in a box over the desktop; only automation switches the
+// box off for standard error. Either way the editor ends with status 1.
+TEST(ReportStartupFailure, ShowsTheReasonInABoxUnlessAutomationSwitchesBoxesOff) {
+  struct Case {
+    const char* switchedOff;  // BROLT_NO_DIALOGS; nullptr: not set
+    const char* box;
+    const char* written;
+  };
+  const std::string kept = std::getenv("BROLT_NO_DIALOGS") ? std::getenv("BROLT_NO_DIALOGS") : "";
+  for (const Case& c : {Case{nullptr, "Brolt Editor: Define.qdm is missing.\n\nThe editor can't start without it.", ""},
+                        Case{"0", "Brolt Editor: Define.qdm is missing.\n\nThe editor can't start without it.", ""},
+                        Case{"1", "", "brolt-editor: Define.qdm is missing\n"}}) {
+    SCOPED_TRACE(c.switchedOff ? c.switchedOff : "not set");
+    c.switchedOff ? setenv("BROLT_NO_DIALOGS", c.switchedOff, 1) : unsetenv("BROLT_NO_DIALOGS");
+    testing::ClosingDialogs<QMessageBox> boxes(
+        [](QMessageBox& box) { return (box.windowTitle() + ": " + box.text()).toStdString(); });
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(editor::ReportStartupFailure("Define.qdm is missing"), 1);
+    // The platform may add lines of its own.
+    const std::string errors = ::testing::internal::GetCapturedStderr();
+    const std::size_t ours = errors.find("brolt-editor: ");
+    EXPECT_EQ(ours == std::string::npos ? "" : errors.substr(ours, errors.find('\n', ours) + 1 - ours), c.written);
+    EXPECT_EQ(boxes.noted, c.box[0] ? std::vector<std::string>{c.box} : std::vector<std::string>{});
+  }
+  kept.empty() ? unsetenv("BROLT_NO_DIALOGS") : setenv("BROLT_NO_DIALOGS", kept.c_str(), 1);
 }
 
 }  // namespace

@@ -28,6 +28,14 @@ inline void Click(QWidget* widget, QPoint position, Qt::MouseButton button = Qt:
   Release(widget, position, button);
 }
 
+// A double click as the platform delivers it: a click, then the second press as a double click and
+// its release.
+inline void DoubleClick(QWidget* widget, QPoint position) {
+  Click(widget, position);
+  SendMouse(widget, QEvent::MouseButtonDblClick, position, Qt::LeftButton, Qt::LeftButton);
+  Release(widget, position);
+}
+
 // Saves a picture as a PNG in the build's screenshot folder, to be looked at; true when written.
 inline bool SavePicture(const QImage& picture, const std::string& name) {
   QDir().mkpath(BROLT_TEST_SHOTS_DIR);

@@ -9,11 +9,13 @@
 
 #include "common/numeric.h"
 #include "editor/model/commands/compile_collection.h"
+#include "editor/model/commands/open_level.h"
 #include "editor/model/commands/save_level.h"
 #include "editor/support/answering_boxes.h"
 #include "editor/support/collection_fixture.h"
 #include "editor/support/keyboard_focus.h"
 #include "editor/support/modal_script.h"
+#include "editor/support/pointer_events.h"
 #include "editor/support/skinned_editor.h"
 #include "editor/support/widget_events.h"
 #include "editor/ui/dialogs/compile_dialog.h"
@@ -162,13 +164,7 @@ TEST_F(CollectionDialogWidgets, AfterACollectionOrSlotPickedWithTheMouseTheKeysT
         for (QPushButton* button : dialog.findChildren<QPushButton*>())
           if (button->text() == c.picked) QTest::mouseClick(button, Qt::LeftButton);
       } else {
-        QTest::mouseClick(files, Qt::LeftButton);
-        QAbstractItemView* popup = files->view();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return popup->isVisible(); }, 2000));
-        const QRect entry = popup->visualRect(popup->model()->index(files->findText(c.picked), 0));
-        // The pointer moves down the list to the entry, as a hand does before it clicks.
-        testing::SendMouse(popup->viewport(), QEvent::MouseMove, entry.center(), Qt::NoButton, Qt::NoButton);
-        QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, entry.center());
+        ASSERT_TRUE(testing::ChooseWithMouse(files, c.picked));
       }
       ASSERT_EQ(files->currentText().toStdString(), c.savedInto);
       Type(dialog, c.typed);
@@ -188,6 +184,128 @@ TEST_F(CollectionDialogWidgets, AfterACollectionOrSlotPickedWithTheMouseTheKeysT
       EXPECT_TRUE(now == expected) << file << " changed otherwise, " << name;
     }
     EXPECT_EQ(editor.prefs.LevelFile, c.savedInto) << name;
+  }
+}
+
+// A row of a list, by its place.
+QPoint Row(QListWidget* list, int row) { return list->visualItemRect(list->item(row)).center(); }
+
+// Each way the mouse chooses a slot, and what Save then writes: the title follows the slot pressed
+// or dragged to, a move without a button chooses nothing, and a double click saves at once.
+TEST_F(CollectionDialogWidgets, EveryMousePathOfTheSlotListChoosesSlotAndTitleAndADoubleClickSaves) {
+  using Hand = std::function<void(QWidget* list, const std::function<QPoint(int)>& row)>;
+  struct Case {
+    const char* path;
+    Hand hand;
+    const char* title;  // in the title box afterwards; the dialog closed leaves ""
+    const char* saved;  // the slot the designer's level went into, and its title
+  };
+  const auto doubleClick = [](int row) {
+    return [row](QWidget* list, const auto& at) { testing::DoubleClick(list, at(row)); };
+  };
+  const Case cases[] = {
+      {"click on 1", [](QWidget* list, const auto& at) { Click(list, at(0)); }, "One", "1 One"},
+      {"click on 1, then the free slot", [](QWidget* list, const auto& at) { Click(list, at(0)), Click(list, at(2)); },
+       "Mine", "3 Mine"},
+      {"drag from the free slot up to 1", [](QWidget* list, const auto& at) {
+         testing::Press(list, at(2));
+         for (int row : {1, 0}) testing::SendMouse(list, QEvent::MouseMove, at(row), Qt::NoButton, Qt::LeftButton);
+         testing::Release(list, at(0));
+       }, "One", "1 One"},
+      {"move over 1 without a button", [](QWidget* list, const auto& at) {
+         testing::SendMouse(list, QEvent::MouseMove, at(0), Qt::NoButton, Qt::NoButton);
+       }, "Mine", "3 Mine"},
+      {"double click on 2", doubleClick(1), "", "2 Two"},
+      {"double click on the free slot", doubleClick(2), "", "3 Mine"},
+  };
+  for (const Case& c : cases) {
+    WriteLevels("Set.lvl", {"One", "Two"});
+    std::vector<std::string> before;
+    for (long slot = 1; slot <= 3; ++slot) before.push_back(ReadSlot(Levels("Set.lvl"), slot));
+    PlacePlayable();
+    editor.prefs.LevelFile = "Set.lvl";
+    editor.level.LevelTitle = "Mine";
+    std::string title;
+    SaveAs([&](SaveDialog& dialog) {
+      QListWidget* list = dialog.Slots();
+      c.hand(list->viewport(), [list](int row) { return Row(list, row); });
+      if (!dialog.isVisible()) return;
+      title = dialog.Title()->text().toStdString();
+      dialog.OkButton()->click();  // an overwrite is answered Yes
+    });
+    EXPECT_EQ(title, c.title) << c.path;
+    std::string saved;
+    for (long slot = 1; slot <= 3; ++slot) {
+      const std::string record = ReadSlot(Levels("Set.lvl"), slot);
+      if (record != before[static_cast<std::size_t>(slot - 1)])
+        saved += std::to_string(slot) + " " + TrimSpaces(FieldText(record, level_field::Title));
+    }
+    EXPECT_EQ(saved, c.saved) << c.path;
+  }
+}
+
+// Each way the mouse goes over the level list, and the level a double click opens: a press draws the
+// level pressed, a drag with the left button each level it reaches; a move without a button or a
+// key draws nothing.
+TEST_F(CollectionDialogWidgets, EveryMousePathOfTheLevelListDrawsTheLevelItReachesAndADoubleClickOpensIt) {
+  enum Step { kPress, kMove, kHeldMove, kRelease, kDown, kDoubleClick };
+  struct Case {
+    std::vector<std::pair<Step, int>> steps;  // each at a row of the list
+    const char* shown;                        // the level on show, by its tile's colour; "" for none
+    const char* opened;                       // the level's title in the editor afterwards
+  };
+  const Case cases[] = {
+      {{{kPress, 1}, {kRelease, 1}}, "green", "Untitled"},
+      {{{kPress, 0}, {kHeldMove, 1}, {kHeldMove, 2}, {kRelease, 2}}, "blue", "Untitled"},
+      {{{kPress, 0}, {kRelease, 0}, {kMove, 2}}, "red", "Untitled"},
+      {{{kPress, 0}, {kRelease, 0}, {kDown, 0}}, "red", "Untitled"},
+      {{{kDoubleClick, 1}}, "green", "Two"},
+  };
+  editor.tiles.TileDefs[45].Mini = 12;  // light red
+  editor.tiles.TileDefs[46].Mini = 10;  // light green
+  editor.tiles.TileDefs[47].Mini = 9;   // light blue
+  std::vector<std::string> records;
+  for (const auto& [title, tile] : {std::pair{"One", 45}, {"Two", 46}, {"Three", 47}}) {
+    LevelRecord level;
+    level.title = title;
+    level.Cell(0, 0) = {tile, 0};
+    records.push_back(EncodeLevelRecord(level));
+  }
+  WriteCollection(Levels("Set.lvl"), records);
+  for (const Case& c : cases) {
+    std::string path;
+    for (const auto& [step, row] : c.steps) path += std::to_string(step) + "@" + std::to_string(row) + " ";
+    editor.prefs.LevelFile = "Set.lvl";
+    editor.level = {};
+    editor.level.LevelTitle = "Untitled";
+    editor.level.LevelSaved = true;
+    std::string shown = "?";
+    dialogs.loadDialog = [&](LoadDialogState& state) {
+      testing::WhenModalShown([&](QWidget* modal) {
+        auto* dialog = static_cast<LoadDialog*>(modal);
+        QListWidget* list = dialog->Levels();
+        QWidget* area = list->viewport();
+        for (const auto& [step, row] : c.steps) {
+          const QPoint at = Row(list, row);
+          switch (step) {
+            case kPress: testing::PointerPress(area, at); break;
+            case kMove:
+            case kHeldMove: testing::PointerMove(area, at); break;
+            case kRelease: testing::PointerRelease(area, at); break;
+            case kDown: QTest::keyClick(list, Qt::Key_Down); break;
+            case kDoubleClick: testing::DoubleClick(area, at); break;
+          }
+        }
+        const QColor corner = dialog->Preview()->grab().toImage().pixelColor(1, 1);
+        shown = corner == QColor(255, 0, 0) ? "red" : corner == QColor(0, 255, 0) ? "green"
+              : corner == QColor(0, 0, 255) ? "blue" : "";
+        if (dialog->isVisible()) dialog->reject();
+      });
+      return RunLoadDialog(editor, state, nullptr);
+    };
+    OpenLevel(editor, kAskWithLoadDialog);
+    EXPECT_EQ(shown, c.shown) << path;
+    EXPECT_EQ(editor.level.LevelTitle, c.opened) << path;
   }
 }
 
@@ -262,6 +380,25 @@ TEST_F(CollectionDialogWidgets, ChoosingACollectionToCompileCountsItsLevelsAndPr
     EXPECT_EQ(count->currentText(), shown) << file;
     EXPECT_EQ(count->count(), levels) << file;
     EXPECT_EQ(dialog.findChild<QLabel*>("labCount")->text(), QString("available levels. (%1 total)").arg(levels));
+  }
+}
+
+// The collection and the open count chosen from their lists with the mouse, then Compile clicked.
+TEST_F(CollectionDialogWidgets, TheMouseChoosesTheCollectionAndTheOpenCountThatAreCompiled) {
+  CompileChoices choices = Offer({{"Three.lvl", 3}, {"Seven.lvl", 7}});
+  // The collection, the count chosen ("" for none: the preset), and the count compiled.
+  for (const auto& [file, count, compiled] :
+       {std::tuple{"Seven.lvl", "6", 6}, {"Three.lvl", "2", 2}, {"Seven.lvl", "", 3}}) {
+    SCOPED_TRACE(std::string(file) + " " + count);
+    CompileDialog dialog(editor, choices);
+    dialog.show();
+    ASSERT_TRUE(testing::ChooseWithMouse(dialog.findChild<QComboBox*>("txtFile"), file));
+    if (*count != 0) {
+      ASSERT_TRUE(testing::ChooseWithMouse(dialog.findChild<QComboBox*>("txtLevs"), count));
+    }
+    QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ((std::pair{choices.file, choices.openLevels}), (std::pair<std::string, int>{file, compiled}));
   }
 }
 

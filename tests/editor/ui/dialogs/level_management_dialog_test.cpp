@@ -17,6 +17,7 @@
 #include "editor/support/answering_boxes.h"
 #include "editor/support/keyboard_focus.h"
 #include "editor/support/levels_folder_editor.h"
+#include "editor/support/pointer_events.h"
 #include "editor/support/recording_window.h"
 #include "editor/support/widget_events.h"
 #include "editor/ui/dialogs/level_preview_widget.h"
@@ -50,6 +51,23 @@ class ManageDialogTest : public ::testing::Test, public testing::LevelsFolderEdi
   QListWidget* Levels() { return Find<QListWidget>("txtLevels"); }
   QListWidget* Bin() { return Find<QListWidget>("txtBin"); }
   QComboBox* Collections() { return Find<QComboBox>("txtFile"); }
+  // Levels told apart by the minimap colour of their top left cell, as the preview draws them.
+  void ColourTiles() {
+    editor.tiles.TileDefs[45].Mini = 12;  // light red
+    editor.tiles.TileDefs[46].Mini = 10;  // light green
+    editor.tiles.TileDefs[47].Mini = 9;   // light blue
+  }
+  // The level on show: by the colour of its top left cell (45 "A", 46 "C", 47 "X"), "blank" for a
+  // holder, "No Data" for the free entry.
+  std::string ShownLevel() {
+    auto* preview = Find<LevelPreviewWidget>("txtPreview");
+    if (preview->NoDataShown()) return "No Data";
+    const QColor corner = preview->grab().toImage().pixelColor(1, 1);
+    for (const auto& [colour, level] :
+         {std::pair{QColor(255, 0, 0), "A"}, {QColor(0, 255, 0), "C"}, {QColor(0, 0, 255), "X"}})
+      if (corner == colour) return level;
+    return "blank";
+  }
 
   std::unique_ptr<LevelManagementDialog> dialog;
 };
@@ -221,23 +239,12 @@ TEST_F(ManageDialogTest, ThePreviewFollowsTheSlotNotTheTitle) {
 TEST_F(ManageDialogTest, ThePreviewFollowsEveryPressInEitherListTheEntryAlreadySelectedIncluded) {
   WriteRecords("Set.lvl", {LevelText("A", 45), kHolder, LevelText("C", 46)});
   WriteRecords("Other.lvl", {LevelText("X", 47)});
-  editor.tiles.TileDefs[45].Mini = 12;  // light red
-  editor.tiles.TileDefs[46].Mini = 10;  // light green
-  editor.tiles.TileDefs[47].Mini = 9;   // light blue
+  ColourTiles();
   editor.prefs.LevelFile = "Other.lvl";
   Open();
   Levels()->setCurrentRow(0);
   Find("cmdCom0")->click();  // X into the bin
   ASSERT_EQ(Bin()->count(), 1);
-  const auto shown = [&] {
-    auto* preview = Find<LevelPreviewWidget>("txtPreview");
-    if (preview->NoDataShown()) return std::string("No Data");
-    const QColor corner = preview->grab().toImage().pixelColor(1, 1);
-    for (const auto& [colour, level] :
-         {std::pair{QColor(255, 0, 0), "A"}, {QColor(0, 255, 0), "C"}, {QColor(0, 0, 255), "X"}})
-      if (corner == colour) return std::string(level);
-    return std::string("blank");
-  };
   struct Press {
     char list;
     int row;
@@ -258,9 +265,97 @@ TEST_F(ManageDialogTest, ThePreviewFollowsEveryPressInEitherListTheEntryAlreadyS
       pressed += std::string(1, press.list) + std::to_string(press.row) + " ";
       QListWidget* list = press.list == 'L' ? Levels() : Bin();
       QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(press.row)).center());
-      EXPECT_EQ(shown(), press.shows) << pressed;
+      EXPECT_EQ(ShownLevel(), press.shows) << pressed;
     }
   }
+}
+
+// The left button pressed on a level and held while the pointer goes down the list, then up again.
+TEST_F(ManageDialogTest, ADragThroughTheLevelListShowsEachLevelThePointerReaches) {
+  WriteRecords("Set.lvl", {LevelText("A", 45), kHolder, LevelText("C", 46)});
+  ColourTiles();
+  Open();
+  QWidget* area = Levels()->viewport();
+  const auto at = [&](int row) { return Levels()->visualItemRect(Levels()->item(row)).center(); };
+  testing::Press(area, at(0));
+  std::vector<std::string> shown{ShownLevel()};
+  for (const int row : {1, 2, 3, 2}) {
+    testing::SendMouse(area, QEvent::MouseMove, at(row), Qt::NoButton, Qt::LeftButton);
+    shown.push_back(ShownLevel());
+  }
+  testing::Release(area, at(2));
+  EXPECT_EQ(shown, (std::vector<std::string>{"A", "blank", "C", "No Data", "C"}));
+}
+
+// What the preview shows after each command or choice on a collection of A, C and X, and that the
+// collections are listed once each after it.
+TEST_F(ManageDialogTest, AfterEachCommandOrChoiceThePreviewShowsWhatTheChosenEntryNowHolds) {
+  const std::pair<const char*, std::function<void()>> cases[] = {
+      {"blank", [&] { Levels()->setCurrentRow(0), Find("cmdCom3")->click(); }},  // deleted: a holder
+      {"C", [&] { Levels()->setCurrentRow(0), Find("cmdCom5")->click(); }},      // removed: C moves up
+      {"No Data", [&] {
+         Levels()->setCurrentRow(0);
+         ASSERT_TRUE(testing::ChooseWithMouse(Collections(), "Other.lvl"));
+       }},
+      {"A", [&] {  // the first Down on a list with nothing chosen chooses the first level
+         Levels()->setFocus();
+         QTest::keyClick(Levels(), Qt::Key_Down);
+       }},
+  };
+  ColourTiles();
+  for (const auto& [shows, act] : cases) {
+    WriteRecords("Set.lvl", {LevelText("A", 45), LevelText("C", 46), LevelText("X", 47)});
+    Open();
+    QApplication::setActiveWindow(dialog.get());
+    act();
+    EXPECT_EQ(ShownLevel(), shows);
+    EXPECT_EQ(Collections()->count(), 2) << shows;
+  }
+}
+
+// Two levels copied into the bin, the first of them chosen there; the bin's buttons and what the
+// bin and the collection hold afterwards.
+TEST_F(ManageDialogTest, TheBinsDeleteTakesTheChosenEntryAndClearTakesThemAllLeavingTheCollection) {
+  for (const auto& [button, left] : {std::pair{"cmdCom8", std::vector<std::string>{"B"}},
+                                     std::pair{"cmdCom9", std::vector<std::string>{}}}) {
+    WriteLevels("Set.lvl", {"A", "B", "C"});
+    editor.manage = {};
+    Open();
+    for (const int row : {0, 1}) Levels()->setCurrentRow(row), Find("cmdCom0")->click();
+    Bin()->setCurrentRow(0);
+    Find(button)->click();
+    std::vector<std::string> bin;
+    for (int row = 0; row < Bin()->count(); ++row) bin.push_back(Bin()->item(row)->text().toStdString());
+    EXPECT_EQ(bin, left) << button;
+    EXPECT_EQ(Titles("Set.lvl"), (std::vector<std::string>{"A", "B", "C"})) << button;
+  }
+}
+
+TEST_F(ManageDialogTest, ARightClickOnAnyControlOpensItsOwnTopicAndRunsNothing) {
+  WriteLevels("Set.lvl", {"A"});
+  Open();
+  Levels()->setCurrentRow(0);
+  std::vector<std::pair<QWidget*, std::string>> controls;
+  for (int index = 0; index < 10; ++index)
+    controls.emplace_back(Find(QString("cmdCom%1").arg(index).toUtf8().constData()), "lvlmanage" + std::to_string(index));
+  for (const auto& [name, topic] : {std::pair{"cmdFileNew", "lvlmanage_new"}, {"cmdFileEdit", "lvlmanage_rename"},
+                                    {"cmdFileCopy", "lvlmanage_copycolfile"}, {"cmdFileDelete", "lvlmanage_delete"},
+                                    {"cmdOK", "button_ok"}})
+    controls.emplace_back(Find(name), topic);
+  controls.emplace_back(Levels()->viewport(), "levels");
+  controls.emplace_back(Bin()->viewport(), "clipboard");
+  controls.emplace_back(Find<QWidget>("txtPreview"), "preview");
+  controls.emplace_back(Collections(), "collectioncombo");
+  std::vector<std::string> topics;
+  for (const auto& [control, topic] : controls) {
+    testing::Click(control, {5, 5}, Qt::RightButton);
+    topics.push_back(topic);
+  }
+  EXPECT_EQ(dialogs.helpTopics, topics);
+  EXPECT_TRUE(dialogs.messages.empty() && dialogs.prompts.empty());
+  EXPECT_EQ(Titles("Set.lvl"), std::vector<std::string>{"A"});
+  EXPECT_EQ(Bin()->count(), 0);
+  EXPECT_TRUE(dialog->isVisible());
 }
 
 // Clicks the button of this name or caption.

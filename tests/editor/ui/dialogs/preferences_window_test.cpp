@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "editor/support/levels_folder_editor.h"
+#include "editor/support/pointer_events.h"
 #include "editor/support/skinned_editor.h"
 #include "editor/support/synthetic_tileset.h"
 #include "editor/support/widget_events.h"
@@ -89,6 +90,25 @@ TEST_F(PreferencesWindowTest, RandomColoursShowAtOnceAndAreKeptOnlyOnOk) {
     EXPECT_EQ(editor.prefs.BorderColor, ok ? shown : before) << ok;
     EXPECT_EQ(editor.prefs.RandomBorderColors, ok) << ok;
   }
+}
+
+// Every list set with the mouse to a value none of the others takes, then OK clicked: each value
+// reaches its own preference.
+TEST_F(PreferencesWindowTest, EachListChosenWithTheMouseSetsItsOwnPreference) {
+  editor.prefs.MuteMusic = true;
+  editor.prefs.CenterWindow = false;
+  Show([&] {
+    // The lists as they stand, top to bottom: fade-in, centre, maximise, mute, light radius, cannon rate.
+    const QList<QComboBox*> lists = window->findChildren<QComboBox*>();
+    ASSERT_EQ(lists.size(), 6);
+    const char* chosen[] = {"20", "True", "True", "False", "12", "15"};
+    for (int list = 0; list < 6; ++list) EXPECT_TRUE(testing::ChooseWithMouse(lists[list], chosen[list])) << list;
+    QTest::mouseClick(window->OkButton(), Qt::LeftButton);
+  });
+  const Preferences& p = editor.prefs;
+  EXPECT_EQ((std::tuple{p.FadeInSpeed, p.CenterWindow, p.Window.WindowState, p.MuteMusic, p.LightRadiusDefault,
+                        p.CannonRateDefault}),
+            (std::tuple<std::int16_t, bool, int, bool, std::int16_t, std::int16_t>{20, true, 2, false, 12, 15}));
 }
 
 TEST_F(PreferencesWindowTest, MaximizeEditorShowsTheMainWindowsStateAndOkMaximisesOrRestoresItAtOnce) {

@@ -174,9 +174,7 @@ TEST(MainWindow, TheStartMarkerTakesThePressesAndDoubleClicksThatStartOnItAndADr
     testing::SendMouse(canvas, QEvent::MouseMove, cell(5, 4), Qt::NoButton, Qt::LeftButton);
     testing::Release(canvas, cell(5, 4));
     EXPECT_TRUE(e.level.StartMarkerPlaced);
-    testing::Click(canvas, marker);
-    testing::SendMouse(canvas, QEvent::MouseButtonDblClick, marker, Qt::LeftButton, Qt::LeftButton);
-    testing::Release(canvas, marker);
+    testing::DoubleClick(canvas, marker);
     EXPECT_FALSE(e.level.StartMarkerPlaced) << "the double click removes the marker";
     EXPECT_EQ(PaintedCells(e), 0);
     EXPECT_EQ(e.undo.UndoIndex, undoIndex) << "no undo step";
