@@ -113,8 +113,15 @@ struct ProgramWindow {
             {"brush", std::to_string(e.tools.BrushSize)},
             {"zoom", std::to_string(static_cast<int>(e.view.TileSize))},
             {"saturation", std::to_string(e.tools.Saturation)},
+            {"choosers", Enabled({Bar().SizeButton(), Bar().SaturationButton(), Panel().BrushSizeBar()})},
             {"tiles", Tile(e.tools.PrimaryTile, e.tools.PrimaryDirection) + " " +
                           Tile(e.tools.SecondaryTile, e.tools.SecondaryDirection)}};
+  }
+  // Which of the thickness and saturation choosers and the size bar can be used, as "+" or "-" each.
+  static std::string Enabled(std::initializer_list<QWidget*> controls) {
+    std::string shown;
+    for (const QWidget* control : controls) shown += control->isEnabled() ? '+' : '-';
+    return shown;
   }
   // A tile chosen for a mouse button and its direction, as "tile/direction".
   static std::string Tile(int tile, int direction) { return std::to_string(tile) + "/" + std::to_string(direction); }
@@ -172,13 +179,14 @@ TEST(WindowControls, EachControlOfTheStripsRunsItsOwnCommandOnALeftClick) {
       {Named("cmdDropDown"), {"level list: shown"}},
       {Named("picTileCount"), {"dialogs: Tile Count Summary"}},
       {Named("txtTileCount"), {"dialogs: Tile Count Summary"}},
-      {ToolButton(0), {"tool: 0"}},
+      // The brush's thickness, saturation and size bar can all be used ("+++") to start with.
+      {ToolButton(0), {"choosers: ---", "tool: 0"}},
       {ToolButton(1), {}},  // the brush already
-      {ToolButton(2), {"tool: 2"}},
+      {ToolButton(2), {"choosers: -+-", "tool: 2"}},
       {ToolButton(3), {"tool: 3"}},
-      {ToolButton(4), {"tool: 4"}},
-      {ToolButton(5), {"tool: 5"}},
-      {ToolButton(6), {"tiles: 1/0 12/1", "tool: 6"}},  // the start is where the Thresher stands
+      {ToolButton(4), {"choosers: -+-", "tool: 4"}},
+      {ToolButton(5), {"choosers: -+-", "tool: 5"}},
+      {ToolButton(6), {"choosers: -++", "tiles: 1/0 12/1", "tool: 6"}},  // the start is where the Thresher stands
       {Named("chkOverwrite"), {"overwrite: on"}},
   };
   for (const auto& [control, effects] : cases) {
@@ -206,6 +214,29 @@ TEST(WindowControls, ARightClickOnAnyControlOfTheStripsOpensItsOwnHelpAndRunsNot
                                      "'tools6', 'overwrite', 'selectedtile', 'selectedtile2'"});
 }
 
+// In paste mode every control that would leave it asks first, and with the designer staying runs
+// nothing; the help button then explains paste mode, and the overwrite switch needs no leaving.
+TEST(WindowControls, InPasteModeEachControlAsksToLeaveItFirstAndDoesNothingWhenTheDesignerStays) {
+  std::vector<Control> asking;
+  for (int button = 0; button < ToolBar::kCommandCount - 1; ++button) asking.push_back(CommandButton(button));
+  for (int tool = 0; tool < ToolPanel::kToolCount; ++tool) asking.push_back(ToolButton(tool));
+  asking.push_back([](ProgramWindow& w) { return w.Bar().ZoomButton(); });
+  asking.push_back([](ProgramWindow& w) { return w.Bar().SizeButton(); });
+  asking.push_back([](ProgramWindow& w) { return w.Bar().SaturationButton(); });
+  std::vector<std::pair<Control, std::vector<std::string>>> cases;
+  for (const Control& control : asking) cases.push_back({control, {"boxes: This action will exit paste mode."}});
+  cases.push_back({CommandButton(10), {"help: 'pastemode'"}});
+  cases.push_back({Named("chkOverwrite"), {"overwrite: on"}});
+  for (const auto& [control, effects] : cases) {
+    ProgramWindow w;
+    w.program.editor.clipboard.PasteMode = true;
+    w.boxes.answer = Qt::Key_Escape;  // Cancel: stay in paste mode
+    QWidget* pressed = control(w);
+    EXPECT_EQ(w.Changes([&] { testing::Click(pressed, {5, 5}); }), effects)
+        << pressed->objectName().toStdString() << " " << pressed->toolTip().toStdString();
+  }
+}
+
 // A chooser or a tile preview pops up its own menu with its default item marked; the item chosen
 // there is set.
 TEST(WindowControls, EachChooserPopsUpItsOwnMenuAndSetsTheItemChosenThere) {
@@ -214,6 +245,7 @@ TEST(WindowControls, EachChooserPopsUpItsOwnMenuAndSetsTheItemChosenThere) {
     const char* item;
     const char* defaultItem;
     std::vector<std::string> effects;
+    bool pasteMode = false;  // a tile turns in paste mode too, without leaving it
   };
   const Case cases[] = {
       {[](ProgramWindow& w) { return w.Bar().ZoomButton(); }, "mnuViewZoomLevel2", "mnuViewZoomLevel4", {"zoom: 20"}},
@@ -225,10 +257,15 @@ TEST(WindowControls, EachChooserPopsUpItsOwnMenuAndSetsTheItemChosenThere) {
        {"tiles: 12/4 12/1"}},
       {[](ProgramWindow& w) { return w.Panel().Preview(true); }, "mnuToolsRotateValue_RMB3", "mnuToolsRotateValue_RMB1",
        {"tiles: 12/1 12/3"}},
+      {[](ProgramWindow& w) { return w.Panel().Preview(false); }, "mnuToolsRotateValue1", "mnuToolsRotateValue1",
+       {"tiles: 12/2 12/1"}, true},
+      {[](ProgramWindow& w) { return w.Panel().Preview(true); }, "mnuToolsRotateValue_RMB2", "mnuToolsRotateValue_RMB1",
+       {"tiles: 12/1 12/4"}, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.item);
     ProgramWindow w;
+    w.program.editor.clipboard.PasteMode = c.pasteMode;
     QString defaultItem;
     testing::WhenPopUpShown([&](QWidget* popup) {
       auto* menu = static_cast<QMenu*>(popup);

@@ -431,6 +431,21 @@ TEST_F(CollectionDialogWidgets, APastedLineBreakBecomesASpaceATypedOneNeverGetsI
   }
 }
 
+// Tab leaves a tag for the next box and types nothing into it.
+TEST_F(CollectionDialogWidgets, TabLeavesEachTagForTheNextBoxAndTypesNothing) {
+  CompileChoices choices = Offer({{"Set.lvl", 2}});
+  CompileDialog dialog(editor, choices);
+  dialog.show();
+  QApplication::setActiveWindow(&dialog);
+  for (const auto& [from, to] : {std::pair{"txtCmnts", "txtCongrats"}, std::pair{"txtCongrats", "cmdOK"}}) {
+    auto* tag = dialog.findChild<QPlainTextEdit*>(from);
+    tag->setFocus();
+    QTest::keyClick(tag, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), dialog.findChild<QWidget*>(to)) << from;
+    EXPECT_EQ(tag->toPlainText(), "") << from;
+  }
+}
+
 TEST_F(CollectionDialogWidgets, TheCompileDialogStaysOpenWhenReplacingTheCompiledFileIsRefused) {
   CompileChoices choices = Offer({{"Set.lvl", 2}});
   WriteLevels("Set.clvl", {"Level"});

@@ -6,8 +6,10 @@
 #include <QAbstractItemView>
 #include <QAbstractSlider>
 #include <QComboBox>
+#include <QFrame>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRegion>
 #include <algorithm>
 #include <functional>
 #include <iterator>
@@ -164,7 +166,7 @@ bool IsControl(const QWidget* widget) {
 
 // Every control of every dialog stands whole inside it and clear of every other, so that each can be
 // seen and clicked; only a control's own parts, such as the bars inside the colour triangle, stand
-// on it.
+// on it. The panels behind them are placed too.
 TEST_F(DialogFrames, EveryControlOfEveryDialogStandsInsideItClearOfTheOthers) {
   for (const Case& c : Cases()) {
     std::unique_ptr<DialogFrame> dialog = c.make();
@@ -179,6 +181,17 @@ TEST_F(DialogFrames, EveryControlOfEveryDialogStandsInsideItClearOfTheOthers) {
       return std::string(widget->metaObject()->className()) + " '" +
              (label ? label->text() : button ? button->text() : widget->objectName()).toStdString() + "'";
     };
+    // The panels the controls stand on lie inside the dialog and, where it has any, fill most of it.
+    QRegion panels;
+    for (const QFrame* panel : dialog->findChildren<QFrame*>()) {
+      if (panel->metaObject() != &QFrame::staticMetaObject || !panel->isVisibleTo(dialog.get())) continue;
+      const QRect area(panel->mapTo(dialog.get(), QPoint()), panel->size());
+      EXPECT_TRUE(dialog->rect().contains(area)) << c.dialog << ": a panel";
+      panels += area;
+    }
+    long covered = 0;
+    for (const QRect& part : panels) covered += static_cast<long>(part.width()) * part.height();
+    EXPECT_TRUE(panels.isEmpty() || 2 * covered > static_cast<long>(dialog->width()) * dialog->height()) << c.dialog;
     for (std::size_t n = 0; n < controls.size(); ++n) {
       const auto& [widget, area] = controls[n];
       EXPECT_TRUE(dialog->rect().contains(area) && !area.isEmpty()) << c.dialog << ": " << name(widget);

@@ -82,6 +82,8 @@ TEST_F(PreferencesWindowTest, RandomColoursShowAtOnceAndAreKeptOnlyOnOk) {
       window->RandomBox()->setChecked(true);
       shown = window->BorderButton()->ColorText();
       EXPECT_NE(shown, before);
+      EXPECT_NE(window->GridLightButton()->ColorText(), grid[0]) << "all three drawn at once";
+      EXPECT_NE(window->GridDarkButton()->ColorText(), grid[1]) << "all three drawn at once";
       EXPECT_FALSE(window->BorderButton()->isEnabled());
       EXPECT_EQ(editor.prefs.BorderColor, before);
       EXPECT_EQ((std::array{editor.prefs.GridLight, editor.prefs.GridDark}), grid) << "drawn, not yet taken";
