@@ -9,6 +9,8 @@ packages=(
   libgl-dev libegl-dev libgl1-mesa-dri
   qt6-base-dev fonts-dejavu-core fonts-dejavu-extra
   xvfb xdotool xclip libx11-dev libxfixes-dev
+  # SDL draws the game's message boxes with the X server's core fonts; without them no box shows.
+  xfonts-base
 )
 missing=()
 for p in "${packages[@]}"; do

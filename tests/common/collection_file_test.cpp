@@ -58,6 +58,15 @@ TEST(CollectionSlots, ReadingNeverCreatesAFile) {
   EXPECT_FALSE(std::filesystem::exists(file));
 }
 
+// A read that fails for good, as it does on a folder, ends the slot rather than trying forever.
+TEST(CollectionSlots, AFolderWithACollectionsNameReadsAsEmpty) {
+  TempFolder folder;
+  const auto named = folder / "Set.clvl";
+  std::filesystem::create_directory(named);
+  EXPECT_EQ(ReadSlot(named, 1), "");
+  EXPECT_EQ(CountFilledSlots(named), 0);
+}
+
 TEST(CollectionSlots, DamagedFilesReadWhatIsThere) {
   // A length word larger than a slot, and a record cut short by the end of the file.
   std::string bytes = "\xff\xff" "abc";

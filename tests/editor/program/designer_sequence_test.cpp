@@ -10,7 +10,9 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <cmath>
 #include <filesystem>
 #include <utility>
@@ -326,6 +328,22 @@ TEST(DesignerSequence, TheWindowShowsTheModelAfterEveryStep) {
   });
   s.MenuStep("mnuFilePrefs", "preferences with a new border colour");
   EXPECT_TRUE(testing::SaveScreenshot(s.window, "designer_sequence"));
+}
+
+// Each button of the strips shows its picture and names itself under the pointer, and the window's
+// own timer, which blinks the player's marker and scrolls under a held arrow, runs from the start.
+TEST(DesignerSequence, EachButtonOfTheStripsShowsItsPictureAndTipAndTheWindowsTimerRuns) {
+  Sequence s;
+  std::vector<QToolButton*> buttons{s.program.toolBar->ZoomButton(), s.program.toolBar->SizeButton(),
+                                    s.program.toolBar->SaturationButton()};
+  for (int index = 0; index < ToolBar::kCommandCount; ++index) buttons.push_back(s.program.toolBar->CommandButton(index));
+  for (int tool = 0; tool < ToolPanel::kToolCount; ++tool) buttons.push_back(s.program.toolPanel->ToolButton(tool));
+  for (const QToolButton* button : buttons) {
+    EXPECT_FALSE(button->icon().isNull()) << button->objectName().toStdString();
+    EXPECT_FALSE(button->toolTip().isEmpty()) << button->objectName().toStdString();
+  }
+  const auto tick = s.e.preview.TimerTick;
+  EXPECT_TRUE(QTest::qWaitFor([&] { return s.e.preview.TimerTick != tick; }, 5000));
 }
 
 TEST(DesignerSequence, PageDownHeldDownOpensOneLevelAtATimeEachFullyOpenBeforeTheNext) {

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <functional>
+#include <string>
 #include <thread>
 
 #include "game/platform/audio_levels.h"
@@ -187,8 +188,28 @@ TEST_F(AudioDeviceTest, MusicTrackRunsAndResumesWhereItStopped) {
 
 TEST_F(AudioDeviceTest, UnreadableFilesLoadNothing) {
   AudioStart audio = OpenAudio();
+  ::testing::internal::CaptureStderr();
   EXPECT_EQ(audio.device->LoadSound(folder_ / "missing.wav"), nullptr);
   EXPECT_EQ(audio.device->LoadMusic(folder_ / "missing.mp3"), nullptr);
+  // The player's only clue to a silent level is the file named on standard error.
+  const std::string told = ::testing::internal::GetCapturedStderr();
+  EXPECT_NE(told.find("Could not load the sound " + (folder_ / "missing.wav").string() + ": "), std::string::npos)
+      << told;
+  EXPECT_NE(told.find("Could not load the music " + (folder_ / "missing.mp3").string() + ": "), std::string::npos)
+      << told;
+}
+
+TEST_F(AudioDeviceTest, ADroppedBufferGivesItsChannelBack) {
+  AudioStart audio = OpenAudio();
+  ASSERT_TRUE(audio.error.empty()) << audio.error;
+  const int channels = Mix_AllocateChannels(-1);
+  // Each ".mix" track of a long playlist loads a buffer of its own and drops the one before.
+  for (int track = 0; track < channels * 3; ++track) {
+    auto buffer = audio.device->LoadSound(wave_);
+    ASSERT_NE(buffer, nullptr);
+    buffer->Play(false);
+  }
+  EXPECT_EQ(Mix_AllocateChannels(-1), channels);
 }
 
 TEST_F(AudioDeviceTest, WithoutAnAudioDeviceTheGameIsSilent) {

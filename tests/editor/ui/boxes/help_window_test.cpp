@@ -191,6 +191,15 @@ TEST_F(HelpWindowTest, TheRecentPanelListsEachPageOnceAndOpensTheOneClicked) {
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
   EXPECT_EQ(TopicText(), "Minimap");
   EXPECT_FALSE(Help().RecentPanel()->isVisible());
+
+  // The panel goes when the keys leave its list for another control, and only then.
+  QTest::mouseClick(Help().RecentButton(), Qt::LeftButton);
+  QApplication::setActiveWindow(&Help());
+  list->setFocus();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return list->hasFocus(); }, 2000));
+  EXPECT_TRUE(Help().RecentPanel()->isVisible());
+  Help().BackButton()->setFocus();
+  EXPECT_FALSE(Help().RecentPanel()->isVisible());
 }
 
 TEST_F(HelpWindowTest, HelpOverAMessageBoxOrABlockedMainWindowIsModal) {

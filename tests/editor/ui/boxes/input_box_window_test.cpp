@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -76,6 +77,23 @@ TEST(InputBoxWindow, TypingPastingAndTheButtonsGiveTheAnswer) {
     testing::WhenModalShown([&](QWidget*) { c.keys(box); });
     EXPECT_EQ(box.Ask("Level title:", c.defaultText, c.maxLength), c.answer) << c.name;
   }
+}
+
+// The line the designer types into stands inside the box, below the prompt and above the buttons.
+TEST(InputBoxWindow, TheLineStandsBetweenThePromptAndTheButtons) {
+  Editor editor;
+  InputBoxWindow box(editor);
+  testing::WhenModalShown([&](QWidget*) {
+    const QRect line = box.Line()->geometry();
+    EXPECT_TRUE(box.rect().contains(line));
+    for (const QLabel* label : box.findChildren<QLabel*>())
+      if (label->isVisible() && !label->text().isEmpty()) EXPECT_LT(label->geometry().top(), line.top());
+    for (const QPushButton* button : {box.OkButton(), box.CancelButton()})
+      EXPECT_GT(button->geometry().top(), line.bottom());
+    EXPECT_GT(line.width(), box.width() * 3 / 4);
+    box.reject();
+  });
+  box.Ask("Level title:", "Kept", 0);
 }
 
 }  // namespace

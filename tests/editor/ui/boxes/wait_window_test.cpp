@@ -12,6 +12,9 @@ TEST(WaitWindow, TheBarAndItsFigureFollowTheProgressFromNoneToAll) {
   Editor editor;
   WaitWindow wait(editor);
   EXPECT_EQ(wait.TrackFigure()->text(), "0%");
+  QStringList texts;
+  for (const QLabel* label : wait.findChildren<QLabel*>()) texts << label->text();
+  EXPECT_TRUE(texts.contains("Please wait while the action is being performed.")) << texts.join('|').toStdString();
   EXPECT_NEAR(wait.windowOpacity(), 200 / 255.0, 0.01);
   for (const auto& [percent, width, figure] :
        {std::tuple{40, 117, "40%"}, {100, 294, "100%"}, {150, 294, "100%"}, {-5, 0, "0%"}}) {

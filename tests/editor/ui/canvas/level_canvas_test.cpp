@@ -6,8 +6,10 @@
 
 #include <QImage>
 
+#include "editor/model/canvas/mouse_pointer.h"
 #include "editor/model/canvas/zoom.h"
 #include "editor/support/synthetic_tileset.h"
+#include "editor/ui/canvas/canvas_viewport.h"
 #include "editor/ui/main_window/view_scroll_bar.h"
 
 namespace brolt::editor {
@@ -61,6 +63,8 @@ TEST_F(CanvasFixture, CellsAndGridLinesArePaintedWhereTheViewAndZoomPutThem) {
        {{{21, 61}, testing::SyntheticTileColour(2, 2, 1)}, {{20, 61}, kDark}}},
       {"without the grid black lines, beyond the level the viewport's grey", {0, 0}, {}, {0, 0}, false, 10,
        {{{10, 5}, kBlack}, {{500, 5}, kBlack}, {{501, 5}, QColor(64, 64, 64)}}},
+      {"a picture met before at another zoom fills its cell at this one", {1, 1}, {10, 3, 0, false}, {0, 0}, true, 40,
+       {{{41, 41}, turned}, {{79, 79}, turned}}},
       {"at zoom 100 a cell far into the level", {45, 47}, {64, 2, 0, false}, {44, 46}, true, 100,
        {{{101, 101}, far}, {{199, 199}, far}, {{100, 150}, kDark}}},
   };
@@ -101,6 +105,19 @@ TEST_F(CanvasFixture, SelectionToolOutlinesAndTheStartMarkerArePaintedOverTheCel
   const QColor marker = image.pixelColor(250, 50);
   EXPECT_NE(marker, testing::SyntheticTileColour(7, 2, 0));
   EXPECT_NE(marker, kBlack);
+}
+
+// The pointer the tools ask for is the one the designer sees over the cells.
+TEST_F(CanvasFixture, ThePointerOverTheCellsIsTheOneTheToolsAskFor) {
+  const std::pair<int, Qt::CursorShape> cases[] = {
+      {kCrossPointer, Qt::CrossCursor},    {kSizeAllPointer, Qt::SizeAllCursor}, {kHourglassPointer, Qt::WaitCursor},
+      {kNoDropPointer, Qt::ForbiddenCursor}, {kArrowPointer, Qt::ArrowCursor},   {kDefaultPointer, Qt::ArrowCursor},
+  };
+  for (const auto& [pointer, shape] : cases) {
+    canvas.SetPointer(pointer);
+    EXPECT_EQ(canvas.Viewport().cursor().shape(), shape) << pointer;
+  }
+  EXPECT_FALSE(canvas.Viewport().testAttribute(Qt::WA_SetCursor)) << "the default pointer is the window's own";
 }
 
 // The real window checks the bars' ends and values after every step; a page of the bar is the

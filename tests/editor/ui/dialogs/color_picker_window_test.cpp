@@ -64,6 +64,26 @@ TEST_F(ColorPickerWindowTest, AClickBesideTheTriangleSnapsOntoItsEdgeAndTakesThe
   EXPECT_EQ(picker->Triangle()->grab().toImage().pixelColor(0, size.height() - 1), QColor(20, 30, 60));
 }
 
+// Whether the picture as shown differs from its own gradient anywhere within `reach` pixels of `at`.
+bool MarkedNear(GradientPicture* picture, QPoint at, int reach) {
+  const QImage shown = picture->grab().toImage();
+  for (int y = at.y() - reach; y <= at.y() + reach; ++y)
+    for (int x = at.x() - reach; x <= at.x() + reach; ++x)
+      if (picture->rect().contains(x, y) && shown.pixel(x, y) != picture->Picture().pixel(x, y)) return true;
+  return false;
+}
+
+// The designer sees where the triangle and the bars were picked.
+TEST_F(ColorPickerWindowTest, EachPickedPlaceShowsItsMarker) {
+  testing::Click(picker->Triangle(), {64, 60});
+  EXPECT_TRUE(MarkedNear(picker->Triangle(), picker->Triangle()->MarkerPoint(), 6));
+  for (GradientPicture* bar : {picker->Shader(), picker->SaturationBar()}) {
+    testing::Click(bar, {5, 40});
+    ASSERT_TRUE(bar->MarkerShown());
+    EXPECT_TRUE(MarkedNear(bar, bar->MarkerPoint(), 2)) << bar->objectName().toStdString();
+  }
+}
+
 TEST_F(ColorPickerWindowTest, BothBarsRepaintTheTriangleKeepTheirLevelsTillTheColoursChangeOnlyTheShaderSetsBars) {
   picker->SetBars(10, 200, 30);
   testing::Click(picker->Shader(), {7, 30}, Qt::RightButton);

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <tuple>
 
 #include "editor/support/levels_folder_editor.h"
 #include "editor/support/pointer_events.h"
@@ -111,6 +112,17 @@ TEST_F(PreferencesWindowTest, EachListChosenWithTheMouseSetsItsOwnPreference) {
   EXPECT_EQ((std::tuple{p.FadeInSpeed, p.CenterWindow, p.Window.WindowState, p.MuteMusic, p.LightRadiusDefault,
                         p.CannonRateDefault}),
             (std::tuple<std::int16_t, bool, int, bool, std::int16_t, std::int16_t>{20, true, 2, false, 12, 15}));
+}
+
+// Each list opens on its stored value, so OK with nothing touched keeps every preference as it was.
+TEST_F(PreferencesWindowTest, OkWithNothingChangedKeepsEachStoredValue) {
+  using Values = std::tuple<std::int16_t, bool, bool, std::int16_t, std::int16_t>;
+  for (const Values& stored : {Values{20, true, false, 12, 15}, Values{15, false, true, 8, 10}}) {
+    Preferences& p = editor.prefs;
+    std::tie(p.FadeInSpeed, p.CenterWindow, p.MuteMusic, p.LightRadiusDefault, p.CannonRateDefault) = stored;
+    Show([&] { QTest::mouseClick(window->OkButton(), Qt::LeftButton); });
+    EXPECT_EQ((Values{p.FadeInSpeed, p.CenterWindow, p.MuteMusic, p.LightRadiusDefault, p.CannonRateDefault}), stored);
+  }
 }
 
 TEST_F(PreferencesWindowTest, MaximizeEditorShowsTheMainWindowsStateAndOkMaximisesOrRestoresItAtOnce) {

@@ -1,10 +1,13 @@
 #include "editor/ui/dialogs/splash_window.h"
 
+#include "editor/ui/dialogs/property_commands.h"
+
 #include <gtest/gtest.h>
 
 #include <QSysInfo>
 
 #include "common/test_database.h"
+#include "editor/support/modal_script.h"
 #include "editor/support/skinned_editor.h"
 #include "editor/support/widget_events.h"
 #include "support/temp_folder.h"
@@ -95,6 +98,18 @@ TEST_F(SplashWindowTest, TheAboutBoxShowsTheAboutTopicInsteadOfTheWebLabel) {
   EXPECT_FALSE(splash_->AboutLabel()->isHidden());
   ExpectNoLabelCutsItsText();
   EXPECT_TRUE(testing::SaveScreenshot(*splash_, "about"));
+}
+
+// The About box opens over a standing main window, so the designer's first click closes it.
+TEST_F(SplashWindowTest, TheAboutBoxClosesAtTheFirstClick) {
+  bool stayed = false;
+  testing::WhenModalShown([&](QWidget* about) {
+    testing::Click(about, {200, 100});
+    stayed = about->isVisible();
+    if (stayed) static_cast<QDialog*>(about)->reject();
+  });
+  RunAboutBox(editor_, nullptr);
+  EXPECT_FALSE(stayed);
 }
 
 }  // namespace

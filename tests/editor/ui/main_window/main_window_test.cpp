@@ -38,6 +38,8 @@ TEST(MainWindow, TheMenuTreeNamesEveryItemForItsHandler) {
   };
   const Case cases[] = {
       {"mnuFileSave", "Save", "Ctrl+S", true, false},
+      {"mnuEditUndo", "Undo", "Ctrl+Z", true, false},
+      {"mnuEditRedo", "Redo", "Ctrl+Y", true, false},
       {"mnuToolsToolsSelect0", "Selector  (Pointer)  (1)", "", true, true},
       {"mnuViewZoomLevel2", "20", "", true, false},
       {"mnuViewGrid", "Show Grid", "Ctrl+G", true, true},

@@ -126,6 +126,11 @@ TEST_F(TilePaletteTest, SetsOutTheButtonsFourToARowInTableOrderEachWithItsPictur
   QObject::connect(&palette, &TilePalette::TileMouseUp, [&](int code, Qt::MouseButton button) { released = {code, button}; });
   testing::Click(palette.TileButton(1), {5, 5}, Qt::RightButton);
   EXPECT_EQ(released, std::pair(1, Qt::RightButton));
+  // Choosing one tile lets the one chosen before spring back out.
+  testing::Click(palette.TileButton(45), {5, 5});
+  testing::Click(palette.TileButton(9), {5, 5});
+  EXPECT_TRUE(palette.TileButton(9)->isChecked());
+  EXPECT_FALSE(palette.TileButton(45)->isChecked());
 }
 
 }  // namespace

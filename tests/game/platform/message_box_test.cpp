@@ -1,0 +1,138 @@
+// The game's own message boxes as the player meets them: a real box on a bare X server answered
+// with the keys, and the standard error line where no box can be shown.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "editor/support/x_desktop.h"
+#include "game/platform/message_box.h"
+
+namespace brolt {
+namespace {
+
+// Sets an environment variable, or takes it away when `value` is empty, for the test's length.
+class ScopedVariable {
+ public:
+  ScopedVariable(const char* name, const std::string& value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    if (value.empty()) {
+      unsetenv(name);
+    } else {
+      setenv(name, value.c_str(), 1);
+    }
+  }
+  ~ScopedVariable() {
+    if (old_) {
+      setenv(name_, old_->c_str(), 1);
+    } else {
+      unsetenv(name_);
+    }
+  }
+  ScopedVariable(const ScopedVariable&) = delete;
+  ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+// The shown box with this title, once it is there. SDL names its boxes in UTF-8 only, which
+// xdotool's search by name does not read, so each shown top-level window's name is asked for.
+std::optional<std::string> ShownBox(const testing::XDesktop& desktop, const std::string& title) {
+  std::optional<std::string> found;
+  testing::WaitUntil(
+      [&] {
+        const std::string listed = desktop.Xdotool("search --onlyvisible --maxdepth 1 --classname ''").value_or("");
+        for (std::size_t start = 0; start < listed.size() && !found;) {
+          const std::size_t end = std::min(listed.find('\n', start), listed.size());
+          const std::string window = listed.substr(start, end - start);
+          if (desktop.Xdotool("getwindowname " + window) == title) found = window;
+          start = end + 1;
+        }
+        return found.has_value();
+      },
+      testing::kDesktopPatience);
+  return found;
+}
+
+// Runs `show` in a process of its own and gives its exit status once it ends, or nothing after
+// the desktop's patience. SDL shows its box from a process that it forks off, which would keep
+// open any pipe the test opened in the same moment, so the test's own xdotool calls would hang.
+class BoxProcess {
+ public:
+  explicit BoxProcess(const std::function<int()>& show) : pid_(fork()) {
+    if (pid_ == 0) _exit(show());
+  }
+  ~BoxProcess() {
+    if (!status_) {
+      kill(pid_, SIGKILL);
+      waitpid(pid_, nullptr, 0);
+    }
+  }
+  BoxProcess(const BoxProcess&) = delete;
+  BoxProcess& operator=(const BoxProcess&) = delete;
+
+  std::optional<int> Status() {
+    testing::WaitUntil(
+        [&] {
+          int status = 0;
+          if (waitpid(pid_, &status, WNOHANG) != pid_) return false;
+          status_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+          return true;
+        },
+        testing::kDesktopPatience);
+    return status_;
+  }
+
+ private:
+  pid_t pid_;
+  std::optional<int> status_;
+};
+
+TEST(MessageBoxTest, TheKeysAnswerARealBox) {
+  const testing::XDesktop desktop;
+  ASSERT_FALSE(desktop.Display().empty()) << "Xvfb did not start";
+  const ScopedVariable display("DISPLAY", desktop.Display());
+  const struct {
+    const char* key;
+    int answer;
+  } rows[] = {{"Return", 1}, {"Escape", 0}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.key);
+    BoxProcess asked([] { return AskYesNo("Brolt question", "Run in Fullscreen?") ? 1 : 0; });
+    const std::optional<std::string> box = ShownBox(desktop, "Brolt question");
+    ASSERT_TRUE(box);
+    ASSERT_TRUE(desktop.Xdotool("windowfocus --sync " + *box + " key " + row.key));
+    EXPECT_EQ(asked.Status(), row.answer);
+  }
+
+  BoxProcess told([] {
+    ShowMessage("Brolt notice", "Level saved", MessageIcon::Information);
+    return 0;
+  });
+  const std::optional<std::string> box = ShownBox(desktop, "Brolt notice");
+  ASSERT_TRUE(box);
+  ASSERT_TRUE(desktop.Xdotool("windowfocus --sync " + *box + " key Return"));
+  EXPECT_EQ(told.Status(), 0);
+}
+
+TEST(MessageBoxTest, WithoutAScreenTheMessageGoesToStandardErrorAndTheAnswerIsNo) {
+  const ScopedVariable display("DISPLAY", "");
+  const ScopedVariable wayland("WAYLAND_DISPLAY", "");
+  ::testing::internal::CaptureStderr();
+  EXPECT_FALSE(AskYesNo("Brolt question", "Run in Fullscreen?"));
+  ShowMessage("Brolt notice", "Level saved", MessageIcon::Warning);
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+            "Brolt question: Run in Fullscreen?\nBrolt notice: Level saved\n");
+}
+
+}  // namespace
+}  // namespace brolt
