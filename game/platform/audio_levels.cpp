@@ -23,9 +23,10 @@ int MixerVolume(int hundredthsDb) { return Attenuate(kMixerFullVolume, hundredth
 
 MixerPanning PanningLevels(int hundredthsDb) {
   const int pan = std::clamp(hundredthsDb, -kPanLimit, kPanLimit);
+  // Only the side away from the sound is lowered; the other stays at its full level, 0 dB.
   MixerPanning levels;
-  if (pan > 0) levels.left = Attenuate(kMixerFullPan, -pan);
-  if (pan < 0) levels.right = Attenuate(kMixerFullPan, pan);
+  levels.left = Attenuate(kMixerFullPan, std::min(-pan, 0));
+  levels.right = Attenuate(kMixerFullPan, std::min(pan, 0));
   return levels;
 }
 
