@@ -235,6 +235,12 @@ TEST(WindowControls, InPasteModeEachControlAsksToLeaveItFirstAndDoesNothingWhenT
     EXPECT_EQ(w.Changes([&] { testing::Click(pressed, {5, 5}); }), effects)
         << pressed->objectName().toStdString() << " " << pressed->toolTip().toStdString();
   }
+  // Centring the view from the menu asks nothing: its redraw ends the paste as a zoom does.
+  ProgramWindow w;
+  w.program.editor.clipboard.PasteMode = true;
+  w.boxes.answer = Qt::Key_Escape;
+  EXPECT_EQ(w.Changes([&] { w.program.mainWindow.MenuItem("mnuToolsCenterOnLevel")->trigger(); }),
+            std::vector<std::string>{"paste mode: off"});
 }
 
 // A chooser or a tile preview pops up its own menu with its default item marked; the item chosen

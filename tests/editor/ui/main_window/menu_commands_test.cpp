@@ -109,7 +109,6 @@ TEST_F(MenuFixture, GatedItemsAskToLeavePasteModeFirst) {
   Trigger("mnuEditSelectAll");
   EXPECT_FALSE(editor.level.Cell(0, 0).Selected);
   Trigger("mnuHelpIndex");  // not gated
-  Trigger("mnuToolsCenterOnLevel");  // nor is centring the view
   EXPECT_EQ(dialogs.messages.size(), 1U);
   Trigger("mnuEditSelectAll");  // OK: leaves paste mode, then selects
   EXPECT_FALSE(editor.clipboard.PasteMode);
