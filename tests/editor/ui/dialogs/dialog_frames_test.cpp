@@ -192,6 +192,11 @@ TEST_F(DialogFrames, EveryControlOfEveryDialogStandsInsideItClearOfTheOthers) {
     long covered = 0;
     for (const QRect& part : panels) covered += static_cast<long>(part.width()) * part.height();
     EXPECT_TRUE(panels.isEmpty() || 2 * covered > static_cast<long>(dialog->width()) * dialog->height()) << c.dialog;
+    // A heading names the group of controls on its panel, so it stands on one.
+    for (const QLabel* heading : dialog->findChildren<QLabel*>())
+      if (heading->font().bold() && heading->isVisibleTo(dialog.get()) && !panels.isEmpty())
+        EXPECT_TRUE(panels.contains(QRect(heading->mapTo(dialog.get(), QPoint()), heading->size())))
+            << c.dialog << ": heading '" << heading->text().toStdString() << "'";
     for (std::size_t n = 0; n < controls.size(); ++n) {
       const auto& [widget, area] = controls[n];
       EXPECT_TRUE(dialog->rect().contains(area) && !area.isEmpty()) << c.dialog << ": " << name(widget);
