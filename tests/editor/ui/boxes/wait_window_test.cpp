@@ -1,15 +1,19 @@
 #include "editor/ui/boxes/wait_window.h"
 
+#include <QImage>
 #include <QLabel>
 #include <gtest/gtest.h>
 
 #include "editor/model/editor.h"
+#include "editor/support/skinned_editor.h"
+#include "editor/ui/boxes/box_look.h"
 
 namespace brolt::editor {
 namespace {
 
 TEST(WaitWindow, TheBarAndItsFigureFollowTheProgressFromNoneToAll) {
   Editor editor;
+  testing::SetTestColorScheme(editor);
   WaitWindow wait(editor);
   EXPECT_EQ(wait.TrackFigure()->text(), "0%");
   QStringList texts;
@@ -22,6 +26,13 @@ TEST(WaitWindow, TheBarAndItsFigureFollowTheProgressFromNoneToAll) {
     EXPECT_EQ(wait.Bar()->width(), width) << percent;
     EXPECT_EQ(wait.TrackFigure()->text(), figure) << percent;
   }
+  // The bar fills the black track in the border colour.
+  wait.SetProgress(50);
+  wait.show();
+  const QImage shown = wait.grab().toImage();
+  const QPoint bar = wait.Bar()->mapTo(&wait, QPoint(2, 2));
+  EXPECT_EQ(shown.pixelColor(bar), ColoursOf(editor.prefs).border);
+  EXPECT_EQ(shown.pixelColor(bar + QPoint(wait.Bar()->width() + 4, 0)), QColor(Qt::black));
 }
 
 }  // namespace
