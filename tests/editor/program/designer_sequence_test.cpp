@@ -217,6 +217,8 @@ struct Sequence {
     QString shown = window.StatusField(0).text();
     if (e.clipboard.PasteMode) {
       EXPECT_EQ(window.findChild<QLabel*>("tipLabel")->text(), kPasteTip);
+      // A tip's pale yellow inside its box line, so that it reads over any cells.
+      EXPECT_EQ(window.findChild<QLabel*>("tipLabel")->grab().toImage().pixelColor(2, 2), QColor(255, 255, 225));
       EXPECT_EQ(shown, QString(kPasteModeHint) + " ");
     } else if (level.StartMarkerPlaced && level.StartMarkerX == x && level.StartMarkerY == y) {
       EXPECT_EQ(shown, QString(kStartMarkerTip) + " ");
