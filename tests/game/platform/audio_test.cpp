@@ -11,6 +11,7 @@
 
 #include "game/platform/audio_levels.h"
 #include "game/platform/sdl_audio_device.h"
+#include "support/scoped_variable.h"
 #include "test_files.h"
 
 namespace brolt {
@@ -213,15 +214,10 @@ TEST_F(AudioDeviceTest, ADroppedBufferGivesItsChannelBack) {
 }
 
 TEST_F(AudioDeviceTest, WithoutAnAudioDeviceTheGameIsSilent) {
-  const char* previous = std::getenv("SDL_AUDIODRIVER");
-  const std::string kept = previous ? previous : "";
-  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-  AudioStart audio = OpenAudio();
-  if (previous) {
-    setenv("SDL_AUDIODRIVER", kept.c_str(), 1);
-  } else {
-    unsetenv("SDL_AUDIODRIVER");
-  }
+  AudioStart audio = [] {
+    const testing::ScopedVariable driver("SDL_AUDIODRIVER", "no-such-driver");
+    return OpenAudio();
+  }();
   EXPECT_FALSE(audio.error.empty());
   ASSERT_NE(audio.device, nullptr);
   EXPECT_NE(dynamic_cast<SilentAudioDevice*>(audio.device.get()), nullptr);

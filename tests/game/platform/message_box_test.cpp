@@ -14,35 +14,10 @@
 
 #include "editor/support/x_desktop.h"
 #include "game/platform/message_box.h"
+#include "support/scoped_variable.h"
 
 namespace brolt {
 namespace {
-
-// Sets an environment variable, or takes it away when `value` is empty, for the test's length.
-class ScopedVariable {
- public:
-  ScopedVariable(const char* name, const std::string& value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    if (value.empty()) {
-      unsetenv(name);
-    } else {
-      setenv(name, value.c_str(), 1);
-    }
-  }
-  ~ScopedVariable() {
-    if (old_) {
-      setenv(name_, old_->c_str(), 1);
-    } else {
-      unsetenv(name_);
-    }
-  }
-  ScopedVariable(const ScopedVariable&) = delete;
-  ScopedVariable& operator=(const ScopedVariable&) = delete;
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
 
 // The shown box with this title, once it is there. SDL names its boxes in UTF-8 only, which
 // xdotool's search by name does not read, so each shown top-level window's name is asked for.
@@ -100,7 +75,7 @@ class BoxProcess {
 TEST(MessageBoxTest, TheKeysAnswerARealBox) {
   const testing::XDesktop desktop;
   ASSERT_FALSE(desktop.Display().empty()) << "Xvfb did not start";
-  const ScopedVariable display("DISPLAY", desktop.Display());
+  const testing::ScopedVariable display("DISPLAY", desktop.Display());
   const struct {
     const char* key;
     int answer;
@@ -125,8 +100,8 @@ TEST(MessageBoxTest, TheKeysAnswerARealBox) {
 }
 
 TEST(MessageBoxTest, WithoutAScreenTheMessageGoesToStandardErrorAndTheAnswerIsNo) {
-  const ScopedVariable display("DISPLAY", "");
-  const ScopedVariable wayland("WAYLAND_DISPLAY", "");
+  const testing::ScopedVariable display("DISPLAY", "");
+  const testing::ScopedVariable wayland("WAYLAND_DISPLAY", "");
   ::testing::internal::CaptureStderr();
   EXPECT_FALSE(AskYesNo("Brolt question", "Run in Fullscreen?"));
   ShowMessage("Brolt notice", "Level saved", MessageIcon::Warning);
