@@ -187,6 +187,24 @@ TEST_F(AudioDeviceTest, MusicTrackRunsAndResumesWhereItStopped) {
   EXPECT_EQ(track->Position(), stoppedAt);
 }
 
+TEST_F(AudioDeviceTest, MusicVolumeReachesThePlayingTrackOnly) {
+  AudioStart audio = OpenAudio();
+  auto playing = audio.device->LoadMusic(wave_);
+  auto waiting = audio.device->LoadMusic(wave_);
+  ASSERT_NE(playing, nullptr);
+  ASSERT_NE(waiting, nullptr);
+  playing->Run();
+  // The options' music volume is set while the track plays and must be heard at once.
+  playing->SetVolume(-600);
+  EXPECT_EQ(Mix_VolumeMusic(-1), MixerVolume(-600));
+  // Another loaded track doesn't own the mixer's music, so its volume waits for its own Run.
+  waiting->SetVolume(-10000);
+  EXPECT_EQ(Mix_VolumeMusic(-1), MixerVolume(-600));
+  EXPECT_EQ(waiting->Volume(), -10000);
+  waiting->Run();
+  EXPECT_EQ(Mix_VolumeMusic(-1), 0);
+}
+
 TEST_F(AudioDeviceTest, UnreadableFilesLoadNothing) {
   AudioStart audio = OpenAudio();
   ::testing::internal::CaptureStderr();

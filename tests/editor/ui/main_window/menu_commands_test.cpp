@@ -43,7 +43,7 @@ struct MenuFixture : ::testing::Test, testing::LevelsFolderEditor {
     testing::FillSyntheticCatalogue(editor.tiles);
     for (int code = 1; code <= 8; ++code) editor.tiles.PaletteOrder[editor.tiles.PaletteCount++] = static_cast<std::int16_t>(code);
     QMenuBar& bar = *window.menuBar();
-    QMenu* menu = AddItems(bar.addMenu("Menu"), {"mnuEditSelectAll", "mnuToolsBan2",
+    QMenu* menu = AddItems(bar.addMenu("Menu"), {"mnuEditSelectAll", "mnuFileSelTilesOnly", "mnuEditInvertSelection", "mnuToolsBan2",
                                                  "mnuViewZoomLevel4", "mnuHelpIndex", "mnuHelpTips"});
     QMenu* saturation = AddItems(menu->addMenu("Saturation"), {"mnuToolsSaturationValue40"});
     saturation->menuAction()->setObjectName("mnuToolsSaturation");
@@ -110,6 +110,17 @@ TEST_F(MenuFixture, GatedItemsAskToLeavePasteModeFirst) {
   EXPECT_FALSE(editor.level.Cell(0, 0).Selected);
   Trigger("mnuHelpIndex");  // not gated
   EXPECT_EQ(dialogs.messages.size(), 1U);
+  // Every way of selecting asks too, or the selection would change under the pasted tiles.
+  editor.level.Cell(3, 3).TileCode = 21;
+  for (const char* item : {"mnuFileSelTilesOnly", "mnuEditInvertSelection"}) {
+    dialogs.buttonAnswers = {2};
+    const std::size_t asked = dialogs.messages.size();
+    Trigger(item);
+    EXPECT_EQ(dialogs.messages.size(), asked + 1) << item;
+    EXPECT_TRUE(editor.clipboard.PasteMode) << item;
+    EXPECT_FALSE(editor.level.Cell(3, 3).Selected) << item;
+  }
+  dialogs.messages.resize(1);
   Trigger("mnuEditSelectAll");  // OK: leaves paste mode, then selects
   EXPECT_FALSE(editor.clipboard.PasteMode);
   EXPECT_TRUE(editor.level.Cell(49, 49).Selected);
