@@ -82,7 +82,9 @@ void ColorPickerWindow::SetBars(int red, int green, int blue) {
 
 std::array<int, 3> ColorPickerWindow::Bars() const { return {bars_[0]->value(), bars_[1]->value(), bars_[2]->value()}; }
 
-QColor ColorPickerWindow::SampleColor() const { return sample_->palette().color(QPalette::Window); }
+QColor ColorPickerWindow::SampleColor() {
+  return grab(sample_->geometry()).toImage().pixelColor(sample_->width() / 2, sample_->height() / 2);
+}
 
 void ColorPickerWindow::showEvent(QShowEvent* event) {
   // Every showing starts with the triangle unmarked and the shader marker at the top; the shade

@@ -32,7 +32,8 @@ class ColorPickerWindow : public DialogFrame, public ColorPicker {
   GradientPicture* SaturationBar() const { return saturationBar_; }
   QScrollBar* Bar(int index) const { return bars_[static_cast<std::size_t>(index)]; }
   QLabel* ValueLabel(int index) const { return values_[static_cast<std::size_t>(index)]; }
-  QColor SampleColor() const;
+  // The colour the window shows in the middle of the sample.
+  QColor SampleColor();
 
  protected:
   void showEvent(QShowEvent* event) override;

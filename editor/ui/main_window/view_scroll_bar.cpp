@@ -8,7 +8,6 @@ namespace brolt::editor {
 
 ViewScrollBar::ViewScrollBar(Editor& editor, ScrollBarState& bar, Qt::Orientation orientation, QWidget* parent)
     : QScrollBar(orientation, parent), editor_(editor), bar_(bar) {
-  setSingleStep(1);
   connect(this, &QScrollBar::valueChanged, this, &ViewScrollBar::TakeValue);
   ShowState();
 }

@@ -193,7 +193,10 @@ struct Sequence {
       EXPECT_EQ(Name(widget->grab().toImage().pixelColor(0, 0)), Name(border ? now.border : now.gridLight))
           << name.toStdString();
     }
-    const QImage shown = window.centralWidget()->grab().toImage();
+    // As the screen shows them, so a frame left unrepainted after the change shows its old colour.
+    QApplication::processEvents();
+    const QImage shown = window.screen()->grabWindow(window.winId(), window.centralWidget()->x(),
+                                                     window.centralWidget()->y()).toImage();
     auto& client = static_cast<FramedPanel&>(*window.centralWidget());
     auto& toolBar = static_cast<FramedPanel&>(window.ToolBar());
     for (int id = 0; id <= 3; ++id) EXPECT_EQ(Name(shown.pixelColor(client.Frame(id).topLeft())), Name(now.border));
@@ -301,14 +304,20 @@ TEST(DesignerSequence, TheWindowShowsTheModelAfterEveryStep) {
   s.MenuStep("mnuToolsCenterOnLevel", "Center On Level, the tiles' middle past the bar's end");
 
   for (const QPoint& pointed : {QPoint(1, 1), QPoint(149, 1), QPoint(1, 149), QPoint(149, 149), QPoint(75, 75)}) {
-    s.Drag(&s.window.Minimap(), pointed, pointed);
     // The box's middle on the pointed cell, the box held on the minimap.
     const CanvasShape& box = e.view.shpMiniSelect;
     const auto origin = [](int pointer, int side) {
       return std::clamp(static_cast<int>(std::floor(pointer / 3 - side / 6.0)), 0, kLevelSize - side / 3);
     };
-    EXPECT_EQ((std::array<int, 2>{e.view.ViewX, e.view.ViewY}),
-              (std::array{origin(pointed.x(), box.Width), origin(pointed.y(), box.Height)}));
+    const auto viewAt = [&] { return std::array<int, 2>{e.view.ViewX, e.view.ViewY}; };
+    // The view follows the held pointer before the release, and the status bar names the pointed cell.
+    testing::Press(&s.window.Minimap(), {75, 75});
+    s.Move(&s.window.Minimap(), pointed, Qt::LeftButton);
+    EXPECT_EQ(viewAt(), (std::array{origin(pointed.x(), box.Width), origin(pointed.y(), box.Height)}));
+    EXPECT_EQ(s.window.StatusField(1).text() + s.window.StatusField(2).text(),
+              QString("Col: %1 Row: %2 ").arg(pointed.x() / 3).arg(pointed.y() / 3));
+    testing::Release(&s.window.Minimap(), pointed);
+    EXPECT_EQ(viewAt(), (std::array{origin(pointed.x(), box.Width), origin(pointed.y(), box.Height)}));
     s.Check("minimap dragged to " + std::to_string(pointed.x()) + "," + std::to_string(pointed.y()));
   }
 
@@ -340,9 +349,13 @@ TEST(DesignerSequence, EachButtonOfTheStripsShowsItsPictureAndTipAndTheWindowsTi
                                     s.program.toolBar->SaturationButton()};
   for (int index = 0; index < ToolBar::kCommandCount; ++index) buttons.push_back(s.program.toolBar->CommandButton(index));
   for (int tool = 0; tool < ToolPanel::kToolCount; ++tool) buttons.push_back(s.program.toolPanel->ToolButton(tool));
-  for (const QToolButton* button : buttons) {
+  for (QToolButton* button : buttons) {
     EXPECT_FALSE(button->icon().isNull()) << button->objectName().toStdString();
     EXPECT_FALSE(button->toolTip().isEmpty()) << button->objectName().toStdString();
+    // The pointer over a button repeats its tip in the status bar, in bold as every control's tip.
+    s.Move(button, {5, 5});
+    EXPECT_EQ(s.window.StatusField(0).text(), button->toolTip() + " ") << button->objectName().toStdString();
+    EXPECT_TRUE(s.window.StatusField(0).font().bold()) << button->objectName().toStdString();
   }
   const auto tick = s.e.preview.TimerTick;
   EXPECT_TRUE(QTest::qWaitFor([&] { return s.e.preview.TimerTick != tick; }, 5000));

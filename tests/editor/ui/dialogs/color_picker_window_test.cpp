@@ -120,6 +120,7 @@ TEST_F(ColorPickerWindowTest, TheLabelsAndTheSampleShowTheBarsOkReturnsThemAndCa
       EXPECT_EQ(QStringList({shown(0), shown(1), shown(2)}).join(','), "255,0,10");
       EXPECT_EQ(picker->SampleColor(), QColor(255, 0, 10));
       testing::Click(picker->Triangle(), {70, 80});
+      EXPECT_EQ(picker->SampleColor(), QColor(shown(0).toInt(), shown(1).toInt(), shown(2).toInt()));
       EXPECT_TRUE(testing::SaveScreenshot(*picker, "color_picker"));
       picker->SetBars(255, 0, 10);
       (ok ? picker->OkButton() : picker->CancelButton())->click();

@@ -6,9 +6,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -75,6 +77,30 @@ bool Drop(QWidget* field, const QString& text) {
   return true;
 }
 
+// Only where the field offers its own menu, whose Paste item the designer then chooses.
+bool ContextMenu(QWidget* field, const QString& text) {
+  QApplication::clipboard()->setText(text);
+  bool offered = false;
+  const auto choosePaste = [&offered] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr) return;
+    offered = true;
+    for (QAction* item : menu->actions())
+      if (item->text().contains("Paste")) item->trigger();
+    menu->close();
+  };
+  // The menu may run its own loop or just pop up.
+  QTimer whileOpen;
+  whileOpen.setSingleShot(true);
+  QObject::connect(&whileOpen, &QTimer::timeout, choosePaste);
+  whileOpen.start(0);
+  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(4, 4), Surface(field)->mapToGlobal(QPoint(4, 4)));
+  QApplication::sendEvent(Surface(field), &event);
+  whileOpen.stop();
+  choosePaste();
+  return offered;
+}
+
 bool MiddleButton(QWidget* field, const QString& text) {
   QApplication::clipboard()->setText(text, QClipboard::Selection);
   QTest::mouseClick(Surface(field), Qt::MiddleButton, Qt::NoModifier, QPoint(4, 4));
@@ -85,7 +111,7 @@ bool MiddleButton(QWidget* field, const QString& text) {
 std::vector<std::pair<const char*, Entry>> Entries() {
   std::vector<std::pair<const char*, Entry>> entries = {{"Ctrl+V", CtrlV}, {"Shift+Insert", ShiftInsert},
                                                         {"input method", InputMethod}, {"keys", Keys},
-                                                        {"drop", Drop}};
+                                                        {"drop", Drop}, {"context menu", ContextMenu}};
   if (QApplication::clipboard()->supportsSelection()) entries.emplace_back("middle button", MiddleButton);
   else std::cout << "This platform has no X11 selection: the middle button is not checked.\n";
   return entries;
@@ -176,6 +202,8 @@ TEST(SiftPastedText, APageKeepsItsLineBreaksAndTabsAndDropsOtherControlsAndWideC
             QString::fromUtf8("a\nb\nc\nd\te\u00E9"));
   EXPECT_EQ(SiftPastedText(QString::fromUtf8("a\r\nb\rc\u2028d\te\x01\u00E9\u20AC"), true),
             QString::fromUtf8("a b c de\u00E9"));
+  // The C1 controls end just below the no-break space, which is typed as any other character.
+  EXPECT_EQ(SiftPastedText(QString::fromUtf8("a\u0080b\u009Fc\u00A0d"), true), QString::fromUtf8("abc\u00A0d"));
 }
 
 // The designer edits help topics in developer mode; a topic keeps its lines.
