@@ -190,8 +190,11 @@ struct Sequence {
       const QString name = widget->objectName();
       if (dynamic_cast<FrameShape*>(widget) == nullptr || name.isEmpty()) continue;
       const bool border = name.startsWith("shpMiscLine") || name == "ShpMisc15";
-      EXPECT_EQ(Name(widget->grab().toImage().pixelColor(0, 0)), Name(border ? now.border : now.gridLight))
-          << name.toStdString();
+      // Each of the four sides, at its middle.
+      const QImage frame = widget->grab().toImage();
+      const int right = frame.width() - 1, bottom = frame.height() - 1;
+      for (const QPoint side : {QPoint(right / 2, 0), QPoint(right / 2, bottom), QPoint(0, bottom / 2), QPoint(right, bottom / 2)})
+        EXPECT_EQ(Name(frame.pixelColor(side)), Name(border ? now.border : now.gridLight)) << name.toStdString();
     }
     // As the screen shows them, so a frame left unrepainted after the change shows its old colour.
     QApplication::processEvents();

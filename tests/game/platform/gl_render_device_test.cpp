@@ -1,5 +1,6 @@
 #include "game/platform/gl_render_device.h"
 
+#include <SDL2/SDL_image.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -194,6 +195,30 @@ TEST_F(GlRenderDeviceTest, LaterQuadsCoverEarlierOnesAcrossSpacesAndStates) {
   ExpectPixel(10, 10, {255, 0, 0});
   ExpectPixel(300, 200, {0, 255, 0});
   ExpectPixel(310, 240, {255, 0, 0});
+}
+
+// The test hooks' screenshot: the frame as shown, its top row first.
+TEST_F(GlRenderDeviceTest, SavedFrameIsThePictureShownTopRowFirst) {
+  FillBackground(0x00000000);
+  device_->DrawScreenQuad(ScreenRect(0, 0, 640, 1, 0x00FF0000));
+  device_->DrawScreenQuad(ScreenRect(0, 479, 640, 480, 0x0000FF00));
+  const auto file = folder_ / "frame.png";
+  ASSERT_TRUE(device_->SaveFrame(file));
+  SDL_Surface* loaded = IMG_Load(file.c_str());
+  ASSERT_NE(loaded, nullptr) << IMG_GetError();
+  SDL_Surface* picture = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGB24, 0);
+  SDL_FreeSurface(loaded);
+  ASSERT_NE(picture, nullptr);
+  EXPECT_EQ((std::array{picture->w, picture->h}), (std::array{640, 480}));
+  const auto at = [picture](int x, int y) {
+    const auto* pixel = static_cast<const std::uint8_t*>(picture->pixels) + y * picture->pitch + x * 3;
+    return Rgb{pixel[0], pixel[1], pixel[2]};
+  };
+  EXPECT_EQ(at(5, 0), (Rgb{255, 0, 0}));
+  EXPECT_EQ(at(5, 1), (Rgb{0, 0, 0}));
+  EXPECT_EQ(at(635, 479), (Rgb{0, 255, 0}));
+  EXPECT_EQ(at(635, 478), (Rgb{0, 0, 0}));
+  SDL_FreeSurface(picture);
 }
 
 TEST(GlFullScreenTest, FrameFillsTheDesktopAtFourToThree) {
