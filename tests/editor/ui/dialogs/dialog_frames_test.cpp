@@ -20,6 +20,7 @@
 #include "editor/support/levels_folder_editor.h"
 #include "editor/support/skinned_editor.h"
 #include "editor/support/widget_events.h"
+#include "editor/ui/qt/qt_colors.h"
 #include "editor/ui/dialogs/color_picker_window.h"
 #include "editor/ui/dialogs/compile_dialog.h"
 #include "editor/ui/dialogs/gradient_picture.h"
@@ -206,6 +207,32 @@ TEST_F(DialogFrames, EveryControlOfEveryDialogStandsInsideItClearOfTheOthers) {
         EXPECT_FALSE(area.intersects(controls[other].second)) << c.dialog << ": " << name(widget) << " and " << name(second);
       }
     }
+  }
+}
+
+// The box of collections reads on the dark grid colour and its "..." button on the light one, as
+// in the other dialogs that choose a collection.
+TEST_F(DialogFrames, TheCollectionBoxAndItsButtonWearTheGridColours) {
+  const auto near = [](const QColor& shown, const std::string& colour) {
+    const QColor wanted = ColorFromText(colour);
+    return std::abs(shown.red() - wanted.red()) < 50 && std::abs(shown.green() - wanted.green()) < 50 &&
+           std::abs(shown.blue() - wanted.blue()) < 50;
+  };
+  // Beside the caption, where the style draws the face.
+  const auto face = [](QWidget* control) {
+    const QImage shown = control->grab().toImage();
+    return shown.pixelColor(4, shown.height() / 2);
+  };
+  for (const Case& c : Cases()) {
+    if (std::string(c.dialog) != "save" && std::string(c.dialog) != "load") continue;
+    const std::unique_ptr<DialogFrame> dialog = c.make();
+    dialog->show();
+    EXPECT_TRUE(near(face(dialog->findChild<QComboBox*>()), editor.prefs.GridDark)) << c.dialog;
+    QAbstractButton* manage = nullptr;
+    for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+      if (button->text() == "...") manage = button;
+    ASSERT_NE(manage, nullptr) << c.dialog;
+    EXPECT_TRUE(near(face(manage), editor.prefs.GridLight)) << c.dialog;
   }
 }
 

@@ -19,6 +19,7 @@
 #include "editor/support/levels_folder_editor.h"
 #include "editor/support/pointer_events.h"
 #include "editor/support/recording_window.h"
+#include "editor/support/skinned_editor.h"
 #include "editor/support/widget_events.h"
 #include "editor/ui/dialogs/level_preview_widget.h"
 #include "editor/ui/dialogs/save_dialog.h"
@@ -66,7 +67,8 @@ class ManageDialogTest : public ::testing::Test, public testing::LevelsFolderEdi
     for (const auto& [colour, level] :
          {std::pair{QColor(255, 0, 0), "A"}, {QColor(0, 255, 0), "C"}, {QColor(0, 0, 255), "X"}})
       if (corner == colour) return level;
-    return "blank";
+    // A cell without a tile is black, whatever the dialog's own colour.
+    return corner == Qt::black ? "blank" : corner.name().toStdString();
   }
 
   std::unique_ptr<LevelManagementDialog> dialog;
@@ -223,6 +225,7 @@ TEST_F(ManageDialogTest, ThePreviewFollowsTheSlotNotTheTitle) {
   WriteRecords("Set.lvl", {LevelText("Same", 45), LevelText("Same", 46)});
   editor.tiles.TileDefs[45].Mini = 12;  // light red
   editor.tiles.TileDefs[46].Mini = 10;  // light green
+  testing::SetTestColorScheme(editor);
   Open();
   auto* preview = Find<LevelPreviewWidget>("txtPreview");
   EXPECT_TRUE(preview->NoDataShown());
@@ -232,6 +235,7 @@ TEST_F(ManageDialogTest, ThePreviewFollowsTheSlotNotTheTitle) {
   }
   Levels()->setCurrentRow(2);  // the free entry
   EXPECT_TRUE(preview->NoDataShown());
+  EXPECT_EQ(preview->grab().toImage().pixelColor(1, 1), QColor(Qt::black)) << "behind No Data";
 }
 
 // Presses in the level list ('L') and the bin ('B') by row; after each, the level on show: by the

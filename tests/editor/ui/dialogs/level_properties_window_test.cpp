@@ -56,6 +56,19 @@ TEST_F(LevelPropertiesWindowTest, TabReachesEveryBarAndTheArrowKeysMoveIt) {
   window->show();
   QTest::keyClick(window->TimeBar(), Qt::Key_Right);
   EXPECT_EQ(window->TimeBar()->value(), 1);
+  // One press, one move: from the middle, each key by its own step and no further.
+  QScrollBar* bar = window->TimeBar();
+  const int middle = (bar->minimum() + bar->maximum()) / 2;
+  const std::pair<Qt::Key, int> moves[] = {{Qt::Key_Right, middle + 1},  {Qt::Key_Up, middle + 1},
+                                           {Qt::Key_Left, middle - 1},   {Qt::Key_Down, middle - 1},
+                                           {Qt::Key_PageDown, middle + bar->pageStep()},
+                                           {Qt::Key_PageUp, middle - bar->pageStep()},
+                                           {Qt::Key_Home, bar->minimum()}, {Qt::Key_End, bar->maximum()}};
+  for (const auto& [key, moved] : moves) {
+    bar->setValue(middle);
+    QTest::keyClick(bar, key);
+    EXPECT_EQ(bar->value(), moved) << QKeySequence(key).toString().toStdString();
+  }
 }
 
 TEST_F(LevelPropertiesWindowTest, EnterTakesTheControlsValuesUnlessTheTitleIsRefusedAndCancelTakesNothing) {

@@ -95,6 +95,7 @@ TEST_F(SplashWindowTest, TheAboutBoxShowsTheAboutTopicInsteadOfTheWebLabel) {
   splash_->show();
   EXPECT_EQ(splash_->AboutLabel()->text().toStdString(), about);
   EXPECT_TRUE(splash_->WebLabel()->isHidden());
+  EXPECT_TRUE(splash_->LoadingLabel()->isHidden()) << "nothing is loading once the editor runs";
   EXPECT_FALSE(splash_->AboutLabel()->isHidden());
   ExpectNoLabelCutsItsText();
   EXPECT_TRUE(testing::SaveScreenshot(*splash_, "about"));

@@ -121,6 +121,11 @@ TEST_F(MenuFixture, GatedItemsAskToLeavePasteModeFirst) {
     EXPECT_FALSE(editor.level.Cell(3, 3).Selected) << item;
   }
   dialogs.messages.resize(1);
+  // Saturation only sets how the next tiles are painted: the pasted tiles stay.
+  Trigger("mnuToolsSaturationValue40");
+  EXPECT_EQ(editor.tools.Saturation, 40);
+  EXPECT_TRUE(editor.clipboard.PasteMode);
+  EXPECT_EQ(dialogs.messages.size(), 1U);
   Trigger("mnuEditSelectAll");  // OK: leaves paste mode, then selects
   EXPECT_FALSE(editor.clipboard.PasteMode);
   EXPECT_TRUE(editor.level.Cell(49, 49).Selected);
