@@ -263,7 +263,10 @@ TEST(DesignerSequence, TheWindowShowsTheModelAfterEveryStep) {
   s.Check("a level of the shipped collection opened");
 
   s.ChooseTool(kBrushTool);
+  s.window.setFocus();  // wherever the keys were
   testing::Click(s.window.Palette()->TileButton(kSteelWall), {5, 5});
+  // They go to the canvas, where the arrows scroll and the shortcuts act.
+  EXPECT_EQ(s.window.focusWidget(), &s.Canvas());
   s.Menu("mnuToolsThickValue3");
   const int left = e.view.ViewX;
   const int top = e.view.ViewY;
@@ -354,6 +357,8 @@ TEST(DesignerSequence, EachButtonOfTheStripsShowsItsPictureAndTipAndTheWindowsTi
   for (int tool = 0; tool < ToolPanel::kToolCount; ++tool) buttons.push_back(s.program.toolPanel->ToolButton(tool));
   for (QToolButton* button : buttons) {
     EXPECT_FALSE(button->icon().isNull()) << button->objectName().toStdString();
+    // Drawn at the picture's own size, not scaled to the style's.
+    EXPECT_EQ(button->iconSize(), button->icon().availableSizes().value(0)) << button->objectName().toStdString();
     EXPECT_FALSE(button->toolTip().isEmpty()) << button->objectName().toStdString();
     // The pointer over a button repeats its tip in the status bar, in bold as every control's tip.
     s.Move(button, {5, 5});

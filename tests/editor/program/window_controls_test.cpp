@@ -4,6 +4,7 @@
 // own boxes.
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
 #include <QTest>
@@ -28,6 +29,7 @@
 #include "editor/support/modal_script.h"
 #include "editor/support/synthetic_tileset.h"
 #include "editor/support/widget_events.h"
+#include "editor/ui/boxes/box_look.h"
 #include "editor/ui/dialogs/dialog_frame.h"
 #include "editor/ui/main_window/tool_bar.h"
 #include "editor/ui/main_window/tool_panel.h"
@@ -288,6 +290,33 @@ TEST(WindowControls, EachChooserPopsUpItsOwnMenuAndSetsTheItemChosenThere) {
 TEST(WindowControls, TheSizeBarSetsTheBrushSize) {
   ProgramWindow w;
   EXPECT_EQ(w.Changes([&] { w.Panel().BrushSizeBar()->setValue(3); }), std::vector<std::string>{"brush: 3"});
+}
+
+// The strips' frames and lines sit round their controls and never across them.
+TEST(WindowControls, TheStripsFramesAndLinesRunBesideTheirControls) {
+  ProgramWindow w;
+  // On the tool bar every group frame and separator spans one row more than the buttons at each end.
+  const QRect button = w.Bar().CommandButton(0)->geometry();
+  int shapes = 0;
+  for (const FrameShape* shape : w.Bar().findChildren<FrameShape*>()) {
+    if (!shape->objectName().startsWith("ShpMisc") && !shape->objectName().startsWith("shpMiscLine")) continue;
+    ++shapes;
+    EXPECT_EQ((std::array{shape->geometry().top(), shape->geometry().bottom()}),
+              (std::array{button.top() - 1, button.bottom() + 1}))
+        << shape->objectName().toStdString();
+  }
+  EXPECT_GT(shapes, 0);
+  // On the tool panel the line under the tools runs between their last row and the captions below.
+  int lastTool = w.Panel().OverwriteBox()->geometry().bottom();
+  for (int tool = 0; tool < ToolPanel::kToolCount; ++tool)
+    lastTool = std::max(lastTool, w.Panel().ToolButton(tool)->geometry().bottom());
+  const QWidget* line = w.Panel().findChild<QWidget*>("shpMiscLine0");
+  ASSERT_NE(line, nullptr);
+  int captions = w.Panel().height();
+  for (const QLabel* caption : w.Panel().findChildren<QLabel*>())
+    if (caption->text() == "Primary" || caption->text() == "Secondary") captions = std::min(captions, caption->y());
+  EXPECT_GT(line->y(), lastTool);
+  EXPECT_LT(line->geometry().bottom(), captions);
 }
 
 }  // namespace

@@ -236,5 +236,33 @@ TEST_F(DialogFrames, TheCollectionBoxAndItsButtonWearTheGridColours) {
   }
 }
 
+// A button's caption on the border colour is white on a dark face and black on a light one.
+TEST_F(DialogFrames, EveryDialogsButtonCaptionReadsOnTheBorderColour) {
+  struct Shade {
+    const char* border;
+    bool whiteCaption;
+  };
+  for (const Shade shade : {Shade{"60,90,160", true}, Shade{"230,230,150", false}}) {
+    editor.prefs.BorderColor = shade.border;
+    for (const Case& c : Cases()) {
+      const std::unique_ptr<DialogFrame> dialog = c.make();
+      dialog->show();
+      const QImage button = dialog->OkButton()->grab().toImage();
+      int white = 0, black = 0;
+      for (int y = 0; y < button.height(); ++y) {
+        for (int x = 0; x < button.width(); ++x) {
+          const QColor pixel = button.pixelColor(x, y);
+          const int lowest = std::min({pixel.red(), pixel.green(), pixel.blue()});
+          const int highest = std::max({pixel.red(), pixel.green(), pixel.blue()});
+          white += lowest > 215;
+          black += highest < 40;
+        }
+      }
+      EXPECT_GT(shade.whiteCaption ? white : black, 0) << c.dialog << " on " << shade.border;
+      EXPECT_EQ(shade.whiteCaption ? black : white, 0) << c.dialog << " on " << shade.border;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace brolt::editor

@@ -34,13 +34,15 @@ QString TipOf(QWidget& widget) {
 }
 
 // What a collection box shows. Drawn again with its shown text as its entry, the box looks the same:
-// the text it draws is the one it says it shows.
+// the text it draws is the one it says it shows, and it draws one.
 Seen SeenIn(FittedComboBox& box) {
   const QString name = box.currentText();
   const QString shown = box.ShownText();
   const QImage drawn = box.grab().toImage();
   box.setItemText(box.currentIndex(), shown);
   EXPECT_EQ(box.grab().toImage(), drawn) << "the box draws " << shown.toStdString();
+  box.setItemText(box.currentIndex(), QString());
+  EXPECT_NE(box.grab().toImage(), drawn) << "the box draws no text";
   box.setItemText(box.currentIndex(), name);
   return {shown, TipOf(box)};
 }
