@@ -117,60 +117,69 @@ std::string PictureFault(XScreenView& screen, Window window, int bar) {
   return "";
 }
 
-TEST_F(ProgramRunTest, FullScreenFillsTheBareXServerAndAWindowStaysAWindow) {
-  struct Case {
-    const char* answers;
-    const char* arguments;
-    bool developerMode;
-    WindowPlace place;
-    // Rows of the window above and below the frame.
-    int bar;
-    bool pointerShows;
-    const char* told;
-  };
-  // The test's server shows 1280 x 1024: the frame fills its width, 960 rows high.
-  const Case kCases[] = {
-      {"Yes", "", false, {0, 0, 1280, 1024}, 32, false, "Brenwick Brolt: Run in Fullscreen? (Yes)\n"},
-      {"No", "", false, {320, 272, 640, 480}, 0, true, "Brenwick Brolt: Run in Fullscreen? (No)\n"},
-      // A pack named without its folder offers nothing, and the title shows.
-      {"Yes", "Brolt.pak\"", false, {320, 272, 640, 480}, 0, true, "Brenwick Brolt: Run in Fullscreen? (Yes)\n"},
-      {"Yes", "", true, {320, 272, 640, 480}, 0, true, "Brenwick Brolt: Run in Fullscreen? (Yes)\n"},
-  };
-  for (const Case& c : kCases) {
-    SCOPED_TRACE(std::string(c.answers) + " " + c.arguments + (c.developerMode ? " in developer mode" : ""));
-    {
-      Database database(folder / "Define.qdm");
-      const char* change = c.developerMode ? "insert into KARVEL values ('brenwick', 'zq')" : "delete from KARVEL where Variable = 'brenwick'";
-      sqlite3_exec(database.Handle(), change, nullptr, nullptr, nullptr);
-    }
-    const testing::XDesktop desktop;
-    ASSERT_FALSE(desktop.Display().empty()) << "Xvfb did not start";
-    XScreenView screen(desktop.Display());
-    ASSERT_TRUE(screen.Connected());
-    // The game's own process, its messages kept in a file.
-    const std::filesystem::path errors = folder / "errors.txt";
-    std::vector<std::string> command = {"/bin/sh", "-c", "exec ./brolt \"$@\" 2>'" + errors.string() + "'", "sh"};
-    if (*c.arguments) command.push_back(c.arguments);
-    testing::ChildProcess game(command, program,
-                               {{"DISPLAY", desktop.Display()}, {"SDL_VIDEODRIVER", "x11"}, {"SDL_AUDIODRIVER", "dummy"},
-                                {"BROLT_NO_DIALOGS", "1"}, {"BROLT_ANSWERS", c.answers}});
-    Window window = 0;
-    std::string fault = "no window";
-    testing::WaitUntil(
-        [&] {
-          window = screen.ShownWindow(kGameTitle);
-          if (window) fault = PictureFault(screen, window, c.bar);
-          return window && fault.empty();
-        },
-        testing::kDesktopPatience);
-    ASSERT_NE(window, 0u) << "no game window";
-    EXPECT_EQ(screen.Place(window), c.place);
-    EXPECT_EQ(fault, "");
-    EXPECT_EQ(screen.PointerShowsOver(window), c.pointerShows);
-    // Nothing is told but the answer: no warning about software rendering on a normal start.
-    EXPECT_EQ(ReadWholeFile(errors).value_or(""), c.told);
-  }
+struct FullScreenCase {
+  const char* answers;
+  const char* arguments;
+  bool developerMode;
+  WindowPlace place;
+  // Rows of the window above and below the frame.
+  int bar;
+  bool pointerShows;
+  const char* told;
+};
+
+std::ostream& operator<<(std::ostream& out, const FullScreenCase& c) {
+  return out << c.answers << " " << c.arguments << (c.developerMode ? " in developer mode" : "");
 }
+
+// The test's server shows 1280 x 1024: the frame fills its width, 960 rows high. Each case starts a
+// server and the game of its own, so each is a test of its own with its own time on a busy machine.
+const FullScreenCase kFullScreenCases[] = {
+    {"Yes", "", false, {0, 0, 1280, 1024}, 32, false, "Brenwick Brolt: Run in Fullscreen? (Yes)\n"},
+    {"No", "", false, {320, 272, 640, 480}, 0, true, "Brenwick Brolt: Run in Fullscreen? (No)\n"},
+    // A pack named without its folder offers nothing, and the title shows.
+    {"Yes", "Brolt.pak\"", false, {320, 272, 640, 480}, 0, true, "Brenwick Brolt: Run in Fullscreen? (Yes)\n"},
+    {"Yes", "", true, {320, 272, 640, 480}, 0, true, "Brenwick Brolt: Run in Fullscreen? (Yes)\n"},
+};
+
+struct FullScreenTest : ProgramRunTest, ::testing::WithParamInterface<FullScreenCase> {};
+
+TEST_P(FullScreenTest, FullScreenFillsTheBareXServerAndAWindowStaysAWindow) {
+  const FullScreenCase& c = GetParam();
+  {
+    Database database(folder / "Define.qdm");
+    const char* change = c.developerMode ? "insert into KARVEL values ('brenwick', 'zq')" : "delete from KARVEL where Variable = 'brenwick'";
+    sqlite3_exec(database.Handle(), change, nullptr, nullptr, nullptr);
+  }
+  const testing::XDesktop desktop;
+  ASSERT_FALSE(desktop.Display().empty()) << "Xvfb did not start";
+  XScreenView screen(desktop.Display());
+  ASSERT_TRUE(screen.Connected());
+  // The game's own process, its messages kept in a file.
+  const std::filesystem::path errors = folder / "errors.txt";
+  std::vector<std::string> command = {"/bin/sh", "-c", "exec ./brolt \"$@\" 2>'" + errors.string() + "'", "sh"};
+  if (*c.arguments) command.push_back(c.arguments);
+  testing::ChildProcess game(command, program,
+                             {{"DISPLAY", desktop.Display()}, {"SDL_VIDEODRIVER", "x11"}, {"SDL_AUDIODRIVER", "dummy"},
+                              {"BROLT_NO_DIALOGS", "1"}, {"BROLT_ANSWERS", c.answers}});
+  Window window = 0;
+  std::string fault = "no window";
+  testing::WaitUntil(
+      [&] {
+        window = screen.ShownWindow(kGameTitle);
+        if (window) fault = PictureFault(screen, window, c.bar);
+        return window && fault.empty();
+      },
+      testing::kDesktopPatience);
+  ASSERT_NE(window, 0u) << "no game window";
+  EXPECT_EQ(screen.Place(window), c.place);
+  EXPECT_EQ(fault, "");
+  EXPECT_EQ(screen.PointerShowsOver(window), c.pointerShows);
+  // Nothing is told but the answer: no warning about software rendering on a normal start.
+  EXPECT_EQ(ReadWholeFile(errors).value_or(""), c.told);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachAnswer, FullScreenTest, ::testing::ValuesIn(kFullScreenCases));
 
 }  // namespace
 }  // namespace brolt
