@@ -18,7 +18,6 @@ int RunEditor(int argc, char** argv) {
   EditorProgram program(AppPath());
   // The editor's one random source, seeded once per run.
   program.editor.random.Seed(static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
-  QObject::connect(&program.mainWindow, &MainWindow::ProgramEnded, &application, &QCoreApplication::quit);
   try {
     Main(program);
   } catch (const std::exception& failure) {

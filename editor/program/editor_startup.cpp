@@ -1,5 +1,6 @@
 #include "editor/program/editor_startup.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -126,6 +127,8 @@ EditorProgram::EditorProgram(std::filesystem::path appPath)
   editor.ui.window = &controls;
   editor.ui.canvas = &mainWindow.Canvas();
   editor.ui.dialogs = &dialogs;
+  // The editor ends with its main window, even while the help or another window of its own is open.
+  QObject::connect(&mainWindow, &MainWindow::ProgramEnded, QCoreApplication::instance(), &QCoreApplication::quit);
 }
 
 void Main(EditorProgram& program) {

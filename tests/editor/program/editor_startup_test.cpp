@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QKeyEvent>
 #include <filesystem>
 #include <optional>
@@ -104,6 +105,32 @@ TEST(EditorStartup, OpensTheMainWindowWhereItWasLeftOnABlankLevelThatCanBeUndone
   Main(again);
   EXPECT_EQ(again.mainWindow.geometry(), QRect(50, 60, 720, 510));
   again.mainWindow.hide();
+}
+
+// File > Exit ends the program though the help window is still open.
+TEST(EditorStartup, ExitEndsTheProgramWhileTheHelpWindowIsOpen) {
+  testing::DefinitionsFixture fixture;
+  ASSERT_TRUE(WriteTileset(fixture));
+  fixture.raw.Execute("INSERT INTO EditorHelp VALUES ('Help', 'How to use the editor.', 0, 'help')");
+  EditorProgram program(fixture.folder.path());
+  brolt::testing::ScriptedDialogs starting;  // the empty levels folder asks for a first collection
+  program.editor.ui.dialogs = &starting;
+  Main(program);
+  program.editor.ui.dialogs = &program.dialogs;
+  program.dialogs.ShowHelpTopic("help");
+  bool helpShown = false;
+  QTimer::singleShot(0, [&] {
+    for (const QWidget* window : QApplication::topLevelWidgets())
+      helpShown = helpShown || (window != &program.mainWindow && window->isVisible());
+    program.mainWindow.MenuItem("mnuFileExit")->trigger();
+  });
+  QTimer stillRunning;  // stopped with the test, so that it ends no later test's loop
+  stillRunning.setSingleShot(true);
+  QObject::connect(&stillRunning, &QTimer::timeout, [] { QApplication::exit(2); });
+  stillRunning.start(10000);
+  EXPECT_EQ(QApplication::exec(), 0);
+  EXPECT_TRUE(helpShown);
+  EXPECT_TRUE(program.mainWindow.Ended());
 }
 
 // What a write cut off by a crash left goes at the start from both folders the editor writes in; a
