@@ -156,8 +156,16 @@ struct Sequence {
     CheckStatus();
   }
 
+  // The widget as the screen shows it once the pending paints are done, not painted afresh as a grab
+  // would: a part left unrepainted after a change shows what it showed before.
+  QImage OnScreen(QWidget& widget) {
+    QApplication::processEvents();
+    const QPoint at = widget.mapTo(&window, QPoint(0, 0));
+    return window.screen()->grabWindow(window.winId(), at.x(), at.y(), widget.width(), widget.height()).toImage();
+  }
+
   void CheckMinimap() {
-    const QImage mini = window.Minimap().grab().toImage();
+    const QImage mini = OnScreen(window.Minimap());
     const LevelState& level = e.level;
     bool pulsing = true;  // the first Thresher's dot takes the timer's pulse colours
     int wrongDots = 0;
@@ -196,10 +204,7 @@ struct Sequence {
       for (const QPoint side : {QPoint(right / 2, 0), QPoint(right / 2, bottom), QPoint(0, bottom / 2), QPoint(right, bottom / 2)})
         EXPECT_EQ(Name(frame.pixelColor(side)), Name(border ? now.border : now.gridLight)) << name.toStdString();
     }
-    // As the screen shows them, so a frame left unrepainted after the change shows its old colour.
-    QApplication::processEvents();
-    const QImage shown = window.screen()->grabWindow(window.winId(), window.centralWidget()->x(),
-                                                     window.centralWidget()->y()).toImage();
+    const QImage shown = OnScreen(*window.centralWidget());
     auto& client = static_cast<FramedPanel&>(*window.centralWidget());
     auto& toolBar = static_cast<FramedPanel&>(window.ToolBar());
     for (int id = 0; id <= 3; ++id) EXPECT_EQ(Name(shown.pixelColor(client.Frame(id).topLeft())), Name(now.border));

@@ -18,9 +18,11 @@
 #include "editor/support/fake_help_host.h"
 #include "editor/support/help_database.h"
 #include "editor/support/modal_script.h"
+#include "editor/support/skinned_editor.h"
 #include "editor/ui/boxes/help_page_view.h"
 #include "editor/ui/boxes/message_box_window.h"
 #include "editor/ui/boxes/qt_dialogs.h"
+#include "editor/ui/qt/qt_colors.h"
 
 namespace brolt::editor {
 namespace {
@@ -245,6 +247,14 @@ TEST_F(HelpWindowTest, InDeveloperModeSaveTopicAsksForTheNameAndWritesTheEditedP
   EXPECT_EQ(database_.Stored("Header", "zoom"), "Zooming");
   EXPECT_EQ(database_.Stored("Body", "zoom"), "Zoom with the wheel.\r\nOr the menu.\r\nSee <Minimap>.");
   EXPECT_TRUE(Help().isVisible()) << "asking for the name does not close the help window";
+}
+
+// The topic box stands on the dark grid colour, as the help window's other boxes do.
+TEST_F(HelpWindowTest, TheTopicBoxStandsOnTheDarkGridColour) {
+  testing::SetTestColorScheme(editor_);
+  dialogs_.ShowHelpTopic("zoom");
+  const QImage box = Help().TopicBox()->grab().toImage();
+  EXPECT_EQ(box.pixelColor(box.width() - 30, 3), ColorFromText(editor_.prefs.GridDark));
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "editor/model/editor.h"
 #include "editor/support/skinned_editor.h"
 #include "editor/ui/boxes/box_look.h"
@@ -26,6 +28,18 @@ TEST(WaitWindow, TheBarAndItsFigureFollowTheProgressFromNoneToAll) {
     EXPECT_EQ(wait.Bar()->width(), width) << percent;
     EXPECT_EQ(wait.TrackFigure()->text(), figure) << percent;
   }
+  // The figure stands in the middle of the track.
+  wait.SetProgress(0);
+  const QImage figure = wait.TrackFigure()->grab().toImage();
+  int left = figure.width(), right = -1;
+  for (int y = 0; y < figure.height(); ++y)
+    for (int x = 0; x < figure.width(); ++x)
+      if (figure.pixel(x, y) != figure.pixel(0, 0)) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+      }
+  ASSERT_GE(right, left);
+  EXPECT_NEAR((left + right) / 2.0, (figure.width() - 1) / 2.0, 3);
   // The bar fills the black track in the border colour.
   wait.SetProgress(50);
   wait.show();

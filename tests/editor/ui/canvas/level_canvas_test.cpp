@@ -92,6 +92,10 @@ TEST_F(CanvasFixture, SelectionToolOutlinesAndTheStartMarkerArePaintedOverTheCel
   editor.level.StartMarkerPlaced = true;
   editor.level.StartMarkerX = 12;
   editor.level.StartMarkerY = 2;
+  // The brush's guide bands, a row and a column, in the border colour.
+  editor.prefs.BorderColor = "200,0,0";
+  editor.preview.GuideRow = CellBox{0, 10, 0, 10, true};
+  editor.preview.GuideColumn = CellBox{22, 0, 22, 0, true};
   canvas.RedrawOverlays();
   const QImage image = canvas.grab().toImage();
   // The selection marker outlines its cell's inner square; the outlines run along the cells' edges,
@@ -101,6 +105,8 @@ TEST_F(CanvasFixture, SelectionToolOutlinesAndTheStartMarkerArePaintedOverTheCel
                 {{100, 130}, kWhite}, {{160, 130}, kWhite}, {{130, 100}, kWhite}, {{130, 160}, kWhite},
                 {{300, 60}, kWhite}, {{420, 60}, kWhite}, {{22, 240}, kWhite}, {{25, 240}, kDark}},
                "outlines");
+  ExpectPixels(image, {{{500, 200}, QColor(200, 0, 0)}, {{500, 220}, QColor(200, 0, 0)}, {{440, 380}, QColor(200, 0, 0)}},
+               "guide bands");
   // The start marker lets the cell's own picture show through.
   const QColor marker = image.pixelColor(250, 50);
   EXPECT_NE(marker, testing::SyntheticTileColour(7, 2, 0));
