@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -20,12 +21,15 @@
 #include "common/test_database.h"
 #include "editor/model/canvas/canvas_geometry.h"
 #include "editor/model/canvas/minimap_palette.h"
+#include "editor/model/window/main_window_timer.h"
 #include "editor/model/canvas/start_view.h"
 #include "editor/model/window/canvas_mouse.h"
 #include "editor/program/editor_startup.h"
 #include "editor/support/modal_script.h"
 #include "editor/support/widget_events.h"
 #include "editor/ui/boxes/box_look.h"
+#include "editor/ui/boxes/input_box_window.h"
+#include "editor/ui/qt/input_line.h"
 #include "editor/ui/boxes/message_box_window.h"
 #include "editor/ui/canvas/canvas_viewport.h"
 #include "editor/ui/canvas/level_canvas.h"
@@ -309,6 +313,16 @@ TEST(DesignerSequence, TheWindowShowsTheModelAfterEveryStep) {
   s.MenuStep("mnuViewZoomLevel7", "zoomed in to 45, past the brush size");
   s.Menu("mnuViewZoomLevel2");
   s.MenuStep("mnuToolsSaturationValue50", "saturation 50%");
+  // A value of the designer's own gets an item, shown chosen as the others are.
+  testing::WhenModalShown([](QWidget* box) {
+    auto* input = static_cast<InputBoxWindow*>(box);
+    input->Line()->setText("55");
+    QTest::keyClick(input->Line(), Qt::Key_Return);
+  });
+  s.MenuStep("mnuToolsSaturationCustom", "saturation 55% of the designer's own");
+  ASSERT_EQ(e.tools.Saturation, 55);
+  EXPECT_TRUE(s.window.MenuItem("mnuToolsSaturationValue55")->isChecked());
+  s.Menu("mnuToolsSaturationValue50");
   s.MenuStep("mnuFileNew", "saturation 50% then New");
   across.setValue(across.maximum());
   testing::Click(&s.Canvas(), s.Cell(45, e.view.ViewY + 3));
@@ -372,6 +386,16 @@ TEST(DesignerSequence, EachButtonOfTheStripsShowsItsPictureAndTipAndTheWindowsTi
   }
   const auto tick = s.e.preview.TimerTick;
   EXPECT_TRUE(QTest::qWaitFor([&] { return s.e.preview.TimerTick != tick; }, 5000));
+  // At its own pace: a busy machine may drop ticks, but none come early.
+  QElapsedTimer watch;
+  watch.start();
+  int ticks = 0;
+  for (auto last = s.e.preview.TimerTick; watch.elapsed() < 500; QTest::qWait(1)) {
+    if (s.e.preview.TimerTick == last) continue;
+    ++ticks;
+    last = s.e.preview.TimerTick;
+  }
+  EXPECT_LE(ticks, watch.elapsed() / kTimerIntervalMs + 1);
 }
 
 TEST(DesignerSequence, PageDownHeldDownOpensOneLevelAtATimeEachFullyOpenBeforeTheNext) {

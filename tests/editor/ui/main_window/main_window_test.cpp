@@ -9,6 +9,8 @@
 #include <QScrollBar>
 #include <gtest/gtest.h>
 
+#include <QMenu>
+
 #include "common/file_io.h"
 #include "editor/model/canvas/canvas_geometry.h"
 #include "editor/model/canvas/scrolling.h"
@@ -28,6 +30,23 @@ namespace {
 
 using testing::ShownMainWindow;
 
+// The menus an item lies in, outermost first, as "Edit > Select".
+std::string MenuPath(const QAction* item) {
+  std::string path;
+  while (item != nullptr) {
+    // The bar's own overflow menu, untitled, holds the top menus too.
+    const QMenu* menu = nullptr;
+    for (QObject* holder : item->associatedObjects()) {
+      const auto* titled = qobject_cast<QMenu*>(holder);
+      if (titled != nullptr && !titled->title().isEmpty()) menu = titled;
+    }
+    if (menu == nullptr) break;
+    path = menu->title().remove('&').toStdString() + (path.empty() ? "" : " > " + path);
+    item = menu->menuAction();
+  }
+  return path;
+}
+
 TEST(MainWindow, TheMenuTreeNamesEveryItemForItsHandler) {
   ShownMainWindow t;
   struct Case {
@@ -35,17 +54,22 @@ TEST(MainWindow, TheMenuTreeNamesEveryItemForItsHandler) {
     const char* caption;
     const char* shortcut;
     bool visible, checked;
+    const char* menus;
   };
   const Case cases[] = {
-      {"mnuFileSave", "Save", "Ctrl+S", true, false},
-      {"mnuEditUndo", "Undo", "Ctrl+Z", true, false},
-      {"mnuEditRedo", "Redo", "Ctrl+Y", true, false},
-      {"mnuToolsToolsSelect0", "Selector  (Pointer)  (1)", "", true, true},
-      {"mnuViewZoomLevel2", "20", "", true, false},
-      {"mnuViewGrid", "Show Grid", "Ctrl+G", true, true},
-      {"mnuToolsBan2", "Edit Define...", "", false, false},
-      {"mnuFileRecent0", "[Recent]", "", false, false},
-      {"mnuCancelPasteMode", "Exit Paste Mode", "", false, false},
+      {"mnuFileSave", "Save", "Ctrl+S", true, false, "File"},
+      {"mnuEditUndo", "Undo", "Ctrl+Z", true, false, "Edit"},
+      {"mnuEditRedo", "Redo", "Ctrl+Y", true, false, "Edit"},
+      {"mnuToolsToolsSelect0", "Selector  (Pointer)  (1)", "", true, true, "Tools > Select Tool"},
+      {"mnuViewZoomLevel2", "20", "", true, false, "View > Zoom  (+/-)"},
+      {"mnuViewGrid", "Show Grid", "Ctrl+G", true, true, "View"},
+      {"mnuToolsBan2", "Edit Define...", "", false, false, "Tools"},
+      {"mnuFileRecent0", "[Recent]", "", false, false, "File"},
+      {"mnuCancelPasteMode", "Exit Paste Mode", "", false, false, ""},
+      // The selecting items have a submenu of their own.
+      {"mnuFileSelTilesOnly", "Select All Tiles", "Ctrl+T", true, false, "Edit > Select"},
+      {"mnuEditDeselect", "Deselect", "Ctrl+D", true, false, "Edit > Select"},
+      {"mnuEditFillPrimary", "Using Primary Tile", "Ctrl+P", true, false, "Edit > Fill"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -55,6 +79,7 @@ TEST(MainWindow, TheMenuTreeNamesEveryItemForItsHandler) {
     EXPECT_EQ(item->shortcut(), QKeySequence(c.shortcut));
     EXPECT_EQ(item->isVisible(), c.visible);
     EXPECT_EQ(item->isChecked(), c.checked);
+    EXPECT_EQ(MenuPath(item), c.menus);
   }
 }
 

@@ -197,6 +197,26 @@ TEST_F(PastedTextTest, EveryWayTextArrivesKeepsTheFieldsRules) {
   }
 }
 
+// While an input tool composes a character, the field shows the composition as any field does;
+// only the committed text goes through the rules.
+TEST_F(PastedTextTest, AComposedCharacterShowsWhileItIsComposed) {
+  WriteLevels("Set.lvl", {"Level"});
+  CompileChoices choices;
+  choices.files = {"Set.lvl"};
+  choices.file = "Set.lvl";
+  CompileDialog compile(editor, choices);
+  LevelPropertiesWindow properties(editor, nullptr);
+  for (QWidget* field : {static_cast<QWidget*>(properties.findChild<InputLine*>()),
+                         static_cast<QWidget*>(compile.findChild<QPlainTextEdit*>("txtCmnts"))}) {
+    field->window()->show();
+    field->setFocus();
+    const QImage before = field->grab().toImage();
+    QInputMethodEvent composing(QStringLiteral("e"), {});
+    QApplication::sendEvent(field, &composing);
+    EXPECT_NE(field->grab().toImage(), before) << field->metaObject()->className();
+  }
+}
+
 TEST(SiftPastedText, APageKeepsItsLineBreaksAndTabsAndDropsOtherControlsAndWideCharacters) {
   EXPECT_EQ(SiftPastedText(QString::fromUtf8("a\r\nb\rc\u2028d\te\x01\u00E9\u20AC"), false),
             QString::fromUtf8("a\nb\nc\nd\te\u00E9"));
