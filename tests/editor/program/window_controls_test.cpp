@@ -317,6 +317,15 @@ TEST(WindowControls, TheStripsFramesAndLinesRunBesideTheirControls) {
     if (caption->text() == "Primary" || caption->text() == "Secondary") captions = std::min(captions, caption->y());
   EXPECT_GT(line->y(), lastTool);
   EXPECT_LT(line->geometry().bottom(), captions);
+  // The mark of the chosen tool lies on its button and clear of every other.
+  const QWidget* mark = w.Panel().findChild<QWidget*>("shpToolSelect2");
+  ASSERT_NE(mark, nullptr);
+  for (int chosen = 0; chosen < ToolPanel::kToolCount; ++chosen) {
+    SelectTool(w.program.editor, chosen, kTurningTile, false);
+    for (int tool = 0; tool < ToolPanel::kToolCount; ++tool)
+      EXPECT_EQ(mark->geometry().intersects(w.Panel().ToolButton(tool)->geometry()), tool == chosen)
+          << "tool " << tool << " with tool " << chosen << " chosen";
+  }
 }
 
 }  // namespace
