@@ -48,6 +48,8 @@ TEST_F(SplashWindowTest, TheBarFillsToItsFrameAndTheLabelsNameThisPlatformWholeW
   }
   splash_->SetLoadingText("Loading preferences...");
   EXPECT_TRUE(testing::SaveScreenshot(*splash_, "splash"));
+  // A grey frame runs round the splash a pixel in from its edge.
+  EXPECT_EQ(splash_->grab().toImage().pixelColor(200, 1), QColor(192, 192, 192));
   // The full bar: one row of pixels at 221 from 16 to 456, inside its frame.
   const QImage shown = splash_->grab().toImage();
   for (const auto& [x, y, bar] :
@@ -96,6 +98,8 @@ TEST_F(SplashWindowTest, TheAboutBoxShowsTheAboutTopicInsteadOfTheWebLabel) {
   EXPECT_EQ(splash_->AboutLabel()->text().toStdString(), about);
   EXPECT_TRUE(splash_->WebLabel()->isHidden());
   EXPECT_TRUE(splash_->LoadingLabel()->isHidden()) << "nothing is loading once the editor runs";
+  // The About box's frame takes the border colour, as the editor's boxes do.
+  EXPECT_EQ(splash_->grab().toImage().pixelColor(200, 1), QColor(60, 90, 160));
   EXPECT_FALSE(splash_->AboutLabel()->isHidden());
   ExpectNoLabelCutsItsText();
   EXPECT_TRUE(testing::SaveScreenshot(*splash_, "about"));
