@@ -4,9 +4,11 @@
 
 #include <chrono>
 #include <filesystem>
+#include <set>
 #include <vector>
 
 #include "common/file_io.h"
+#include "common/temporary_file_name.h"
 #include "support/killed_writer.h"
 #include "support/temp_folder.h"
 
@@ -82,6 +84,17 @@ TEST(RemoveStaleTemporaryFiles, TakesWhatAWriterKilledAtAnyStepLeftOnceItIsOld) 
     RemoveStaleTemporaryFiles(folder.path());
     EXPECT_EQ(Names(folder.path()), std::vector<std::string>{"a.lvl"});
   }
+}
+
+// Every name the writer draws is one the sweep knows for its own, however its letters fall.
+TEST(TemporaryFileName, EveryDrawnNameIsKnownAsTheWritersAndTheDrawsDiffer) {
+  std::set<std::string> drawn;
+  for (int draw = 0; draw < 2000; ++draw) {
+    const std::string name = TemporaryFileName("Set.lvl");
+    ASSERT_TRUE(IsTemporaryFileName(name)) << name;
+    drawn.insert(name);
+  }
+  EXPECT_GT(drawn.size(), 1990U);
 }
 
 TEST(RemoveStaleTemporaryFiles, AFolderThatCantBeReadIsPassedOver) {
