@@ -6,11 +6,11 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QScrollBar>
-#include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -21,15 +21,14 @@
 #include "common/test_database.h"
 #include "editor/model/canvas/canvas_geometry.h"
 #include "editor/model/canvas/minimap_palette.h"
-#include "editor/model/window/main_window_timer.h"
 #include "editor/model/canvas/start_view.h"
 #include "editor/model/window/canvas_mouse.h"
+#include "editor/model/window/main_window_timer.h"
 #include "editor/program/editor_startup.h"
 #include "editor/support/modal_script.h"
 #include "editor/support/widget_events.h"
 #include "editor/ui/boxes/box_look.h"
 #include "editor/ui/boxes/input_box_window.h"
-#include "editor/ui/qt/input_line.h"
 #include "editor/ui/boxes/message_box_window.h"
 #include "editor/ui/canvas/canvas_viewport.h"
 #include "editor/ui/canvas/level_canvas.h"
@@ -40,6 +39,7 @@
 #include "editor/ui/main_window/tool_bar.h"
 #include "editor/ui/main_window/tool_panel.h"
 #include "editor/ui/main_window/view_scroll_bar.h"
+#include "editor/ui/qt/input_line.h"
 #include "support/temp_folder.h"
 
 namespace brolt::editor {

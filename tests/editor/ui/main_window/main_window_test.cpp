@@ -6,10 +6,9 @@
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QScrollBar>
 #include <gtest/gtest.h>
-
-#include <QMenu>
 
 #include "common/file_io.h"
 #include "editor/model/canvas/canvas_geometry.h"
