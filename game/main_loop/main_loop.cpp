@@ -7,8 +7,8 @@
 #include "game/core/interfaces/presentation_services.h"
 #include "game/core/level/level_clock.h"
 #include "game/core/level/level_loading.h"
+#include "game/core/level/level_start.h"
 #include "game/core/state/game.h"
-#include "game/presentation/menus/level_list.h"
 #include "game/simulation/play_update.h"
 
 namespace brolt {

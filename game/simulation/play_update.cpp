@@ -179,7 +179,8 @@ void UpdateGame(Game& game) {
   RunRestingCells(game, needs);
   game.timing.SecondTick = false;
   TimeOut(game);
-  if (LevelRunning(game) && !game.flags.Dead && !game.flags.NameEntry)
+  // A level made without a Thresher has nobody to run: his position there only places the camera.
+  if (LevelRunning(game) && game.level.HasThresher && !game.flags.Dead && !game.flags.NameEntry)
     UpdatePlayer(game, static_cast<int>(RoundHalfEven(game.level.PlayerX)),
                  static_cast<int>(RoundHalfEven(game.level.PlayerY)));
   RunMovingCells(game, needs);

@@ -2,10 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <set>
 #include <vector>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "common/file_io.h"
 #include "common/temporary_file_name.h"
@@ -97,12 +102,49 @@ TEST(TemporaryFileName, EveryDrawnNameIsKnownAsTheWritersAndTheDrawsDiffer) {
   EXPECT_GT(drawn.size(), 1990U);
 }
 
+// Sweeps `folder` in a process of its own, as a user without root's right to read any folder, and
+// tells how the sweep ended: 0 when it returned, 1 when it threw.
+int SweptByAnotherUser(const fs::path& folder) {
+  constexpr uid_t kNobody = 65534;
+  const pid_t child = ::fork();
+  if (child == 0) {
+    if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) ::_exit(2);
+    try {
+      RemoveStaleTemporaryFiles(folder);
+    } catch (...) {
+      ::_exit(1);
+    }
+    ::_exit(0);
+  }
+  int status = 0;
+  if (child < 0 || ::waitpid(child, &status, 0) != child) return -1;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+// However the folder can't be listed, the sweep returns and leaves everything as it was. Root
+// reads a folder of mode 000, so the sweep runs as another user.
 TEST(RemoveStaleTemporaryFiles, AFolderThatCantBeReadIsPassedOver) {
   testing::TempFolder folder;
+  fs::permissions(folder.path(), fs::perms::others_exec, fs::perm_options::add);
   ReplaceFileAtomically(folder / "a.lvl", "bytes");
-  for (const fs::path& unreadable : {folder / "missing", folder / "a.lvl"}) {
-    EXPECT_NO_THROW(RemoveStaleTemporaryFiles(unreadable)) << unreadable;
+  const fs::path locked = folder / "locked";
+  fs::create_directory(locked);
+  const fs::path leftover = locked / TemporaryFileName("b.lvl");
+  std::ofstream(leftover) << "half a level";
+  Age(leftover, std::chrono::seconds(61));
+  fs::permissions(locked, fs::perms::none);
+  for (const fs::path& unreadable : {folder / "missing", folder / "a.lvl", locked}) {
+    EXPECT_EQ(SweptByAnotherUser(unreadable), 0) << unreadable;
   }
+  fs::permissions(locked, fs::perms::owner_all);
+  std::vector<std::string> names = Names(folder.path());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"a.lvl", "locked"}));
+  EXPECT_EQ(ReadWholeFile(folder / "a.lvl"), "bytes");
+  EXPECT_TRUE(fs::exists(leftover));
+  // Once it can be listed, the leftover is one of ours to remove.
+  RemoveStaleTemporaryFiles(locked);
+  EXPECT_FALSE(fs::exists(leftover));
 }
 
 }  // namespace

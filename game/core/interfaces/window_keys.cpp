@@ -13,7 +13,9 @@ bool IsNameCharacter(int keyCode) { return keyCode == window_key::Space || (keyC
 }  // namespace
 
 void Form_KeyDown(Game& game, int keyCode) {
-  if (game.flags.NameEntry) {
+  const GameFlags& flags = game.flags;
+  // Keys typed while the help or the options cover the name entry are meant for those screens.
+  if (flags.NameEntry && !flags.ShowingHelp && !flags.ShowingOptions) {
     std::string& name = game.collection.PlayerName;
     if (IsNameCharacter(keyCode) && name.size() < kMaxNameLength) {
       name.push_back(static_cast<char>(keyCode));
@@ -23,7 +25,7 @@ void Form_KeyDown(Game& game, int keyCode) {
       QueueSound(game, KEYBOARD_INPUT, -1, -1);
     }
   }
-  if (game.flags.ExitOnKey) game.flags.QuitRequested = true;
+  if (flags.ExitOnKey) game.flags.QuitRequested = true;
 }
 
 void Form_KeyUp(Game& game, int) {

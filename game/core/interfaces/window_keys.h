@@ -14,7 +14,8 @@ constexpr int Space = 32;
 
 // A key went down (or repeats while held). During the name entry Space, digits and letters add
 // their character to the name, up to five, and Backspace takes the last one off, each with a key
-// click; keys that change nothing are silent. On the credits any key ends the game.
+// click; keys that change nothing are silent, and so are keys typed while the help or the options
+// cover the name entry. On the credits any key ends the game.
 void Form_KeyDown(Game& game, int keyCode);
 
 // A key went up: the Thresher's push count and the switch latch start afresh.

@@ -13,7 +13,10 @@ void AdvanceLevelClock(Game& game) {
   timing.ElapsedMs = timing.FirstFrameDone ? static_cast<std::int32_t>(now - timing.PreviousFrameTicks) : 0;
   timing.PreviousFrameTicks = now;
   timing.FirstFrameDone = true;
-  if (!flags.Dead && !flags.NameEntry && timing.GetReadyCount >= timing.GetReadyTarget)
+  // Help and options over a level are a pause: its clock and its limit stand. The frame is still
+  // measured above, so the first frame after the pause does not carry the pause's length.
+  const bool paused = flags.ShowingHelp || flags.ShowingOptions;
+  if (!paused && !flags.Dead && !flags.NameEntry && timing.GetReadyCount >= timing.GetReadyTarget)
     timing.LevelMs += timing.ElapsedMs;
 
   if (now - timing.SecondBase >= 1000) {

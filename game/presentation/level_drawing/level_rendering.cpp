@@ -153,9 +153,10 @@ class LevelWindow {
     }
   }
 
-  // The Thresher at the light centre, drawn from his shielded rows while the shield lasts.
+  // The Thresher at the light centre, drawn from his shielded rows while the shield lasts. A level
+  // made without him has nobody there: its position only places the camera.
   void DrawThresher() {
-    if (game_.flags.Dead) return;
+    if (game_.flags.Dead || !game_.level.HasThresher) return;
     const LevelCell& cell = PlayerCell(game_);
     const ObjectDef& def = game_.ObjectDefs[cell.Type];
     const WorldSprite sprite{8,

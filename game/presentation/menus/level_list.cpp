@@ -4,8 +4,7 @@
 #include <string>
 
 #include "game/core/files/level_collection.h"
-#include "game/core/interfaces/presentation_services.h"
-#include "game/core/level/level_loading.h"
+#include "game/core/level/level_start.h"
 #include "game/core/state/game.h"
 #include "game/presentation/menus/menu_drawing.h"
 #include "game/presentation/text/screen_colours.h"
@@ -109,16 +108,6 @@ void FinishLaunch(Game& game) {
 }
 
 }  // namespace
-
-void StartLevel(Game& game) {
-  GameFlags& flags = game.flags;
-  flags.LevelMusic = 1;
-  game.services.music->StartLevelMusic();
-  game.checkpoint.CheckpointSaved = false;
-  flags.InMenu = false;
-  LoadLevel(game, flags.CurrentLevel);
-  game.keys.KeyPressed[scan::Enter] = 0;
-}
 
 void ChooseListedLevel(Game& game) {
   MenuState& menu = game.menu;

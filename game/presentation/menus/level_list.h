@@ -16,10 +16,6 @@ void ChooseListedLevel(Game& game);
 // finished level's title returning to the list is left to run on.
 void DropPendingLaunch(Game& game);
 
-// Starts the current level as the list starts the one the player chose: with the level music,
-// without a checkpoint, and with the Enter that chose it used up.
-void StartLevel(Game& game);
-
 // One frame of the level list.
 void DrawLevelList(Game& game, RenderDevice& device);
 

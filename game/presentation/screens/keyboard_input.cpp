@@ -131,7 +131,10 @@ void PollKeyboard(Game& game, const HeldKeyTable& held) {
   if (keys.KeyPressed[scan::F11] == 1) game.settings.ShowBG = !game.settings.ShowBG;
 
   if (flags.ShowingHelp) return;
-  if (keys.KeyPressed[scan::F1] == 1 && !flags.ShowingTitle && !flags.ShowingCredits) {
+  // The title's flag outlives the title in preview play, which skips it: only the title itself, in
+  // the menus, refuses the help.
+  const bool onTitle = flags.InMenu && flags.ShowingTitle;
+  if (keys.KeyPressed[scan::F1] == 1 && !onTitle && !flags.ShowingCredits) {
     flags.ShowingHelp = true;
     ResetTickCounters(game.timing, game.clock());
   }

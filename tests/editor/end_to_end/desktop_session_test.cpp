@@ -14,8 +14,8 @@
 #include "common/numeric.h"
 #include "editor/model/commands/level_conversion.h"
 #include "editor/model/services/tile_catalogue.h"
-#include "editor/support/x_desktop.h"
 #include "support/temp_folder.h"
+#include "support/x_desktop.h"
 
 namespace brolt::editor {
 namespace {

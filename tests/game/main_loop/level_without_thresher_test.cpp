@@ -2,9 +2,12 @@
 // for the menu, or in preview play out of the game. Played through the main loop and the keyboard.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
+#include <tuple>
 
 #include "common/level_record.h"
+#include "game/core/drawing/texture_id.h"
 #include "support/played_game.h"
 
 namespace brolt {
@@ -63,6 +66,33 @@ TEST(LevelWithoutThresherTest, EscapeEndsAPreview) {
     g.Tap(scan::Escape);
     EXPECT_EQ(g.running, c.thresher);
     EXPECT_EQ(g.t.explosions.empty(), !c.thresher);
+  }
+}
+
+// Nobody stands at the position the load gives a Thresher the level lacks: the arrows move nothing
+// from there, its cell keeps what the load left in it, and nothing is drawn where he would stand.
+TEST(LevelWithoutThresherTest, NoThresherIsRunOrDrawnAtHisPosition) {
+  LevelRecord level = HandMadeLevel(false);
+  for (int x = 0; x <= 4; ++x) testing::PlaceTiles(level, {{x, 0, ObjWallA}});
+  testing::PlaceTiles(level, {{2, 1, ObjUnid}});
+  testing::PlayedGame g;
+  g.t.WriteCollection({EncodeLevelRecord(level)});
+  g.StartAtOnce(1);
+  const LevelGrid& grid = g.t.game.level.Grid;
+  const LevelCell loaded = grid(1, 1);
+  g.Press(scan::Right);
+  g.Frames(300);
+  for (const auto& [name, now, before] : {std::tuple{"type", grid(1, 1).Type, loaded.Type},
+                                          {"picture", grid(1, 1).Frame, loaded.Frame},
+                                          {"row", grid(1, 1).FrameRow, loaded.FrameRow},
+                                          {"facing", grid(1, 1).FacingLeft, loaded.FacingLeft}})
+    EXPECT_EQ(now, before) << name;
+  EXPECT_EQ(grid(2, 1).Type, ObjUnid);
+  const LightState& light = g.t.game.light;
+  for (const RecordedQuad& quad : g.device.quads) {
+    const bool atHisPlace = std::abs(testing::CentreX(quad.quad) - light.ViewOriginX) < 1 &&
+                            std::abs(testing::CentreY(quad.quad) - light.ViewOriginY) < 1;
+    EXPECT_FALSE(quad.world && quad.texture != TexBackground && atHisPlace) << quad.texture;
   }
 }
 

@@ -3,18 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <functional>
 #include <optional>
 #include <string>
+#include <thread>
 
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "editor/support/x_desktop.h"
 #include "game/platform/message_box.h"
 #include "support/scoped_variable.h"
+#include "support/x_desktop.h"
 
 namespace brolt {
 namespace {
@@ -56,15 +58,14 @@ class BoxProcess {
   BoxProcess& operator=(const BoxProcess&) = delete;
 
   std::optional<int> Status() {
-    testing::WaitUntil(
-        [&] {
-          int status = 0;
-          if (waitpid(pid_, &status, WNOHANG) != pid_) return false;
-          status_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-          return true;
-        },
-        testing::kDesktopPatience);
+    testing::WaitUntil([&] { return Ended(); }, testing::kDesktopPatience);
     return status_;
+  }
+  // Whether the process has ended by now, without waiting.
+  bool Ended() {
+    int status = 0;
+    if (!status_ && waitpid(pid_, &status, WNOHANG) == pid_) status_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return status_.has_value();
   }
 
  private:
@@ -89,14 +90,17 @@ TEST(MessageBoxTest, TheKeysAnswerARealBox) {
     EXPECT_EQ(asked.Status(), row.answer);
   }
 
+  // The message waits for its answer: shown a while, it has not returned; answered, it returns.
   BoxProcess told([] {
     ShowMessage("Brolt notice", "Level saved", MessageIcon::Information);
     return 0;
   });
   const std::optional<std::string> box = ShownBox(desktop, "Brolt notice");
   ASSERT_TRUE(box);
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  EXPECT_FALSE(told.Ended());
   ASSERT_TRUE(desktop.Xdotool("windowfocus --sync " + *box + " key Return"));
-  EXPECT_EQ(told.Status(), 0);
+  EXPECT_TRUE(told.Status().has_value());
 }
 
 TEST(MessageBoxTest, WithoutAScreenTheMessageGoesToStandardErrorAndTheAnswerIsNo) {

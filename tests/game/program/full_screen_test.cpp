@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "editor/support/x_desktop.h"
 #include "program_run.h"
+#include "support/x_desktop.h"
 
 namespace brolt {
 namespace {

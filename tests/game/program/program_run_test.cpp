@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <fstream>
 #include <functional>
+#include <span>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -34,7 +35,7 @@ namespace {
 
 // Tutorial level 1 alone in a compiled collection that the settings choose, started at once, and a
 // key script that plays it: the lower unids, the upper ones, the last one and out through the exit,
-// then the record holder's name. `more` is appended to the script.
+// then the keys of the record holder's name, each tapped in turn. `more` is appended to the script.
 class TutorialPlayThroughTest : public ProgramRunTest {
  protected:
   TutorialPlayThroughTest() {
@@ -44,7 +45,11 @@ class TutorialPlayThroughTest : public ProgramRunTest {
     std::filesystem::create_directories(BROLT_TEST_SHOTS_DIR);
   }
 
-  RunResult Play(int frames, const std::filesystem::path& shot, const std::string& more = "") {
+  // A name of six letters and a mistake, of which five stay.
+  static constexpr std::array kSixLettersAndAMistake{"B", "R", "X", "Backspace", "O", "L", "T", "Z"};
+
+  RunResult Play(int frames, const std::filesystem::path& shot, const std::string& more = "",
+                 std::span<const char* const> nameKeys = kSixLettersAndAMistake) {
     std::ostringstream script;
     // Each leg holds its arrow until the Thresher is half a cell short of its end (ten frames a
     // cell at game speed 6), once the get-ready second is over.
@@ -59,9 +64,9 @@ class TutorialPlayThroughTest : public ProgramRunTest {
       script << frame << " down " << leg.key << "\n" << frame + hold << " up " << leg.key << "\n";
       frame += hold + 6;
     }
-    // The exit is reached at frame 537: a name of six letters and a mistake, of which five stay.
+    // The exit is reached at frame 537.
     frame = 538;
-    for (const char* key : {"B", "R", "X", "Backspace", "O", "L", "T", "Z"}) {
+    for (const char* key : nameKeys) {
       script << frame << " down " << key << "\n" << frame + 1 << " up " << key << "\n";
       frame += 2;
     }
@@ -97,6 +102,16 @@ TEST_F(TutorialPlayThroughTest, EnterStoresTheNewBestAndTheLastLevelEndsTheColle
   EXPECT_EQ(Level().bestTimeHolder, "BROLT");
   EXPECT_EQ(TrimSpaces(Level().bestTime), "00:07.56");
   EXPECT_TRUE(std::filesystem::exists(shots / "congratulations.png"));
+}
+
+// The keys typed while the options or the help cover the name entry are theirs, Backspace too; the
+// name goes on where it was once they close.
+TEST_F(TutorialPlayThroughTest, KeysTypedUnderTheOptionsOrTheHelpStayOutOfTheName) {
+  constexpr std::array keys{"B", "R", "F4", "Backspace", "X", "Escape", "O", "F1", "Y", "Escape", "L", "T"};
+  RunResult run = Play(620, shots / "name-after-the-options-and-help.png", "580 down Return\n582 up Return\n", keys);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(Level().bestTimeHolder, "BROLT");
+  EXPECT_EQ(TrimSpaces(Level().bestTime), "00:07.56");
 }
 
 // Solved, and Enter on the name, with no room left on the disk: the collection is left as it was,
@@ -280,15 +295,13 @@ TEST_F(ProgramRunTest, ASecondCopyEndsAtOnceWhileTheFirstRuns) {
     for (int wait = 0; wait < 200 && !LockHeld(program); ++wait)
       std::this_thread::sleep_for(std::chrono::milliseconds(50));
     EXPECT_TRUE(LockHeld(program));
-    const auto start = std::chrono::steady_clock::now();
     RunResult second = Run("BROLT_QUIT_AFTER_FRAMES=600");
-    const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_TRUE(LockHeld(program)) << "the second copy ended while the first still ran";
     ::kill(pid, SIGTERM);
     for (int wait = 0; wait < 200 && LockHeld(program); ++wait)  // the next row's first copy must find it free
       std::this_thread::sleep_for(std::chrono::milliseconds(50));
     EXPECT_EQ(second.status, 0);
     EXPECT_EQ(second.output, "");  // it never started a frame
-    EXPECT_LT(seconds, 5.0);
   }
 }
 
