@@ -20,10 +20,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace brolt::testing {
+#include "editor/support/patience.h"
 
-// How long a step on the X server may take on a loaded machine before the test calls it a fault.
-constexpr int kDesktopPatience = 60;
+namespace brolt::testing {
 
 // Polls `done` every 50 ms for up to `seconds`.
 inline bool WaitUntil(const std::function<bool()>& done, int seconds) {

@@ -219,6 +219,14 @@ void HelpWindow::showEvent(QShowEvent* event) {
   }
 }
 
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+  // The window has no default button: Return is the focused control's (a button presses itself, the
+  // topic box searches, the editable page breaks the line), and what a control leaves, such as the
+  // read-only page or the recent list, does nothing. Qt would press the first button, Back.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return;
+  QDialog::keyPressEvent(event);
+}
+
 bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
   const bool keyPress = event->type() == QEvent::KeyPress;
   const int key = keyPress ? static_cast<QKeyEvent*>(event)->key() : 0;

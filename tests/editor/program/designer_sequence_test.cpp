@@ -386,7 +386,9 @@ TEST(DesignerSequence, EachButtonOfTheStripsShowsItsPictureAndTipAndTheWindowsTi
   }
   const auto tick = s.e.preview.TimerTick;
   EXPECT_TRUE(QTest::qWaitFor([&] { return s.e.preview.TimerTick != tick; }, 5000));
-  // At its own pace: a busy machine may drop ticks, but none come early.
+  // At its own pace: a busy machine may drop ticks, but none come early. The watched span holds one
+  // due time an interval, and one more where it begins; a tick due before the watch started may come
+  // late inside it, and the timer keeps its schedule after it.
   QElapsedTimer watch;
   watch.start();
   int ticks = 0;
@@ -395,7 +397,7 @@ TEST(DesignerSequence, EachButtonOfTheStripsShowsItsPictureAndTipAndTheWindowsTi
     ++ticks;
     last = s.e.preview.TimerTick;
   }
-  EXPECT_LE(ticks, watch.elapsed() / kTimerIntervalMs + 1);
+  EXPECT_LE(ticks, watch.elapsed() / kTimerIntervalMs + 2);
 }
 
 TEST(DesignerSequence, PageDownHeldDownOpensOneLevelAtATimeEachFullyOpenBeforeTheNext) {

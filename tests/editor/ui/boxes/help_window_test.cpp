@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -168,6 +169,46 @@ TEST_F(HelpWindowTest, TwoSearchesInARowEnterOnTheResultLineSearchesNoMoreAndBac
     EXPECT_EQ(TopicText(), "1 Topic(s) Found For: \"paints\"") << enter.name;
     EXPECT_EQ(PageText(), "<Brush>\n") << enter.name;
     EXPECT_EQ(recent(), (std::vector<std::string>{"Find: \"paints\"", "Find: \"zoom\"", "Minimap"})) << enter.name;
+  }
+}
+
+// Return belongs to the control that has the keys; where that control does nothing with it, the
+// window does nothing either.
+TEST_F(HelpWindowTest, ReturnDoesWhatTheFocusedControlDoesWithIt) {
+  const std::string minimap = "The small map.\nBack to <zoom>, or <Secret Page>, or <Nowhere>.";
+  struct Case {
+    const char* where;
+    bool developer;
+    std::function<QWidget*(HelpWindow&)> focus;
+    Qt::Key key;
+    std::string topic, page;
+  };
+  const auto page = [](HelpWindow& help) {
+    QTest::mouseClick(help.Page()->viewport(), Qt::LeftButton, {}, help.Page()->cursorRect().center());
+    return help.Page();
+  };
+  const auto recent = [](HelpWindow& help) {
+    QTest::mouseClick(help.RecentButton(), Qt::LeftButton);
+    QTest::keyClick(help.RecentList(), Qt::Key_Down);
+    return help.RecentList();
+  };
+  const auto typed = [](HelpWindow& help) {
+    help.TopicBox()->setEditText("paints");
+    return help.TopicBox();
+  };
+  for (const Case& c : {Case{"read-only page", false, page, Qt::Key_Return, "Minimap", minimap},
+                        Case{"editable page", true, page, Qt::Key_Return, "Minimap", "\n" + minimap},
+                        Case{"recent list", false, recent, Qt::Key_Return, "Minimap", minimap},
+                        Case{"topic box", false, typed, Qt::Key_Enter, "1 Topic(s) Found For: \"paints\"", "<Brush>\n"},
+                        Case{"Back", false, [](HelpWindow& help) { return help.BackButton(); }, Qt::Key_Return, "zoom",
+                             "Zoom in and out.\nSee <Minimap>."}}) {
+    editor_.DeveloperMode = c.developer;
+    dialogs_.UnloadDialogs();
+    dialogs_.ShowHelpTopic("zoom");
+    QTest::mouseClick(Help().Page()->viewport(), Qt::LeftButton, {}, LinkAt("Minimap"));
+    QTest::keyClick(c.focus(Help()), c.key);
+    EXPECT_EQ(TopicText(), c.topic) << c.where;
+    EXPECT_EQ(PageText(), c.page) << c.where;
   }
 }
 

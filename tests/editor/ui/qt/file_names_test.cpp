@@ -7,8 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QTimer>
 
+#include <chrono>
 #include <functional>
 #include <map>
 #include <optional>
@@ -25,6 +27,7 @@
 #include "editor/support/collection_fixture.h"
 #include "editor/support/fake_help_host.h"
 #include "editor/support/modal_script.h"
+#include "editor/support/patience.h"
 #include "editor/support/synthetic_tileset.h"
 #include "editor/ui/boxes/input_box_window.h"
 #include "editor/ui/boxes/qt_dialogs.h"
@@ -146,11 +149,12 @@ using Titles = std::vector<std::string>;
 
 // The modal window of this kind once it is up, past any question shown before it.
 template <typename Window>
-void WhenUp(std::function<void(Window&)> hand, int triesLeft = 200) {
-  QTimer::singleShot(10, [hand = std::move(hand), triesLeft]() mutable {
+void WhenUp(std::function<void(Window&)> hand,
+            QDeadlineTimer patience = QDeadlineTimer(std::chrono::seconds(testing::kDesktopPatience))) {
+  QTimer::singleShot(10, [hand = std::move(hand), patience]() mutable {
     auto* window = dynamic_cast<Window*>(QApplication::activeModalWidget());
     if (window != nullptr && window->isVisible()) hand(*window);
-    else if (triesLeft > 0) WhenUp<Window>(std::move(hand), triesLeft - 1);
+    else if (!patience.hasExpired()) WhenUp<Window>(std::move(hand), patience);
     else ADD_FAILURE() << "the window did not come up";
   });
 }
