@@ -20,7 +20,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "editor/support/patience.h"
+#include "support/patience.h"
 
 namespace brolt::testing {
 

@@ -27,7 +27,6 @@
 #include "editor/support/collection_fixture.h"
 #include "editor/support/fake_help_host.h"
 #include "editor/support/modal_script.h"
-#include "editor/support/patience.h"
 #include "editor/support/synthetic_tileset.h"
 #include "editor/ui/boxes/input_box_window.h"
 #include "editor/ui/boxes/qt_dialogs.h"
@@ -38,6 +37,7 @@
 #include "editor/ui/dialogs/save_dialog.h"
 #include "editor/ui/main_window/main_window.h"
 #include "editor/ui/qt/input_line.h"
+#include "support/patience.h"
 
 namespace brolt::editor {
 namespace {
