@@ -100,7 +100,7 @@ bool RunFrame(Game& game, FrameHost& host) {
   DrawState(game);
   timing.ClockText = MakeClockText(timing.LevelMinutes, timing.LevelSeconds, timing.LevelMs);
   DrawFrameRates(game);
-  if (!flags.ShowingOptions && !flags.ShowingHelp && flags.Dead && !flags.InMenu && timing.TimeLeft >= -1)
+  if (!HelpOrOptionsShown(flags) && flags.Dead && !flags.InMenu && timing.TimeLeft >= -1)
     game.services.screens->DrawFailureMessage();
   music.UpdateMusic();
   host.EndScene();

@@ -15,7 +15,7 @@ bool IsNameCharacter(int keyCode) { return keyCode == window_key::Space || (keyC
 void Form_KeyDown(Game& game, int keyCode) {
   const GameFlags& flags = game.flags;
   // Keys typed while the help or the options cover the name entry are meant for those screens.
-  if (flags.NameEntry && !flags.ShowingHelp && !flags.ShowingOptions) {
+  if (flags.NameEntry && !HelpOrOptionsShown(flags)) {
     std::string& name = game.collection.PlayerName;
     if (IsNameCharacter(keyCode) && name.size() < kMaxNameLength) {
       name.push_back(static_cast<char>(keyCode));

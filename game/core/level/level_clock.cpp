@@ -13,10 +13,9 @@ void AdvanceLevelClock(Game& game) {
   timing.ElapsedMs = timing.FirstFrameDone ? static_cast<std::int32_t>(now - timing.PreviousFrameTicks) : 0;
   timing.PreviousFrameTicks = now;
   timing.FirstFrameDone = true;
-  // Help and options over a level are a pause: its clock and its limit stand. The frame is still
-  // measured above, so the first frame after the pause does not carry the pause's length.
-  const bool paused = flags.ShowingHelp || flags.ShowingOptions;
-  if (!paused && !flags.Dead && !flags.NameEntry && timing.GetReadyCount >= timing.GetReadyTarget)
+  // Under the help or the options the level's clock and limit stand. The frame is still measured
+  // above, so the first frame after the pause does not carry the pause's length.
+  if (!HelpOrOptionsShown(flags) && !flags.Dead && !flags.NameEntry && timing.GetReadyCount >= timing.GetReadyTarget)
     timing.LevelMs += timing.ElapsedMs;
 
   if (now - timing.SecondBase >= 1000) {

@@ -28,4 +28,7 @@ struct GameFlags {
   std::int16_t LevelMusic = 0;
 };
 
+// The help or the options are up: they cover whatever state lies beneath and pause it.
+inline bool HelpOrOptionsShown(const GameFlags& flags) { return flags.ShowingHelp || flags.ShowingOptions; }
+
 }  // namespace brolt

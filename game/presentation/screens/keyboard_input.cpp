@@ -30,7 +30,7 @@ bool UpdateKeyTables(Game& game, const HeldKeyTable& held) {
   const double rate = game.timing.FrameRateNow;
   if (keys.RepeatDelay > 1) --keys.RepeatDelay;
   if (rate / 10 > keys.RepeatDelay) keys.RepeatDelay = RoundToInt16(rate / 10);
-  const bool playing = !flags.InMenu && !flags.ShowingHelp && !flags.ShowingOptions;
+  const bool playing = !flags.InMenu && !HelpOrOptionsShown(flags);
   bool anyHeld = false;
   for (int key = 0; key < kScanCodes; ++key) {
     const auto k = static_cast<std::size_t>(key);
