@@ -116,7 +116,9 @@ TEST_F(LevelClockTest, KeepsTheMillisecondsPastEachSecond) {
 
 TEST_F(LevelClockTest, MinutesStopAt99WhileSecondsWrap) {
   t.game.timing.LevelMinutes = 99;
-  t.game.timing.LevelSeconds = 59;
+  t.game.timing.LevelSeconds = 58;
+  Frame(1000);
+  EXPECT_EQ(t.game.timing.LevelSeconds, 59);
   Frame(1000);
   EXPECT_EQ(t.game.timing.LevelMinutes, 99);
   EXPECT_EQ(t.game.timing.LevelSeconds, 0);

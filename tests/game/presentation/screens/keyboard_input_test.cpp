@@ -135,7 +135,10 @@ TEST_F(KeyboardInputTest, AnyKeyEndsTheTitleOnceItHasFadedInWithoutChoosingAMenu
   Hold(scan::Space);
   Poll();
   EXPECT_TRUE(flags.ShowingTitle);
+  Release(scan::Space);
   t.game.render.TitleFade = 200;
+  Poll();
+  EXPECT_TRUE(flags.ShowingTitle) << "no key held";
   Hold(scan::Enter);
   Poll();
   EXPECT_FALSE(flags.ShowingTitle);
@@ -317,6 +320,13 @@ TEST_F(KeyboardInputTest, EscapeWhileDeadReturnsToTheMenuAndEndsAPreview) {
   EXPECT_TRUE(flags.QuitRequested);
   EXPECT_TRUE(flags.InMenu);
   EXPECT_TRUE(t.explosions.empty());
+
+  // Blown up on the level-complete screen: the level is finished all the same.
+  Playing();
+  flags.Dead = true;
+  flags.NameEntry = true;
+  Press(scan::Escape);
+  EXPECT_FALSE(flags.NameEntry);
 }
 
 TEST_F(KeyboardInputTest, EscapeInTheMenuOrOnTheNameEntryExplodesNothing) {
