@@ -17,6 +17,7 @@
 #include <vector>
 
 #include <poll.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -42,6 +43,9 @@ class ChildProcess {
                const std::map<std::string, std::string>& environment, int keptOpenDescriptor = -1) {
     pid_ = fork();
     if (pid_ != 0) return;
+    // Should the test's process end without its destructors, the program must not outlive it: it
+    // would hold the test runner's output open and keep the runner waiting.
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (!folder.empty() && chdir(folder.c_str()) != 0) _exit(127);
     for (const auto& [name, value] : environment) setenv(name.c_str(), value.c_str(), 1);
     for (int descriptor = 3; descriptor < 256; ++descriptor)
@@ -86,10 +90,13 @@ class XDesktop {
   XDesktop() {
     int channel[2];
     if (pipe(channel) != 0) return;
-    // Xvfb picks a free display and writes its number to the descriptor it is given.
+    // Xvfb picks a free display and writes its number to the descriptor it is given. Without
+    // -noreset it resets each time its last client leaves, and refuses a client that connects in
+    // that moment: an xdotool call that ends as a program starts would leave the program without
+    // a display.
     server_ = std::make_unique<ChildProcess>(
         std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(channel[1]), "-screen", "0", "1280x1024x24",
-                                 "-nolisten", "tcp"},
+                                 "-nolisten", "tcp", "-noreset"},
         std::filesystem::path{}, std::map<std::string, std::string>{}, channel[1]);
     close(channel[1]);
     pollfd ready{channel[0], POLLIN, 0};
